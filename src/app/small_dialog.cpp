@@ -1,0 +1,60 @@
+#include "app/small_dialog.h"
+#include "app/program_state.h"
+
+namespace {
+constexpr TColor kTitleColor = 0xEDF7F8;
+constexpr int kTitleHeight = 69;
+constexpr int kButtonPanelHeight = 40;
+constexpr int kButtonWidth = 110;
+constexpr int kButtonHeight = 28;
+}  // namespace
+
+TSmallDialog::TSmallDialog(TComponent* AOwner, const QString& name) : TForm(AOwner) {
+    SetName(name);
+    SetFontName(QStringLiteral("Verdana"));
+    SetFontSize(8);
+
+    P_Title = new TPanel(this);
+    P_Title->SetName(QStringLiteral("P_Title"));
+    P_Title->SetHeight(kTitleHeight);
+    P_Title->SetBevelOuter(bvNone);
+    P_Title->SetColor(kTitleColor);
+    P_Title->SetAlign(alTop);
+
+    L_SW_Code = new TLabel(this, P_Title);
+    L_SW_Code->SetName(QStringLiteral("L_SW_Code"));
+    L_SW_Code->SetFontSize(24);
+    L_SW_Code->SetFontColor(clGray);
+    L_SW_Code->SetLeft(16);
+    L_SW_Code->SetTop(4);
+
+    L_SW_Desc = new TLabel(this, P_Title);
+    L_SW_Desc->SetName(QStringLiteral("L_SW_Desc"));
+    L_SW_Desc->SetFontBold(true);
+    L_SW_Desc->SetFontColor(clGray);
+    L_SW_Desc->SetLeft(16);
+    L_SW_Desc->SetTop(44);
+
+    P_Buttons = new TPanel(this);
+    P_Buttons->SetName(QStringLiteral("P_Buttons"));
+    P_Buttons->SetHeight(kButtonPanelHeight);
+    P_Buttons->SetAlign(alBottom);
+
+    Btn_OK = new TLbButton(this, P_Buttons);
+    Btn_OK->SetName(QStringLiteral("Btn_OK"));
+    Btn_Cancel = new TLbButton(this, P_Buttons);
+    Btn_Cancel->SetName(QStringLiteral("Btn_Cancel"));
+    Btn_Cancel->SetModalResult(mrCancel);
+
+    L_SW_Code->SetCaption(SW_Code);
+    SetBorderStyle(bsSingle);
+    SetPosition(poScreenCenter);
+}
+
+void TSmallDialog::Set_Client_Size(int width, int height) {
+    SetClientSize(width, height);
+    TControl::AlignChildren(this);
+    const int top = (kButtonPanelHeight - kButtonHeight) / 2;
+    Btn_Cancel->SetBounds(width - 8 - kButtonWidth, top, kButtonWidth, kButtonHeight);
+    Btn_OK->SetBounds(width - 16 - 2 * kButtonWidth, top, kButtonWidth, kButtonHeight);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/small_dialog.h"
+
+class TFBACnetAccess : public TSmallDialog {
+public:
+    explicit TFBACnetAccess(TComponent* AOwner);
+    void Set_Lang();
+};
+
+inline TFBACnetAccess* FBACnetAccess = nullptr;

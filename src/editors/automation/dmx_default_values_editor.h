@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/small_dialog.h"
+
+class TFDMXDefVal : public TSmallDialog {
+public:
+    explicit TFDMXDefVal(TComponent* AOwner);
+    void Set_Lang();
+};
+
+inline TFDMXDefVal* FDMXDefVal = nullptr;

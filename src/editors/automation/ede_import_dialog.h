@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/small_dialog.h"
+
+class TFImportEDEFile : public TSmallDialog {
+public:
+    explicit TFImportEDEFile(TComponent* AOwner);
+    void Set_Lang();
+};
+
+inline TFImportEDEFile* FImportEDEFile = nullptr;

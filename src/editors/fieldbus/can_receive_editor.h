@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/small_dialog.h"
+
+class TFReceiveCAN : public TSmallDialog {
+public:
+    explicit TFReceiveCAN(TComponent* AOwner);
+    void Set_Lang();
+};
+
+inline TFReceiveCAN* FReceiveCAN = nullptr;

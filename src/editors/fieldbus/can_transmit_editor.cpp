@@ -1,0 +1,12 @@
+#include "editors/fieldbus/can_transmit_editor.h"
+#include "app/text_table.h"
+
+TFTransmitCAN::TFTransmitCAN(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FTransmitCAN")) {
+    Set_Client_Size(900, 600);
+    Set_Lang();
+}
+
+void TFTransmitCAN::Set_Lang() {
+    SetCaption(LangText(2100));
+    L_SW_Desc->SetCaption(LangText(2101));
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "app/small_dialog.h"
+
+class TFTransmitCAN : public TSmallDialog {
+public:
+    explicit TFTransmitCAN(TComponent* AOwner);
+    void Set_Lang();
+};
+
+inline TFTransmitCAN* FTransmitCAN = nullptr;

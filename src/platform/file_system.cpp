@@ -1,0 +1,77 @@
+#include "platform/file_system.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+QString& ProgramFolderOverride() {
+    static QString folder;
+    return folder;
+}
+}  // namespace
+
+bool FileExists(const QString& path) {
+    if (path.isEmpty()) return false;
+    QFileInfo info(path);
+    return info.exists() && !info.isDir();
+}
+
+bool DirectoryExists(const QString& path) {
+    if (path.isEmpty()) return false;
+    return QFileInfo(path).isDir();
+}
+
+bool CreateDir(const QString& path) {
+    if (path.isEmpty()) return false;
+    return QDir().mkdir(path);
+}
+
+bool ForceDirectories(const QString& path) {
+    if (path.isEmpty()) return false;
+    return QDir().mkpath(path) && DirectoryExists(path);
+}
+
+bool DeleteFile(const QString& path) { return !path.isEmpty() && QFile::remove(path); }
+
+QStringList ListSubFolders(const QString& folder) {
+    if (folder.isEmpty()) return {};
+    return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
+}
+
+QStringList ListFiles(const QString& folder, const QString& wildcard) {
+    if (folder.isEmpty()) return {};
+    return QDir(folder).entryList({wildcard}, QDir::Files, QDir::Name);
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& data) {
+    if (path.isEmpty()) return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString PathJoin(const QString& folder, const QString& name) {
+    if (folder.isEmpty()) return name;
+    if (folder.endsWith(QLatin1Char('/'))) return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QString ExtractFileName(const QString& path) { return QFileInfo(path).fileName(); }
+
+QString ExtractFilePath(const QString& path) {
+    const int slash = int(path.lastIndexOf(QLatin1Char('/')));
+    return slash < 0 ? QString() : path.left(slash);
+}
+
+QString ProgramFolder() {
+    if (!ProgramFolderOverride().isEmpty()) return ProgramFolderOverride();
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetProgramFolderForTesting(const QString& folder) { ProgramFolderOverride() = folder; }

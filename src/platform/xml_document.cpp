@@ -1,0 +1,168 @@
+#include "platform/xml_document.h"
+#include "platform/file_system.h"
+
+#include <pugixml.hpp>
+
+#include <QFile>
+#include <sstream>
+
+namespace {
+
+std::string ToUtf8(const QString& s) { return s.toStdString(); }
+QString FromUtf8(const char* s) { return QString::fromUtf8(s); }
+
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments;
+constexpr unsigned kFormatOptions = pugi::format_indent | pugi::format_no_declaration;
+
+}  // namespace
+
+pugi::xml_node TXMLNode::Node() const {
+    return pugi::xml_node(static_cast<pugi::xml_node_struct*>(FNode));
+}
+
+bool TXMLNode::IsElement() const { return Node().type() == pugi::node_element; }
+bool TXMLNode::IsComment() const { return Node().type() == pugi::node_comment; }
+
+QString TXMLNode::NodeName() const {
+    if (IsComment()) return QStringLiteral("#comment");
+    return FromUtf8(Node().name());
+}
+
+QString TXMLNode::Text() const {
+    if (IsNull()) throw EXMLError(QStringLiteral("Node is empty"));
+    if (IsComment()) return FromUtf8(Node().value());
+    return FromUtf8(Node().text().get());
+}
+
+void TXMLNode::SetText(const QString& text) {
+    pugi::xml_node node = Node();
+    while (node.first_child()) node.remove_child(node.first_child());
+    if (!text.isEmpty()) node.append_child(pugi::node_pcdata).set_value(ToUtf8(text).c_str());
+}
+
+TXMLNode TXMLNode::FindNode(const QString& name) const {
+    if (IsNull()) return {};
+    pugi::xml_node child = Node().child(ToUtf8(name).c_str());
+    return TXMLNode(child.internal_object());
+}
+
+TXMLNode TXMLNode::ChildNodes(const QString& name) const {
+    TXMLNode child = FindNode(name);
+    if (child.IsNull()) throw EXMLError(QStringLiteral("Node \"%1\" not found").arg(name));
+    return child;
+}
+
+int TXMLNode::ChildCount() const {
+    int n = 0;
+    for (pugi::xml_node c = Node().first_child(); c; c = c.next_sibling())
+        if (c.type() == pugi::node_element || c.type() == pugi::node_comment) ++n;
+    return n;
+}
+
+TXMLNode TXMLNode::Child(int index) const {
+    int n = 0;
+    for (pugi::xml_node c = Node().first_child(); c; c = c.next_sibling()) {
+        if (c.type() != pugi::node_element && c.type() != pugi::node_comment) continue;
+        if (n++ == index) return TXMLNode(c.internal_object());
+    }
+    throw EXMLError(QStringLiteral("Node index out of bounds (%1)").arg(index));
+}
+
+TXMLNode TXMLNode::AddChild(const QString& name) {
+    return TXMLNode(Node().append_child(ToUtf8(name).c_str()).internal_object());
+}
+
+void TXMLNode::AddComment(const QString& text) {
+    Node().append_child(pugi::node_comment).set_value(ToUtf8(text).c_str());
+}
+
+QString TXMLNode::Attribute(const QString& name) const {
+    if (IsNull()) throw EXMLError(QStringLiteral("Node is empty"));
+    pugi::xml_attribute a = Node().attribute(ToUtf8(name).c_str());
+    if (!a) throw EXMLError(QStringLiteral("Attribute \"%1\" not found").arg(name));
+    return FromUtf8(a.value());
+}
+
+bool TXMLNode::HasAttribute(const QString& name) const {
+    return !IsNull() && bool(Node().attribute(ToUtf8(name).c_str()));
+}
+
+void TXMLNode::SetAttribute(const QString& name, const QString& value) {
+    const std::string key = ToUtf8(name);
+    pugi::xml_node node = Node();
+    pugi::xml_attribute a = node.attribute(key.c_str());
+    if (!a) a = node.append_attribute(key.c_str());
+    a.set_value(ToUtf8(value).c_str());
+}
+
+int TXMLNode::AttributeCount() const {
+    int n = 0;
+    for (pugi::xml_attribute a = Node().first_attribute(); a; a = a.next_attribute()) ++n;
+    return n;
+}
+
+QString TXMLNode::AttributeName(int index) const {
+    int n = 0;
+    for (pugi::xml_attribute a = Node().first_attribute(); a; a = a.next_attribute())
+        if (n++ == index) return FromUtf8(a.name());
+    throw EXMLError(QStringLiteral("Attribute index out of bounds (%1)").arg(index));
+}
+
+TXMLDocument::TXMLDocument() : FDoc(std::make_unique<pugi::xml_document>()) {}
+TXMLDocument::~TXMLDocument() = default;
+
+void TXMLDocument::Clear() { FDoc->reset(); }
+
+bool TXMLDocument::LoadFromFile(const QString& fileName) {
+    Clear();
+    QFile file(fileName);
+    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray data = file.readAll();
+    const pugi::xml_parse_result result = FDoc->load_buffer(data.constData(), std::size_t(data.size()), kParseOptions);
+    if (!result) {
+        Clear();
+        return false;
+    }
+    return true;
+}
+
+bool TXMLDocument::LoadFromString(const QString& xml) {
+    Clear();
+    const std::string data = ToUtf8(xml);
+    if (!FDoc->load_buffer(data.data(), data.size(), kParseOptions, pugi::encoding_utf8)) {
+        Clear();
+        return false;
+    }
+    return true;
+}
+
+QString TXMLDocument::SaveToString() const {
+    std::ostringstream out;
+    FDoc->save(out, "  ", kFormatOptions, pugi::encoding_utf8);
+    return QString::fromStdString(out.str());
+}
+
+bool TXMLDocument::SaveToFile(const QString& fileName) const {
+    std::ostringstream out;
+    FDoc->save(out, "  ", kFormatOptions, pugi::encoding_utf8);
+    const std::string data = out.str();
+    return WriteFileAtomically(fileName, QByteArray(data.data(), qsizetype(data.size())));
+}
+
+TXMLNode TXMLDocument::DocumentElement() const {
+    for (pugi::xml_node c = FDoc->first_child(); c; c = c.next_sibling())
+        if (c.type() == pugi::node_element || c.type() == pugi::node_comment) return TXMLNode(c.internal_object());
+    return {};
+}
+
+int TXMLDocument::ChildCount() const {
+    return TXMLNode(FDoc->internal_object()).ChildCount();
+}
+
+TXMLNode TXMLDocument::Child(int index) const { return TXMLNode(FDoc->internal_object()).Child(index); }
+
+TXMLNode TXMLDocument::AddChild(const QString& name) {
+    return TXMLNode(FDoc->internal_object()).AddChild(name);
+}
+
+void TXMLDocument::AddComment(const QString& text) { TXMLNode(FDoc->internal_object()).AddComment(text); }

@@ -1,0 +1,79 @@
+#pragma once
+// The XML document the windows load and rebuild their files with. It keeps comments
+// and attribute order, writes no declaration, and takes the first top-level node as
+// the root. Reading a child or attribute that is not there raises EXMLError, which
+// a reader that has a default catches.
+
+#include "platform/types.h"
+
+#include <QString>
+#include <memory>
+
+namespace pugi {
+class xml_document;
+class xml_node;
+}
+
+class TXMLNode {
+public:
+    TXMLNode() = default;
+
+    bool IsNull() const { return FNode == nullptr; }
+    bool IsElement() const;
+    bool IsComment() const;
+    QString NodeName() const;
+
+    // Element text (the text of its first text child); setting replaces all children.
+    QString Text() const;
+    void SetText(const QString& text);
+
+    // The first child element of that name; raises EXMLError when there is none.
+    TXMLNode ChildNodes(const QString& name) const;
+    // The same without raising: a null node when there is none.
+    TXMLNode FindNode(const QString& name) const;
+    int ChildCount() const;
+    TXMLNode Child(int index) const;
+    TXMLNode AddChild(const QString& name);
+    void AddComment(const QString& text);
+
+    // Raises EXMLError when the attribute is missing.
+    QString Attribute(const QString& name) const;
+    bool HasAttribute(const QString& name) const;
+    void SetAttribute(const QString& name, const QString& value);
+    int AttributeCount() const;
+    QString AttributeName(int index) const;
+
+private:
+    friend class TXMLDocument;
+    explicit TXMLNode(void* node) : FNode(node) {}
+    pugi::xml_node Node() const;
+
+    void* FNode = nullptr;  // the pugixml node's internal pointer
+};
+
+class TXMLDocument {
+public:
+    TXMLDocument();
+    ~TXMLDocument();
+    TXMLDocument(const TXMLDocument&) = delete;
+    TXMLDocument& operator=(const TXMLDocument&) = delete;
+
+    // Removes every top-level node.
+    void Clear();
+    // False (and an empty document) when the file is missing or not well-formed.
+    bool LoadFromFile(const QString& fileName);
+    bool LoadFromString(const QString& xml);
+    // Writes beside the file and renames over it; false when that fails.
+    bool SaveToFile(const QString& fileName) const;
+    QString SaveToString() const;
+
+    // The first top-level node (which may be a comment); null when empty.
+    TXMLNode DocumentElement() const;
+    int ChildCount() const;
+    TXMLNode Child(int index) const;
+    TXMLNode AddChild(const QString& name);
+    void AddComment(const QString& text);
+
+private:
+    std::unique_ptr<pugi::xml_document> FDoc;
+};

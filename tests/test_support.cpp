@@ -1,0 +1,65 @@
+#include "test_support.h"
+
+#include "app/program_state.h"
+#include "platform/file_system.h"
+#include "platform/form.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+
+void ProgramFolderTest::SetUp() {
+    ASSERT_TRUE(FDir.isValid());
+    Reset_Program_State();
+    SetProgramFolderForTesting(FDir.path());
+    SetMessageDialogResponder([this](const MessageDialogRequest& request) {
+        Messages.push_back(request);
+        if (!Answers.empty()) {
+            const TModalResult answer = Answers.front();
+            Answers.erase(Answers.begin());
+            return answer;
+        }
+        return request.buttons.Contains(mbYes) ? mrYes : mrOk;
+    });
+}
+
+void ProgramFolderTest::TearDown() {
+    SetMessageDialogResponder({});
+    SetFileDialogResponder({});
+    SetProgramFolderForTesting(QString());
+    Reset_Program_State();
+}
+
+void ProgramFolderTest::WriteFile(const QString& relative, const QByteArray& content) const {
+    const QString path = PathIn(relative);
+    ForceDirectories(ExtractFilePath(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray ProgramFolderTest::ReadFile(const QString& relative) const {
+    QFile file(PathIn(relative));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll();
+}
+
+namespace {
+void PollUntil(std::function<bool()> ready, std::function<void()> action, int triesLeft) {
+    QTimer::singleShot(triesLeft > 0 ? 5 : 0, [ready, action, triesLeft] {
+        if (ready() || triesLeft <= 0) {
+            action();
+            return;
+        }
+        PollUntil(ready, action, triesLeft - 1);
+    });
+}
+}  // namespace
+
+void WhenShownModally(TForm* form, std::function<void()> action) {
+    PollUntil([form] { return form->Modal() && form->isVisible(); }, std::move(action), 2000);
+}
+
+void WhenAnyModal(std::function<void()> action) {
+    PollUntil([] { return QApplication::activeModalWidget() != nullptr; }, std::move(action), 2000);
+}
