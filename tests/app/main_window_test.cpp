@@ -1,0 +1,159 @@
+#include "app/create_windows.h"
+#include "app/main_window.h"
+#include "app/program_state.h"
+#include "app/text_table.h"
+#include "config/general_parameters_form.h"
+#include "editors/automation/snmp_trap_editor.h"
+#include "editors/dali_knx/knx_access_editor.h"
+#include "platform/application.h"
+#include "platform/file_system.h"
+
+#include "test_support.h"
+
+#include <QTest>
+
+class MainWindowTest : public ProgramFolderTest {
+protected:
+    void TearDown() override {
+        Application()->DestroyComponents();
+        ProgramFolderTest::TearDown();
+    }
+
+    TFVastreloneFirmWare* Start() {
+        Create_All_Windows(*Application());
+        FVastreloneFirmWare->show();
+        return FVastreloneFirmWare;
+    }
+    void Restart() {
+        Application()->DestroyComponents();
+        Reset_Program_State();
+        Start();
+    }
+    template <class Widget = QWidget>
+    Widget* Named(const char* name) {
+        return FVastreloneFirmWare->findChild<Widget*>(QString::fromLatin1(name));
+    }
+    void Click(const char* name) {
+        QWidget* button = Named(name);
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+};
+
+TEST_F(MainWindowTest, FirstStartInAnEmptyFolder) {
+    TFVastreloneFirmWare* window = Start();
+    for (const char* folder : {"MASTER", "PROJECTS", "LANGUAGE"}) EXPECT_TRUE(DirectoryExists(PathIn(folder))) << folder;
+    EXPECT_EQ(window->Caption(), "Korvel - Configurator PK30514 - KNX / DALI ");
+    EXPECT_EQ(window->L_Name_Conf->Caption(), "None Configuration Opened ");
+    EXPECT_EQ(window->L_Name_Conf_L2->Caption(), "Use Step1 to open or create new configuration");
+    EXPECT_EQ(window->L_Begin->Caption(), "Begin");
+    EXPECT_EQ(Language_Name, "English");
+    EXPECT_FALSE(window->Timer_Update->Enabled());
+    EXPECT_TRUE(Update_Read_Back);
+    EXPECT_TRUE(File_ParGen.isEmpty());
+    EXPECT_EQ(window->ClientWidth(), 694);
+    EXPECT_EQ(window->ClientHeight(), 440);
+
+    const char* visible[] = {"L_Step_1", "L_Step_5", "Btn_New", "Btn_Open", "Btn_Prm_Gen", "Btn_DALI_Access",
+                             "Btn_KNX_Access", "Btn_CreateBin", "Btn_Info", "Btn_Opz", "Btn_Close", "L_Korvel"};
+    for (const char* name : visible) EXPECT_TRUE(Named(name)->isVisible()) << name;
+    const char* hidden[] = {"L_Step_6", "L_Step_8", "Btn_PROFINET_XML", "Btn_SNMP_Trap", "Btn_CANopen_EDS",
+                            "Btn_SNMP_Manager_Access", "LL_Update", "I_Dravane"};
+    for (const char* name : hidden) EXPECT_FALSE(Named(name)->isVisible()) << name;
+    EXPECT_EQ(Named("Btn_CreateBin")->pos(), QPoint(80, 288));
+    EXPECT_EQ(Named("Btn_KNX_Access")->pos(), QPoint(80, 244));
+    EXPECT_EQ(Named<TLbButton>("Btn_KNX_Access")->Caption(), "KNX Access");
+}
+
+TEST_F(MainWindowTest, StepsNeedAnOpenConfiguration) {
+    Start();
+    for (const char* step : {"Btn_Prm_Gen", "Btn_DALI_Access", "Btn_KNX_Access", "Btn_CreateBin"}) {
+        Messages.clear();
+        Click(step);
+        ASSERT_EQ(Messages.size(), 1u) << step;
+        EXPECT_EQ(Messages[0].text, "Error! Project not Valid");
+        EXPECT_EQ(Messages[0].type, mtError);
+        EXPECT_TRUE(Messages[0].buttons == TMsgDlgButtons({mbOK}));
+    }
+    EXPECT_FALSE(FParGen->isVisible());
+    EXPECT_FALSE(FKNXAccess->isVisible());
+}
+
+TEST_F(MainWindowTest, AnOpenConfigurationLetsTheStepsThrough) {
+    WriteFile("PROJECTS/Plant/keep", "");
+    WriteFile("Vastrelon.xml", "<Conf_Settings><lastproj><projectname>Plant</projectname></lastproj></Conf_Settings>");
+    TFVastreloneFirmWare* window = Start();
+    EXPECT_EQ(window->L_Name_Conf->Caption(), "Opened Configuration of the Converter : ");
+    EXPECT_EQ(window->L_Name_Conf_L2->Caption(), "Plant");
+    EXPECT_EQ(File_KNX_SetAccess, PathIn("PROJECTS/Plant/KNX_SetAccess.xml"));
+    bool shown = false;
+    WhenShownModally(FKNXAccess, [&] {
+        shown = true;
+        FKNXAccess->Btn_Cancel->Click();
+    });
+    Click("Btn_KNX_Access");
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(MainWindowTest, ClosingSavesTheSettingsAndTheNextStartReadsThem) {
+    TFVastreloneFirmWare* window = Start();
+    EXPECT_FALSE(FileExists(PathIn("Vastrelon.xml")));
+    Last_IP_Address = "10.0.0.7";
+    window->Close();
+    const QByteArray saved = ReadFile("Vastrelon.xml");
+    EXPECT_TRUE(saved.contains("<projectname></projectname>") || saved.contains("<projectname />")) << saved.toStdString();
+    EXPECT_TRUE(saved.contains("<ipaddress>10.0.0.7</ipaddress>"));
+
+    Restart();
+    EXPECT_EQ(Last_IP_Address, "10.0.0.7");
+}
+
+TEST_F(MainWindowTest, AConfigurationWhoseFolderIsGoneIsNotOpenedButKept) {
+    WriteFile("Vastrelon.xml", "<Conf_Settings><lastproj><projectname>Gone</projectname></lastproj></Conf_Settings>");
+    TFVastreloneFirmWare* window = Start();
+    EXPECT_TRUE(Project_Folder.isEmpty());
+    EXPECT_EQ(window->L_Name_Conf->Caption(), "None Configuration Opened ");
+    Click("Btn_DALI_Access");
+    ASSERT_EQ(Messages.size(), 1u);
+    window->Close();
+    EXPECT_TRUE(ReadFile("Vastrelon.xml").contains("<projectname>Gone</projectname>"));
+}
+
+TEST_F(MainWindowTest, SavedLanguageAndLanguageChangeRelabelTheWindows) {
+    WriteFile("LANGUAGE/Italiano.lng", "STR0 = Inizio\nSTR37 = Accesso KNX\nSTR400 = Comunicazione\nSTR1900 = Trap SNMP\n");
+    WriteFile("Vastrelon.xml", "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>");
+    TFVastreloneFirmWare* window = Start();
+    EXPECT_EQ(window->L_Begin->Caption(), "Inizio");
+    EXPECT_EQ(FParGen->Caption(), "Comunicazione");
+    EXPECT_EQ(FSNMP_Trap_Access->Caption(), "Trap SNMP");
+
+    Language_Name = "English";
+    Init_Language();
+    window->Change_Language();
+    EXPECT_EQ(window->L_Begin->Caption(), "Begin");
+    EXPECT_EQ(Named<TLbButton>("Btn_KNX_Access")->Caption(), "KNX Access");
+    EXPECT_EQ(FParGen->Caption(), "Set Communication");
+    EXPECT_EQ(FSNMP_Trap_Access->Caption(), "Set SNMP Trap Access");
+}
+
+TEST_F(MainWindowTest, UpdateTimerRule) {
+    WriteFile("Vastrelon.xml", "<Conf_Settings><lastinternet><enable_internet>1</enable_internet>"
+                               "<enable_update>1</enable_update></lastinternet></Conf_Settings>");
+    TFVastreloneFirmWare* window = Start();
+    EXPECT_TRUE(window->Timer_Update->Enabled());
+    EXPECT_EQ(window->Timer_Update->Interval(), 60000);
+    window->Timer_UpdateTimer(window->Timer_Update);
+    EXPECT_TRUE(window->Timer_Update->Enabled());
+    EXPECT_EQ(window->Timer_Update->Interval(), 7200000);
+    Enable_Update = false;
+    window->Apply_Timer_Rule();
+    EXPECT_FALSE(window->Timer_Update->Enabled());
+}
+
+TEST_F(MainWindowTest, StartProgramRunsARealProcessAndReportsAFailedStart) {
+    TFVastreloneFirmWare* window = Start();
+    EXPECT_TRUE(window->Start_Program("/bin/sh", "-c \"echo done > '" + PathIn("ran.txt") + "'\"", 0));
+    EXPECT_EQ(ReadFile("ran.txt"), "done\n");
+    EXPECT_FALSE(window->Start_Program(PathIn("no_such_program"), "", 0));
+}
