@@ -220,12 +220,7 @@ void TFSoftOptions::LangClick(TObject* Sender) {
 }
 
 void TFSoftOptions::Update_CheckBox() {
-    if (CB_En_Con->Checked()) {
-        CB_Update->SetEnabled(true);
-    } else {
-        CB_Update->SetEnabled(false);
-        Btn_Check_Update->SetEnabled(false);
-    }
+    CB_Update->SetEnabled(CB_En_Con->Checked());
     Btn_Check_Update->SetEnabled(CB_Update->Enabled() && CB_Update->Checked());
 }
 
