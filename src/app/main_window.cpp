@@ -139,6 +139,11 @@ void TFVastreloneFirmWare::Create_Components() {
     Timer_Update->SetInterval(kFirstCheckInterval);
     Timer_Update->OnTimer = [this](TObject* sender) { Timer_UpdateTimer(sender); };
 
+    HTTP1 = new THTTPClient(this);
+    HTTP1->SetName(QStringLiteral("HTTP1"));
+    HTTP1->SetAccept(QStringLiteral("text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8"));
+    HTTP1->SetUserAgent(QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+
     SaveMIB = new TSaveDialog(this);
     SaveMIB->SetName(QStringLiteral("SaveMIB"));
     SaveMIB->DefaultExt = QStringLiteral("*.mib");
@@ -367,6 +372,12 @@ void TFVastreloneFirmWare::LL_UpdateLinkClick(TObject*, const QString& Link, TSy
 
 void TFVastreloneFirmWare::Timer_UpdateTimer(TObject*) {
     Timer_Update->SetEnabled(false);
+    if (FSoftOptions->Check_Version()) {
+        LL_Update->SetCaption(Download_Link_Caption(LangText(19)));
+        LL_Update->Show();
+    } else {
+        LL_Update->Hide();
+    }
     Timer_Update->SetInterval(kLaterCheckInterval);
     Timer_Update->SetEnabled(true);
 }

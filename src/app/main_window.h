@@ -6,6 +6,7 @@
 #include "controls/lb_button.h"
 #include "platform/dialogs.h"
 #include "platform/form.h"
+#include "platform/http_client.h"
 #include "platform/standard_controls.h"
 #include "platform/xml_document.h"
 
@@ -52,6 +53,7 @@ public:
 
     TTimer* Timer_Update;
     TXMLDocument XML1;
+    THTTPClient* HTTP1;
     TSaveDialog* SaveMIB;
     TSaveDialog* SaveEDS;
 

@@ -215,6 +215,11 @@ void TImage::SetPicture(const QPixmap& pixmap) {
 
 void TImage::SetStretch(bool value) { setScaledContents(value); }
 
+void TImage::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && OnClick) OnClick(this);
+}
+
 TLinkLabel::TLinkLabel(TComponent* AOwner, QWidget* AParent) : TControlOf<QLabel>(AOwner, AParent) {
     setTextFormat(Qt::RichText);
     setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);

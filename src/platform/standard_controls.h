@@ -165,6 +165,9 @@ public:
     const QPixmap& Picture() const { return FPixmap; }
     void SetStretch(bool value);
 
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     QPixmap FPixmap;
 };

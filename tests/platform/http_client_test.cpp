@@ -1,0 +1,113 @@
+#include "local_http_server.h"
+
+#include "platform/http_client.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+namespace {
+
+QString LocalUrl(quint16 port) { return QStringLiteral("http://127.0.0.1:%1/page.asp?x=1").arg(port); }
+
+THTTPResponse GetFrom(quint16 port, int timeLimitMs = 5000) {
+    THTTPRequest request;
+    request.URL = LocalUrl(port);
+    request.Accept = QStringLiteral("text/html");
+    request.UserAgent = QStringLiteral("Agent/1.0");
+    request.TimeLimitMs = timeLimitMs;
+    return QtNetworkGet(request);
+}
+
+struct ServerCase {
+    const char* name;
+    QByteArray response;
+    bool ok;
+    QByteArray body;
+};
+
+TEST(QtNetworkGet, AcceptsOnlyCompleteSuccessfulAnswers) {
+    const ServerCase cases[] = {
+        {"200 with a body", LocalHttpServer::Answer("VER. 1.710"), true, "VER. 1.710"},
+        {"200 with no body", LocalHttpServer::Answer(""), true, ""},
+        {"404 with a body", LocalHttpServer::Answer("VER. 9.999", "404 Not Found"), false, ""},
+        {"500", LocalHttpServer::Answer("oops", "500 Internal Server Error"), false, ""},
+        // A redirect is not followed: the page asked for is the only one that counts.
+        {"302 to another page", LocalHttpServer::Answer("", "302 Found", "Location: /other\r\n"), false, ""},
+        {"an answer larger than any version page", LocalHttpServer::Answer(QByteArray(2 * 1024 * 1024, 'x')), false,
+         ""},
+        {"garbage instead of HTTP", "this is not HTTP at all\r\n\r\n", false, ""},
+    };
+    for (const ServerCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        LocalHttpServer server(c.response);
+        const THTTPResponse response = GetFrom(server.Port());
+        EXPECT_EQ(response.Ok, c.ok);
+        if (c.ok) EXPECT_EQ(response.Body, c.body);
+        EXPECT_FALSE(server.Requests().empty());
+        for (const QByteArray& request : server.Requests()) EXPECT_TRUE(request.startsWith("GET /page.asp?x=1 "));
+    }
+}
+
+TEST(QtNetworkGet, SendsTheGivenHeadersAndNoCookies) {
+    LocalHttpServer server(LocalHttpServer::Answer("fine", "200 OK", "Set-Cookie: id=1\r\n"));
+    ASSERT_TRUE(GetFrom(server.Port()).Ok);
+    ASSERT_TRUE(GetFrom(server.Port()).Ok);
+    ASSERT_EQ(server.Requests().size(), 2u);
+    for (const QByteArray& request : server.Requests()) {
+        EXPECT_TRUE(request.startsWith("GET /page.asp?x=1 HTTP/1.1\r\n")) << request.constData();
+        EXPECT_TRUE(request.contains("\r\nAccept: text/html\r\n")) << request.constData();
+        EXPECT_TRUE(request.contains("\r\nUser-Agent: Agent/1.0\r\n")) << request.constData();
+        EXPECT_FALSE(request.toLower().contains("\r\ncookie:")) << request.constData();
+    }
+}
+
+TEST(QtNetworkGet, FailsWithoutAnAnswer) {
+    {
+        SCOPED_TRACE("refused connection");
+        EXPECT_FALSE(GetFrom(LocalHttpServer::RefusingPort()).Ok);
+    }
+    {
+        SCOPED_TRACE("a server that never answers: the time limit ends the wait");
+        LocalHttpServer silent{QByteArray()};
+        bool eventsServed = false;
+        QTimer::singleShot(0, [&eventsServed] { eventsServed = true; });
+        const THTTPResponse response = GetFrom(silent.Port(), 300);
+        EXPECT_FALSE(response.Ok);
+        EXPECT_EQ(response.StatusCode, 0);
+        EXPECT_EQ(silent.Requests().size(), 1u);
+        // The wait keeps the event loop running (painting, timers).
+        EXPECT_TRUE(eventsServed);
+    }
+    for (const char* url : {"", "not a url", "ftp://127.0.0.1/file"}) {
+        SCOPED_TRACE(url);
+        THTTPRequest request;
+        request.URL = QString::fromLatin1(url);
+        request.TimeLimitMs = 300;
+        EXPECT_FALSE(QtNetworkGet(request).Ok);
+    }
+}
+
+TEST(THTTPClient, PassesItsSettingsToTheTransport) {
+    THTTPClient client(nullptr);
+    EXPECT_EQ(client.TimeLimitMs(), 10000);
+    client.SetAccept(QStringLiteral("a/b"));
+    client.SetUserAgent(QStringLiteral("Agent"));
+    THTTPRequest seen;
+    SetHttpTransport([&seen](const THTTPRequest& request) {
+        seen = request;
+        THTTPResponse response;
+        response.Ok = true;
+        response.Body = "body";
+        return response;
+    });
+    const THTTPResponse response = client.Get(QStringLiteral("http://example.invalid/x"));
+    SetHttpTransport({});
+    EXPECT_EQ(response.Body, "body");
+    EXPECT_EQ(seen.URL, QStringLiteral("http://example.invalid/x"));
+    EXPECT_EQ(seen.Accept, QStringLiteral("a/b"));
+    EXPECT_EQ(seen.UserAgent, QStringLiteral("Agent"));
+    EXPECT_EQ(seen.TimeLimitMs, 10000);
+}
+
+}  // namespace
