@@ -1,4 +1,5 @@
 #include "app/address_helpers.h"
+#include "test_support.h"
 #include "platform/locale_settings.h"
 #include "platform/serial_ports.h"
 

@@ -1,4 +1,5 @@
 #include "config/general_parameters_file.h"
+#include "test_support.h"
 
 #include "platform/file_system.h"
 
