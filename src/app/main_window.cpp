@@ -321,7 +321,9 @@ void TFVastreloneFirmWare::Btn_Click(TObject* Sender) {
 void TFVastreloneFirmWare::Open_Project() {
     if (FOpenConf->ShowModal() != mrOk) return;
     Project_Name = FOpenConf->Name_Conf;
-    Project_Folder = Project_Name.isEmpty() ? QString() : PathJoin(Dir_Projects, Project_Name);
+    // A folder deleted while the dialog was open is not made current.
+    const QString folder = PathJoin(Dir_Projects, Project_Name);
+    Project_Folder = !Project_Name.isEmpty() && DirectoryExists(folder) ? folder : QString();
     Show_Configuration_Labels();
     Set_Files();
 }

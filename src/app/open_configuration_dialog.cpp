@@ -1,12 +1,72 @@
 #include "app/open_configuration_dialog.h"
+
+#include "app/configuration_folders.h"
 #include "app/text_table.h"
 
+namespace {
+constexpr int kButtonPanelHeight = 40;
+}
+
 TFOpenConf::TFOpenConf(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FOpenConf")) {
-    Set_Client_Size(377, 351);
+    constexpr int clientWidth = 377, clientHeight = 351;
+
+    Label1 = new TLabel(this);
+    Label1->SetName(QStringLiteral("Label1"));
+    Label1->SetLeft(16);
+    Label1->SetTop(70);
+
+    // The list ends above the button panel, so that no name is hidden behind it.
+    ListBox1 = new TListBox(this);
+    ListBox1->SetName(QStringLiteral("ListBox1"));
+    ListBox1->SetBounds(16, 94, 335, clientHeight - kButtonPanelHeight - 8 - 94);
+    ListBox1->SetShowHint(true);
+    ListBox1->OnClick = [this](TObject* sender) { ListBox1Click(sender); };
+    // Choosing with the keyboard chooses as well as a click does.
+    QObject::connect(ListBox1, &QListWidget::currentRowChanged, [this] { ListBox1Click(ListBox1); });
+
+    Btn_OK->SetModalResult(mrOk);
+
+    Set_Client_Size(clientWidth, clientHeight);
     Set_Lang();
 }
 
 void TFOpenConf::Set_Lang() {
     SetCaption(LangText(200));
     L_SW_Desc->SetCaption(LangText(201));
+    Label1->SetCaption(LangText(202));
+    Btn_OK->SetCaption(LangText(203));
+    Btn_OK->SetHint(LangText(206));
+    Btn_Cancel->SetCaption(LangText(204));
+    Btn_Cancel->SetHint(LangText(207));
+    ListBox1->SetHint(LangText(205));
+}
+
+void TFOpenConf::ListBox1Click(TObject*) {
+    const int index = ListBox1->ItemIndex();
+    if (index >= 0) Name_Conf = ListBox1->Items().Strings(index);
+}
+
+void TFOpenConf::Load_Existing_Configuration() {
+    for (const QString& name : List_Configurations()) SL.Add(name);
+}
+
+int TFOpenConf::Search_Open_Conf(const QString& snc) const {
+    for (int i = 0; i < SL.Count(); ++i)
+        if (SL.Strings(i).compare(snc, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+void TFOpenConf::FormShow(TObject*) {
+    SL.Clear();
+    Load_Existing_Configuration();
+    ListBox1->Items().Assign(SL.ToQStringList());
+
+    const int current = Search_Open_Conf(Current_Configuration_Name());
+    if (current >= 0 || SL.Count() > 0) {
+        ListBox1->SetItemIndex(current >= 0 ? current : 0);
+        Name_Conf = ListBox1->Items().Strings(ListBox1->ItemIndex());
+    } else {
+        // A name kept from an earlier showing may name a folder that is gone.
+        Name_Conf.clear();
+    }
 }

@@ -1,14 +1,29 @@
 #pragma once
+// Lets the user choose an existing configuration; the main window opens it.
 
 #include "app/small_dialog.h"
+#include "platform/string_list.h"
 
 class TFOpenConf : public TSmallDialog {
 public:
     explicit TFOpenConf(TComponent* AOwner);
-    void Set_Lang();
 
-    // The chosen configuration; it keeps its value between showings.
+    TLabel* Label1;
+    TListBox* ListBox1;
+
+    // The configuration folders found at the last showing.
+    TStringList SL;
+    // The chosen configuration; empty when there is none to choose.
     QString Name_Conf;
+
+    void Set_Lang();
+    void ListBox1Click(TObject* Sender);
+    void Load_Existing_Configuration();
+    // Index in SL of the first name equal to snc ignoring case; -1 when none.
+    int Search_Open_Conf(const QString& snc) const;
+
+protected:
+    void FormShow(TObject* Sender) override;
 };
 
 inline TFOpenConf* FOpenConf = nullptr;

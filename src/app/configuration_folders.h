@@ -1,0 +1,23 @@
+#pragma once
+// The configurations beside the program: each is a sub-folder of Dir_Projects named
+// after it, holding its XML files and a "bin" sub-folder for the compiled image.
+
+#include <QString>
+#include <QStringList>
+
+enum class TNewConfigurationError { None, EmptyName, AlreadyExists, InvalidName };
+
+// A name is one folder name: not "." or "..", no "/" or "\", no control characters,
+// no leading or trailing blanks.
+bool Is_Valid_Configuration_Name(const QString& name);
+
+// Creates the configuration's folder and its "bin" folder and makes it current
+// (Project_Name, Project_Folder and the file paths). On failure nothing is left
+// behind and the current configuration does not change.
+TNewConfigurationError Create_New_Configuration(const QString& name);
+
+// The visible sub-folders of Dir_Projects, in the order the file system lists them.
+QStringList List_Configurations();
+
+// The name of the open configuration as its folder says; empty when none is open.
+QString Current_Configuration_Name();
