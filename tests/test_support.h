@@ -38,5 +38,3 @@ void WhenShownModally(TForm* form, std::function<void()> action);
 // Runs action once any modal window is shown.
 void WhenAnyModal(std::function<void()> action);
 
-// Readable QString values in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
