@@ -1,11 +1,5 @@
 #include "controls/button_look.h"
 
-TBitmap WindowGlyph(const QString& name) {
-    TBitmap glyph;
-    glyph.LoadFromFile(QStringLiteral(":/glyphs/%1.png").arg(name));
-    return glyph;
-}
-
 void SetStandardButtonLook(TLbButton* button, const QString& glyphName, TColor hotTrackColor) {
     button->SetStyle(bsEncarta);
     button->SetColor(kButtonFaceColor);
@@ -14,6 +8,6 @@ void SetStandardButtonLook(TLbButton* button, const QString& glyphName, TColor h
     button->SetLightColor(clGray);
     button->SetUseHotTrackFont(false);
     if (glyphName.isEmpty()) return;
-    const TBitmap glyph = WindowGlyph(glyphName);
+    const TBitmap glyph = GlyphResource(glyphName);
     button->SetGlyph(&glyph);
 }

@@ -158,7 +158,7 @@ void TLbButton::SetKind(TLbButtonKind value) {
         const KindRow& row = kKinds[value - 1];
         FNumGlyphs = 2;
         FModalResult = row.modalResult;
-        FGlyph = LbGlyphResource(QString::fromLatin1(row.glyph));
+        FGlyph = GlyphResource(QString::fromLatin1(row.glyph));
         SetCaption(QString::fromUtf8(row.caption));
     }
     FKind = value;

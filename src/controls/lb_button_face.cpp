@@ -210,7 +210,7 @@ void DrawLbButtonFace(TCanvas& canvas, TLbButtonFace f) {
 
     if (f.HasPopup) {
         static const TBitmap arrow = [] {
-            TBitmap b = LbGlyphResource(QStringLiteral("LBARROW"));
+            TBitmap b = GlyphResource(QStringLiteral("LBARROW"));
             b.SetTransparent(true);
             return b;
         }();
@@ -243,7 +243,12 @@ const TLbColorStylePreset& LbColorStylePreset(TLbColorStyle style) {
     return presets[style];
 }
 
-TBitmap LbGlyphResource(const QString& name) {
+// The resources live in a static library, so they are registered on first use.
+static void Load_Glyph_Resources() { Q_INIT_RESOURCE(resources); }
+
+TBitmap GlyphResource(const QString& name) {
+    static const bool loaded = (Load_Glyph_Resources(), true);
+    Q_UNUSED(loaded);
     TBitmap bitmap;
     bitmap.LoadFromFile(QStringLiteral(":/glyphs/%1.png").arg(name));
     return bitmap;

@@ -68,5 +68,6 @@ struct TLbColorStylePreset {
 // The preset row of a colour style other than lcsCustom.
 const TLbColorStylePreset& LbColorStylePreset(TLbColorStyle style);
 
-// A compiled-in glyph picture such as "LBOK" or "LBARROW"; empty when unknown.
-TBitmap LbGlyphResource(const QString& name);
+// A compiled-in glyph picture: a kind glyph such as "LBOK", "LBARROW", or a 24 by 24
+// window glyph such as "ok" or "open"; empty when unknown.
+TBitmap GlyphResource(const QString& name);

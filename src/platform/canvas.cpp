@@ -65,14 +65,22 @@ void TCanvas::LineTo(int x, int y) {
         FPainter->fillRect(QRect(x, y < from.Y ? y + 1 : from.Y, qMax(1, Pen.Width), qAbs(y - from.Y)), c);
         return;
     }
+    if (Pen.Width <= 1 && (Pen.Style == psSolid || Pen.Style == psInsideFrame)) {
+        // A diagonal is stepped along its longer axis and stops before its end point.
+        const int dx = x - from.X, dy = y - from.Y;
+        const int steps = qMax(qAbs(dx), qAbs(dy));
+        for (int i = 0; i < steps; ++i) {
+            const int px = from.X + (dx * i + (dx >= 0 ? steps / 2 : -steps / 2)) / steps;
+            const int py = from.Y + (dy * i + (dy >= 0 ? steps / 2 : -steps / 2)) / steps;
+            FPainter->fillRect(QRect(px, py, 1, 1), c);
+        }
+        return;
+    }
     FPainter->save();
     FPainter->setPen(MakePen());
     FPainter->setRenderHint(QPainter::Antialiasing, false);
-    // A diagonal stops one step short of its end point.
-    const double dx = x - from.X, dy = y - from.Y;
-    const double steps = qMax(qAbs(dx), qAbs(dy));
-    const QPointF end(x - dx / steps, y - dy / steps);
-    FPainter->drawLine(QPointF(from.X, from.Y), end);
+    // A flat cap leaves the end point out.
+    FPainter->drawLine(QPoint(from.X, from.Y), QPoint(x, y));
     FPainter->restore();
 }
 
