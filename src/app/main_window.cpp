@@ -121,23 +121,29 @@ void TFVastreloneFirmWare::Create_Components() {
     Btn_PROFINET_XML = Make_Button(QStringLiteral("Btn_PROFINET_XML"), 80, 242, 170, 36, QStringLiteral("file"));
     Btn_ModM_SetAccess = Make_Button(QStringLiteral("Btn_ModM_SetAccess"), 80, 284, 170, 36, QStringLiteral("rules"));
     Btn_DMX_Default = Make_Button(QStringLiteral("Btn_DMX_Default"), 80, 374, 170, 36, QStringLiteral("parameters"));
-    Btn_Set_BACnet_Access = Make_Button(QStringLiteral("Btn_Set_BACnet_Access"), 258, 200, 170, 36, QStringLiteral("rules"));
+    Btn_Set_BACnet_Access = Make_Button(QStringLiteral("Btn_Set_BACnet_Access"), 258, 200, 170, 36,
+        QStringLiteral("rules"));
     Btn_Set_BACnet_Access->SetCaption(QStringLiteral("Set BACnet Access"));
     Btn_SNMP_Trap = Make_Button(QStringLiteral("Btn_SNMP_Trap"), 258, 242, 170, 37, QStringLiteral("rules"));
     Btn_SNMP_Trap->SetCaption(QStringLiteral("Set SNMP Access"));
     Btn_SNMP_MIB = Make_Button(QStringLiteral("Btn_SNMP_MIB"), 258, 284, 170, 36, QStringLiteral("file"));
     Btn_SNMP_MIB->SetCaption(QStringLiteral("SNMP MIB"));
-    Btn_J1939_Rec_Frame = Make_Button(QStringLiteral("Btn_J1939_Rec_Frame"), 434, 200, 170, 36, QStringLiteral("rules"));
-    Btn_J1939_Send_Frame = Make_Button(QStringLiteral("Btn_J1939_Send_Frame"), 434, 242, 170, 36, QStringLiteral("rules"));
-    Btn_SDO_Server_CANopen = Make_Button(QStringLiteral("Btn_SDO_Server_CANopen"), 610, 200, 170, 36, QStringLiteral("rules"));
+    Btn_J1939_Rec_Frame = Make_Button(QStringLiteral("Btn_J1939_Rec_Frame"), 434, 200, 170, 36,
+        QStringLiteral("rules"));
+    Btn_J1939_Send_Frame = Make_Button(QStringLiteral("Btn_J1939_Send_Frame"), 434, 242, 170, 36,
+        QStringLiteral("rules"));
+    Btn_SDO_Server_CANopen = Make_Button(QStringLiteral("Btn_SDO_Server_CANopen"), 610, 200, 170, 36,
+        QStringLiteral("rules"));
     Btn_SDO_Server_CANopen->SetCaption(QStringLiteral("Set SDO Server"));
-    Btn_SDO_Client_CANopen = Make_Button(QStringLiteral("Btn_SDO_Client_CANopen"), 610, 242, 170, 36, QStringLiteral("rules"));
+    Btn_SDO_Client_CANopen = Make_Button(QStringLiteral("Btn_SDO_Client_CANopen"), 610, 242, 170, 36,
+        QStringLiteral("rules"));
     Btn_SDO_Client_CANopen->SetCaption(QStringLiteral("Set SDO Client"));
     Btn_PDO_CANopen = Make_Button(QStringLiteral("Btn_PDO_CANopen"), 610, 283, 170, 36, QStringLiteral("rules"));
     Btn_PDO_CANopen->SetCaption(QStringLiteral("Set PDO Access"));
     Btn_CANopen_EDS = Make_Button(QStringLiteral("Btn_CANopen_EDS"), 610, 325, 170, 36, QStringLiteral("file"));
     Btn_CANopen_EDS->SetCaption(QStringLiteral("EDS File"));
-    Btn_SNMP_Manager_Access = Make_Button(QStringLiteral("Btn_SNMP_Manager_Access"), 256, 332, 170, 36, QStringLiteral("rules"));
+    Btn_SNMP_Manager_Access = Make_Button(QStringLiteral("Btn_SNMP_Manager_Access"), 256, 332, 170, 36,
+        QStringLiteral("rules"));
     Btn_Prm_Gen->SetStyle(bsNormal);
     for (TLbButton* button : {Btn_New, Btn_Open, Btn_CreateBin}) button->SetHotTrackColor(clSkyBlue);
 

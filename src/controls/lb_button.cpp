@@ -55,7 +55,8 @@ QString ClassNameOf(QWidget* widget) {
     if (TControl* control = ControlOf(widget)) {
         int status = 0;
         char* name = abi::__cxa_demangle(typeid(*control).name(), nullptr, nullptr, &status);
-        const QString result = status == 0 && name ? QString::fromLatin1(name) : QString::fromLatin1(typeid(*control).name());
+        const QString result =
+            QString::fromLatin1(status == 0 && name ? name : typeid(*control).name());
         std::free(name);
         return result;
     }
@@ -227,13 +228,13 @@ void TLbButton::FadeTick() {
 bool TLbButton::ParentShowing() const { return parentWidget() && parentWidget()->isVisible(); }
 
 void TLbButton::UpdateAccelerator() {
-    const QChar key = AcceleratorOf(FCaption);
-    if (key.isNull()) {
+    // Alt with the accelerator reaches the button even while an edit has the focus.
+    const QKeySequence sequence = QKeySequence::mnemonic(FCaption);
+    if (sequence.isEmpty()) {
         delete FAccelerator;
         FAccelerator = nullptr;
         return;
     }
-    const QKeySequence sequence(Qt::ALT | QKeySequence(QString(key)).operator[](0).key());
     if (!FAccelerator) {
         FAccelerator = new QShortcut(this);
         FAccelerator->setContext(Qt::WindowShortcut);
@@ -321,7 +322,8 @@ void TLbButton::CMDialogKey(TMessage& Message) {
 }
 
 bool TLbButton::event(QEvent* event) {
-    if (event->type() == QEvent::ParentChange) EnableDialogKeys(window());
+    // The window that gets the dialog keys is the one the button ends up in.
+    if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) EnableDialogKeys(window());
     return TControlOf<QWidget>::event(event);
 }
 

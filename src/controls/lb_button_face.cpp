@@ -119,7 +119,8 @@ void DrawLbButtonFace(TCanvas& canvas, TLbButtonFace f) {
     const int off = f.Down && f.Style != bsEncarta ? 1 : 0;
 
     TColor faceColor = f.Color;
-    if (f.Enabled && f.HotTrackColor != clNone) faceColor = BlendHotTrackColor(f.Color, f.HotTrackColor, f.HotTrackStep);
+    if (f.Enabled && f.HotTrackColor != clNone)
+        faceColor = BlendHotTrackColor(f.Color, f.HotTrackColor, f.HotTrackStep);
     if (f.Down && f.ColorWhenDown != clNone) faceColor = f.ColorWhenDown;
 
     canvas.Brush.Style = bsSolid;
