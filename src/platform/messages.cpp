@@ -6,7 +6,7 @@
 
 namespace {
 
-const char* const kHandleProperty = "windowHandle";
+const char* const kHandleProperty = "messageHandle";
 
 std::unordered_map<HWND, QPointer<QWidget>>& Handles() {
     static std::unordered_map<HWND, QPointer<QWidget>> handles;
