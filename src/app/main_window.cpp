@@ -8,6 +8,7 @@
 #include "app/settings_file.h"
 #include "app/software_options_dialog.h"
 #include "app/text_table.h"
+#include "controls/button_look.h"
 #include "config/device_update_dialog.h"
 #include "config/general_parameters_form.h"
 #include "editors/automation/bacnet_access_editor.h"
@@ -35,6 +36,7 @@ constexpr TColor kWindowColor = 0xEDF7F8;
 constexpr int kFirstCheckInterval = 60000;
 constexpr int kLaterCheckInterval = 7200000;
 constexpr int kStartProgramLimit = 150000;
+constexpr int kCornerButtonSize = 50;
 }  // namespace
 
 TFVastreloneFirmWare::TFVastreloneFirmWare(TComponent* AOwner) : TForm(AOwner) {
@@ -47,10 +49,14 @@ TFVastreloneFirmWare::TFVastreloneFirmWare(TComponent* AOwner) : TForm(AOwner) {
     FormCreate();
 }
 
-TLbButton* TFVastreloneFirmWare::Make_Button(const QString& name, int left, int top, int width, int height) {
+TLbButton* TFVastreloneFirmWare::Make_Button(const QString& name, int left, int top, int width, int height,
+                                              const QString& glyph) {
     auto* button = new TLbButton(this);
     button->SetName(name);
     button->SetBounds(left, top, width, height);
+    SetStandardButtonLook(button, glyph);
+    // The corner buttons show only their glyph; the step buttons a glyph and a caption.
+    button->SetAlignment(width == kCornerButtonSize ? taCenter : taLeftJustify);
     button->OnClick = [this](TObject* sender) { Btn_Click(sender); };
     return button;
 }
@@ -103,35 +109,43 @@ void TFVastreloneFirmWare::Create_Components() {
         LL_UpdateLinkClick(s, link, type);
     };
 
-    Btn_Info = Make_Button(QStringLiteral("Btn_Info"), 516, 8, 50, 50);
-    Btn_Opz = Make_Button(QStringLiteral("Btn_Opz"), 574, 8, 50, 50);
-    Btn_Close = Make_Button(QStringLiteral("Btn_Close"), 632, 8, 50, 50);
-    Btn_New = Make_Button(QStringLiteral("Btn_New"), 80, 112, 170, 36);
-    Btn_Open = Make_Button(QStringLiteral("Btn_Open"), 258, 112, 170, 36);
-    Btn_Prm_Gen = Make_Button(QStringLiteral("Btn_Prm_Gen"), 80, 156, 170, 36);
-    Btn_DALI_Access = Make_Button(QStringLiteral("Btn_DALI_Access"), 80, 200, 170, 36);
-    Btn_KNX_Access = Make_Button(QStringLiteral("Btn_KNX_Access"), 80, 244, 170, 36);
-    Btn_CreateBin = Make_Button(QStringLiteral("Btn_CreateBin"), 80, 332, 170, 36);
-    Btn_PROFINET_XML = Make_Button(QStringLiteral("Btn_PROFINET_XML"), 80, 242, 170, 36);
-    Btn_ModM_SetAccess = Make_Button(QStringLiteral("Btn_ModM_SetAccess"), 80, 284, 170, 36);
-    Btn_DMX_Default = Make_Button(QStringLiteral("Btn_DMX_Default"), 80, 374, 170, 36);
-    Btn_Set_BACnet_Access = Make_Button(QStringLiteral("Btn_Set_BACnet_Access"), 258, 200, 170, 36);
+    Btn_Info = Make_Button(QStringLiteral("Btn_Info"), 516, 8, 50, 50, QStringLiteral("info"));
+    Btn_Opz = Make_Button(QStringLiteral("Btn_Opz"), 574, 8, 50, 50, QStringLiteral("options"));
+    Btn_Close = Make_Button(QStringLiteral("Btn_Close"), 632, 8, 50, 50, QStringLiteral("exit"));
+    Btn_New = Make_Button(QStringLiteral("Btn_New"), 80, 112, 170, 36, QStringLiteral("new"));
+    Btn_Open = Make_Button(QStringLiteral("Btn_Open"), 258, 112, 170, 36, QStringLiteral("open"));
+    Btn_Prm_Gen = Make_Button(QStringLiteral("Btn_Prm_Gen"), 80, 156, 170, 36, QStringLiteral("parameters"));
+    Btn_DALI_Access = Make_Button(QStringLiteral("Btn_DALI_Access"), 80, 200, 170, 36, QStringLiteral("dali"));
+    Btn_KNX_Access = Make_Button(QStringLiteral("Btn_KNX_Access"), 80, 244, 170, 36, QStringLiteral("knx"));
+    Btn_CreateBin = Make_Button(QStringLiteral("Btn_CreateBin"), 80, 332, 170, 36, QStringLiteral("update"));
+    Btn_PROFINET_XML = Make_Button(QStringLiteral("Btn_PROFINET_XML"), 80, 242, 170, 36, QStringLiteral("file"));
+    Btn_ModM_SetAccess = Make_Button(QStringLiteral("Btn_ModM_SetAccess"), 80, 284, 170, 36, QStringLiteral("rules"));
+    Btn_DMX_Default = Make_Button(QStringLiteral("Btn_DMX_Default"), 80, 374, 170, 36, QStringLiteral("parameters"));
+    Btn_Set_BACnet_Access = Make_Button(QStringLiteral("Btn_Set_BACnet_Access"), 258, 200, 170, 36,
+        QStringLiteral("rules"));
     Btn_Set_BACnet_Access->SetCaption(QStringLiteral("Set BACnet Access"));
-    Btn_SNMP_Trap = Make_Button(QStringLiteral("Btn_SNMP_Trap"), 258, 242, 170, 37);
+    Btn_SNMP_Trap = Make_Button(QStringLiteral("Btn_SNMP_Trap"), 258, 242, 170, 37, QStringLiteral("rules"));
     Btn_SNMP_Trap->SetCaption(QStringLiteral("Set SNMP Access"));
-    Btn_SNMP_MIB = Make_Button(QStringLiteral("Btn_SNMP_MIB"), 258, 284, 170, 36);
+    Btn_SNMP_MIB = Make_Button(QStringLiteral("Btn_SNMP_MIB"), 258, 284, 170, 36, QStringLiteral("file"));
     Btn_SNMP_MIB->SetCaption(QStringLiteral("SNMP MIB"));
-    Btn_J1939_Rec_Frame = Make_Button(QStringLiteral("Btn_J1939_Rec_Frame"), 434, 200, 170, 36);
-    Btn_J1939_Send_Frame = Make_Button(QStringLiteral("Btn_J1939_Send_Frame"), 434, 242, 170, 36);
-    Btn_SDO_Server_CANopen = Make_Button(QStringLiteral("Btn_SDO_Server_CANopen"), 610, 200, 170, 36);
+    Btn_J1939_Rec_Frame = Make_Button(QStringLiteral("Btn_J1939_Rec_Frame"), 434, 200, 170, 36,
+        QStringLiteral("rules"));
+    Btn_J1939_Send_Frame = Make_Button(QStringLiteral("Btn_J1939_Send_Frame"), 434, 242, 170, 36,
+        QStringLiteral("rules"));
+    Btn_SDO_Server_CANopen = Make_Button(QStringLiteral("Btn_SDO_Server_CANopen"), 610, 200, 170, 36,
+        QStringLiteral("rules"));
     Btn_SDO_Server_CANopen->SetCaption(QStringLiteral("Set SDO Server"));
-    Btn_SDO_Client_CANopen = Make_Button(QStringLiteral("Btn_SDO_Client_CANopen"), 610, 242, 170, 36);
+    Btn_SDO_Client_CANopen = Make_Button(QStringLiteral("Btn_SDO_Client_CANopen"), 610, 242, 170, 36,
+        QStringLiteral("rules"));
     Btn_SDO_Client_CANopen->SetCaption(QStringLiteral("Set SDO Client"));
-    Btn_PDO_CANopen = Make_Button(QStringLiteral("Btn_PDO_CANopen"), 610, 283, 170, 36);
+    Btn_PDO_CANopen = Make_Button(QStringLiteral("Btn_PDO_CANopen"), 610, 283, 170, 36, QStringLiteral("rules"));
     Btn_PDO_CANopen->SetCaption(QStringLiteral("Set PDO Access"));
-    Btn_CANopen_EDS = Make_Button(QStringLiteral("Btn_CANopen_EDS"), 610, 325, 170, 36);
+    Btn_CANopen_EDS = Make_Button(QStringLiteral("Btn_CANopen_EDS"), 610, 325, 170, 36, QStringLiteral("file"));
     Btn_CANopen_EDS->SetCaption(QStringLiteral("EDS File"));
-    Btn_SNMP_Manager_Access = Make_Button(QStringLiteral("Btn_SNMP_Manager_Access"), 256, 332, 170, 36);
+    Btn_SNMP_Manager_Access = Make_Button(QStringLiteral("Btn_SNMP_Manager_Access"), 256, 332, 170, 36,
+        QStringLiteral("rules"));
+    Btn_Prm_Gen->SetStyle(bsNormal);
+    for (TLbButton* button : {Btn_New, Btn_Open, Btn_CreateBin}) button->SetHotTrackColor(clSkyBlue);
 
     Timer_Update = new TTimer(this);
     Timer_Update->SetName(QStringLiteral("Timer_Update"));

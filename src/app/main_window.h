@@ -86,7 +86,7 @@ private:
     void Create_Components();
     void Lay_Out();
     void Show_Configuration_Labels();
-    TLbButton* Make_Button(const QString& name, int left, int top, int width, int height);
+    TLbButton* Make_Button(const QString& name, int left, int top, int width, int height, const QString& glyph);
 };
 
 inline TFVastreloneFirmWare* FVastreloneFirmWare = nullptr;

@@ -1,5 +1,6 @@
 #include "app/small_dialog.h"
 #include "app/program_state.h"
+#include "controls/button_look.h"
 
 namespace {
 constexpr TColor kTitleColor = 0xEDF7F8;
@@ -45,6 +46,8 @@ TSmallDialog::TSmallDialog(TComponent* AOwner, const QString& name) : TForm(AOwn
     Btn_Cancel = new TLbButton(this, P_Buttons);
     Btn_Cancel->SetName(QStringLiteral("Btn_Cancel"));
     Btn_Cancel->SetModalResult(mrCancel);
+    SetStandardButtonLook(Btn_OK, QStringLiteral("ok"));
+    SetStandardButtonLook(Btn_Cancel, QStringLiteral("cancel"));
 
     L_SW_Code->SetCaption(SW_Code);
     SetBorderStyle(bsSingle);

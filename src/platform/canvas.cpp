@@ -1,4 +1,5 @@
 #include "platform/canvas.h"
+#include "platform/bitmap.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -64,14 +65,22 @@ void TCanvas::LineTo(int x, int y) {
         FPainter->fillRect(QRect(x, y < from.Y ? y + 1 : from.Y, qMax(1, Pen.Width), qAbs(y - from.Y)), c);
         return;
     }
+    if (Pen.Width <= 1 && (Pen.Style == psSolid || Pen.Style == psInsideFrame)) {
+        // A diagonal is stepped along its longer axis and stops before its end point.
+        const int dx = x - from.X, dy = y - from.Y;
+        const int steps = qMax(qAbs(dx), qAbs(dy));
+        for (int i = 0; i < steps; ++i) {
+            const int px = from.X + (dx * i + (dx >= 0 ? steps / 2 : -steps / 2)) / steps;
+            const int py = from.Y + (dy * i + (dy >= 0 ? steps / 2 : -steps / 2)) / steps;
+            FPainter->fillRect(QRect(px, py, 1, 1), c);
+        }
+        return;
+    }
     FPainter->save();
     FPainter->setPen(MakePen());
     FPainter->setRenderHint(QPainter::Antialiasing, false);
-    // A diagonal stops one step short of its end point.
-    const double dx = x - from.X, dy = y - from.Y;
-    const double steps = qMax(qAbs(dx), qAbs(dy));
-    const QPointF end(x - dx / steps, y - dy / steps);
-    FPainter->drawLine(QPointF(from.X, from.Y), end);
+    // A flat cap leaves the end point out.
+    FPainter->drawLine(QPoint(from.X, from.Y), QPoint(x, y));
     FPainter->restore();
 }
 
@@ -108,3 +117,126 @@ TColor TCanvas::Pixels(int x, int y) const {
 }
 
 void TCanvas::SetPixels(int x, int y, TColor color) { FPainter->fillRect(QRect(x, y, 1, 1), ToQColor(color)); }
+
+void TCanvas::Polyline(const std::vector<TPoint>& points) {
+    if (points.empty()) return;
+    const TPoint keep = FPenPos;
+    MoveTo(points.front().X, points.front().Y);
+    for (std::size_t i = 1; i < points.size(); ++i) LineTo(points[i].X, points[i].Y);
+    FPenPos = keep;
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points) {
+    if (points.size() < 2) return;
+    QPolygon polygon;
+    for (const TPoint& p : points) polygon << QPoint(p.X, p.Y);
+    FPainter->save();
+    FPainter->setRenderHint(QPainter::Antialiasing, false);
+    FPainter->setPen(Qt::NoPen);
+    if (Brush.Style != bsClear) {
+        FPainter->setBrush(ToQColor(Brush.Color));
+        FPainter->drawPolygon(polygon);
+    }
+    FPainter->restore();
+    if (Pen.Style == psClear) return;
+    // The outline closes on the first point, which the first segment has drawn already.
+    std::vector<TPoint> outline = points;
+    outline.push_back(points.front());
+    Polyline(outline);
+}
+
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int width, int height) {
+    if (right <= left || bottom <= top) return;
+    FPainter->save();
+    FPainter->setRenderHint(QPainter::Antialiasing, false);
+    FPainter->setBrush(Brush.Style == bsClear ? QBrush(Qt::NoBrush) : QBrush(ToQColor(Brush.Color)));
+    FPainter->setPen(MakePen());
+    // A one-pixel outline covers the left/top edge up to right - 1 and bottom - 1.
+    const QRect r = Pen.Style == psClear ? QRect(left, top, right - left, bottom - top)
+                                         : QRect(left, top, right - left - 1, bottom - top - 1);
+    FPainter->drawRoundedRect(r, width / 2.0, height / 2.0);
+    FPainter->restore();
+}
+
+namespace {
+
+int QtTextFlags(unsigned format) {
+    int flags = 0;
+    if (format & DT_CENTER) flags |= Qt::AlignHCenter;
+    else if (format & DT_RIGHT) flags |= Qt::AlignRight;
+    else flags |= Qt::AlignLeft;
+    if (format & DT_SINGLELINE) {
+        flags |= Qt::TextSingleLine;
+        if (format & DT_VCENTER) flags |= Qt::AlignVCenter;
+        else if (format & DT_BOTTOM) flags |= Qt::AlignBottom;
+        else flags |= Qt::AlignTop;
+    } else {
+        flags |= Qt::AlignTop;
+    }
+    if (format & DT_WORDBREAK) flags |= Qt::TextWordWrap;
+    if (format & DT_EXPANDTABS) flags |= Qt::TextExpandTabs;
+    flags |= (format & DT_NOPREFIX) ? Qt::TextHideMnemonic : Qt::TextShowMnemonic;
+    return flags;
+}
+
+}  // namespace
+
+int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
+    const int flags = QtTextFlags(format);
+    if (format & DT_CALCRECT) {
+        if (text.isEmpty()) {
+            r.Right = r.Left;
+            r.Bottom = r.Top;
+            return 0;
+        }
+        constexpr int kUnbounded = 1 << 20;
+        const int width = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? qMax(0, r.Width()) : kUnbounded;
+        const QRect bounds =
+            Metrics().boundingRect(QRect(r.Left, r.Top, width, kUnbounded), flags & ~Qt::AlignHorizontal_Mask, text);
+        r.Right = r.Left + bounds.width();
+        r.Bottom = r.Top + bounds.height();
+        return bounds.height();
+    }
+    if (text.isEmpty()) return 0;
+    FPainter->save();
+    if (!(format & DT_NOCLIP)) FPainter->setClipRect(r.ToQRect(), Qt::IntersectClip);
+    FPainter->setFont(Font.ToQFont());
+    FPainter->setPen(ToQColor(Font.Color));
+    QRect drawn;
+    FPainter->drawText(r.ToQRect(), flags, text, &drawn);
+    FPainter->restore();
+    return drawn.height();
+}
+
+void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
+    if (bitmap.Empty()) return;
+    FPainter->save();
+    if (bitmap.Transparent()) {
+        FPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        FPainter->drawImage(QPoint(x, y), bitmap.MaskedImage());
+    } else {
+        FPainter->setCompositionMode(QPainter::CompositionMode_Source);
+        FPainter->drawImage(QPoint(x, y), bitmap.Image());
+    }
+    FPainter->restore();
+}
+
+void TCanvas::DrawFocusRect(const TRect& r) {
+    if (r.IsEmpty()) return;
+    FPainter->save();
+    FPainter->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    const QColor invert(Qt::white);
+    // Every other pixel along the frame, counted from the top-left corner.
+    auto dot = [&](int x, int y) {
+        if (((x - r.Left) + (y - r.Top)) % 2 == 0) FPainter->fillRect(QRect(x, y, 1, 1), invert);
+    };
+    for (int x = r.Left; x < r.Right; ++x) {
+        dot(x, r.Top);
+        if (r.Bottom - 1 > r.Top) dot(x, r.Bottom - 1);
+    }
+    for (int y = r.Top + 1; y < r.Bottom - 1; ++y) {
+        dot(r.Left, y);
+        if (r.Right - 1 > r.Left) dot(r.Right - 1, y);
+    }
+    FPainter->restore();
+}

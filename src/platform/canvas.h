@@ -1,7 +1,7 @@
 #pragma once
 // Drawing surface with the semantics the controls are written against: rectangles
 // exclude their right and bottom edges, LineTo does not draw its end point, colours
-// are TColor values.
+// are TColor values, bitmaps may have a transparent colour key.
 
 #include "platform/color.h"
 #include "platform/types.h"
@@ -9,6 +9,9 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <vector>
+
+class TBitmap;
 
 enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
@@ -41,6 +44,19 @@ public:
     TBrushStyle Style = bsSolid;
 };
 
+// DrawText format flags (same values as the platform the windows were designed on).
+constexpr unsigned DT_LEFT = 0x0000;
+constexpr unsigned DT_CENTER = 0x0001;
+constexpr unsigned DT_RIGHT = 0x0002;
+constexpr unsigned DT_VCENTER = 0x0004;
+constexpr unsigned DT_BOTTOM = 0x0008;
+constexpr unsigned DT_WORDBREAK = 0x0010;
+constexpr unsigned DT_SINGLELINE = 0x0020;
+constexpr unsigned DT_EXPANDTABS = 0x0040;
+constexpr unsigned DT_NOCLIP = 0x0100;
+constexpr unsigned DT_CALCRECT = 0x0400;
+constexpr unsigned DT_NOPREFIX = 0x0800;
+
 class TCanvas {
 public:
     // Draws through a painter the caller keeps alive for the canvas's lifetime.
@@ -59,14 +75,30 @@ public:
     void FrameRect(const TRect& r);
     void MoveTo(int x, int y) { FPenPos = {x, y}; }
     void LineTo(int x, int y);
+    // Connected lines from the first point; the last point itself is not drawn.
+    void Polyline(const std::vector<TPoint>& points);
+    // A closed figure filled with the brush and outlined with the pen.
+    void Polygon(const std::vector<TPoint>& points);
+    // A rectangle whose corners are quarter ellipses of width by height pixels.
+    void RoundRect(int left, int top, int right, int bottom, int width, int height);
     TPoint PenPos() const { return FPenPos; }
     void TextOut(int x, int y, const QString& text);
     void TextRect(const TRect& r, int x, int y, const QString& text);
     int TextWidth(const QString& text) const;
     int TextHeight(const QString& text) const;
     TSize TextExtent(const QString& text) const;
+    // Draws text in r with the DT_ flags: word breaks, alignment, "&" marks the next
+    // character unless DT_NOPREFIX. With DT_CALCRECT nothing is drawn and r becomes
+    // the laid-out text's extent (an empty text measures 0 by 0). Returns the height.
+    int DrawText(const QString& text, TRect& r, unsigned format);
+    // Pixels read back only from an image; elsewhere they read clNone.
     TColor Pixels(int x, int y) const;
     void SetPixels(int x, int y, TColor color);
+    // A transparent bitmap leaves its key colour out; any other bitmap replaces the
+    // pixels it covers, alpha included.
+    void Draw(int x, int y, const TBitmap& bitmap);
+    // The dotted frame of a focused control, inverted, so drawing it twice removes it.
+    void DrawFocusRect(const TRect& r);
 
 private:
     QPen MakePen() const;

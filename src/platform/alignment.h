@@ -1,0 +1,4 @@
+#pragma once
+// Horizontal alignment of a control's text.
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };

@@ -1,0 +1,75 @@
+#pragma once
+// The current user's settings store, reached like the registry of the platform the
+// windows were designed on: backslash-separated key paths (compared without regard
+// to case) holding named values. It is one INI file under the user's config folder:
+// a section "[Software\Maker\Key]" per key, "Name=Value" lines for its values. A key
+// exists when its section or a section of one of its sub-keys exists.
+
+#include "platform/types.h"
+
+#include <QFileSystemWatcher>
+#include <QMap>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+using HKEY = std::uintptr_t;
+constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
+
+class ERegistryException : public Exception {
+    using Exception::Exception;
+};
+
+// The store's file; tests point it at a temporary file, an empty path restores the default.
+QString UserRegistryFile();
+void SetUserRegistryFile(const QString& path);
+
+// Read access to one key at a time. Only HKEY_CURRENT_USER has a store; other roots hold no keys.
+class TRegistry {
+public:
+    TRegistry() = default;
+
+    HKEY RootKey() const { return FRootKey; }
+    void SetRootKey(HKEY value);
+    bool KeyExists(const QString& key) const;
+    // Opens an existing key for reading; false when it does not exist.
+    bool OpenKeyReadOnly(const QString& key);
+    void CloseKey();
+    QString CurrentPath() const { return FCurrentPath; }
+    bool ValueExists(const QString& name) const;
+    // Raises ERegistryException when the value is missing or no integer.
+    int ReadInteger(const QString& name) const;
+
+private:
+    HKEY FRootKey = HKEY_CURRENT_USER;
+    QString FCurrentPath;
+    bool FOpen = false;
+};
+
+// Change kinds a watch reports (the platform's notify-filter values).
+constexpr unsigned REG_NOTIFY_CHANGE_NAME = 0x1;
+constexpr unsigned REG_NOTIFY_CHANGE_ATTRIBUTES = 0x2;
+constexpr unsigned REG_NOTIFY_CHANGE_LAST_SET = 0x4;
+constexpr unsigned REG_NOTIFY_CHANGE_SECURITY = 0x8;
+
+// Watches the store's file and calls OnChange on the user-interface thread when the
+// watched part of a key changed: its values (REG_NOTIFY_CHANGE_LAST_SET) or the names
+// of its sub-keys (REG_NOTIFY_CHANGE_NAME), with WatchSub the whole subtree.
+class TRegistryWatch {
+public:
+    TRegistryWatch(HKEY root, const QString& key, bool watchSub, unsigned filter);
+    std::function<void()> OnChange;
+    // Reads the store again and reports a difference; the file watcher calls it.
+    void CheckNow();
+
+private:
+    QMap<QString, QString> Snapshot() const;
+    void WatchFile();
+
+    HKEY FRoot;
+    QString FKey;
+    bool FWatchSub;
+    unsigned FFilter;
+    QMap<QString, QString> FLast;
+    QFileSystemWatcher FWatcher;
+};

@@ -1,0 +1,92 @@
+// The per-user settings store: keys and values read from its INI file, and change
+// notification limited to the watched key and change kinds.
+
+#include "platform/file_system.h"
+#include "platform/registry.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QtTest/QTest>
+
+namespace {
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(FDir.isValid());
+        SetUserRegistryFile(FDir.filePath(QStringLiteral("registry.ini")));
+    }
+    void TearDown() override { SetUserRegistryFile(QString()); }
+    void Store(const char* text) { ASSERT_TRUE(WriteFileAtomically(UserRegistryFile(), QByteArray(text))); }
+
+private:
+    QTemporaryDir FDir;
+};
+
+TEST_F(RegistryTest, KeysExistThroughTheirOwnOrASubKeysSection) {
+    Store("[Software\\Maker\\Tool\\General]\n"
+          "[Software\\Maker\\Values]\nTheme=2\nName=text\n");
+    TRegistry reg;
+    EXPECT_TRUE(reg.KeyExists(QStringLiteral("Software\\Maker\\Tool\\General")));
+    EXPECT_TRUE(reg.KeyExists(QStringLiteral("Software\\Maker\\Tool")));
+    EXPECT_TRUE(reg.KeyExists(QStringLiteral("software\\MAKER")));
+    EXPECT_FALSE(reg.KeyExists(QStringLiteral("Software\\Mak")));
+    EXPECT_FALSE(reg.OpenKeyReadOnly(QStringLiteral("Software\\Other")));
+
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Software\\Maker\\Values")));
+    EXPECT_TRUE(reg.ValueExists(QStringLiteral("theme")));
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Theme")), 2);
+    EXPECT_THROW(reg.ReadInteger(QStringLiteral("Name")), ERegistryException);
+    EXPECT_THROW(reg.ReadInteger(QStringLiteral("Missing")), ERegistryException);
+
+    reg.SetRootKey(0x80000002u);  // only the current user has a store
+    EXPECT_FALSE(reg.KeyExists(QStringLiteral("Software\\Maker")));
+}
+
+TEST_F(RegistryTest, MissingStoreHasNoKeys) {
+    TRegistry reg;
+    EXPECT_FALSE(reg.KeyExists(QStringLiteral("Software")));
+}
+
+TEST_F(RegistryTest, WatchReportsOnlyChangesOfItsKeyAndFilter) {
+    Store("[Watched]\nTheme=1\n[Elsewhere]\nA=1\n");
+    int values = 0, names = 0;
+    TRegistryWatch valueWatch(HKEY_CURRENT_USER, QStringLiteral("Watched"), true, REG_NOTIFY_CHANGE_LAST_SET);
+    valueWatch.OnChange = [&] { ++values; };
+    TRegistryWatch nameWatch(HKEY_CURRENT_USER, QStringLiteral("Watched"), false, REG_NOTIFY_CHANGE_NAME);
+    nameWatch.OnChange = [&] { ++names; };
+    auto check = [&] {
+        valueWatch.CheckNow();
+        nameWatch.CheckNow();
+    };
+
+    Store("[Watched]\nTheme=1\n[Elsewhere]\nA=2\n");
+    check();
+    EXPECT_EQ(values, 0);
+    Store("[Watched]\nTheme=3\n[Elsewhere]\nA=2\n");
+    check();
+    EXPECT_EQ(values, 1);
+    EXPECT_EQ(names, 0);
+    Store("[Watched]\nTheme=3\n[Watched\\Sub]\n");
+    check();
+    EXPECT_EQ(values, 1);
+    EXPECT_EQ(names, 1);
+    Store("[Watched]\nTheme=3\n[Watched\\Sub]\nX=1\n");
+    check();
+    EXPECT_EQ(values, 2);  // the subtree's values count with WatchSub
+    EXPECT_EQ(names, 1);
+}
+
+TEST_F(RegistryTest, WatchHearsAChangeWrittenByAnotherProgram) {
+    Store("[Watched]\nTheme=1\n");
+    int changes = 0;
+    TRegistryWatch watch(HKEY_CURRENT_USER, QStringLiteral("Watched"), true, REG_NOTIFY_CHANGE_LAST_SET);
+    watch.OnChange = [&] { ++changes; };
+    Store("[Watched]\nTheme=2\n");
+    QTRY_COMPARE(changes, 1);
+    Store("[Watched]\nTheme=3\n");
+    QTRY_COMPARE(changes, 2);
+}
+
+}  // namespace
