@@ -1,0 +1,10 @@
+#pragma once
+// Conversion of typed texts to integers: an optional sign followed by decimal digits,
+// nothing else (no blanks, no hexadecimal), within the range of the result type.
+
+#include <QString>
+#include <cstdint>
+
+bool TryStrToInt64(const QString& text, std::int64_t& value);
+// The text's value, or the default when it is not a decimal integer that fits an int.
+int StrToIntDef(const QString& text, int Default);
