@@ -206,9 +206,11 @@ TCompileResult Compile_Bank() {
     return {};
 }
 
+QString Bank_File_Path() { return PathJoin(PathJoin(Project_Folder, QStringLiteral("bin")), QStringLiteral("bank.bin")); }
+
 TCompileResult Write_Bank_File() {
-    const QString folder = PathJoin(Project_Folder, QStringLiteral("bin"));
-    const QString path = PathJoin(folder, QStringLiteral("bank.bin"));
+    const QString path = Bank_File_Path();
+    const QString folder = ExtractFilePath(path);
     if (Bank_Length <= 0) return {false, QStringLiteral("There is no compiled device image to write to %1.").arg(path)};
     const QByteArray image(reinterpret_cast<const char*>(Bank_Buffer.data()), Bank_Length);
     if (!ForceDirectories(folder) || !WriteFileAtomically(path, image))

@@ -34,6 +34,9 @@ class ECompileError : public Exception {
 TCompileResult Create_Bin();
 TCompileResult Save_Bin();
 
+// The configuration's "bin/bank.bin".
+QString Bank_File_Path();
+
 // Builds the image into Bank_Buffer and sets Bank_Length; on failure Bank_Length is 0.
 TCompileResult Compile_Bank();
 // Writes the image to the configuration's "bin/bank.bin", creating the folder when it
