@@ -141,6 +141,15 @@ TEST_F(DeviceUpdateTest, SuccessfulUpdateWritesTheJobFileRunsTheUpdaterAndRememb
     });
 }
 
+TEST_F(DeviceUpdateTest, ARememberedAddressThatIsNotValidLeavesTheEdits) {
+    for (const char* remembered : {"10.0.0", "10.0.0.256"}) {
+        Last_IP_Address = QString::fromLatin1(remembered);
+        In_Update_Dialog([&] {
+            for (TEdit* edit : FBoot->E_IP) EXPECT_EQ(edit->Text(), "0") << remembered;
+        });
+    }
+}
+
 TEST_F(DeviceUpdateTest, ADeviceThatFallsSilentIsNotFound) {
     Install_Fake_Updater();
     Device = [](int request) { return request == 1 ? 64 : 0; };
