@@ -6,6 +6,7 @@
 #include "platform/number_conversion.h"
 #include "platform/xml_document.h"
 
+#include <QHash>
 #include <optional>
 
 namespace {
@@ -105,8 +106,11 @@ public:
     }
     QString Or(const char* name, const QString& fallback) const { return Optional(name).value_or(fallback); }
     QString Required(const char* name) const {
-        if (!Has(name)) throw ECompileError(Missing_Attribute_Message(FPath, FList, FNumber, QString::fromLatin1(name)));
-        return FRow.Attribute(QString::fromLatin1(name));
+        try {
+            return FRow.Attribute(QString::fromLatin1(name));
+        } catch (const EXMLError&) {
+            throw ECompileError(Missing_Attribute_Message(FPath, FList, FNumber, QString::fromLatin1(name)));
+        }
     }
     int Integer(const char* name, int fallback) const { return StrToIntDef(Or(name, QString()), fallback); }
 
@@ -343,10 +347,14 @@ void Compile_DALI_Devices(TDALIBlock& block) {
     block = TDALIBlock{};
     TXMLDocument document;
     if (!Load_Configuration_File(document, File_DALI_Access)) return;
+    // 307 look-ups among 307 elements: index the root's elements once, keeping the first of each name.
+    QHash<QString, QString> texts;
     const TXMLNode root = document.DocumentElement();
-    const auto is = [&root](const QString& name, const char16_t* value) {
-        const TXMLNode element = root.FindNode(name);
-        return !element.IsNull() && element.Text() == value;
+    for (TXMLNode node = root.ChildCount() > 0 ? root.Child(0) : TXMLNode(); !node.IsNull(); node = node.NextSibling())
+        if (node.IsElement() && !texts.contains(node.NodeName())) texts.insert(node.NodeName(), node.Text());
+    const auto is = [&texts](const QString& name, const char16_t* value) {
+        const auto found = texts.constFind(name);
+        return found != texts.constEnd() && *found == value;
     };
     const auto options = [&is](const QString& prefix) {
         std::uint16_t word = 0;

@@ -307,6 +307,29 @@ TEST_F(CompilerTest, DALI2InputsAndFunctions) {
     EXPECT_TRUE(Same_Bytes(Compiled_Image(), Expected_Image(0, {Default_Parameter_Block, dali2})));
 }
 
+TEST_F(CompilerTest, DALIAccessFileEdgeCases) {
+    const struct {
+        QByteArray xml;
+        std::uint16_t device0, device1, group1;
+    } cases[] = {
+        {"<DALI_Access/>", 0, 0, 0x8000},
+        {"<!--first--><DALI_Access><DALI_ID_DEVICE_0>1</DALI_ID_DEVICE_0></DALI_Access>", 0, 0, 0x8000},
+        // the first element of a name counts
+        {"<DALI_Access><DALI_ID_DEVICE_0>1</DALI_ID_DEVICE_0><DALI_ID_DEVICE_0>0</DALI_ID_DEVICE_0>"
+         "<DALI_ID_DEVICE_1_RECALL_LEVEL>Recall Min-Max Level for Switch</DALI_ID_DEVICE_1_RECALL_LEVEL>"
+         "<DALI_GROUP_0_DIMMING_MODE>start break</DALI_GROUP_0_DIMMING_MODE></DALI_Access>",
+         0x8000, 0x0008, 0x8000},
+    };
+    for (const auto& c : cases) {
+        Write("DALI_Access.xml", c.xml);
+        Compile_Ok();
+        EXPECT_EQ(U16_At(D + 4), c.device0) << c.xml.toStdString();
+        EXPECT_EQ(U16_At(D + 6), c.device1) << c.xml.toStdString();
+        EXPECT_EQ(U16_At(D + 132), c.group1) << c.xml.toStdString();
+        EXPECT_EQ(U16_At(D + 164), 0x8000) << "broadcast";
+    }
+}
+
 TEST_F(CompilerTest, KNXRuleCountSkipsDisabledRulesAndUnusedRecordsKeepTheirFactor) {
     Write("KNX_SetAccess.xml", KNX_File({KNX_Row("Enable=N", "1.1.1"), KNX_Row("", "1.1.2"), KNX_Row("", "1.1.3")}));
     Compile_Ok();
