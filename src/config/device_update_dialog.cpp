@@ -83,6 +83,12 @@ TFBoot::TFBoot(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FBoot"
     Ping->SetPacketSize(kPacketSize);
     Ping->OnReply = [this](TObject* sender, const TReplyStatus& status) { PingReply(sender, status); };
 
+    // Tab order follows the panels from the top: address, options, then the buttons.
+    QWidget* const chain[] = {E_IP[0], E_IP[1], E_IP[2], E_IP[3], CB_Update_Options, CB_Update_Option_Read_Back,
+                              Btn_Cancel, Btn_Update};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
+
     SetClientSize(kClientWidth, kTitleHeight + kAddressPanelHeight + kOptionsPanelHeight + kButtonPanelHeight);
     Set_Lang();
 }

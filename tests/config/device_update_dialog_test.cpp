@@ -107,6 +107,8 @@ TEST_F(DeviceUpdateTest, SuccessfulUpdateWritesTheJobFileRunsTheUpdaterAndRememb
         FBoot->E_IP[3]->selectAll();
         QTest::keyClicks(FBoot->E_IP[3], QStringLiteral("7."));
         EXPECT_EQ(FBoot->E_IP[3]->Text(), "7");
+        QTest::keyClick(FBoot->E_IP[3], Qt::Key_Tab);
+        EXPECT_TRUE(FBoot->CB_Update_Options->hasFocus()) << "the options follow the address";
 
         FBoot->CB_Update_Options->setFocus();
         QTest::keyClick(FBoot->CB_Update_Options, Qt::Key_Down);
