@@ -95,6 +95,8 @@ TEST_F(DeviceUpdateTest, SuccessfulUpdateWritesTheJobFileRunsTheUpdaterAndRememb
         EXPECT_TRUE(FBoot->CB_Update_Option_Read_Back->Checked());
 
         // "." moves on to the next part and is never typed, not even in the last one.
+        FBoot->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FBoot));
         FBoot->E_IP[0]->setFocus();
         FBoot->E_IP[0]->selectAll();
         QTest::keyClicks(FBoot->E_IP[0], QStringLiteral("10."));
