@@ -8,6 +8,7 @@
 #include "app/settings_file.h"
 #include "app/software_options_dialog.h"
 #include "app/text_table.h"
+#include "config/configuration_compiler.h"
 #include "controls/button_look.h"
 #include "config/device_update_dialog.h"
 #include "config/general_parameters_form.h"
@@ -348,6 +349,13 @@ void TFVastreloneFirmWare::Create_New_Project() {
 }
 
 void TFVastreloneFirmWare::Update_Device() {
+    // The update dialog opens only over an image just compiled and written.
+    TCompileResult result = Create_Bin();
+    if (result.Ok) result = Save_Bin();
+    if (!result.Ok) {
+        ShowErrorMessage(result.Message);
+        return;
+    }
     FBoot->Form_Type = 1;
     FBoot->ShowModal();
 }

@@ -68,6 +68,13 @@ TXMLNode TXMLNode::Child(int index) const {
     throw EXMLError(QStringLiteral("Node index out of bounds (%1)").arg(index));
 }
 
+TXMLNode TXMLNode::NextSibling() const {
+    if (IsNull()) return {};
+    for (pugi::xml_node c = Node().next_sibling(); c; c = c.next_sibling())
+        if (c.type() == pugi::node_element || c.type() == pugi::node_comment) return TXMLNode(c.internal_object());
+    return {};
+}
+
 TXMLNode TXMLNode::AddChild(const QString& name) {
     return TXMLNode(Node().append_child(ToUtf8(name).c_str()).internal_object());
 }

@@ -33,6 +33,9 @@ public:
     TXMLNode FindNode(const QString& name) const;
     int ChildCount() const;
     TXMLNode Child(int index) const;
+    // The next element or comment after this one; null at the end. Walks long lists in
+    // linear time, where Child(index) counts from the start each time.
+    TXMLNode NextSibling() const;
     TXMLNode AddChild(const QString& name);
     void AddComment(const QString& text);
 

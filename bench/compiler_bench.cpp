@@ -1,0 +1,112 @@
+// Compiling a configuration whose every table is full, next to pugixml alone parsing
+// the same four files: the compiler's own work is the difference.
+
+#include "app/program_state.h"
+#include "config/configuration_compiler.h"
+#include "config/general_parameters_file.h"
+#include "platform/file_system.h"
+
+#include <benchmark/benchmark.h>
+#include <pugixml.hpp>
+
+#include <QTemporaryDir>
+#include <cstdio>
+#include <map>
+
+namespace {
+
+void Write_Full_Configuration(const QString& folder) {
+    Project_Folder = folder;
+    Build_Configuration_Paths();
+
+    TXMLDocument parameters;
+    Save_General_Parameters(parameters, TGeneralParameters{}, File_ParGen);
+
+    QByteArray dali = "<DALI_Access>";
+    for (int n = 0; n < 64; ++n) {
+        const QByteArray d = "DALI_ID_DEVICE_" + QByteArray::number(n);
+        dali += "<" + d + ">1</" + d + "><" + d + "_DIMMING_MODE>Start Break</" + d + "_DIMMING_MODE><" + d +
+                "_MIN_MAN_VALUE>1</" + d + "_MIN_MAN_VALUE><" + d + "_RECALL_LEVEL>Recall Min-Max Level for Switch</" + d +
+                "_RECALL_LEVEL>";
+    }
+    for (int n = 0; n < 17; ++n) {
+        const QByteArray g = "DALI_GROUP_" + QByteArray::number(n);
+        dali += "<" + g + "_DIMMING_MODE>Normal</" + g + "_DIMMING_MODE><" + g + "_MIN_MAN_VALUE>0</" + g +
+                "_MIN_MAN_VALUE><" + g + "_RECALL_LEVEL>None</" + g + "_RECALL_LEVEL>";
+    }
+    WriteFileAtomically(File_DALI_Access, dali + "</DALI_Access><!--SW_VERSION = 1.709-->");
+
+    QByteArray dali2 = "<DALI2_Access><DALI2_Functions_Rules>";
+    for (int k = 1; k < DALI2_Function_Capacity; ++k)
+        dali2 += "<row Function=\"Set Out\" Condition=\"When Greater to Value\" Value=\"12,5\" Channel=\"DALI Group 3\" "
+                 "Val=\"200\" Next_Function=\"" + QByteArray::number(k % 250) + "\" Mnemonic=\"Function " +
+                 QByteArray::number(k) + "\"/>";
+    dali2 += "</DALI2_Functions_Rules><DALI2_SetAccess_Rules>";
+    for (int r = 0; r < DALI2_Input_Rule_Capacity; ++r)
+        dali2 += "<row Enable=\"Y\" DeviceSensor=\"Sensor\" Type=\"Occupancy Sensor\" ChannelNumber=\"" +
+                 QByteArray::number(r % 64) + "\" Instance=\"3\" Command=\"0\" TimeSend=\"1000\" TimeOut=\"3000\" "
+                 "Function=\"1 - Function 1\" Position=\"" + QByteArray::number(r * 2) + "\" NumBytes=\"2\" Mnemonic=\"Input\"/>";
+    WriteFileAtomically(File_DALI2_Access, dali2 + "</DALI2_SetAccess_Rules></DALI2_Access><!--SW_VERSION = 1.709-->");
+
+    QByteArray knx = "<BACnet_to_KNX><KNX_in_Write>";
+    for (int r = 0; r < KNX_Rule_Capacity; ++r)
+        knx += "<row Enable=\"Y\" Source_Address=\"1.1." + QByteArray::number(r % 256) + "\" Destination_Address=\"" +
+               QByteArray::number(r % 32) + "/3/" + QByteArray::number(r % 256) +
+               "\" APCI=\"Write\" Priority=\"Normal\" Format=\"Float16 to Int * 10\" MultiplicationFactor=\"0,5\" "
+               "Extended=\"N\" ReTest=\"Y\" On_Command=\"Y\" On_Change=\"Y\" On_Timer=\"Y\" Poll_Time=\"1000\" Position=\"" +
+               QByteArray::number(r) + "\" Bit_Mode=\"No\" Length=\"1\" TimeOut=\"500\" Mnemonic=\"Rule\"/>";
+    WriteFileAtomically(File_KNX_SetAccess, knx + "</KNX_in_Write></BACnet_to_KNX><!--SW_VERSION = 1.709-->");
+}
+
+QTemporaryDir& Configuration_Folder() {
+    static QTemporaryDir folder;
+    static const bool written = (Write_Full_Configuration(folder.path()), true);
+    (void)written;
+    return folder;
+}
+
+void BM_Compile_Full_Configuration(benchmark::State& state) {
+    Configuration_Folder();
+    for (auto _ : state) {
+        const TCompileResult result = Compile_Bank();
+        if (!result.Ok) state.SkipWithError(result.Message.toStdString().c_str());
+        benchmark::DoNotOptimize(Bank_Buffer.data());
+    }
+}
+BENCHMARK(BM_Compile_Full_Configuration)->Unit(benchmark::kMicrosecond);
+
+void BM_Pugixml_Parse_Same_Files(benchmark::State& state) {
+    Configuration_Folder();
+    const std::string files[] = {File_ParGen.toStdString(), File_DALI_Access.toStdString(),
+                                 File_DALI2_Access.toStdString(), File_KNX_SetAccess.toStdString()};
+    for (auto _ : state)
+        for (const std::string& file : files) {
+            pugi::xml_document document;
+            benchmark::DoNotOptimize(document.load_file(file.c_str()));
+        }
+}
+BENCHMARK(BM_Pugixml_Parse_Same_Files)->Unit(benchmark::kMicrosecond);
+
+// Shows the runs as usual and keeps their times for the ratio printed at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) Times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> Times;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double compile = reporter.Times["BM_Compile_Full_Configuration"];
+    const double parse = reporter.Times["BM_Pugixml_Parse_Same_Files"];
+    if (compile > 0 && parse > 0)
+        std::printf("Compiling takes %.2f times as long as pugixml alone parsing the same files.\n", compile / parse);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,596 @@
+#include "config/configuration_compiler.h"
+
+#include "app/address_helpers.h"
+#include "app/program_state.h"
+#include "platform/file_system.h"
+#include "platform/number_conversion.h"
+#include "platform/xml_document.h"
+
+#include <QHash>
+#include <optional>
+
+namespace {
+
+// The working tables, reset at the start of every compilation.
+TBankImage& Working_Image() {
+    static TBankImage image;
+    return image;
+}
+
+QString File_Label(const QString& path) { return ExtractFileName(path); }
+
+// False when the file does not exist; raises when it exists but is not well-formed.
+bool Load_Configuration_File(TXMLDocument& document, const QString& path) {
+    if (!FileExists(path)) return false;
+    if (!document.LoadFromFile(path))
+        throw ECompileError(QStringLiteral("The file %1 is not a valid XML file: the device image was not created.")
+                                .arg(File_Label(path)));
+    return true;
+}
+
+// ---- general parameters ----
+
+// The text of the root's element of that name; nothing when it is missing or holds more than text.
+std::optional<QString> Element_Text(const TXMLNode& root, const char* name) {
+    const TXMLNode element = root.FindNode(QString::fromLatin1(name));
+    if (element.IsNull() || element.ChildCount() > 0) return std::nullopt;
+    return element.Text();
+}
+
+int Element_Integer(const TXMLNode& root, const char* name, int fallback) {
+    const std::optional<QString> text = Element_Text(root, name);
+    return text ? StrToIntDef(*text, fallback) : fallback;
+}
+
+std::uint16_t Element_Address(const TXMLNode& root, const char* name, std::uint16_t fallback,
+                              std::uint16_t (*encode)(const QString&)) {
+    const std::optional<QString> text = Element_Text(root, name);
+    return text ? encode(*text) : fallback;
+}
+
+bool Element_Is(const TXMLNode& root, const char* name, const char16_t* value) {
+    const std::optional<QString> text = Element_Text(root, name);
+    return text && *text == value;
+}
+
+// Splits "a<sep>b<sep>c" the way both general-parameter encoders read it: the part
+// before the first separator, then the rest split again at its first separator (the
+// middle part empty when the rest has none). Every part trimmed.
+struct AddressParts {
+    QString first, middle, last;
+    int separators = 0;
+};
+
+AddressParts Split_Address(const QString& text, QChar separator) {
+    AddressParts parts;
+    parts.separators = int(text.count(separator));
+    const qsizetype first = text.indexOf(separator);
+    parts.first = text.left(first).trimmed();
+    const QString rest = text.mid(first + 1);
+    const qsizetype second = rest.indexOf(separator);
+    if (second < 0) {
+        parts.last = rest.trimmed();
+    } else {
+        parts.middle = rest.left(second).trimmed();
+        parts.last = rest.mid(second + 1).trimmed();
+    }
+    return parts;
+}
+
+// ---- rule files ----
+
+QString Missing_Attribute_Message(const QString& path, const char* list, int row, const QString& attribute) {
+    return QStringLiteral("%1, list \"%2\", row %3: the attribute \"%4\" is missing. The device image was not created.")
+        .arg(File_Label(path), QString::fromLatin1(list))
+        .arg(row)
+        .arg(attribute);
+}
+
+QString Too_Many_Rows_Message(const QString& path, const char* list, int limit) {
+    return QStringLiteral("%1, list \"%2\": more rules than the device holds (at most %3). "
+                          "The device image was not created.")
+        .arg(File_Label(path), QString::fromLatin1(list))
+        .arg(limit);
+}
+
+// Reads the attributes of one row, naming the row in the message of a missing required one.
+class RowReader {
+public:
+    RowReader(const TXMLNode& row, const QString& path, const char* list, int number)
+        : FRow(row), FPath(path), FList(list), FNumber(number) {}
+
+    bool Has(const char* name) const { return FRow.HasAttribute(QString::fromLatin1(name)); }
+    std::optional<QString> Optional(const char* name) const {
+        if (!Has(name)) return std::nullopt;
+        return FRow.Attribute(QString::fromLatin1(name));
+    }
+    QString Or(const char* name, const QString& fallback) const { return Optional(name).value_or(fallback); }
+    QString Required(const char* name) const {
+        try {
+            return FRow.Attribute(QString::fromLatin1(name));
+        } catch (const EXMLError&) {
+            throw ECompileError(Missing_Attribute_Message(FPath, FList, FNumber, QString::fromLatin1(name)));
+        }
+    }
+    int Integer(const char* name, int fallback) const { return StrToIntDef(Or(name, QString()), fallback); }
+
+private:
+    TXMLNode FRow;
+    QString FPath;
+    const char* FList;
+    int FNumber;
+};
+
+// The "row" elements of a list, in order.
+template <class Visit>
+void For_Each_Row(const TXMLNode& list, Visit visit) {
+    int number = 0;
+    for (TXMLNode node = list.FindNode(QStringLiteral("row")); !node.IsNull(); node = node.NextSibling())
+        if (node.IsElement() && node.NodeName() == u"row")
+            if (!visit(node, ++number)) return;
+}
+
+TXMLNode Required_List(const TXMLNode& root, const QString& path, const char* list) {
+    const TXMLNode node = root.FindNode(QString::fromLatin1(list));
+    if (node.IsNull())
+        throw ECompileError(QStringLiteral("%1: the list \"%2\" is missing. The device image was not created.")
+                                .arg(File_Label(path), QString::fromLatin1(list)));
+    return node;
+}
+
+TXMLNode DALI2_Root(const TXMLDocument& document, const QString& path) {
+    for (int i = 0; i < document.ChildCount(); ++i) {
+        const TXMLNode node = document.Child(i);
+        if (node.IsElement() && node.NodeName() == u"DALI2_Access") return node;
+    }
+    throw ECompileError(QStringLiteral("%1: the root element \"DALI2_Access\" is missing. The device image was not created.")
+                            .arg(File_Label(path)));
+}
+
+struct TextCode {
+    const char16_t* text;
+    int code;
+};
+
+template <std::size_t N>
+std::optional<int> Look_Up(const TextCode (&table)[N], const QString& text) {
+    for (const TextCode& entry : table)
+        if (text == entry.text) return entry.code;
+    return std::nullopt;
+}
+
+const TextCode Button_Events[] = {
+    {u"Button Released", 0}, {u"Button Pressed", 1},     {u"Short Press", 2},
+    {u"Double Press", 5},    {u"Long Press Start", 9},   {u"Long Press Repeat", 11},
+    {u"Long Press Stop", 12}, {u"Button Free", 14},      {u"Button Stuck", 15},
+};
+
+const TextCode Sensor_Values[] = {
+    {u"No Movement", 1},  {u"Movement", 1},        {u"Vacant", 2},          {u"Occupied", 2},
+    {u"Still Vacant", 4}, {u"Still Occupied", 6},  {u"Presence Sensor", 8}, {u"Movement Sensor", 8},
+};
+
+const char16_t* const Device_Types[] = {u"Fluorescent Lamp", u"Emergency Lamp", u"High Voltage Discharge",
+                                        u"Alogen Lamp",      u"Dimmer",         u"Converter",
+                                        u"Led Lamp",         u"Actuator On Off", u"Color Control",
+                                        u"Sequencer"};
+const char16_t* const Sensor_Types[] = {u"Generic Input",  u"Push Button",  u"Absolute Input", u"Occupancy Sensor",
+                                        u"Light Sensor",   u"Color Sensor", u"Relative Input"};
+
+// The integer after the first occurrence of the prefix, or the fallback.
+int Integer_After(const QString& text, const QString& prefix, int fallback) {
+    return StrToIntDef(text.mid(text.indexOf(prefix) + prefix.size()), fallback);
+}
+
+}  // namespace
+
+// ---- entry points ----
+
+TCompileResult Create_Bin() { return Compile_Bank(); }
+
+TCompileResult Save_Bin() { return Write_Bank_File(); }
+
+TCompileResult Compile_Bank() {
+    Bank_Length = 0;
+    TBankImage& image = Working_Image();
+    try {
+        image.Clear();
+        Init_Bank_Defaults(image.Parameters);
+        image.Parameters.Set_U32(ParOffset::KNX_Table_Address_A, Device_Image_Base);
+        image.Parameters.Set_U32(ParOffset::KNX_Table_Address_B, Device_Image_Base);
+        Compile_General_Parameters(image.Parameters);
+        Compile_DALI_Devices(image.DALI);
+        image.Parameters.Set_U32(ParOffset::DALI2_Input_Rule_Count, std::uint32_t(Compile_DALI2_Input_Rules(image)));
+        Compile_DALI2_Function_Rules(image);
+        Compile_KNX_Rules(image);
+    } catch (const ECompileError& error) {
+        return {false, error.Message()};
+    }
+    Bank_Length = image.Serialise(Bank_Buffer.data());
+    return {};
+}
+
+QString Bank_File_Path() { return PathJoin(PathJoin(Project_Folder, QStringLiteral("bin")), QStringLiteral("bank.bin")); }
+
+TCompileResult Write_Bank_File() {
+    const QString path = Bank_File_Path();
+    const QString folder = ExtractFilePath(path);
+    if (Bank_Length <= 0) return {false, QStringLiteral("There is no compiled device image to write to %1.").arg(path)};
+    const QByteArray image(reinterpret_cast<const char*>(Bank_Buffer.data()), Bank_Length);
+    if (!ForceDirectories(folder) || !WriteFileAtomically(path, image))
+        return {false, QStringLiteral("The device image could not be written to %1.").arg(path)};
+    return {};
+}
+
+// ---- steps ----
+
+void Init_Bank_Defaults(TParameterBlock& block) {
+    using namespace ParOffset;
+    block.Set_U32(Fixed_125000_A, 125000);
+    block.Set_U32(Fixed_125000_B, 125000);
+    block.Set_U32(Fixed_9600, 9600);
+    block.Set_U16(Fixed_8, 8);
+    const std::uint8_t address[4] = {192, 168, 2, 205}, mask[4] = {255, 255, 255, 0};
+    for (int i = 0; i < 4; ++i) {
+        block.Set_U8(IP_Address + i, address[i]);
+        block.Set_U8(Subnet_Mask + i, mask[i]);
+        block.Set_U8(Gateway + i, 255);
+    }
+    block.Set_U16(Fixed_10000, 10000);
+    block.Set_U16(Fixed_10001, 10001);
+    block.Set_U16(DALI_Console_Port, 10001);
+    block.Set_U32(DALI2_Highest_Position, 0);
+    block.Set_U32(Fixed_38400, 38400);
+    block.Set_U8(Fixed_1, 1);
+    for (int i = 0; i < 8; ++i) block.Set_U8(Fixed_Eights + i, 8);
+    block.Set_U32(KNX_Table_Address_A, Device_Image_Base);
+    block.Set_U32(KNX_Table_Address_B, Device_Image_Base);
+    block.Set_U32(KNX_Rule_Count, 0);
+    block.Set_U16(KNXnet_IP_Port, 3671);
+    block.Set_U16(KNX_ID_Device, 0x9001);
+    block.Set_U16(KNX_ID_Tunnel, 0x90A0);
+    block.Set_U16(KNX_ID_Management, 0x90A1);
+    block.Set_U16(KNX_Control_Port, 50000);
+    block.Set_U16(KNX_Tunnel_Port, 50001);
+    block.Set_U16(KNX_Management_Port, 50002);
+    for (int offset : {DALI_Data_Point, DALI_Data_Point_SW, DALI_Data_Point_DIM, DALI_Data_Point_2,
+                       DALI_Data_Point_DIM_2, DALI_Data_Point_SW_2})
+        block.Set_U16(offset, 0);
+    block.Set_U16(Fixed_512, 512);
+    block.Set_U32(DALI_Block_Address, Device_Image_Base + DALI_Block_Offset);
+    block.Set_U32(DALI2_Input_Rule_Count, 0);
+    block.Set_U32(DALI2_Input_Table_Address, Device_Image_Base + DALI2_Input_Table_Offset);
+    block.Set_U32(DALI2_Function_Table_Address, Device_Image_Base + DALI2_Function_Table_Offset);
+    for (int i = 0; i < Layout_Version_Size; ++i) block.Set_U8(Layout_Version + i, 0);
+    block.Set_U32(Fixed_0xC0000, 0xC0000);
+    block.Set_U32(Option_Flags, 0);
+    block.Set_U32(KNX_TimeOut_DALI, 6000);
+    block.Set_U32(KNX_Delay_Between_Packets, 100);
+}
+
+void Compile_General_Parameters(TParameterBlock& block) {
+    using namespace ParOffset;
+    block.Set_U16(KNX_ID_Device, 0x9001);
+    block.Set_U16(KNX_ID_Tunnel, 0x90A0);
+    block.Set_U16(KNX_ID_Management, 0x90A1);
+    block.Set_U16(KNX_Control_Port, 50000);
+    block.Set_U16(KNX_Tunnel_Port, 50001);
+    block.Set_U16(KNX_Management_Port, 50002);
+    block.Set_U32(Fixed_0xC0000, 0xC0000);
+    block.Set_U32(KNX_TimeOut_DALI, 6000);
+    block.Set_U32(KNX_Delay_Between_Packets, 100);
+    block.Set_U32(DALI_Block_Address, Device_Image_Base + DALI_Block_Offset);
+    block.Set_U32(DALI2_Input_Table_Address, Device_Image_Base + DALI2_Input_Table_Offset);
+    block.Set_U32(DALI2_Function_Table_Address, Device_Image_Base + DALI2_Function_Table_Offset);
+    std::uint32_t flags = 0;
+    block.Set_U32(Option_Flags, flags);
+
+    TXMLDocument document;
+    if (!Load_Configuration_File(document, File_ParGen)) return;
+    const TXMLNode root = document.DocumentElement();
+
+    const QByteArray version = SW_Version.toLatin1();
+    for (int i = 0; i < Layout_Version_Size; ++i)
+        block.Set_U8(Layout_Version + i, i < version.size() ? std::uint8_t(version[i]) : 0);
+
+    block.Set_U16(KNX_ID_Device, Element_Address(root, "KNX_ID_DEV", 0x9001, Encode_Individual_Address));
+    if (Element_Is(root, "KNX_ETHERNET_INTERFACE_ENABLE", u"0")) {
+        // With the KNX/IP function off the form leaves these entries unchecked, so they are not read.
+        flags |= Option_KNX_Interface_Disabled;
+    } else {
+        block.Set_U16(KNX_ID_Tunnel, Element_Address(root, "KNX_ID_TUNNEL", 0x90A0, Encode_Individual_Address));
+        block.Set_U16(KNX_ID_Management,
+                      Element_Address(root, "KNX_ID_MANAGEMENT", 0x90A1, Encode_Individual_Address));
+        block.Set_U16(KNX_Control_Port, std::uint16_t(Element_Integer(root, "KNX_CONTROL_PORT", 50000)));
+        block.Set_U16(KNX_Tunnel_Port, std::uint16_t(Element_Integer(root, "KNX_TUNNEL_PORT", 50001)));
+        block.Set_U16(KNX_Management_Port, std::uint16_t(Element_Integer(root, "KNX_MANAGEMENT_PORT", 50002)));
+    }
+    block.Set_U32(KNX_TimeOut_DALI, std::uint32_t(Element_Integer(root, "KNX_TIMEOUT_DALI", 6000)));
+    block.Set_U32(KNX_Delay_Between_Packets, std::uint32_t(Element_Integer(root, "KNX_DELAY_BETWEEN_PACKETS", 100)));
+    block.Set_U16(DALI_Console_Port, std::uint16_t(Element_Integer(root, "DALI_CONSOLE_PORT", 10001)));
+
+    const struct {
+        const char* name;
+        int offset;
+        std::uint16_t fallback;
+    } data_points[] = {
+        {"DALI_DATA_POINT", DALI_Data_Point, 0x3300},         {"DALI_DATA_POINT_SW", DALI_Data_Point_SW, 0x3301},
+        {"DALI_DATA_POINT_DIM", DALI_Data_Point_DIM, 0x3302}, {"DALI_DATA_POINT_2", DALI_Data_Point_2, 0x3303},
+        {"DALI_DATA_POINT_SW_2", DALI_Data_Point_SW_2, 0x3304},
+        {"DALI_DATA_POINT_DIM_2", DALI_Data_Point_DIM_2, 0x3305},
+    };
+    for (const auto& point : data_points)
+        block.Set_U16(point.offset, Element_Address(root, point.name, point.fallback, Encode_Group_Address));
+
+    if (Element_Is(root, "DALI_DISABLE_SCAN", u"1")) flags |= Option_DALI_Disable_Scan;
+    if (Element_Is(root, "DALI_ENABLE_DALI_2", u"1")) flags |= Option_DALI_Enable_DALI_2;
+    block.Set_U32(Option_Flags, flags);
+
+    const struct {
+        const char* name;
+        int offset;
+        int fallback;
+    } octets[] = {
+        {"MTCPs_IP1", IP_Address, 192},      {"MTCPs_IP2", IP_Address + 1, 168},  {"MTCPs_IP3", IP_Address + 2, 0},
+        {"MTCPs_IP4", IP_Address + 3, 10},   {"MTCPs_SUB1", Subnet_Mask, 255},    {"MTCPs_SUB2", Subnet_Mask + 1, 255},
+        {"MTCPs_SUB3", Subnet_Mask + 2, 255}, {"MTCPs_SUB4", Subnet_Mask + 3, 0},  {"MTCPs_GAT1", Gateway, 192},
+        {"MTCPs_GAT2", Gateway + 1, 168},    {"MTCPs_GAT3", Gateway + 2, 0},      {"MTCPs_GAT4", Gateway + 3, 1},
+    };
+    for (const auto& octet : octets)
+        block.Set_U8(octet.offset, std::uint8_t(Element_Integer(root, octet.name, octet.fallback)));
+    const std::optional<QString> gateway_enabled = Element_Text(root, "MTCPs_EN_GAT");
+    if (!gateway_enabled || *gateway_enabled == u"0")
+        for (int i = 0; i < 4; ++i) block.Set_U8(Gateway + i, 255);
+}
+
+void Compile_DALI_Devices(TDALIBlock& block) {
+    block = TDALIBlock{};
+    TXMLDocument document;
+    if (!Load_Configuration_File(document, File_DALI_Access)) return;
+    // 307 look-ups among 307 elements: index the root's elements once, keeping the first of each name.
+    QHash<QString, QString> texts;
+    const TXMLNode root = document.DocumentElement();
+    for (TXMLNode node = root.ChildCount() > 0 ? root.Child(0) : TXMLNode(); !node.IsNull(); node = node.NextSibling())
+        if (node.IsElement() && !texts.contains(node.NodeName())) texts.insert(node.NodeName(), node.Text());
+    const auto is = [&texts](const QString& name, const char16_t* value) {
+        const auto found = texts.constFind(name);
+        return found != texts.constEnd() && *found == value;
+    };
+    const auto options = [&is](const QString& prefix) {
+        std::uint16_t word = 0;
+        if (is(prefix + QStringLiteral("_DIMMING_MODE"), u"Start Break")) word |= DALI_Option_Start_Break;
+        if (is(prefix + QStringLiteral("_MIN_MAN_VALUE"), u"1")) word |= DALI_Option_Min_Max;
+        if (is(prefix + QStringLiteral("_RECALL_LEVEL"), u"Recall Min-Max Level for Switch")) word |= DALI_Option_Recall_Min_Max;
+        if (is(prefix + QStringLiteral("_RECALL_LEVEL"), u"Recall Old Value Level for Switch")) word |= DALI_Option_Recall_Old_Value;
+        return word;
+    };
+    for (int n = 0; n < DALI_Device_Count; ++n) {
+        const QString prefix = QStringLiteral("DALI_ID_DEVICE_%1").arg(n);
+        std::uint16_t word = options(prefix);
+        if (is(prefix, u"1")) word |= DALI_Option_Enabled;
+        block.Option_Words[std::size_t(n)] = word;
+    }
+    for (int n = 0; n < DALI_Group_Entry_Count; ++n)
+        block.Option_Words[std::size_t(DALI_Device_Count + n)] =
+            options(QStringLiteral("DALI_GROUP_%1").arg(n)) | DALI_Option_Enabled;
+}
+
+int Compile_DALI2_Input_Rules(TBankImage& image) {
+    TXMLDocument document;
+    if (!Load_Configuration_File(document, File_DALI2_Access)) return 0;
+    const TXMLNode root = DALI2_Root(document, File_DALI2_Access);
+    Required_List(root, File_DALI2_Access, "DALI2_Functions_Rules");
+    const char* const list_name = "DALI2_SetAccess_Rules";
+    const TXMLNode list = Required_List(root, File_DALI2_Access, list_name);
+
+    int count = 0;
+    std::int64_t highest = -1;
+    For_Each_Row(list, [&](const TXMLNode& row, int number) {
+        const RowReader cells(row, File_DALI2_Access, list_name, number);
+        // The editor's rows end at the first one without Device or Sensor; it neither checks nor keeps what follows.
+        const QString device_sensor = cells.Or("DeviceSensor", QString()).trimmed();
+        if (device_sensor.isEmpty()) return false;
+        // The editor ticks every row whose Enable is not exactly "N".
+        if (cells.Or("Enable", QStringLiteral("Y")) == u"N") return true;
+        if (count == DALI2_Input_Rule_Capacity)
+            throw ECompileError(Too_Many_Rows_Message(File_DALI2_Access, list_name, DALI2_Input_Rule_Capacity));
+
+        TDALI2InputRecord record;
+        record.Sensor = std::uint32_t(DALI2_Sensor_Flag(device_sensor));
+        record.Type_Code = std::uint32_t(DALI2_Type_Code(int(record.Sensor), cells.Or("Type", QString())));
+        record.Channel = std::uint32_t(cells.Integer("ChannelNumber", 0));
+        record.Instance = std::uint32_t(cells.Integer("Instance", 0));
+        record.Send_Time = std::uint32_t(cells.Integer("TimeSend", 0));
+        record.TimeOut = std::uint32_t(cells.Integer("TimeOut", 0));
+        record.Command = std::uint8_t(cells.Integer("Command", 0));
+        if (const std::optional<QString> event = cells.Optional("Event")) record.Event_Code = std::uint32_t(DALI2_Event_Code(*event));
+        if (const std::optional<QString> position = cells.Optional("Position")) {
+            std::int64_t value = 0;
+            if (TryStrToInt64(*position, value) && value >= INT32_MIN && value <= INT32_MAX) {
+                record.Position = std::uint16_t(value);
+                highest = std::max(highest, value + 1);
+            }
+        }
+        const QString function = cells.Required("Function");
+        if (record.Sensor == 1 && StrToIntDef(cells.Required("NumBytes"), 0) == 2) record.Two_Bytes = 1;
+        record.Function = std::uint32_t(DALI2_Function_Reference(function));
+        image.DALI2_Inputs[std::size_t(count++)] = record;
+        return true;
+    });
+    if (highest > 0) image.Parameters.Set_U32(ParOffset::DALI2_Highest_Position, std::uint32_t(highest));
+    return count;
+}
+
+void Compile_DALI2_Function_Rules(TBankImage& image) {
+    image.DALI2_Functions[0] = TDALI2FunctionRecord{};
+    TXMLDocument document;
+    if (!Load_Configuration_File(document, File_DALI2_Access)) return;
+    const TXMLNode root = DALI2_Root(document, File_DALI2_Access);
+    const char* const list_name = "DALI2_Functions_Rules";
+    const TXMLNode list = Required_List(root, File_DALI2_Access, list_name);
+    For_Each_Row(list, [&](const TXMLNode& row, int number) {
+        const RowReader cells(row, File_DALI2_Access, list_name, number);
+        const QString function = cells.Or("Function", QString()).trimmed();
+        // As in the editor, the functions end at the first row without one.
+        if (function.isEmpty()) return false;
+        if (number >= DALI2_Function_Capacity)
+            throw ECompileError(Too_Many_Rows_Message(File_DALI2_Access, list_name, DALI2_Function_Capacity - 1));
+        TDALI2FunctionRecord& record = image.DALI2_Functions[std::size_t(number)];
+        record.Function_Code = std::uint8_t(DALI2_Function_Code(function));
+        record.Condition_Code = std::uint8_t(DALI2_Condition_Code(cells.Or("Condition", QString())));
+        record.Value = DALI2_Value_Code(cells.Or("Value", QString()));
+        record.Channel_Code = std::uint8_t(DALI2_Channel_Code(cells.Or("Channel", QString())));
+        record.Brightness = std::uint8_t(cells.Integer("Val", 0));
+        record.Next_Function = std::uint8_t(StrToIntDef(cells.Or("Next_Function", QString()).trimmed(), 0));
+        return true;
+    });
+}
+
+void Compile_KNX_Rules(TBankImage& image) {
+    image.Parameters.Set_U32(ParOffset::Reserved_452, 0);
+    image.Parameters.Set_U32(ParOffset::KNX_Rule_Count, 0);
+    const QChar separator = Get_Decimal_Separator();
+    TXMLDocument document;
+    if (!Load_Configuration_File(document, File_KNX_SetAccess)) return;
+    const char* const list_name = "KNX_in_Write";
+    const TXMLNode list = Required_List(document.DocumentElement(), File_KNX_SetAccess, list_name);
+
+    int count = 0;
+    For_Each_Row(list, [&](const TXMLNode& row, int number) {
+        const RowReader cells(row, File_KNX_SetAccess, list_name, number);
+        // The editor's rules end at the first row without a source address.
+        if (cells.Has("Source_Address") && cells.Required("Source_Address").trimmed().isEmpty()) return false;
+        // The editor checks, and so the device gets, exactly the rows whose Enable is "Y".
+        if (cells.Or("Enable", QStringLiteral("Y")).trimmed() != u"Y") return true;
+        if (count == KNX_Rule_Capacity)
+            throw ECompileError(Too_Many_Rows_Message(File_KNX_SetAccess, list_name, KNX_Rule_Capacity));
+        const auto on = [&cells](const char* name) { return cells.Required(name).toUpper() == u"Y"; };
+        const auto on_if_present = [&cells](const char* name) { return cells.Or(name, QString()).toUpper() == u"Y"; };
+
+        TKNXRuleRecord record;
+        record.APCI = std::uint16_t(KNX_APCI_Code(cells.Required("APCI")));
+        record.Priority = std::uint8_t(KNX_Priority_Code(cells.Required("Priority")));
+        std::uint16_t flags = 0;
+        if (on("Extended")) flags |= KNX_Flag_Extended;
+        const QString destination = cells.Required("Destination_Address");
+        const bool group = Has_No_Dot(destination);
+        if (group) flags |= KNX_Flag_Group;
+        if (on("ReTest")) flags |= KNX_Flag_ReTest;
+        record.Source = Encode_KNX_Rule_Address(cells.Required("Source_Address"), false);
+        record.Destination = Encode_KNX_Rule_Address(destination, group);
+        if (on_if_present("On_Command")) flags |= KNX_Flag_On_Command;
+        if (on("On_Change")) flags |= KNX_Flag_On_Change;
+        if (on_if_present("On_Timer")) record.Poll_Time = std::uint32_t(cells.Integer("Poll_Time", 1000));
+        if (const std::optional<QString> format = cells.Optional("Format"))
+            flags |= std::uint16_t(Data_Conversion_Code(*format));
+        if (const std::optional<QString> factor = cells.Optional("MultiplicationFactor"); factor && !factor->trimmed().isEmpty())
+            Str_To_Float_Sep(*factor, separator, record.Factor);
+        const QString bit_mode = cells.Required("Bit_Mode");
+        const int position = StrToIntDef(cells.Required("Position"), 0);
+        if (bit_mode.toUpper() == u"NO") {
+            record.Position = std::uint16_t(position);
+        } else {
+            flags |= KNX_Flag_Bit_Mode;
+            record.Position = std::uint16_t(position * 8 + StrToIntDef(bit_mode, 0));
+        }
+        record.Length = std::uint8_t(StrToIntDef(cells.Required("Length"), 1));
+        record.TimeOut = std::uint32_t(cells.Integer("TimeOut", 0));
+        record.Flags = flags;
+        image.KNX_Rules[std::size_t(count++)] = record;
+        return true;
+    });
+    image.Parameters.Set_U32(ParOffset::KNX_Rule_Count, std::uint32_t(count));
+}
+
+// ---- address encoders ----
+
+std::uint16_t Encode_Individual_Address(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (!trimmed.contains(u'.')) return std::uint16_t(StrToIntDef(trimmed, 0x1114));
+    const AddressParts parts = Split_Address(trimmed, u'.');
+    return std::uint16_t(StrToIntDef(parts.first, 1) * 4096 + StrToIntDef(parts.middle, 1) * 256 +
+                         StrToIntDef(parts.last, 20));
+}
+
+std::uint16_t Encode_Group_Address(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (!trimmed.contains(u'/')) return std::uint16_t(StrToIntDef(trimmed, 0x3300));
+    const AddressParts parts = Split_Address(trimmed, u'/');
+    if (parts.separators == 1) return std::uint16_t(StrToIntDef(parts.first, 1) * 2048 + StrToIntDef(parts.last, 1));
+    return std::uint16_t(StrToIntDef(parts.first, 1) * 2048 + StrToIntDef(parts.middle, 1) * 256 +
+                         StrToIntDef(parts.last, 20));
+}
+
+std::uint16_t Encode_KNX_Rule_Address(const QString& text, bool group) {
+    const QString trimmed = text.trimmed();
+    const QChar separator = group ? u'/' : u'.';
+    if (!trimmed.contains(separator)) return std::uint16_t(StrToIntDef(trimmed, 0));
+    const AddressParts parts = Split_Address(trimmed, separator);
+    const int a = StrToIntDef(parts.first, 0), b = StrToIntDef(parts.middle, 0), c = StrToIntDef(parts.last, 0);
+    if (!group) return std::uint16_t((a & 15) * 4096 + (b & 15) * 256 + (c & 255));
+    if (parts.separators == 1) return std::uint16_t((a & 31) * 2048 + (c & 2047));
+    return std::uint16_t((a & 31) * 2048 + (b & 7) * 256 + (c & 255));
+}
+
+// ---- DALI-2 code tables ----
+// The editor compares these cells trimmed, so the compiler does too.
+
+int DALI2_Function_Code(const QString& text) {
+    static const TextCode codes[] = {
+        {u"Function Null", 0}, {u"Multiplication", 1}, {u"Division", 2},  {u"Addition", 3},
+        {u"Subtraction", 4},   {u"Set Out", 17},       {u"Dim Up", 18},   {u"Dim Down", 19},
+        {u"Toggle", 20},       {u"Ramp Start", 21},    {u"Ramp Stop", 22},
+    };
+    return Look_Up(codes, text.trimmed()).value_or(0);
+}
+
+int DALI2_Condition_Code(const QString& text) {
+    static const TextCode codes[] = {
+        {u"No Condition", 0},         {u"When Equal to Value", 1},  {u"When Lower to Value", 2},
+        {u"When Greater to Value", 3}, {u"AND Logic with Value", 4}, {u"OR Logic with Value", 5},
+        {u"XOR Logic with Value", 6}, {u"NAND Logic with Value", 7}, {u"NOR Logic with Value", 8},
+    };
+    return Look_Up(codes, text.trimmed()).value_or(0);
+}
+
+float DALI2_Value_Code(const QString& text) {
+    const QString value = text.trimmed();
+    if (const std::optional<int> code = Look_Up(Button_Events, value)) return float(*code);
+    if (const std::optional<int> code = Look_Up(Sensor_Values, value)) return float(*code);
+    // Either separator, as the editor's check reads it; 1.0 for a text that is no number.
+    float number = 1.0f;
+    Str_To_Float_Sep(value, Get_Decimal_Separator(), number);
+    return number;
+}
+
+int DALI2_Channel_Code(const QString& text) {
+    static const QString channel = QStringLiteral("DALI Channel "), group = QStringLiteral("DALI Group ");
+    if (text.contains(channel)) return Integer_After(text, channel, 0);
+    if (text.contains(group)) return 63 + Integer_After(text, group, 1);
+    if (text.contains(u"DALI Broadcast")) return 80;
+    return 0;
+}
+
+// The editor takes every row that is not exactly "Device" for a sensor.
+int DALI2_Sensor_Flag(const QString& text) { return text.trimmed() == u"Device" ? 0 : 1; }
+
+int DALI2_Type_Code(int sensor, const QString& text) {
+    const QString type = text.trimmed();
+    const auto index_in = [&type](const auto& names) {
+        for (std::size_t i = 0; i < std::size(names); ++i)
+            if (type.compare(QString::fromUtf16(names[i]), Qt::CaseInsensitive) == 0) return int(i);
+        return 0;
+    };
+    return sensor ? index_in(Sensor_Types) : index_in(Device_Types);
+}
+
+int DALI2_Event_Code(const QString& text) {
+    if (const std::optional<int> code = Look_Up(Button_Events, text)) return *code;
+    return StrToIntDef(text, 0);
+}
+
+int DALI2_Function_Reference(const QString& text) {
+    const QString trimmed = text.trimmed();
+    const qsizetype blank = trimmed.indexOf(u' ');
+    return StrToIntDef(blank < 0 ? trimmed : trimmed.left(blank), 0);
+}
