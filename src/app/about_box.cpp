@@ -1,4 +1,5 @@
 #include "app/about_box.h"
+#include "controls/button_look.h"
 
 #include "app/maker_links.h"
 #include "app/program_state.h"
@@ -20,6 +21,10 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
         return image;
     };
     Image2 = picture(QStringLiteral("Image2"));
+    // The product's lamp glyph, enlarged, stands for the logo.
+    Image2->SetPicture(QPixmap(QStringLiteral(":/glyphs/dali.png"))
+                           .scaled(72, 72, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image2->setAlignment(Qt::AlignCenter);
     I_Dravane = picture(QStringLiteral("I_Dravane"));
 
     auto label = [this](const QString& name, const QString& caption, int left, int top) {
@@ -53,6 +58,7 @@ TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {
     LbButton1->SetCaption(QStringLiteral("OK"));
     LbButton1->SetBounds(32, 115, 81, 22);
     LbButton1->SetModalResult(mrOk);
+    SetStandardButtonLook(LbButton1, QString());
 }
 
 void TFAbout::FormShow(TObject*) {

@@ -3,6 +3,7 @@
 #include "app/address_helpers.h"
 #include "app/program_state.h"
 #include "app/text_table.h"
+#include "controls/button_look.h"
 #include "platform/dialogs.h"
 #include "platform/number_conversion.h"
 
@@ -188,7 +189,11 @@ void TFParGen::Create_Controls() {
         {GB_Modbus_TCP_Slave, Btn_Modbus_TCP_Slave_Collapse, Btn_Modbus_TCP_Slave_Expande,
          &GB_Modbus_TCP_Slave_Visible, {L_ModTCPs_IP}},
     };
+    SetStandardButtonLook(Btn_OK, QStringLiteral("ok"));
+    SetStandardButtonLook(Btn_Cancel, QStringLiteral("cancel"));
     for (const TCollapsibleBox& box : FBoxes) {
+        SetBoxToggleLook(box.collapse, false);
+        SetBoxToggleLook(box.expand, true);
         box.collapse->OnClick = [this](TObject* sender) { Btn_GB_Collapse(sender); };
         box.expand->OnClick = [this](TObject* sender) { Btn_GB_Expande(sender); };
     }

@@ -10,3 +10,7 @@ constexpr TColor kButtonDownColor = RGBColor(255, 128, 0);
 
 // Applies the common look with the named glyph (none when empty).
 void SetStandardButtonLook(TLbButton* button, const QString& glyphName, TColor hotTrackColor = clYellow);
+
+// The small caption-less button that folds (expand off) or unfolds (expand on) a box:
+// a flat face with a minus or a plus.
+void SetBoxToggleLook(TLbButton* button, bool expand);
