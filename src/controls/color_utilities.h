@@ -6,6 +6,9 @@
 
 #include <QString>
 
+// numerator / denominator rounded to the nearest integer, a tie going to the even one.
+int RoundHalfEvenDiv(long long numerator, long long denominator);
+
 TColor HalfColor(TColor color);
 // Each channel c becomes c + round(c * percent / 100), kept within 0 to 255.
 TColor ScaleColorPercent(TColor color, int percent);

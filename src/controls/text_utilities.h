@@ -50,8 +50,8 @@ QString LineBreaksToVTabsQuoted(const QString& text);
 QString VTabsToLineBreaks(const QString& text);
 QString LineBreaksToControlChars(const QString& text);
 QString ControlCharsToLineBreaks(const QString& text, bool multiLine);
-// Between the Windows ANSI (1252) and OEM (437) code pages; each character of the
-// result is one code-page byte, characters the target page lacks become "?".
+// StringToOem gives each character as its byte in the OEM code page (437), "?" where
+// the page lacks it; OemToString reads such bytes back.
 QString StringToOem(const QString& text);
 QString OemToString(const QString& text);
 bool IsUrlText(const QString& text);

@@ -27,7 +27,9 @@ enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 class TCellGraphic : public TObject {
 public:
     TCellGraphic() = default;
-    // Frees the kind's object where the record owns it (see the .cpp's table).
+    // Frees the kind's object where the record owns it: always for ctImages and
+    // ctBalloon; with CellCreated for bitmaps, pictures, radio groups, bit buttons and
+    // icons; for check boxes and radio buttons whose CellAngle is 1.
     ~TCellGraphic() override;
     TCellGraphic(const TCellGraphic&) = delete;
     TCellGraphic& operator=(const TCellGraphic&) = delete;
@@ -71,7 +73,9 @@ public:
     TCheckBoxState CellCheckBoxState() const { return FCellCheckBoxState; }
     void SetCellCheckBoxState(TCheckBoxState Value) { FCellCheckBoxState = Value; }
 
-    // Each setter sets the kind and the fields it names, and nothing else.
+    // Each setter sets the kind and the fields it names. It first frees what the record
+    // owned for its previous kind and clears CellCreated, so that turning a record into
+    // another kind neither leaks the old object nor frees the caller's new one later.
     void SetBitmap(TObject* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
     void SetIcon(TObject* aicon, TCellHAlign hal, TCellVAlign val);
     void SetImageIdx(int idx, TCellHAlign hal, TCellVAlign val);
@@ -96,9 +100,13 @@ public:
     // stretch mode; PictureSize gives the picture's own size (w, h).
     TPoint GetPictureSize(int cw, int rh, bool hastext) const;
     // Copies the description, never the objects, so a copy shares nothing with Source.
+    // The record first frees what it owns and drops its object references: the copied
+    // CellCreated must not make it free an object it was only lent.
     void Assign(const TObject* Source);
 
 private:
+    void FreeOwnedObjects();
+    void BecomeKind(TCellType kind, TCellHAlign hal, TCellVAlign val);
     TPoint PictureSize() const;
 
     TCellType FCellType = ctNone;
