@@ -1,0 +1,4 @@
+#pragma once
+// Horizontal text alignment of controls and cells.
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
