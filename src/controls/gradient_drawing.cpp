@@ -97,7 +97,8 @@ void DrawGradientMirrorRect(TCanvas& canvas, const TRect& rect, TColor color, TC
 void DrawRoundedGradientButton(TCanvas& canvas, TColor color, TColor colorTo, TColor mirrorColor, TColor mirrorColorTo,
                                TColor upperInnerColor, TColor lowerInnerColor, TColor borderColor, TColor cornerColor,
                                TColor backgroundColor, const TRect& rect, int kind) {
-    if (rect.IsEmpty()) return;
+    // Under 3 pixels either way the cut corners would land outside the rectangle.
+    if (rect.Width() < 3 || rect.Height() < 3) return;
     const int left = rect.Left;
     const int top = rect.Top;
     const int bottom = rect.Bottom - 2;

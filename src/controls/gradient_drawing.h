@@ -15,7 +15,8 @@ void FillGradientRect(TCanvas& canvas, TColor from, TColor to, int steps, const 
 void DrawGradientMirrorRect(TCanvas& canvas, const TRect& rect, TColor color, TColor colorTo, TColor mirrorColor,
                             TColor mirrorColorTo, bool vertical, TColor borderColor, bool sidesOnly, bool fill);
 
-// Which part of a button group a rounded button face is.
+// Which part of a button group a rounded button face is. A rectangle under 3 pixels
+// wide or high draws nothing.
 enum TRoundedButtonKind { rbWhole = 0, rbLeftEnd = 1, rbRightEnd = 2, rbMiddle = 3 };
 void DrawRoundedGradientButton(TCanvas& canvas, TColor color, TColor colorTo, TColor mirrorColor, TColor mirrorColorTo,
                                TColor upperInnerColor, TColor lowerInnerColor, TColor borderColor, TColor cornerColor,
