@@ -271,7 +271,8 @@ private:
     bool FEditorMode = false;
     TInplaceEdit* FInplaceEdit = nullptr;
     bool FUpdatingScrollBars = false;
-    // Sizing: the line sized and its leading edge; moving: the line taken.
+    // Sizing: the line sized and where its leading edge would be for the mouse to sit
+    // on its trailing edge; moving: the line taken.
     int FSizingIndex = -1;
     int FSizingEdge = 0;
     int FMoveIndex = -1;

@@ -143,8 +143,8 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
             HideEditor();
             FGridState = sizing;
             FSizingIndex = index;
-            FSizingEdge = sizing == gsColSizing ? FColAxis.LinePosition(index, ClientW())
-                                                : FRowAxis.LinePosition(index, ClientH());
+            // The size follows the mouse by as much as it moves from the press.
+            FSizingEdge = sizing == gsColSizing ? X - ColWidths(index) : Y - RowHeights(index);
         } else if (cell.X >= FixedCols() && cell.Y >= 0 && cell.Y < FixedRows() && FOptions.Contains(goColMoving)) {
             HideEditor();
             FGridState = gsColMoving;
