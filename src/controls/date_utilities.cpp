@@ -9,7 +9,9 @@ namespace {
 // A two-digit year below 26 is in this century, any other in the last one; a year
 // written with more digits is a full year.
 int FullYear(const QString& yearText, int year) {
-    if (yearText.trimmed().size() > 2) return year;
+    int digits = 0;
+    for (QChar ch : yearText) digits += ch.isDigit() ? 1 : 0;
+    if (digits > 2) return year;
     return year < 26 ? year + 2000 : year + 1900;
 }
 

@@ -48,9 +48,9 @@ void FillGradientRect(TCanvas& canvas, TColor from, TColor to, int steps, const 
     const TColor b = ColorToRGB(to);
     auto channel = [&](int k, int ca, int cb) { return ca + RoundHalfEvenDiv(static_cast<long long>(k) * (cb - ca), steps); };
     // Band k starts at Trunc(k * size / steps) and is Trunc(size / steps + 1) wide, cut at the edge.
-    const int bandWidth = std::max(size, 0) / steps + 1;
+    const int bandWidth = size / steps + 1;
     for (int k = 0; k <= steps; ++k) {
-        const int offset = static_cast<int>(static_cast<long long>(k) * std::max(size, 0) / steps);
+        const int offset = static_cast<int>(static_cast<long long>(k) * size / steps);
         const TColor color = RGBColor(channel(k, GetRValue(a), GetRValue(b)), channel(k, GetGValue(a), GetGValue(b)),
                                       channel(k, GetBValue(a), GetBValue(b)));
         TRect band = r;
