@@ -26,7 +26,7 @@ void DrawRoundedGradientButton(TCanvas& canvas, TColor color, TColor colorTo, TC
 // top-left pixel's colour replaced by backgroundColor.
 void DrawTransparentBitmap(TCanvas& canvas, const QImage& bitmap, TColor backgroundColor, const TRect& rect);
 // The same for a picture of the program's resources (":/..." name or a plain name
-// looked up under ":/").
+// looked up under ":/"); nothing is drawn when there is no such picture.
 void DrawTransparentBitmapResource(TCanvas& canvas, TColor backgroundColor, const TRect& rect,
                                    const QString& resourceName);
 // Fills the triangle (x - 3, y), (x + 3, y), (x, y + 3).
