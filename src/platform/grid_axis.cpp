@@ -69,7 +69,12 @@ int TGridAxis::LinePosition(int index, int clientExtent) const {
     if (index < 0 || index >= FCount) return -1;
     if (index < FFixed) return Extent(0, index);
     if (index < FFirst) return -1;
-    const int position = FixedExtent() + Extent(FFirst, index);
+    // Walks only the visible lines, so asking for a line far below costs nothing.
+    int position = FixedExtent();
+    for (int i = FFirst; i < index; ++i) {
+        position += FSizes[std::size_t(i)];
+        if (position >= clientExtent) return -1;
+    }
     return position < clientExtent ? position : -1;
 }
 

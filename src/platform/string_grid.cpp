@@ -11,6 +11,7 @@ TStringGrid::TStringGrid(TComponent* AOwner, QWidget* AParent)
     : TCustomControlOf<QAbstractScrollArea>(AOwner, AParent), FColAxis(5, 1, 64), FRowAxis(5, 1, 24),
       FCurrent{1, 1}, FAnchor{1, 1},
       FOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect} {
+    FCells.SetWidthHint(ColCount());
     setFrameStyle(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -33,6 +34,7 @@ void TStringGrid::SetColCount(int value) {
     HideEditor();
     const bool lowered = value < ColCount();
     FColAxis.SetCount(value);
+    FCells.SetWidthHint(value);
     if (FixedCols() >= value) FColAxis.SetFixed(value - 1);
     ClampCurrent();
     UpdateScrollBars();

@@ -189,7 +189,8 @@ bool TBaseGrid::ResolveBaseCell(int ACol, int ARow, int& BaseCol, int& BaseRow) 
 }
 
 QString TBaseGrid::GetCellEx(int ACol, int ARow) const {
-    const TPoint base = BaseCell(ACol, ARow);
+    // A grid that never had cell properties has no merged areas to look up.
+    const TPoint base = FHasCellProps ? BaseCell(ACol, ARow) : TPoint{ACol, ARow};
     QString result = GetGridCell(base.X, base.Y);
     if (base.Y < FNormalRowCount) {
         GetDisplText(base.X, base.Y, result);
@@ -203,7 +204,7 @@ QString TBaseGrid::GetCellEx(int ACol, int ARow) const {
 }
 
 void TBaseGrid::SetCellEx(int ACol, int ARow, const QString& Value) {
-    if (CellPropsAssigned(ACol, ARow)) {
+    if (FHasCellProps && CellPropsAssigned(ACol, ARow)) {
         const TPoint base = BaseCell(ACol, ARow);
         SetGridCell(base.X, base.Y, Value);
         CellChanged(base.X, base.Y);
