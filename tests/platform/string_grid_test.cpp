@@ -183,6 +183,27 @@ TEST_F(StringGridTest, ColumnsAreSizedAndMovedByMouse) {
     EXPECT_EQ(Grid->Cells(3, 5), "four");
 }
 
+TEST_F(StringGridTest, RowsAreSizedAndMovedByMouse) {
+    TGridOptions options = Grid->Options();
+    Grid->SetOptions(options.Include(goRowSizing).Include(goRowMoving));
+    std::vector<std::pair<int, int>> moves;
+    Grid->OnRowMoved = [&](TObject*, int from, int to) { moves.push_back({from, to}); };
+    // The border below row 1 is at y = 40; drag it 10 pixels up.
+    QTest::mousePress(Surface(), Qt::LeftButton, {}, QPoint(30, 39));
+    EXPECT_EQ(Grid->GridState(), gsRowSizing);
+    QTest::mouseRelease(Surface(), Qt::LeftButton, {}, QPoint(30, 29));
+    EXPECT_EQ(Grid->RowHeights(1), 10);
+
+    Grid->SetCells(3, 2, "row two");
+    // Row 2 is now at y 30..49; drop it on row 5 (y 90..109).
+    QTest::mousePress(Surface(), Qt::LeftButton, {}, QPoint(30, 40));
+    EXPECT_EQ(Grid->GridState(), gsRowMoving);
+    QTest::mouseRelease(Surface(), Qt::LeftButton, {}, QPoint(30, 100));
+    ASSERT_EQ(moves.size(), 1u);
+    EXPECT_EQ(moves.front(), std::make_pair(2, 5));
+    EXPECT_EQ(Grid->Cells(3, 5), "row two");
+}
+
 TEST_F(StringGridTest, EditorShowsLoadsAndStoresThroughTheHooks) {
     TGridOptions options = Grid->Options();
     Grid->SetOptions(options.Include(goEditing));

@@ -113,3 +113,89 @@ TEST_F(BaseGridPaintingTest, WideGridLinesShrinkTheContent) {
 }
 
 }  // namespace
+
+namespace {
+
+// A plain grid of 6 x 5 cells of 40 x 20 pixels, normal cells white.
+class LookGrid : public TBaseGrid {
+public:
+    LookGrid() : TBaseGrid(nullptr) {
+        SetColCount(6);
+        SetRowCount(5);
+        SetDefaultColWidth(40);
+        SetDefaultRowHeight(20);
+        SetColor(clWhite);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        resize(240, 100);
+        show();
+    }
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool, bool, bool, TBrush& ABrush, TColor&,
+                             TColor&, TColor&, TFont&, TAlignment&, TVAlignment&, bool&, TCellGradientDirection&) override {
+        if (!AState.Contains(gdFixed) && !AState.Contains(gdSelected)) ABrush.Color = clWhite;
+        (void)ACol;
+        (void)ARow;
+    }
+    QImage Render() {
+        QImage image(viewport()->size(), QImage::Format_RGB32);
+        viewport()->render(&image);
+        return image;
+    }
+    // The middle of a cell on the screen.
+    QPoint Middle(int c, int r) const {
+        const TRect rect = CellRect(c, r);
+        return {rect.Left + rect.Width() / 2, rect.Top + rect.Height() / 2};
+    }
+    using TBaseGrid::FHoverRowIdx;
+    using TBaseGrid::FShowSel;
+};
+
+TColor At(const QImage& image, QPoint p) { return FromQColor(image.pixelColor(p)); }
+
+TEST(BaseGridLooks, ActiveRowTakesItsColoursExceptTheCurrentCell) {
+    LookGrid grid;
+    grid.SetActiveRowColor(clLime);
+    grid.SetActiveRowShow(true);
+    grid.SetCol(2);
+    grid.SetRow(2);
+    QImage image = grid.Render();
+    EXPECT_EQ(At(image, grid.Middle(1, 2)), clLime);
+    EXPECT_EQ(At(image, grid.Middle(4, 2)), clLime);
+    EXPECT_NE(At(image, grid.Middle(2, 2)), clLime);
+    EXPECT_NE(At(image, grid.Middle(0, 2)), clLime);  // fixed column
+    EXPECT_EQ(At(image, grid.Middle(4, 3)), clWhite);
+    grid.FShowSel = false;  // with the selection hidden the current cell takes them too
+    image = grid.Render();
+    EXPECT_EQ(At(image, grid.Middle(2, 2)), clLime);
+}
+
+TEST(BaseGridLooks, HoverRowCellsChooseWhichCellsTakeTheHoverColour) {
+    LookGrid grid;
+    grid.SetHoverRow(true);
+    grid.SetHoverRowColor(clAqua);
+    grid.SetHoverRowCells({hcNormal});
+    grid.FHoverRowIdx = 1;  // the current cell (1, 1) is selected
+    const QImage image = grid.Render();
+    EXPECT_EQ(At(image, grid.Middle(3, 1)), clAqua);
+    EXPECT_NE(At(image, grid.Middle(1, 1)), clAqua);
+    EXPECT_NE(At(image, grid.Middle(0, 1)), clAqua);
+    EXPECT_EQ(At(image, grid.Middle(3, 2)), clWhite);
+}
+
+TEST(BaseGridLooks, SelectionStyleDrawsOneBoxOverTheSelectedColumns) {
+    LookGrid grid;
+    grid.SetSelectionStyle(ssVista);
+    grid.SetSelection({2, 2, 4, 2});
+    const QImage image = grid.Render();
+    const TColor border = 0xD9D9D9;  // the grid has no focus: the unfocused colours
+    auto leftEdge = [&](int c) { return At(image, {grid.CellRect(c, 2).Left, grid.Middle(c, 2).y()}); };
+    auto rightEdge = [&](int c) { return At(image, {grid.CellRect(c, 2).Right - 2, grid.Middle(c, 2).y()}); };
+    EXPECT_EQ(leftEdge(2), border);  // left end
+    EXPECT_NE(rightEdge(2), border);
+    EXPECT_NE(leftEdge(3), border);  // middle segment
+    EXPECT_NE(rightEdge(3), border);
+    EXPECT_NE(leftEdge(4), border);  // right end
+    EXPECT_EQ(rightEdge(4), border);
+}
+
+}  // namespace
