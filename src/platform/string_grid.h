@@ -17,12 +17,16 @@
 // - Every change of the current cell (keys, wheel, mouse, Col/Row/MoveColRow) asks
 //   SelectCell(ACol, ARow) first; false leaves the current cell where it is. Moves by
 //   code (SetCol, SetRow) also ask it.
-// - Keys: arrows move one cell; Home/End go to the first/last scrolled column (with Ctrl
-//   the first/last row as well); PgUp/PgDn move by VisibleRowCount rows; Tab / Shift+Tab
-//   move to the next / previous cell when goTabs is on, wrapping to the next row. Shift
-//   with a move extends the selection when goRangeSelect is on. F2 and Enter open the
-//   editor when goEditing is on (Enter closes it again); a typed character opens it
-//   with that character; Esc in the editor restores its text and closes it.
+// - Keys (KeyDown fires OnKeyDown first; a key it clears to 0 does nothing more):
+//   arrows move one cell; Home/End go to the first/last scrolled column (with Ctrl, or
+//   with goRowSelect, the first/last row as well); PgUp/PgDn scroll and move by
+//   VisibleRowCount rows; with goRowSelect Left/Right scroll one column instead; Tab /
+//   Shift+Tab move to the next / previous cell when goTabs is on, wrapping to the next
+//   row. Shift with a move extends the selection when goRangeSelect is on. F2 and Enter
+//   open the editor when goEditing is on (Enter closes it again); a typed character
+//   (or Backspace) opens it with that character instead of reaching KeyPress; Esc in
+//   the editor restores its text and closes it. The editor hands Up, Down, PgUp, PgDn,
+//   Tab, Enter, and Left/Right at the ends of its text to the grid.
 // - The wheel moves the current cell one row per notch (down for a notch towards the
 //   user), scrolling with it.
 // - The current cell is kept in view: a move scrolls by whole rows and columns so that

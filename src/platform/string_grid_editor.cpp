@@ -85,8 +85,8 @@ void TStringGrid::HideEditor() {
     if (!FEditorMode) return;
     FEditorMode = false;
     const bool hadFocus = FInplaceEdit->hasFocus();
-    if (FInplaceEdit->isModified() || FInplaceEdit->Text() != GetEditText(Col(), Row()))
-        SetEditText(Col(), Row(), FInplaceEdit->Text());
+    // Only a text the user changed is stored (setting the text by code or Esc clears the flag).
+    if (FInplaceEdit->isModified()) SetEditText(Col(), Row(), FInplaceEdit->Text());
     FInplaceEdit->hide();
     if (hadFocus) setFocus(Qt::OtherFocusReason);
     InvalidateCell(Col(), Row());

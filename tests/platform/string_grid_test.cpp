@@ -236,6 +236,61 @@ TEST_F(StringGridTest, EditorShowsLoadsAndStoresThroughTheHooks) {
     EXPECT_FALSE(Grid->EditorMode());
 }
 
+// The editor hooks in their order: CanEditShow may refuse, CreateEditor runs once.
+class EditingGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    using TStringGrid::HideEditor;
+    using TStringGrid::ShowEditor;
+    bool Allow = true;
+    int Created = 0;
+
+protected:
+    bool CanEditShow() override { return Allow && TStringGrid::CanEditShow(); }
+    TInplaceEdit* CreateEditor() override {
+        ++Created;
+        return TStringGrid::CreateEditor();
+    }
+    QString GetEditText(int ACol, int ARow) override { return "edit " + TStringGrid::GetEditText(ACol, ARow); }
+};
+
+TEST(StringGridEditor, HooksRunInOrderAndTheEditorIsMadeOnce) {
+    EditingGrid grid(nullptr);
+    grid.resize(300, 200);
+    grid.show();
+    TGridOptions options = grid.Options();
+    grid.SetOptions(options.Include(goEditing));
+    grid.Allow = false;
+    grid.ShowEditor();
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(grid.Created, 0);
+    grid.Allow = true;
+    grid.SetCells(1, 1, "a");
+    grid.ShowEditor();
+    ASSERT_TRUE(grid.EditorMode());
+    EXPECT_EQ(grid.InplaceEditor()->Text(), "edit a");
+    grid.HideEditor();
+    EXPECT_EQ(grid.Cells(1, 1), "a");  // unchanged text is not stored back
+    grid.SetRow(2);
+    grid.ShowEditor();
+    grid.SetCol(2);  // a move closes the editor first
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(grid.Created, 1);
+    // Row selection never edits.
+    grid.SetOptions(grid.Options().Include(goRowSelect));
+    grid.ShowEditor();
+    EXPECT_FALSE(grid.EditorMode());
+}
+
+TEST_F(StringGridTest, SelectionMayLieOutsideTheGrid) {
+    Grid->SetSelection({-1, 3, 9, 60});
+    EXPECT_EQ(Grid->Selection(), (TGridRect{-1, 3, 9, 60}));
+    TGridOptions options = Grid->Options();
+    Grid->SetOptions(options.Include(goRowSelect));
+    EXPECT_EQ(Grid->Selection().Left, 1);
+    EXPECT_EQ(Grid->Selection().Right, 5);
+}
+
 TEST_F(StringGridTest, PaintDrawsEachVisibleCellOnce) {
     Grid->Drawn.clear();
     QImage image(Surface()->size(), QImage::Format_ARGB32);
