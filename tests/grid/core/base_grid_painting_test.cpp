@@ -97,6 +97,16 @@ TEST_F(BaseGridPaintingTest, AHiddenLastRowIsAPlainArea) {
     EXPECT_EQ(Pixel(image, 50, 59), Grid.GridLineColor());
 }
 
+TEST_F(BaseGridPaintingTest, ZeroSizedLinesPaintNothingAndAreasStillShow) {
+    Grid.SetColWidths(2, 0);  // the area's base column
+    Grid.SetRowHeights(1, 0);
+    const QImage image = Grid.Render();
+    EXPECT_EQ(Grid.Drawn(2, 1), 0);
+    // The area now covers x 80..119 (column 3) and y 20..59.
+    EXPECT_EQ(Pixel(image, 100, 30), clRed);
+    EXPECT_EQ(Grid.Drawn(2, 2), 1);
+}
+
 TEST_F(BaseGridPaintingTest, WideGridLinesShrinkTheContent) {
     TRect content;
     struct Probe : PaintedGrid {

@@ -267,6 +267,30 @@ TEST(BaseGridKeys, MovesAroundMergedAreasLandOnNeighbours) {
     }
 }
 
+TEST(BaseGridKeys, TheWheelStepsOverMergedAreas) {
+    TBaseGrid grid(nullptr);
+    grid.SetColCount(10);
+    grid.SetRowCount(10);
+    grid.resize(600, 400);
+    grid.show();
+    grid.MergeCells(4, 4, 2, 2);  // (4, 4)-(5, 5)
+    auto wheel = [&](int delta) {
+        QWheelEvent event(QPointF(50, 50), grid.viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(grid.viewport(), &event);
+    };
+    grid.SetCol(4);
+    grid.SetRow(3);
+    wheel(-120);
+    EXPECT_EQ(grid.Row(), 4);  // into the area: its base cell
+    wheel(-120);
+    EXPECT_EQ(grid.Row(), 6);  // out of it below, not stuck on its base
+    wheel(120);
+    EXPECT_EQ(grid.Row(), 4);
+    wheel(120);
+    EXPECT_EQ(grid.Row(), 3);
+}
+
 TEST(BaseGridKeys, TheCurrentRowStaysOffAHiddenLastRow) {
     FixtureGrid grid;
     grid.resize(300, 300);
