@@ -100,17 +100,28 @@ TEST(BaseGridMerge, OverlapsSplitTheOldAreaAndTheCountStaysTrue) {
     EXPECT_EQ(grid.MergeCount(), 1);
     EXPECT_FALSE(grid.IsMergedCell(1, 1));
 
+    EXPECT_TRUE(MergeIndexIsConsistent(grid));
+
     // (1, 1)-(2, 2) overlaps the fixture's area at (2, 2): that area goes first.
     grid.MergeCells(1, 1, 2, 2);
     EXPECT_EQ(grid.MergeCount(), 1);
+    EXPECT_TRUE(MergeIndexIsConsistent(grid));
     EXPECT_EQ(grid.BaseCell(2, 2), (TPoint{1, 1}));
     for (const TPoint p : {TPoint{3, 2}, TPoint{2, 3}, TPoint{3, 3}}) {
         EXPECT_FALSE(grid.IsMergedCell(p.X, p.Y)) << p.X << "," << p.Y;
         EXPECT_EQ(grid.BaseCell(p.X, p.Y), p);
     }
     EXPECT_EQ(grid.Cells(3, 3), "3,3");
-    grid.SplitCells(2, 1);
+    // One area reaching into the hidden column, and a one-cell area inside the last one.
+    grid.MergeCells(3, 2, 2, 2);
+    grid.MergeCells(1, 1, 1, 1);
+    EXPECT_TRUE(MergeIndexIsConsistent(grid));
+    EXPECT_EQ(grid.MergeCount(), 2);
+    grid.SplitCells(2, 1);  // not merged any more: nothing
+    grid.SplitCells(4, 3);
+    grid.SplitCells(1, 1);
     EXPECT_EQ(grid.MergeCount(), 0);
+    EXPECT_TRUE(MergeIndexIsConsistent(grid));
 }
 
 TEST(BaseGridMerge, SpanIdentityOfRowsAndColumns) {

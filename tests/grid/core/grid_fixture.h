@@ -8,6 +8,36 @@
 #include <QString>
 #include <vector>
 
+// True when the merged areas of a grid are whole and agree with its merge count: every
+// cell of an area points at a base cell whose spans cover it, and every base cell's
+// area consists of cells that point back at it. Call it after every merge, split,
+// insert, remove and move.
+inline bool MergeIndexIsConsistent(TBaseGrid& grid) {
+    int areas = 0;
+    for (int c = 0; c < grid.TotalColCount(); ++c) {
+        for (int r = 0; r < grid.RowCount(); ++r) {
+            if (!grid.CellPropsAssigned(c, r)) continue;
+            TCellProperties* props = grid.CellProperties(c, r);
+            if (props->CellSpanX() == -1 && props->CellSpanY() == -1) {
+                if (!props->IsBaseCell()) return false;
+                continue;
+            }
+            const TPoint base = grid.BaseCell(c, r);
+            if (!grid.CellPropsAssigned(base.X, base.Y)) return false;
+            TCellProperties* baseProps = grid.CellProperties(base.X, base.Y);
+            if (!baseProps->IsBaseCell()) return false;
+            if (c > base.X + baseProps->CellSpanX() || r > base.Y + baseProps->CellSpanY()) return false;
+            if (props->IsBaseCell()) {
+                ++areas;
+                for (int i = c; i <= c + props->CellSpanX(); ++i)
+                    for (int j = r; j <= r + props->CellSpanY(); ++j)
+                        if (!(grid.BaseCell(i, j) == TPoint{c, r})) return false;
+            }
+        }
+    }
+    return areas == grid.MergeCount();
+}
+
 class FixtureGrid : public TBaseGrid {
 public:
     static constexpr int HiddenCol = 4;
