@@ -45,16 +45,6 @@ int TGridAxis::VisibleCount(int clientExtent) const {
     return (n == 0 && FFirst < FCount) ? 1 : n;
 }
 
-int TGridAxis::PartlyVisibleCount(int clientExtent) const {
-    int room = clientExtent - FixedExtent();
-    int n = 0;
-    for (int i = FFirst; i < FCount && room > 0; ++i) {
-        room -= FSizes[std::size_t(i)];
-        ++n;
-    }
-    return n;
-}
-
 int TGridAxis::MaxFirst(int clientExtent) const {
     int room = clientExtent - FixedExtent();
     int first = FCount;

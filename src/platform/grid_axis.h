@@ -27,8 +27,6 @@ public:
     // Lines from First that fit fully into the room after the fixed lines (at least 1
     // when any scrolling line exists), the grid's VisibleColCount / VisibleRowCount.
     int VisibleCount(int clientExtent) const;
-    // Lines visible at least partly after First.
-    int PartlyVisibleCount(int clientExtent) const;
     // Largest First that still shows the last line in full.
     int MaxFirst(int clientExtent) const;
     // Position of a line's leading edge on the screen, or -1 when it is scrolled away.

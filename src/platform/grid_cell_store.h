@@ -33,7 +33,6 @@ public:
     void SwapRows(int ARow1, int ARow2);
     void DeleteColumns(int ACol, int ACount);
     void MoveColumn(int FromIndex, int ToIndex);
-    void Clear() { FRows.clear(); }
 
 private:
     struct TRowCells {

@@ -260,11 +260,6 @@ void TStringGrid::InvalidateRow(int ARow) {
     if (y >= 0) Surface()->update(0, y, ClientW(), RowHeights(ARow));
 }
 
-void TStringGrid::InvalidateCol(int ACol) {
-    const int x = FColAxis.LinePosition(ACol, ClientW());
-    if (x >= 0) Surface()->update(x, 0, ColWidths(ACol), ClientH());
-}
-
 // ---- current cell and selection ---------------------------------------------------
 
 bool TStringGrid::SelectCell(int ACol, int ARow) {

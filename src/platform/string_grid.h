@@ -92,7 +92,6 @@ class TStringGrid;
 class TInplaceEdit : public TControlOf<QLineEdit> {
 public:
     explicit TInplaceEdit(TStringGrid* AGrid);
-    TStringGrid* Grid() const { return FGrid; }
     QString Text() const { return text(); }
     void SetText(const QString& value) { setText(value); }
 
@@ -193,7 +192,6 @@ public:
 
     void InvalidateCell(int ACol, int ARow);
     void InvalidateRow(int ARow);
-    void InvalidateCol(int ACol);
     void InvalidateGrid() { Surface()->update(); }
 
     TSelectCellEvent OnSelectCell;

@@ -112,7 +112,7 @@ TEST(BaseGridMerge, OverlapsSplitTheOldAreaAndTheCountStaysTrue) {
         EXPECT_EQ(grid.BaseCell(p.X, p.Y), p);
     }
     EXPECT_EQ(grid.Cells(3, 3), "3,3");
-    // One area reaching into the hidden column, and a one-cell area inside the last one.
+    // One area reaching into the hidden column, and a one-cell area inside the first one.
     grid.MergeCells(3, 2, 2, 2);
     grid.MergeCells(1, 1, 1, 1);
     EXPECT_TRUE(MergeIndexIsConsistent(grid));
