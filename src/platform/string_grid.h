@@ -6,6 +6,10 @@
 // visible cell, without clipping to the cell, fixed cells first and then the scrolled
 // ones, so a cell may paint over its neighbours (merged areas rely on it).
 //
+// A new grid has 5 x 5 cells with one fixed row and column, columns 64 and rows 24
+// pixels, grid lines 1 pixel, and the options goFixedVertLine, goFixedHorzLine,
+// goVertLine, goHorzLine and goRangeSelect; the current cell is (1, 1).
+//
 // Index rules
 // - Cells(c, r) and Objects(c, r) take any column and row index >= 0, also beyond
 //   ColCount and RowCount: hidden columns keep their cells at their own index. Lowering
