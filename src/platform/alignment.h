@@ -1,4 +1,4 @@
 #pragma once
-// Horizontal alignment of a control's text.
+// Horizontal text alignment of controls and cells.
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };

@@ -1,0 +1,187 @@
+#pragma once
+// A control that paints itself and handles its own input through virtual methods named
+// as the windows' code expects (Paint, MouseDown, MouseMove, MouseUp, DblClick, KeyDown,
+// KeyPress, KeyUp). The Qt event handlers translate Qt's events into these calls:
+// key codes become virtual-key codes (VK_...), modifiers and buttons become a
+// TShiftState, and a key press runs KeyDown first and then, unless KeyDown cleared the
+// key, KeyPress for the typed character. TCustomControlOf<QAbstractScrollArea> paints
+// and reads the mouse on the scroll area's viewport.
+
+#include "platform/canvas.h"
+#include "platform/control.h"
+
+#include <QAbstractScrollArea>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <type_traits>
+
+using WORD = std::uint16_t;
+
+enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateItem>;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Virtual-key codes of the keys the controls handle.
+constexpr WORD VK_BACK = 0x08;
+constexpr WORD VK_TAB = 0x09;
+constexpr WORD VK_RETURN = 0x0D;
+constexpr WORD VK_SHIFT = 0x10;
+constexpr WORD VK_CONTROL = 0x11;
+constexpr WORD VK_MENU = 0x12;
+constexpr WORD VK_ESCAPE = 0x1B;
+constexpr WORD VK_SPACE = 0x20;
+constexpr WORD VK_PRIOR = 0x21;
+constexpr WORD VK_NEXT = 0x22;
+constexpr WORD VK_END = 0x23;
+constexpr WORD VK_HOME = 0x24;
+constexpr WORD VK_LEFT = 0x25;
+constexpr WORD VK_UP = 0x26;
+constexpr WORD VK_RIGHT = 0x27;
+constexpr WORD VK_DOWN = 0x28;
+constexpr WORD VK_INSERT = 0x2D;
+constexpr WORD VK_DELETE = 0x2E;
+constexpr WORD VK_F2 = 0x71;
+
+// The virtual-key code of a Qt key; letters and digits keep their upper-case code, keys
+// without a code give 0.
+WORD VirtualKeyOf(int qtKey);
+TShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons = Qt::NoButton);
+
+using TKeyEvent = std::function<void(TObject* Sender, WORD& Key, TShiftState Shift)>;
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+using TCustomKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
+
+template <class QtWidget = QWidget>
+class TCustomControlOf : public TControlOf<QtWidget> {
+public:
+    explicit TCustomControlOf(TComponent* AOwner, QWidget* AParent = nullptr)
+        : TControlOf<QtWidget>(AOwner, AParent) {
+        this->setFocusPolicy(Qt::StrongFocus);
+        Surface()->setMouseTracking(true);
+    }
+
+    // The canvas of the paint under way; nullptr outside Paint.
+    TCanvas* Canvas() const { return FCanvas; }
+
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TCustomKeyPressEvent OnKeyPress;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+    TNotifyEvent OnDblClick;
+
+protected:
+    // The widget painted on and whose coordinates the mouse methods receive.
+    QWidget* Surface() {
+        if constexpr (std::is_base_of_v<QAbstractScrollArea, QtWidget>) return this->viewport();
+        else return this;
+    }
+
+    virtual void Paint() {}
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+        if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+    }
+    virtual void MouseMove(TShiftState Shift, int X, int Y) {
+        if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+    }
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+        if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+    }
+    virtual void Click() {
+        if (this->OnClick) this->OnClick(this);
+    }
+    virtual void DblClick() {
+        if (OnDblClick) OnDblClick(this);
+    }
+    virtual void KeyDown(WORD& Key, TShiftState Shift) {
+        if (OnKeyDown) OnKeyDown(this, Key, Shift);
+    }
+    virtual void KeyPress(QChar& Key) {
+        if (OnKeyPress) OnKeyPress(this, Key);
+    }
+    virtual void KeyUp(WORD& Key, TShiftState Shift) {
+        if (OnKeyUp) OnKeyUp(this, Key, Shift);
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(Surface());
+        TCanvas canvas(&painter);
+        canvas.Font = FontOf(this->font());
+        FCanvas = &canvas;
+        Paint();
+        FCanvas = nullptr;
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        const QPoint p = event->position().toPoint();
+        FClickPending = event->button() == Qt::LeftButton;
+        MouseDown(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        const QPoint p = event->position().toPoint();
+        MouseMove(ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const QPoint p = event->position().toPoint();
+        const bool click = FClickPending && event->button() == Qt::LeftButton && Surface()->rect().contains(p);
+        FClickPending = false;
+        if (click) Click();
+        MouseUp(ButtonOf(event->button()), ShiftStateOf(event->modifiers(), event->buttons()), p.x(), p.y());
+    }
+    void mouseDoubleClickEvent(QMouseEvent* event) override {
+        const QPoint p = event->position().toPoint();
+        TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
+        shift.Include(ssDouble);
+        MouseDown(ButtonOf(event->button()), shift, p.x(), p.y());
+        if (event->button() == Qt::LeftButton) DblClick();
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        WORD key = VirtualKeyOf(event->key());
+        const TShiftState shift = ShiftStateOf(event->modifiers());
+        if (key != 0) KeyDown(key, shift);
+        if (key == 0 && VirtualKeyOf(event->key()) != 0) return;  // KeyDown consumed it
+        QChar ch = CharacterOf(event);
+        if (!ch.isNull()) KeyPress(ch);
+    }
+    void keyReleaseEvent(QKeyEvent* event) override {
+        WORD key = VirtualKeyOf(event->key());
+        if (key != 0) KeyUp(key, ShiftStateOf(event->modifiers()));
+    }
+    // Tab and Shift+Tab reach KeyDown instead of moving the focus.
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    static TMouseButton ButtonOf(Qt::MouseButton button) {
+        if (button == Qt::RightButton) return mbRight;
+        if (button == Qt::MiddleButton) return mbMiddle;
+        return mbLeft;
+    }
+    static QChar CharacterOf(const QKeyEvent* event) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return QChar(13);
+        if (event->key() == Qt::Key_Escape) return QChar(27);
+        if (event->key() == Qt::Key_Backspace) return QChar(8);
+        if (event->key() == Qt::Key_Tab) return QChar(9);
+        const QString text = event->text();
+        return text.size() == 1 ? text.at(0) : QChar();
+    }
+    static TFont FontOf(const QFont& font) {
+        TFont f;
+        f.Name = font.family();
+        f.Size = font.pointSize() > 0 ? font.pointSize() : 8;
+        return f;
+    }
+
+    TCanvas* FCanvas = nullptr;
+    bool FClickPending = false;
+};
+
+using TCustomControl = TCustomControlOf<QWidget>;

@@ -1,0 +1,48 @@
+#pragma once
+// One axis of a grid (its rows or its columns): count, fixed count, sizes and the first
+// scrolled line. Written once and used twice, so rows and columns follow the same rules.
+
+#include <vector>
+
+class TGridAxis {
+public:
+    explicit TGridAxis(int count, int fixed, int defaultSize);
+
+    int Count() const { return FCount; }
+    // Sizes of new lines take the default; lines that go keep no size.
+    void SetCount(int value);
+    int Fixed() const { return FFixed; }
+    void SetFixed(int value) { FFixed = value; }
+    int DefaultSize() const { return FDefaultSize; }
+    // Every line takes the new default size, as the lines the grid creates do.
+    void SetDefaultSize(int value);
+    int Size(int index) const;
+    void SetSize(int index, int value);
+    int First() const { return FFirst; }
+    void SetFirst(int value) { FFirst = value; }
+
+    // Sum of the sizes of lines [from, to).
+    int Extent(int from, int to) const;
+    int FixedExtent() const { return Extent(0, FFixed); }
+    // Lines from First that fit fully into the room after the fixed lines (at least 1
+    // when any scrolling line exists), the grid's VisibleColCount / VisibleRowCount.
+    int VisibleCount(int clientExtent) const;
+    // Largest First that still shows the last line in full.
+    int MaxFirst(int clientExtent) const;
+    // Position of a line's leading edge on the screen, or -1 when it is scrolled away.
+    int LinePosition(int index, int clientExtent) const;
+    // The line under a screen position, or -1.
+    int LineAt(int position, int clientExtent) const;
+
+    // Lines move with their sizes.
+    void InsertLines(int index, int count);
+    void DeleteLines(int index, int count);
+    void MoveLine(int fromIndex, int toIndex);
+
+private:
+    int FCount;
+    int FFixed;
+    int FDefaultSize;
+    int FFirst;
+    std::vector<int> FSizes;
+};

@@ -1,0 +1,126 @@
+#include "platform/grid_cell_store.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace {
+
+// Moves one element of a row from one index to another, growing the row as needed.
+template <class T>
+void MoveWithin(std::vector<T>& cells, int fromIndex, int toIndex) {
+    if (fromIndex >= int(cells.size()) && toIndex >= int(cells.size())) return;
+    const int needed = std::max(fromIndex, toIndex) + 1;
+    if (int(cells.size()) < needed) cells.resize(std::size_t(needed));
+    auto first = cells.begin();
+    if (fromIndex < toIndex)
+        std::rotate(first + fromIndex, first + fromIndex + 1, first + toIndex + 1);
+    else
+        std::rotate(first + toIndex, first + fromIndex, first + fromIndex + 1);
+}
+
+template <class T>
+void EraseWithin(std::vector<T>& cells, int from, int count) {
+    if (from >= int(cells.size())) return;
+    const int last = std::min(int(cells.size()), from + count);
+    cells.erase(cells.begin() + from, cells.begin() + last);
+}
+
+}  // namespace
+
+const TGridCellStore::TRowCells* TGridCellStore::FindRow(int ARow) const {
+    if (ARow < 0 || ARow >= RowSlots()) return nullptr;
+    return FRows[std::size_t(ARow)].get();
+}
+
+TGridCellStore::TRowCells& TGridCellStore::Row(int ARow) {
+    assert(ARow >= 0);
+    if (ARow >= RowSlots()) FRows.resize(std::size_t(ARow) + 1);
+    auto& row = FRows[std::size_t(ARow)];
+    if (!row) {
+        row = std::make_unique<TRowCells>();
+        row->Texts.reserve(std::size_t(FWidthHint));
+    }
+    return *row;
+}
+
+QString TGridCellStore::Text(int ACol, int ARow) const {
+    const TRowCells* row = FindRow(ARow);
+    if (!row || ACol < 0 || ACol >= int(row->Texts.size())) return QString();
+    return row->Texts[std::size_t(ACol)];
+}
+
+void TGridCellStore::SetText(int ACol, int ARow, const QString& value) {
+    if (ACol < 0 || ARow < 0) return;
+    const TRowCells* existing = FindRow(ARow);
+    if (value.isEmpty() && (!existing || ACol >= int(existing->Texts.size()))) return;  // stays unallocated
+    TRowCells& row = Row(ARow);
+    if (ACol >= int(row.Texts.size())) row.Texts.resize(std::size_t(ACol) + 1);
+    row.Texts[std::size_t(ACol)] = value;
+}
+
+TObject* TGridCellStore::Object(int ACol, int ARow) const {
+    const TRowCells* row = FindRow(ARow);
+    if (!row || ACol < 0 || ACol >= int(row->Objects.size())) return nullptr;
+    return row->Objects[std::size_t(ACol)];
+}
+
+void TGridCellStore::SetObject(int ACol, int ARow, TObject* value) {
+    if (ACol < 0 || ARow < 0) return;
+    const TRowCells* existing = FindRow(ARow);
+    if (!value && (!existing || ACol >= int(existing->Objects.size()))) return;
+    TRowCells& row = Row(ARow);
+    if (ACol >= int(row.Objects.size())) row.Objects.resize(std::size_t(ACol) + 1, nullptr);
+    row.Objects[std::size_t(ACol)] = value;
+}
+
+int TGridCellStore::ColumnSlots() const {
+    std::size_t widest = 0;
+    for (const auto& row : FRows)
+        if (row) widest = std::max({widest, row->Texts.size(), row->Objects.size()});
+    return int(widest);
+}
+
+void TGridCellStore::InsertRows(int ARow, int ACount) {
+    if (ACount <= 0 || ARow < 0 || ARow >= RowSlots()) return;  // nothing stored from there on
+    // New empty rows are added at the end and rotated into place: pointer moves only.
+    FRows.resize(FRows.size() + std::size_t(ACount));
+    std::rotate(FRows.begin() + ARow, FRows.end() - ACount, FRows.end());
+}
+
+void TGridCellStore::DeleteRows(int ARow, int ACount) {
+    if (ACount <= 0 || ARow < 0 || ARow >= RowSlots()) return;
+    const int last = std::min(RowSlots(), ARow + ACount);
+    FRows.erase(FRows.begin() + ARow, FRows.begin() + last);
+}
+
+void TGridCellStore::MoveRow(int FromIndex, int ToIndex) {
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0) return;
+    const int needed = std::max(FromIndex, ToIndex) + 1;
+    if (needed > RowSlots()) FRows.resize(std::size_t(needed));
+    MoveWithin(FRows, FromIndex, ToIndex);
+}
+
+void TGridCellStore::SwapRows(int ARow1, int ARow2) {
+    if (ARow1 < 0 || ARow2 < 0 || ARow1 == ARow2) return;
+    const int needed = std::max(ARow1, ARow2) + 1;
+    if (needed > RowSlots()) FRows.resize(std::size_t(needed));
+    std::swap(FRows[std::size_t(ARow1)], FRows[std::size_t(ARow2)]);
+}
+
+void TGridCellStore::DeleteColumns(int ACol, int ACount) {
+    if (ACount <= 0 || ACol < 0) return;
+    for (auto& row : FRows) {
+        if (!row) continue;
+        EraseWithin(row->Texts, ACol, ACount);
+        EraseWithin(row->Objects, ACol, ACount);
+    }
+}
+
+void TGridCellStore::MoveColumn(int FromIndex, int ToIndex) {
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0) return;
+    for (auto& row : FRows) {
+        if (!row) continue;
+        MoveWithin(row->Texts, FromIndex, ToIndex);
+        MoveWithin(row->Objects, FromIndex, ToIndex);
+    }
+}

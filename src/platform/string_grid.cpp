@@ -1,0 +1,387 @@
+// The string grid's dimensions, storage, current cell, selection and scrolling.
+// Painting is in string_grid_paint.cpp, keys and mouse in string_grid_input.cpp, the
+// in-place editor in string_grid_editor.cpp.
+
+#include "platform/string_grid.h"
+
+#include <QScrollBar>
+#include <algorithm>
+
+TStringGrid::TStringGrid(TComponent* AOwner, QWidget* AParent)
+    : TCustomControlOf<QAbstractScrollArea>(AOwner, AParent), FColAxis(5, 1, 64), FRowAxis(5, 1, 24),
+      FCurrent{1, 1}, FAnchor{1, 1},
+      FOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect} {
+    FCells.SetWidthHint(ColCount());
+    setFrameStyle(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    viewport()->setAutoFillBackground(false);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
+    UpdateScrollBars();
+}
+
+TStringGrid::~TStringGrid() = default;
+
+int TStringGrid::ClientW() const { return const_cast<TStringGrid*>(this)->viewport()->width(); }
+int TStringGrid::ClientH() const { return const_cast<TStringGrid*>(this)->viewport()->height(); }
+
+// ---- counts and sizes -------------------------------------------------------------
+
+void TStringGrid::SetColCount(int value) {
+    value = std::max(1, value);
+    if (value == ColCount()) return;
+    HideEditor();
+    const bool lowered = value < ColCount();
+    FColAxis.SetCount(value);
+    FCells.SetWidthHint(value);
+    if (FixedCols() >= value) FColAxis.SetFixed(value - 1);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    if (lowered) StructureChanged();
+}
+
+void TStringGrid::SetRowCount(int value) {
+    value = std::max(1, value);
+    if (value == RowCount()) return;
+    HideEditor();
+    const bool lowered = value < RowCount();
+    FRowAxis.SetCount(value);
+    if (FixedRows() >= value) FRowAxis.SetFixed(value - 1);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    if (lowered) StructureChanged();
+}
+
+void TStringGrid::SetFixedCols(int value) {
+    value = std::clamp(value, 0, ColCount() - 1);
+    FColAxis.SetFixed(value);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+}
+
+void TStringGrid::SetFixedRows(int value) {
+    value = std::clamp(value, 0, RowCount() - 1);
+    FRowAxis.SetFixed(value);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+}
+
+void TStringGrid::SetDefaultColWidth(int value) {
+    FColAxis.SetDefaultSize(std::max(0, value));
+    ColWidthsChanged();
+}
+
+void TStringGrid::SetDefaultRowHeight(int value) {
+    FRowAxis.SetDefaultSize(std::max(0, value));
+    RowHeightsChanged();
+}
+
+void TStringGrid::SetColWidths(int ACol, int value) {
+    if (ACol < 0 || ACol >= ColCount() || ColWidths(ACol) == value) return;
+    FColAxis.SetSize(ACol, value);
+    ColWidthsChanged();
+    InvalidateEditor();
+}
+
+void TStringGrid::SetRowHeights(int ARow, int value) {
+    if (ARow < 0 || ARow >= RowCount() || RowHeights(ARow) == value) return;
+    FRowAxis.SetSize(ARow, value);
+    RowHeightsChanged();
+    InvalidateEditor();
+}
+
+void TStringGrid::SetGridLineWidth(int value) {
+    FGridLineWidth = std::max(0, value);
+    InvalidateGrid();
+}
+
+void TStringGrid::SetFixedColor(TColor value) {
+    FFixedColor = value;
+    InvalidateGrid();
+}
+
+void TStringGrid::SetBiDiMode(TBiDiMode value) {
+    FBiDiMode = value;
+    InvalidateGrid();
+}
+
+// Keeps the current cell, the anchor and the first scrolled lines on scrolled cells.
+void TStringGrid::ClampCurrent() {
+    auto clampLine = [](int v, int fixed, int count) { return std::clamp(v, std::min(fixed, count - 1), count - 1); };
+    FCurrent.X = clampLine(FCurrent.X, FixedCols(), ColCount());
+    FCurrent.Y = clampLine(FCurrent.Y, FixedRows(), RowCount());
+    FAnchor.X = clampLine(FAnchor.X, FixedCols(), ColCount());
+    FAnchor.Y = clampLine(FAnchor.Y, FixedRows(), RowCount());
+    FColAxis.SetFirst(clampLine(LeftCol(), FixedCols(), ColCount()));
+    FRowAxis.SetFirst(clampLine(TopRow(), FixedRows(), RowCount()));
+}
+
+// ---- storage ----------------------------------------------------------------------
+
+void TStringGrid::SetCells(int ACol, int ARow, const QString& value) {
+    if (ACol < 0 || ARow < 0) return;
+    FCells.SetText(ACol, ARow, value);
+    if (ACol < ColCount() && ARow < RowCount()) InvalidateCell(ACol, ARow);
+}
+
+void TStringGrid::SetObjects(int ACol, int ARow, TObject* value) {
+    if (ACol < 0 || ARow < 0) return;
+    FCells.SetObject(ACol, ARow, value);
+}
+
+void TStringGrid::InsertRowsAt(int ARow, int ACount) {
+    if (ACount <= 0 || ARow < 0 || ARow > RowCount()) return;
+    HideEditor();
+    FCells.InsertRows(ARow, ACount);
+    FRowAxis.InsertLines(ARow, ACount);
+    if (FCurrent.Y >= ARow && FCurrent.Y >= FixedRows()) FCurrent.Y += ACount;
+    if (FAnchor.Y >= ARow && FAnchor.Y >= FixedRows()) FAnchor.Y += ACount;
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    StructureChanged();
+}
+
+void TStringGrid::DeleteRowsAt(int ARow, int ACount) {
+    if (ACount <= 0 || ARow < 0 || ARow >= RowCount()) return;
+    ACount = std::min(ACount, RowCount() - std::max(ARow, 1));  // a grid keeps one row
+    if (ACount <= 0) return;
+    HideEditor();
+    FCells.DeleteRows(ARow, ACount);
+    FRowAxis.DeleteLines(ARow, ACount);
+    if (FixedRows() >= RowCount()) FRowAxis.SetFixed(RowCount() - 1);
+    auto follow = [&](int& y) {
+        if (y >= ARow + ACount) y -= ACount;
+        else if (y >= ARow) y = ARow;
+    };
+    follow(FCurrent.Y);
+    follow(FAnchor.Y);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    StructureChanged();
+}
+
+void TStringGrid::DeleteColumn(int ACol) {
+    if (ACol < 0 || ACol >= ColCount() || ColCount() <= 1) return;
+    HideEditor();
+    FCells.DeleteColumns(ACol, 1);
+    FColAxis.DeleteLines(ACol, 1);
+    if (FixedCols() >= ColCount()) FColAxis.SetFixed(ColCount() - 1);
+    if (FCurrent.X > ACol) --FCurrent.X;
+    if (FAnchor.X > ACol) --FAnchor.X;
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    StructureChanged();
+}
+
+void TStringGrid::MoveRow(int FromIndex, int ToIndex) {
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount())
+        return;
+    HideEditor();
+    FRowAxis.MoveLine(FromIndex, ToIndex);
+    RowMoved(FromIndex, ToIndex);
+    InvalidateGrid();
+    StructureChanged();
+}
+
+void TStringGrid::MoveColumn(int FromIndex, int ToIndex) {
+    if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount())
+        return;
+    HideEditor();
+    FColAxis.MoveLine(FromIndex, ToIndex);
+    ColumnMoved(FromIndex, ToIndex);
+    InvalidateGrid();
+    StructureChanged();
+}
+
+void TStringGrid::SwapRows(int ARow1, int ARow2) {
+    if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+    FCells.SwapRows(ARow1, ARow2);
+    InvalidateRow(ARow1);
+    InvalidateRow(ARow2);
+    StructureChanged();
+}
+
+void TStringGrid::RowMoved(int FromIndex, int ToIndex) {
+    FCells.MoveRow(FromIndex, ToIndex);
+    if (OnRowMoved) OnRowMoved(this, FromIndex, ToIndex);
+}
+
+void TStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
+    FCells.MoveColumn(FromIndex, ToIndex);
+    if (OnColumnMoved) OnColumnMoved(this, FromIndex, ToIndex);
+}
+
+// ---- geometry ---------------------------------------------------------------------
+
+TRect TStringGrid::CellScreenRect(int ACol, int ARow) const {
+    const int x = FColAxis.LinePosition(ACol, ClientW());
+    const int y = FRowAxis.LinePosition(ARow, ClientH());
+    if (x < 0 || y < 0) return {};
+    return {x, y, x + ColWidths(ACol), y + RowHeights(ARow)};
+}
+
+TRect TStringGrid::CellRect(int ACol, int ARow) const { return CellScreenRect(ACol, ARow); }
+
+TGridCoord TStringGrid::MouseCoord(int X, int Y) const {
+    const int c = FColAxis.LineAt(X, ClientW());
+    const int r = FRowAxis.LineAt(Y, ClientH());
+    if (c < 0 || r < 0) return {-1, -1};
+    return {c, r};
+}
+
+void TStringGrid::MouseToCell(int X, int Y, int& ACol, int& ARow) const {
+    const TGridCoord coord = MouseCoord(X, Y);
+    ACol = coord.X;
+    ARow = coord.Y;
+}
+
+int TStringGrid::VisibleColCount() const { return FColAxis.VisibleCount(ClientW()); }
+int TStringGrid::VisibleRowCount() const { return FRowAxis.VisibleCount(ClientH()); }
+
+bool TStringGrid::IsScrolledCell(int ACol, int ARow) const {
+    return ACol >= FixedCols() && ACol < ColCount() && ARow >= FixedRows() && ARow < RowCount();
+}
+
+void TStringGrid::InvalidateCell(int ACol, int ARow) {
+    const TRect r = CellScreenRect(ACol, ARow);
+    if (!r.IsEmpty()) Surface()->update(r.ToQRect());
+}
+
+void TStringGrid::InvalidateRow(int ARow) {
+    const int y = FRowAxis.LinePosition(ARow, ClientH());
+    if (y >= 0) Surface()->update(0, y, ClientW(), RowHeights(ARow));
+}
+
+// ---- current cell and selection ---------------------------------------------------
+
+bool TStringGrid::SelectCell(int ACol, int ARow) {
+    bool canSelect = true;
+    if (OnSelectCell) OnSelectCell(this, ACol, ARow, canSelect);
+    return canSelect;
+}
+
+void TStringGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
+    if (!IsScrolledCell(ACol, ARow)) return;
+    const bool moves = ACol != FCurrent.X || ARow != FCurrent.Y;
+    if (moves && !SelectCell(ACol, ARow)) return;
+    if (moves) HideEditor();
+    const TGridRect oldSelection = Selection();
+    FCurrent = {ACol, ARow};
+    if (MoveAnchor || !FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;
+    if (Show) ScrollIntoView(ACol, ARow);
+    if (!(oldSelection == Selection()) || moves) InvalidateGrid();
+    if (FOptions.Contains(goAlwaysShowEditor) && Focused()) ShowEditor();
+}
+
+void TStringGrid::SetCol(int value) {
+    if (value != Col()) MoveColRow(value, Row(), true, true);
+}
+
+void TStringGrid::SetRow(int value) {
+    if (value != Row()) MoveColRow(Col(), value, true, true);
+}
+
+TGridRect TStringGrid::Selection() const {
+    TGridRect r{std::min(FAnchor.X, FCurrent.X), std::min(FAnchor.Y, FCurrent.Y),
+                std::max(FAnchor.X, FCurrent.X), std::max(FAnchor.Y, FCurrent.Y)};
+    if (FOptions.Contains(goRowSelect)) {
+        r.Left = FixedCols();
+        r.Right = ColCount() - 1;
+    }
+    return r;
+}
+
+void TStringGrid::SetSelection(const TGridRect& value) {
+    HideEditor();
+    FAnchor = {value.Left, value.Top};
+    FCurrent = {value.Right, value.Bottom};
+    InvalidateGrid();
+}
+
+void TStringGrid::SetOptions(TGridOptions value) {
+    if (value == FOptions) return;
+    if (!value.Contains(goEditing) && FOptions.Contains(goEditing)) HideEditor();
+    FOptions = value;
+    if (FOptions.Contains(goRowSelect)) FOptions.Exclude(goAlwaysShowEditor);
+    InvalidateGrid();
+}
+
+// ---- scrolling --------------------------------------------------------------------
+
+void TStringGrid::SetLeftCol(int value) {
+    value = std::clamp(value, std::min(FixedCols(), ColCount() - 1), std::max(FixedCols(), FColAxis.MaxFirst(ClientW())));
+    if (value == LeftCol()) return;
+    HideEditor();
+    FColAxis.SetFirst(value);
+    UpdateScrollBars();
+    InvalidateGrid();
+    TopLeftChanged();
+}
+
+void TStringGrid::SetTopRow(int value) {
+    value = std::clamp(value, std::min(FixedRows(), RowCount() - 1), std::max(FixedRows(), FRowAxis.MaxFirst(ClientH())));
+    if (value == TopRow()) return;
+    HideEditor();
+    FRowAxis.SetFirst(value);
+    UpdateScrollBars();
+    InvalidateGrid();
+    TopLeftChanged();
+}
+
+void TStringGrid::TopLeftChanged() {
+    if (OnTopLeftChanged) OnTopLeftChanged(this);
+}
+
+void TStringGrid::ScrollIntoView(int ACol, int ARow) {
+    if (ACol >= FixedCols()) {
+        if (ACol < LeftCol()) SetLeftCol(ACol);
+        else {
+            int first = LeftCol();
+            const int room = ClientW() - FColAxis.FixedExtent();
+            while (first < ACol && FColAxis.Extent(first, ACol + 1) > room) ++first;
+            if (first != LeftCol()) SetLeftCol(first);
+        }
+    }
+    if (ARow >= FixedRows()) {
+        if (ARow < TopRow()) SetTopRow(ARow);
+        else {
+            int first = TopRow();
+            const int room = ClientH() - FRowAxis.FixedExtent();
+            while (first < ARow && FRowAxis.Extent(first, ARow + 1) > room) ++first;
+            if (first != TopRow()) SetTopRow(first);
+        }
+    }
+}
+
+void TStringGrid::UpdateScrollBars() {
+    FUpdatingScrollBars = true;
+    QScrollBar* h = horizontalScrollBar();
+    h->setRange(FixedCols(), std::max(FixedCols(), FColAxis.MaxFirst(ClientW())));
+    h->setPageStep(std::max(1, VisibleColCount()));
+    h->setValue(LeftCol());
+    QScrollBar* v = verticalScrollBar();
+    v->setRange(FixedRows(), std::max(FixedRows(), FRowAxis.MaxFirst(ClientH())));
+    v->setPageStep(std::max(1, VisibleRowCount()));
+    v->setValue(TopRow());
+    FUpdatingScrollBars = false;
+}
+
+void TStringGrid::ScrollBarMoved() {
+    if (FUpdatingScrollBars) return;
+    SetLeftCol(horizontalScrollBar()->value());
+    SetTopRow(verticalScrollBar()->value());
+}
+
+void TStringGrid::resizeEvent(QResizeEvent* event) {
+    TCustomControlOf<QAbstractScrollArea>::resizeEvent(event);
+    UpdateScrollBars();
+    InvalidateEditor();
+}

@@ -1,0 +1,285 @@
+#pragma once
+// The string grid control the product's grids derive from: a scrolled table of cells
+// with fixed rows and columns, one text and one object reference per cell, a current
+// cell, a selection, in-place editing, and sizing and moving of rows and columns by
+// mouse. It draws nothing by itself but the cells: Paint calls DrawCell once for every
+// visible cell, without clipping to the cell, fixed cells first and then the scrolled
+// ones, so a cell may paint over its neighbours (merged areas rely on it).
+//
+// A new grid has 5 x 5 cells with one fixed row and column, columns 64 and rows 24
+// pixels, grid lines 1 pixel, and the options goFixedVertLine, goFixedHorzLine,
+// goVertLine, goHorzLine and goRangeSelect; the current cell is (1, 1).
+//
+// Index rules
+// - Cells(c, r) and Objects(c, r) take any column and row index >= 0, also beyond
+//   ColCount and RowCount: hidden columns keep their cells at their own index. Lowering
+//   ColCount or RowCount keeps the cells beyond the new count; raising it again shows them.
+// - Inserting, removing, swapping and moving rows moves whole rows (one pointer each);
+//   MoveColumn / DeleteColumn move the cells of every stored row.
+//
+// Behaviour chosen where the product's code relies on the grid without saying how:
+// - Every change of the current cell (keys, wheel, mouse, Col/Row/MoveColRow) asks
+//   SelectCell(ACol, ARow) first; false leaves the current cell where it is. Moves by
+//   code (SetCol, SetRow) also ask it.
+// - Keys (KeyDown fires OnKeyDown first; a key it clears to 0 does nothing more):
+//   arrows move one cell; Home/End go to the first/last scrolled column (with Ctrl, or
+//   with goRowSelect, the first/last row as well); PgUp/PgDn scroll and move by
+//   VisibleRowCount rows; with goRowSelect Left/Right scroll one column instead; Tab /
+//   Shift+Tab move to the next / previous cell when goTabs is on, wrapping to the next
+//   row. Shift with a move extends the selection when goRangeSelect is on. F2 and Enter
+//   open the editor when goEditing is on (Enter closes it again); a typed character
+//   (or Backspace) opens it with that character instead of reaching KeyPress; Esc in
+//   the editor restores its text and closes it. The editor hands Up, Down, PgUp, PgDn,
+//   Tab, Enter, and Left/Right at the ends of its text to the grid.
+// - The wheel moves the current cell one row per notch (down for a notch towards the
+//   user), scrolling with it.
+// - The current cell is kept in view: a move scrolls by whole rows and columns so that
+//   it becomes fully visible. Scroll bars scroll by whole rows and columns.
+// - Mouse: a press on a scrolled cell makes it current (after SelectCell) and, with
+//   goRangeSelect, dragging extends the selection. A press within 3 pixels of a fixed
+//   row's column border starts sizing that column (goColSizing), within 3 pixels of a
+//   fixed column's row border sizing that row (goRowSizing); the release sets the width
+//   or height (at least 0). A press on a fixed cell with goColMoving / goRowMoving starts
+//   moving that column / row; the release over another scrolled column / row moves it
+//   there and calls ColumnMoved / RowMoved. A press on the current cell with goEditing
+//   opens the editor.
+// - The in-place editor is created once through CreateEditor when ShowEditor first
+//   needs it (after CanEditShow), loaded through GetEditText, placed over the current
+//   cell and focused; HideEditor stores its text through SetEditText and hides it. Any
+//   move of the current cell and every scroll hides it first.
+// - Before DrawCell the canvas's brush takes FixedColor for a fixed cell, clHighlight
+//   for a selected one (font clHighlightText) and the grid's Color otherwise.
+// - Right-to-left mode (BiDiMode) is kept for the product's painting to read; the grid
+//   itself does not mirror.
+
+#include "platform/custom_control.h"
+#include "platform/grid_axis.h"
+#include "platform/grid_cell_store.h"
+
+#include <QAbstractScrollArea>
+#include <QLineEdit>
+#include <functional>
+
+enum TGridOption {
+    goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goDrawFocusSelected,
+    goRowSizing, goColSizing, goRowMoving, goColMoving, goEditing, goTabs, goRowSelect,
+    goAlwaysShowEditor, goThumbTracking
+};
+using TGridOptions = TSet<TGridOption>;
+
+enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed, gdRowSelected, gdHotTrack, gdPressed };
+using TGridDrawState = TSet<TGridDrawStateItem>;
+
+enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+
+struct TGridCoord {
+    int X = 0;
+    int Y = 0;
+    friend bool operator==(const TGridCoord&, const TGridCoord&) = default;
+};
+
+// A block of cells, edges inclusive.
+struct TGridRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    friend bool operator==(const TGridRect&, const TGridRect&) = default;
+};
+
+class TStringGrid;
+
+// The grid's in-place editor: a one-line edit that hands the navigation keys (Up, Down,
+// PgUp, PgDn, Tab, and Left/Right at the ends of its text) to the grid.
+class TInplaceEdit : public TControlOf<QLineEdit> {
+public:
+    explicit TInplaceEdit(TStringGrid* AGrid);
+    QString Text() const { return text(); }
+    void SetText(const QString& value) { setText(value); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    TStringGrid* FGrid;
+};
+
+using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
+using TMovedEvent = std::function<void(TObject* Sender, int FromIndex, int ToIndex)>;
+using TGetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)>;
+using TSetEditEvent = std::function<void(TObject* Sender, int ACol, int ARow, const QString& Value)>;
+using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State)>;
+
+class TStringGrid : public TCustomControlOf<QAbstractScrollArea> {
+    friend class TInplaceEdit;
+
+public:
+    explicit TStringGrid(TComponent* AOwner, QWidget* AParent = nullptr);
+    ~TStringGrid() override;
+
+    // Counts. The setters are not virtual: a grid class that declares its own setter
+    // hides this one, and operations of this class keep using this one.
+    int ColCount() const { return FColAxis.Count(); }
+    void SetColCount(int value);
+    int RowCount() const { return FRowAxis.Count(); }
+    void SetRowCount(int value);
+    int FixedCols() const { return FColAxis.Fixed(); }
+    void SetFixedCols(int value);
+    int FixedRows() const { return FRowAxis.Fixed(); }
+    void SetFixedRows(int value);
+
+    int DefaultColWidth() const { return FColAxis.DefaultSize(); }
+    void SetDefaultColWidth(int value);
+    int DefaultRowHeight() const { return FRowAxis.DefaultSize(); }
+    void SetDefaultRowHeight(int value);
+    int ColWidths(int ACol) const { return FColAxis.Size(ACol); }
+    void SetColWidths(int ACol, int value);
+    int RowHeights(int ARow) const { return FRowAxis.Size(ARow); }
+    void SetRowHeights(int ARow, int value);
+    int GridLineWidth() const { return FGridLineWidth; }
+    void SetGridLineWidth(int value);
+    bool DefaultDrawing() const { return FDefaultDrawing; }
+    void SetDefaultDrawing(bool value) { FDefaultDrawing = value; }
+    TColor FixedColor() const { return FFixedColor; }
+    void SetFixedColor(TColor value);
+    TBiDiMode BiDiMode() const { return FBiDiMode; }
+    void SetBiDiMode(TBiDiMode value);
+    bool UseRightToLeftAlignment() const { return FBiDiMode == bdRightToLeft; }
+
+    // Scrolling: the first scrolled column and row shown after the fixed ones.
+    int LeftCol() const { return FColAxis.First(); }
+    void SetLeftCol(int value);
+    int TopRow() const { return FRowAxis.First(); }
+    void SetTopRow(int value);
+    int VisibleColCount() const;
+    int VisibleRowCount() const;
+
+    // The current cell and the selection.
+    int Col() const { return FCurrent.X; }
+    void SetCol(int value);
+    int Row() const { return FCurrent.Y; }
+    void SetRow(int value);
+    TGridRect Selection() const;
+    // Any block is accepted, also one outside the grid: the selection's anchor takes its
+    // top-left corner and the current cell its bottom-right corner, unchecked.
+    void SetSelection(const TGridRect& value);
+    TGridOptions Options() const { return FOptions; }
+    void SetOptions(TGridOptions value);
+    TGridState GridState() const { return FGridState; }
+
+    // Storage, addressed at any index >= 0 (see the index rules above).
+    QString Cells(int ACol, int ARow) const { return FCells.Text(ACol, ARow); }
+    void SetCells(int ACol, int ARow, const QString& value);
+    TObject* Objects(int ACol, int ARow) const { return FCells.Object(ACol, ARow); }
+    void SetObjects(int ACol, int ARow, TObject* value);
+    const TGridCellStore& CellStore() const { return FCells; }
+
+    // Screen rectangle of a visible cell; an empty rectangle for a cell out of view.
+    TRect CellRect(int ACol, int ARow) const;
+    TGridCoord MouseCoord(int X, int Y) const;
+    void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
+
+    bool EditorMode() const { return FEditorMode; }
+    void SetEditorMode(bool value);
+    TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
+
+    // Rows and columns as blocks: storage, sizes and the current cell move together.
+    void InsertRowsAt(int ARow, int ACount);
+    void DeleteRowsAt(int ARow, int ACount);
+    void DeleteRow(int ARow) { DeleteRowsAt(ARow, 1); }
+    void DeleteColumn(int ACol);
+    void MoveRow(int FromIndex, int ToIndex);
+    void MoveColumn(int FromIndex, int ToIndex);
+    void SwapRows(int ARow1, int ARow2);
+
+    void InvalidateCell(int ACol, int ARow);
+    void InvalidateRow(int ARow);
+    void InvalidateGrid() { Surface()->update(); }
+
+    TSelectCellEvent OnSelectCell;
+    TNotifyEvent OnTopLeftChanged;
+    TMovedEvent OnColumnMoved;
+    TMovedEvent OnRowMoved;
+    TGetEditEvent OnGetEditText;
+    TSetEditEvent OnSetEditText;
+    TDrawCellEvent OnDrawCell;
+
+protected:
+    // Hooks for the product's grids.
+    virtual void DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState);
+    virtual bool SelectCell(int ACol, int ARow);
+    virtual void TopLeftChanged();
+    virtual void ColumnMoved(int FromIndex, int ToIndex);
+    virtual void RowMoved(int FromIndex, int ToIndex);
+    virtual void ColWidthsChanged() { UpdateScrollBars(); InvalidateGrid(); }
+    virtual void RowHeightsChanged() { UpdateScrollBars(); InvalidateGrid(); }
+    virtual bool CanEditShow();
+    virtual TInplaceEdit* CreateEditor();
+    virtual QString GetEditText(int ACol, int ARow);
+    virtual void SetEditText(int ACol, int ARow, const QString& Value);
+    virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
+    virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+
+    void ShowEditor();
+    void ShowEditorChar(QChar Ch);
+    void HideEditor();
+    void InvalidateEditor();
+    // Makes (ACol, ARow) current after SelectCell agrees; MoveAnchor also collapses the
+    // selection onto it, Show scrolls it into view.
+    void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
+    bool IsScrolledCell(int ACol, int ARow) const;
+    // Called after rows or columns were inserted, removed or moved, and after a count
+    // was lowered: cell coordinates kept elsewhere no longer hold.
+    virtual void StructureChanged() {}
+    const TGridAxis& ColAxis() const { return FColAxis; }
+    const TGridAxis& RowAxis() const { return FRowAxis; }
+
+    void Paint() override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+    // Explicit setters of the counts for the internal code of derived grids.
+    void SetColCountRaw(int value) { TStringGrid::SetColCount(value); }
+    void SetRowCountRaw(int value) { TStringGrid::SetRowCount(value); }
+
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int, int) override {}
+
+private:
+    void UpdateScrollBars();
+    void ScrollBarMoved();
+    void ScrollIntoView(int ACol, int ARow);
+    void ClampCurrent();
+    TRect CellScreenRect(int ACol, int ARow) const;
+    int ClientW() const;
+    int ClientH() const;
+    void PlaceEditor();
+    // Sizing and moving by mouse: the border or fixed cell under the mouse.
+    bool SizingBorderAt(int X, int Y, TGridState& state, int& index) const;
+
+    TGridAxis FColAxis;
+    TGridAxis FRowAxis;
+    TGridCellStore FCells;
+    TGridCoord FCurrent;
+    TGridCoord FAnchor;
+    TGridOptions FOptions;
+    TGridState FGridState = gsNormal;
+    int FGridLineWidth = 1;
+    bool FDefaultDrawing = true;
+    TColor FFixedColor = clBtnFace;
+    TBiDiMode FBiDiMode = bdLeftToRight;
+    bool FEditorMode = false;
+    TInplaceEdit* FInplaceEdit = nullptr;
+    bool FUpdatingScrollBars = false;
+    // Sizing: the line sized and where its leading edge would be for the mouse to sit
+    // on its trailing edge; moving: the line taken.
+    int FSizingIndex = -1;
+    int FSizingEdge = 0;
+    int FMoveIndex = -1;
+};
