@@ -9,6 +9,7 @@
 
 #include "platform/canvas.h"
 #include "platform/control.h"
+#include "platform/virtual_keys.h"
 
 #include <QAbstractScrollArea>
 #include <QKeyEvent>
@@ -22,33 +23,11 @@
 #include <memory>
 #include <type_traits>
 
-using WORD = std::uint16_t;
-
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
-// Virtual-key codes of the keys the controls handle.
-constexpr WORD VK_BACK = 0x08;
-constexpr WORD VK_TAB = 0x09;
-constexpr WORD VK_RETURN = 0x0D;
-constexpr WORD VK_SHIFT = 0x10;
-constexpr WORD VK_CONTROL = 0x11;
-constexpr WORD VK_MENU = 0x12;
-constexpr WORD VK_ESCAPE = 0x1B;
-constexpr WORD VK_SPACE = 0x20;
-constexpr WORD VK_PRIOR = 0x21;
-constexpr WORD VK_NEXT = 0x22;
-constexpr WORD VK_END = 0x23;
-constexpr WORD VK_HOME = 0x24;
-constexpr WORD VK_LEFT = 0x25;
-constexpr WORD VK_UP = 0x26;
-constexpr WORD VK_RIGHT = 0x27;
-constexpr WORD VK_DOWN = 0x28;
-constexpr WORD VK_INSERT = 0x2D;
-constexpr WORD VK_DELETE = 0x2E;
-constexpr WORD VK_F2 = 0x71;
 
 // The virtual-key code of a Qt key; letters and digits keep their upper-case code, keys
 // without a code give 0.

@@ -4,6 +4,8 @@
 // (PostMessage). A window handle is a number that names a live widget; a handle of a
 // widget that is gone names nothing, so messages to it are dropped.
 
+#include "platform/virtual_keys.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -35,11 +37,6 @@ constexpr unsigned CM_MOUSELEAVE = CM_BASE + 20;
 constexpr unsigned CN_BASE = 0xBC00;
 constexpr unsigned CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 constexpr unsigned CN_KEYUP = CN_BASE + WM_KEYUP;
-
-// Virtual key codes the controls test.
-constexpr int VK_RETURN = 13;
-constexpr int VK_ESCAPE = 27;
-constexpr int VK_SPACE = 32;
 
 // Shift state carried in LParam of CM_DIALOGKEY and CM_DIALOGCHAR.
 constexpr LPARAM ssShiftBit = 1;
