@@ -30,6 +30,14 @@ TNewConfigurationError Create_New_Configuration(const QString& name) {
     return TNewConfigurationError::None;
 }
 
+QString Existing_Configuration_Folder(const QString& name) {
+    // Only one folder level below Dir_Projects; other odd names of folders made outside
+    // the program can still be opened.
+    if (name.isEmpty() || name == u"." || name == u".." || name.contains(u'/') || name.contains(u'\\')) return {};
+    const QString folder = PathJoin(Dir_Projects, name);
+    return DirectoryExists(folder) ? folder : QString();
+}
+
 QStringList List_Configurations() { return ListSubFolders(Dir_Projects); }
 
 QString Current_Configuration_Name() {

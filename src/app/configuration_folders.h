@@ -16,6 +16,11 @@ bool Is_Valid_Configuration_Name(const QString& name);
 // behind and the current configuration does not change.
 TNewConfigurationError Create_New_Configuration(const QString& name);
 
+// The folder of the configuration of that name when the name is one folder name (not
+// "." or "..", no separator) and the folder exists; empty otherwise, so that a name read
+// from the settings can never make a folder outside Dir_Projects current.
+QString Existing_Configuration_Folder(const QString& name);
+
 // The visible sub-folders of Dir_Projects, in the order the file system lists them.
 QStringList List_Configurations();
 

@@ -2,6 +2,7 @@
 #include "app/program_state.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace {
@@ -79,11 +80,7 @@ void Load_Language_File(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) return;
     const QString content = Decode_Language_File(file.readAll());
-    qsizetype start = 0;
-    while (start <= content.size()) {
-        qsizetype end = content.indexOf(QLatin1Char('\n'), start);
-        if (end < 0) end = content.size();
-        Apply_Language_Line(content.mid(start, end - start));
-        start = end + 1;
-    }
+    // A line ends with CR, LF or both; a CR alone must not glue the lines together.
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n?|\n"));
+    for (const QString& line : content.split(lineBreak)) Apply_Language_Line(line);
 }

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
+#include "app/configuration_folders.h"
 #include "app/maker_links.h"
 #include "app/new_project_dialog.h"
 #include "app/open_configuration_dialog.h"
@@ -223,8 +224,7 @@ void TFVastreloneFirmWare::FormCreate() {
     Init_Language();
 
     // A configuration whose folder is gone is not opened, but its name is saved again.
-    const QString folder = PathJoin(Dir_Projects, Project_Name);
-    Project_Folder = !Project_Name.isEmpty() && DirectoryExists(folder) ? folder : QString();
+    Project_Folder = Existing_Configuration_Folder(Project_Name);
 
     Set_Lang();
     Set_Files();
@@ -337,8 +337,7 @@ void TFVastreloneFirmWare::Open_Project() {
     if (FOpenConf->ShowModal() != mrOk) return;
     Project_Name = FOpenConf->Name_Conf;
     // A folder deleted while the dialog was open is not made current.
-    const QString folder = PathJoin(Dir_Projects, Project_Name);
-    Project_Folder = !Project_Name.isEmpty() && DirectoryExists(folder) ? folder : QString();
+    Project_Folder = Existing_Configuration_Folder(Project_Name);
     Show_Configuration_Labels();
     Set_Files();
 }

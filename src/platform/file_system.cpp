@@ -13,9 +13,9 @@ QString& ProgramFolderOverride() {
 }  // namespace
 
 bool FileExists(const QString& path) {
-    if (path.isEmpty()) return false;
-    QFileInfo info(path);
-    return info.exists() && !info.isDir();
+    // Only regular files: reading a pipe or a device (a link to /dev/zero, say) would
+    // block or never end.
+    return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
 bool DirectoryExists(const QString& path) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+// True for a regular file (or a link to one); false for folders, pipes and devices.
 bool FileExists(const QString& path);
 bool DirectoryExists(const QString& path);
 // Creates one folder level; false when it exists already or cannot be made.

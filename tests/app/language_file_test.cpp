@@ -56,6 +56,7 @@ TEST_F(LanguageFileTest, FileEncodingsAndLaterLinesWin) {
         QString expected;
     } cases[] = {
         {"STR0 = Caf\xC3\xA9\r\nSTR0 = Second\r\n", "Second"},
+        {"STR0 = Old\rSTR0 = Second\r", "Second"},  // lines ended by CR alone
         {"\xEF\xBB\xBFSTR0 = Caf\xC3\xA9\n", QString::fromUtf8("Caf\xC3\xA9")},
         {"STR0 = Caf\xE9 \x80\n", QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC")},  // Windows-1252
         {QByteArray("\xFF\xFE", 2) + QByteArray("S\0T\0R\0" "0\0=\0x\0", 12), "x"},

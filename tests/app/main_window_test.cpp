@@ -110,14 +110,23 @@ TEST_F(MainWindowTest, ClosingSavesTheSettingsAndTheNextStartReadsThem) {
 }
 
 TEST_F(MainWindowTest, AConfigurationWhoseFolderIsGoneIsNotOpenedButKept) {
-    WriteFile("Vastrelon.xml", "<Conf_Settings><lastproj><projectname>Gone</projectname></lastproj></Conf_Settings>");
-    TFVastreloneFirmWare* window = Start();
-    EXPECT_TRUE(Project_Folder.isEmpty());
-    EXPECT_EQ(window->L_Name_Conf->Caption(), "None Configuration Opened ");
-    Click("Btn_DALI_Access");
-    ASSERT_EQ(Messages.size(), 1u);
-    window->Close();
-    EXPECT_TRUE(ReadFile("Vastrelon.xml").contains("<projectname>Gone</projectname>"));
+    // Names of folders that exist but are not a configuration below PROJECTS count as gone.
+    for (const QString& name : {QStringLiteral("Gone"), QStringLiteral(".."), QStringLiteral("../MASTER"),
+                                ProgramDir() + QStringLiteral("/MASTER")}) {
+        SCOPED_TRACE(name.toStdString());
+        WriteFile("Vastrelon.xml", "<Conf_Settings><lastproj><projectname>" + name.toUtf8() +
+                                       "</projectname></lastproj></Conf_Settings>");
+        Restart();
+        TFVastreloneFirmWare* window = FVastreloneFirmWare;
+        EXPECT_TRUE(Project_Folder.isEmpty());
+        EXPECT_TRUE(File_ParGen.isEmpty());
+        EXPECT_EQ(window->L_Name_Conf->Caption(), "None Configuration Opened ");
+        Messages.clear();
+        Click("Btn_DALI_Access");
+        ASSERT_EQ(Messages.size(), 1u);
+        window->Close();
+        EXPECT_TRUE(ReadFile("Vastrelon.xml").contains("<projectname>" + name.toUtf8() + "</projectname>"));
+    }
 }
 
 TEST_F(MainWindowTest, SavedLanguageAndLanguageChangeRelabelTheWindows) {

@@ -1,8 +1,13 @@
 #include "app/program_state.h"
 #include "app/settings_file.h"
+#include "app/text_table.h"
 #include "platform/xml_document.h"
 
 #include "test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <sys/stat.h>
 
 class SettingsFileTest : public ProgramFolderTest {
 protected:
@@ -19,7 +24,8 @@ protected:
 
 TEST_F(SettingsFileTest, MissingOrBrokenFileGivesDefaults) {
     for (const QByteArray& content : {QByteArray(), QByteArray("<Conf_Settings><lastproj>"),
-                                      QByteArray("<!-- c --><Conf_Settings><lastlang><language>X</language></lastlang></Conf_Settings>")}) {
+                                      QByteArray("<!-- c --><Conf_Settings><lastlang><language>X</language></lastlang></Conf_Settings>"),
+                                      QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR<Conf_Settings>", 24)}) {
         Project_Name = "stale";
         Enable_Internet = true;
         if (content.isEmpty()) {
@@ -33,6 +39,23 @@ TEST_F(SettingsFileTest, MissingOrBrokenFileGivesDefaults) {
         EXPECT_EQ(Language_Name, "English");
         EXPECT_FALSE(Enable_Internet);
     }
+}
+
+TEST_F(SettingsFileTest, APipeOrDeviceInPlaceOfTheFileGivesDefaultsWithoutBlocking) {
+    // Reading either would never end: a pipe without a writer blocks, /dev/zero has no end.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(PathIn("Vastrelon.xml")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkpath(PathIn("LANGUAGE")));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), PathIn("LANGUAGE/Zero.lng")));
+    Project_Name = "stale";
+    TXMLDocument xml;
+    Read_Settings(xml);
+    EXPECT_EQ(Project_Name, "");
+    EXPECT_EQ(Language_Name, "English");
+
+    Language_Name = "Zero";
+    Init_Language();
+    EXPECT_EQ(Language_Name, "English");
+    EXPECT_EQ(LangText(0), "Begin");
 }
 
 TEST_F(SettingsFileTest, EachValueFallsBackOnItsOwn) {
