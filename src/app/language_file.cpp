@@ -33,6 +33,10 @@ QString DecodeWindows1252(const QByteArray& bytes) {
 
 const QChar Pilcrow(0x00B6);
 
+// Far beyond any caption, hint or message; laying out a label of megabytes would freeze
+// the windows for minutes, so a longer text counts as a malformed line.
+constexpr qsizetype Longest_Text = 4096;
+
 }  // namespace
 
 QString Decode_Language_File(const QByteArray& bytes) {
@@ -73,6 +77,7 @@ void Apply_Language_Line(const QString& rawLine) {
     if (text.startsWith(Pilcrow)) text.remove(0, 1);
     const qsizetype pilcrow = text.indexOf(Pilcrow);
     if (pilcrow >= 0) text.truncate(pilcrow);
+    if (text.size() > Longest_Text) return;
     SL_Lang_Texts.SetStrings(number, text);
 }
 

@@ -48,6 +48,12 @@ TEST_F(LanguageFileTest, LineRules) {
         Apply_Language_Line(QString::fromUtf8(c.line));
         EXPECT_EQ(LangText(c.entry), QString::fromUtf8(c.expected)) << c.line;
     }
+    // A text no window could lay out in reasonable time is refused; 4096 characters pass.
+    for (const qsizetype size : {4096, 4097, 20 * 1024 * 1024}) {
+        Load_Default_Texts();
+        Apply_Language_Line(QStringLiteral("STR0 = ") + QString(size, u'W'));
+        EXPECT_EQ(LangText(0).size(), size == 4096 ? 4096 : 5) << size;
+    }
 }
 
 TEST_F(LanguageFileTest, FileEncodingsAndLaterLinesWin) {
