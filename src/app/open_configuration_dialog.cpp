@@ -51,8 +51,11 @@ void TFOpenConf::Load_Existing_Configuration() {
 }
 
 int TFOpenConf::Search_Open_Conf(const QString& snc) const {
-    for (int i = 0; i < SL.Count(); ++i)
-        if (SL.Strings(i).compare(snc, Qt::CaseInsensitive) == 0) return i;
+    // Folder names are case-sensitive here, so "Plant" and "plant" can both exist: the
+    // exact name wins, otherwise the first that differs only in case.
+    for (const Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive})
+        for (int i = 0; i < SL.Count(); ++i)
+            if (SL.Strings(i).compare(snc, cs) == 0) return i;
     return -1;
 }
 

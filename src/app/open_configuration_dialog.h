@@ -19,7 +19,7 @@ public:
     void Set_Lang();
     void ListBox1Click(TObject* Sender);
     void Load_Existing_Configuration();
-    // Index in SL of the first name equal to snc ignoring case; -1 when none.
+    // Index in SL of the name equal to snc, else of the first equal ignoring case; -1 when none.
     int Search_Open_Conf(const QString& snc) const;
 
 protected:

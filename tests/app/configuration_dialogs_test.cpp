@@ -157,6 +157,19 @@ TEST_F(ConfigurationDialogsTest, OpenListsOnlyFoldersAndPreselectsTheCurrentOne)
     EXPECT_EQ(selected, QStringLiteral("B"));
     EXPECT_EQ(FOpenConf->Name_Conf, QStringLiteral("B"));
 
+    // Names differ only in case: the current one, exactly, is preselected; a current name
+    // in other capitals finds its folder too.
+    ForceDirectories(PathIn(QStringLiteral("PROJECTS/b")));
+    for (const char* current : {"B", "b"}) {
+        Project_Folder = PathIn(QStringLiteral("PROJECTS/") + current);
+        OpenWith([&] { ClickOn(FOpenConf, "Btn_Cancel"); });
+        EXPECT_EQ(FOpenConf->Name_Conf, QString::fromLatin1(current));
+    }
+    QDir(PathIn(QStringLiteral("PROJECTS/b"))).removeRecursively();
+    Project_Folder = PathIn(QStringLiteral("PROJECTS/C"));
+    OpenWith([&] { ClickOn(FOpenConf, "Btn_Cancel"); });
+    EXPECT_EQ(FOpenConf->Name_Conf, QStringLiteral("c"));
+
     // With none open the first listed folder is chosen, and OK opens it.
     Project_Folder.clear();
     QString first;
