@@ -1,6 +1,7 @@
 #include "platform/control.h"
 
 #include <QFont>
+#include <QTextDocument>
 #include <QPalette>
 
 void TControl::SetName(const QString& name) {
@@ -25,7 +26,14 @@ void TControl::SetShowHint(bool value) {
     ApplyToolTip();
 }
 
-void TControl::ApplyToolTip() { Widget()->setToolTip(FShowHint ? FHint : QString()); }
+void TControl::ApplyToolTip() {
+    // A hint is plain text: one that looks like markup (texts come from language files)
+    // is escaped, so it shows as written and loads nothing it names.
+    const QString hint = FShowHint ? FHint : QString();
+    Widget()->setToolTip(Qt::mightBeRichText(hint)
+                             ? QStringLiteral("<p style='white-space:pre'>%1</p>").arg(hint.toHtmlEscaped())
+                             : hint);
+}
 
 void TControl::SetColor(TColor value) {
     FColor = value;

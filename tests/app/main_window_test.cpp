@@ -11,6 +11,7 @@
 #include "test_support.h"
 
 #include <QTest>
+#include <QTextDocument>
 
 class MainWindowTest : public ProgramFolderTest {
 protected:
@@ -130,10 +131,19 @@ TEST_F(MainWindowTest, AConfigurationWhoseFolderIsGoneIsNotOpenedButKept) {
 }
 
 TEST_F(MainWindowTest, SavedLanguageAndLanguageChangeRelabelTheWindows) {
-    WriteFile("LANGUAGE/Italiano.lng", "STR0 = Inizio\nSTR37 = Accesso KNX\nSTR400 = Comunicazione\nSTR1900 = Trap SNMP\n");
+    // A hint that looks like markup is shown as written, and the picture it names is not loaded.
+    const QString markupHint = QStringLiteral("<b>Info</b> & <img src=\"/dev/zero\"> 1 < 2");
+    WriteFile("LANGUAGE/Italiano.lng", "STR0 = Inizio\nSTR37 = Accesso KNX\nSTR400 = Comunicazione\nSTR1900 = Trap SNMP\n"
+                                       "STR12 = " + markupHint.toUtf8() + "\n");
     WriteFile("Vastrelon.xml", "<Conf_Settings><lastlang><language>Italiano</language></lastlang></Conf_Settings>");
     TFVastreloneFirmWare* window = Start();
     EXPECT_EQ(window->L_Begin->Caption(), "Inizio");
+    const QString toolTip = Named("Btn_Info")->toolTip();
+    QTextDocument shown;
+    if (Qt::mightBeRichText(toolTip)) shown.setHtml(toolTip);
+    else shown.setPlainText(toolTip);
+    EXPECT_EQ(shown.toPlainText(), markupHint);
+    EXPECT_EQ(Named("Btn_Opz")->toolTip(), "Options");  // a plain hint stays as it is
     EXPECT_EQ(FParGen->Caption(), "Comunicazione");
     EXPECT_EQ(FSNMP_Trap_Access->Caption(), "Trap SNMP");
 
