@@ -24,6 +24,8 @@ TModalResult ShowRealMessageBox(const MessageDialogRequest& request) {
     static const char* titles[] = {"Warning", "Error", "Information", "Confirm", ""};
     box.setIcon(icons[request.type]);
     box.setWindowTitle(QApplication::translate("MessageDlg", titles[request.type]));
+    // Messages are plain text; a name or language text that looks like markup shows as written.
+    box.setTextFormat(Qt::PlainText);
     box.setText(request.text);
     struct ButtonEntry {
         TMsgDlgBtn button;
