@@ -27,14 +27,14 @@ TSmallDialog::TSmallDialog(TComponent* AOwner, const QString& name) : TForm(AOwn
     L_SW_Code->SetFontSize(24);
     L_SW_Code->SetFontColor(clGray);
     L_SW_Code->SetLeft(16);
-    L_SW_Code->SetTop(4);
+    L_SW_Code->SetTop(8);
 
     L_SW_Desc = new TLabel(this, P_Title);
     L_SW_Desc->SetName(QStringLiteral("L_SW_Desc"));
     L_SW_Desc->SetFontBold(true);
     L_SW_Desc->SetFontColor(clGray);
     L_SW_Desc->SetLeft(16);
-    L_SW_Desc->SetTop(44);
+    L_SW_Desc->SetTop(42);
 
     P_Buttons = new TPanel(this);
     P_Buttons->SetName(QStringLiteral("P_Buttons"));

@@ -89,6 +89,8 @@ TEST_F(DeviceUpdateTest, SuccessfulUpdateWritesTheJobFileRunsTheUpdaterAndRememb
         EXPECT_EQ(FBoot->L_SW_Desc->Caption(), "Update Device Using the Ethernet Port");
         EXPECT_EQ(FBoot->ClientWidth(), 449);
         EXPECT_EQ(FBoot->ClientHeight(), 230);
+        EXPECT_EQ(FBoot->L_SW_Code->pos(), QPoint(16, 8));
+        EXPECT_EQ(FBoot->L_SW_Desc->pos(), QPoint(16, 42));
         for (int i = 0; i < 4; ++i) EXPECT_EQ(FBoot->E_IP[std::size_t(i)]->Text(), QStringList({"192", "168", "2", "205"})[i]);
         EXPECT_EQ(FBoot->CB_Update_Options->Items().ToQStringList(),
                   QStringList({"Firmware + Configuration", "Firmware", "Configuration"}));
