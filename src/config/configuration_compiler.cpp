@@ -77,6 +77,10 @@ AddressParts Split_Address(const QString& text, QChar separator) {
     return parts;
 }
 
+// A part of a general-parameter address as a number. Unsigned, so that any part a file
+// holds wraps to the 16 bits kept instead of overflowing.
+std::uint32_t Address_Part(const QString& part, int fallback) { return std::uint32_t(StrToIntDef(part, fallback)); }
+
 // ---- rule files ----
 
 QString Missing_Attribute_Message(const QString& path, const char* list, int row, const QString& attribute) {
@@ -491,7 +495,7 @@ void Compile_KNX_Rules(TBankImage& image) {
             record.Position = std::uint16_t(position);
         } else {
             flags |= KNX_Flag_Bit_Mode;
-            record.Position = std::uint16_t(position * 8 + StrToIntDef(bit_mode, 0));
+            record.Position = std::uint16_t(std::uint32_t(position) * 8 + std::uint32_t(StrToIntDef(bit_mode, 0)));
         }
         record.Length = std::uint8_t(StrToIntDef(cells.Required("Length"), 1));
         record.TimeOut = std::uint32_t(cells.Integer("TimeOut", 0));
@@ -508,17 +512,17 @@ std::uint16_t Encode_Individual_Address(const QString& text) {
     const QString trimmed = text.trimmed();
     if (!trimmed.contains(u'.')) return std::uint16_t(StrToIntDef(trimmed, 0x1114));
     const AddressParts parts = Split_Address(trimmed, u'.');
-    return std::uint16_t(StrToIntDef(parts.first, 1) * 4096 + StrToIntDef(parts.middle, 1) * 256 +
-                         StrToIntDef(parts.last, 20));
+    return std::uint16_t(Address_Part(parts.first, 1) * 4096 + Address_Part(parts.middle, 1) * 256 +
+                         Address_Part(parts.last, 20));
 }
 
 std::uint16_t Encode_Group_Address(const QString& text) {
     const QString trimmed = text.trimmed();
     if (!trimmed.contains(u'/')) return std::uint16_t(StrToIntDef(trimmed, 0x3300));
     const AddressParts parts = Split_Address(trimmed, u'/');
-    if (parts.separators == 1) return std::uint16_t(StrToIntDef(parts.first, 1) * 2048 + StrToIntDef(parts.last, 1));
-    return std::uint16_t(StrToIntDef(parts.first, 1) * 2048 + StrToIntDef(parts.middle, 1) * 256 +
-                         StrToIntDef(parts.last, 20));
+    if (parts.separators == 1) return std::uint16_t(Address_Part(parts.first, 1) * 2048 + Address_Part(parts.last, 1));
+    return std::uint16_t(Address_Part(parts.first, 1) * 2048 + Address_Part(parts.middle, 1) * 256 +
+                         Address_Part(parts.last, 20));
 }
 
 std::uint16_t Encode_KNX_Rule_Address(const QString& text, bool group) {
@@ -566,7 +570,7 @@ float DALI2_Value_Code(const QString& text) {
 int DALI2_Channel_Code(const QString& text) {
     static const QString channel = QStringLiteral("DALI Channel "), group = QStringLiteral("DALI Group ");
     if (text.contains(channel)) return Integer_After(text, channel, 0);
-    if (text.contains(group)) return 63 + Integer_After(text, group, 1);
+    if (text.contains(group)) return int(63u + std::uint32_t(Integer_After(text, group, 1)));
     if (text.contains(u"DALI Broadcast")) return 80;
     return 0;
 }
