@@ -2,6 +2,7 @@
 
 #include "app/address_helpers.h"
 #include "app/program_state.h"
+#include "config/general_parameters_file.h"
 #include "platform/file_system.h"
 #include "platform/number_conversion.h"
 #include "platform/xml_document.h"
@@ -298,7 +299,10 @@ void Compile_General_Parameters(TParameterBlock& block) {
         block.Set_U8(Layout_Version + i, i < version.size() ? std::uint8_t(version[i]) : 0);
 
     block.Set_U16(KNX_ID_Device, Element_Address(root, "KNX_ID_DEV", 0x9001, Encode_Individual_Address));
-    if (Element_Is(root, "KNX_ETHERNET_INTERFACE_ENABLE", u"0")) {
+    // Flags read as the form reads them: on only for "1". A missing interface flag is the
+    // form's default, on; a missing gateway flag is its default, off.
+    const std::optional<QString> interface_enabled = Element_Text(root, "KNX_ETHERNET_INTERFACE_ENABLE");
+    if (interface_enabled && !ParGen_Flag(*interface_enabled)) {
         // With the KNX/IP function off the form leaves these entries unchecked, so they are not read.
         flags |= Option_KNX_Interface_Disabled;
     } else {
@@ -342,8 +346,7 @@ void Compile_General_Parameters(TParameterBlock& block) {
     };
     for (const auto& octet : octets)
         block.Set_U8(octet.offset, std::uint8_t(Element_Integer(root, octet.name, octet.fallback)));
-    const std::optional<QString> gateway_enabled = Element_Text(root, "MTCPs_EN_GAT");
-    if (!gateway_enabled || *gateway_enabled == u"0")
+    if (!Element_Is(root, "MTCPs_EN_GAT", u"1"))
         for (int i = 0; i < 4; ++i) block.Set_U8(Gateway + i, 255);
 }
 
