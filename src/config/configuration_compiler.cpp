@@ -476,7 +476,10 @@ void Compile_KNX_Rules(TBankImage& image) {
 
         TKNXRuleRecord record;
         record.APCI = std::uint16_t(KNX_APCI_Code(cells.Required("APCI")));
-        record.Priority = std::uint8_t(KNX_Priority_Code(cells.Required("Priority")));
+        // The editor shows any priority but the four exact names as "Normal", and checks and keeps it so.
+        const QString priority = cells.Required("Priority");
+        const bool listed = priority == u"System" || priority == u"Urgent" || priority == u"Normal" || priority == u"Low";
+        record.Priority = std::uint8_t(KNX_Priority_Code(listed ? priority : QStringLiteral("Normal")));
         std::uint16_t flags = 0;
         if (on("Extended")) flags |= KNX_Flag_Extended;
         const QString destination = cells.Required("Destination_Address");

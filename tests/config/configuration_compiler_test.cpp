@@ -260,6 +260,7 @@ TEST_F(CompilerTest, KNXRuleFields) {
         {"Priority=System", 8, 1, 0},
         {"Priority=Urgent", 8, 1, 2},
         {"Priority=bogus", 8, 1, 1},
+        {"Priority=urgent", 8, 1, 1},  // shown, checked and kept as "Normal" by the editor
         {"Length=x", 9, 1, 1},
         {"Length=300", 9, 1, 44},
         {"On_Timer=y Poll_Time=x", 0, 4, 1000},
