@@ -36,6 +36,7 @@ public:
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetPosition(TPosition value) { FPosition = value; }
 
+    // mrCancel when the window was closed, or the form freed, without a result.
     TModalResult ShowModal();
     bool Modal() const { return FModalLoop != nullptr; }
     TModalResult ModalResult() const { return FModalResult; }
