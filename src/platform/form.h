@@ -51,7 +51,6 @@ protected:
     // Event handlers; the defaults do nothing.
     virtual void FormShow(TObject* /*Sender*/) {}
     virtual void FormClose(TObject* /*Sender*/, TCloseAction& /*Action*/) {}
-    virtual void FormKeyPress(TObject* /*Sender*/, QChar& /*Key*/) {}
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
