@@ -55,6 +55,18 @@ int TGridAxis::MaxFirst(int clientExtent) const {
     return std::max(FFixed, std::min(first, FCount - 1));
 }
 
+int TGridAxis::FirstShowing(int index, int clientExtent) const {
+    if (index <= FFirst) return index;
+    const int room = clientExtent - FixedExtent();
+    int first = index;
+    int extent = Size(index);
+    while (first > FFirst && extent + FSizes[std::size_t(first - 1)] <= room) {
+        --first;
+        extent += FSizes[std::size_t(first)];
+    }
+    return first;
+}
+
 int TGridAxis::LinePosition(int index, int clientExtent) const {
     if (index < 0 || index >= FCount) return -1;
     if (index < FFixed) return Extent(0, index);

@@ -342,22 +342,12 @@ void TStringGrid::TopLeftChanged() {
 
 void TStringGrid::ScrollIntoView(int ACol, int ARow) {
     if (ACol >= FixedCols()) {
-        if (ACol < LeftCol()) SetLeftCol(ACol);
-        else {
-            int first = LeftCol();
-            const int room = ClientW() - FColAxis.FixedExtent();
-            while (first < ACol && FColAxis.Extent(first, ACol + 1) > room) ++first;
-            if (first != LeftCol()) SetLeftCol(first);
-        }
+        const int first = FColAxis.FirstShowing(ACol, ClientW());
+        if (first != LeftCol()) SetLeftCol(first);
     }
     if (ARow >= FixedRows()) {
-        if (ARow < TopRow()) SetTopRow(ARow);
-        else {
-            int first = TopRow();
-            const int room = ClientH() - FRowAxis.FixedExtent();
-            while (first < ARow && FRowAxis.Extent(first, ARow + 1) > room) ++first;
-            if (first != TopRow()) SetTopRow(first);
-        }
+        const int first = FRowAxis.FirstShowing(ARow, ClientH());
+        if (first != TopRow()) SetTopRow(first);
     }
 }
 

@@ -125,6 +125,20 @@ TEST_F(StringGridTest, MovingDownScrollsByWholeRows) {
     EXPECT_LE(r.Bottom, Surface()->height());
     EXPECT_TRUE(Grid->CellRect(1, 1).IsEmpty());  // scrolled away
     EXPECT_EQ(Grid->verticalScrollBar()->value(), 2);
+
+    // Jumps show the target row at the edge it was approached from; a row taller than
+    // the view goes to the top.
+    Key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(Grid->Row(), 49);
+    EXPECT_EQ(Grid->TopRow(), 49 - 8);
+    Grid->SetRowHeights(30, 400);
+    Grid->SetRow(30);
+    EXPECT_EQ(Grid->TopRow(), 30);
+    Grid->SetRow(32);
+    EXPECT_EQ(Grid->TopRow(), 31);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(Grid->Row(), 1);
+    EXPECT_EQ(Grid->TopRow(), 1);
 }
 
 TEST_F(StringGridTest, WheelMovesOneRowPerNotch) {

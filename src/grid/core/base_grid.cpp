@@ -36,7 +36,10 @@ void TBaseGrid::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TBaseGrid::SetUndoRedo(TExGridUndoRedo* value) {
+    TExGridUndoRedo* old = FUndoRedo;
     FUndoRedo = value;
+    // The manager replaced lets go of this grid, as the grid it came from lets go of it.
+    if (old && old != value && old->Grid() == this) old->SetGrid(nullptr);
     if (FUndoRedo) FUndoRedo->SetGrid(this);
 }
 
