@@ -67,6 +67,14 @@ int TGridAxis::FirstShowing(int index, int clientExtent) const {
     return first;
 }
 
+bool TGridAxis::AnyInView(int from, int to, int clientExtent) const {
+    if (to < 0 || from >= FCount || from > to) return false;
+    if (from < FFixed) return true;
+    if (to < FFirst) return false;
+    // The range's first scrolled line is the one nearest the view.
+    return LinePosition(std::max(from, FFirst), clientExtent) >= 0;
+}
+
 int TGridAxis::LinePosition(int index, int clientExtent) const {
     if (index < 0 || index >= FCount) return -1;
     if (index < FFixed) return Extent(0, index);

@@ -439,6 +439,13 @@ int TBaseGrid::FixedColsWidth() const { return ColAxis().FixedExtent(); }
 int TBaseGrid::FixedRowsHeight() const { return RowAxis().FixedExtent(); }
 
 void TBaseGrid::RepaintCell(int c, int r) {
+    // An area wholly out of view is not measured: its rectangle sums the sizes of every
+    // line between it and the view, which a grid of many merged rows cannot afford on
+    // every write.
+    const TRect area = FullCell(c, r);
+    if (!ColAxis().AnyInView(area.Left, area.Right, Surface()->width()) ||
+        !RowAxis().AnyInView(area.Top, area.Bottom, Surface()->height()))
+        return;
     const TRect rect = CellRect(c, r);
     if (!rect.IsEmpty()) Surface()->update(rect.ToQRect());
 }
