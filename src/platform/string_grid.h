@@ -32,7 +32,8 @@
 //   the editor restores its text and closes it. The editor hands Up, Down, PgUp, PgDn,
 //   Tab, Enter, and Left/Right at the ends of its text to the grid.
 // - The wheel moves the current cell one row per notch (down for a notch towards the
-//   user), scrolling with it.
+//   user), scrolling with it; the finer steps of touchpads and free-spinning wheels add
+//   up to notches.
 // - The current cell is kept in view: a move scrolls by whole rows and columns so that
 //   it becomes fully visible. Scroll bars scroll by whole rows and columns.
 // - Mouse: a press on a scrolled cell makes it current (after SelectCell) and, with
@@ -282,4 +283,6 @@ private:
     int FSizingIndex = -1;
     int FSizingEdge = 0;
     int FMoveIndex = -1;
+    // Wheel turn not yet amounting to a whole notch.
+    int FWheelDelta = 0;
 };

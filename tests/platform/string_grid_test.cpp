@@ -156,6 +156,11 @@ TEST_F(StringGridTest, WheelMovesOneRowPerNotch) {
     for (int i = 0; i < 20; ++i) wheel(-120);
     EXPECT_EQ(Grid->Row(), 23);
     EXPECT_EQ(Grid->TopRow(), 23 - 8);
+    // A touchpad's small steps move a row once they add up to a notch.
+    wheel(-60);
+    EXPECT_EQ(Grid->Row(), 23);
+    wheel(-60);
+    EXPECT_EQ(Grid->Row(), 24);
 }
 
 TEST_F(StringGridTest, MouseSelectsCellsAndMapsPoints) {
