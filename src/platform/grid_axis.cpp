@@ -56,6 +56,7 @@ int TGridAxis::MaxFirst(int clientExtent) const {
 }
 
 int TGridAxis::FirstShowing(int index, int clientExtent) const {
+    index = std::min(index, FCount - 1);  // a current cell set outside the grid shows the last line
     if (index <= FFirst) return index;
     const int room = clientExtent - FixedExtent();
     int first = index;

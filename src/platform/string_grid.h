@@ -3,8 +3,9 @@
 // with fixed rows and columns, one text and one object reference per cell, a current
 // cell, a selection, in-place editing, and sizing and moving of rows and columns by
 // mouse. It draws nothing by itself but the cells: Paint calls DrawCell once for every
-// visible cell, without clipping to the cell, fixed cells first and then the scrolled
-// ones, so a cell may paint over its neighbours (merged areas rely on it).
+// visible cell, row by row and within a row the fixed columns first, without clipping
+// to the cell, so a cell may paint over its neighbours (merged areas rely on it; a cell
+// that reaches over the fixed cells clips itself).
 //
 // A new grid has 5 x 5 cells with one fixed row and column, columns 64 and rows 24
 // pixels, grid lines 1 pixel, and the options goFixedVertLine, goFixedHorzLine,

@@ -306,6 +306,12 @@ TEST_F(StringGridTest, SelectionMayLieOutsideTheGrid) {
     Grid->SetSelection({-1, 3, 9, 60});
     EXPECT_EQ(Grid->Selection(), (TGridRect{-1, 3, 9, 60}));
     TGridOptions options = Grid->Options();
+    // The current cell lies outside the grid: no editor, and the view goes no further
+    // than the last row.
+    Grid->SetOptions(TGridOptions(options).Include(goEditing));
+    Key(Qt::Key_F2);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->TopRow(), 49 - 8);
     Grid->SetOptions(options.Include(goRowSelect));
     EXPECT_EQ(Grid->Selection().Left, 1);
     EXPECT_EQ(Grid->Selection().Right, 5);
@@ -375,7 +381,7 @@ TEST(GridAxis, ViewQueries) {
     // The first line to scroll to so that a line shows in full, moving as little as possible.
     const struct {
         int line, first;
-    } targets[] = {{2, 2}, {5, 3}, {6, 3}, {9, 6}};
+    } targets[] = {{2, 2}, {5, 3}, {6, 3}, {9, 6}, {12, 6}};
     for (const auto& k : targets) EXPECT_EQ(axis.FirstShowing(k.line, 100), k.first) << k.line;
     axis.SetSize(8, 200);  // taller than the view: shown from its top
     EXPECT_EQ(axis.FirstShowing(8, 100), 8);
