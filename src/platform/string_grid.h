@@ -232,6 +232,10 @@ protected:
     // selection onto it, Show scrolls it into view.
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     bool IsScrolledCell(int ACol, int ARow) const;
+    // Called before rows (Rows true) or columns change place: lines First..Last are about
+    // to move as one block, or to go when Removed. What spans the block's edges is
+    // separated there; nothing else moves yet.
+    virtual void LinesMoving(bool /*Rows*/, int /*First*/, int /*Last*/, bool /*Removed*/) {}
     // Called after rows or columns were inserted, removed or moved, and after a count
     // was lowered: cell coordinates kept elsewhere no longer hold.
     virtual void StructureChanged() {}

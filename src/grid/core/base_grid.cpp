@@ -43,6 +43,33 @@ void TBaseGrid::SetUndoRedo(TExGridUndoRedo* value) {
     if (FUndoRedo) FUndoRedo->SetGrid(this);
 }
 
+void TBaseGrid::LinesMoving(bool Rows, int First, int Last, bool Removed) {
+    // Areas store their cells' offsets from the base, so an area that moves whole stays
+    // right; one that the change cuts through would point its cells at strangers, and
+    // one that goes would stay counted. Both are split first. Only the edge lines of a
+    // moving block can hold an area that reaches across it.
+    if (FMergeCount <= 0) return;
+    const int across = Rows ? TotalColCount() : RowCount();
+    auto splitAt = [&](int line) {
+        for (int i = 0; i < across; ++i) {
+            const int c = Rows ? i : line;
+            const int r = Rows ? line : i;
+            const TCellProperties* props = PropsAt(c, r);
+            if (!props || (props->CellSpanX() == -1 && props->CellSpanY() == -1)) continue;
+            const TRect area = FullCell(c, r);
+            const int lo = Rows ? area.Top : area.Left;
+            const int hi = Rows ? area.Bottom : area.Right;
+            if (Removed || lo < First || hi > Last) SplitCells(c, r);
+        }
+    };
+    if (Removed) {
+        for (int line = First; line <= Last; ++line) splitAt(line);
+    } else {
+        splitAt(First);
+        if (Last != First) splitAt(Last);
+    }
+}
+
 void TBaseGrid::StructureChanged() {
     // Recorded changes name cells by position; after rows or columns moved they would
     // write into the wrong cells.
