@@ -1,6 +1,7 @@
 // The base grid's cell storage against Qt's QStandardItemModel, in the same run, at
 // 100,000 rows x 20 columns: filling every cell, reading every cell, inserting and
-// removing 1,000 rows in the middle, and the memory each filled cell takes. After the
+// removing 1,000 rows in the middle, and the memory each filled cell takes; for the grid
+// alone, jumping the current cell across all rows. After the
 // benchmarks the ratios (peer time / grid time, peer bytes / grid bytes) are printed.
 
 #include "grid/core/base_grid.h"
@@ -119,12 +120,25 @@ void BM_InsertRemove_Model(benchmark::State& state) {
     }
 }
 
+// Moving the current cell from the first row to the last and back scrolls the view each
+// time; the cost must not grow with the rows jumped over. Qt's model has no current cell,
+// so this line has no peer.
+void BM_JumpEnds_Grid(benchmark::State& state) {
+    auto grid = MakeGrid();
+    grid->resize(800, 600);
+    for (auto _ : state) {
+        grid->SetRow(Rows - 1);
+        grid->SetRow(1);
+    }
+}
+
 BENCHMARK(BM_Fill_Grid)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Fill_Model)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Read_Grid)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Read_Model)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertRemove_Grid)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InsertRemove_Model)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_JumpEnds_Grid)->Unit(benchmark::kMicrosecond);
 
 // Keeps each benchmark's time per iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPointer>
 #include <QTimer>
 
 void ProgramFolderTest::SetUp() {
@@ -57,7 +58,13 @@ void PollUntil(std::function<bool()> ready, std::function<void()> action, int tr
 }  // namespace
 
 void WhenShownModally(TForm* form, std::function<void()> action) {
-    PollUntil([form] { return form->Modal() && form->isVisible(); }, std::move(action), 2000);
+    // The form may be freed before it is ever shown; the poll then gives up quietly.
+    QPointer<QWidget> watched(form);
+    PollUntil([watched, form] { return !watched || (form->Modal() && form->isVisible()); },
+              [watched, action = std::move(action)] {
+                  if (watched) action();
+              },
+              2000);
 }
 
 void WhenAnyModal(std::function<void()> action) {

@@ -6,6 +6,7 @@
 #include "app/program_state.h"
 #include "app/text_table.h"
 #include "app/version_check.h"
+#include "controls/button_look.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/http_client.h"
@@ -102,6 +103,11 @@ void TFSoftOptions::Create_Controls() {
     Btn_Check_Update->SetName(QStringLiteral("Btn_Check_Update"));
     Btn_Check_Update->SetBounds(36, 78, 200, 28);
     Btn_Check_Update->OnClick = [this](TObject* sender) { Btn_Check_UpdateClick(sender); };
+    // The page buttons are too small for a glyph beside their caption.
+    SetStandardButtonLook(Btn_Prev, QString());
+    SetStandardButtonLook(Btn_Next, QString());
+    SetStandardButtonLook(Btn_Check_Update, QStringLiteral("update"));
+    for (TLbButton* button : {Btn_Prev, Btn_Next, Btn_Check_Update}) button->SetStyle(bsNormal);
     LL_Check_Update = new TLinkLabel(this, TS_Con_Options);
     LL_Check_Update->SetName(QStringLiteral("LL_Check_Update"));
     LL_Check_Update->SetBounds(40, 120, 400, 17);

@@ -2,6 +2,7 @@
 
 #include "app/address_helpers.h"
 #include "app/program_state.h"
+#include "config/general_parameters_file.h"
 #include "platform/file_system.h"
 #include "platform/number_conversion.h"
 #include "platform/xml_document.h"
@@ -76,6 +77,10 @@ AddressParts Split_Address(const QString& text, QChar separator) {
     }
     return parts;
 }
+
+// A part of a general-parameter address as a number. Unsigned, so that any part a file
+// holds wraps to the 16 bits kept instead of overflowing.
+std::uint32_t Address_Part(const QString& part, int fallback) { return std::uint32_t(StrToIntDef(part, fallback)); }
 
 // ---- rule files ----
 
@@ -294,7 +299,10 @@ void Compile_General_Parameters(TParameterBlock& block) {
         block.Set_U8(Layout_Version + i, i < version.size() ? std::uint8_t(version[i]) : 0);
 
     block.Set_U16(KNX_ID_Device, Element_Address(root, "KNX_ID_DEV", 0x9001, Encode_Individual_Address));
-    if (Element_Is(root, "KNX_ETHERNET_INTERFACE_ENABLE", u"0")) {
+    // Flags read as the form reads them: on only for "1". A missing interface flag is the
+    // form's default, on; a missing gateway flag is its default, off.
+    const std::optional<QString> interface_enabled = Element_Text(root, "KNX_ETHERNET_INTERFACE_ENABLE");
+    if (interface_enabled && !ParGen_Flag(*interface_enabled)) {
         // With the KNX/IP function off the form leaves these entries unchecked, so they are not read.
         flags |= Option_KNX_Interface_Disabled;
     } else {
@@ -338,8 +346,7 @@ void Compile_General_Parameters(TParameterBlock& block) {
     };
     for (const auto& octet : octets)
         block.Set_U8(octet.offset, std::uint8_t(Element_Integer(root, octet.name, octet.fallback)));
-    const std::optional<QString> gateway_enabled = Element_Text(root, "MTCPs_EN_GAT");
-    if (!gateway_enabled || *gateway_enabled == u"0")
+    if (!Element_Is(root, "MTCPs_EN_GAT", u"1"))
         for (int i = 0; i < 4; ++i) block.Set_U8(Gateway + i, 255);
 }
 
@@ -469,7 +476,10 @@ void Compile_KNX_Rules(TBankImage& image) {
 
         TKNXRuleRecord record;
         record.APCI = std::uint16_t(KNX_APCI_Code(cells.Required("APCI")));
-        record.Priority = std::uint8_t(KNX_Priority_Code(cells.Required("Priority")));
+        // The editor shows any priority but the four exact names as "Normal", and checks and keeps it so.
+        const QString priority = cells.Required("Priority");
+        const bool listed = priority == u"System" || priority == u"Urgent" || priority == u"Normal" || priority == u"Low";
+        record.Priority = std::uint8_t(KNX_Priority_Code(listed ? priority : QStringLiteral("Normal")));
         std::uint16_t flags = 0;
         if (on("Extended")) flags |= KNX_Flag_Extended;
         const QString destination = cells.Required("Destination_Address");
@@ -491,7 +501,7 @@ void Compile_KNX_Rules(TBankImage& image) {
             record.Position = std::uint16_t(position);
         } else {
             flags |= KNX_Flag_Bit_Mode;
-            record.Position = std::uint16_t(position * 8 + StrToIntDef(bit_mode, 0));
+            record.Position = std::uint16_t(std::uint32_t(position) * 8 + std::uint32_t(StrToIntDef(bit_mode, 0)));
         }
         record.Length = std::uint8_t(StrToIntDef(cells.Required("Length"), 1));
         record.TimeOut = std::uint32_t(cells.Integer("TimeOut", 0));
@@ -508,17 +518,17 @@ std::uint16_t Encode_Individual_Address(const QString& text) {
     const QString trimmed = text.trimmed();
     if (!trimmed.contains(u'.')) return std::uint16_t(StrToIntDef(trimmed, 0x1114));
     const AddressParts parts = Split_Address(trimmed, u'.');
-    return std::uint16_t(StrToIntDef(parts.first, 1) * 4096 + StrToIntDef(parts.middle, 1) * 256 +
-                         StrToIntDef(parts.last, 20));
+    return std::uint16_t(Address_Part(parts.first, 1) * 4096 + Address_Part(parts.middle, 1) * 256 +
+                         Address_Part(parts.last, 20));
 }
 
 std::uint16_t Encode_Group_Address(const QString& text) {
     const QString trimmed = text.trimmed();
     if (!trimmed.contains(u'/')) return std::uint16_t(StrToIntDef(trimmed, 0x3300));
     const AddressParts parts = Split_Address(trimmed, u'/');
-    if (parts.separators == 1) return std::uint16_t(StrToIntDef(parts.first, 1) * 2048 + StrToIntDef(parts.last, 1));
-    return std::uint16_t(StrToIntDef(parts.first, 1) * 2048 + StrToIntDef(parts.middle, 1) * 256 +
-                         StrToIntDef(parts.last, 20));
+    if (parts.separators == 1) return std::uint16_t(Address_Part(parts.first, 1) * 2048 + Address_Part(parts.last, 1));
+    return std::uint16_t(Address_Part(parts.first, 1) * 2048 + Address_Part(parts.middle, 1) * 256 +
+                         Address_Part(parts.last, 20));
 }
 
 std::uint16_t Encode_KNX_Rule_Address(const QString& text, bool group) {
@@ -566,7 +576,7 @@ float DALI2_Value_Code(const QString& text) {
 int DALI2_Channel_Code(const QString& text) {
     static const QString channel = QStringLiteral("DALI Channel "), group = QStringLiteral("DALI Group ");
     if (text.contains(channel)) return Integer_After(text, channel, 0);
-    if (text.contains(group)) return 63 + Integer_After(text, group, 1);
+    if (text.contains(group)) return int(63u + std::uint32_t(Integer_After(text, group, 1)));
     if (text.contains(u"DALI Broadcast")) return 80;
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "app/program_state.h"
 #include "app/text_table.h"
 #include "config/updater_job_file.h"
+#include "controls/button_look.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/number_conversion.h"
@@ -34,6 +35,7 @@ TFBoot::TFBoot(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FBoot"
     Btn_Update->SetName(QStringLiteral("Btn_Update"));
     Btn_Update->SetBounds(132, 6, 228, 28);
     Btn_Update->OnClick = [this](TObject* sender) { Btn_UpdateClick(sender); };
+    SetStandardButtonLook(Btn_Update, QStringLiteral("update"));
 
     P_IP_Address = new TPanel(this);
     P_IP_Address->SetName(QStringLiteral("P_IP_Address"));

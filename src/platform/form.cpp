@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 
 TForm::TForm(TComponent* AOwner) : TControlOf<QWidget>(AOwner, nullptr) {
@@ -44,7 +45,10 @@ TModalResult TForm::ShowModal() {
     activateWindow();
     QEventLoop loop;
     FModalLoop = &loop;
+    const QPointer<TForm> alive(this);
     if (FModalResult == mrNone) loop.exec(QEventLoop::DialogExec);
+    // A form freed while it was shown ended the loop itself; nothing of it is left to hide.
+    if (!alive) return mrCancel;
     FModalLoop = nullptr;
     hide();
     setWindowModality(Qt::NonModal);

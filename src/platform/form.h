@@ -36,6 +36,7 @@ public:
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetPosition(TPosition value) { FPosition = value; }
 
+    // mrCancel when the window was closed, or the form freed, without a result.
     TModalResult ShowModal();
     bool Modal() const { return FModalLoop != nullptr; }
     TModalResult ModalResult() const { return FModalResult; }
@@ -50,7 +51,6 @@ protected:
     // Event handlers; the defaults do nothing.
     virtual void FormShow(TObject* /*Sender*/) {}
     virtual void FormClose(TObject* /*Sender*/, TCloseAction& /*Action*/) {}
-    virtual void FormKeyPress(TObject* /*Sender*/, QChar& /*Key*/) {}
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

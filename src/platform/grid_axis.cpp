@@ -55,6 +55,27 @@ int TGridAxis::MaxFirst(int clientExtent) const {
     return std::max(FFixed, std::min(first, FCount - 1));
 }
 
+int TGridAxis::FirstShowing(int index, int clientExtent) const {
+    index = std::min(index, FCount - 1);  // a current cell set outside the grid shows the last line
+    if (index <= FFirst) return index;
+    const int room = clientExtent - FixedExtent();
+    int first = index;
+    int extent = Size(index);
+    while (first > FFirst && extent + FSizes[std::size_t(first - 1)] <= room) {
+        --first;
+        extent += FSizes[std::size_t(first)];
+    }
+    return first;
+}
+
+bool TGridAxis::AnyInView(int from, int to, int clientExtent) const {
+    if (to < 0 || from >= FCount || from > to) return false;
+    if (from < FFixed) return true;
+    if (to < FFirst) return false;
+    // The range's first scrolled line is the one nearest the view.
+    return LinePosition(std::max(from, FFirst), clientExtent) >= 0;
+}
+
 int TGridAxis::LinePosition(int index, int clientExtent) const {
     if (index < 0 || index >= FCount) return -1;
     if (index < FFixed) return Extent(0, index);

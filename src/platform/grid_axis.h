@@ -29,6 +29,13 @@ public:
     int VisibleCount(int clientExtent) const;
     // Largest First that still shows the last line in full.
     int MaxFirst(int clientExtent) const;
+    // The First nearest to the current one that shows the scrolled line index in full
+    // (index itself when the line is larger than the room). Walks back from index over
+    // the lines that fit only, so a jump across many lines costs no more than the view.
+    int FirstShowing(int index, int clientExtent) const;
+    // True when any of the lines from..to (inclusive) is on the screen; costs no more
+    // than the lines shown, however far away the lines are.
+    bool AnyInView(int from, int to, int clientExtent) const;
     // Position of a line's leading edge on the screen, or -1 when it is scrolled away.
     int LinePosition(int index, int clientExtent) const;
     // The line under a screen position, or -1.

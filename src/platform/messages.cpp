@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -60,7 +61,11 @@ bool PostMessage(HWND handle, unsigned Msg, WPARAM WParam, LPARAM LParam) {
 
 LRESULT Broadcast(QWidget* parent, unsigned Msg, WPARAM WParam, LPARAM LParam) {
     if (!parent) return 0;
-    for (QWidget* child : parent->findChildren<QWidget*>()) {
+    // A control may free others while it handles the message; those are skipped.
+    const QList<QWidget*> children = parent->findChildren<QWidget*>();
+    const std::vector<QPointer<QWidget>> receivers(children.cbegin(), children.cend());
+    for (QWidget* child : receivers) {
+        if (!child) continue;
         TMessage message{Msg, WParam, LParam, 0};
         if (Deliver(child, message) != 0) return message.Result;
     }

@@ -137,6 +137,7 @@ void TStringGrid::SetObjects(int ACol, int ARow, TObject* value) {
 void TStringGrid::InsertRowsAt(int ARow, int ACount) {
     if (ACount <= 0 || ARow < 0 || ARow > RowCount()) return;
     HideEditor();
+    if (ARow < RowCount()) LinesMoving(true, ARow, RowCount() - 1, false);
     FCells.InsertRows(ARow, ACount);
     FRowAxis.InsertLines(ARow, ACount);
     if (FCurrent.Y >= ARow && FCurrent.Y >= FixedRows()) FCurrent.Y += ACount;
@@ -152,6 +153,7 @@ void TStringGrid::DeleteRowsAt(int ARow, int ACount) {
     ACount = std::min(ACount, RowCount() - std::max(ARow, 1));  // a grid keeps one row
     if (ACount <= 0) return;
     HideEditor();
+    LinesMoving(true, ARow, ARow + ACount - 1, true);
     FCells.DeleteRows(ARow, ACount);
     FRowAxis.DeleteLines(ARow, ACount);
     if (FixedRows() >= RowCount()) FRowAxis.SetFixed(RowCount() - 1);
@@ -170,6 +172,7 @@ void TStringGrid::DeleteRowsAt(int ARow, int ACount) {
 void TStringGrid::DeleteColumn(int ACol) {
     if (ACol < 0 || ACol >= ColCount() || ColCount() <= 1) return;
     HideEditor();
+    LinesMoving(false, ACol, ACol, true);
     FCells.DeleteColumns(ACol, 1);
     FColAxis.DeleteLines(ACol, 1);
     if (FixedCols() >= ColCount()) FColAxis.SetFixed(ColCount() - 1);
@@ -185,6 +188,9 @@ void TStringGrid::MoveRow(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount())
         return;
     HideEditor();
+    // The line taken out, and the lines between that shift by one to make room.
+    LinesMoving(true, FromIndex, FromIndex, false);
+    LinesMoving(true, std::min(FromIndex + 1, ToIndex), std::max(FromIndex - 1, ToIndex), false);
     FRowAxis.MoveLine(FromIndex, ToIndex);
     RowMoved(FromIndex, ToIndex);
     InvalidateGrid();
@@ -195,6 +201,8 @@ void TStringGrid::MoveColumn(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount())
         return;
     HideEditor();
+    LinesMoving(false, FromIndex, FromIndex, false);
+    LinesMoving(false, std::min(FromIndex + 1, ToIndex), std::max(FromIndex - 1, ToIndex), false);
     FColAxis.MoveLine(FromIndex, ToIndex);
     ColumnMoved(FromIndex, ToIndex);
     InvalidateGrid();
@@ -203,6 +211,8 @@ void TStringGrid::MoveColumn(int FromIndex, int ToIndex) {
 
 void TStringGrid::SwapRows(int ARow1, int ARow2) {
     if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount()) return;
+    LinesMoving(true, ARow1, ARow1, false);
+    LinesMoving(true, ARow2, ARow2, false);
     FCells.SwapRows(ARow1, ARow2);
     InvalidateRow(ARow1);
     InvalidateRow(ARow2);
@@ -342,22 +352,12 @@ void TStringGrid::TopLeftChanged() {
 
 void TStringGrid::ScrollIntoView(int ACol, int ARow) {
     if (ACol >= FixedCols()) {
-        if (ACol < LeftCol()) SetLeftCol(ACol);
-        else {
-            int first = LeftCol();
-            const int room = ClientW() - FColAxis.FixedExtent();
-            while (first < ACol && FColAxis.Extent(first, ACol + 1) > room) ++first;
-            if (first != LeftCol()) SetLeftCol(first);
-        }
+        const int first = FColAxis.FirstShowing(ACol, ClientW());
+        if (first != LeftCol()) SetLeftCol(first);
     }
     if (ARow >= FixedRows()) {
-        if (ARow < TopRow()) SetTopRow(ARow);
-        else {
-            int first = TopRow();
-            const int room = ClientH() - FRowAxis.FixedExtent();
-            while (first < ARow && FRowAxis.Extent(first, ARow + 1) > room) ++first;
-            if (first != TopRow()) SetTopRow(first);
-        }
+        const int first = FRowAxis.FirstShowing(ARow, ClientH());
+        if (first != TopRow()) SetTopRow(first);
     }
 }
 

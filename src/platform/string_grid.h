@@ -3,8 +3,9 @@
 // with fixed rows and columns, one text and one object reference per cell, a current
 // cell, a selection, in-place editing, and sizing and moving of rows and columns by
 // mouse. It draws nothing by itself but the cells: Paint calls DrawCell once for every
-// visible cell, without clipping to the cell, fixed cells first and then the scrolled
-// ones, so a cell may paint over its neighbours (merged areas rely on it).
+// visible cell, row by row and within a row the fixed columns first, without clipping
+// to the cell, so a cell may paint over its neighbours (merged areas rely on it; a cell
+// that reaches over the fixed cells clips itself).
 //
 // A new grid has 5 x 5 cells with one fixed row and column, columns 64 and rows 24
 // pixels, grid lines 1 pixel, and the options goFixedVertLine, goFixedHorzLine,
@@ -32,7 +33,8 @@
 //   the editor restores its text and closes it. The editor hands Up, Down, PgUp, PgDn,
 //   Tab, Enter, and Left/Right at the ends of its text to the grid.
 // - The wheel moves the current cell one row per notch (down for a notch towards the
-//   user), scrolling with it.
+//   user), scrolling with it; the finer steps of touchpads and free-spinning wheels add
+//   up to notches.
 // - The current cell is kept in view: a move scrolls by whole rows and columns so that
 //   it becomes fully visible. Scroll bars scroll by whole rows and columns.
 // - Mouse: a press on a scrolled cell makes it current (after SelectCell) and, with
@@ -230,6 +232,10 @@ protected:
     // selection onto it, Show scrolls it into view.
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
     bool IsScrolledCell(int ACol, int ARow) const;
+    // Called before rows (Rows true) or columns change place: lines First..Last are about
+    // to move as one block, or to go when Removed. What spans the block's edges is
+    // separated there; nothing else moves yet.
+    virtual void LinesMoving(bool /*Rows*/, int /*First*/, int /*Last*/, bool /*Removed*/) {}
     // Called after rows or columns were inserted, removed or moved, and after a count
     // was lowered: cell coordinates kept elsewhere no longer hold.
     virtual void StructureChanged() {}
@@ -282,4 +288,6 @@ private:
     int FSizingIndex = -1;
     int FSizingEdge = 0;
     int FMoveIndex = -1;
+    // Wheel turn not yet amounting to a whole notch.
+    int FWheelDelta = 0;
 };

@@ -99,7 +99,9 @@ bool TStringGrid::DoMouseWheelUp(TShiftState, TPoint) {
 }
 
 void TStringGrid::wheelEvent(QWheelEvent* event) {
-    const int notches = event->angleDelta().y() / 120;
+    FWheelDelta += event->angleDelta().y();
+    const int notches = FWheelDelta / 120;
+    FWheelDelta -= notches * 120;
     const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
     const QPoint p = event->position().toPoint();
     for (int i = 0; i < std::abs(notches); ++i) {

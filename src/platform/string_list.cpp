@@ -14,6 +14,8 @@ const QString& TStringList::Strings(int index) const {
 }
 
 void TStringList::SetStrings(int index, const QString& text) {
+    // A text put in place would break the order that Find and IndexOf rely on.
+    if (FSorted) throw Exception(QStringLiteral("Operation not allowed on sorted list"));
     CheckIndex(index);
     FItems[std::size_t(index)].text = text;
 }
@@ -69,6 +71,7 @@ void TStringList::Exchange(int a, int b) {
 
 void TStringList::Move(int from, int to) {
     if (from == to) return;
+    if (FSorted) throw Exception(QStringLiteral("Operation not allowed on sorted list"));
     CheckIndex(from);
     CheckIndex(to);
     Item item = std::move(FItems[std::size_t(from)]);
@@ -109,6 +112,12 @@ void TStringList::SetSorted(bool value) {
     if (value) Sort();
 }
 
+void TStringList::SetCaseSensitive(bool value) {
+    if (value == FCaseSensitive) return;
+    FCaseSensitive = value;
+    if (FSorted) Sort();
+}
+
 void TStringList::Sort() {
     std::stable_sort(FItems.begin(), FItems.end(),
                      [this](const Item& a, const Item& b) { return Compare(a.text, b.text) < 0; });
@@ -118,7 +127,8 @@ QString TStringList::CommaText() const {
     QStringList parts;
     for (const Item& item : FItems) {
         const QString& t = item.text;
-        bool needsQuotes = t.isEmpty() && Count() > 1;
+        // An empty item is quoted, so that a list of one empty text reads back as one item.
+        bool needsQuotes = t.isEmpty();
         for (QChar c : t)
             if (c.unicode() <= ' ' || c == ',' || c == '"') needsQuotes = true;
         if (needsQuotes) {

@@ -16,6 +16,7 @@ public:
 
     int Count() const { return static_cast<int>(FItems.size()); }
     const QString& Strings(int index) const;
+    // Not allowed on a sorted list (nor is Move or Insert): Exception.
     void SetStrings(int index, const QString& text);
     TObject* Objects(int index) const;
     void SetObjects(int index, TObject* object);
@@ -40,7 +41,8 @@ public:
     bool Sorted() const { return FSorted; }
     void SetSorted(bool value);
     bool CaseSensitive() const { return FCaseSensitive; }
-    void SetCaseSensitive(bool value) { FCaseSensitive = value; }
+    // A sorted list is sorted again under the new comparison.
+    void SetCaseSensitive(bool value);
     TDuplicates Duplicates() const { return FDuplicates; }
     void SetDuplicates(TDuplicates value) { FDuplicates = value; }
     void Sort();

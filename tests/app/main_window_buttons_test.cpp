@@ -4,6 +4,8 @@
 
 #include "app/main_window.h"
 #include "app/small_dialog.h"
+#include "app/software_options_dialog.h"
+#include "config/device_update_dialog.h"
 #include "test_support.h"
 
 #include <QEnterEvent>
@@ -67,11 +69,27 @@ TEST_F(MainWindowButtonsTest, VisibleButtonsShowGlyphHotTrackAndPressedColours) 
     EXPECT_EQ(window->Btn_Info->Caption(), QString());
 }
 
-TEST_F(MainWindowButtonsTest, DialogButtonsCarryTheirGlyphsAndCancelCloses) {
+TEST_F(MainWindowButtonsTest, DialogButtonsCarryTheCommonLookAndCancelCloses) {
     TSmallDialog dialog(nullptr, QStringLiteral("Dialog"));
-    for (TLbButton* button : {dialog.Btn_OK, dialog.Btn_Cancel}) {
-        EXPECT_EQ(button->NumGlyphs(), 1);
-        EXPECT_EQ(button->Style(), bsEncarta);
+    TFSoftOptions options(nullptr);
+    TFBoot update(nullptr);
+    struct Row {
+        TLbButton* button;
+        TLbButtonStyle style;
+        int glyphs;
+    };
+    const Row rows[] = {
+        {dialog.Btn_OK, bsEncarta, 1},       {dialog.Btn_Cancel, bsEncarta, 1},
+        {options.Btn_Prev, bsNormal, 0},     {options.Btn_Next, bsNormal, 0},
+        {options.Btn_Check_Update, bsNormal, 1}, {update.Btn_Update, bsEncarta, 1},
+    };
+    for (const Row& row : rows) {
+        TLbButton* button = row.button;
+        SCOPED_TRACE(button->Name().toStdString());
+        EXPECT_EQ(button->NumGlyphs(), row.glyphs);
+        EXPECT_EQ(button->Style(), row.style);
+        EXPECT_EQ(button->Color(), kFace);
+        EXPECT_EQ(button->LightColor(), clGray);
         EXPECT_EQ(button->HotTrackColor(), clYellow);
         EXPECT_EQ(button->ColorWhenDown(), kPressed);
     }

@@ -234,6 +234,49 @@ TEST_F(CompilerTest, OneKNXRule) {
     EXPECT_TRUE(Same_Bytes(Compiled_Image(), Expected_Image(1, {Default_Parameter_Block, rule})));
 }
 
+// One field of the first KNX record for a rule that differs from the editor's default
+// row (destination 1/2/3, Write, Low, None, Bit_Mode "No", Position 0, Length 1).
+TEST_F(CompilerTest, KNXRuleFields) {
+    struct Case {
+        const char* changes;
+        int offset;  // in the record
+        int size;
+        std::uint32_t expected;
+    };
+    const Case cases[] = {
+        {"Destination_Address=1.2.3", 16, 2, 0x1203},
+        {"Destination_Address=1.2.3", 10, 2, 0x0000},  // an individual destination: no group flag
+        {"Destination_Address=1234", 10, 2, 0x0020},
+        {"Extended=y On_Change=Y", 10, 2, 0x0031},
+        {"Format=float16_to_int_*_100", 10, 2, 0x9020},
+        {"Position=10", 18, 2, 10},
+        {"Position=x", 18, 2, 0},
+        {"Position=2147483647 Bit_Mode=7", 18, 2, 0xFFFF},  // 16 bits kept
+        {"Position=2147483647 Bit_Mode=7", 10, 2, 0x0060},
+        {"", 20, 4, 0x3F800000},  // no factor: 1.0
+        {"MultiplicationFactor=abc", 20, 4, 0x3F800000},
+        {"APCI=read", 12, 2, 0},
+        {"APCI=100", 12, 2, 100},
+        {"Priority=System", 8, 1, 0},
+        {"Priority=Urgent", 8, 1, 2},
+        {"Priority=bogus", 8, 1, 1},
+        {"Priority=urgent", 8, 1, 1},  // shown, checked and kept as "Normal" by the editor
+        {"Length=x", 9, 1, 1},
+        {"Length=300", 9, 1, 44},
+        {"On_Timer=y Poll_Time=x", 0, 4, 1000},
+        {"On_Timer=Y Poll_Time=<none>", 0, 4, 1000},
+        {"On_Timer=N Poll_Time=500", 0, 4, 0},
+        {"TimeOut=x", 4, 4, 0},
+        {"TimeOut=<none>", 4, 4, 0},
+    };
+    for (const Case& c : cases) {
+        Write("KNX_SetAccess.xml", KNX_File({KNX_Row(c.changes)}));
+        Compile_Ok();
+        const std::uint32_t actual = c.size == 4 ? U32_At(c.offset) : c.size == 2 ? U16_At(c.offset) : Bank_Buffer[std::size_t(c.offset)];
+        EXPECT_EQ(actual, c.expected) << c.changes << " at " << c.offset;
+    }
+}
+
 TEST_F(CompilerTest, DALIDevicesAndGroups) {
     QByteArray xml = "<DALI_Access>";
     const auto element = [&xml](const QString& name, const char* text) {
@@ -359,6 +402,13 @@ TEST_F(CompilerTest, GeneralParameterVariants) {
         {"<KNX_ETHERNET_INTERFACE_ENABLE>0</KNX_ETHERNET_INTERFACE_ENABLE><KNX_ID_TUNNEL>1.1.1</KNX_ID_TUNNEL>",
          P + 464, 0x90A0, 2},
         {"<KNX_ETHERNET_INTERFACE_ENABLE>0</KNX_ETHERNET_INTERFACE_ENABLE>", P + 1892, 0x2, 4},
+        // A flag is on only for "1", as the form shows it.
+        {"<KNX_ETHERNET_INTERFACE_ENABLE>yes</KNX_ETHERNET_INTERFACE_ENABLE>", P + 1892, 0x2, 4},
+        {"<KNX_ETHERNET_INTERFACE_ENABLE/><KNX_ID_TUNNEL>1.1.1</KNX_ID_TUNNEL>", P + 464, 0x90A0, 2},
+        {"<KNX_ETHERNET_INTERFACE_ENABLE>1</KNX_ETHERNET_INTERFACE_ENABLE><KNX_ID_TUNNEL>1.1.1</KNX_ID_TUNNEL>",
+         P + 464, 0x1101, 2},
+        {"<MTCPs_EN_GAT>yes</MTCPs_EN_GAT>", P + 48, 0xFFFFFFFF, 4},
+        {"<MTCPs_EN_GAT/>", P + 48, 0xFFFFFFFF, 4},
         {"<KNX_ID_TUNNEL>1.1.1</KNX_ID_TUNNEL><KNX_TUNNEL_PORT>x</KNX_TUNNEL_PORT>", P + 464, 0x1101, 2},
         {"<KNX_TUNNEL_PORT>x</KNX_TUNNEL_PORT>", P + 470, 50001, 2},
         {"<DALI_DISABLE_SCAN>1</DALI_DISABLE_SCAN><DALI_ENABLE_DALI_2>1</DALI_ENABLE_DALI_2>", P + 1892, 0x30000, 4},
@@ -397,6 +447,9 @@ TEST(AddressEncoders, GeneralParametersAndRules) {
         {"33/2/3", 4372, 0x0A03, 0, 0x0A03},  // 16 bits kept, and the rule keeps 5 bits of the main group
         {"1/x/3", 4372, 0x0903, 0, 0x0803},
         {"1/2/x", 4372, 0x0A14, 0, 0x0A00},
+        // Any number a file holds wraps to the 16 bits kept.
+        {"2147483647.0.0", 0xF000, 0x3300, 0xF000, 0},
+        {"2147483647/0/0", 4372, 0xF800, 0, 0xF800},
     };
     for (const Case& c : cases) {
         const QString text = QString::fromLatin1(c.text);
@@ -423,6 +476,7 @@ TEST(DALI2Codes, CellTextsOfTheRuleTables) {
     EXPECT_EQ(DALI2_Channel_Code("DALI Channel 63"), 63);
     EXPECT_EQ(DALI2_Channel_Code("DALI Group 16"), 79);
     EXPECT_EQ(DALI2_Channel_Code("DALI Group x"), 64);
+    EXPECT_EQ(std::uint8_t(DALI2_Channel_Code("DALI Group 2147483647")), 62);  // the low byte is stored
     EXPECT_EQ(DALI2_Channel_Code("DALI Broadcast"), 80);
     EXPECT_EQ(DALI2_Channel_Code("Channel 5"), 0);
     EXPECT_EQ(DALI2_Sensor_Flag("Device"), 0);

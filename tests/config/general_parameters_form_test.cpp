@@ -221,6 +221,7 @@ TEST_F(GeneralParametersFormTest, KnxIpSwitchEnablesItsFields) {
 TEST_F(GeneralParametersFormTest, DotKeyMovesAlongTheAddressEdits) {
     Run([&] {
         Form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
         const std::pair<const char*, const char*> moves[] = {
             {"E_IP1", "E_IP2"}, {"E_IP4", "E_SM1"}, {"E_SM4", "E_GAT1"}, {"E_GAT3", "E_GAT4"}, {"E_GAT4", "E_GAT4"}};
         for (const auto& [from, to] : moves) {

@@ -255,6 +255,27 @@ TEST_F(LbButtonTest, FlatEncartaButtonShowsEdgesOnlyWhenHotOrFocused) {
     EXPECT_EQ(LeftEdgeOf(OK), clWhite);
 }
 
+TEST_F(LbButtonTest, FocusedButtonShowsAFocusRectangleAndTheOldStyleAFrame) {
+    OK->SetStyle(bsOld);
+    OK->SetLightColor(clWhite);
+    ShowForm();
+    auto pixel = [this](int x, int y) { return FromQColor(OK->grab().toImage().pixelColor(x, y)); };
+    const int W = OK->width(), H = OK->height();
+    Edit->SetFocus();
+    EXPECT_EQ(pixel(0, 0), clWhite);
+    EXPECT_EQ(pixel(4, 4), kFace);
+    OK->SetFocus();
+    // A black frame round a face one pixel smaller, and the inverted dots at 4, 4.
+    EXPECT_EQ(pixel(0, 0), clBlack);
+    EXPECT_EQ(pixel(W - 1, H - 1), clBlack);
+    EXPECT_EQ(pixel(1, H / 2), clWhite);
+    EXPECT_EQ(pixel(W - 2, H / 2), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(pixel(4, 4), RGBColor(255 - 200, 255 - 200, 255 - 200));
+    EXPECT_EQ(pixel(5, 4), kFace);
+    OK->SetStyle(bsShape);  // a shape button has no focus rectangle
+    EXPECT_EQ(pixel(4, 4), pixel(5, 4));
+}
+
 TEST_F(LbButtonTest, EnterAndEscapeClickTheDefaultAndCancelButtons) {
     ShowForm();
     Edit->SetFocus();

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,8 +18,10 @@ public:
     void WndProc(TMessage& message) override {
         received.push_back(message.Msg);
         message.Result = FAnswer;
+        if (onMessage) onMessage();
     }
     std::vector<unsigned> received;
+    std::function<void()> onMessage;
 
 private:
     LRESULT FAnswer;
@@ -63,6 +66,11 @@ TEST(MessagesTest, BroadcastStopsAtTheFirstControlThatTakesTheMessage) {
     EXPECT_EQ(first->received.size(), 1u);
     EXPECT_EQ(taker->received.size(), 1u);
     EXPECT_TRUE(last->received.empty());
+
+    // A control may free another while it handles the message; the freed one is skipped.
+    first->onMessage = [&] { delete taker; };
+    EXPECT_EQ(Broadcast(&window, CM_DIALOGKEY, VK_RETURN), 1);
+    EXPECT_EQ(last->received.size(), 1u);
 }
 
 }  // namespace

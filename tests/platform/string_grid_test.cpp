@@ -1,6 +1,7 @@
 // The string grid base control driven as a user drives it: keys, wheel and mouse on the
 // real widget, plus the storage and count rules the product's grids rely on.
 
+#include "platform/grid_axis.h"
 #include "platform/string_grid.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,7 @@ protected:
         Grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         Grid->resize(300, 205);  // 10 rows of 20 pixels fit fully
         Grid->show();
-        QTest::qWaitForWindowExposed(Grid.get());
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Grid.get()));
     }
     QWidget* Surface() { return Grid->viewport(); }
     void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { QTest::keyClick(Grid.get(), Qt::Key(key), modifiers); }
@@ -125,6 +126,20 @@ TEST_F(StringGridTest, MovingDownScrollsByWholeRows) {
     EXPECT_LE(r.Bottom, Surface()->height());
     EXPECT_TRUE(Grid->CellRect(1, 1).IsEmpty());  // scrolled away
     EXPECT_EQ(Grid->verticalScrollBar()->value(), 2);
+
+    // Jumps show the target row at the edge it was approached from; a row taller than
+    // the view goes to the top.
+    Key(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(Grid->Row(), 49);
+    EXPECT_EQ(Grid->TopRow(), 49 - 8);
+    Grid->SetRowHeights(30, 400);
+    Grid->SetRow(30);
+    EXPECT_EQ(Grid->TopRow(), 30);
+    Grid->SetRow(32);
+    EXPECT_EQ(Grid->TopRow(), 31);
+    Key(Qt::Key_Home, Qt::ControlModifier);
+    EXPECT_EQ(Grid->Row(), 1);
+    EXPECT_EQ(Grid->TopRow(), 1);
 }
 
 TEST_F(StringGridTest, WheelMovesOneRowPerNotch) {
@@ -141,6 +156,11 @@ TEST_F(StringGridTest, WheelMovesOneRowPerNotch) {
     for (int i = 0; i < 20; ++i) wheel(-120);
     EXPECT_EQ(Grid->Row(), 23);
     EXPECT_EQ(Grid->TopRow(), 23 - 8);
+    // A touchpad's small steps move a row once they add up to a notch.
+    wheel(-60);
+    EXPECT_EQ(Grid->Row(), 23);
+    wheel(-60);
+    EXPECT_EQ(Grid->Row(), 24);
 }
 
 TEST_F(StringGridTest, MouseSelectsCellsAndMapsPoints) {
@@ -286,6 +306,12 @@ TEST_F(StringGridTest, SelectionMayLieOutsideTheGrid) {
     Grid->SetSelection({-1, 3, 9, 60});
     EXPECT_EQ(Grid->Selection(), (TGridRect{-1, 3, 9, 60}));
     TGridOptions options = Grid->Options();
+    // The current cell lies outside the grid: no editor, and the view goes no further
+    // than the last row.
+    Grid->SetOptions(TGridOptions(options).Include(goEditing));
+    Key(Qt::Key_F2);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->TopRow(), 49 - 8);
     Grid->SetOptions(options.Include(goRowSelect));
     EXPECT_EQ(Grid->Selection().Left, 1);
     EXPECT_EQ(Grid->Selection().Right, 5);
@@ -339,6 +365,28 @@ public:
         SetRowCountRaw(value);
     }
 };
+
+// Ten lines of 20 pixels, one fixed, scrolled to line 3, in 100 pixels: lines 0 and 3 to
+// 6 are on the screen.
+TEST(GridAxis, ViewQueries) {
+    TGridAxis axis(10, 1, 20);
+    axis.SetFirst(3);
+    const struct {
+        int from, to;
+        bool inView;
+    } ranges[] = {{0, 0, true}, {1, 2, false}, {1, 3, true}, {6, 9, true}, {7, 9, false},
+                  {-5, -1, false}, {5, 3, false}, {2, 40, true}};
+    for (const auto& k : ranges) EXPECT_EQ(axis.AnyInView(k.from, k.to, 100), k.inView) << k.from << ".." << k.to;
+
+    // The first line to scroll to so that a line shows in full, moving as little as possible.
+    const struct {
+        int line, first;
+    } targets[] = {{2, 2}, {5, 3}, {6, 3}, {9, 6}, {12, 6}};
+    for (const auto& k : targets) EXPECT_EQ(axis.FirstShowing(k.line, 100), k.first) << k.line;
+    axis.SetSize(8, 200);  // taller than the view: shown from its top
+    EXPECT_EQ(axis.FirstShowing(8, 100), 8);
+    EXPECT_EQ(axis.FirstShowing(9, 100), 9);
+}
 
 TEST(StringGridCounts, CountSettersBindStatically) {
     CountingGrid grid(nullptr);

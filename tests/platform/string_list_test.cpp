@@ -13,6 +13,8 @@ TEST(StringList, CommaTextRoundTripsQuotedItems) {
         {{"say \"hi\"", "y"}, "\"say \"\"hi\"\"\",y"},
         {{"a,b"}, "\"a,b\""},
         {{"", "z"}, "\"\",z"},
+        {{""}, "\"\""},
+        {{}, ""},
     };
     for (const auto& c : cases) {
         TStringList list;
@@ -35,6 +37,15 @@ TEST(StringList, SortedListKeepsOrderAndFindsCaseInsensitively) {
     list.Add("BRAVO");
     EXPECT_EQ(list.Count(), 4);
     EXPECT_THROW(list.Insert(0, "x"), Exception);
+    // Nothing may put a text out of order, and a new comparison sorts again.
+    EXPECT_THROW(list.SetStrings(0, "zulu"), Exception);
+    EXPECT_THROW(list.Move(0, 3), Exception);
+    list.SetDuplicates(dupAccept);
+    list.Add("Charlie");
+    list.SetCaseSensitive(true);
+    EXPECT_EQ(list.ToQStringList(), QStringList({"Alpha", "Charlie", "bravo", "charlie", "delta"}));
+    EXPECT_EQ(list.IndexOf("charlie"), 3);
+    EXPECT_EQ(list.IndexOf("CHARLIE"), -1);
 }
 
 TEST(StringList, MoveExchangeAndBoundsErrors) {

@@ -36,8 +36,38 @@ void TBaseGrid::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TBaseGrid::SetUndoRedo(TExGridUndoRedo* value) {
+    TExGridUndoRedo* old = FUndoRedo;
     FUndoRedo = value;
+    // The manager replaced lets go of this grid, as the grid it came from lets go of it.
+    if (old && old != value && old->Grid() == this) old->SetGrid(nullptr);
     if (FUndoRedo) FUndoRedo->SetGrid(this);
+}
+
+void TBaseGrid::LinesMoving(bool Rows, int First, int Last, bool Removed) {
+    // Areas store their cells' offsets from the base, so an area that moves whole stays
+    // right; one that the change cuts through would point its cells at strangers, and
+    // one that goes would stay counted. Both are split first. Only the edge lines of a
+    // moving block can hold an area that reaches across it.
+    if (FMergeCount <= 0) return;
+    const int across = Rows ? TotalColCount() : RowCount();
+    auto splitAt = [&](int line) {
+        for (int i = 0; i < across; ++i) {
+            const int c = Rows ? i : line;
+            const int r = Rows ? line : i;
+            const TCellProperties* props = PropsAt(c, r);
+            if (!props || (props->CellSpanX() == -1 && props->CellSpanY() == -1)) continue;
+            const TRect area = FullCell(c, r);
+            const int lo = Rows ? area.Top : area.Left;
+            const int hi = Rows ? area.Bottom : area.Right;
+            if (Removed || lo < First || hi > Last) SplitCells(c, r);
+        }
+    };
+    if (Removed) {
+        for (int line = First; line <= Last; ++line) splitAt(line);
+    } else {
+        splitAt(First);
+        if (Last != First) splitAt(Last);
+    }
 }
 
 void TBaseGrid::StructureChanged() {
@@ -436,6 +466,13 @@ int TBaseGrid::FixedColsWidth() const { return ColAxis().FixedExtent(); }
 int TBaseGrid::FixedRowsHeight() const { return RowAxis().FixedExtent(); }
 
 void TBaseGrid::RepaintCell(int c, int r) {
+    // An area wholly out of view is not measured: its rectangle sums the sizes of every
+    // line between it and the view, which a grid of many merged rows cannot afford on
+    // every write.
+    const TRect area = FullCell(c, r);
+    if (!ColAxis().AnyInView(area.Left, area.Right, Surface()->width()) ||
+        !RowAxis().AnyInView(area.Top, area.Bottom, Surface()->height()))
+        return;
     const TRect rect = CellRect(c, r);
     if (!rect.IsEmpty()) Surface()->update(rect.ToQRect());
 }

@@ -181,6 +181,7 @@ protected:
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
     void Paint() override;
+    void LinesMoving(bool Rows, int First, int Last, bool Removed) override;
     void StructureChanged() override;
 
     // The grid's own colour and font, as a new cell takes them.

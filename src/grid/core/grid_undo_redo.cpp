@@ -8,6 +8,11 @@ TExGridUndoRedo::~TExGridUndoRedo() {
     if (FGrid) FGrid->Notification(this, opRemove);
 }
 
+void TExGridUndoRedo::SetGrid(TBaseGrid* value) {
+    if (FGrid && FGrid != value && FGrid->UndoRedo() == this) FGrid->Notification(this, opRemove);
+    FGrid = value;
+}
+
 void TExGridUndoRedo::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent == FGrid) FGrid = nullptr;
     TComponent::Notification(AComponent, Operation);

@@ -56,7 +56,9 @@ public:
 
     const TUndoRedoCollection& Items() const { return FItems; }
     TBaseGrid* Grid() const { return FGrid; }
-    void SetGrid(TBaseGrid* value) { FGrid = value; }
+    // A manager serves one grid: a grid it leaves forgets it, so neither keeps a
+    // pointer to the other once either is gone.
+    void SetGrid(TBaseGrid* value);
     int Level() const { return FLevel; }
     int MaxLevel() const { return FMaxLevel; }
     void SetMaxLevel(int value) { FMaxLevel = value < 0 ? 0 : value; }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -122,6 +123,40 @@ TEST(BaseGridMerge, OverlapsSplitTheOldAreaAndTheCountStaysTrue) {
     grid.SplitCells(1, 1);
     EXPECT_EQ(grid.MergeCount(), 0);
     EXPECT_TRUE(MergeIndexIsConsistent(grid));
+}
+
+// Rows and columns that move or go: an area moved whole keeps its shape, one the change
+// cuts through or removes is split, so no cell points at a base that is not its own.
+TEST(BaseGridMerge, StructureChangesKeepAreasWholeOrSplitThem) {
+    struct Case {
+        const char* name;
+        std::function<void(FixtureGrid&)> change;
+        int mergeCount;
+        TPoint probe, base;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"insert inside", [](FixtureGrid& g) { g.InsertRowsAt(3, 1); }, 0, {3, 4}, {3, 4}, "3,3"},
+        {"insert above", [](FixtureGrid& g) { g.InsertRowsAt(2, 1); }, 1, {3, 4}, {2, 3}, "2,2"},
+        {"delete inside", [](FixtureGrid& g) { g.DeleteRowsAt(3, 1); }, 0, {3, 2}, {3, 2}, "3,2"},
+        {"delete above", [](FixtureGrid& g) { g.DeleteRowsAt(1, 1); }, 1, {3, 2}, {2, 1}, "2,2"},
+        {"move a row out", [](FixtureGrid& g) { g.MoveRow(3, 1); }, 0, {3, 3}, {3, 3}, "3,2"},
+        {"move a row past", [](FixtureGrid& g) { g.MoveRow(1, 3); }, 1, {3, 2}, {2, 1}, "2,2"},
+        {"swap rows", [](FixtureGrid& g) { g.SwapRows(1, 2); }, 0, {3, 1}, {3, 1}, "3,2"},
+        {"delete a column left", [](FixtureGrid& g) { g.DeleteColumn(1); }, 1, {2, 3}, {1, 2}, "2,2"},
+        {"delete a column inside", [](FixtureGrid& g) { g.DeleteColumn(3); }, 0, {2, 3}, {2, 3}, "2,3"},
+        {"move a column out", [](FixtureGrid& g) { g.MoveColumn(3, 1); }, 0, {3, 3}, {3, 3}, "2,3"},
+        {"move a column past", [](FixtureGrid& g) { g.MoveColumn(1, 3); }, 1, {2, 3}, {1, 2}, "2,2"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        FixtureGrid grid;
+        k.change(grid);
+        EXPECT_EQ(grid.MergeCount(), k.mergeCount);
+        EXPECT_TRUE(MergeIndexIsConsistent(grid));
+        EXPECT_EQ(grid.BaseCell(k.probe.X, k.probe.Y), k.base);
+        EXPECT_EQ(grid.Cells(k.probe.X, k.probe.Y), k.text);
+    }
 }
 
 TEST(BaseGridMerge, SpanIdentityOfRowsAndColumns) {

@@ -162,6 +162,21 @@ TEST(UndoRedoLink, UnlinksWhenEitherSideGoes) {
     grid.SetUndoRedo(manager.get());
     manager.reset();
     EXPECT_EQ(grid.UndoRedo(), nullptr);
+
+    // Relinking on either side leaves no pointer behind to a component that goes later.
+    auto first = std::make_unique<TExGridUndoRedo>();
+    auto second = std::make_unique<TExGridUndoRedo>();
+    grid.SetUndoRedo(first.get());
+    grid.SetUndoRedo(second.get());
+    EXPECT_EQ(first->Grid(), nullptr);
+    auto other = std::make_unique<FixtureGrid>();
+    other->SetUndoRedo(second.get());
+    EXPECT_EQ(grid.UndoRedo(), nullptr);
+    EXPECT_EQ(second->Grid(), other.get());
+    other.reset();
+    EXPECT_EQ(second->Grid(), nullptr);
+    second.reset();
+    grid.InsertRowsAt(1, 1);  // would reset a freed manager
 }
 
 }  // namespace
