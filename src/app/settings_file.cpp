@@ -22,7 +22,9 @@ void Set_Defaults() {
 // One value read in a guarded step: any failure gives that value's default only.
 QString Read_Value(const TXMLNode& root, const char* group, const char* element, const QString& fallback) {
     try {
-        return root.ChildNodes(QString::fromLatin1(group)).ChildNodes(QString::fromLatin1(element)).Text();
+        const TXMLNode node = root.ChildNodes(QString::fromLatin1(group)).ChildNodes(QString::fromLatin1(element));
+        // An element holding other elements has no single text to read.
+        return node.ChildCount() > 0 ? fallback : node.Text();
     } catch (const EXMLError&) {
         return fallback;
     }

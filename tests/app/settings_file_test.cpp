@@ -60,11 +60,12 @@ TEST_F(SettingsFileTest, APipeOrDeviceInPlaceOfTheFileGivesDefaultsWithoutBlocki
 
 TEST_F(SettingsFileTest, EachValueFallsBackOnItsOwn) {
     Read("<Conf_Settings><lastproj><projectname>Plant</projectname></lastproj>"
+         "<lastipadd><ipaddress><b>10.0.0.9</b></ipaddress></lastipadd>"
          "<lastlang><language></language></lastlang>"
          "<lastinternet><enable_internet>1</enable_internet><enable_update>true</enable_update>"
          "<Double_Click_Auto_Size>1</Double_Click_Auto_Size></lastinternet></Conf_Settings>");
     EXPECT_EQ(Project_Name, "Plant");
-    EXPECT_EQ(Last_IP_Address, "192.168.2.205");  // group missing
+    EXPECT_EQ(Last_IP_Address, "192.168.2.205");  // no single text to read
     EXPECT_EQ(Language_Name, "");                 // present but empty: not the default
     EXPECT_TRUE(Enable_Internet);
     EXPECT_FALSE(Enable_Update);  // only "1" counts
