@@ -1,15 +1,23 @@
 // The base grid's cell storage against Qt's QStandardItemModel, in the same run, at
 // 100,000 rows x 20 columns: filling every cell, reading every cell, inserting and
 // removing 1,000 rows in the middle, and the memory each filled cell takes; for the grid
-// alone, jumping the current cell across all rows. After the
-// benchmarks the ratios (peer time / grid time, peer bytes / grid bytes) are printed.
+// alone, jumping the current cell across all rows. Painting and scrolling are measured
+// against a QTableView over a QStandardItemModel holding the same texts: one full view
+// (1000 x 700 pixels, rendered offscreen into an image through the widget's own paint
+// path) at the top, the middle and the end, a page and a row of scrolling each with its
+// paint, at 1,000 and at 100,000 rows (the cost must not depend on the rows), and a
+// view with merged areas and coloured cells. After the benchmarks the ratios (peer time
+// / grid time, peer bytes / grid bytes) are printed.
 
 #include "grid/core/base_grid.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QScrollBar>
 #include <QStandardItemModel>
+#include <QTableView>
 #include <malloc.h>
 #include <cstdio>
 #include <map>
@@ -132,6 +140,167 @@ void BM_JumpEnds_Grid(benchmark::State& state) {
     }
 }
 
+// ---- painting and scrolling
+
+constexpr int ViewWidth = 1000;
+constexpr int ViewHeight = 700;
+constexpr int SmallRows = 1000;
+
+// Where a paint shows the rows: at the top, the middle or the end.
+enum TViewAt { AtTop, AtMiddle, AtEnd };
+
+// A grid as the product's grids derive it: the cells take their brush colour from their
+// properties, which the base grid leaves to the derived grid.
+class TColouredGrid : public TBaseGrid {
+public:
+    using TBaseGrid::TBaseGrid;
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState&, bool, bool, bool, TBrush& ABrush, TColor&, TColor&,
+                             TColor&, TFont&, TAlignment&, TVAlignment&, bool&, TCellGradientDirection&) override {
+        if (!CellPropsAssigned(ACol, ARow)) return;
+        if (auto* props = dynamic_cast<TCellProperties*>(GetGridObject(ACol, ARow)); props && props->BrushColor() != clNone)
+            ABrush.Color = props->BrushColor();
+    }
+};
+
+// A filled grid and its peer view, both shown (offscreen) at the same size and built
+// once per row count; Decorated adds merged areas and colours on many cells.
+struct TPaintPair {
+    std::unique_ptr<TBaseGrid> Grid;
+    std::unique_ptr<QStandardItemModel> Model;
+    std::unique_ptr<QTableView> View;
+    QImage Image{ViewWidth, ViewHeight, QImage::Format_ARGB32_Premultiplied};
+};
+
+// Column 1 is one area over all scrolled rows, as a grouping column; every third row
+// holds 2 x 2 areas; every other row's cells are coloured.
+void Decorate(TPaintPair& pair, int rows) {
+    pair.Grid->MergeCells(1, 1, 1, rows - 1);
+    pair.View->setSpan(1, 1, rows - 1, 1);
+    for (int r = 1; r + 1 < rows; r += 3)
+        for (int c = 2; c + 1 < Cols; c += 4) {
+            pair.Grid->MergeCells(c, r, 2, 2);
+            pair.View->setSpan(r, c, 2, 2);
+        }
+    for (int r = 0; r < rows; r += 2)
+        for (int c = 0; c < Cols; ++c) {
+            const TColor color = (c % 2) ? TColor(0xC0FFC0) : TColor(0xFFE0C0);
+            pair.Grid->CellProperties(c, r)->SetBrushColor(color);
+            pair.Model->item(r, c)->setBackground(ToQColor(color));
+        }
+}
+
+// By row count and decoration; emptied before the application goes, as widgets must.
+std::map<std::pair<int, bool>, TPaintPair> PaintPairs;
+
+TPaintPair& PaintPair(int rows, bool decorated) {
+    auto [it, added] = PaintPairs.try_emplace({rows, decorated});
+    TPaintPair& pair = it->second;
+    if (!added) return pair;
+    pair.Grid = decorated ? std::make_unique<TColouredGrid>(nullptr) : std::make_unique<TBaseGrid>(nullptr);
+    pair.Grid->SetColCount(Cols);
+    pair.Grid->SetRowCount(rows);
+    pair.Model = std::make_unique<QStandardItemModel>(rows, Cols);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < Cols; ++c) {
+            pair.Grid->SetCells(c, r, TextOf(c, r));
+            pair.Model->setItem(r, c, new QStandardItem(TextOf(c, r)));
+        }
+    pair.View = std::make_unique<QTableView>();
+    pair.View->setModel(pair.Model.get());
+    if (decorated) Decorate(pair, rows);
+    for (QWidget* widget : {static_cast<QWidget*>(pair.Grid.get()), static_cast<QWidget*>(pair.View.get())}) {
+        widget->resize(ViewWidth, ViewHeight);
+        widget->show();
+    }
+    QApplication::processEvents();
+    return pair;
+}
+
+int FirstRowAt(TViewAt at, int rows) { return at == AtTop ? 1 : at == AtMiddle ? rows / 2 : rows - 1; }
+
+void PaintGrid(TPaintPair& pair) {
+    pair.Grid->render(&pair.Image);
+    benchmark::DoNotOptimize(pair.Image.constBits());
+}
+
+void PaintView(TPaintPair& pair) {
+    pair.View->render(&pair.Image);
+    benchmark::DoNotOptimize(pair.Image.constBits());
+}
+
+// Both keep the last rows in view when asked for a row near the end.
+void ShowGridAt(TBaseGrid& grid, int row) { grid.SetTopRow(row); }
+
+void ShowViewAt(QTableView& view, int row) { view.verticalScrollBar()->setValue(row); }
+
+void BM_Paint_Grid(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    TPaintPair& pair = PaintPair(rows, false);
+    ShowGridAt(*pair.Grid, FirstRowAt(TViewAt(state.range(1)), rows));
+    for (auto _ : state) PaintGrid(pair);
+}
+
+void BM_Paint_View(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    TPaintPair& pair = PaintPair(rows, false);
+    ShowViewAt(*pair.View, FirstRowAt(TViewAt(state.range(1)), rows));
+    for (auto _ : state) PaintView(pair);
+}
+
+// Scrolling down by a page (Step 0) or by a row (Step 1) and painting the new view,
+// starting over at the top when the end is reached.
+void BM_Scroll_Grid(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    TPaintPair& pair = PaintPair(rows, false);
+    TBaseGrid& grid = *pair.Grid;
+    const int step = state.range(1) == 0 ? grid.VisibleRowCount() : 1;
+    ShowGridAt(grid, 1);
+    for (auto _ : state) {
+        const int top = grid.TopRow();
+        ShowGridAt(grid, top + step);
+        if (grid.TopRow() == top) ShowGridAt(grid, 1);
+        PaintGrid(pair);
+    }
+}
+
+void BM_Scroll_View(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    TPaintPair& pair = PaintPair(rows, false);
+    QScrollBar& bar = *pair.View->verticalScrollBar();
+    const int step = state.range(1) == 0 ? bar.pageStep() : 1;
+    bar.setValue(0);
+    for (auto _ : state) {
+        bar.setValue(bar.value() == bar.maximum() ? 0 : bar.value() + step);
+        PaintView(pair);
+    }
+}
+
+void BM_PaintDecorated_Grid(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    TPaintPair& pair = PaintPair(rows, true);
+    ShowGridAt(*pair.Grid, rows / 2);
+    for (auto _ : state) PaintGrid(pair);
+}
+
+void BM_PaintDecorated_View(benchmark::State& state) {
+    const int rows = int(state.range(0));
+    TPaintPair& pair = PaintPair(rows, true);
+    ShowViewAt(*pair.View, rows / 2);
+    for (auto _ : state) PaintView(pair);
+}
+
+void PaintArgs(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"rows", "at"});
+    for (int rows : {SmallRows, Rows})
+        for (int at : {AtTop, AtMiddle, AtEnd}) b->Args({rows, at});
+}
+
+void ScrollArgs(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"rows", "row"});
+    for (int rows : {SmallRows, Rows})
+        for (int byRow : {0, 1}) b->Args({rows, byRow});
+}
+
 BENCHMARK(BM_Fill_Grid)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Fill_Model)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Read_Grid)->Unit(benchmark::kMillisecond);
@@ -139,12 +308,21 @@ BENCHMARK(BM_Read_Model)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_InsertRemove_Grid)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InsertRemove_Model)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_JumpEnds_Grid)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Paint_Grid)->Apply(PaintArgs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Paint_View)->Apply(PaintArgs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Scroll_Grid)->Apply(ScrollArgs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Scroll_View)->Apply(ScrollArgs)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintDecorated_Grid)->ArgName("rows")->Arg(SmallRows)->Arg(Rows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintDecorated_View)->ArgName("rows")->Arg(SmallRows)->Arg(Rows)->Unit(benchmark::kMicrosecond);
 
 // Keeps each benchmark's time per iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) Times[run.run_name.function_name] = run.GetAdjustedRealTime();
+        for (const Run& run : runs) {
+            const std::string& args = run.run_name.args;
+            Times[run.run_name.function_name + (args.empty() ? "" : "/" + args)] = run.GetAdjustedRealTime();
+        }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> Times;
@@ -173,13 +351,19 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
+    PaintPairs.clear();
 
-    std::printf("\nQStandardItemModel time / base grid time (above 1: the grid is faster)\n");
-    for (const char* operation : {"Fill", "Read", "InsertRemove"}) {
-        const std::string grid = std::string("BM_") + operation + "_Grid";
-        const std::string model = std::string("BM_") + operation + "_Model";
-        if (reporter.Times.count(grid) && reporter.Times.count(model))
-            std::printf("  %-13s %6.2f\n", operation, reporter.Times[model] / reporter.Times[grid]);
+    std::printf("\nPeer time / base grid time (QStandardItemModel, or QTableView over it; above 1: the grid is "
+                "faster)\n");
+    for (const auto& [name, time] : reporter.Times) {
+        const std::size_t at = name.find("_Grid");
+        if (at == std::string::npos) continue;
+        for (const char* peerSuffix : {"_Model", "_View"}) {
+            const std::string peer = name.substr(0, at) + peerSuffix + name.substr(at + 5);
+            if (reporter.Times.count(peer))
+                std::printf("  %-34s %6.2f\n", (name.substr(3, at - 3) + name.substr(at + 5)).c_str(),
+                            reporter.Times[peer] / time);
+        }
     }
 
     const double gridBytes = BytesPerCell(MakeGrid, [](TBaseGrid& grid) {
