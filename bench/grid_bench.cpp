@@ -247,7 +247,7 @@ void BM_Paint_View(benchmark::State& state) {
     for (auto _ : state) PaintView(pair);
 }
 
-// Scrolling down by a page (Step 0) or by a row (Step 1) and painting the new view,
+// Scrolling down by a page (by_row 0) or by a row (by_row 1) and painting the new view,
 // starting over at the top when the end is reached.
 void BM_Scroll_Grid(benchmark::State& state) {
     const int rows = int(state.range(0));
@@ -296,7 +296,7 @@ void PaintArgs(benchmark::internal::Benchmark* b) {
 }
 
 void ScrollArgs(benchmark::internal::Benchmark* b) {
-    b->ArgNames({"rows", "row"});
+    b->ArgNames({"rows", "by_row"});
     for (int rows : {SmallRows, Rows})
         for (int byRow : {0, 1}) b->Args({rows, byRow});
 }
