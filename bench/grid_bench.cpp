@@ -14,6 +14,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QImage>
 #include <QScrollBar>
 #include <QStandardItemModel>
@@ -207,6 +208,11 @@ TPaintPair& PaintPair(int rows, bool decorated) {
         }
     pair.View = std::make_unique<QTableView>();
     pair.View->setModel(pair.Model.get());
+    // Cells of the grid's default size, so that both show the same cells.
+    for (QHeaderView* header : {pair.View->horizontalHeader(), pair.View->verticalHeader()})
+        header->setMinimumSectionSize(0);
+    pair.View->horizontalHeader()->setDefaultSectionSize(pair.Grid->DefaultColWidth());
+    pair.View->verticalHeader()->setDefaultSectionSize(pair.Grid->DefaultRowHeight());
     if (decorated) Decorate(pair, rows);
     for (QWidget* widget : {static_cast<QWidget*>(pair.Grid.get()), static_cast<QWidget*>(pair.View.get())}) {
         widget->resize(ViewWidth, ViewHeight);
