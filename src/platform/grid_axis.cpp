@@ -68,12 +68,21 @@ int TGridAxis::FirstShowing(int index, int clientExtent) const {
     return first;
 }
 
-bool TGridAxis::AnyInView(int from, int to, int clientExtent) const {
-    if (to < 0 || from >= FCount || from > to) return false;
-    if (from < FFixed) return true;
-    if (to < FFirst) return false;
-    // The range's first scrolled line is the one nearest the view.
-    return LinePosition(std::max(from, FFirst), clientExtent) >= 0;
+bool TGridAxis::ScreenSpan(int from, int to, int clientExtent, int& start, int& end) const {
+    bool found = false;
+    int edge = 0;
+    auto take = [&](int i) {
+        const int size = FSizes[std::size_t(i)];
+        if (i >= from && i <= to) {
+            if (!found) start = edge;
+            found = true;
+            end = edge + size;
+        }
+        edge += size;
+    };
+    for (int i = 0; i < FFixed && i < FCount && edge < clientExtent; ++i) take(i);
+    for (int i = FFirst; i < FCount && i <= to && edge < clientExtent; ++i) take(i);
+    return found;
 }
 
 int TGridAxis::LinePosition(int index, int clientExtent) const {

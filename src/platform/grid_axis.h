@@ -33,9 +33,10 @@ public:
     // (index itself when the line is larger than the room). Walks back from index over
     // the lines that fit only, so a jump across many lines costs no more than the view.
     int FirstShowing(int index, int clientExtent) const;
-    // True when any of the lines from..to (inclusive) is on the screen; costs no more
-    // than the lines shown, however far away the lines are.
-    bool AnyInView(int from, int to, int clientExtent) const;
+    // The pixels [start, end) that the lines from..to (inclusive) take on the screen;
+    // false when none of them is on it. Costs no more than the lines shown, however many
+    // lines the range holds and however far away they are.
+    bool ScreenSpan(int from, int to, int clientExtent, int& start, int& end) const;
     // Position of a line's leading edge on the screen, or -1 when it is scrolled away.
     int LinePosition(int index, int clientExtent) const;
     // The line under a screen position, or -1.

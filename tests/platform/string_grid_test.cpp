@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -371,12 +372,19 @@ public:
 TEST(GridAxis, ViewQueries) {
     TGridAxis axis(10, 1, 20);
     axis.SetFirst(3);
+    // The pixels a range of lines takes on the screen: only its lines in view count.
     const struct {
         int from, to;
         bool inView;
-    } ranges[] = {{0, 0, true}, {1, 2, false}, {1, 3, true}, {6, 9, true}, {7, 9, false},
-                  {-5, -1, false}, {5, 3, false}, {2, 40, true}};
-    for (const auto& k : ranges) EXPECT_EQ(axis.AnyInView(k.from, k.to, 100), k.inView) << k.from << ".." << k.to;
+        int start, end;
+    } ranges[] = {{0, 0, true, 0, 20},   {1, 2, false, 0, 0},   {1, 3, true, 20, 40}, {6, 9, true, 80, 100},
+                  {7, 9, false, 0, 0},   {-5, -1, false, 0, 0}, {5, 3, false, 0, 0},  {2, 40, true, 20, 100},
+                  {0, 4, true, 0, 60},   {-3, 100000, true, 0, 100}};
+    for (const auto& k : ranges) {
+        int start = 0, end = 0;
+        EXPECT_EQ(axis.ScreenSpan(k.from, k.to, 100, start, end), k.inView) << k.from << ".." << k.to;
+        if (k.inView) EXPECT_EQ(std::pair(start, end), std::pair(k.start, k.end)) << k.from << ".." << k.to;
+    }
 
     // The first line to scroll to so that a line shows in full, moving as little as possible.
     const struct {

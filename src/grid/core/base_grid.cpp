@@ -466,15 +466,14 @@ int TBaseGrid::FixedColsWidth() const { return ColAxis().FixedExtent(); }
 int TBaseGrid::FixedRowsHeight() const { return RowAxis().FixedExtent(); }
 
 void TBaseGrid::RepaintCell(int c, int r) {
-    // An area wholly out of view is not measured: its rectangle sums the sizes of every
-    // line between it and the view, which a grid of many merged rows cannot afford on
-    // every write.
+    // Only the part of the area on the screen is measured: the whole area's rectangle sums
+    // the sizes of every line it spans and of every line between it and the view, which a
+    // grid with tall merged areas cannot afford on every write.
     const TRect area = FullCell(c, r);
-    if (!ColAxis().AnyInView(area.Left, area.Right, Surface()->width()) ||
-        !RowAxis().AnyInView(area.Top, area.Bottom, Surface()->height()))
-        return;
-    const TRect rect = CellRect(c, r);
-    if (!rect.IsEmpty()) Surface()->update(rect.ToQRect());
+    int left = 0, right = 0, top = 0, bottom = 0;
+    if (ColAxis().ScreenSpan(area.Left, area.Right, Surface()->width(), left, right) &&
+        RowAxis().ScreenSpan(area.Top, area.Bottom, Surface()->height(), top, bottom))
+        Surface()->update(left, top, right - left, bottom - top);
 }
 
 void TBaseGrid::RepaintMergedFixedCols() {

@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QScrollBar>
 #include <map>
 
@@ -84,6 +87,37 @@ TEST_F(BaseGridPaintingTest, AnAreaWithItsBaseScrolledAwayIsPaintedFromItsFirstV
     // The part of the area behind the fixed row stays under it.
     EXPECT_NE(Pixel(image, 60, 10), clRed);
     EXPECT_EQ(Pixel(image, 60, 59), Grid.GridLineColor());  // the area's bottom edge
+}
+
+// Collects the regions the grid's viewport is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    QRegion Painted;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) Painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
+
+TEST_F(BaseGridPaintingTest, AChangedCellRepaintsTheVisiblePartOfItsArea) {
+    Grid.SplitCells(2, 2);
+    Grid.SetRowCount(1000);
+    Grid.MergeCells(1, 1, 1, 998);  // column 1 (x 40..79), rows 1..998
+    Grid.SetTopRow(500);            // the area fills the scrolled rows, y 20..99
+    QApplication::processEvents();
+    PaintRecorder recorder;
+    Grid.viewport()->installEventFilter(&recorder);
+
+    // A cell of the area far from the view repaints the area's part on the screen.
+    Grid.CellProperties(1, 900)->SetBrushColor(clBlue);
+    QApplication::processEvents();
+    EXPECT_EQ(recorder.Painted, QRegion(40, 20, 40, 80));
+
+    // A cell out of view outside any area repaints nothing.
+    recorder.Painted = QRegion();
+    Grid.CellProperties(3, 900)->SetBrushColor(clBlue);
+    QApplication::processEvents();
+    EXPECT_TRUE(recorder.Painted.isEmpty());
 }
 
 TEST_F(BaseGridPaintingTest, AHiddenLastRowIsAPlainArea) {
