@@ -159,8 +159,8 @@ public:
     void GetVisualProperties(int ACol, int ARow, TGridDrawState&, bool, bool, bool, TBrush& ABrush, TColor&, TColor&,
                              TColor&, TFont&, TAlignment&, TVAlignment&, bool&, TCellGradientDirection&) override {
         if (!CellPropsAssigned(ACol, ARow)) return;
-        if (auto* props = dynamic_cast<TCellProperties*>(GetGridObject(ACol, ARow)); props && props->BrushColor() != clNone)
-            ABrush.Color = props->BrushColor();
+        const auto* props = dynamic_cast<const TCellProperties*>(GetGridObject(ACol, ARow));
+        if (props && props->BrushColor() != clNone) ABrush.Color = props->BrushColor();
     }
 };
 
