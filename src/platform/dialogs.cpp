@@ -53,7 +53,9 @@ QString ToQtFilter(const QString& filter) {
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         const QString patterns = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
-        out << parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')');
+        // A description that already ends with its patterns, as "Text (*.a)" does, is not given them twice.
+        const QString tail = QStringLiteral(" (") + patterns + QLatin1Char(')');
+        out << (parts[i].endsWith(tail) ? parts[i] : parts[i] + tail);
     }
     return out.join(QStringLiteral(";;"));
 }
@@ -78,23 +80,26 @@ void SetFileDialogResponder(FileDialogResponder responder) { CurrentFileResponde
 
 bool TOpenDialog::Execute() {
     FileDialogRequest request{IsSave(), Title, InitialDir, FileName, Filter, DefaultExt};
+    QString ext = DefaultExt;
+    ext.remove(QLatin1Char('*'));
+    if (!ext.isEmpty() && !ext.startsWith(QLatin1Char('.'))) ext.prepend(QLatin1Char('.'));
     std::optional<QString> chosen;
     if (CurrentFileResponder()) {
         chosen = CurrentFileResponder()(request);
     } else {
         QString start = InitialDir;
         if (!FileName.isEmpty()) start = InitialDir.isEmpty() ? FileName : InitialDir + QLatin1Char('/') + FileName;
-        QFileDialog::Options options;
-        if (IsSave() && !Options.Contains(ofOverwritePrompt)) options |= QFileDialog::DontConfirmOverwrite;
-        const QString name = IsSave() ? QFileDialog::getSaveFileName(nullptr, Title, start, ToQtFilter(Filter), nullptr, options)
-                                      : QFileDialog::getOpenFileName(nullptr, Title, start, ToQtFilter(Filter), nullptr, options);
-        if (!name.isEmpty()) chosen = name;
+        QFileDialog dialog(nullptr, Title, start, ToQtFilter(Filter));
+        dialog.setAcceptMode(IsSave() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog.setFileMode(IsSave() ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (IsSave() && !Options.Contains(ofOverwritePrompt)) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        // The dialog adds the extension itself, so its overwrite question names the file that is written.
+        dialog.setDefaultSuffix(ext.mid(1));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            chosen = dialog.selectedFiles().constFirst();
     }
     if (!chosen) return false;
     QString name = *chosen;
-    QString ext = DefaultExt;
-    ext.remove(QLatin1Char('*'));
-    if (!ext.isEmpty() && !ext.startsWith(QLatin1Char('.'))) ext.prepend(QLatin1Char('.'));
     if (!ext.isEmpty() && !name.section(QLatin1Char('/'), -1).contains(QLatin1Char('.'))) name += ext;
     FileName = name;
     return true;

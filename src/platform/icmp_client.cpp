@@ -1,10 +1,9 @@
 #include "platform/icmp_client.h"
 
-#include "platform/tick_clock.h"
-
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <netdb.h>
 #include <netinet/in.h>
@@ -83,17 +82,26 @@ int Real_Echo(const QString& host, const QByteArray& data, std::uint16_t sequenc
                  sizeof target) < 0)
         return 0;  // nothing left the machine, so no reply can come
 
-    const std::int64_t deadline = TickCount() + timeoutMs;
+    // The socket waits in real time, also where a test has replaced the program's clock:
+    // a clock that stands still must not turn a stream of foreign replies into a hang.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(std::max(0, timeoutMs));
     std::uint8_t buffer[65536];
     for (;;) {
-        const std::int64_t remaining = deadline - TickCount();
+        const auto remaining = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
         if (remaining <= 0) return 0;
         pollfd waiting{fd, POLLIN, 0};
         const int ready = ::poll(&waiting, 1, int(remaining));
         if (ready < 0 && errno == EINTR) continue;
         if (ready <= 0) return 0;
-        const ssize_t received = ::recv(fd, buffer, sizeof buffer, 0);
+        sockaddr_in sender{};
+        socklen_t senderSize = sizeof sender;
+        const ssize_t received =
+            ::recvfrom(fd, buffer, sizeof buffer, 0, reinterpret_cast<sockaddr*>(&sender), &senderSize);
         if (received <= 0) continue;
+        // Only the host that was asked answers; a datagram socket takes echo replies of
+        // any host that carry its identifier.
+        if (senderSize < sizeof sender || sender.sin_addr.s_addr != target.sin_addr.s_addr) continue;
         // A raw socket hands over the IP header too, and every ICMP message of the machine.
         std::size_t start = 0;
         if (raw) start = std::size_t(buffer[0] & 0x0F) * 4;
@@ -103,8 +111,6 @@ int Real_Echo(const QString& host, const QByteArray& data, std::uint16_t sequenc
         const std::uint16_t reply_sequence = std::uint16_t(icmp[6] << 8 | icmp[7]);
         if (icmp[0] != Icmp_Echo_Reply || reply_sequence != sequence) continue;
         if (raw && reply_identifier != identifier) continue;
-        // A reply carrying the peer's address must come from the host that was asked.
-        if (raw && std::memcmp(buffer + 12, &target.sin_addr, 4) != 0) continue;
         return int(received) - int(start);
     }
 }

@@ -9,6 +9,11 @@ ProcessRunResult RunRealProcess(const QString& program, const QStringList& argum
     auto* process = new QProcess;
     process->setProgram(program);
     process->setArguments(arguments);
+    // Like a program the desktop starts: nothing to read from us (a program that reads its
+    // input ends that read at once instead of waiting out the limit), and its output goes
+    // where ours goes instead of into buffers that nobody reads once the wait is over.
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->start();
     if (!process->waitForStarted(10000)) {
         delete process;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <limits>
 
 namespace {
 
@@ -94,10 +95,15 @@ int TRegistry::ReadInteger(const QString& name) const {
     const auto values = FOpen ? ReadStore(FRootKey).value(FCurrentPath) : QMap<QString, QString>();
     const auto it = values.constFind(name.toLower());
     if (it == values.cend()) throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
+    // Decimal, or hexadecimal after "0x"; a leading zero does not make a number octal.
+    // A value stored as an unsigned 32-bit number reads as the int of the same bits.
+    const QString text = *it;
+    const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
     bool ok = false;
-    const int value = it->toInt(&ok, 0);
-    if (!ok) throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
-    return value;
+    const qlonglong value = hex ? text.mid(2).toLongLong(&ok, 16) : text.toLongLong(&ok, 10);
+    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<std::uint32_t>::max())
+        throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
+    return int(std::uint32_t(value));
 }
 
 TRegistryWatch::TRegistryWatch(HKEY root, const QString& key, bool watchSub, unsigned filter)

@@ -123,7 +123,7 @@ void TXMLDocument::Clear() { FDoc->reset(); }
 bool TXMLDocument::LoadFromFile(const QString& fileName) {
     Clear();
     QFile file(fileName);
-    if (!FileExists(fileName) || !file.open(QIODevice::ReadOnly)) return false;
+    if (!FileExists(fileName) || !file.open(QIODevice::ReadOnly) || file.size() > Max_File_Size) return false;
     const QByteArray data = file.readAll();
     const pugi::xml_parse_result result = FDoc->load_buffer(data.constData(), std::size_t(data.size()), kParseOptions);
     if (!result) {

@@ -63,7 +63,12 @@ public:
 
     // Removes every top-level node.
     void Clear();
-    // False (and an empty document) when the file is missing or not well-formed.
+    // The largest file LoadFromFile reads: far beyond any file of the program, and small
+    // enough that a larger one cannot exhaust the memory.
+    static constexpr qint64 Max_File_Size = qint64(256) << 20;
+
+    // False (and an empty document) when the file is missing, larger than Max_File_Size
+    // or not well-formed.
     bool LoadFromFile(const QString& fileName);
     bool LoadFromString(const QString& xml);
     // Writes beside the file and renames over it; false when that fails.

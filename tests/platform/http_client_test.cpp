@@ -37,6 +37,15 @@ TEST(QtNetworkGet, AcceptsOnlyCompleteSuccessfulAnswers) {
         {"an answer larger than any version page", LocalHttpServer::Answer(QByteArray(2 * 1024 * 1024, 'x')), false,
          ""},
         {"garbage instead of HTTP", "this is not HTTP at all\r\n\r\n", false, ""},
+        {"a body cut short of its length",
+         "HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\nVER. 1.710", false, ""},
+        {"a chunked body that never ends",
+         "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\nA\r\nVER. 1.710\r\n", false,
+         ""},
+        {"a small compressed answer that unpacks to more than any version page",
+         LocalHttpServer::Answer(qCompress(QByteArray(64 * 1024 * 1024, ' ')).mid(4), "200 OK",
+                                 "Content-Encoding: deflate\r\n"),
+         false, ""},
     };
     for (const ServerCase& c : cases) {
         SCOPED_TRACE(c.name);

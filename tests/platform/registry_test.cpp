@@ -44,6 +44,18 @@ TEST_F(RegistryTest, KeysExistThroughTheirOwnOrASubKeysSection) {
     EXPECT_FALSE(reg.KeyExists(QStringLiteral("Software\\Maker")));
 }
 
+TEST_F(RegistryTest, IntegersReadAsDecimalOrHexadecimal) {
+    Store("[Numbers]\nzero=0\nleading=010\nnine=09\nhex=0x1F\nnegative=-5\ndword=4294967295\n"
+          "hexdword=0xFFFFFFFE\ntoolarge=4294967296\nminus_hex=-0x1\nblank=\nspaced=1 2\n");
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Numbers")));
+    const std::pair<const char*, int> values[] = {{"zero", 0},  {"leading", 10}, {"nine", 9},   {"hex", 31},
+                                                  {"negative", -5}, {"dword", -1}, {"hexdword", -2}};
+    for (const auto& [name, value] : values) EXPECT_EQ(reg.ReadInteger(QString::fromLatin1(name)), value) << name;
+    for (const char* name : {"toolarge", "minus_hex", "blank", "spaced"})
+        EXPECT_THROW(reg.ReadInteger(QString::fromLatin1(name)), ERegistryException) << name;
+}
+
 TEST_F(RegistryTest, MissingStoreHasNoKeys) {
     TRegistry reg;
     EXPECT_FALSE(reg.KeyExists(QStringLiteral("Software")));

@@ -54,3 +54,46 @@ TEST(XmlDocument, BrokenOrMissingFilesLoadAsEmptyAndSavingReplacesWhole) {
     EXPECT_EQ(again.DocumentElement().Text(), "\u00e8 & <");
     EXPECT_FALSE(doc.SaveToFile(dir.filePath("missing/folder/f.xml")));
 }
+
+TEST(XmlDocument, HostileDocumentsLoadSafely) {
+    QTemporaryDir dir;
+    const QString secret = dir.filePath("secret.txt");
+    {
+        QFile file(secret);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("SECRET");
+    }
+    // Entities are never expanded: neither from another file nor the exponential kind.
+    const QString entities =
+        "<!DOCTYPE r [<!ENTITY xxe SYSTEM \"file://" + secret + "\">"
+        "<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+        "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>"
+        "<r x=\"&d;\">&xxe;&d;&d;&d;</r>";
+    TXMLDocument doc;
+    ASSERT_TRUE(doc.LoadFromString(entities));
+    EXPECT_EQ(doc.DocumentElement().Text(), "&xxe;&d;&d;&d;");
+    EXPECT_EQ(doc.DocumentElement().Attribute("x"), "&d;");
+    EXPECT_FALSE(doc.SaveToString().contains("SECRET"));
+
+    // Deep nesting is read and walked without running out of stack.
+    const int depth = 200000;
+    QString deep = QString("<a>").repeated(depth) + QString("</a>").repeated(depth);
+    ASSERT_TRUE(doc.LoadFromString(deep));
+    TXMLNode node = doc.DocumentElement();
+    int levels = 0;
+    for (; !node.IsNull(); node = node.FindNode("a")) ++levels;
+    EXPECT_EQ(levels, depth);
+    EXPECT_FALSE(doc.LoadFromString(deep.chopped(4)));
+    EXPECT_TRUE(doc.DocumentElement().IsNull());
+
+    // A file too large to be one of the program's is refused before it is read.
+    const QString huge = dir.filePath("huge.xml");
+    {
+        QFile file(huge);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<r/>");  // what follows reads as the end of the text
+        ASSERT_TRUE(file.resize(TXMLDocument::Max_File_Size + 1));  // sparse: takes no disk space
+    }
+    EXPECT_FALSE(doc.LoadFromFile(huge));
+    EXPECT_TRUE(doc.DocumentElement().IsNull());
+}
