@@ -3,11 +3,10 @@
 // handle list that stays sound while windows come, go and unregister.
 
 #include "controls/theme_notifier.h"
-#include "platform/file_system.h"
+#include "registry_file_test.h"
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 #include <functional>
 #include <memory>
@@ -29,18 +28,7 @@ public:
     std::function<void()> onMessage;
 };
 
-class ThemeNotifierTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(FDir.isValid());
-        SetUserRegistryFile(FDir.filePath(QStringLiteral("registry.ini")));
-    }
-    void TearDown() override { SetUserRegistryFile(QString()); }
-    void Store(const char* text) { ASSERT_TRUE(WriteFileAtomically(UserRegistryFile(), QByteArray(text))); }
-
-private:
-    QTemporaryDir FDir;
-};
+using ThemeNotifierTest = RegistryFileTest;
 
 constexpr const char* kOffice2010 = "[Software\\Microsoft\\Office\\14.0\\Common\\General]\n"
                                     "[Software\\Microsoft\\Office\\14.0\\Common]\nTheme=1\n";

@@ -1,28 +1,16 @@
 // The per-user settings store: keys and values read from its INI file, and change
 // notification limited to the watched key and change kinds.
 
-#include "platform/file_system.h"
 #include "platform/registry.h"
+#include "registry_file_test.h"
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QtTest/QTest>
 
 namespace {
 
-class RegistryTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(FDir.isValid());
-        SetUserRegistryFile(FDir.filePath(QStringLiteral("registry.ini")));
-    }
-    void TearDown() override { SetUserRegistryFile(QString()); }
-    void Store(const char* text) { ASSERT_TRUE(WriteFileAtomically(UserRegistryFile(), QByteArray(text))); }
-
-private:
-    QTemporaryDir FDir;
-};
+using RegistryTest = RegistryFileTest;
 
 TEST_F(RegistryTest, KeysExistThroughTheirOwnOrASubKeysSection) {
     Store("[Software\\Maker\\Tool\\General]\n"
