@@ -100,18 +100,21 @@ TEST_F(UndoRedoTest, MaxLevelDropsTheOldest) {
     Edit(3, 1, "c");
     ASSERT_EQ(Manager.Items().Count(), 2);
     EXPECT_EQ(Manager.Items().Items(0).Value(), "b");
-    // A sequence whose start entry was dropped undoes to the first item and stops there.
+    // A sequence whose start entry was dropped undoes to the first item and stops there;
+    // changes dropped with it stay.
     Manager.Reset();
     Manager.StartSequence();
     Edit(1, 1, "x");
-    Edit(1, 4, "y");
+    Edit(1, 4, "y");  // drops the start entry
     Manager.StopSequence();
     Manager.SetMaxLevel(1);
-    Edit(3, 4, "z");  // drops the start entry
+    Edit(3, 4, "z");  // drops "x"
     Manager.Undo();
     Manager.Undo();
-    EXPECT_GE(Manager.Level(), 0);
-    EXPECT_LE(Manager.Level(), Manager.Items().Count());
+    EXPECT_EQ(Manager.Level(), 0);
+    EXPECT_EQ(Grid.Cells(3, 4), "");
+    EXPECT_EQ(Grid.Cells(1, 4), "b");
+    EXPECT_EQ(Grid.Cells(1, 1), "x");
 }
 
 TEST_F(UndoRedoTest, BoundariesWriteNothingAndUnclosedSequencesRedoWhole) {
