@@ -3,10 +3,6 @@
 #include "app/configuration_folders.h"
 #include "app/text_table.h"
 
-namespace {
-constexpr int kButtonPanelHeight = 40;
-}
-
 TFOpenConf::TFOpenConf(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FOpenConf")) {
     constexpr int clientWidth = 377, clientHeight = 351;
 
@@ -18,7 +14,7 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral
     // The list ends above the button panel, so that no name is hidden behind it.
     ListBox1 = new TListBox(this);
     ListBox1->SetName(QStringLiteral("ListBox1"));
-    ListBox1->SetBounds(16, 94, 335, clientHeight - kButtonPanelHeight - 8 - 94);
+    ListBox1->SetBounds(16, 94, 335, clientHeight - P_Buttons->Height() - 8 - 94);
     ListBox1->SetShowHint(true);
     ListBox1->OnClick = [this](TObject* sender) { ListBox1Click(sender); };
     // Choosing with the keyboard chooses as well as a click does.

@@ -16,8 +16,6 @@ constexpr TColor kWindowColor = 0xEDF7F8;
 constexpr int kClientWidth = 449;
 constexpr int kAddressPanelHeight = 49;
 constexpr int kOptionsPanelHeight = 72;
-constexpr int kTitleHeight = 69;
-constexpr int kButtonPanelHeight = 40;
 
 constexpr int kReceiveTimeout = 400;
 constexpr int kPacketSize = 1024;
@@ -91,7 +89,8 @@ TFBoot::TFBoot(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FBoot"
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i], chain[i + 1]);
 
-    SetClientSize(kClientWidth, kTitleHeight + kAddressPanelHeight + kOptionsPanelHeight + kButtonPanelHeight);
+    SetClientSize(kClientWidth,
+                  P_Title->Height() + kAddressPanelHeight + kOptionsPanelHeight + P_Buttons->Height());
     Set_Lang();
 }
 
@@ -133,7 +132,7 @@ void TFBoot::FormShow(TObject*) {
     P_Options->Show();
     P_Options->SetAlign(alTop);
     const int address_height = Form_Type == 1 ? kAddressPanelHeight : 0;
-    SetClientSize(kClientWidth, kTitleHeight + address_height + kOptionsPanelHeight + kButtonPanelHeight);
+    SetClientSize(kClientWidth, P_Title->Height() + address_height + kOptionsPanelHeight + P_Buttons->Height());
     TControl::AlignChildren(this);
 
     if (Form_Type == 1) {
