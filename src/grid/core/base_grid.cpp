@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <typeinfo>
-#include <vector>
 
 TBaseGrid::TBaseGrid(TComponent* AOwner, QWidget* AParent) : TObjStringGrid(AOwner, AParent) {
     SetGridLineWidth(1);
