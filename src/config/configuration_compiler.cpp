@@ -201,8 +201,6 @@ TCompileResult Compile_Bank() {
     try {
         image.Clear();
         Init_Bank_Defaults(image.Parameters);
-        image.Parameters.Set_U32(ParOffset::KNX_Table_Address_A, Device_Image_Base);
-        image.Parameters.Set_U32(ParOffset::KNX_Table_Address_B, Device_Image_Base);
         Compile_General_Parameters(image.Parameters);
         Compile_DALI_Devices(image.DALI);
         image.Parameters.Set_U32(ParOffset::DALI2_Input_Rule_Count, std::uint32_t(Compile_DALI2_Input_Rules(image)));
@@ -275,21 +273,8 @@ void Init_Bank_Defaults(TParameterBlock& block) {
 
 void Compile_General_Parameters(TParameterBlock& block) {
     using namespace ParOffset;
-    block.Set_U16(KNX_ID_Device, 0x9001);
-    block.Set_U16(KNX_ID_Tunnel, 0x90A0);
-    block.Set_U16(KNX_ID_Management, 0x90A1);
-    block.Set_U16(KNX_Control_Port, 50000);
-    block.Set_U16(KNX_Tunnel_Port, 50001);
-    block.Set_U16(KNX_Management_Port, 50002);
-    block.Set_U32(Fixed_0xC0000, 0xC0000);
-    block.Set_U32(KNX_TimeOut_DALI, 6000);
-    block.Set_U32(KNX_Delay_Between_Packets, 100);
-    block.Set_U32(DALI_Block_Address, Device_Image_Base + DALI_Block_Offset);
-    block.Set_U32(DALI2_Input_Table_Address, Device_Image_Base + DALI2_Input_Table_Offset);
-    block.Set_U32(DALI2_Function_Table_Address, Device_Image_Base + DALI2_Function_Table_Offset);
+    // The block holds Init_Bank_Defaults' values; a missing file leaves them all.
     std::uint32_t flags = 0;
-    block.Set_U32(Option_Flags, flags);
-
     TXMLDocument document;
     if (!Load_Configuration_File(document, File_ParGen)) return;
     const TXMLNode root = document.DocumentElement();

@@ -43,7 +43,7 @@ TCompileResult Compile_Bank();
 // is missing; refuses when there is no compiled image.
 TCompileResult Write_Bank_File();
 
-// The steps, each on the working image; all but the first may raise ECompileError.
+// The steps, in this order, each on the working image; all but the first may raise ECompileError.
 void Init_Bank_Defaults(TParameterBlock& block);
 void Compile_General_Parameters(TParameterBlock& block);
 void Compile_DALI_Devices(TDALIBlock& block);
