@@ -9,10 +9,11 @@
 #include "app/settings_file.h"
 #include "app/software_options_dialog.h"
 #include "app/text_table.h"
+#include "app/window_look.h"
 #include "config/configuration_compiler.h"
-#include "controls/button_look.h"
 #include "config/device_update_dialog.h"
 #include "config/general_parameters_form.h"
+#include "controls/button_look.h"
 #include "editors/automation/bacnet_access_editor.h"
 #include "editors/automation/dmx_default_values_editor.h"
 #include "editors/automation/snmp_manager_editor.h"
@@ -34,7 +35,6 @@
 #include <QProcess>
 
 namespace {
-constexpr TColor kWindowColor = 0xEDF7F8;
 constexpr int kFirstCheckInterval = 60000;
 constexpr int kLaterCheckInterval = 7200000;
 constexpr int kStartProgramLimit = 150000;
@@ -43,7 +43,7 @@ constexpr int kCornerButtonSize = 50;
 
 TFVastreloneFirmWare::TFVastreloneFirmWare(TComponent* AOwner) : TForm(AOwner) {
     SetName(QStringLiteral("FVastreloneFirmWare"));
-    SetColor(kWindowColor);
+    SetColor(Window_Color);
     SetFontName(QStringLiteral("Verdana"));
     SetFontSize(8);
     SetPosition(poScreenCenter);

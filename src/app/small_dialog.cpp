@@ -1,9 +1,9 @@
 #include "app/small_dialog.h"
+#include "app/window_look.h"
 #include "app/program_state.h"
 #include "controls/button_look.h"
 
 namespace {
-constexpr TColor kTitleColor = 0xEDF7F8;
 constexpr int kTitleHeight = 69;
 constexpr int kButtonPanelHeight = 40;
 constexpr int kButtonWidth = 110;
@@ -19,7 +19,7 @@ TSmallDialog::TSmallDialog(TComponent* AOwner, const QString& name) : TForm(AOwn
     P_Title->SetName(QStringLiteral("P_Title"));
     P_Title->SetHeight(kTitleHeight);
     P_Title->SetBevelOuter(bvNone);
-    P_Title->SetColor(kTitleColor);
+    P_Title->SetColor(Window_Color);
     P_Title->SetAlign(alTop);
 
     L_SW_Code = new TLabel(this, P_Title);

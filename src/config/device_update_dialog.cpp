@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/program_state.h"
 #include "app/text_table.h"
+#include "app/window_look.h"
 #include "config/updater_job_file.h"
 #include "controls/button_look.h"
 #include "platform/application.h"
@@ -12,7 +13,6 @@
 #include "platform/tick_clock.h"
 
 namespace {
-constexpr TColor kWindowColor = 0xEDF7F8;
 constexpr int kClientWidth = 449;
 constexpr int kAddressPanelHeight = 49;
 constexpr int kOptionsPanelHeight = 72;
@@ -25,7 +25,7 @@ constexpr int kRepliesWanted = 2;
 }  // namespace
 
 TFBoot::TFBoot(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FBoot")) {
-    SetColor(kWindowColor);
+    SetColor(Window_Color);
     // The shared OK button has no part in this dialog; Cancel and the update button take the panel.
     Btn_OK->Hide();
     Btn_Cancel->SetBounds(16, 6, 110, 28);

@@ -3,6 +3,7 @@
 #include "app/address_helpers.h"
 #include "app/program_state.h"
 #include "app/text_table.h"
+#include "app/window_look.h"
 #include "controls/button_look.h"
 #include "platform/dialogs.h"
 #include "platform/number_conversion.h"
@@ -12,7 +13,6 @@
 #include <functional>
 
 namespace {
-constexpr TColor kWindowColor = 0xEDF7F8;
 constexpr int kBoxLeft = 8;
 constexpr int kBoxWidth = 296;
 constexpr int kBoxGap = 6;
@@ -41,7 +41,7 @@ bool IsKnxAddress(const TEdit* edit, bool group) {
 
 TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
     SetName(QStringLiteral("FParGen"));
-    SetColor(kWindowColor);
+    SetColor(Window_Color);
     SetFontName(QStringLiteral("Verdana"));
     SetFontSize(8);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
