@@ -1,7 +1,7 @@
 // Compiling a configuration whose every table is full, next to pugixml alone parsing
 // the same four files: the compiler's own work is the difference.
 
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "config/configuration_compiler.h"
 #include "config/general_parameters_file.h"
 #include "platform/file_system.h"

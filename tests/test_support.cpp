@@ -1,6 +1,6 @@
 #include "test_support.h"
 
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "platform/file_system.h"
 #include "platform/form.h"
 

@@ -1,8 +1,8 @@
 #include "app/about_box.h"
 #include "controls/button_look.h"
 
-#include "app/maker_links.h"
-#include "app/program_state.h"
+#include "core/maker_links.h"
+#include "core/program_state.h"
 #include "platform/url_opener.h"
 
 TFAbout::TFAbout(TComponent* AOwner) : TForm(AOwner) {

@@ -1,15 +1,16 @@
 #include "app/main_window.h"
 
 #include "app/about_box.h"
-#include "app/configuration_folders.h"
-#include "app/maker_links.h"
+#include "core/configuration_folders.h"
+#include "core/maker_links.h"
 #include "app/new_project_dialog.h"
 #include "app/open_configuration_dialog.h"
-#include "app/program_state.h"
-#include "app/settings_file.h"
+#include "core/program_start.h"
+#include "core/program_state.h"
+#include "core/settings_file.h"
 #include "app/software_options_dialog.h"
-#include "app/text_table.h"
-#include "app/window_look.h"
+#include "core/text_table.h"
+#include "controls/window_look.h"
 #include "config/configuration_compiler.h"
 #include "config/device_update_dialog.h"
 #include "config/general_parameters_form.h"
@@ -29,15 +30,12 @@
 #include "editors/fieldbus/modbus_tcp_master_editor.h"
 #include "editors/fieldbus/profinet_file_name_dialog.h"
 #include "platform/file_system.h"
-#include "platform/process_runner.h"
 #include "platform/url_opener.h"
 
-#include <QProcess>
 
 namespace {
 constexpr int kFirstCheckInterval = 60000;
 constexpr int kLaterCheckInterval = 7200000;
-constexpr int kStartProgramLimit = 150000;
 constexpr int kCornerButtonSize = 50;
 }  // namespace
 
@@ -384,9 +382,7 @@ void TFVastreloneFirmWare::Change_Language() {
 }
 
 bool TFVastreloneFirmWare::Start_Program(const QString& NomeSW, const QString& Parameter, int tipo) {
-    const ProcessRunResult result =
-        RunProgramAndWait(NomeSW, QProcess::splitCommand(Parameter), kStartProgramLimit, tipo != 0);
-    return result.started;
+    return Start_Program_And_Wait(NomeSW, Parameter, tipo);
 }
 
 void TFVastreloneFirmWare::L_KorvelClick(TObject*) { OpenURL(Home_Page_URL); }

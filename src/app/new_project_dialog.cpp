@@ -1,7 +1,7 @@
 #include "app/new_project_dialog.h"
 
-#include "app/configuration_folders.h"
-#include "app/text_table.h"
+#include "core/configuration_folders.h"
+#include "core/text_table.h"
 #include "platform/dialogs.h"
 
 TFNew_Project::TFNew_Project(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FNew_Project")) {

@@ -1,7 +1,7 @@
 #pragma once
 // Creates a new configuration: asks for its name, makes its folder and makes it current.
 
-#include "app/small_dialog.h"
+#include "controls/small_dialog.h"
 
 class TFNew_Project : public TSmallDialog {
 public:

@@ -1,7 +1,7 @@
 #include "app/open_configuration_dialog.h"
 
-#include "app/configuration_folders.h"
-#include "app/text_table.h"
+#include "core/configuration_folders.h"
+#include "core/text_table.h"
 
 TFOpenConf::TFOpenConf(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FOpenConf")) {
     constexpr int clientWidth = 377, clientHeight = 351;

@@ -1,7 +1,7 @@
 #pragma once
 // Lets the user choose an existing configuration; the main window opens it.
 
-#include "app/small_dialog.h"
+#include "controls/small_dialog.h"
 #include "platform/string_list.h"
 
 class TFOpenConf : public TSmallDialog {

@@ -3,7 +3,7 @@
 // six flags to a page), the internet and update-check options with a manual check for
 // a newer version, and the two table options. Nothing is stored before OK.
 
-#include "app/small_dialog.h"
+#include "controls/small_dialog.h"
 #include "platform/string_list.h"
 
 #include <array>

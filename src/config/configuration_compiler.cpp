@@ -1,7 +1,7 @@
 #include "config/configuration_compiler.h"
 
-#include "app/address_helpers.h"
-#include "app/program_state.h"
+#include "core/address_helpers.h"
+#include "core/program_state.h"
 #include "config/general_parameters_file.h"
 #include "platform/file_system.h"
 #include "platform/number_conversion.h"

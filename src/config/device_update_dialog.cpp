@@ -1,10 +1,10 @@
 #include "config/device_update_dialog.h"
 
-#include "app/address_helpers.h"
-#include "app/main_window.h"
-#include "app/program_state.h"
-#include "app/text_table.h"
-#include "app/window_look.h"
+#include "core/address_helpers.h"
+#include "core/program_start.h"
+#include "core/program_state.h"
+#include "core/text_table.h"
+#include "controls/window_look.h"
 #include "config/updater_job_file.h"
 #include "controls/button_look.h"
 #include "platform/application.h"
@@ -230,6 +230,6 @@ void TFBoot::Btn_UpdateClick(TObject*) {
         ShowErrorMessage(QStringLiteral("The updater's job file could not be written to %1.").arg(Updater_Job_File_Path()));
         return;
     }
-    if (!FVastreloneFirmWare->Start_Program(Updater_Program_Path(), QString(), 0))
+    if (!Start_Program_And_Wait(Updater_Program_Path(), QString(), 0))
         ShowErrorMessage(QStringLiteral("The updater %1 could not be started.").arg(Updater_Program_Path()));
 }

@@ -3,7 +3,7 @@
 // dialog checks with ICMP echo requests that the device answers, remembers the
 // choices, writes the updater's job file and runs the updater from beside the program.
 
-#include "app/small_dialog.h"
+#include "controls/small_dialog.h"
 #include "platform/icmp_client.h"
 #include "platform/xml_document.h"
 

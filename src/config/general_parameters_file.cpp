@@ -1,6 +1,6 @@
 #include "config/general_parameters_file.h"
 
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "platform/file_system.h"
 #include "platform/number_conversion.h"
 

@@ -1,9 +1,9 @@
 #include "config/general_parameters_form.h"
 
-#include "app/address_helpers.h"
-#include "app/program_state.h"
-#include "app/text_table.h"
-#include "app/window_look.h"
+#include "core/address_helpers.h"
+#include "core/program_state.h"
+#include "core/text_table.h"
+#include "controls/window_look.h"
 #include "controls/button_look.h"
 #include "platform/dialogs.h"
 #include "platform/number_conversion.h"

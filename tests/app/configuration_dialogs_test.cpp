@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 #include "app/new_project_dialog.h"
 #include "app/open_configuration_dialog.h"
-#include "app/program_state.h"
-#include "app/text_table.h"
+#include "core/program_state.h"
+#include "core/text_table.h"
 #include "platform/file_system.h"
 #include "test_support.h"
 

@@ -3,7 +3,7 @@
 // pressed.
 
 #include "app/main_window.h"
-#include "app/small_dialog.h"
+#include "controls/small_dialog.h"
 #include "app/software_options_dialog.h"
 #include "config/device_update_dialog.h"
 #include "test_support.h"

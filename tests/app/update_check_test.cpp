@@ -1,9 +1,9 @@
 #include "all_windows_fixture.h"
 
-#include "app/maker_links.h"
+#include "core/maker_links.h"
 #include "app/software_options_dialog.h"
-#include "app/text_table.h"
-#include "app/version_check.h"
+#include "core/text_table.h"
+#include "core/version_check.h"
 
 #include <QTimer>
 

@@ -1,6 +1,6 @@
 #include "config/configuration_compiler.h"
 
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "config/general_parameters_file.h"
 #include "platform/file_system.h"
 #include "platform/locale_settings.h"

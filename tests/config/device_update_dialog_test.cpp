@@ -2,7 +2,7 @@
 
 #include "app/create_windows.h"
 #include "app/main_window.h"
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "platform/application.h"
 #include "platform/file_system.h"
 #include "platform/tick_clock.h"

@@ -1,7 +1,7 @@
 #include "config/general_parameters_form.h"
 
-#include "app/program_state.h"
-#include "app/text_table.h"
+#include "core/program_state.h"
+#include "core/text_table.h"
 #include "platform/file_system.h"
 #include "test_support.h"
 

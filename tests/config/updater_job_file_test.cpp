@@ -1,6 +1,6 @@
 #include "config/updater_job_file.h"
 
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "platform/file_system.h"
 
 #include "test_support.h"

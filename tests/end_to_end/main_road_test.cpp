@@ -5,7 +5,7 @@
 #include "app/create_windows.h"
 #include "app/main_window.h"
 #include "app/new_project_dialog.h"
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "config/device_update_dialog.h"
 #include "config/general_parameters_form.h"
 #include "platform/application.h"

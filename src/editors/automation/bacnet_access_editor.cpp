@@ -1,5 +1,5 @@
 #include "editors/automation/bacnet_access_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFBACnetAccess::TFBACnetAccess(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FBACnetAccess")) {
     Set_Client_Size(900, 600);

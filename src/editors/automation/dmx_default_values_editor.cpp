@@ -1,5 +1,5 @@
 #include "editors/automation/dmx_default_values_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFDMXDefVal::TFDMXDefVal(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FDMXDefVal")) {
     Set_Client_Size(600, 600);

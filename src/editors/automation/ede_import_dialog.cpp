@@ -1,5 +1,5 @@
 #include "editors/automation/ede_import_dialog.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFImportEDEFile::TFImportEDEFile(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FImportEDEFile")) {
     Set_Client_Size(900, 600);

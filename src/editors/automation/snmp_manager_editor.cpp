@@ -1,5 +1,5 @@
 #include "editors/automation/snmp_manager_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFSNMPManagerAccess::TFSNMPManagerAccess(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FSNMPManagerAccess")) {
     Set_Client_Size(900, 600);

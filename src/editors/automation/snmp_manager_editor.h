@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/small_dialog.h"
+#include "controls/small_dialog.h"
 
 class TFSNMPManagerAccess : public TSmallDialog {
 public:

@@ -1,5 +1,5 @@
 #include "editors/automation/snmp_trap_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFSNMP_Trap_Access::TFSNMP_Trap_Access(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FSNMP_Trap_Access")) {
     Set_Client_Size(900, 600);

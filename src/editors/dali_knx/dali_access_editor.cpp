@@ -1,5 +1,5 @@
 #include "editors/dali_knx/dali_access_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFDALI_Access::TFDALI_Access(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FDALI_Access")) {
     Set_Client_Size(900, 600);

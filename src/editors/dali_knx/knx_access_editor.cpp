@@ -1,5 +1,5 @@
 #include "editors/dali_knx/knx_access_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFKNXAccess::TFKNXAccess(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FKNXAccess")) {
     Set_Client_Size(900, 600);

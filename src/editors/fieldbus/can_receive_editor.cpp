@@ -1,5 +1,5 @@
 #include "editors/fieldbus/can_receive_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFReceiveCAN::TFReceiveCAN(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FReceiveCAN")) {
     Set_Client_Size(900, 600);

@@ -1,5 +1,5 @@
 #include "editors/fieldbus/can_transmit_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFTransmitCAN::TFTransmitCAN(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FTransmitCAN")) {
     Set_Client_Size(900, 600);

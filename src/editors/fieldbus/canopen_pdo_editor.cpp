@@ -1,5 +1,5 @@
 #include "editors/fieldbus/canopen_pdo_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFSet_PDO_Access::TFSet_PDO_Access(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FSet_PDO_Access")) {
     Set_Client_Size(900, 600);

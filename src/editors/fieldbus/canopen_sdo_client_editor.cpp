@@ -1,5 +1,5 @@
 #include "editors/fieldbus/canopen_sdo_client_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FSet_SDO_Client_Access")) {
     Set_Client_Size(900, 600);

@@ -1,5 +1,5 @@
 #include "editors/fieldbus/canopen_sdo_server_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FSet_SDO_Server_Access")) {
     Set_Client_Size(900, 600);

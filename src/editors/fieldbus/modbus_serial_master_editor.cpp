@@ -1,5 +1,5 @@
 #include "editors/fieldbus/modbus_serial_master_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFSetAccess::TFSetAccess(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FSetAccess")) {
     Set_Client_Size(900, 600);

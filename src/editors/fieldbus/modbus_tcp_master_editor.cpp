@@ -1,5 +1,5 @@
 #include "editors/fieldbus/modbus_tcp_master_editor.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFModbus_TCP_Master_Set_Access::TFModbus_TCP_Master_Set_Access(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FModbus_TCP_Master_Set_Access")) {
     Set_Client_Size(900, 600);

@@ -1,5 +1,5 @@
 #include "editors/fieldbus/profinet_file_name_dialog.h"
-#include "app/text_table.h"
+#include "core/text_table.h"
 
 TFProfinetFileName::TFProfinetFileName(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FProfinetFileName")) {
     Set_Client_Size(377, 200);

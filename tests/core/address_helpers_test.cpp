@@ -1,4 +1,4 @@
-#include "app/address_helpers.h"
+#include "core/address_helpers.h"
 #include "test_support.h"
 #include "platform/locale_settings.h"
 #include "platform/serial_ports.h"

@@ -1,5 +1,5 @@
-#include "app/language_file.h"
-#include "app/program_state.h"
+#include "core/language_file.h"
+#include "core/program_state.h"
 
 #include <QFile>
 #include <QRegularExpression>

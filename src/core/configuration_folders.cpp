@@ -1,6 +1,6 @@
-#include "app/configuration_folders.h"
+#include "core/configuration_folders.h"
 
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "platform/file_system.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/language_file.h"
-#include "app/program_state.h"
-#include "app/text_table.h"
+#include "core/language_file.h"
+#include "core/program_state.h"
+#include "core/text_table.h"
 
 #include "test_support.h"
 

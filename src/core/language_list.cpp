@@ -1,4 +1,4 @@
-#include "app/language_list.h"
+#include "core/language_list.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "app/program_state.h"
-#include "app/settings_file.h"
-#include "app/text_table.h"
+#include "core/program_state.h"
+#include "core/settings_file.h"
+#include "core/text_table.h"
 #include "platform/xml_document.h"
 
 #include "test_support.h"

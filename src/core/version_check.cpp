@@ -1,6 +1,6 @@
-#include "app/version_check.h"
-#include "app/maker_links.h"
-#include "app/program_state.h"
+#include "core/version_check.h"
+#include "core/maker_links.h"
+#include "core/program_state.h"
 
 #include <QUrl>
 #include <QUrlQuery>

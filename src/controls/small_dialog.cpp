@@ -1,6 +1,6 @@
-#include "app/small_dialog.h"
-#include "app/window_look.h"
-#include "app/program_state.h"
+#include "controls/small_dialog.h"
+#include "controls/window_look.h"
+#include "core/program_state.h"
 #include "controls/button_look.h"
 
 namespace {

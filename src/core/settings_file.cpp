@@ -1,5 +1,5 @@
-#include "app/settings_file.h"
-#include "app/program_state.h"
+#include "core/settings_file.h"
+#include "core/program_state.h"
 #include "platform/file_system.h"
 #include "platform/xml_document.h"
 

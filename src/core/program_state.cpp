@@ -1,4 +1,4 @@
-#include "app/program_state.h"
+#include "core/program_state.h"
 #include "platform/file_system.h"
 
 const std::vector<ConfigurationFile>& Configuration_Files() {
