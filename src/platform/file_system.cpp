@@ -5,6 +5,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 QString& ProgramFolderOverride() {
     static QString folder;
@@ -75,3 +80,27 @@ QString ProgramFolder() {
 }
 
 void SetProgramFolderForTesting(const QString& folder) { ProgramFolderOverride() = folder; }
+
+bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& data) {
+    // Opened without blocking and checked on the open descriptor, so a pipe swapped in
+    // after a name check can neither hang nor be read.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxBytes;
+    QByteArray content;
+    if (ok) {
+        content.resize(qsizetype(info.st_size));
+        qsizetype done = 0;
+        while (done < content.size()) {
+            const ssize_t got = ::read(fd, content.data() + done, std::size_t(content.size() - done));
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) break;
+            done += got;
+        }
+        content.truncate(done);
+    }
+    ::close(fd);
+    if (ok) data = content;
+    return ok;
+}

@@ -31,3 +31,7 @@ QString ExtractFilePath(const QString& path);  // folder without a trailing sepa
 // The folder of the running program; tests point it at a temporary folder.
 QString ProgramFolder();
 void SetProgramFolderForTesting(const QString& folder);
+
+// Reads a regular file of at most maxBytes bytes; false for anything else (a folder,
+// pipe or device, a larger file, an unreadable one). Never blocks on a special file.
+bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& data);
