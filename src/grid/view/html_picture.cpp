@@ -21,6 +21,7 @@ void THTMLPicture::Assign(const THTMLPicture* Source) {
     SetFrame(1);
     if (!Source) {
         FData.clear();
+        FImage = QImage();
         return;
     }
     FData = Source->FData;

@@ -70,17 +70,32 @@ QString PrepareText(const QString& source) {
         {"&para;", "\u00B6"},  {"&trade;", "\u2122"},      {"&euro;", "\u20AC"},
     };
     QString text = source;
-    for (const auto& [entity, character] : kEntities)
-        text = ReplaceUntilNone(text, QLatin1String(entity), QString::fromUtf8(character));
     // "<#...>" shows its characters: the "<" and the ">" that closes it go.
     for (qsizetype at = text.indexOf(QStringLiteral("<#")); at >= 0; at = text.indexOf(QStringLiteral("<#"), at)) {
         text.remove(at, 1);
         const qsizetype gt = text.indexOf(QLatin1Char('>'), at);
         if (gt >= 0) text.remove(gt, 1);
     }
-    text.remove(QLatin1Char('\n'));
-    text.replace(QLatin1Char('\r'), QStringLiteral("<BR>"));
-    return text;
+    // Entities are decoded in the text only: inside tags they keep attribute values
+    // whole (a decoded quote would end a value) and CONTROL values exact.
+    QString prepared;
+    prepared.reserve(text.size());
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        const qsizetype lt = text.indexOf(QLatin1Char('<'), pos);
+        QString plain = text.mid(pos, lt < 0 ? -1 : lt - pos);
+        for (const auto& [entity, character] : kEntities)
+            plain = ReplaceUntilNone(plain, QLatin1String(entity), QString::fromUtf8(character));
+        prepared += plain;
+        if (lt < 0) break;
+        const qsizetype gt = text.indexOf(QLatin1Char('>'), lt);
+        const qsizetype end = gt < 0 ? text.size() : gt + 1;
+        prepared += QStringView(text).mid(lt, end - lt);
+        pos = end;
+    }
+    prepared.remove(QLatin1Char('\n'));
+    prepared.replace(QLatin1Char('\r'), QStringLiteral("<BR>"));
+    return prepared;
 }
 
 int RoundHalfEven(double value) {
@@ -336,8 +351,8 @@ void MarkupRenderer::Run(const QString& text, qsizetype& pos, qsizetype n, const
     if (FSubscript) FExtraDescent = std::max(FExtraDescent, hr / 4);
     if (FSuperscript) FExtraAscent = std::max(FExtraAscent, hr / 4);
     FLineHeight = std::max(FLineHeight, hr);
-    P.PlainText += run;
     if (FHidden) {
+        P.PlainText += run;
         pos += n;
         return;
     }
@@ -369,6 +384,9 @@ void MarkupRenderer::Run(const QString& text, qsizetype& pos, qsizetype n, const
     if (!fits && !FLineText.isEmpty() && !FLineText.endsWith(QLatin1Char(' '))) fits = true;
     FLineText += run;
     if (fits || !P.WordWrap) {
+        // A run that moves to the next line is counted there, so each line is in the
+        // plain text once per pass.
+        P.PlainText += run;
         result.LineSource += QStringView(text).mid(pos, n);
         pos += n;
         if (!fits && FLineText.size() > run.size()) {
@@ -392,6 +410,10 @@ void MarkupRenderer::DrawRun(const QString& run, TRect W, const TRect& R, int wi
         const QFontMetrics metrics(C.Font.ToQFont(), C.Painter()->device());
         shown = metrics.elidedText(run, Qt::ElideRight, std::max(0, W.Width()), Qt::TextShowMnemonic);
     }
+    // Qt leaves trailing blanks without underline and strike-out; the line must run on
+    // to the next word, so they are drawn as non-breaking blanks of the same width.
+    if (C.Font.Style.Contains(fsUnderline) || C.Font.Style.Contains(fsStrikeOut))
+        for (qsizetype i = shown.size() - 1; i >= 0 && shown[i] == QLatin1Char(' '); --i) shown[i] = QChar(0x00A0);
     if (C.Brush.Style != bsClear)
         C.FillRect(Rect(W.Left, W.Bottom - C.TextHeight(shown), W.Left + std::min(width, W.Width()), W.Bottom));
     auto draw = [&](TRect r) {
