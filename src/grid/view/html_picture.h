@@ -32,6 +32,8 @@ public:
     bool Empty() const { return FEmpty; }
     int Width() const { return FImage.isNull() ? 0 : FImage.width(); }
     int Height() const { return FImage.isNull() ? 0 : FImage.height(); }
+    // The loaded image (of the current frame); null when nothing is loaded.
+    const QImage& Image() const { return FImage; }
 
     // Any failure leaves the picture empty; the file must be a regular file of at most
     // kMaxPictureFileBytes.

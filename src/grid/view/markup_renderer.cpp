@@ -704,12 +704,12 @@ void MarkupRenderer::DrawBody(const QString& tag) {
     if (MarkupHasKeyword(tag, QStringLiteral("BACKGROUND"))) {
         THTMLPicture* picture = LookupPicture(MarkupAttributeValue(tag, QStringLiteral("BACKGROUND")));
         if (picture && !picture->Empty() && picture->Width() > 0 && picture->Height() > 0) {
+            // One textured fill tiles the picture from the top-left corner, whatever its size.
             QPainter* painter = C.Painter();
             painter->save();
             painter->setClipRect(P.Bounds.ToQRect(), Qt::IntersectClip);
-            for (int y = P.Bounds.Top; y < P.Bounds.Bottom; y += picture->Height())
-                for (int x = P.Bounds.Left; x < P.Bounds.Right; x += picture->Width())
-                    picture->Draw(C, Rect(x, y, x + picture->Width(), y + picture->Height()));
+            painter->setBrushOrigin(P.Bounds.Left, P.Bounds.Top);
+            painter->fillRect(P.Bounds.ToQRect(), QBrush(picture->Image()));
             painter->restore();
         }
     }
