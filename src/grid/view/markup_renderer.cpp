@@ -16,10 +16,12 @@
 #include <QFileIconProvider>
 #include <QFileInfo>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QPaintDevice>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -134,7 +136,11 @@ private:
 
     LineStart SaveLineStart() const;
     void RestoreLineStart(const LineStart& s);
-    int GhHeight() const { return C.TextHeight(QStringLiteral("gh")); }
+    // Metrics of the canvas font, built again only when the font changes: runs and
+    // lines measure far more often than tags change the font.
+    const QFontMetrics& Metrics();
+    int GhHeight() { return Metrics().height(); }
+    int TextWidth(const QString& text) { return Metrics().horizontalAdvance(text); }
     TColor BrushColor() const { return C.Brush.Style == bsClear ? clNone : C.Brush.Color; }
     void SetBrushColor(TColor color);
     void DrawFocusRect(int left, int top, int right, int bottom);
@@ -143,6 +149,8 @@ private:
 
     TMarkupTextParams& P;
     TCanvas& C;
+    std::optional<QFontMetrics> FMetrics;
+    TFont FMetricsFont;
     TFont FEntryFont;
     TColor FBackgroundColor = clNone;
     QString FWantedControlID;
@@ -179,6 +187,17 @@ private:
     QString FLineText;
     int FTrailingBlank = 0;
 };
+
+const QFontMetrics& MarkupRenderer::Metrics() {
+    const auto sameShape = [](const TFont& a, const TFont& b) {
+        return a.Name == b.Name && a.Size == b.Size && a.Style == b.Style;
+    };
+    if (!FMetrics || !sameShape(FMetricsFont, C.Font)) {
+        FMetricsFont = C.Font;
+        FMetrics.emplace(C.Font.ToQFont(), C.Painter()->device());
+    }
+    return *FMetrics;
+}
 
 void MarkupRenderer::SetBrushColor(TColor color) {
     if (color == clNone) {
@@ -347,7 +366,7 @@ MarkupRenderer::PassResult MarkupRenderer::RenderPass(const QString& text, qsize
 
 void MarkupRenderer::Run(const QString& text, qsizetype& pos, qsizetype n, const QString& run, bool decoded, TRect& W,
                          const TRect& R, bool paint, bool replay, PassResult& result) {
-    const int hr = C.TextHeight(run);
+    const int hr = GhHeight();
     if (FSubscript) FExtraDescent = std::max(FExtraDescent, hr / 4);
     if (FSuperscript) FExtraAscent = std::max(FExtraAscent, hr / 4);
     FLineHeight = std::max(FLineHeight, hr);
@@ -356,7 +375,7 @@ void MarkupRenderer::Run(const QString& text, qsizetype& pos, qsizetype n, const
         pos += n;
         return;
     }
-    const int w = C.TextWidth(WithoutPrefixes(run));
+    const int w = TextWidth(WithoutPrefixes(run));
     const int lineWidthBefore = FLineWidth;
     if (!paint) {
         FLineWidth += w;
@@ -394,7 +413,7 @@ void MarkupRenderer::Run(const QString& text, qsizetype& pos, qsizetype n, const
             const qsizetype nextBreak = text.indexOf(QStringLiteral("<BR"), pos, Qt::CaseInsensitive);
             pos = nextBreak < 0 ? text.size() : nextBreak;
         }
-        FTrailingBlank = run.endsWith(QLatin1Char(' ')) && !decoded ? C.TextWidth(QStringLiteral(" ")) : 0;
+        FTrailingBlank = run.endsWith(QLatin1Char(' ')) && !decoded ? TextWidth(QStringLiteral(" ")) : 0;
     } else {
         FEndOfLine = true;
         FLineWidth -= w;
@@ -407,15 +426,14 @@ void MarkupRenderer::DrawRun(const QString& run, TRect W, const TRect& R, int wi
     W.Bottom -= FTextLift;
     QString shown = run;
     if (!P.WordWrap && width > W.Width()) {
-        const QFontMetrics metrics(C.Font.ToQFont(), C.Painter()->device());
-        shown = metrics.elidedText(run, Qt::ElideRight, std::max(0, W.Width()), Qt::TextShowMnemonic);
+        shown = Metrics().elidedText(run, Qt::ElideRight, std::max(0, W.Width()), Qt::TextShowMnemonic);
     }
     // Qt leaves trailing blanks without underline and strike-out; the line must run on
     // to the next word, so they are drawn as non-breaking blanks of the same width.
     if (C.Font.Style.Contains(fsUnderline) || C.Font.Style.Contains(fsStrikeOut))
         for (qsizetype i = shown.size() - 1; i >= 0 && shown[i] == QLatin1Char(' '); --i) shown[i] = QChar(0x00A0);
     if (C.Brush.Style != bsClear)
-        C.FillRect(Rect(W.Left, W.Bottom - C.TextHeight(shown), W.Left + std::min(width, W.Width()), W.Bottom));
+        C.FillRect(Rect(W.Left, W.Bottom - GhHeight(), W.Left + std::min(width, W.Width()), W.Bottom));
     auto draw = [&](TRect r) {
         if (FRotation == 0) {
             C.DrawText(shown, r, FFormat);
