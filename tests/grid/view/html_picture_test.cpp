@@ -1,7 +1,7 @@
 #include "grid/view/gif_frames.h"
 #include "grid/view/html_picture.h"
 #include "grid/view/picture_container.h"
-#include "gif_builder.h"
+#include "picture_fixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -13,32 +13,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray PngBytes(int width, int height, QColor color) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-QByteArray BmpBytes(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
-void LoadBytes(THTMLPicture& picture, QByteArray bytes) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    picture.LoadFromStream(&buffer);
-}
 
 QColor ShownPixel(const THTMLPicture& picture, int x, int y) {
     QImage canvasImage(picture.MaxWidth(), picture.MaxHeight(), QImage::Format_ARGB32);
@@ -128,7 +102,7 @@ TEST(HTMLPicture, AnimationOfDelaysTenAndTwentyShowsFrameTwoFromTheThirdTick) {
 
 TEST(HTMLPicture, BitmapHasNoFramesAndItsOwnSize) {
     THTMLPicture picture;
-    LoadBytes(picture, BmpBytes(7, 5));
+    LoadBytes(picture, ImageFileBytes(Qt::red, 7, 5, "BMP"));
     EXPECT_FALSE(picture.IsGIF());
     EXPECT_EQ(picture.FrameCount(), -1);
     EXPECT_EQ(picture.FrameTime(1), -1);
@@ -168,7 +142,7 @@ TEST(HTMLPicture, FileUrlsReadOnlyRegularFilesUpToTheLimit) {
     const QString good = dir.filePath(QStringLiteral("good.png"));
     QFile file(good);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(PngBytes(3, 2, Qt::blue));
+    file.write(ImageFileBytes(Qt::blue, 3, 2));
     file.close();
     THTMLPicture picture;
     picture.LoadFromURL(QStringLiteral("file://") + good);
@@ -226,7 +200,7 @@ TEST(HTMLPicture, OtherUrlsAreOnlyRecorded) {
 
 TEST(HTMLPicture, AssignCopiesTheBytesAndNullEmpties) {
     THTMLPicture source;
-    LoadBytes(source, PngBytes(4, 4, Qt::green));
+    LoadBytes(source, ImageFileBytes(Qt::green, 4, 4));
     THTMLPicture copy;
     int changes = 0;
     copy.OnChange = [&](THTMLPicture*) { ++changes; };

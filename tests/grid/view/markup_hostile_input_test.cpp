@@ -2,7 +2,6 @@
 // runs of seeded random input through every entry point, which must neither crash nor
 // hang, must leave the canvas as it was and must keep the round-trip properties.
 
-#include "gif_builder.h"
 #include "grid/view/gif_frames.h"
 #include "grid/view/html_picture.h"
 #include "grid/view/markup_control_tags.h"
@@ -10,6 +9,7 @@
 #include "grid/view/markup_text.h"
 #include "grid/view/picture_container.h"
 #include "markup_canvas_fixture.h"
+#include "picture_fixtures.h"
 #include "platform/image_list.h"
 
 #include <QBuffer>
@@ -57,10 +57,7 @@ TEST_F(MarkupHostileInputTest, RendererHoldsAgainstRandomMarkup) {
     TPictureContainer container;
     TPictureItem* item = container.Items()->Add();
     item->Name = QStringLiteral("pic");
-    QByteArray gif = ThreeFrameGif();
-    QBuffer buffer(&gif);
-    buffer.open(QIODevice::ReadOnly);
-    item->Picture()->LoadFromStream(&buffer);
+    LoadBytes(*item->Picture(), ThreeFrameGif());
 
     std::mt19937 random(20261210);
     std::uniform_int_distribution<int> coordinate(-20, 420);
@@ -151,10 +148,8 @@ TEST(GifHostileInput, MutatedGifsAreWalkedAndLoadedSafely) {
         const int frames = CountGifFrames(data);
         for (int frame = 0; frame <= frames + 1; ++frame) SelectGifFrame(data, frame);
         THTMLPicture picture;
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::ReadOnly);
         try {
-            picture.LoadFromStream(&buffer);
+            LoadBytes(picture, data);
             for (int tick = 0; tick < 6; ++tick) picture.Step();
         } catch (const Exception&) {
         }

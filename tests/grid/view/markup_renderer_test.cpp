@@ -3,23 +3,10 @@
 #include "markup_canvas_fixture.h"
 #include "platform/image_list.h"
 
-#include <QBuffer>
+#include "picture_fixtures.h"
+
 #include <QFile>
 #include <QTemporaryDir>
-
-namespace {
-
-QByteArray PngBytes(QColor color) {
-    QImage image(10, 10, QImage::Format_RGB32);
-    image.fill(color);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
-}  // namespace
 
 class MarkupLayoutTest : public MarkupCanvasTest {};
 
@@ -152,23 +139,10 @@ TEST_F(MarkupHitTest, PictureInAnAnchorShowsItsAltPictureUnderTheMouse) {
     TPictureContainer container;
     TPictureItem* normal = container.Items()->Add();
     normal->Name = QStringLiteral("Normal");
-    {
-        QByteArray bytes = PngBytes(Qt::blue);
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        normal->Picture()->LoadFromStream(&buffer);
-    }
+    LoadBytes(*normal->Picture(), ImageFileBytes(Qt::blue));
     TPictureItem* hot = container.Items()->Add();
     hot->Name = QStringLiteral("hot");
-    hot->SetPicture(normal->Picture());
-    QImage red(10, 10, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    {
-        QByteArray bytes = PngBytes(Qt::red);
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        hot->Picture()->LoadFromStream(&buffer);
-    }
+    LoadBytes(*hot->Picture(), ImageFileBytes(Qt::red));
     TMarkupTextParams p = Params(QStringLiteral("<a href=\"pic\"><img src=\"normal\" alt=\"HOT\"></a>"));
     p.PictureContainer = &container;
     p.MouseX = 5;
@@ -312,14 +286,11 @@ TEST_F(MarkupPaintTest, PicturesFromTheListTheContainerAndTheCache) {
     TPictureContainer container;
     TPictureItem* item = container.Items()->Add();
     item->Name = QStringLiteral("Logo");
-    QByteArray blue = PngBytes(Qt::blue);
-    QBuffer buffer(&blue);
-    buffer.open(QIODevice::ReadOnly);
-    item->Picture()->LoadFromStream(&buffer);
+    LoadBytes(*item->Picture(), ImageFileBytes(Qt::blue));
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("Red.png")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(PngBytes(Qt::red));
+    file.write(ImageFileBytes(Qt::red));
     file.close();
     THTMLPictureCache cache;
 

@@ -1,9 +1,32 @@
 #pragma once
-// Writes small GIF files for tests: a 4-colour palette (0 white, 1 red, 2 green,
-// 3 blue), frames filled with one colour, each behind a graphic control block.
+// Picture bytes for tests: one-colour image files (PNG unless asked otherwise), and small GIF files with a 4-colour palette
+// (0 white, 1 red, 2 green, 3 blue) whose frames are filled with one colour, each behind
+// a graphic control block.
 
+#include "grid/view/html_picture.h"
+
+#include <QBuffer>
 #include <QByteArray>
+#include <QColor>
+#include <QImage>
 #include <vector>
+
+inline QByteArray ImageFileBytes(QColor color, int width = 10, int height = 10, const char* format = "PNG") {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// Loads through a stream, so bytes that are no picture raise.
+inline void LoadBytes(THTMLPicture& picture, QByteArray bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    picture.LoadFromStream(&buffer);
+}
 
 struct GifFrameSpec {
     int X, Y, Width, Height;
