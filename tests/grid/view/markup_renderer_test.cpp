@@ -76,6 +76,16 @@ TEST_F(MarkupLayoutTest, WithoutWordWrapTheLineIsCutUpToTheNextBreak) {
     EXPECT_EQ(p.PlainText, QStringLiteral("one two\rfive"));
 }
 
+TEST_F(MarkupLayoutTest, IndentPositionsAndRaisedOrLoweredText) {
+    EXPECT_EQ(Measure(QStringLiteral("a<ind x=\"100\">b")).MaxLineWidth, 100 + TextWidth(QStringLiteral("b")));
+    EXPECT_EQ(Measure(QStringLiteral("a<ind x=\"100z\">b")).MaxLineWidth,
+              TextWidth(QStringLiteral("a")) + TextWidth(QStringLiteral("b")));  // not a number: ignored
+    EXPECT_EQ(Measure(QStringLiteral("a<ind x=\"99999999\">b")).MaxLineWidth,
+              kMaxMarkupPosition + TextWidth(QStringLiteral("b")));
+    EXPECT_EQ(Measure(QStringLiteral("H<sub>2</sub>O")).TotalHeight, LineHeight() + LineHeight() / 4);
+    EXPECT_EQ(Measure(QStringLiteral("x<sup>2</sup><br>y")).TotalHeight, 2 * LineHeight() + LineHeight() / 4);
+}
+
 TEST_F(MarkupLayoutTest, FontSizesOneToFiveAreStepsOtherNumbersArePoints) {
     auto heightAt = [&](int points) {
         const int keep = Canvas->Font.Size;
@@ -256,6 +266,30 @@ TEST_F(MarkupPaintTest, HighlightBodyColourAndErrorUnderline) {
     TMarkupTextParams error = Params(QStringLiteral("<e>mistake</e>"));
     Paint(error);
     EXPECT_TRUE(HasColor(Rect(0, LineHeight() - 3, TextWidth(QStringLiteral("mistake")), LineHeight() + 2), clRed));
+}
+
+TEST_F(MarkupPaintTest, ParagraphAlignmentPlacesTheLine) {
+    auto inkColumns = [&](int left, int right) {
+        int columns = 0;
+        for (int x = left; x < right; ++x)
+            for (int y = 0; y < LineHeight(); ++y)
+                if (PixelAt(x, y) != clWhite) {
+                    ++columns;
+                    break;
+                }
+        return columns;
+    };
+    TMarkupTextParams right = Params(QStringLiteral("<p align=\"right\">word</p>"), 300);
+    Paint(right);
+    EXPECT_EQ(inkColumns(0, 200), 0);
+    EXPECT_GT(inkColumns(250, 300), 0);
+
+    Image.fill(Qt::white);
+    TMarkupTextParams center = Params(QStringLiteral("<p align=\"center\">word</p>"), 300);
+    Paint(center);
+    EXPECT_EQ(inkColumns(0, 100), 0);
+    EXPECT_EQ(inkColumns(200, 300), 0);
+    EXPECT_GT(inkColumns(100, 200), 0);
 }
 
 TEST_F(MarkupPaintTest, EveryControlTypeIsDrawnInItsBox) {
