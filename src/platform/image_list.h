@@ -1,5 +1,7 @@
 #pragma once
-// A list of pictures of one size, addressed by index (glyphs for cells, menus, texts).
+// A row of equally sized pictures addressed by index, drawn by controls that show an
+// image beside a caption. Controls only refer to a list; they ask to hear of its
+// removal (FreeNotification) and forget it then.
 
 #include "platform/canvas.h"
 #include "platform/component.h"
@@ -9,17 +11,20 @@
 
 class TCustomImageList : public TComponent {
 public:
-    TCustomImageList(int width, int height, TComponent* AOwner = nullptr)
-        : TComponent(AOwner), FWidth(width), FHeight(height) {}
+    explicit TCustomImageList(TComponent* AOwner, int AWidth = 16, int AHeight = 16)
+        : TComponent(AOwner), FWidth(AWidth), FHeight(AHeight) {}
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }
-    int Count() const { return int(FImages.size()); }
-    // The picture is scaled to the list's size; returns its index.
-    int Add(const QImage& image);
-    const QImage& Image(int index) const { return FImages.at(std::size_t(index)); }
-    // Nothing for an index outside the list.
-    void Draw(TCanvas& Canvas, int x, int y, int index) const;
+    int Count() const { return static_cast<int>(FImages.size()); }
+    // Adds the picture scaled to the list's size; returns its index.
+    int Add(const QImage& Image);
+    void Clear() { FImages.clear(); }
+    // The picture at Index as stored (already at the list's size).
+    const QImage& Image(int Index) const { return FImages.at(static_cast<std::size_t>(Index)); }
+    // Draws image Index with its top-left corner at (X, Y); a disabled image is drawn
+    // greyed. An index outside the list draws nothing.
+    void Draw(TCanvas& Canvas, int X, int Y, int Index, bool Enabled = true) const;
 
 private:
     int FWidth;

@@ -52,7 +52,7 @@ QString RandomFrom(std::mt19937& random, const QString& alphabet, int maxLength)
 class MarkupHostileInputTest : public MarkupCanvasTest {};
 
 TEST_F(MarkupHostileInputTest, RendererHoldsAgainstRandomMarkup) {
-    TCustomImageList images(16, 16);
+    TCustomImageList images(nullptr, 16, 16);
     images.Add(QImage(16, 16, QImage::Format_RGB32));
     TPictureContainer container;
     TPictureItem* item = container.Items()->Add();

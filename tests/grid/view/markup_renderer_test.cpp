@@ -313,7 +313,7 @@ TEST_F(MarkupPaintTest, EveryControlTypeIsDrawnInItsBox) {
 }
 
 TEST_F(MarkupPaintTest, PicturesFromTheListTheContainerAndTheCache) {
-    TCustomImageList images(16, 16);
+    TCustomImageList images(nullptr, 16, 16);
     QImage green(16, 16, QImage::Format_RGB32);
     green.fill(Qt::green);
     images.Add(green);
