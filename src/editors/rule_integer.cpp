@@ -14,7 +14,7 @@ int DigitValue(char16_t c, int base) {
 
 }  // namespace
 
-std::optional<std::int64_t> Rule_Integer_Value(const QString& text) {
+std::optional<std::int64_t> Rule_Integer_Value(QStringView text) {
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n && text[i] == u' ') ++i;
@@ -48,10 +48,10 @@ std::optional<std::int64_t> Rule_Integer_Value(const QString& text) {
     return result;
 }
 
-int Rule_Integer(const QString& text) {
+int Rule_Integer(QStringView text) {
     const std::optional<std::int64_t> value = Rule_Integer_Value(text);
     if (!value || *value < std::numeric_limits<int>::min() || *value > std::numeric_limits<int>::max()) return -1;
     return int(*value);
 }
 
-std::int64_t Rule_Integer64(const QString& text) { return Rule_Integer_Value(text).value_or(-1); }
+std::int64_t Rule_Integer64(QStringView text) { return Rule_Integer_Value(text).value_or(-1); }

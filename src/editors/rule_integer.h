@@ -11,9 +11,9 @@
 #include <optional>
 
 // The value when the text converts within the 64-bit range, else nothing.
-std::optional<std::int64_t> Rule_Integer_Value(const QString& text);
+std::optional<std::int64_t> Rule_Integer_Value(QStringView text);
 // The value within the 32-bit range, else -1.
-int Rule_Integer(const QString& text);
+int Rule_Integer(QStringView text);
 // The value within the 64-bit range, else -1 (for numbers beyond 32 bits, such as a
 // BACnet instance).
-std::int64_t Rule_Integer64(const QString& text);
+std::int64_t Rule_Integer64(QStringView text);

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int Field_Count = 16;
@@ -57,10 +59,10 @@ TBACnet_Var Parse_EDE_Line(QStringView line) {
 
     TBACnet_Var var;
     var.keyname = fields[0].toString();
-    var.device_obj_instance = Rule_Integer(fields[1].toString());
+    var.device_obj_instance = Rule_Integer(fields[1]);
     var.object_name = fields[2].toString();
-    var.object_type = Rule_Integer(fields[3].toString());
-    var.object_instance = Rule_Integer(fields[4].toString());
+    var.object_type = Rule_Integer(fields[3]);
+    var.object_instance = Rule_Integer(fields[4]);
     var.description = fields[5].toString();
     var.present_value_default = fields[6].toString();
     var.min_present_value = fields[7].toString();
@@ -87,6 +89,7 @@ std::vector<TBACnet_Var> Parse_EDE_File(const QByteArray& bytes) {
     }
     std::vector<TBACnet_Var> vars;
     if (dataStart < 0) return vars;
+    vars.reserve(std::size_t(qsizetype(lines.size()) - std::min(dataStart, qsizetype(lines.size()))));
     for (qsizetype i = dataStart; i < qsizetype(lines.size()); ++i) {
         if (Trimmed(lines[i]).isEmpty()) continue;
         TBACnet_Var var = Parse_EDE_Line(lines[i]);

@@ -28,10 +28,6 @@ const std::array<const char*, 30> Transmit_Names = {"l",  "m",  "n",  "o",  "p",
                                                     "ca", "cb", "cc", "cd", "ce", "cf", "cg", "ch", "ci", "cl",
                                                     "cm", "cn", "co", "cp", "cq", "cr", "cs", "ct", "cu", "cv"};
 
-QString Hex(quint32 value, int digits) {
-    return QStringLiteral("%1").arg(value, digits, 16, QLatin1Char('0')).toUpper();
-}
-
 QString Row_Problem(const QString& fileName, const QString& listName, int row, const QString& rule) {
     return QStringLiteral("The file \"%1\" cannot be exported: row %2 of the list \"%3\" %4.")
         .arg(fileName)
@@ -67,149 +63,155 @@ QString Read_PDO_List(const TXMLNode& root, const QString& fileName, const QStri
     return {};
 }
 
+// The text is ASCII, so it is built as bytes: no conversion per line.
+QByteArray Hex_Bytes(quint32 value, int digits) {
+    return QByteArray::number(value, 16).toUpper().rightJustified(digits, '0');
+}
+
 struct SectionWriter {
     QByteArray text;
 
-    void Line(const QString& line) {
-        text += line.toLatin1();
+    void Line(QByteArrayView line) {
+        text += line;
         text += "\r\n";
     }
-    void Key(const char* key, const QString& value) { Line(QLatin1String(key) + QLatin1Char('=') + value); }
-    void Section(const QString& name) { Line(QLatin1Char('[') + name + QLatin1Char(']')); }
-    void End() { Line(QString()); }
+    void Key(QByteArrayView key, QByteArrayView value) {
+        text += key;
+        text += '=';
+        text += value;
+        text += "\r\n";
+    }
+    void Section(QByteArrayView name) {
+        text += '[';
+        text += name;
+        text += "]\r\n";
+    }
+    void End() { text += "\r\n"; }
 
     // A VAR: ParameterName, ObjectType, DataType, AccessType, DefaultValue when given, PDOMapping.
-    void Variable(const QString& section, const QString& name, const char* objectType, const char* dataType,
-                  const char* access, const QString& defaultValue, const char* mapping = "0") {
+    void Variable(QByteArrayView section, QByteArrayView name, QByteArrayView objectType, QByteArrayView dataType,
+                  QByteArrayView access, QByteArrayView defaultValue, QByteArrayView mapping = "0") {
         Section(section);
         Key("ParameterName", name);
-        Key("ObjectType", QLatin1String(objectType));
-        Key("DataType", QLatin1String(dataType));
-        Key("AccessType", QLatin1String(access));
+        Key("ObjectType", objectType);
+        Key("DataType", dataType);
+        Key("AccessType", access);
         if (!defaultValue.isNull()) Key("DefaultValue", defaultValue);
-        Key("PDOMapping", QLatin1String(mapping));
+        Key("PDOMapping", mapping);
         End();
     }
-    void Header(const QString& section, int subNumber, const QString& name, const char* objectType) {
+    void Header(QByteArrayView section, int subNumber, QByteArrayView name, QByteArrayView objectType) {
         Section(section);
-        Key("SubNumber", QString::number(subNumber));
+        Key("SubNumber", QByteArray::number(subNumber));
         Key("ParameterName", name);
-        Key("ObjectType", QLatin1String(objectType));
+        Key("ObjectType", objectType);
         End();
     }
 };
 
 void Write_Fixed_Objects(SectionWriter& w) {
-    const QString none;
-    w.Variable(QStringLiteral("1000"), QStringLiteral("Device Type"), "0x07", "0x0007", "const", QStringLiteral("0x000101A4"));
-    w.Variable(QStringLiteral("1001"), QStringLiteral("Error Register"), "0x07", "0x0005", "ro", QStringLiteral("0x00"));
-    w.Variable(QStringLiteral("1005"), QStringLiteral("COB-ID SYNC"), "0x07", "0x0007", "rw", QStringLiteral("0x80000080"));
-    w.Variable(QStringLiteral("1006"), QStringLiteral("Communication Cycle Period"), "0x07", "0x0007", "rw",
-               QStringLiteral("0x00000000"));
-    w.Variable(QStringLiteral("1008"), QStringLiteral("Manufacturer Device Name"), "0x07", "0x0009", "const",
-               QStringLiteral("s1"));
-    w.Variable(QStringLiteral("1014"), QStringLiteral("COB-ID EMCY"), "0x07", "0x0007", "ro", QStringLiteral("$NODEID+0x80"));
-    w.Header(QStringLiteral("1016"), 3, QStringLiteral("Heartbeat Consumer Entries"), "0x08");
-    w.Variable(QStringLiteral("1016sub0"), QStringLiteral("Number of Entries"), "0x07", "0x0005", "ro", QStringLiteral("0x02"));
-    w.Variable(QStringLiteral("1016sub1"), QStringLiteral("Consumer Heartbeat Time 1"), "0x07", "0x0007", "rw",
-               QStringLiteral("0x00000000"));
-    w.Variable(QStringLiteral("1016sub2"), QStringLiteral("Consumer Heartbeat Time 2"), "0x07", "0x0007", "rw",
-               QStringLiteral("0x00000000"));
-    w.Variable(QStringLiteral("1017"), QStringLiteral("Producer Heartbeat Time"), "0x07", "0x0006", "rw",
-               QStringLiteral("0x000003E8"));
-    w.Header(QStringLiteral("1018"), 5, QStringLiteral("Identity Object"), "0x09");
-    w.Variable(QStringLiteral("1018sub0"), QStringLiteral("number of entries"), "0x07", "0x0005", "ro", QStringLiteral("0x4"));
-    w.Variable(QStringLiteral("1018sub1"), QStringLiteral("Vendor Id"), "0x07", "0x0007", "ro", none);
-    w.Variable(QStringLiteral("1018sub2"), QStringLiteral("Product Code"), "0x07", "0x0007", "ro", none);
-    w.Variable(QStringLiteral("1018sub3"), QStringLiteral("Revision number"), "0x07", "0x0007", "ro", none);
-    w.Variable(QStringLiteral("1018sub4"), QStringLiteral("Serial number"), "0x07", "0x0007", "ro", none);
-    w.Header(QStringLiteral("1029"), 2, QStringLiteral("Error Behaviour"), "0x08");
-    w.Variable(QStringLiteral("1029sub0"), QStringLiteral("Number of Entries"), "0x07", "0x0005", "ro", QStringLiteral("1"));
-    w.Variable(QStringLiteral("1029sub1"), QStringLiteral("Communication Error"), "0x07", "0x0005", "rw", QStringLiteral("0x0"));
-    w.Header(QStringLiteral("1280"), 4, QStringLiteral("Client SDO Parameter 1"), "0x09");
-    w.Variable(QStringLiteral("1280sub0"), QStringLiteral("Number of Entries"), "0x07", "0x0005", "ro", QStringLiteral("0x03"));
-    w.Variable(QStringLiteral("1280sub1"), QStringLiteral("COB-ID Client -> Server"), "0x07", "0x0007", "rw", none);
-    w.Variable(QStringLiteral("1280sub2"), QStringLiteral("COB-ID Server -> Client"), "0x07", "0x0007", "rw", none);
-    w.Variable(QStringLiteral("1280sub3"), QStringLiteral("Node ID of the SDO Server"), "0x07", "0x0005", "rw", none);
+    const QByteArrayView none;
+    w.Variable("1000", "Device Type", "0x07", "0x0007", "const", "0x000101A4");
+    w.Variable("1001", "Error Register", "0x07", "0x0005", "ro", "0x00");
+    w.Variable("1005", "COB-ID SYNC", "0x07", "0x0007", "rw", "0x80000080");
+    w.Variable("1006", "Communication Cycle Period", "0x07", "0x0007", "rw", "0x00000000");
+    w.Variable("1008", "Manufacturer Device Name", "0x07", "0x0009", "const", "s1");
+    w.Variable("1014", "COB-ID EMCY", "0x07", "0x0007", "ro", "$NODEID+0x80");
+    w.Header("1016", 3, "Heartbeat Consumer Entries", "0x08");
+    w.Variable("1016sub0", "Number of Entries", "0x07", "0x0005", "ro", "0x02");
+    w.Variable("1016sub1", "Consumer Heartbeat Time 1", "0x07", "0x0007", "rw", "0x00000000");
+    w.Variable("1016sub2", "Consumer Heartbeat Time 2", "0x07", "0x0007", "rw", "0x00000000");
+    w.Variable("1017", "Producer Heartbeat Time", "0x07", "0x0006", "rw", "0x000003E8");
+    w.Header("1018", 5, "Identity Object", "0x09");
+    w.Variable("1018sub0", "number of entries", "0x07", "0x0005", "ro", "0x4");
+    w.Variable("1018sub1", "Vendor Id", "0x07", "0x0007", "ro", none);
+    w.Variable("1018sub2", "Product Code", "0x07", "0x0007", "ro", none);
+    w.Variable("1018sub3", "Revision number", "0x07", "0x0007", "ro", none);
+    w.Variable("1018sub4", "Serial number", "0x07", "0x0007", "ro", none);
+    w.Header("1029", 2, "Error Behaviour", "0x08");
+    w.Variable("1029sub0", "Number of Entries", "0x07", "0x0005", "ro", "1");
+    w.Variable("1029sub1", "Communication Error", "0x07", "0x0005", "rw", "0x0");
+    w.Header("1280", 4, "Client SDO Parameter 1", "0x09");
+    w.Variable("1280sub0", "Number of Entries", "0x07", "0x0005", "ro", "0x03");
+    w.Variable("1280sub1", "COB-ID Client -> Server", "0x07", "0x0007", "rw", none);
+    w.Variable("1280sub2", "COB-ID Server -> Client", "0x07", "0x0007", "rw", none);
+    w.Variable("1280sub3", "Node ID of the SDO Server", "0x07", "0x0005", "rw", none);
 }
 
+QByteArray Sub_Section(const QByteArray& index, int sub) { return index + "sub" + QByteArray::number(sub, 16).toUpper(); }
+
 void Write_Communication_Objects(SectionWriter& w, const std::vector<TPDO_Entry>& pdos, int baseIndex,
-                                 const QString& name) {
+                                 QByteArrayView name) {
     for (std::size_t n = 0; n < pdos.size(); ++n) {
-        const QString index = Hex(quint32(baseIndex + int(n)), 4);
-        w.Header(index, 4, name + QString::number(n + 1), "0x09");
-        w.Variable(index + QLatin1String("sub0"), QStringLiteral("Number of Entries"), "0x07", "0x0005", "ro",
-                   QStringLiteral("0x03"));
-        w.Variable(index + QLatin1String("sub1"), QStringLiteral("COB-ID"), "0x07", "0x0007", "rw",
-                   QLatin1String("0x") + Hex(pdos[n].COB_ID, 8));
-        w.Variable(index + QLatin1String("sub2"), QStringLiteral("Transmission Type"), "0x07", "0x0005", "rw",
-                   QStringLiteral("0xFE"));
-        w.Variable(index + QLatin1String("sub3"), QStringLiteral("Inhibit Time"), "0x07", "0x0006", "rw",
-                   QStringLiteral("0x0"));
+        const QByteArray index = Hex_Bytes(quint32(baseIndex + int(n)), 4);
+        w.Header(index, 4, name.toByteArray() + QByteArray::number(n + 1), "0x09");
+        w.Variable(Sub_Section(index, 0), "Number of Entries", "0x07", "0x0005", "ro", "0x03");
+        w.Variable(Sub_Section(index, 1), "COB-ID", "0x07", "0x0007", "rw", "0x" + Hex_Bytes(pdos[n].COB_ID, 8));
+        w.Variable(Sub_Section(index, 2), "Transmission Type", "0x07", "0x0005", "rw", "0xFE");
+        w.Variable(Sub_Section(index, 3), "Inhibit Time", "0x07", "0x0006", "rw", "0x0");
     }
 }
 
 void Write_Mapping_Objects(SectionWriter& w, const std::vector<TPDO_Entry>& pdos, int baseIndex, int dataIndex,
-                           const QString& name, bool numbered) {
+                           QByteArrayView name, bool numbered) {
     for (std::size_t n = 0; n < pdos.size(); ++n) {
-        const QString index = Hex(quint32(baseIndex + int(n)), 4);
+        const QByteArray index = Hex_Bytes(quint32(baseIndex + int(n)), 4);
         const int dimension = pdos[n].Dimension;
-        w.Header(index, dimension + 1, numbered ? name + QString::number(n + 1) : name, "0x09");
-        w.Variable(index + QLatin1String("sub0"), QStringLiteral("Number of Entries"), "0x07", "0x0005", "ro",
-                   QLatin1String("0x") + Hex(quint32(dimension), 2));
+        w.Header(index, dimension + 1, numbered ? name.toByteArray() + QByteArray::number(n + 1) : name.toByteArray(),
+                 "0x09");
+        w.Variable(Sub_Section(index, 0), "Number of Entries", "0x07", "0x0005", "ro",
+                   "0x" + Hex_Bytes(quint32(dimension), 2));
+        const QByteArray mapped = "0x" + Hex_Bytes(quint32(dataIndex + int(n)), 4);
         for (int j = 1; j <= dimension; ++j)
-            w.Variable(index + QLatin1String("sub") + QString::number(j), QStringLiteral("Mapping Entry %1").arg(j), "0x07",
-                       "0x0007", "ro",
-                       QLatin1String("0x") + Hex(quint32(dataIndex + int(n)), 4) + Hex(quint32(j), 2) +
-                           QLatin1String("08"));
+            w.Variable(Sub_Section(index, j), "Mapping Entry " + QByteArray::number(j), "0x07", "0x0007", "ro",
+                       mapped + Hex_Bytes(quint32(j), 2) + "08");
     }
 }
 
 void Write_Data_Objects(SectionWriter& w, const std::vector<TPDO_Entry>& pdos, int baseIndex, const char* prefix,
                         const std::array<const char*, 30>& names, const char* countAccess, const char* entryAccess) {
     for (std::size_t n = 0; n < pdos.size(); ++n) {
-        const QString index = Hex(quint32(baseIndex + int(n)), 4);
+        const QByteArray index = Hex_Bytes(quint32(baseIndex + int(n)), 4);
         const int dimension = pdos[n].Dimension;
-        w.Header(index, dimension + 1, QLatin1String(prefix) + QString::number(n + 1), "0x08");
-        w.Variable(index + QLatin1String("sub0"), QStringLiteral("Number of Entries"), "0x07", "0x0005", countAccess,
-                   QLatin1String("0x") + Hex(quint32(dimension), 2));
+        w.Header(index, dimension + 1, prefix + QByteArray::number(n + 1), "0x08");
+        w.Variable(Sub_Section(index, 0), "Number of Entries", "0x07", "0x0005", countAccess,
+                   "0x" + Hex_Bytes(quint32(dimension), 2));
         for (int j = 1; j <= dimension; ++j)
-            w.Variable(index + QLatin1String("sub") + QString::number(j), QLatin1String(names[n]) + QString::number(j),
-                       "0x07", "0x0005", entryAccess, QStringLiteral("0x00"), "1");
+            w.Variable(Sub_Section(index, j), names[n] + QByteArray::number(j), "0x07", "0x0005", entryAccess, "0x00", "1");
     }
 }
 
 void Write_Manufacturer_Objects(SectionWriter& w, const TSDO_Object_List& objects) {
     for (const SDO_Index& object : objects.Objects()) {
-        const QString index = Hex(quint32(object.Index), 4);
+        const QByteArray index = Hex_Bytes(quint32(object.Index), 4);
         const std::vector<SDO_Sub_Type>& entries = object.Sub_Indexs;
         const bool ownSub0 = entries.front().Sub == 0;
-        w.Header(index, int(entries.size()) + (ownSub0 ? 0 : 1), QStringLiteral("App Vars"), "0x9");
+        w.Header(index, int(entries.size()) + (ownSub0 ? 0 : 1), "App Vars", "0x9");
         if (!ownSub0)
-            w.Variable(index + QLatin1String("sub0"), QStringLiteral("Largest Sub-Index supported"), "0x7", "0x0005", "ro",
-                       QLatin1String("0x") + Hex(quint32(entries.back().Sub), 2));
+            w.Variable(Sub_Section(index, 0), "Largest Sub-Index supported", "0x7", "0x0005", "ro",
+                       "0x" + Hex_Bytes(quint32(entries.back().Sub), 2));
         for (const SDO_Sub_Type& entry : entries) {
-            w.Section(index + QLatin1String("sub") + QString::number(entry.Sub, 16).toUpper());
-            w.Key("ParameterName", QStringLiteral("Application Variable"));
-            w.Key("ObjectType", QStringLiteral("0x7"));
+            w.Section(Sub_Section(index, entry.Sub));
+            w.Key("ParameterName", "Application Variable");
+            w.Key("ObjectType", "0x7");
             if (entry.Quantity == 1) {
-                w.Key("DataType", QStringLiteral("0x0005"));
-                w.Key("LowLimit", QStringLiteral("0x00"));
-                w.Key("HighLimit", QStringLiteral("0xFF"));
-                w.Key("DefaultValue", QStringLiteral("0x00"));
+                w.Key("DataType", "0x0005");
+                w.Key("LowLimit", "0x00");
+                w.Key("HighLimit", "0xFF");
+                w.Key("DefaultValue", "0x00");
             } else if (entry.Quantity == 2) {
-                w.Key("DataType", QStringLiteral("0x0006"));
-                w.Key("LowLimit", QStringLiteral("0x0000"));
-                w.Key("HighLimit", QStringLiteral("0xFFFF"));
-                w.Key("DefaultValue", QStringLiteral("0x0000"));
+                w.Key("DataType", "0x0006");
+                w.Key("LowLimit", "0x0000");
+                w.Key("HighLimit", "0xFFFF");
+                w.Key("DefaultValue", "0x0000");
             } else {
-                w.Key("DataType", QStringLiteral("0x0007"));
-                w.Key("LowLimit", QStringLiteral("0x00000000"));
-                w.Key("HighLimit", QStringLiteral("0xFFFFFFFF"));
-                w.Key("DefaultValue", QStringLiteral("0x00000000"));
+                w.Key("DataType", "0x0007");
+                w.Key("LowLimit", "0x00000000");
+                w.Key("HighLimit", "0xFFFFFFFF");
+                w.Key("DefaultValue", "0x00000000");
             }
-            w.Key("AccessType", entry.Readonly ? QStringLiteral("ro") : QStringLiteral("rw"));
-            w.Key("PDOMapping", QStringLiteral("0"));
+            w.Key("AccessType", entry.Readonly ? "ro" : "rw");
+            w.Key("PDOMapping", "0");
             w.End();
         }
     }
@@ -275,7 +277,7 @@ QString Load_SDO_Objects(const QString& fileName, TSDO_Object_List& objects) {
                 rule = QStringLiteral("has the SubIndex \"%1\", outside 0..255").arg(rows.Rows[i][1]);
             else if (const int key = values[0] * 256 + values[1]; seen.contains(key))
                 rule = QStringLiteral("repeats the Index 0x%1 with the SubIndex %2 of %3")
-                           .arg(Hex(quint32(values[0]), 4))
+                           .arg(QLatin1String(Hex_Bytes(quint32(values[0]), 4)))
                            .arg(values[1])
                            .arg(seen.value(key));
             else
@@ -316,67 +318,72 @@ QString EDS_Date_Text(const QDate& date) {
 
 QByteArray Build_EDS_Text(const TPDO_Table& pdos, const TSDO_Object_List& objects, const QDateTime& moment) {
     SectionWriter w;
-    const QString time = EDS_Time_Text(moment.time());
-    const QString date = EDS_Date_Text(moment.date());
-    const QString product = QStringLiteral("Converter DALI / CANopen");
+    const QByteArray time = EDS_Time_Text(moment.time()).toLatin1();
+    const QByteArray date = EDS_Date_Text(moment.date()).toLatin1();
+    const QByteArray maker = Maker_Name.toLatin1();
+    const QByteArrayView product = "Converter DALI / CANopen";
     const int receive = int(pdos.Receive.size());
     const int transmit = int(pdos.Transmit.size());
+    std::size_t entries = 0;
+    for (const SDO_Index& object : objects.Objects()) entries += object.Sub_Indexs.size() + 1;
+    // Room for the fixed text and the largest sections of each kind, so the text grows once.
+    w.text.reserve(qsizetype(8192 + 3000 * (receive + transmit) + 256 * entries));
 
-    w.Section(QStringLiteral("FileInfo"));
-    w.Key("FileName", QStringLiteral("DALI_CANopen.eds"));
-    w.Key("FileVersion", QStringLiteral("1"));
-    w.Key("FileRevision", QStringLiteral("0"));
-    w.Key("EDSVersion", QStringLiteral("4.0"));
+    w.Section("FileInfo");
+    w.Key("FileName", "DALI_CANopen.eds");
+    w.Key("FileVersion", "1");
+    w.Key("FileRevision", "0");
+    w.Key("EDSVersion", "4.0");
     w.Key("Description", product);
     w.Key("CreationTime", time);
     w.Key("CreationDate", date);
-    w.Key("CreatedBy", Maker_Name);
+    w.Key("CreatedBy", maker);
     w.Key("ModificationTime", time);
     w.Key("ModificationDate", date);
-    w.Key("ModifiedBy", Maker_Name);
+    w.Key("ModifiedBy", maker);
     w.End();
 
-    w.Section(QStringLiteral("DeviceInfo"));
-    w.Key("VendorName", Maker_Name);
-    w.Key("VendorNumber", QStringLiteral("0x00"));
+    w.Section("DeviceInfo");
+    w.Key("VendorName", maker);
+    w.Key("VendorNumber", "0x00");
     w.Key("ProductName", product);
-    w.Key("ProductNumber", QStringLiteral("566"));
-    w.Key("RevisionNumber", QStringLiteral("0x0"));
-    w.Key("OrderCode", QStringLiteral("RT30566"));
+    w.Key("ProductNumber", "566");
+    w.Key("RevisionNumber", "0x0");
+    w.Key("OrderCode", "RT30566");
     for (const char* rate : {"10", "20", "50", "125", "250", "500", "800", "1000"})
-        w.Line(QStringLiteral("BaudRate_%1=%2").arg(QLatin1String(rate), qstrcmp(rate, "800") == 0 ? "0" : "1"));
-    w.Key("DynamicChannelsSupported", QStringLiteral("0"));
-    w.Key("GroupMessaging", QStringLiteral("0"));
-    w.Key("LSS_Supported", QStringLiteral("0"));
-    w.Key("Granularity", QStringLiteral("0"));
-    w.Key("SimpleBootUpSlave", QStringLiteral("1"));
-    w.Key("SimpleBootUpMaster", QStringLiteral("0"));
-    w.Key("NrOfRXPDO", QString::number(receive));
-    w.Key("NrOfTXPDO", QString::number(transmit));
+        w.Key(QByteArray("BaudRate_") + rate, qstrcmp(rate, "800") == 0 ? "0" : "1");
+    w.Key("DynamicChannelsSupported", "0");
+    w.Key("GroupMessaging", "0");
+    w.Key("LSS_Supported", "0");
+    w.Key("Granularity", "0");
+    w.Key("SimpleBootUpSlave", "1");
+    w.Key("SimpleBootUpMaster", "0");
+    w.Key("NrOfRXPDO", QByteArray::number(receive));
+    w.Key("NrOfTXPDO", QByteArray::number(transmit));
     w.End();
 
-    w.Section(QStringLiteral("Comments"));
-    w.Key("Lines", QStringLiteral("0"));
+    w.Section("Comments");
+    w.Key("Lines", "0");
     w.End();
 
-    w.Section(QStringLiteral("DummyUsage"));
-    for (int k = 1; k <= 7; ++k) w.Line(QStringLiteral("Dummy000%1=0").arg(k));
+    w.Section("DummyUsage");
+    for (int k = 1; k <= 7; ++k) w.Key("Dummy000" + QByteArray::number(k), "0");
     w.End();
 
-    w.Section(QStringLiteral("MandatoryObjects"));
-    w.Key("SupportedObjects", QStringLiteral("3"));
-    w.Line(QStringLiteral("1=0x1000"));
-    w.Line(QStringLiteral("2=0x1001"));
-    w.Line(QStringLiteral("3=0x1018"));
+    w.Section("MandatoryObjects");
+    w.Key("SupportedObjects", "3");
+    w.Key("1", "0x1000");
+    w.Key("2", "0x1001");
+    w.Key("3", "0x1018");
     w.End();
 
-    w.Section(QStringLiteral("OptionalObjects"));
-    w.Key("SupportedObjects", QString::number(8 + 3 * receive + 3 * transmit));
+    w.Section("OptionalObjects");
+    w.Key("SupportedObjects", QByteArray::number(8 + 3 * receive + 3 * transmit));
     int number = 0;
     for (const char* index : {"1005", "1006", "1008", "1014", "1016", "1017", "1029", "1280"})
-        w.Line(QStringLiteral("%1=0x%2").arg(++number).arg(QLatin1String(index)));
+        w.Key(QByteArray::number(++number), QByteArray("0x") + index);
     const auto list = [&](int base, int count) {
-        for (int n = 0; n < count; ++n) w.Line(QStringLiteral("%1=0x%2").arg(++number).arg(Hex(quint32(base + n), 4)));
+        for (int n = 0; n < count; ++n) w.Key(QByteArray::number(++number), "0x" + Hex_Bytes(quint32(base + n), 4));
     };
     list(0x1400, receive);
     list(0x1600, receive);
@@ -386,17 +393,17 @@ QByteArray Build_EDS_Text(const TPDO_Table& pdos, const TSDO_Object_List& object
     list(0x7050, transmit);
     w.End();
 
-    w.Section(QStringLiteral("ManufacturerObjects"));
-    w.Key("SupportedObjects", QString::number(objects.Objects().size()));
+    w.Section("ManufacturerObjects");
+    w.Key("SupportedObjects", QByteArray::number(qulonglong(objects.Objects().size())));
     for (std::size_t k = 0; k < objects.Objects().size(); ++k)
-        w.Line(QStringLiteral("%1=0x%2").arg(k + 1).arg(Hex(quint32(objects.Objects()[k].Index), 4)));
+        w.Key(QByteArray::number(qulonglong(k + 1)), "0x" + Hex_Bytes(quint32(objects.Objects()[k].Index), 4));
     w.End();
 
     Write_Fixed_Objects(w);
-    Write_Communication_Objects(w, pdos.Receive, 0x1400, QStringLiteral("Receive PDO Communication Parameter "));
-    Write_Mapping_Objects(w, pdos.Receive, 0x1600, 0x7000, QStringLiteral("Receive PDO Mapping Parameter"), false);
-    Write_Communication_Objects(w, pdos.Transmit, 0x1800, QStringLiteral("Transmit PDO Communication Parameter "));
-    Write_Mapping_Objects(w, pdos.Transmit, 0x1A00, 0x7050, QStringLiteral("Transmit PDO Mapping Parameter "), true);
+    Write_Communication_Objects(w, pdos.Receive, 0x1400, "Receive PDO Communication Parameter ");
+    Write_Mapping_Objects(w, pdos.Receive, 0x1600, 0x7000, "Receive PDO Mapping Parameter", false);
+    Write_Communication_Objects(w, pdos.Transmit, 0x1800, "Transmit PDO Communication Parameter ");
+    Write_Mapping_Objects(w, pdos.Transmit, 0x1A00, 0x7050, "Transmit PDO Mapping Parameter ", true);
     Write_Data_Objects(w, pdos.Receive, 0x7000, "RPDO", Receive_Names, "ro", "rww");
     Write_Data_Objects(w, pdos.Transmit, 0x7050, "TPDO", Transmit_Names, "rw", "rwr");
     Write_Manufacturer_Objects(w, objects);
