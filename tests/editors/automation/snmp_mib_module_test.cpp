@@ -4,6 +4,7 @@
 #include "editors/automation/snmp_mib_save.h"
 #include "platform/dialogs.h"
 #include "test_support.h"
+#include "editors/golden_files.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,11 +16,6 @@
 namespace {
 
 QString Source_Folder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath(); }
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class SnmpMibModuleTest : public ProgramFolderTest {
 protected:
@@ -75,17 +71,17 @@ TEST_F(SnmpMibModuleTest, GoldenModules) {
         SCOPED_TRACE(name);
         const QString folder = Source_Folder() + "/golden/mib/" + name;
         QFile::remove(PathIn("SNMP_Trap.xml"));
-        if (QFileInfo::exists(folder + "/SNMP_Trap.xml")) WriteFile("SNMP_Trap.xml", Read(folder + "/SNMP_Trap.xml"));
+        if (QFileInfo::exists(folder + "/SNMP_Trap.xml")) WriteFile("SNMP_Trap.xml", Read_Whole_File(folder + "/SNMP_Trap.xml"));
         ASSERT_EQ(Load_SNMP_Trap_Vars(), "");
         ASSERT_EQ(Build_MIB_File(PathIn("GATEWAY.mib")), "");
         const QByteArray written = ReadFile("GATEWAY.mib");
-        EXPECT_EQ(written, Read(folder + "/expected.mib"));
+        EXPECT_EQ(written, Read_Whole_File(folder + "/expected.mib"));
         Expect_Valid_SMIv2(PathIn("GATEWAY.mib"));
     }
 }
 
 TEST_F(SnmpMibModuleTest, LoadingKeepsTheEnabledVariablesWithTheirTypesAndRows) {
-    WriteFile("SNMP_Trap.xml", Read(Source_Folder() + "/golden/mib/types_and_disabled_rows/SNMP_Trap.xml"));
+    WriteFile("SNMP_Trap.xml", Read_Whole_File(Source_Folder() + "/golden/mib/types_and_disabled_rows/SNMP_Trap.xml"));
     ASSERT_EQ(Load_SNMP_Trap_Vars(), "");
     EXPECT_EQ(SL_MIB_Read_Vars.ToQStringList(), QStringList({"lampADV0", "roomName", "", "noType"}));
     EXPECT_EQ(SL_MIB_Write_Vars.ToQStringList(), QStringList({"label", ""}));

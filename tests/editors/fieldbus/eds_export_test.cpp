@@ -5,6 +5,7 @@
 #include "platform/dialogs.h"
 #include "platform/wall_clock.h"
 #include "test_support.h"
+#include "editors/golden_files.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -12,11 +13,6 @@
 namespace {
 
 QString Source_Folder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath(); }
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QDateTime Fixed_Moment(QDate(2023, 5, 2), QTime(14, 7));
 
@@ -47,11 +43,11 @@ TEST_F(EdsExportTest, GoldenDescriptions) {
         const QString folder = Source_Folder() + "/golden/eds/" + name;
         for (const char* file : {"PDO_CANopen.xml", "SDO_Server_CANopen.xml"}) {
             QFile::remove(PathIn(file));
-            if (QFileInfo::exists(folder + "/" + file)) WriteFile(file, Read(folder + "/" + file));
+            if (QFileInfo::exists(folder + "/" + file)) WriteFile(file, Read_Whole_File(folder + "/" + file));
         }
         ASSERT_EQ(Write_EDS_File(PathIn("device.eds")), "");
         const QByteArray written = ReadFile("device.eds");
-        EXPECT_EQ(written, Read(folder + "/expected.eds"));
+        EXPECT_EQ(written, Read_Whole_File(folder + "/expected.eds"));
         Expect_No_Fault(written);
     }
 }
@@ -67,6 +63,22 @@ TEST_F(EdsExportTest, TheTimeKeepsTheDevicesOwnNoonRule) {
     for (const Case& c : cases) EXPECT_EQ(EDS_Time_Text(QTime(c.hour, c.minute)), c.text) << c.text;
     EXPECT_EQ(EDS_Date_Text(QDate(2023, 5, 2)), "05-02-2023");
     EXPECT_EQ(EDS_Date_Text(QDate(987, 12, 31)), "12-31-987");
+}
+
+TEST_F(EdsExportTest, PdoNumbersThatDoNotConvertTakeTheDevicesDefaults) {
+    WriteFile("PDO_CANopen.xml", "<!-- by hand --><P><Receive_PDO><row COB-ID=\"abc\" Dimension=\"\"/>"
+                                 "<row COB-ID=\" $1FF\" Dimension=\"x3\"/></Receive_PDO><Transmit_PDO>"
+                                 "<row COB-ID=\"385 \" Dimension=\"2 \"/></Transmit_PDO></P>");
+    TPDO_Table table;
+    ASSERT_EQ(Load_PDO_Table(File_PDO_CANopen, table), "");
+    ASSERT_EQ(table.Receive.size(), 2u);
+    EXPECT_EQ(table.Receive[0].COB_ID, 0u);
+    EXPECT_EQ(table.Receive[0].Dimension, 8);
+    EXPECT_EQ(table.Receive[1].COB_ID, 0x1FFu);
+    EXPECT_EQ(table.Receive[1].Dimension, 3);
+    ASSERT_EQ(table.Transmit.size(), 1u);
+    EXPECT_EQ(table.Transmit[0].COB_ID, 0u);
+    EXPECT_EQ(table.Transmit[0].Dimension, 8);
 }
 
 TEST_F(EdsExportTest, FindingAnIndexByHashAgreesWithALinearSearch) {

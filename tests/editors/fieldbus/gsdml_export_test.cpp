@@ -4,6 +4,7 @@
 #include "editors/fieldbus/gsdml_save.h"
 #include "platform/dialogs.h"
 #include "test_support.h"
+#include "editors/golden_files.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -14,11 +15,6 @@
 namespace {
 
 QString Source_Folder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath(); }
-
-QByteArray Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class GsdmlExportTest : public ProgramFolderTest {
 protected:
@@ -58,11 +54,11 @@ TEST_F(GsdmlExportTest, GoldenDescriptions) {
         const QString folder = Source_Folder() + "/golden/gsdml/" + name;
         for (const char* file : {"DALI_Access.xml", "ParGen.xml"}) {
             QFile::remove(PathIn(file));
-            if (QFileInfo::exists(folder + "/" + file)) WriteFile(file, Read(folder + "/" + file));
+            if (QFileInfo::exists(folder + "/" + file)) WriteFile(file, Read_Whole_File(folder + "/" + file));
         }
         ASSERT_EQ(Write_GSDML_File(PathIn("device.xml")), "");
         const QByteArray written = ReadFile("device.xml");
-        EXPECT_EQ(written, Read(folder + "/expected.xml"));
+        EXPECT_EQ(written, Read_Whole_File(folder + "/expected.xml"));
         ASSERT_TRUE(written.startsWith("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n"));
         EXPECT_EQ(written.count("\r\n"), 167);
         EXPECT_EQ(written.count('\n'), 167);
@@ -72,7 +68,7 @@ TEST_F(GsdmlExportTest, GoldenDescriptions) {
 }
 
 TEST_F(GsdmlExportTest, SizesCountTheFlagsOfTheConfiguration) {
-    const QByteArray devices = Read(Source_Folder() + "/golden/gsdml/plain/DALI_Access.xml");
+    const QByteArray devices = Read_Whole_File(Source_Folder() + "/golden/gsdml/plain/DALI_Access.xml");
     struct Case {
         const char* what;
         QByteArray dali;
