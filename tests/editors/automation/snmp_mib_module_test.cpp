@@ -94,6 +94,21 @@ TEST_F(SnmpMibModuleTest, LoadingKeepsTheEnabledVariablesWithTheirTypesAndRows) 
     EXPECT_EQ(MIB_Variables.Write[1].Row, 3);
 }
 
+// A hand-made file may enable more variables than the editor's 256 rows; each keeps its type.
+TEST_F(SnmpMibModuleTest, EveryVariableKeepsItsTypeBeyondTheEditorsRows) {
+    QByteArray rows[2];
+    for (int i = 0; i < 300; ++i)
+        for (int list = 0; list < 2; ++list)
+            rows[list] += "<row Enable=\"Y\" Type=\"" + QByteArray(i % 2 ? "String" : "Int") + "\" Description=\"" +
+                          (list == 0 ? "r" : "w") + QByteArray::number(i) + "\"/>";
+    const QByteArray module = Export("<SNMP_Trap><SNMP_Trap_Read>" + rows[0] + "</SNMP_Trap_Read><SNMP_Trap_Write>" +
+                                     rows[1] + "</SNMP_Trap_Write></SNMP_Trap>");
+    EXPECT_EQ(module.count("SYNTAX INTEGER MAX-ACCESS"), 300);
+    EXPECT_EQ(module.count("SYNTAX OCTET STRING MAX-ACCESS read-only STATUS current DESCRIPTION \"r"), 150);
+    EXPECT_TRUE(module.contains("r299 OBJECT-TYPE SYNTAX OCTET STRING MAX-ACCESS read-only"));
+    EXPECT_TRUE(module.contains("w298 OBJECT-TYPE SYNTAX INTEGER MAX-ACCESS read-write"));
+}
+
 TEST_F(SnmpMibModuleTest, AnUnreadableTrapFileStopsTheExportAndWritesNothing) {
     WriteFile("old.mib", "old");
     WriteFile("SNMP_Trap.xml", "<SNMP_Trap><SNMP_Trap_Read><row Enable=\"Y\"></SNMP_Trap>");
