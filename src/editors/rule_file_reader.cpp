@@ -11,8 +11,7 @@ TRuleFile Open_Rule_File(TXMLDocument& document, const QString& fileName) {
     if (info.size() > TXMLDocument::Max_File_Size) {
         file.State = TRuleFileState::TooLarge;
         file.Message = QStringLiteral("The file \"%1\" is too large to be a rule file (%2 bytes).")
-                           .arg(fileName)
-                           .arg(info.size());
+                           .arg(fileName, QString::number(info.size()));
         return file;
     }
     if (!info.isReadable()) {
@@ -61,8 +60,7 @@ TRuleRows Read_Rule_List(const TXMLNode& list, const std::vector<TRuleAttribute>
                 cells.append(*attribute.Default);
             } else {
                 result.Message = QStringLiteral("Row %1 of the list \"%2\" in the file \"%3\" lacks the attribute \"%4\".")
-                                     .arg(row)
-                                     .arg(listName, fileName, attribute.Name);
+                                     .arg(QString::number(row), listName, fileName, attribute.Name);
                 return result;
             }
         }
@@ -70,8 +68,6 @@ TRuleRows Read_Rule_List(const TXMLNode& list, const std::vector<TRuleAttribute>
     }
     if (result.Rows_Left_Out > 0)
         result.Message = QStringLiteral("The list \"%1\" in the file \"%2\" holds %3 rows; only the first %4 are read.")
-                             .arg(listName, fileName)
-                             .arg(row)
-                             .arg(maxRows);
+                             .arg(listName, fileName, QString::number(row), QString::number(maxRows));
     return result;
 }

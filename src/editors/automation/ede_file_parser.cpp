@@ -112,8 +112,7 @@ TEDEFileResult Load_EDE_File(const QString& fileName) {
     if (info.size() > Max_EDE_File_Size) {
         result.Message = QStringLiteral("The EDE file \"%1\" cannot be read: it holds %2 bytes, more than the 16 MiB "
                                         "an EDE file can hold.")
-                             .arg(fileName)
-                             .arg(info.size());
+                             .arg(fileName, QString::number(info.size()));
         return result;
     }
     QFile file(fileName);

@@ -141,9 +141,7 @@ QString Check_MIB_Names(const TMIBVariables& variables) {
                 reason = QStringLiteral("the module already uses that name");
             if (!reason.isEmpty())
                 return QStringLiteral("The MIB module cannot name a variable \"%1\" (table %2, row %3): %4.")
-                    .arg(name, QLatin1String(table))
-                    .arg(variable.Row)
-                    .arg(reason);
+                    .arg(name, QLatin1String(table), QString::number(variable.Row), reason);
         }
     }
     return {};

@@ -30,9 +30,7 @@ const std::array<const char*, 30> Transmit_Names = {"l",  "m",  "n",  "o",  "p",
 
 QString Row_Problem(const QString& fileName, const QString& listName, int row, const QString& rule) {
     return QStringLiteral("The file \"%1\" cannot be exported: row %2 of the list \"%3\" %4.")
-        .arg(fileName)
-        .arg(row)
-        .arg(listName, rule);
+        .arg(fileName, QString::number(row), listName, rule);
 }
 
 QString Read_PDO_List(const TXMLNode& root, const QString& fileName, const QString& listName,
@@ -43,9 +41,8 @@ QString Read_PDO_List(const TXMLNode& root, const QString& fileName, const QStri
     if (rows.Rows_Left_Out > 0)
         return QStringLiteral("The file \"%1\" cannot be exported: the list \"%2\" holds %3 PDOs, more than the %4 a "
                               "device description takes.")
-            .arg(fileName, listName)
-            .arg(rows.Rows.size() + std::size_t(rows.Rows_Left_Out))
-            .arg(Max_PDOs_Per_List);
+            .arg(fileName, listName, QString::number(rows.Rows.size() + std::size_t(rows.Rows_Left_Out)),
+                 QString::number(Max_PDOs_Per_List));
     if (!rows.Message.isEmpty()) return rows.Message;
     for (std::size_t i = 0; i < rows.Rows.size(); ++i) {
         const std::optional<std::int64_t> cobId = Rule_Integer_Value(rows.Rows[i][0]);
