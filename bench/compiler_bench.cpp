@@ -5,13 +5,12 @@
 #include "config/configuration_compiler.h"
 #include "config/general_parameters_file.h"
 #include "platform/file_system.h"
+#include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
 #include <QTemporaryDir>
-#include <cstdio>
-#include <map>
 
 namespace {
 
@@ -87,26 +86,14 @@ void BM_Pugixml_Parse_Same_Files(benchmark::State& state) {
 }
 BENCHMARK(BM_Pugixml_Parse_Same_Files)->Unit(benchmark::kMicrosecond);
 
-// Shows the runs as usual and keeps their times for the ratio printed at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) Times[run.benchmark_name()] = run.GetAdjustedRealTime();
-    }
-    std::map<std::string, double> Times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double compile = reporter.Times["BM_Compile_Full_Configuration"];
-    const double parse = reporter.Times["BM_Pugixml_Parse_Same_Files"];
-    if (compile > 0 && parse > 0)
-        std::printf("Compiling takes %.2f times as long as pugixml alone parsing the same files.\n", compile / parse);
+    reporter.PrintRatio("BM_Compile_Full_Configuration", "BM_Pugixml_Parse_Same_Files",
+                        "Compiling takes %.2f times as long as pugixml alone parsing the same files.\n");
     benchmark::Shutdown();
     return 0;
 }

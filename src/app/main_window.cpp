@@ -18,6 +18,7 @@
 #include "editors/automation/bacnet_access_editor.h"
 #include "editors/automation/dmx_default_values_editor.h"
 #include "editors/automation/snmp_manager_editor.h"
+#include "editors/automation/snmp_mib_save.h"
 #include "editors/automation/snmp_trap_editor.h"
 #include "editors/dali_knx/dali_access_editor.h"
 #include "editors/dali_knx/knx_access_editor.h"
@@ -26,6 +27,8 @@
 #include "editors/fieldbus/canopen_pdo_editor.h"
 #include "editors/fieldbus/canopen_sdo_client_editor.h"
 #include "editors/fieldbus/canopen_sdo_server_editor.h"
+#include "editors/fieldbus/eds_save.h"
+#include "editors/fieldbus/gsdml_save.h"
 #include "editors/fieldbus/modbus_serial_master_editor.h"
 #include "editors/fieldbus/modbus_tcp_master_editor.h"
 #include "editors/fieldbus/profinet_file_name_dialog.h"
@@ -328,6 +331,10 @@ void TFVastreloneFirmWare::Btn_Click(TObject* Sender) {
         FSet_PDO_Access->ShowModal();
     } else if (Sender == Btn_SNMP_Manager_Access) {
         FSNMPManagerAccess->ShowModal();
+    } else if (Sender == Btn_SNMP_MIB) {
+        Save_MIB_File(SaveMIB);
+    } else if (Sender == Btn_CANopen_EDS) {
+        Build_EDS_File(SaveEDS);
     }
 }
 
@@ -357,7 +364,9 @@ void TFVastreloneFirmWare::Update_Device() {
     FBoot->ShowModal();
 }
 
-void TFVastreloneFirmWare::PROFINET_XML() { FProfinetFileName->ShowModal(); }
+void TFVastreloneFirmWare::PROFINET_XML() {
+    if (FProfinetFileName->ShowModal() == mrOk) Save_GSDML_File(FProfinetFileName->Name_File_XML);
+}
 
 void TFVastreloneFirmWare::Change_Language() {
     Set_Lang();
