@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 TForm::TForm(TComponent* AOwner) : TControlOf<QWidget>(AOwner, nullptr) {
@@ -50,7 +51,9 @@ void TForm::SetBorderIcons(TBorderIcons value) {
 }
 
 void TForm::ApplyWindowFlags() {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint;
+    // A window shown modally is a dialog for the window manager too, which then offers
+    // no button to minimise it.
+    Qt::WindowFlags flags = (FShownModally ? Qt::Dialog : Qt::Window) | Qt::CustomizeWindowHint;
     if (FBorderStyle == bsNone) {
         flags |= Qt::FramelessWindowHint;
     } else {
@@ -108,6 +111,19 @@ void TForm::showEvent(QShowEvent* event) {
     FPlaced = true;
     KeepOnScreen();
     if (FActiveControl && FActiveControl->CanFocus()) FActiveControl->SetFocus();
+}
+
+void TForm::changeEvent(QEvent* event) {
+    TControlOf<QWidget>::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !Modal() || !(windowState() & Qt::WindowMinimized)) return;
+    // Restored once the window system has finished minimising it.
+    QTimer::singleShot(0, this, [this] {
+        if (!Modal() || !(windowState() & Qt::WindowMinimized)) return;
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        show();
+        raise();
+        activateWindow();
+    });
 }
 
 void TForm::closeEvent(QCloseEvent* event) {

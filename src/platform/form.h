@@ -70,6 +70,9 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A window shown modally is never left minimised: its owner would stay blocked with
+    // nothing on the screen to answer (a window manager may minimise it all the same).
+    void changeEvent(QEvent* event) override;
 
 private:
     void CenterOnScreen();
