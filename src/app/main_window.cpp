@@ -2,6 +2,7 @@
 
 #include "app/about_box.h"
 #include "core/configuration_folders.h"
+#include "core/english_language_file.h"
 #include "core/maker_links.h"
 #include "app/new_project_dialog.h"
 #include "app/open_configuration_dialog.h"
@@ -48,6 +49,7 @@ TFVastreloneFirmWare::TFVastreloneFirmWare(TComponent* AOwner) : TForm(AOwner) {
     SetFontName(QStringLiteral("Verdana"));
     SetFontSize(8);
     SetPosition(poScreenCenter);
+    SetBorderIcons({biSystemMenu});
     Create_Components();
     FormCreate();
 }
@@ -210,6 +212,8 @@ void TFVastreloneFirmWare::FormCreate() {
     Set_Program_Folders(ProgramFolder());
     for (const QString& folder : {Dir_Master, Dir_Projects, Dir_Language})
         if (!DirectoryExists(folder)) CreateDir(folder);
+    // English is offered on the language pages like any language with a file.
+    Write_English_Language_File();
 
     Project_Name.clear();
     Read_Settings(XML1);

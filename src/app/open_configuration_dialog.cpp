@@ -19,6 +19,15 @@ TFOpenConf::TFOpenConf(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral
     ListBox1->OnClick = [this](TObject* sender) { ListBox1Click(sender); };
     // Choosing with the keyboard chooses as well as a click does.
     QObject::connect(ListBox1, &QListWidget::currentRowChanged, [this] { ListBox1Click(ListBox1); });
+    // A double click or Enter on a name opens it, as choosing it and pressing OK does.
+    ListBox1->OnDblClick = [this](TObject*) { Open_Chosen_Configuration(); };
+    ListBox1->OnKeyPress = [this](TObject*, QChar& Key) {
+        if (Key != QChar(13) || ListBox1->ItemIndex() < 0) return;
+        Key = QChar();
+        Open_Chosen_Configuration();
+    };
+    // The list has the focus when the dialog opens, so its current name shows as chosen.
+    SetActiveControl(ListBox1);
 
     Btn_OK->SetModalResult(mrOk);
 
@@ -40,6 +49,11 @@ void TFOpenConf::Set_Lang() {
 void TFOpenConf::ListBox1Click(TObject*) {
     const int index = ListBox1->ItemIndex();
     if (index >= 0) Name_Conf = ListBox1->Items().Strings(index);
+}
+
+void TFOpenConf::Open_Chosen_Configuration() {
+    ListBox1Click(ListBox1);
+    Btn_OK->Click();
 }
 
 void TFOpenConf::Load_Existing_Configuration() {

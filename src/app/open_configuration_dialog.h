@@ -24,6 +24,9 @@ public:
 
 protected:
     void FormShow(TObject* Sender) override;
+
+private:
+    void Open_Chosen_Configuration();
 };
 
 inline TFOpenConf* FOpenConf = nullptr;

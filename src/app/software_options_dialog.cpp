@@ -1,5 +1,6 @@
 #include "app/software_options_dialog.h"
 
+#include "core/english_language_file.h"
 #include "core/language_list.h"
 #include "app/main_window.h"
 #include "core/maker_links.h"
@@ -20,6 +21,9 @@ static void Load_Resources() { Q_INIT_RESOURCE(resources); }
 namespace {
 
 constexpr int kSlotsPerPage = 6;
+// The manual check's answer when the maker's server could not be asked; the text table
+// has no entry for it.
+const QString Update_Check_Failed_Text = QStringLiteral("The update check could not be made");
 const QString kLanguageExtension = QStringLiteral(".lng");
 
 // Flag and name positions of the six slots: three rows in two columns.
@@ -45,6 +49,7 @@ TFSoftOptions::TFSoftOptions(TComponent* AOwner) : TSmallDialog(AOwner, QStringL
     Btn_OK->SetLeft(16);
     Btn_Cancel->SetLeft(134);
     Btn_OK->OnClick = [this](TObject* sender) { Btn_OKClick(sender); };
+    Btn_Cancel->OnClick = [this](TObject*) { Restore_Language(); };
     Set_Lang();
 }
 
@@ -152,6 +157,8 @@ void TFSoftOptions::FormShow(TObject*) {
 }
 
 void TFSoftOptions::Create_Lang_List() {
+    // English stays on the pages even when its file was deleted since the start.
+    Write_English_Language_File();
     SL_Languages.Clear();
     for (const QString& file : Find_Language_Files(Dir_Language)) SL_Languages.Add(file);
     Show_Page = 1;
@@ -232,18 +239,41 @@ void TFSoftOptions::Update_CheckBox() {
 
 void TFSoftOptions::CB_En_ConClick(TObject*) { Update_CheckBox(); }
 
-bool TFSoftOptions::Check_Version() {
+TVersionAnswer TFSoftOptions::Ask_Version() {
     const THTTPResponse response = FVastreloneFirmWare->HTTP1->Get(Version_Request_URL());
-    return response.Ok && Is_Newer_Version(QString::fromUtf8(response.Body));
+    if (!response.Ok) return TVersionAnswer::Unreadable;
+    return Read_Version_Answer(QString::fromUtf8(response.Body));
 }
 
+bool TFSoftOptions::Check_Version() { return Ask_Version() == TVersionAnswer::Newer; }
+
 void TFSoftOptions::Btn_Check_UpdateClick(TObject*) {
-    if (Check_Version()) LL_Check_Update->SetCaption(Download_Link_Caption(LangText(314)));
-    else LL_Check_Update->SetCaption(LangText(315).toHtmlEscaped());
+    switch (Ask_Version()) {
+    case TVersionAnswer::Newer:
+        LL_Check_Update->SetCaption(Download_Link_Caption(LangText(314)));
+        break;
+    case TVersionAnswer::NotNewer:
+        LL_Check_Update->SetCaption(LangText(315).toHtmlEscaped());
+        break;
+    case TVersionAnswer::Unreadable:
+        // Saying "no update" here would tell the user something nobody knows.
+        LL_Check_Update->SetCaption(Update_Check_Failed_Text.toHtmlEscaped());
+        break;
+    }
     LL_Check_Update->Show();
 }
 
 void TFSoftOptions::LL_Check_UpdateLinkClick(TObject*, const QString& Link, TSysLinkType) { OpenURL(Link); }
+
+void TFSoftOptions::Restore_Language() {
+    // Language_Name changes only on OK, so it still names the language the dialog opened with.
+    if (Language_In_Use == Language_Name) return;
+    Language_In_Use = Language_Name;
+    Init_Language();
+    FVastreloneFirmWare->Change_Language();
+}
+
+void TFSoftOptions::FormClose(TObject*, TCloseAction&) { Restore_Language(); }
 
 void TFSoftOptions::Btn_OKClick(TObject*) {
     Language_Name = Language_In_Use;

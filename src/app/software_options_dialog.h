@@ -4,6 +4,7 @@
 // a newer version, and the two table options. Nothing is stored before OK.
 
 #include "controls/small_dialog.h"
+#include "core/version_check.h"
 #include "platform/string_list.h"
 
 #include <array>
@@ -44,6 +45,9 @@ public:
     void Update_CheckBox();
     // True when the maker publishes a newer version than this one; every failure is false.
     bool Check_Version();
+    // Asks the maker's server; Unreadable when no answer came (no network, refused, time
+    // limit, an error status) or the answer holds no version.
+    TVersionAnswer Ask_Version();
 
     void Btn_NextClick(TObject* Sender);
     void LangClick(TObject* Sender);
@@ -54,9 +58,13 @@ public:
 
 protected:
     void FormShow(TObject* Sender) override;
+    // Closing through the window manager is a Cancel.
+    void FormClose(TObject* Sender, TCloseAction& Action) override;
 
 private:
     void Create_Controls();
+    // Cancel: the language in force when the dialog opened comes back on every window.
+    void Restore_Language();
     int Page_Count() const;
     void Show_Flag(TImage* image, const QString& name);
 };

@@ -12,6 +12,8 @@
 #include "platform/number_conversion.h"
 #include "platform/tick_clock.h"
 
+#include <QApplication>
+
 namespace {
 constexpr int kClientWidth = 449;
 constexpr int kAddressPanelHeight = 49;
@@ -26,6 +28,7 @@ constexpr int kRepliesWanted = 2;
 
 TFBoot::TFBoot(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FBoot")) {
     SetColor(Window_Color);
+    SetBorderIcons({biSystemMenu});
     // The shared OK button has no part in this dialog; Cancel and the update button take the panel.
     Btn_OK->Hide();
     Btn_Cancel->SetBounds(16, 6, 110, 28);
@@ -49,6 +52,7 @@ TFBoot::TFBoot(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FBoot"
         edit->SetName(QStringLiteral("E_IP%1").arg(i + 1));
         edit->SetBounds(lefts[i], 23, 41, 21);
         edit->SetText(QStringLiteral("0"));
+        edit->SetMaxLength(IP_Part_Max_Length);
         edit->OnKeyPress = [this](TObject* sender, QChar& key) { KeyPress(sender, key); };
         E_IP[std::size_t(i)] = edit;
     }
@@ -161,6 +165,9 @@ void TFBoot::Set_Checking(bool checking) {
     FChecking = checking;
     Btn_Update->SetEnabled(!checking);
     Btn_Cancel->SetEnabled(!checking);
+    // The check takes up to five seconds; the busy cursor says the window has not hung.
+    if (checking) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
 }
 
 void TFBoot::PingReply(TObject*, const TReplyStatus& AReplyStatus) { ping_res = AReplyStatus.BytesReceived > 0 ? 1 : 2; }

@@ -8,7 +8,11 @@
 #include "platform/dialogs.h"
 #include "platform/number_conversion.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <array>
 #include <functional>
 
@@ -21,6 +25,9 @@ constexpr int kBoxBottomMargin = 15;
 constexpr int kEditHeight = 21;
 constexpr int kCheckHeight = 17;
 constexpr int kFirstBoxTop = 70;
+// OK and Cancel stand 13 pixels below the last box, on a strip 54 high.
+constexpr int kButtonsTop = 13;
+constexpr int kButtonStripHeight = 54;
 
 int Bottom(const TControl* control) { return control->Top() + control->Height(); }
 
@@ -44,8 +51,7 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
     SetColor(Window_Color);
     SetFontName(QStringLiteral("Verdana"));
     SetFontSize(8);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    SetBorderIcons({biSystemMenu});
     SetPosition(poScreenCenter);
     Create_Controls();
 
@@ -57,7 +63,7 @@ TFParGen::TFParGen(TComponent* AOwner) : TForm(AOwner) {
 }
 
 TGroupBox* TFParGen::Make_Box(const QString& name) {
-    auto* box = new TGroupBox(this);
+    auto* box = new TGroupBox(this, P_Content);
     box->SetName(name);
     box->SetBounds(kBoxLeft, kFirstBoxTop, kBoxWidth, kCollapsedHeight);
     return box;
@@ -95,12 +101,31 @@ TCheckBox* TFParGen::Make_Check(TGroupBox* box, const QString& name, int left, i
 }
 
 void TFParGen::Create_Controls() {
-    L_SW_Code = new TLabel(this);
+    SB_Content = new QScrollArea(this);
+    SB_Content->setObjectName(QStringLiteral("SB_Content"));
+    SB_Content->setFrameShape(QFrame::NoFrame);
+    SB_Content->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The fields take the focus, not the area around them.
+    SB_Content->setFocusPolicy(Qt::NoFocus);
+    P_Content = new TPanel(this, SB_Content);
+    P_Content->SetName(QStringLiteral("P_Content"));
+    P_Content->SetBevelOuter(bvNone);
+    P_Content->SetColor(Window_Color);
+    SB_Content->setWidget(P_Content);
+    P_Buttons = new TPanel(this);
+    P_Buttons->SetName(QStringLiteral("P_Buttons"));
+    P_Buttons->SetBevelOuter(bvNone);
+    // A field the keys move to is scrolled into view.
+    QObject::connect(qApp, &QApplication::focusChanged, SB_Content, [this](QWidget*, QWidget* now) {
+        if (now && P_Content->isAncestorOf(now)) SB_Content->ensureWidgetVisible(now, 0, 8);
+    });
+
+    L_SW_Code = new TLabel(this, P_Content);
     L_SW_Code->SetName(QStringLiteral("L_SW_Code"));
     L_SW_Code->SetBounds(16, 8, 0, 0);
     L_SW_Code->SetFontSize(24);
     L_SW_Code->SetFontColor(clGray);
-    L_SW_Desc = new TLabel(this);
+    L_SW_Desc = new TLabel(this, P_Content);
     L_SW_Desc->SetName(QStringLiteral("L_SW_Desc"));
     L_SW_Desc->SetBounds(16, 42, 0, 0);
     L_SW_Desc->SetFontBold(true);
@@ -162,9 +187,11 @@ void TFParGen::Create_Controls() {
     const auto octets = [this](const QString& prefix, int top, std::array<TEdit**, 4> edits) {
         static constexpr int lefts[] = {16, 82, 148, 214};
         for (int i = 0; i < 4; ++i) {
-            *edits[std::size_t(i)] =
+            TEdit* edit =
                 Make_Edit(GB_Modbus_TCP_Slave, QStringLiteral("E_%1%2").arg(prefix).arg(i + 1), lefts[i], top, 60);
-            (*edits[std::size_t(i)])->OnKeyPress = [this](TObject* sender, QChar& key) { KeyPress(sender, key); };
+            edit->SetMaxLength(IP_Part_Max_Length);
+            edit->OnKeyPress = [this](TObject* sender, QChar& key) { KeyPress(sender, key); };
+            *edits[std::size_t(i)] = edit;
         }
         for (int i = 0; i < 3; ++i)
             Make_Label(GB_Modbus_TCP_Slave, QStringLiteral("L_%1_Dot%2").arg(prefix).arg(i + 1), lefts[i] + 61, top + 3)
@@ -174,13 +201,18 @@ void TFParGen::Create_Controls() {
     octets(QStringLiteral("SM"), 98, {&E_SM1, &E_SM2, &E_SM3, &E_SM4});
     octets(QStringLiteral("GAT"), 154, {&E_GAT1, &E_GAT2, &E_GAT3, &E_GAT4});
 
-    Btn_OK = new TLbButton(this);
+    // Tab runs through the Ethernet box row by row, the gateway switch before its row.
+    QWidget* const tabs[] = {CB_DALI_En_DALI2, E_IP1, E_IP2, E_IP3, E_IP4, E_SM1, E_SM2, E_SM3, E_SM4,
+                             CB_ModTCPs_EN_GAT, E_GAT1, E_GAT2, E_GAT3, E_GAT4};
+    for (std::size_t i = 0; i + 1 < std::size(tabs); ++i) QWidget::setTabOrder(tabs[i], tabs[i + 1]);
+
+    Btn_OK = new TLbButton(this, P_Buttons);
     Btn_OK->SetName(QStringLiteral("Btn_OK"));
-    Btn_OK->SetBounds(71, 0, 112, 28);
+    Btn_OK->SetBounds(71, kButtonsTop, 112, 28);
     Btn_OK->OnClick = [this](TObject* sender) { Btn_OKClick(sender); };
-    Btn_Cancel = new TLbButton(this);
+    Btn_Cancel = new TLbButton(this, P_Buttons);
     Btn_Cancel->SetName(QStringLiteral("Btn_Cancel"));
-    Btn_Cancel->SetBounds(192, 0, 112, 28);
+    Btn_Cancel->SetBounds(192, kButtonsTop, 112, 28);
     Btn_Cancel->OnClick = [this](TObject* sender) { Btn_CancelClick(sender); };
 
     FBoxes = {
@@ -322,9 +354,30 @@ void TFParGen::RePosition_Objects_514() {
     GB_Modbus_TCP_Slave->SetTop(Bottom(GB_DALI) + kBoxGap);
     if (GB_Modbus_TCP_Slave_Visible) GB_Modbus_TCP_Slave->SetHeight(Bottom(E_GAT4) + kBoxBottomMargin);
 
-    Btn_OK->SetTop(Bottom(GB_Modbus_TCP_Slave) + 13);
+    // OK and Cancel stand on their strip right below the content, 13 below the last box.
+    Btn_OK->SetTop(kButtonsTop);
     Btn_Cancel->SetTop(Btn_OK->Top());
-    SetClientSize(312, Bottom(GB_Modbus_TCP_Slave) + 54);
+    Fit_To_Screen(312, Bottom(GB_Modbus_TCP_Slave) + kButtonStripHeight);
+}
+
+// ---- Fitting the window to the screen ----------------------------------------
+
+void TFParGen::Fit_To_Screen(int clientWidth, int clientHeight) {
+    FLayoutClientHeight = clientHeight;
+    const int contentHeight = clientHeight - kButtonStripHeight;
+    P_Content->SetBounds(0, 0, clientWidth, contentHeight);
+
+    const QSize available = AvailableClientSize();
+    const bool scrolls = clientHeight > available.height();
+    const int windowHeight = scrolls ? available.height() : clientHeight;
+    // The scroll bar takes room beside the content rather than covering its right edge.
+    const int windowWidth = clientWidth + (scrolls ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0);
+    const int viewHeight = windowHeight - kButtonStripHeight;
+    SB_Content->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    SB_Content->setGeometry(0, 0, windowWidth, viewHeight);
+    P_Buttons->SetBounds(0, viewHeight, windowWidth, kButtonStripHeight);
+    SetClientSize(windowWidth, windowHeight);
+    if (isVisible()) KeepOnScreen();
 }
 
 void TFParGen::Btn_GB_Collapse(TObject* Sender) {
@@ -393,9 +446,15 @@ void TFParGen::Btn_OKClick(TObject*) {
     SetModalResult(mrOk);
 }
 
+bool TFParGen::May_Discard_Changes() { return !Is_Change || AskYesNo(LangText(424)); }
+
 void TFParGen::Btn_CancelClick(TObject*) {
-    if (Is_Change && !AskYesNo(LangText(424))) return;
-    SetModalResult(mrCancel);
+    if (May_Discard_Changes()) SetModalResult(mrCancel);
+}
+
+void TFParGen::FormClose(TObject*, TCloseAction& Action) {
+    // The title-bar close box and Alt+F4 would otherwise drop the edits unasked.
+    if (!May_Discard_Changes()) Action = caNone;
 }
 
 // ---- Enabling rule, keys and changes -----------------------------------------

@@ -3,9 +3,14 @@
 // Ethernet interface, loaded from the configuration's general parameters file each
 // time it is shown and written whole on OK, after the checks of Controllo_Dati.
 //
+// The title and the boxes lie on a content panel inside a scroll area, with OK and
+// Cancel on a strip below it: on a screen too small for the whole form the window
+// takes the screen's height and the content scrolls, while OK and Cancel stay in view.
+// The layout's numbers are those of the content.
+//
 // Sections of the .cpp: creation of the controls, texts, layout with collapse and
-// expand, loading and saving, the enabling rule and the key and change handlers,
-// and the checks.
+// expand, fitting the window to the screen, loading and saving, closing, the enabling
+// rule and the key and change handlers, and the checks.
 
 #include "config/general_parameters_file.h"
 #include "controls/lb_button.h"
@@ -15,10 +20,15 @@
 
 #include <vector>
 
+class QScrollArea;
+
 class TFParGen : public TForm {
 public:
     explicit TFParGen(TComponent* AOwner);
 
+    QScrollArea* SB_Content;
+    TPanel* P_Content;
+    TPanel* P_Buttons;
     TLabel* L_SW_Code;
     TLabel* L_SW_Desc;
     TLbButton* Btn_OK;
@@ -103,10 +113,15 @@ public:
     void Move_GroupBoxs();
     bool Controllo_Dati();
     void Enable_DALI_Object();
+    // The inside height the layout gives the window (915 with every box expanded); the
+    // window is lower when the screen is.
+    int Layout_Client_Height() const { return FLayoutClientHeight; }
 
 protected:
     void FormShow(TObject* Sender) override;
     void FormActivate(TObject* Sender);
+    // Closing through the window manager asks as Cancel does.
+    void FormClose(TObject* Sender, TCloseAction& Action) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -133,12 +148,18 @@ private:
     TEdit* Make_Edit(TGroupBox* box, const QString& name, int left, int top, int width);
     TCheckBox* Make_Check(TGroupBox* box, const QString& name, int left, int top, int width);
     void RePosition_Objects_514();
+    // Sizes the window for a content of the given inside size, scrolling what the
+    // screen cannot show.
+    void Fit_To_Screen(int clientWidth, int clientHeight);
+    // False when the user chose to stay in the window with unsaved changes.
+    bool May_Discard_Changes();
     void Load_Values();
     TGeneralParameters Values() const;
 
     std::vector<TCollapsibleBox> FBoxes;
     std::vector<TEditElement> FEditElements;
     std::vector<TCheckElement> FCheckElements;
+    int FLayoutClientHeight = 0;
 };
 
 inline TFParGen* FParGen = nullptr;

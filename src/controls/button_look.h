@@ -1,7 +1,8 @@
 #pragma once
 // The look the windows give their command buttons: the encarta style on the window
 // colour with grey edges, an orange face while pressed, a hot-track colour, and a
-// 24 by 24 glyph of the compiled-in window glyphs (GlyphResource).
+// 24 by 24 glyph of the compiled-in window glyphs (GlyphResource), with a grey, faint
+// image beside it that a disabled button shows.
 
 #include "controls/lb_button.h"
 

@@ -324,7 +324,16 @@ void TLbButton::CMDialogKey(TMessage& Message) {
 bool TLbButton::event(QEvent* event) {
     // The window that gets the dialog keys is the one the button ends up in.
     if (event->type() == QEvent::ParentChange || event->type() == QEvent::Show) EnableDialogKeys(window());
+    if (event->type() == QEvent::Hide || event->type() == QEvent::WindowDeactivate) DropHover();
     return TControlOf<QWidget>::event(event);
+}
+
+void TLbButton::DropHover() {
+    if (!bCursorOnButton && FHotTrackStep == 0) return;
+    bCursorOnButton = false;
+    FHotTrackStep = 0;
+    if (FFadeTimer && FFadeTimer->Running()) FFadeTimer->Stop();
+    update();
 }
 
 void TLbButton::mousePressEvent(QMouseEvent* event) {

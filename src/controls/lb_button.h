@@ -98,6 +98,9 @@ protected:
 private:
     void CMMouseEnter();
     void CMMouseLeave();
+    // A hidden button, or one whose window lost the activation, may never hear that the
+    // pointer left it; it drops its hot-track look at once.
+    void DropHover();
     void CMDialogChar(TMessage& Message);
     void CMDialogKey(TMessage& Message);
     void FadeTick();

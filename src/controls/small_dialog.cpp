@@ -3,6 +3,8 @@
 #include "core/program_state.h"
 #include "controls/button_look.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kTitleHeight = 69;
 constexpr int kButtonPanelHeight = 40;
@@ -60,4 +62,15 @@ void TSmallDialog::Set_Client_Size(int width, int height) {
     const int top = (kButtonPanelHeight - kButtonHeight) / 2;
     Btn_Cancel->SetBounds(width - 8 - kButtonWidth, top, kButtonWidth, kButtonHeight);
     Btn_OK->SetBounds(width - 16 - 2 * kButtonWidth, top, kButtonWidth, kButtonHeight);
+}
+
+void TSmallDialog::resizeEvent(QResizeEvent* event) {
+    TForm::resizeEvent(event);
+    int right = 0;
+    const QList<TLbButton*> buttons = P_Buttons->findChildren<TLbButton*>(Qt::FindDirectChildrenOnly);
+    for (const TLbButton* button : buttons)
+        if (button->Visible()) right = std::max(right, button->Left() + button->Width());
+    const int overflow = right + 8 - P_Buttons->Width();
+    if (overflow <= 0) return;
+    for (TLbButton* button : buttons) button->SetLeft(std::max(0, button->Left() - overflow));
 }

@@ -20,4 +20,7 @@ public:
 protected:
     // Sets the inside size and keeps OK and Cancel at the right of the button panel.
     void Set_Client_Size(int width, int height);
+    // A window narrowed to fit a small screen moves the buttons that would stand beyond
+    // the panel's right edge back onto it.
+    void resizeEvent(QResizeEvent* event) override;
 };

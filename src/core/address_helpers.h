@@ -17,6 +17,9 @@
 int Check_KNX_Address(const QString& text, bool group, bool allow_zero);
 bool Has_No_Dot(const QString& text);
 
+// The most characters an address part field takes: a part is a number up to 255.
+constexpr int IP_Part_Max_Length = 3;
+
 // True when the trimmed text is a dotted IPv4 address; the four parts are its trimmed
 // texts (set only when the text holds at least three dots).
 bool Split_IP_Address(const QString& text, QString& ip1, QString& ip2, QString& ip3, QString& ip4);

@@ -55,6 +55,11 @@ void Load_Default_Texts() {
     Num_Lang_Texts = Text_Table_Size;
 }
 
+QString Default_Text(int n) {
+    if (n < 0 || n >= Text_Table_Size) return QStringLiteral(" ");
+    return Built_In_Texts()[std::size_t(n)];
+}
+
 void Init_Language() {
     Load_Default_Texts();
     const QString chosen = PathJoin(Dir_Language, Language_Name + QStringLiteral(".lng"));

@@ -24,13 +24,13 @@ int Conv_Version(const QString& Ver_str) {
     return number;
 }
 
-bool Is_Newer_Version(const QString& answer) {
+TVersionAnswer Read_Version_Answer(const QString& answer) {
     const QString trimmed = answer.trimmed();
-    const QString upper = trimmed.toUpper();
-    if (upper.isEmpty() || upper == QLatin1String("VER. 0.000")) return false;
-    const int own = Conv_Version(SW_Version);
+    if (trimmed.isEmpty()) return TVersionAnswer::Unreadable;
+    if (trimmed.toUpper() == QLatin1String("VER. 0.000")) return TVersionAnswer::NotNewer;
     const int published = Conv_Version(trimmed);
-    return own != -1 && published != -1 && own < published;
+    if (published == -1) return TVersionAnswer::Unreadable;
+    return Conv_Version(SW_Version) < published ? TVersionAnswer::Newer : TVersionAnswer::NotNewer;
 }
 
 QString Version_Request_URL() {

@@ -9,9 +9,13 @@
 // place 2 is not looked at); anything else gives -1.
 int Conv_Version(const QString& Ver_str);
 
-// True when the version page's answer names a version newer than this program's.
-// An empty answer, "VER. 0.000" and an unreadable version are never newer.
-bool Is_Newer_Version(const QString& answer);
+// What the version page's answer says of this program's version.
+enum class TVersionAnswer {
+    Newer,       // a newer version is published
+    NotNewer,    // "VER. 0.000", or a version no newer than this one
+    Unreadable,  // empty, or no version in it: the check could not be made
+};
+TVersionAnswer Read_Version_Answer(const QString& answer);
 
 // The address of the maker's version page, asking for this program's software code.
 QString Version_Request_URL();

@@ -1,6 +1,8 @@
 #pragma once
 // Top-level windows. A form is shown modally with ShowModal, which returns when its
 // ModalResult becomes non-zero (a button with a modal result, or the window closing).
+// A window is shrunk to the screen's available area when it is shown, and placed
+// inside it.
 
 #include "platform/control.h"
 
@@ -21,6 +23,8 @@ constexpr TModalResult mrNo = 7;
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
+enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
 
 class TForm : public TControlOf<QWidget> {
 public:
@@ -34,7 +38,19 @@ public:
     void SetClientSize(int width, int height);
     void SetBorderStyle(TFormBorderStyle value);
     TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    // The buttons of the title bar. Without the system menu there is no close box and
+    // no other button; a window the user cannot resize gets no maximize button and a
+    // window shown modally no minimize button, whatever the set holds.
+    void SetBorderIcons(TBorderIcons value);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
     void SetPosition(TPosition value) { FPosition = value; }
+
+    // The largest inside size the window can have on its screen's available area, its
+    // frame counted (the window manager's, or room for a title bar before it has one).
+    QSize AvailableClientSize() const;
+    // Moves the window so that its frame lies inside the screen's available area, as far
+    // as it fits.
+    void KeepOnScreen();
 
     // mrCancel when the window was closed, or the form freed, without a result.
     TModalResult ShowModal();
@@ -54,13 +70,23 @@ protected:
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // A window shown modally is never left minimised: its owner would stay blocked with
+    // nothing on the screen to answer (a window manager may minimise it all the same).
+    void changeEvent(QEvent* event) override;
 
 private:
     void CenterOnScreen();
+    // A window never opens larger than the screen's available area.
+    void ShrinkToScreen();
+    QMargins FrameMargins() const;
+    QRect AvailableArea() const;
+    void ApplyWindowFlags();
 
     TModalResult FModalResult = mrNone;
     QEventLoop* FModalLoop = nullptr;
     TFormBorderStyle FBorderStyle = bsSizeable;
+    TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
+    bool FShownModally = false;
     TPosition FPosition = poDesigned;
     TControl* FActiveControl = nullptr;
     bool FPlaced = false;

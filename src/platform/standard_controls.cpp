@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QValidator>
 
 int TItemList::IndexOf(const QString& text) const {
     for (int i = 0; i < Count(); ++i)
@@ -54,6 +55,33 @@ private:
     QListWidget* FList;
 };
 
+// Refuses an edit by the user that makes the text longer than the limit. A text set by
+// the program is not refused (a line edit only checks what it is given by typing or
+// pasting against its validator), unlike QLineEdit's own maximum length, which would
+// cut a longer value read from a file.
+class TypedLengthLimit : public QValidator {
+public:
+    TypedLengthLimit(int limit, QObject* parent) : QValidator(parent), FLimit(limit) {}
+    State validate(QString& input, int&) const override { return input.size() > FLimit ? Invalid : Acceptable; }
+
+private:
+    int FLimit;
+};
+
+// The character a key types, as the windows' key handlers take it: Enter, Escape and
+// Backspace as characters 13, 27 and 8. Runs the handler; true when it swallowed the key.
+bool RunKeyPress(TObject* sender, const TKeyPressEvent& handler, const QKeyEvent* event) {
+    if (!handler) return false;
+    QChar key;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = QChar(13);
+    else if (event->key() == Qt::Key_Escape) key = QChar(27);
+    else if (event->key() == Qt::Key_Backspace) key = QChar(8);
+    else if (!event->text().isEmpty()) key = event->text().at(0);
+    if (key.isNull()) return false;
+    handler(sender, key);
+    return key.isNull();
+}
+
 }  // namespace
 
 TLabel::TLabel(TComponent* AOwner, QWidget* AParent) : TControlOf<QLabel>(AOwner, AParent) {
@@ -83,22 +111,35 @@ TEdit::TEdit(TComponent* AOwner, QWidget* AParent) : TControlOf<QLineEdit>(AOwne
     });
 }
 
+void TEdit::SetMaxLength(int value) {
+    FMaxLength = qMax(0, value);
+    setValidator(FMaxLength > 0 ? new TypedLengthLimit(FMaxLength, this) : nullptr);
+}
+
 void TEdit::keyPressEvent(QKeyEvent* event) {
-    if (OnKeyPress) {
-        QChar key;
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = QChar(13);
-        else if (event->key() == Qt::Key_Escape) key = QChar(27);
-        else if (event->key() == Qt::Key_Backspace) key = QChar(8);
-        else if (!event->text().isEmpty()) key = event->text().at(0);
-        if (!key.isNull()) {
-            OnKeyPress(this, key);
-            if (key.isNull()) return;  // the handler swallowed the key
-        }
-    }
+    if (RunKeyPress(this, OnKeyPress, event)) return;
     QLineEdit::keyPressEvent(event);
 }
 
+bool TEdit::event(QEvent* event) {
+    // A window shown again enters its focus edit anew.
+    if (event->type() == QEvent::Show) FFocusKeptInBackground = false;
+    return TControlOf<QLineEdit>::event(event);
+}
+
+void TEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    // A click places the cursor where it points; a window that only comes back to the
+    // front, or a closed pop-up menu, leaves the selection as the user left it. A window
+    // being shown gives its focus edit the focus with the activation reason as well.
+    const Qt::FocusReason reason = event->reason();
+    const bool returning = reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
+                           (reason == Qt::ActiveWindowFocusReason && FFocusKeptInBackground);
+    if (FAutoSelect && reason != Qt::MouseFocusReason && !returning) selectAll();
+}
+
 void TEdit::focusOutEvent(QFocusEvent* event) {
+    FFocusKeptInBackground = event->reason() == Qt::ActiveWindowFocusReason;
     QLineEdit::focusOutEvent(event);
     if (OnExit) OnExit(this);
 }
@@ -142,6 +183,11 @@ TListBox::TListBox(TComponent* AOwner, QWidget* AParent)
 void TListBox::SetItemIndex(int value) {
     setCurrentRow(value);
     if (value < 0) clearSelection();
+}
+
+void TListBox::keyPressEvent(QKeyEvent* event) {
+    if (RunKeyPress(this, OnKeyPress, event)) return;
+    QListWidget::keyPressEvent(event);
 }
 
 TGroupBox::TGroupBox(TComponent* AOwner, QWidget* AParent) : TControlOf<QGroupBox>(AOwner, AParent) {}

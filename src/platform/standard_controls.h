@@ -50,22 +50,39 @@ private:
     bool FAutoSize = true;
 };
 
+// A one-line edit. With AutoSelect (on by default) it selects its whole text whenever
+// it is entered other than by a mouse click (Tab, a handler's SetFocus, a window that
+// is shown giving it the focus), so typing replaces the value instead of being added to
+// it. Coming back to a window that was only in the background keeps the selection.
 class TEdit : public TControlOf<QLineEdit> {
 public:
     explicit TEdit(TComponent* AOwner, QWidget* AParent = nullptr);
     QString Text() const { return text(); }
     void SetText(const QString& value) { setText(value); }
-    void SetMaxLength(int value) { setMaxLength(value > 0 ? value : 32767); }
+    // Limits what the user types or pastes to value characters (0: no limit); a text the
+    // program sets is kept whole, also when it is longer.
+    void SetMaxLength(int value);
+    int MaxLength() const { return FMaxLength; }
     void SetReadOnly(bool value) { setReadOnly(value); }
     void SelectAll() { selectAll(); }
+    bool AutoSelect() const { return FAutoSelect; }
+    void SetAutoSelect(bool value) { FAutoSelect = value; }
 
     TNotifyEvent OnChange;
     TKeyPressEvent OnKeyPress;
     TNotifyEvent OnExit;
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    int FMaxLength = 0;
+    bool FAutoSelect = true;
+    // The focus went to another window while this edit kept its place as the focus of its own.
+    bool FFocusKeptInBackground = false;
 };
 
 class TCheckBox : public TControlOf<QCheckBox> {
@@ -104,6 +121,11 @@ public:
     int ItemIndex() const { return currentRow(); }
     void SetItemIndex(int value);
     TNotifyEvent OnDblClick;
+    // The typed character (Enter as character 13); a handler that clears it stops the key.
+    TKeyPressEvent OnKeyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::unique_ptr<TItemList> FItems;

@@ -204,6 +204,46 @@ TEST_F(ConfigurationDialogsTest, ClickOrKeyboardChoosesTheConfigurationToOpen) {
     EXPECT_EQ(Project_Name, below);
 }
 
+// A double click or Enter on a listed name opens it as choosing it and OK do; the list
+// has the focus, so its current name shows as chosen.
+TEST_F(ConfigurationDialogsTest, DoubleClickOrEnterOnANameOpensIt) {
+    for (const char* folder : {"a", "b", "c"}) ForceDirectories(PathIn(QStringLiteral("PROJECTS/") + folder));
+    QString doubleClicked;
+    OpenWith([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FOpenConf));
+        EXPECT_TRUE(List()->hasFocus());
+        ASSERT_NE(List()->currentItem(), nullptr);
+        EXPECT_TRUE(List()->currentItem()->isSelected());
+        QListWidgetItem* item = List()->item(1);
+        doubleClicked = item->text();
+        const QPoint at = List()->visualItemRect(item).center();
+        QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, at);
+    });
+    EXPECT_EQ(FOpenConf->ModalResult(), mrOk);
+    EXPECT_EQ(Project_Name, doubleClicked);
+    EXPECT_EQ(ConfLabel(), LangText(11) + QLatin1Char('|') + doubleClicked);
+
+    QString entered;
+    OpenWith([&] {
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FOpenConf));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        entered = List()->currentItem()->text();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(FOpenConf->ModalResult(), mrOk);
+    EXPECT_EQ(Project_Name, entered);
+    EXPECT_NE(entered, doubleClicked);
+
+    // A double click beside the names opens nothing.
+    OpenWith([&] {
+        QTest::mouseDClick(List()->viewport(), Qt::LeftButton, {}, QPoint(5, List()->viewport()->height() - 5));
+        EXPECT_TRUE(FOpenConf->Modal());
+        ClickOn(FOpenConf, "Btn_Cancel");
+    });
+    EXPECT_EQ(FOpenConf->ModalResult(), mrCancel);
+}
+
 TEST_F(ConfigurationDialogsTest, NothingIsOpenedFromAnEmptyListOrAVanishedFolder) {
     // A name chosen earlier whose folder was deleted since.
     ForceDirectories(PathIn(QStringLiteral("PROJECTS/Old")));

@@ -51,8 +51,9 @@ TEST_F(MainWindowButtonsTest, VisibleButtonsShowGlyphHotTrackAndPressedColours) 
         TLbButton* button = row.button;
         SCOPED_TRACE(button->Name().toStdString());
         ASSERT_TRUE(button->isVisible());
-        EXPECT_EQ(button->NumGlyphs(), 1);
-        EXPECT_EQ(button->Glyph().Width(), 24);
+        // The glyph and its disabled look.
+        EXPECT_EQ(button->NumGlyphs(), 2);
+        EXPECT_EQ(button->Glyph().Width(), 48);
         EXPECT_EQ(FaceOf(button), kFace);
         Enter(button);
         EXPECT_EQ(FaceOf(button), row.hot);
@@ -79,9 +80,9 @@ TEST_F(MainWindowButtonsTest, DialogButtonsCarryTheCommonLookAndCancelCloses) {
         int glyphs;
     };
     const Row rows[] = {
-        {dialog.Btn_OK, bsEncarta, 1},       {dialog.Btn_Cancel, bsEncarta, 1},
+        {dialog.Btn_OK, bsEncarta, 2},       {dialog.Btn_Cancel, bsEncarta, 2},
         {options.Btn_Prev, bsNormal, 0},     {options.Btn_Next, bsNormal, 0},
-        {options.Btn_Check_Update, bsNormal, 1}, {update.Btn_Update, bsEncarta, 1},
+        {options.Btn_Check_Update, bsNormal, 2}, {update.Btn_Update, bsEncarta, 2},
     };
     for (const Row& row : rows) {
         TLbButton* button = row.button;

@@ -29,6 +29,8 @@
 #include <QFile>
 #include <QImage>
 #include <QTabBar>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -153,7 +155,10 @@ TEST_F(SoftwareOptionsTest, FlagsFallBackToTheBuiltInFlag) {
         false);
 }
 
-TEST_F(SoftwareOptionsTest, AnEmptyLanguageFolderShowsOneEmptyPage) {
+// No language file can be listed (here the language folder's place is taken by a file,
+// so not even English can be written there).
+TEST_F(SoftwareOptionsTest, WithoutLanguageFilesThePageIsEmpty) {
+    WriteFile(QStringLiteral("LANGUAGE"), "not a folder");
     CreateWindows();
     TFSoftOptions* d = FSoftOptions;
     WithOptions(
@@ -188,36 +193,55 @@ TEST_F(SoftwareOptionsTest, ChangingTheLanguageRelabelsTheWindowsAndOnlyOkStores
     EXPECT_EQ(Messages[0].type, mtConfirmation);
     EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("English"));
 
-    // Yes relabels at once; Cancel leaves the settings file and Language_Name alone.
-    WithOptions(
-        [&] {
-            Click(d->I_L[0]);
-            EXPECT_EQ(d->L_Sel_Lang->Caption(), QStringLiteral("Gewählte Sprache : Deutsch"));
-            EXPECT_EQ(d->Caption(), QStringLiteral("DE-300"));
-        },
-        false);
-    EXPECT_EQ(Language_Name, QStringLiteral("English"));
-    EXPECT_EQ(ReadFile(QStringLiteral("Vastrelon.xml")), settingsBefore);
-    EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("Anfang"));
-    EXPECT_EQ(FVastreloneFirmWare->Btn_Opz->Hint(), QStringLiteral("Optionen"));
+    // Yes relabels every window at once but the About box, the BACnet editor and the EDE
+    // import, which keep the texts they took when they were created.
     const std::pair<TForm*, int> relabelled[] = {
         {FNew_Project, 100}, {FOpenConf, 200}, {FSoftOptions, 300}, {FParGen, 400}, {FDALI_Access, 600},
         {FBoot, 802}, {FProfinetFileName, 1000}, {FModbus_TCP_Master_Set_Access, 1100}, {FDMXDefVal, 1300},
         {FSetAccess, 1700}, {FSNMP_Trap_Access, 1900}, {FReceiveCAN, 2000}, {FTransmitCAN, 2100},
         {FSet_PDO_Access, 2200}, {FSet_SDO_Client_Access, 2300}, {FSet_SDO_Server_Access, 2400},
         {FKNXAccess, 2600}, {FSNMPManagerAccess, 2700}};
-    for (const auto& [form, number] : relabelled) EXPECT_EQ(form->Caption(), QStringLiteral("DE-%1").arg(number));
-    // These keep the texts they took when they were created.
-    EXPECT_EQ(FAbout->Caption(), aboutCaption);
-    EXPECT_EQ(FBACnetAccess->Caption(), bacnetCaption);
-    EXPECT_EQ(FImportEDEFile->Caption(), edeCaption);
+    std::map<TForm*, QString> englishCaptions;
+    for (const auto& [form, number] : relabelled) englishCaptions[form] = form->Caption();
+    WithOptions(
+        [&] {
+            Click(d->I_L[0]);
+            EXPECT_EQ(d->L_Sel_Lang->Caption(), QStringLiteral("Gewählte Sprache : Deutsch"));
+            EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("Anfang"));
+            EXPECT_EQ(FVastreloneFirmWare->Btn_Opz->Hint(), QStringLiteral("Optionen"));
+            for (const auto& [form, number] : relabelled)
+                EXPECT_EQ(form->Caption(), QStringLiteral("DE-%1").arg(number));
+            EXPECT_EQ(FAbout->Caption(), aboutCaption);
+            EXPECT_EQ(FBACnetAccess->Caption(), bacnetCaption);
+            EXPECT_EQ(FImportEDEFile->Caption(), edeCaption);
+        },
+        false);
+    // Cancel puts back the language the dialog opened with, on every window, and stores nothing.
+    EXPECT_EQ(Language_Name, QStringLiteral("English"));
+    EXPECT_EQ(ReadFile(QStringLiteral("Vastrelon.xml")), settingsBefore);
+    EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("English"));
+    EXPECT_EQ(FVastreloneFirmWare->Btn_Opz->Hint(), LangText(13));
+    for (const auto& [form, number] : relabelled) EXPECT_EQ(form->Caption(), englishCaptions[form]);
+
+    // Closing through the window manager is a Cancel as well.
+    Messages.clear();
+    WhenShownModally(FSoftOptions, [&] {
+        Click(d->I_L[0]);
+        EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("Anfang"));
+        FSoftOptions->close();
+    });
+    Click(FVastreloneFirmWare->Btn_Opz);
+    EXPECT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("English"));
+    EXPECT_EQ(FParGen->Caption(), englishCaptions[FParGen]);
+    EXPECT_EQ(ReadFile(QStringLiteral("Vastrelon.xml")), settingsBefore);
 
     // Shown again, the dialog starts from the stored language; a change on the second
     // page keeps that page's numbers; OK stores the language.
     Messages.clear();
     WithOptions(
         [&] {
-            EXPECT_EQ(d->L_Sel_Lang->Caption(), QStringLiteral("Gewählte Sprache : English"));
+            EXPECT_EQ(d->L_Sel_Lang->Caption(), QStringLiteral("Selected Language : English"));
             Click(d->Btn_Next);
             Click(d->L_L[0]);
             EXPECT_EQ(d->L_Sel_Lang->Caption(), QStringLiteral("Selected Language : Polski"));
@@ -226,7 +250,7 @@ TEST_F(SoftwareOptionsTest, ChangingTheLanguageRelabelsTheWindowsAndOnlyOkStores
         },
         true);
     ASSERT_EQ(Messages.size(), 1u);
-    EXPECT_EQ(Messages[0].text, QStringLiteral("Sprache wechseln von English to Polski?"));
+    EXPECT_EQ(Messages[0].text, QStringLiteral("Do you want to change the Language from English to Polski?"));
     EXPECT_EQ(Language_Name, QStringLiteral("Polski"));
     EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("Polski"));
     EXPECT_TRUE(ReadFile(QStringLiteral("Vastrelon.xml")).contains("<language>Polski</language>"));
@@ -341,6 +365,74 @@ TEST_F(SoftwareOptionsTest, TheManualCheckShowsALinkOrNoUpdate) {
             false);
         EXPECT_EQ(server.Requests().size(), 1u);
     }
+}
+
+// The program writes its built-in texts as English.lng where that file is missing, so
+// a user who took another language can always come back to English.
+TEST_F(SoftwareOptionsTest, EnglishIsAlwaysOfferedAndAnEnglishFileIsNeverReplaced) {
+    WriteFile(QStringLiteral("LANGUAGE/Deutsch.lng"), German_File());
+    WriteSettings(false, false, QStringLiteral("Deutsch"));
+    CreateWindows();
+    const QByteArray written = ReadFile(QStringLiteral("LANGUAGE/English.lng"));
+    EXPECT_TRUE(written.startsWith("\xEF\xBB\xBFSTR0 = Begin\r\n"));
+    EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("Anfang"));
+    TFSoftOptions* d = FSoftOptions;
+    WithOptions(
+        [&] {
+            EXPECT_EQ(SlotNames(), (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English")}));
+            Click(d->L_L[1]);
+        },
+        true);
+    EXPECT_EQ(Language_Name, QStringLiteral("English"));
+    EXPECT_EQ(FVastreloneFirmWare->L_Begin->Caption(), QStringLiteral("Begin"));
+    EXPECT_EQ(FVastreloneFirmWare->Btn_Opz->Hint(), QStringLiteral("Options"));
+
+    // Deleted while the program runs, the file is back when the options are shown; one
+    // the user wrote is kept as it is.
+    QFile::remove(PathIn(QStringLiteral("LANGUAGE/English.lng")));
+    WithOptions([&] { EXPECT_EQ(SlotNames().count(QStringLiteral("English")), 1); }, false);
+    EXPECT_EQ(ReadFile(QStringLiteral("LANGUAGE/English.lng")), written);
+    WriteFile(QStringLiteral("LANGUAGE/English.lng"), "STR0 = Start\n");
+    WithOptions([] {}, false);
+    EXPECT_EQ(ReadFile(QStringLiteral("LANGUAGE/English.lng")), QByteArray("STR0 = Start\n"));
+}
+
+// The manual check says so when it could not ask the maker's server or read its answer.
+TEST_F(SoftwareOptionsTest, TheManualCheckTellsWhenTheCheckCouldNotBeMade) {
+    WriteSettings(true, true);
+    CreateWindows();
+    TFSoftOptions* d = FSoftOptions;
+    const struct {
+        const char* name;
+        QByteArray response;  // empty: the server never answers
+        bool refuses;
+    } cases[] = {
+        {"refused", {}, true},
+        {"never answers", {}, false},
+        {"garbage", LocalHttpServer::Answer("<html>Service unavailable</html>"), false},
+        {"empty", LocalHttpServer::Answer(""), false},
+        {"error status", LocalHttpServer::Answer("VER. 1.710", "500 Internal Server Error"), false},
+        {"not HTTP", "garbage\r\n\r\n", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<LocalHttpServer> server;
+        quint16 port = LocalHttpServer::RefusingPort();
+        if (!c.refuses) {
+            server = std::make_unique<LocalHttpServer>(c.response);
+            port = server->Port();
+        }
+        RouteMakerServerTo(port, c.response.isEmpty() ? 300 : 5000);
+        WithOptions(
+            [&] {
+                ShowPage(d->TS_Con_Options);
+                Click(d->Btn_Check_Update);
+                EXPECT_TRUE(d->LL_Check_Update->Visible());
+                EXPECT_EQ(d->LL_Check_Update->text(), QStringLiteral("The update check could not be made"));
+            },
+            false);
+    }
+    EXPECT_TRUE(Messages.empty());
 }
 
 TEST_F(AllWindowsTest, TheAboutBoxShowsTheIdentityAndLinksHome) {

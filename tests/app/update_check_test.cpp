@@ -76,9 +76,10 @@ TEST_P(UpdateTimerTest, ShowsTheLinkOnlyForANewerVersion) {
         ClickLeft(link);
         EXPECT_EQ(OpenedUrls, std::vector<QString>{Download_Page_URL});
     }
-    // The next check comes two hours later, whatever the answer.
+    // The next check comes two hours later, whatever the answer; a failed check is silent.
     EXPECT_TRUE(timer->Enabled());
     EXPECT_TRUE(timer->Active());
+    EXPECT_TRUE(Messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -91,6 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"Zero", AnswerCase::Answers, LocalHttpServer::Answer("VER. 0.000"), false},
         AnswerCase{"EmptyBody", AnswerCase::Answers, LocalHttpServer::Answer(""), false},
         AnswerCase{"Malformed", AnswerCase::Answers, LocalHttpServer::Answer("VER. 1.7a0"), false},
+        AnswerCase{"Garbage", AnswerCase::Answers, "garbage\r\n\r\n", false},
         AnswerCase{"NotFound", AnswerCase::Answers, LocalHttpServer::Answer("VER. 9.999", "404 Not Found"), false},
         AnswerCase{"NeverAnswers", AnswerCase::NeverAnswers, {}, false},
         AnswerCase{"Refused", AnswerCase::Refuses, {}, false}),

@@ -10,6 +10,7 @@
 #include "test_support.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QFile>
 #include <QTest>
 
@@ -71,6 +72,11 @@ protected:
             QTest::keyClick(edit, Qt::Key_Backspace);
             QTest::keyClicks(edit, parts[i]);
         }
+    }
+
+    // Each key goes to the control that has the focus when it is typed, as a keyboard's do.
+    static void Type_Keys(const QString& keys) {
+        for (QChar key : keys) QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
     }
 
     struct Request {
@@ -145,6 +151,69 @@ TEST_F(DeviceUpdateTest, SuccessfulUpdateWritesTheJobFileRunsTheUpdaterAndRememb
         EXPECT_EQ(FBoot->CB_Update_Options->ItemIndex(), 2);
         EXPECT_FALSE(FBoot->CB_Update_Option_Read_Back->Checked());
     });
+}
+
+// The dialog opens with the first address part selected, and the dot key selects each
+// next part, so an address typed whole replaces the remembered one part by part.
+class AddressTypingTest : public DeviceUpdateTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(AddressTypingTest, AnAddressTypedWithItsDotsReplacesTheRememberedOne) {
+    const QString address = QString::fromLatin1(GetParam());
+    Install_Fake_Updater();
+    In_Update_Dialog([&] {
+        FBoot->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(FBoot));
+        ASSERT_TRUE(FBoot->E_IP[0]->hasFocus());
+        EXPECT_EQ(FBoot->E_IP[0]->selectedText(), QStringLiteral("192"));
+        // A part takes three characters at most; Shift+Tab back into it selects it again.
+        Type_Keys(QStringLiteral("1234"));
+        EXPECT_EQ(FBoot->E_IP[0]->Text(), QStringLiteral("123"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        Type_Keys(address);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(FBoot->E_IP[std::size_t(i)]->Text(), address.section(u'.', i, i));
+        QTest::mouseClick(FBoot->Btn_Update, Qt::LeftButton);
+    });
+    ASSERT_FALSE(Requests.empty());
+    EXPECT_EQ(Requests.front().host, address);
+    EXPECT_EQ(Last_IP_Address, address);
+    EXPECT_TRUE(ReadFile("Ethernet_Update.xml").contains(("<IP_Address_Dev>" + address + "<").toUtf8()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Addresses, AddressTypingTest, ::testing::Values("10.1.2.3", "192.168.0.2"));
+
+// While the device is asked the window shows the busy cursor, and its disabled buttons
+// show their glyphs grey as well as their captions.
+TEST_F(DeviceUpdateTest, TheCheckShowsTheBusyCursorAndGreyButtons) {
+    Install_Fake_Updater();
+    QImage enabledFace, disabledFace;
+    Qt::CursorShape cursorDuringCheck = Qt::ArrowCursor;
+    Device = [&](int request) {
+        if (request == 1) {
+            cursorDuringCheck = QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor;
+            disabledFace = FBoot->Btn_Update->grab().toImage();
+        }
+        return 64;
+    };
+    In_Update_Dialog([&] {
+        enabledFace = FBoot->Btn_Update->grab().toImage();
+        QTest::mouseClick(FBoot->Btn_Update, Qt::LeftButton);
+    });
+    EXPECT_EQ(cursorDuringCheck, Qt::WaitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the cursor is back after the check";
+    // Only the glyph has colours on the face; count its coloured pixels in both looks.
+    const auto colouredPixels = [](const QImage& face) {
+        int count = 0;
+        for (int y = 2; y < face.height() - 2; ++y)
+            for (int x = 2; x < face.width() - 2; ++x) {
+                const QColor c = face.pixelColor(x, y);
+                if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 40) ++count;
+            }
+        return count;
+    };
+    ASSERT_FALSE(disabledFace.isNull());
+    EXPECT_GT(colouredPixels(enabledFace), 20);
+    EXPECT_EQ(colouredPixels(disabledFace), 0);
 }
 
 TEST_F(DeviceUpdateTest, ARememberedAddressThatIsNotValidLeavesTheEdits) {

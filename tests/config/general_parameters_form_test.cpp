@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QApplication>
 #include <QScreen>
 #include <QTest>
 #include <memory>
@@ -42,11 +45,11 @@ protected:
     }
 
     // Shows the window modally, runs the action on it, and returns the modal result;
-    // the window is cancelled through its close box if the action left it open.
+    // the window is cancelled without a question if the action left it open.
     TModalResult Run(std::function<void()> action) {
         WhenShownModally(Form.get(), [this, action] {
             action();
-            if (Form->Modal() && Form->ModalResult() == mrNone) Form->close();
+            if (Form->Modal() && Form->ModalResult() == mrNone) Form->SetModalResult(mrCancel);
         });
         return Form->ShowModal();
     }
@@ -153,7 +156,7 @@ TEST_F(GeneralParametersFormTest, EachCheckStopsWithItsTextInOrder) {
     const CheckCase cases[] = {
         {"E_IP1", "256", 469},   {"E_IP2", "", 470},      {"E_IP3", "x", 471},     {"E_IP4", "-1", 472},
         {"E_IP1", "0", 0},       {"E_IP4", "255", 0},
-        {"E_SM1", "300", 473},   {"E_SM2", "", 474},      {"E_SM3", "256", 475},   {"E_SM4", "1000", 476},
+        {"E_SM1", "300", 473},   {"E_SM2", "", 474},      {"E_SM3", "256", 475},   {"E_SM4", "999", 476},
         {"E_GAT1", "300", 0},    {"E_GAT4", "", 0},
         {"E_GAT1", "300", 477, "CB_ModTCPs_EN_GAT"},      {"E_GAT2", "", 478, "CB_ModTCPs_EN_GAT"},
         {"E_GAT3", "256", 479, "CB_ModTCPs_EN_GAT"},      {"E_GAT4", "-5", 480, "CB_ModTCPs_EN_GAT"},
@@ -241,9 +244,13 @@ TEST_F(GeneralParametersFormTest, DotKeyMovesAlongTheAddressEdits) {
 }
 
 TEST_F(GeneralParametersFormTest, CollapseAndExpandGiveTheLayout) {
+    // OK and Cancel stand on the strip below the content; their layout top counts from the content's top.
     const auto layout = [this] {
-        return std::vector<int>{Form->GB_KNX->Top(), Form->GB_DALI->Top(), Form->GB_Modbus_TCP_Slave->Top(),
-                                Form->Btn_OK->Top(), Form->Btn_Cancel->Top(), Form->ClientHeight(), Form->ClientWidth()};
+        const int content = Form->P_Content->Height();
+        return std::vector<int>{Form->GB_KNX->Top(),      Form->GB_DALI->Top(),
+                                Form->GB_Modbus_TCP_Slave->Top(), content + Form->Btn_OK->Top(),
+                                content + Form->Btn_Cancel->Top(), Form->Layout_Client_Height(),
+                                Form->P_Content->Width()};
     };
     EXPECT_EQ(layout(), (std::vector<int>{70, 439, 671, 874, 874, 915, 312}));
     EXPECT_EQ(Form->GB_KNX->Height(), 363);
@@ -264,6 +271,7 @@ TEST_F(GeneralParametersFormTest, CollapseAndExpandGiveTheLayout) {
     // Showing the window again keeps the boxes collapsed.
     Run([&] {
         EXPECT_EQ(Form->ClientHeight(), 214);
+        EXPECT_FALSE(Form->SB_Content->verticalScrollBar()->isVisible()) << "the collapsed form fits";
         Click("Btn_DALI_Expande");
         EXPECT_TRUE(Form->L_DALI_Console_Port->Visible());
         EXPECT_EQ(Form->GB_DALI->Height(), 226);
@@ -313,17 +321,100 @@ TEST_F(GeneralParametersFormTest, AFileThatCannotBeWrittenKeepsTheWindowOpen) {
     EXPECT_EQ(Messages.front().type, mtError);
 }
 
-TEST_F(GeneralParametersFormTest, AWindowTallerThanTheScreenKeepsItsTopOnScreen) {
+TEST_F(GeneralParametersFormTest, ClosingThroughTheWindowManagerAsksAsCancelDoes) {
+    // Without a change the window closes at once.
+    EXPECT_EQ(Run([&] { EXPECT_TRUE(Form->close()); }), mrCancel);
+    EXPECT_TRUE(Messages.empty());
+
+    Answers = {mrNo, mrYes};
+    const TModalResult result = Run([&] {
+        Type("E_KNX_Delay_Packets", QStringLiteral("50"));
+        // QWidget::close sends the close event the window manager's close box and Alt+F4 send.
+        EXPECT_FALSE(Form->close()) << "No keeps the window";
+        EXPECT_TRUE(Form->isVisible());
+        EXPECT_EQ(Form->ModalResult(), mrNone);
+        EXPECT_TRUE(Form->close());
+    });
+    EXPECT_EQ(result, mrCancel);
+    ASSERT_EQ(MessageTexts(), (QStringList{LangText(424), LangText(424)}));
+    EXPECT_EQ(Messages[0].type, mtConfirmation);
+    EXPECT_FALSE(FileExists(File_ParGen));
+}
+
+// The dot key moves along the address parts and the field it reaches has its text
+// selected, so typing replaces it; Tab into a field selects it as well.
+TEST_F(GeneralParametersFormTest, AddressesTypedOverOldOnesAreSavedAsTyped) {
+    WriteFile(QStringLiteral("PROJECTS/Test/ParGen.xml"),
+              "<Par_Gen><MTCPs_IP1>192</MTCPs_IP1><MTCPs_IP2>168</MTCPs_IP2><MTCPs_IP3>0</MTCPs_IP3>"
+              "<MTCPs_IP4>1</MTCPs_IP4><MTCPs_EN_GAT>1</MTCPs_EN_GAT></Par_Gen>");
+    const TModalResult result = Run([&] {
+        Form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        // Tab from the box above enters the first address part.
+        Check("CB_DALI_En_DALI2")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), Edit("E_IP1"));
+        EXPECT_EQ(Edit("E_IP1")->selectedText(), QStringLiteral("192"));
+        // Address, mask and gateway in one go, the dot key moving from part to part.
+        for (QChar key : QStringLiteral("192.168.0.2.255.255.0.0.10.1.2.3"))
+            QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
+        EXPECT_EQ(QApplication::focusWidget(), Edit("E_GAT4"));
+        Click("Btn_OK");
+    });
+    EXPECT_EQ(result, mrOk);
+    EXPECT_TRUE(Messages.empty()) << MessageTexts().join(u'|').toStdString();
+    const QByteArray written = Written();
+    for (const char* element : {"<MTCPs_IP1>192<", "<MTCPs_IP2>168<", "<MTCPs_IP3>0<", "<MTCPs_IP4>2<",
+                                "<MTCPs_SUB1>255<", "<MTCPs_SUB2>255<", "<MTCPs_SUB3>0<", "<MTCPs_SUB4>0<",
+                                "<MTCPs_GAT1>10<", "<MTCPs_GAT2>1<", "<MTCPs_GAT3>2<", "<MTCPs_GAT4>3<"})
+        EXPECT_TRUE(written.contains(element)) << element;
+}
+
+TEST_F(GeneralParametersFormTest, AnAddressPartTakesThreeCharactersButKeepsALongerValueRead) {
+    // Read from the file, a longer value stays whole (the checks judge it); typing is held to three.
+    WriteFile(QStringLiteral("PROJECTS/Test/ParGen.xml"), "<Par_Gen><MTCPs_GAT1>1000</MTCPs_GAT1></Par_Gen>");
+    Run([&] {
+        EXPECT_EQ(Edit("E_GAT1")->text(), QStringLiteral("1000"));
+        for (const char* name : {"E_IP1", "E_SM3", "E_GAT4"}) {
+            Type(name, QStringLiteral("1234"));
+            EXPECT_EQ(Edit(name)->text(), QStringLiteral("123")) << name;
+        }
+        // Other fields are not limited.
+        Type("E_KNX_TimeOut_DALI", QStringLiteral("100000"));
+        EXPECT_EQ(Edit("E_KNX_TimeOut_DALI")->text(), QStringLiteral("100000"));
+    });
+}
+
+// The whole form is 915 high; on a lower screen the window takes the screen's height,
+// the boxes scroll, and OK and Cancel stay in view and work.
+TEST_F(GeneralParametersFormTest, OnALowScreenTheContentScrollsAndOkStaysInView) {
     QScreen* screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
-    ASSERT_LT(screen->availableGeometry().height(), Form->height()) << "the test needs a small screen";
-    int top = -1;
-    Run([&] {
+    const QRect available = screen->availableGeometry();
+    if (available.height() >= Form->Layout_Client_Height()) GTEST_SKIP() << "the screen is tall enough for the whole form";
+    const TModalResult result = Run([&] {
         Form->activateWindow();
-        QTest::qWait(20);
-        top = Form->Top();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        EXPECT_TRUE(available.contains(Form->frameGeometry()))
+            << "the window lies on the screen: " << Form->frameGeometry().y() << "+" << Form->frameGeometry().height()
+            << " in " << available.y() << "+" << available.height();
+        EXPECT_EQ(Form->Layout_Client_Height(), 915);
+        EXPECT_TRUE(Form->SB_Content->verticalScrollBar()->isVisible());
+        for (QWidget* button : {static_cast<QWidget*>(Form->Btn_OK), static_cast<QWidget*>(Form->Btn_Cancel)}) {
+            const QRect inWindow(button->mapTo(Form.get(), QPoint()), button->size());
+            EXPECT_TRUE(Form->rect().contains(inWindow)) << button->objectName().toStdString();
+        }
+        // The last address part lies below the view; the dot key chain brings it into view.
+        QLineEdit* last = Edit("E_GAT4");
+        Edit("E_IP4")->setFocus();
+        EXPECT_TRUE(last->visibleRegion().isEmpty());
+        for (int dot = 0; dot < 8; ++dot) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Period);
+        EXPECT_TRUE(last->hasFocus());
+        EXPECT_EQ(last->visibleRegion().boundingRect(), last->rect());
+        Click("Btn_OK");
     });
-    EXPECT_EQ(top, 0);
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(Written(), GoldenDefaults());
 }
 
 }  // namespace

@@ -276,6 +276,33 @@ TEST_F(LbButtonTest, FocusedButtonShowsAFocusRectangleAndTheOldStyleAFrame) {
     EXPECT_EQ(pixel(4, 4), pixel(5, 4));
 }
 
+// A window that is hidden or sent to the background under the pointer need not be told
+// that the pointer left its button (an X server tells nothing to a window it unmaps);
+// the button drops its hot-track colour by itself, also in the middle of a fade.
+TEST_F(LbButtonTest, AHiddenButtonOrOneInAWindowLeftBehindIsNotHot) {
+    ShowForm();
+    Enter(Cancel);
+    ASSERT_EQ(Cancel->HotTrackStep(), 8);
+    TForm other(nullptr);
+    other.resize(100, 100);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    EXPECT_EQ(Cancel->HotTrackStep(), 0);
+    EXPECT_EQ(FaceOf(Cancel), kFace);
+    other.hide();
+
+    OK->SetSlowDecease(true);
+    Enter(OK);
+    ASSERT_EQ(FaceOf(OK), kHot);
+    Form->hide();
+    Form->show();
+    EXPECT_EQ(OK->HotTrackStep(), 0);
+    EXPECT_EQ(FaceOf(OK), kFace);
+    // The colour is dropped at once: no fade runs on.
+    for (FakeTimer* timer : Timers) EXPECT_FALSE(timer->Running());
+}
+
 TEST_F(LbButtonTest, EnterAndEscapeClickTheDefaultAndCancelButtons) {
     ShowForm();
     Edit->SetFocus();
