@@ -14,7 +14,6 @@ class TCustomImageList;
 class TCustomItemSelector;
 
 enum TSelectorType { stImage, stColor };
-enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 
 using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas& Canvas, TRect& R, int Index)>;
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
