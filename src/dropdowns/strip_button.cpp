@@ -1,5 +1,6 @@
 #include "dropdowns/strip_button.h"
 
+#include "controls/text_utilities.h"
 #include "dropdowns/dropdown_drawing.h"
 #include "dropdowns/strip_drop_down.h"
 #include "platform/image_list.h"
@@ -80,6 +81,15 @@ void TExButton::Click() {
     if (TForm* form = FormOf(this)) form->SetModalResult(FModalResult);
     if (FExDropDown && HidesPopup(FModalResult)) FExDropDown->DoHideDropDown(Cancels(FModalResult));
     TCustomControlOf<QWidget>::Click();
+}
+
+void TExButton::WndProc(TMessage& Message) {
+    if (Message.Msg != CM_DIALOGCHAR) return;
+    const QChar accelerator = AcceleratorOf(FCaption);
+    const QChar character(char16_t(Message.WParam));
+    if (accelerator.isNull() || accelerator.toUpper() != character.toUpper() || !isVisible() || !isEnabled()) return;
+    Click();
+    Message.Result = 1;
 }
 
 void TExButton::KeyDown(WORD& Key, TShiftState Shift) {

@@ -3,16 +3,17 @@
 // appearance by state (disabled, pressed, hot or focused, normal) over whatever lies
 // behind it, with an optional image and a one-line caption. A footer button's modal
 // result may close the pop-up before the button's click event is raised; Enter or
-// Space on the focused button act as a click.
+// Space on the focused button, and the caption's accelerator, act as a click.
 
 #include "dropdowns/button_appearance.h"
 #include "platform/custom_control.h"
 #include "platform/form.h"
+#include "platform/messages.h"
 
 class IStripDropDown;
 class TCustomImageList;
 
-class TExButton : public TCustomControl {
+class TExButton : public TCustomControl, public IMessageHandler {
 public:
     explicit TExButton(TComponent* AOwner, QWidget* AParent = nullptr);
 
@@ -37,6 +38,9 @@ public:
     // for it (cancelling for cancel, abort, ignore, no and no to all), then raises
     // OnClick.
     void Click() override;
+
+    // A dialog character matching the caption's accelerator clicks and is taken.
+    void WndProc(TMessage& Message) override;
 
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;

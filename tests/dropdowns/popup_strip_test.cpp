@@ -137,6 +137,18 @@ TEST_F(StripTest, EnterOrSpaceOnAFocusedButtonActsOnceAsAClickDoes) {
     }
 }
 
+TEST_F(StripTest, TheCaptionsAcceleratorClicksOnceAndIsTaken) {
+    auto* item = DropDown.Footer.Buttons().Add();
+    item->SetCaption(QStringLiteral("&Keep"));
+    item->SetModalResult(mrOk);
+    Prepare();
+    EXPECT_EQ(Perform(FooterButton(0), CM_DIALOGCHAR, 'x'), 0);
+    EXPECT_TRUE(DropDown.Events.empty());
+    EXPECT_EQ(Perform(FooterButton(0), CM_DIALOGCHAR, 'k'), 1);
+    EXPECT_EQ(DropDown.Events, (std::vector<QString>{"hide", "footer 0"}));
+    EXPECT_EQ(DropDown.Hides, (std::vector<bool>{false}));
+}
+
 TEST_F(StripTest, APressReleasedOutsideTheButtonClicksNothingAndADisabledOneNothingAtAll) {
     AddButtons(DropDown.Header, {{30, 14}, {30, 14}});
     DropDown.Header.Buttons().Items(1)->SetEnabled(false);
