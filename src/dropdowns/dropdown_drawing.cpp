@@ -2,7 +2,7 @@
 
 #include "controls/color_utilities.h"
 #include "controls/gradient_drawing.h"
-#include "dropdowns/markup_text.h"
+#include "grid/view/markup_renderer.h"
 #include "platform/bitmap.h"
 #include "platform/image_list.h"
 
@@ -108,5 +108,14 @@ void DrawHTMLText(TCanvas& Canvas, const QString& Text, const TRect& R, TSize& S
                   TCustomImageList* Images) {
     Size = {0, 0};
     if (Text.isEmpty()) return;
-    Size = DrawMarkupText(Canvas, Text, R, Wnd, Images, Paint);
+    // Drop-downs want gray shadows, blue links and no hover colours: the renderer's defaults.
+    TMarkupTextParams params;
+    params.Canvas = &Canvas;
+    params.Text = Text;
+    params.Bounds = R;
+    params.Images = Images;
+    params.MeasureOnly = !Paint;
+    params.WindowHandle = FindWindowOfHandle(Wnd);
+    DrawMarkupText(params);
+    Size = {params.MaxLineWidth, params.TotalHeight};
 }

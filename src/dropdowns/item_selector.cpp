@@ -1,6 +1,6 @@
 #include "dropdowns/item_selector.h"
 
-#include "dropdowns/markup_text.h"
+#include "grid/view/markup_text.h"
 #include "dropdowns/number_text.h"
 #include "platform/image_list.h"
 

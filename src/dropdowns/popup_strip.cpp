@@ -1,7 +1,7 @@
 #include "dropdowns/popup_strip.h"
 
 #include "controls/gradient_drawing.h"
-#include "dropdowns/markup_text.h"
+#include "dropdowns/dropdown_drawing.h"
 #include "dropdowns/strip_drop_down.h"
 #include "platform/image_list.h"
 #include "platform/messages.h"
@@ -191,9 +191,10 @@ void TPopupStrip::Paint() {
         }
         canvas.Font = a.Font();
         const HWND handle = WindowHandle(this);
-        const TSize size = DrawMarkupText(canvas, caption, content, handle, FImages, false);
+        TSize size;
+        DrawHTMLText(canvas, caption, content, size, handle, false, FImages);
         if (size.cy < content.Height()) content.Top += (content.Height() - size.cy) / 2;
-        DrawMarkupText(canvas, caption, content, handle, FImages, true);
+        DrawHTMLText(canvas, caption, content, size, handle, true, FImages);
     }
     DrawExtras(canvas, r);
 }

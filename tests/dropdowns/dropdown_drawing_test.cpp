@@ -1,5 +1,5 @@
 #include "dropdowns/dropdown_drawing.h"
-#include "dropdowns/markup_text.h"
+#include "grid/view/markup_text.h"
 #include "painted_image.h"
 #include "platform/bitmap.h"
 #include "platform/image_list.h"
@@ -95,7 +95,7 @@ TEST(TextRoutines, MeasureAndShorten) {
     EXPECT_EQ(TruncateText(canvas, text, 1, true), text);
 }
 
-TEST(DrawHTMLText, MeasuresThePlainTextWithLineBreakTagsUntilTheRendererIsInstalled) {
+TEST(DrawHTMLText, MeasuresMarkupWithItsLineBreaks) {
     PaintedImage image(200, 60);
     TCanvas& canvas = image.Canvas();
     TSize size{5, 5};
@@ -109,7 +109,7 @@ TEST(DrawHTMLText, MeasuresThePlainTextWithLineBreakTagsUntilTheRendererIsInstal
 
     DrawHTMLText(canvas, QStringLiteral("<b>Red</b>"), Rect(0, 0, 200, 60), size, 0, true, nullptr);
     EXPECT_TRUE(image.Painted(Rect(0, 0, size.cx, line)));
-    EXPECT_EQ(MarkupToPlainText(QStringLiteral("<i>a</i><br>b")), QStringLiteral("a\nb"));
+    EXPECT_EQ(MarkupToPlainText(QStringLiteral("<i>a</i><br>b")), QStringLiteral("a\r\nb"));
 }
 
 TEST(DrawImageAndText, PutsTheImageFourPixelsInAndCentresTextOnlyWithoutImage) {

@@ -1,5 +1,5 @@
 #include "dropdowns/item_selector.h"
-#include "dropdowns/markup_text.h"
+#include "dropdowns/dropdown_drawing.h"
 #include "platform/image_list.h"
 
 #include <gtest/gtest.h>
@@ -75,7 +75,8 @@ TEST_F(ItemSelectorTest, MeasuredItemSizesFollowTheLayout) {
     QPainter painter(&surface);
     TCanvas canvas(&painter);
     canvas.Font = Selector->ItemAppearance().Font();
-    const TSize caption = DrawMarkupText(canvas, QStringLiteral("Red"), Rect(0, 0, 1000, 500), 0, nullptr, false);
+    TSize caption;
+    DrawHTMLText(canvas, QStringLiteral("Red"), Rect(0, 0, 1000, 500), caption, 0, false, nullptr);
     const int cw = caption.cx + 4;
 
     const struct {

@@ -1,4 +1,4 @@
-#include "dropdowns/markup_text.h"
+#include "grid/view/markup_text.h"
 #include "strip_fixture.h"
 
 #include <QImage>
