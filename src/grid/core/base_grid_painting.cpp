@@ -26,8 +26,11 @@ TSelectionColors SelectionColors(TGridSelectionStyle style, bool focused) {
 }  // namespace
 
 void TBaseGrid::Paint() {
-    TObjStringGrid::Paint();
+    // Each screen pass takes a number of its own before it starts: a cell painted onto
+    // another canvas between two passes (a drag image, printing) stamps the old number,
+    // so the next pass still paints its area.
     ++FPaintID;
+    TObjStringGrid::Paint();
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
