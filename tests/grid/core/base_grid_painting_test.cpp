@@ -106,6 +106,16 @@ TEST_F(BaseGridPaintingTest, AnAreaPaintedElsewhereBetweenTwoPassesIsStillPainte
     EXPECT_EQ(Pixel(image, 119, 50), clRed);
 }
 
+TEST_F(BaseGridPaintingTest, AWideGridLineStaysInsideItsCell) {
+    Grid.SetGridLineWidth(3);
+    const QImage image = Grid.Render();
+    // Cell (1, 1) covers y 20..39: its bottom line takes y 37..39, row 2 starts white.
+    EXPECT_EQ(Pixel(image, 60, 37), Grid.GridLineColor());
+    EXPECT_EQ(Pixel(image, 60, 39), Grid.GridLineColor());
+    EXPECT_EQ(Pixel(image, 60, 36), clWhite);
+    EXPECT_EQ(Pixel(image, 60, 42), clWhite);
+}
+
 // Collects the regions the grid's viewport is asked to paint.
 class PaintRecorder : public QObject {
 public:
