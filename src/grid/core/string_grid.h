@@ -25,6 +25,7 @@
 //   string_grid_cell_objects.cpp   cell object store, cell types, graphic sizes, link text
 //   string_grid_row_selection.cpp  fills, row and column selection, repainting, row flags
 //   string_grid_stream.cpp         the grid's own text stream format
+//   string_grid_properties.cpp     setters of the look declared with the published values
 //   string_grid_dimensions.cpp     counts, fixed lines, setters with side effects, scrolling
 //   string_grid_hidden.cpp         hidden columns and rows, real and display index
 //
