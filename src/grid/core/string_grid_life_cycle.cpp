@@ -72,6 +72,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FFocusHelper = std::make_unique<TFocusHelper>();
 
     SetRowCountRaw(10);
+    FNormalRowCount = 10;
     resize(400, 250);
     FBalloonSettings = std::make_unique<TBalloonSettings>();
     FShowModified = std::make_unique<TShowModified>();
