@@ -54,7 +54,8 @@ void TBaseGrid::PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, 
 
 void TBaseGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState) {
     if (ARect.IsEmpty()) return;
-    const QString text = Cells(ACol, ARow);
+    // The painter passes the displayed column; the text lives at the real one.
+    const QString text = Cells(RealColIndex(ACol), ARow);
     QPainter* painter = Canvas.Painter();
     painter->save();
     painter->setFont(Canvas.Font.ToQFont());

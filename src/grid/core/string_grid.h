@@ -308,6 +308,12 @@ public:
     void CellChanged(int ACol, int ARow) override;
     bool UsesVCLStyles() override { return FUseVCLStyles; }
     void GetDisplText(int ACol, int ARow, QString& Value) const override;
+    // The look a cell is drawn with (displayed column): the fixed font, the selection
+    // colour, then the cell's properties and GetCellColor of its real column.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
 
     // ================================================================ cell access
     QString OriginalCells(int i, int j) const;
@@ -710,6 +716,8 @@ protected:
 private:
     void CreateRunTimeChildren();
     void WireDatePickers();
+    void CellLook(RealCol ACol, DisplRow ARow, TGridDrawState& AState, bool Select, TBrush& ABrush,
+                  TColor& AColorTo, TFont& AFont, TAlignment& HA, bool& WW, TCellGradientDirection& GD);
     void ChainOwnerFormResize();
     void FreeCellObjectsOnDestroy();
     void PaintFooterPanel() {}

@@ -265,13 +265,39 @@ QString TExStringGrid::GetFormattedCell(RealCol ACol, DisplRow ARow) { return Ce
 
 // ---- the base grid's hooks ---------------------------------------------------------
 
+void TExStringGrid::CellLook(RealCol ACol, DisplRow ARow, TGridDrawState& AState, bool Select, TBrush& ABrush,
+                             TColor& AColorTo, TFont& AFont, TAlignment& HA, bool& WW, TCellGradientDirection& GD) {
+    const int displayed = DisplColIndex(ACol.v);
+    if (AState.Contains(gdFixed) || IsFixed(displayed, ARow.v)) {
+        AFont = *FFixedFont;
+    } else if (Select && AState.Contains(gdSelected) && FShowSelection) {
+        ABrush.Color = FSelectionColor;
+        AColorTo = FSelectionColorTo;
+        AFont.Color = FSelectionTextColor;
+    }
+    if (const TCellProperties* props = PropsOf(ACol.v, ARow.v)) {
+        if (props->BrushColorTo() != clNone) AColorTo = props->BrushColorTo();
+        GD = props->GradientDirection();
+        HA = props->Alignment();
+        WW = props->WordWrap();
+    }
+    GetCellColor(ACol, ARow, AState, &ABrush, &AFont);
+}
+
+void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool, bool Select, bool,
+                                        TBrush& ABrush, TColor& AColorTo, TColor&, TColor&, TFont& AFont,
+                                        TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
+    VA = FVAlignment;
+    CellLook(RealColIndex(DisplCol(ACol)), DisplRow(ARow), AState, Select, ABrush, AColorTo, AFont, HA, WW, GD);
+}
+
 void TExStringGrid::GetCellDefaults(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& ColorTo,
                                     TColor& MirrorColor, TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA,
                                     bool& WW, TCellGradientDirection& GD) {
     TBaseGrid::GetCellDefaults(ACol, ARow, AFont, ABrush, ColorTo, MirrorColor, MirrorColorTo, HA, VA, WW, GD);
     TGridDrawState state;
-    GetVisualProperties(ACol, ARow, state, false, false, false, ABrush, ColorTo, MirrorColor, MirrorColorTo, AFont,
-                        HA, VA, WW, GD);
+    VA = FVAlignment;
+    CellLook(RealCol(ACol), DisplRow(ARow), state, false, ABrush, ColorTo, AFont, HA, WW, GD);
     const int displayed = DisplColIndex(ACol);
     if (IsFixed(displayed, ARow) || FBands->Active() || FBackGround->IsGradient() || state.Contains(gdSelected)) {
         ABrush.Color = clNone;
