@@ -565,9 +565,10 @@ public:
     QWidget* FocusWindow() const { return FFocusWindow; }
     QWidget* ArrowWindow(int Index) const { return FArrowWindows[Index]; }
     QComboBox* EditCombo() const { return FEditCombo; }
+    // The date and date-time pickers, created on first use.
     QDateEdit* EditDate();
     QDateTimeEdit* EditDateTime();
-    // Date picker switches for its calendar.
+    // Date picker switches for its calendar, read when the picker is created.
     bool DatePickerWeekNumbers = false;
     bool DatePickerShowToday = true;
 
@@ -715,7 +716,6 @@ protected:
 
 private:
     void CreateRunTimeChildren();
-    void WireDatePickers();
     void CellLook(RealCol ACol, DisplRow ARow, TGridDrawState& AState, bool Select, TBrush& ABrush,
                   TColor& AColorTo, TFont& AFont, TAlignment& HA, bool& WW, TCellGradientDirection& GD);
     void ChainOwnerFormResize();

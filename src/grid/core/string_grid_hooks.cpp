@@ -311,24 +311,35 @@ void TExStringGrid::CellChanged(int, int) {
 
 void TExStringGrid::LastRowChanged() { PaintFooterPanel(); }
 
-// ---- date picker notices -------------------------------------------------------------
+// ---- date pickers ----------------------------------------------------------------
+// Created on first use, hidden and disabled until the editor shows them, with their
+// notices wired to the grid's events.
 
-void TExStringGrid::WireDatePickers() {
-    QDateEdit* date = EditDate();
+namespace {
+TDateTime ToDateTime(const QDateTime& value) {
+    const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
+    return static_cast<TDateTime>(epoch.msecsTo(value)) / 86400000.0;
+}
+}  // namespace
+
+QDateEdit* TExStringGrid::EditDate() {
+    if (FEditDate) return FEditDate;
+    FEditDate = new QDateEdit(this);
+    FEditDate->setObjectName(QStringLiteral("FEditDate"));
+    FEditDate->hide();
+    FEditDate->setEnabled(false);
+    FEditDate->setCalendarPopup(true);
+    QDateEdit* date = FEditDate;
     QObject::connect(date, &QDateEdit::dateTimeChanged, date, [this, date] {
-        const QString text = date->displayedSections() & QDateTimeEdit::DateSections_Mask
-                                 ? QLocale().toString(date->date(), QLocale::ShortFormat)
-                                 : QLocale().toString(date->time(), QLocale::LongFormat);
+        // A picker showing only a time reports the time in the long format.
+        const bool timeOnly = !(date->displayedSections() & QDateTimeEdit::DateSections_Mask);
+        const QString text = timeOnly ? QLocale().toString(date->time(), QLocale::LongFormat)
+                                      : QLocale().toString(date->date(), QLocale::ShortFormat);
         if (OnEditChange) OnEditChange(this, Col(), Row(), text);
     });
-    QDateTimeEdit* dateTime = EditDateTime();
-    QObject::connect(dateTime, &QDateTimeEdit::dateTimeChanged, dateTime, [this](const QDateTime& value) {
-        if (!OnDateTimeChange) return;
-        const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
-        OnDateTimeChange(this, Col(), Row(), static_cast<TDateTime>(epoch.msecsTo(value)) / 86400000.0);
-    });
-    // The calendar shows week numbers and the today marks as the picker asks; the today
-    // circle and the minimum-size placement have no counterpart in the calendar widget.
+    // The calendar shows week numbers and the today mark as asked; the today circle and
+    // the placement at the calendar's minimum size have no counterpart in the calendar
+    // widget.
     QCalendarWidget* calendar = date->calendarWidget();
     calendar->setVerticalHeaderFormat(DatePickerWeekNumbers ? QCalendarWidget::ISOWeekNumbers
                                                             : QCalendarWidget::NoVerticalHeader);
@@ -337,4 +348,18 @@ void TExStringGrid::WireDatePickers() {
         if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());
         if (FMouseActions->DirectDateClose()) date->hide();
     });
+    return FEditDate;
+}
+
+QDateTimeEdit* TExStringGrid::EditDateTime() {
+    if (FEditDateTime) return FEditDateTime;
+    FEditDateTime = new QDateTimeEdit(this);
+    FEditDateTime->setObjectName(QStringLiteral("FEditDateTime"));
+    FEditDateTime->hide();
+    FEditDateTime->setEnabled(false);
+    FEditDateTime->setCalendarPopup(true);
+    QObject::connect(FEditDateTime, &QDateTimeEdit::dateTimeChanged, FEditDateTime, [this](const QDateTime& value) {
+        if (OnDateTimeChange) OnDateTimeChange(this, Col(), Row(), ToDateTime(value));
+    });
+    return FEditDateTime;
 }

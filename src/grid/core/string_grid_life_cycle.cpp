@@ -11,8 +11,6 @@
 #include <QBuffer>
 #include <QScrollBar>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QDateTimeEdit>
 #include <QEvent>
 #include <QTimerEvent>
 #include <algorithm>
@@ -109,21 +107,6 @@ void TExStringGrid::CreateRunTimeChildren() {
         FEditors.push_back(HiddenChild<QWidget>(this, name));
 }
 
-QDateEdit* TExStringGrid::EditDate() {
-    if (!FEditDate) {
-        FEditDate = HiddenChild<QDateEdit>(this, "FEditDate");
-        FEditDate->setCalendarPopup(true);
-    }
-    return FEditDate;
-}
-
-QDateTimeEdit* TExStringGrid::EditDateTime() {
-    if (!FEditDateTime) {
-        FEditDateTime = HiddenChild<QDateTimeEdit>(this, "FEditDateTime");
-        FEditDateTime->setCalendarPopup(true);
-    }
-    return FEditDateTime;
-}
 
 TExStringGrid::~TExStringGrid() {
     if (FOwnerForm) FOwnerForm->OnResize = FOnResize;

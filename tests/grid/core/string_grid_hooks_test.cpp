@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDateEdit>
+#include <QLocale>
 #include <QStringList>
 
 namespace {
@@ -253,6 +255,39 @@ TEST_F(StringGridHooksTest, CellChangesReachTheEventThenTheNotifiersInRegistrati
     Grid.UnRegisterNotifier(&first);
     Grid.DoCellsChanged(Rect(0, 0, 2, 2));
     EXPECT_EQ(Calls, (QStringList{"event 2", "second 2"}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StringGridDatePickers, ChangesReachTheEventsWithTheCurrentCell) {
+    TExStringGrid grid(nullptr);
+    grid.TStringGrid::SetCol(2);
+    grid.TStringGrid::SetRow(3);
+    QString edited;
+    int editedCol = -1;
+    grid.OnEditChange = [&](TObject*, int c, int, const QString& v) {
+        editedCol = c;
+        edited = v;
+    };
+    QDateEdit* date = grid.EditDate();
+    EXPECT_EQ(grid.EditDate(), date);
+    EXPECT_FALSE(date->isVisible());
+    EXPECT_FALSE(date->isEnabled());
+    date->setDate(QDate(2024, 2, 29));
+    EXPECT_EQ(editedCol, 2);
+    EXPECT_EQ(edited, QLocale().toString(QDate(2024, 2, 29), QLocale::ShortFormat));
+
+    TDateTime received = 0;
+    int receivedRow = -1;
+    grid.OnDateTimeChange = [&](TObject*, int, int r, TDateTime v) {
+        receivedRow = r;
+        received = v;
+    };
+    grid.EditDateTime()->setDateTime(QDateTime(QDate(1900, 1, 1), QTime(12, 0)));
+    EXPECT_EQ(receivedRow, 3);
+    EXPECT_DOUBLE_EQ(received, 2.5);
 }
 
 }  // namespace
