@@ -6,6 +6,7 @@
 
 #include <QScrollBar>
 #include <algorithm>
+#include <cassert>
 
 TStringGrid::TStringGrid(TComponent* AOwner, QWidget* AParent)
     : TCustomControlOf<QAbstractScrollArea>(AOwner, AParent), FColAxis(5, 1, 64), FRowAxis(5, 1, 24),
@@ -167,6 +168,91 @@ void TStringGrid::DeleteRowsAt(int ARow, int ACount) {
     UpdateScrollBars();
     InvalidateGrid();
     StructureChanged();
+}
+
+TStringGrid::TRowBlock TStringGrid::TakeRowsOut(const std::vector<int>& ascendingRows) {
+    TRowBlock block;
+    if (ascendingRows.empty()) return block;
+    assert(ascendingRows.front() >= 0 && ascendingRows.back() < RowCount());
+    assert(int(ascendingRows.size()) < RowCount());  // a grid keeps one row
+    HideEditor();
+    for (int row : ascendingRows) LinesMoving(true, row, row, true);
+    block.Cells = FCells.TakeRows(ascendingRows);
+    block.Heights = FRowAxis.TakeLines(ascendingRows);
+    if (FixedRows() >= RowCount()) FRowAxis.SetFixed(RowCount() - 1);
+    auto follow = [&](int& y) {
+        y -= int(std::lower_bound(ascendingRows.begin(), ascendingRows.end(), y) - ascendingRows.begin());
+    };
+    follow(FCurrent.Y);
+    follow(FAnchor.Y);
+    int top = TopRow();
+    follow(top);
+    FRowAxis.SetFirst(top);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    StructureChanged();
+    return block;
+}
+
+void TStringGrid::PutRowsBack(const std::vector<int>& ascendingPositions, TRowBlock rows) {
+    if (ascendingPositions.empty()) return;
+    assert(rows.Cells.size() == ascendingPositions.size() && rows.Heights.size() == ascendingPositions.size());
+    HideEditor();
+    // Where each row goes in the grid as it is now: areas spanning that place are split.
+    for (std::size_t i = 0; i < ascendingPositions.size(); ++i) {
+        const int before = ascendingPositions[i] - int(i);
+        if (before < RowCount()) LinesMoving(true, before, RowCount() - 1, false);
+    }
+    FCells.PutRows(ascendingPositions, std::move(rows.Cells));
+    FRowAxis.PutLines(ascendingPositions, std::move(rows.Heights));
+    // A line keeps its place below every row put back at or above it.
+    auto follow = [&](int& y, bool scrolled) {
+        if (scrolled && y < FixedRows()) return;
+        int moved = 0;
+        for (int position : ascendingPositions) {
+            if (position > y + moved) break;
+            ++moved;
+        }
+        y += moved;
+    };
+    follow(FCurrent.Y, true);
+    follow(FAnchor.Y, true);
+    int top = TopRow();
+    follow(top, false);
+    FRowAxis.SetFirst(top);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    StructureChanged();
+}
+
+int TStringGrid::TakeColumnLine(int ACol) {
+    assert(ACol >= 0 && ACol < ColCount() && ColCount() > 1);
+    HideEditor();
+    const int width = FColAxis.TakeLines({ACol}).front();
+    FCells.SetWidthHint(ColCount());
+    if (FixedCols() >= ColCount()) FColAxis.SetFixed(ColCount() - 1);
+    if (FCurrent.X > ACol) --FCurrent.X;
+    if (FAnchor.X > ACol) --FAnchor.X;
+    if (LeftCol() > ACol) FColAxis.SetFirst(LeftCol() - 1);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    return width;
+}
+
+void TStringGrid::PutColumnLine(int ACol, int Width) {
+    assert(ACol >= 0 && ACol <= ColCount());
+    HideEditor();
+    FColAxis.PutLines({ACol}, {std::max(0, Width)});
+    FCells.SetWidthHint(ColCount());
+    if (FCurrent.X >= ACol && FCurrent.X >= FixedCols()) ++FCurrent.X;
+    if (FAnchor.X >= ACol && FAnchor.X >= FixedCols()) ++FAnchor.X;
+    if (LeftCol() > ACol) FColAxis.SetFirst(LeftCol() + 1);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
 }
 
 void TStringGrid::DeleteColumn(int ACol) {

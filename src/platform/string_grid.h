@@ -17,6 +17,9 @@
 //   ColCount or RowCount keeps the cells beyond the new count; raising it again shows them.
 // - Inserting, removing, swapping and moving rows moves whole rows (one pointer each);
 //   MoveColumn / DeleteColumn move the cells of every stored row.
+// - TakeRowsOut / PutRowsBack let a derived grid hold rows out of view and put them back
+//   as units (cells, objects and heights), one pass over the grid for a whole list;
+//   TakeColumnLine / PutColumnLine take a column out of view and back, its cells staying.
 //
 // Behaviour chosen where the product's code relies on the grid without saying how:
 // - Every change of the current cell (keys, wheel, mouse, Col/Row/MoveColRow) asks
@@ -240,6 +243,24 @@ protected:
     // was lowered: cell coordinates kept elsewhere no longer hold.
     virtual void StructureChanged() {}
     const TGridAxis& ColAxis() const { return FColAxis; }
+
+    // Rows out of view: their cells (objects included) and heights, in row order.
+    struct TRowBlock {
+        std::vector<TGridCellStore::TRowHandle> Cells;
+        std::vector<int> Heights;
+    };
+    // Takes the given rows (ascending, distinct, inside the grid) out and closes the
+    // gaps; the current cell follows its row or, when that goes, the row that takes its
+    // place. Nothing is freed: the caller holds the rows.
+    TRowBlock TakeRowsOut(const std::vector<int>& ascendingRows);
+    // Puts rows back so that row i lands at ascendingPositions[i] of the grid after the
+    // call; the rows between move down around them.
+    void PutRowsBack(const std::vector<int>& ascendingPositions, TRowBlock rows);
+    // A displayed column leaves the view or comes back at ACol with the given width; the
+    // cells stay where they are stored, only the displayed count and widths change. The
+    // current cell follows its column.
+    int TakeColumnLine(int ACol);
+    void PutColumnLine(int ACol, int Width);
     const TGridAxis& RowAxis() const { return FRowAxis; }
 
     void Paint() override;
