@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 TStringGrid::TStringGrid(TComponent* AOwner, QWidget* AParent)
     : TCustomControlOf<QAbstractScrollArea>(AOwner, AParent), FColAxis(5, 1, 64), FRowAxis(5, 1, 24),
@@ -17,8 +18,8 @@ TStringGrid::TStringGrid(TComponent* AOwner, QWidget* AParent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setAutoFillBackground(false);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
+    ConnectScrollBar(sbHorizontal);
+    ConnectScrollBar(sbVertical);
     UpdateScrollBars();
 }
 
@@ -407,6 +408,8 @@ void TStringGrid::SetOptions(TGridOptions value) {
     if (!value.Contains(goEditing) && FOptions.Contains(goEditing)) HideEditor();
     FOptions = value;
     if (FOptions.Contains(goRowSelect)) FOptions.Exclude(goAlwaysShowEditor);
+    horizontalScrollBar()->setTracking(FOptions.Contains(goThumbTracking));
+    verticalScrollBar()->setTracking(FOptions.Contains(goThumbTracking));
     InvalidateGrid();
 }
 
@@ -458,6 +461,45 @@ void TStringGrid::UpdateScrollBars() {
     v->setPageStep(std::max(1, VisibleRowCount()));
     v->setValue(TopRow());
     FUpdatingScrollBars = false;
+}
+
+void TStringGrid::ConnectScrollBar(TScrollBarKind Bar) {
+    QScrollBar* bar = Bar == sbVertical ? verticalScrollBar() : horizontalScrollBar();
+    bar->setTracking(FOptions.Contains(goThumbTracking));
+    connect(bar, &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
+    connect(bar, &QScrollBar::actionTriggered, this, [this, Bar](int action) { ScrollBarAction(Bar, action); });
+    connect(bar, &QScrollBar::sliderReleased, this, [this, Bar, bar] {
+        // Without tracking, the release has moved the bar and reported the position already.
+        if (!std::exchange(FThumbPositionReported, false)) ScrollNotice(Bar, scThumbPosition, bar->value());
+        ScrollNotice(Bar, scEndScroll, bar->value());
+    });
+}
+
+void TStringGrid::ScrollBarAction(TScrollBarKind Bar, int Action) {
+    QScrollBar* bar = Bar == sbVertical ? verticalScrollBar() : horizontalScrollBar();
+    TScrollCode code;
+    switch (Action) {
+    case QAbstractSlider::SliderSingleStepSub: code = scLineUp; break;
+    case QAbstractSlider::SliderSingleStepAdd: code = scLineDown; break;
+    case QAbstractSlider::SliderPageStepSub: code = scPageUp; break;
+    case QAbstractSlider::SliderPageStepAdd: code = scPageDown; break;
+    case QAbstractSlider::SliderToMinimum: code = scTop; break;
+    case QAbstractSlider::SliderToMaximum: code = scBottom; break;
+    case QAbstractSlider::SliderMove:
+        code = bar->isSliderDown() ? scThumbTrack : scThumbPosition;
+        FThumbPositionReported = code == scThumbPosition;
+        break;
+    default: return;
+    }
+    // The bar has taken its new position but not yet told anyone: a swallowed notice
+    // puts it back.
+    if (ScrollNotice(Bar, code, bar->sliderPosition())) {
+        bar->setSliderPosition(bar->value());
+        return;
+    }
+    if (code != scThumbTrack && code != scThumbPosition)
+        QMetaObject::invokeMethod(this, [this, Bar, bar] { ScrollNotice(Bar, scEndScroll, bar->value()); },
+                                  Qt::QueuedConnection);
 }
 
 void TStringGrid::ScrollBarMoved() {

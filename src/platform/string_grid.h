@@ -39,7 +39,13 @@
 //   user), scrolling with it; the finer steps of touchpads and free-spinning wheels add
 //   up to notches.
 // - The current cell is kept in view: a move scrolls by whole rows and columns so that
-//   it becomes fully visible. Scroll bars scroll by whole rows and columns.
+//   it becomes fully visible. Scroll bars scroll by whole rows and columns: a bar's
+//   position is the first scrolled row (column) it shows, its page the rows (columns)
+//   in view, so the thumb's length is the visible share. Dragging the thumb scrolls
+//   the view only with goThumbTracking; otherwise the view follows when it is released.
+// - Every scroll bar action reaches ScrollNotice before the view moves (a line or page
+//   step, the thumb dragged over or released at a position, a jump to an end), and
+//   scEndScroll follows once the action is over. A derived grid may swallow a notice.
 // - Mouse: a press on a scrolled cell makes it current (after SelectCell) and, with
 //   goRangeSelect, dragging extends the selection. A press within 3 pixels of a fixed
 //   row's column border starts sizing that column (goColSizing), within 3 pixels of a
@@ -76,6 +82,10 @@ enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed, gdRowSelected, gdHotTr
 using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+
+// What a scroll bar reports, in the order a user's action produces them.
+enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scThumbPosition, scThumbTrack, scTop, scBottom, scEndScroll };
+enum TScrollBarKind { sbHorizontal, sbVertical };
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
@@ -226,6 +236,9 @@ protected:
     virtual void SetEditText(int ACol, int ARow, const QString& Value);
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    // A scroll bar's notice before the view moves; Pos is the row (column) the bar is at
+    // or dragged to. True swallows it: the bar and the view stay where they are.
+    virtual bool ScrollNotice(TScrollBarKind /*Bar*/, TScrollCode /*Code*/, int /*Pos*/) { return false; }
 
     void ShowEditor();
     void ShowEditorChar(QChar Ch);
@@ -281,6 +294,8 @@ protected:
 private:
     void UpdateScrollBars();
     void ScrollBarMoved();
+    void ScrollBarAction(TScrollBarKind Bar, int Action);
+    void ConnectScrollBar(TScrollBarKind Bar);
     void ScrollIntoView(int ACol, int ARow);
     void ClampCurrent();
     TRect CellScreenRect(int ACol, int ARow) const;
@@ -304,6 +319,7 @@ private:
     bool FEditorMode = false;
     TInplaceEdit* FInplaceEdit = nullptr;
     bool FUpdatingScrollBars = false;
+    bool FThumbPositionReported = false;
     // Sizing: the line sized and where its leading edge would be for the mouse to sit
     // on its trailing edge; moving: the line taken.
     int FSizingIndex = -1;
