@@ -47,12 +47,16 @@ public:
     // The control that takes the focus when the form is shown.
     void SetActiveControl(TControl* control) { FActiveControl = control; }
 
+    // Fired after the window changed its size.
+    TNotifyEvent OnResize;
+
 protected:
     // Event handlers; the defaults do nothing.
     virtual void FormShow(TObject* /*Sender*/) {}
     virtual void FormClose(TObject* /*Sender*/, TCloseAction& /*Action*/) {}
 
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
