@@ -454,13 +454,17 @@ void TStringGrid::UpdateScrollBars() {
     FUpdatingScrollBars = true;
     QScrollBar* h = horizontalScrollBar();
     h->setRange(FixedCols(), std::max(FixedCols(), FColAxis.MaxFirst(ClientW())));
-    h->setPageStep(std::max(1, VisibleColCount()));
+    h->setPageStep(std::max(1, ScrollThumbPage(sbHorizontal)));
     h->setValue(LeftCol());
     QScrollBar* v = verticalScrollBar();
     v->setRange(FixedRows(), std::max(FixedRows(), FRowAxis.MaxFirst(ClientH())));
-    v->setPageStep(std::max(1, VisibleRowCount()));
+    v->setPageStep(std::max(1, ScrollThumbPage(sbVertical)));
     v->setValue(TopRow());
     FUpdatingScrollBars = false;
+}
+
+int TStringGrid::ScrollThumbPage(TScrollBarKind Bar) const {
+    return Bar == sbVertical ? VisibleRowCount() : VisibleColCount();
 }
 
 void TStringGrid::ConnectScrollBar(TScrollBarKind Bar) {
@@ -481,8 +485,15 @@ void TStringGrid::ScrollBarAction(TScrollBarKind Bar, int Action) {
     switch (Action) {
     case QAbstractSlider::SliderSingleStepSub: code = scLineUp; break;
     case QAbstractSlider::SliderSingleStepAdd: code = scLineDown; break;
-    case QAbstractSlider::SliderPageStepSub: code = scPageUp; break;
-    case QAbstractSlider::SliderPageStepAdd: code = scPageDown; break;
+    case QAbstractSlider::SliderPageStepSub:
+    case QAbstractSlider::SliderPageStepAdd: {
+        // A page is the lines in view, whatever length the thumb shows.
+        const int page = std::max(1, Bar == sbVertical ? VisibleRowCount() : VisibleColCount());
+        const bool up = Action == QAbstractSlider::SliderPageStepSub;
+        bar->setSliderPosition(bar->value() + (up ? -page : page));
+        code = up ? scPageUp : scPageDown;
+        break;
+    }
     case QAbstractSlider::SliderToMinimum: code = scTop; break;
     case QAbstractSlider::SliderToMaximum: code = scBottom; break;
     case QAbstractSlider::SliderMove:
@@ -512,4 +523,5 @@ void TStringGrid::resizeEvent(QResizeEvent* event) {
     TCustomControlOf<QAbstractScrollArea>::resizeEvent(event);
     UpdateScrollBars();
     InvalidateEditor();
+    SizeChanged();
 }

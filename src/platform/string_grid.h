@@ -236,6 +236,22 @@ protected:
     virtual void SetEditText(int ACol, int ARow, const QString& Value);
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    // After the grid found a border under the mouse that sizing could start at (State
+    // gsColSizing or gsRowSizing, Index the column or row): a derived grid may forbid it
+    // by setting State to gsNormal.
+    virtual void CalcSizingState(int /*X*/, int /*Y*/, TGridState& /*State*/, int& /*Index*/) {}
+    // The view's size changed (after the scroll bars were set for it).
+    virtual void SizeChanged() {}
+    // While the release of a sizing drag sets the new size (GridState still gsColSizing
+    // or gsRowSizing): the line sized and its size when the drag began.
+    int SizingIndex() const { return FSizingIndex; }
+    int SizingStartSize() const { return FSizingStartSize; }
+    // The page a scroll bar's thumb shows, in rows (columns): the lines in view, so the
+    // thumb's length is the visible share. A derived grid may answer a fixed page for a
+    // thumb of fixed length; paging by the bar still moves by the lines in view. Call
+    // RefreshScrollBars when the answer changes.
+    virtual int ScrollThumbPage(TScrollBarKind Bar) const;
+    void RefreshScrollBars() { UpdateScrollBars(); }
     // A scroll bar's notice before the view moves; Pos is the row (column) the bar is at
     // or dragged to. True swallows it: the bar and the view stay where they are.
     virtual bool ScrollNotice(TScrollBarKind /*Bar*/, TScrollCode /*Code*/, int /*Pos*/) { return false; }
@@ -303,7 +319,7 @@ private:
     int ClientH() const;
     void PlaceEditor();
     // Sizing and moving by mouse: the border or fixed cell under the mouse.
-    bool SizingBorderAt(int X, int Y, TGridState& state, int& index) const;
+    bool SizingBorderAt(int X, int Y, TGridState& state, int& index);
 
     TGridAxis FColAxis;
     TGridAxis FRowAxis;
@@ -324,6 +340,7 @@ private:
     // on its trailing edge; moving: the line taken.
     int FSizingIndex = -1;
     int FSizingEdge = 0;
+    int FSizingStartSize = 0;
     int FMoveIndex = -1;
     // Wheel turn not yet amounting to a whole notch.
     int FWheelDelta = 0;
