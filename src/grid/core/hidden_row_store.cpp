@@ -53,7 +53,51 @@ int THiddenRowStore::CountIn(RealRow From, RealRow To) const {
     return CountBelow(RealRow(To.v + 1)) - CountBelow(From);
 }
 
+namespace {
+
+// Questions after a change before the tables are built: a build costs about as much as
+// this many binary searches over a large store.
+constexpr int TableThreshold = 2048;
+
+}  // namespace
+
+void THiddenRowStore::Changed() {
+    FTablesValid = false;
+    FQuestionsSinceChange = 0;
+}
+
+bool THiddenRowStore::TablesReady() const {
+    if (FTablesValid) return true;
+    if (FItems.empty() || ++FQuestionsSinceChange < TableThreshold) return false;
+    const int last = FItems.back().FIdx;
+    FRealToDispl.resize(std::size_t(last) + 1);
+    FDisplToReal.clear();
+    FDisplToReal.reserve(std::size_t(last) + 1 - FItems.size());
+    std::size_t next = 0;
+    for (int r = 0; r <= last; ++r) {
+        FRealToDispl[std::size_t(r)] = r - int(next);
+        if (next < FItems.size() && FItems[next].FIdx == r)
+            ++next;
+        else
+            FDisplToReal.push_back(r);
+    }
+    FTablesValid = true;
+    return true;
+}
+
+DisplRow THiddenRowStore::DisplIndex(RealRow ARow) const {
+    if (ARow.v >= 0 && TablesReady()) {
+        if (ARow.v < int(FRealToDispl.size())) return DisplRow(FRealToDispl[std::size_t(ARow.v)]);
+        return DisplRow(ARow.v - Count());
+    }
+    return DisplRow(ARow.v - CountBelow(ARow));
+}
+
 RealRow THiddenRowStore::RealIndex(DisplRow ARow) const {
+    if (ARow.v >= 0 && TablesReady()) {
+        if (ARow.v < int(FDisplToReal.size())) return RealRow(FDisplToReal[std::size_t(ARow.v)]);
+        return RealRow(ARow.v + Count());
+    }
     // The i-th held-out row has i held-out rows below it, so it would be shown at
     // Idx - i; every held-out row whose would-be place is at or before ARow pushes the
     // displayed row one real row further.
@@ -65,9 +109,14 @@ RealRow THiddenRowStore::RealIndex(DisplRow ARow) const {
 
 void THiddenRowStore::Add(std::vector<TGridItem> items) {
     if (items.empty()) return;
+    Changed();
     assert(std::is_sorted(items.begin(), items.end(), [](const TGridItem& a, const TGridItem& b) { return a.FIdx < b.FIdx; }));
     auto byIdx = [](const TGridItem& a, const TGridItem& b) { return a.FIdx < b.FIdx; };
-    if (FItems.empty() || FItems.back().FIdx < items.front().FIdx) {
+    if (FItems.empty()) {
+        FItems = std::move(items);
+        return;
+    }
+    if (FItems.back().FIdx < items.front().FIdx) {
         FItems.insert(FItems.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
         return;
     }
@@ -83,6 +132,7 @@ void THiddenRowStore::Add(std::vector<TGridItem> items) {
 }
 
 std::vector<TGridItem> THiddenRowStore::TakeWhere(auto&& predicate) {
+    Changed();
     std::vector<TGridItem> taken;
     auto write = FItems.begin();
     for (auto read = FItems.begin(); read != FItems.end(); ++read) {
@@ -99,6 +149,7 @@ std::vector<TGridItem> THiddenRowStore::Take(RealRow From, RealRow To) {
     if (To < From) return {};
     const auto first = FItems.begin() + CountBelow(From);
     const auto last = FItems.begin() + CountBelow(RealRow(To.v + 1));
+    Changed();
     std::vector<TGridItem> taken(std::make_move_iterator(first), std::make_move_iterator(last));
     FItems.erase(first, last);
     return taken;
@@ -108,9 +159,13 @@ std::vector<TGridItem> THiddenRowStore::TakeLevel(int ALevel) {
     return TakeWhere([&](const TGridItem& item) { return item.FLevel == ALevel; });
 }
 
-std::vector<TGridItem> THiddenRowStore::TakeAll() { return std::exchange(FItems, {}); }
+std::vector<TGridItem> THiddenRowStore::TakeAll() {
+    Changed();
+    return std::exchange(FItems, {});
+}
 
 void THiddenRowStore::ShiftIndexes(RealRow ARow, int Delta) {
+    Changed();
     auto it = FItems.begin() + CountBelow(ARow);
     assert(Delta >= 0 || it == FItems.begin() || std::prev(it)->FIdx < ARow.v + Delta);
     for (; it != FItems.end(); ++it) it->FIdx += Delta;

@@ -5,7 +5,9 @@
 // level that held it out. The rows are kept ordered by real index in one array, so the
 // questions the grid asks on every cell access (is this row held out, how many are held
 // out below it, which real row does a displayed row stand for) are binary searches, and
-// lists of rows come and go in one merge pass.
+// lists of rows come and go in one merge pass. A caller that maps many rows between two
+// changes (painting, a filter, a walk over all rows) soon gets both mappings from tables
+// built once for that state, one array read each.
 //
 // Ownership: a held-out row keeps the object references of its cells; the grid that
 // owns those objects frees them with everything else it owns, held out or not. Showing
@@ -61,7 +63,7 @@ public:
     int CountBelow(RealRow ARow) const;
     int CountIn(RealRow From, RealRow To) const;
     // The displayed index a shown real row has: ARow minus the rows held out below it.
-    DisplRow DisplIndex(RealRow ARow) const { return DisplRow(ARow.v - CountBelow(ARow)); }
+    DisplRow DisplIndex(RealRow ARow) const;
     // The real row shown at displayed index ARow (a negative index is given back as is).
     RealRow RealIndex(DisplRow ARow) const;
 
@@ -80,6 +82,16 @@ public:
 private:
     std::vector<TGridItem>::const_iterator LowerBound(RealRow ARow) const;
     std::vector<TGridItem> TakeWhere(auto&& predicate);
+    // True when the mapping tables answer: they are built once enough questions came
+    // since the last change to pay for the build.
+    bool TablesReady() const;
+    void Changed();
 
     std::vector<TGridItem> FItems;
+    // Up to the last held-out row: each real row's displayed index, and each displayed
+    // row's real index; beyond it both differ by Count().
+    mutable std::vector<int> FRealToDispl;
+    mutable std::vector<int> FDisplToReal;
+    mutable bool FTablesValid = false;
+    mutable int FQuestionsSinceChange = 0;
 };
