@@ -62,6 +62,7 @@
 class TExStringGrid;
 class TForm;
 class QWidget;
+class QLabel;
 class QComboBox;
 class QDateEdit;
 class QDateTimeEdit;
@@ -88,6 +89,7 @@ public:
 // Stores the engineer of hidden rows and columns defines (string_grid_hidden.cpp).
 class THiddenRowStore;
 class TColumnDisplayMap;
+class TGridItem;
 
 // Published value properties that only store their value and repaint when it changes,
 // with their initial values: X(type, name, initial value).
@@ -611,7 +613,7 @@ public:
     void ApplyScrollBarAlways(bool Force);
     void StretchColumn(int Index);
     void StretchRightColumn();
-    // AppendRow (virtual) is declared with its definition.
+    virtual void AppendRow();
 
     // ================================================================ hidden columns and rows
     // Defined in string_grid_hidden.cpp. Column arguments are real, row arguments real
@@ -660,6 +662,13 @@ public:
     void SetAllWideCells(int i, int j, const QString& Value);
     int AllColWidths(int i) const;
     void SetAllColWidths(int i, int Value);
+    int DisplColIndex(int ACol) const override;
+    int RealColIndex(int ACol) const override;
+    int TotalColCount() const override;
+    int RealRowIndex(int ARow) const override;
+    int DisplRowIndex(int ARow) const override;
+    bool IsHiddenRow(int Rowindex) const override;
+    int NumHiddenRows() const override;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -681,10 +690,32 @@ protected:
     // ---- store objects of hidden rows and columns (string_grid_hidden.cpp) ----
     // Created together with their deleter by the code that defines the classes, so the
     // rest of the grid needs neither class complete.
-    std::unique_ptr<THiddenRowStore, void (*)(THiddenRowStore*)> FHiddenRows{nullptr, nullptr};
-    std::unique_ptr<TColumnDisplayMap, void (*)(TColumnDisplayMap*)> FColumnMap{nullptr, nullptr};
+    static std::unique_ptr<THiddenRowStore, void (*)(THiddenRowStore*)> MakeHiddenRowStore();
+    static std::unique_ptr<TColumnDisplayMap, void (*)(TColumnDisplayMap*)> MakeColumnDisplayMap();
+    std::unique_ptr<THiddenRowStore, void (*)(THiddenRowStore*)> FHiddenRows = MakeHiddenRowStore();
+    std::unique_ptr<TColumnDisplayMap, void (*)(TColumnDisplayMap*)> FColumnMap = MakeColumnDisplayMap();
     int FFilterLevel = 0;
+    // Takes displayed rows (ascending) out into the store at a filter level, and puts
+    // rows taken from the store back at the places their real indexes give.
+    void HoldRowsOut(std::vector<int> DisplayedRows, int Level);
+    void ShowHeldOutRows(std::vector<TGridItem> Items);
+    std::vector<int> RowsBySelection(bool Selected);
     // ---- end of the hidden rows and columns section ----
+
+    // ---- notices of sizes and scrolling (string_grid_dimensions.cpp) ----
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged() override;
+    void CalcSizingState(int X, int Y, TGridState& State, int& Index) override;
+    bool ScrollNotice(TScrollBarKind Bar, TScrollCode Code, int Pos) override;
+    int ScrollThumbPage(TScrollBarKind Bar) const override;
+    // Stretching from a size notice: a bad ColumnSize.StretchColumn stretches nothing.
+    void StretchFromNotice();
+    void StretchColumnAt(int Index);
+    void ApplyCountChange();
+    void MoveFooterRow(int NewCount);
+    QLabel* FScrollHintWindow = nullptr;  // shown while a thumb is dragged, a child of the grid
+    // ---- end of the sizes and scrolling section ----
 
     // Sizes and counts remembered by the dimension setters.
     int FFixedRowsMin = 1;
