@@ -129,7 +129,8 @@ QString TExStringGrid::SelectedText() const {
     for (int row : rows) {
         for (int c = r.Left; c <= r.Right; ++c) {
             QString text = Cells(RealColIndex(c), row);
-            if (CountTextLines(text, FMultilinecells) > 1 && FExcelClipboardFormat) text = LineBreaksToVTabsQuoted(text);
+            if (CountTextLines(text, FMultilinecells) > 1 && FExcelClipboardFormat)
+                text = LineBreaksToVTabsQuoted(text);
             result += text;
             if (c < r.Right) result += QLatin1Char('\t');
         }
