@@ -18,7 +18,7 @@ TGridRect TExStringGrid::SelectionRectangleOrdered() const {
 }
 
 void TExStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow) {
-    TStringGrid::SetSelection({FromCol, FromRow, ToCol, ToRow});
+    SetSelection({FromCol, FromRow, ToCol, ToRow});
 }
 
 bool TExStringGrid::RowFlagSet(int ARow) const {
@@ -102,7 +102,7 @@ int TExStringGrid::SelectedRow(int n) const {
 void TExStringGrid::ClearSelectedCells() {
     const TGridRect single{TStringGrid::FixedCols(), TStringGrid::FixedRows(), TStringGrid::FixedCols(),
                            TStringGrid::FixedRows()};
-    TStringGrid::SetSelection(single);
+    SetSelection(single);
     FSelectedCells.clear();
     InvalidateGrid();
 }
