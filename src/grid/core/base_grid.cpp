@@ -218,8 +218,7 @@ bool TBaseGrid::ResolveBaseCell(int ACol, int ARow, int& BaseCol, int& BaseRow) 
 }
 
 QString TBaseGrid::GetCellEx(int ACol, int ARow) const {
-    // A grid that never had cell properties has no merged areas to look up.
-    const TPoint base = FHasCellProps ? BaseCell(ACol, ARow) : TPoint{ACol, ARow};
+    const TPoint base = BaseCell(ACol, ARow);
     QString result = GetGridCell(base.X, base.Y);
     if (base.Y < FNormalRowCount) {
         GetDisplText(base.X, base.Y, result);
@@ -233,7 +232,7 @@ QString TBaseGrid::GetCellEx(int ACol, int ARow) const {
 }
 
 void TBaseGrid::SetCellEx(int ACol, int ARow, const QString& Value) {
-    if (FHasCellProps && CellPropsAssigned(ACol, ARow)) {
+    if (CellPropsAssigned(ACol, ARow)) {
         const TPoint base = BaseCell(ACol, ARow);
         SetGridCell(base.X, base.Y, Value);
         CellChanged(base.X, base.Y);

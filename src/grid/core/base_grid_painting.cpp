@@ -26,8 +26,11 @@ TSelectionColors SelectionColors(TGridSelectionStyle style, bool focused) {
 }  // namespace
 
 void TBaseGrid::Paint() {
-    TObjStringGrid::Paint();
+    // Each screen pass takes a number of its own before it starts: a cell painted onto
+    // another canvas between two passes (a drag image, printing) stamps the old number,
+    // so the next pass still paints its area.
     ++FPaintID;
+    TObjStringGrid::Paint();
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
@@ -51,7 +54,8 @@ void TBaseGrid::PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, 
 
 void TBaseGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState) {
     if (ARect.IsEmpty()) return;
-    const QString text = Cells(ACol, ARow);
+    // The painter passes the displayed column; the text lives at the real one.
+    const QString text = Cells(RealColIndex(ACol), ARow);
     QPainter* painter = Canvas.Painter();
     painter->save();
     painter->setFont(Canvas.Font.ToQFont());

@@ -25,6 +25,7 @@
 //   string_grid_cell_objects.cpp   cell object store, cell types, graphic sizes, link text
 //   string_grid_row_selection.cpp  fills, row and column selection, repainting, row flags
 //   string_grid_stream.cpp         the grid's own text stream format
+//   string_grid_properties.cpp     setters of the look declared with the published values
 //   string_grid_dimensions.cpp     counts, fixed lines, setters with side effects, scrolling
 //   string_grid_hidden.cpp         hidden columns and rows, real and display index
 //
@@ -309,6 +310,12 @@ public:
     void CellChanged(int ACol, int ARow) override;
     bool UsesVCLStyles() override { return FUseVCLStyles; }
     void GetDisplText(int ACol, int ARow, QString& Value) const override;
+    // The look a cell is drawn with (displayed column): the fixed font, the selection
+    // colour, then the cell's properties and GetCellColor of its real column.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
 
     // ================================================================ cell access
     QString OriginalCells(int i, int j) const;
@@ -560,9 +567,10 @@ public:
     QWidget* FocusWindow() const { return FFocusWindow; }
     QWidget* ArrowWindow(int Index) const { return FArrowWindows[Index]; }
     QComboBox* EditCombo() const { return FEditCombo; }
+    // The date and date-time pickers, created on first use.
     QDateEdit* EditDate();
     QDateTimeEdit* EditDateTime();
-    // Date picker switches for its calendar.
+    // Date picker switches for its calendar, read when the picker is created.
     bool DatePickerWeekNumbers = false;
     bool DatePickerShowToday = true;
 
@@ -739,7 +747,8 @@ protected:
 
 private:
     void CreateRunTimeChildren();
-    void WireDatePickers();
+    void CellLook(RealCol ACol, DisplRow ARow, TGridDrawState& AState, bool Select, TBrush& ABrush,
+                  TColor& AColorTo, TFont& AFont, TAlignment& HA, bool& WW, TCellGradientDirection& GD);
     void ChainOwnerFormResize();
     void FreeCellObjectsOnDestroy();
     void PaintFooterPanel() {}

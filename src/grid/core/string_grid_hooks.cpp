@@ -265,13 +265,39 @@ QString TExStringGrid::GetFormattedCell(RealCol ACol, DisplRow ARow) { return Ce
 
 // ---- the base grid's hooks ---------------------------------------------------------
 
+void TExStringGrid::CellLook(RealCol ACol, DisplRow ARow, TGridDrawState& AState, bool Select, TBrush& ABrush,
+                             TColor& AColorTo, TFont& AFont, TAlignment& HA, bool& WW, TCellGradientDirection& GD) {
+    const int displayed = DisplColIndex(ACol.v);
+    if (AState.Contains(gdFixed) || IsFixed(displayed, ARow.v)) {
+        AFont = *FFixedFont;
+    } else if (Select && AState.Contains(gdSelected) && FShowSelection) {
+        ABrush.Color = FSelectionColor;
+        AColorTo = FSelectionColorTo;
+        AFont.Color = FSelectionTextColor;
+    }
+    if (const TCellProperties* props = PropsOf(ACol.v, ARow.v)) {
+        if (props->BrushColorTo() != clNone) AColorTo = props->BrushColorTo();
+        GD = props->GradientDirection();
+        HA = props->Alignment();
+        WW = props->WordWrap();
+    }
+    GetCellColor(ACol, ARow, AState, &ABrush, &AFont);
+}
+
+void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool, bool Select, bool,
+                                        TBrush& ABrush, TColor& AColorTo, TColor&, TColor&, TFont& AFont,
+                                        TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
+    VA = FVAlignment;
+    CellLook(RealColIndex(DisplCol(ACol)), DisplRow(ARow), AState, Select, ABrush, AColorTo, AFont, HA, WW, GD);
+}
+
 void TExStringGrid::GetCellDefaults(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& ColorTo,
                                     TColor& MirrorColor, TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA,
                                     bool& WW, TCellGradientDirection& GD) {
     TBaseGrid::GetCellDefaults(ACol, ARow, AFont, ABrush, ColorTo, MirrorColor, MirrorColorTo, HA, VA, WW, GD);
     TGridDrawState state;
-    GetVisualProperties(ACol, ARow, state, false, false, false, ABrush, ColorTo, MirrorColor, MirrorColorTo, AFont,
-                        HA, VA, WW, GD);
+    VA = FVAlignment;
+    CellLook(RealCol(ACol), DisplRow(ARow), state, false, ABrush, ColorTo, AFont, HA, WW, GD);
     const int displayed = DisplColIndex(ACol);
     if (IsFixed(displayed, ARow) || FBands->Active() || FBackGround->IsGradient() || state.Contains(gdSelected)) {
         ABrush.Color = clNone;
@@ -285,24 +311,35 @@ void TExStringGrid::CellChanged(int, int) {
 
 void TExStringGrid::LastRowChanged() { PaintFooterPanel(); }
 
-// ---- date picker notices -------------------------------------------------------------
+// ---- date pickers ----------------------------------------------------------------
+// Created on first use, hidden and disabled until the editor shows them, with their
+// notices wired to the grid's events.
 
-void TExStringGrid::WireDatePickers() {
-    QDateEdit* date = EditDate();
+namespace {
+TDateTime ToDateTime(const QDateTime& value) {
+    const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
+    return static_cast<TDateTime>(epoch.msecsTo(value)) / 86400000.0;
+}
+}  // namespace
+
+QDateEdit* TExStringGrid::EditDate() {
+    if (FEditDate) return FEditDate;
+    FEditDate = new QDateEdit(this);
+    FEditDate->setObjectName(QStringLiteral("FEditDate"));
+    FEditDate->hide();
+    FEditDate->setEnabled(false);
+    FEditDate->setCalendarPopup(true);
+    QDateEdit* date = FEditDate;
     QObject::connect(date, &QDateEdit::dateTimeChanged, date, [this, date] {
-        const QString text = date->displayedSections() & QDateTimeEdit::DateSections_Mask
-                                 ? QLocale().toString(date->date(), QLocale::ShortFormat)
-                                 : QLocale().toString(date->time(), QLocale::LongFormat);
+        // A picker showing only a time reports the time in the long format.
+        const bool timeOnly = !(date->displayedSections() & QDateTimeEdit::DateSections_Mask);
+        const QString text = timeOnly ? QLocale().toString(date->time(), QLocale::LongFormat)
+                                      : QLocale().toString(date->date(), QLocale::ShortFormat);
         if (OnEditChange) OnEditChange(this, Col(), Row(), text);
     });
-    QDateTimeEdit* dateTime = EditDateTime();
-    QObject::connect(dateTime, &QDateTimeEdit::dateTimeChanged, dateTime, [this](const QDateTime& value) {
-        if (!OnDateTimeChange) return;
-        const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
-        OnDateTimeChange(this, Col(), Row(), static_cast<TDateTime>(epoch.msecsTo(value)) / 86400000.0);
-    });
-    // The calendar shows week numbers and the today marks as the picker asks; the today
-    // circle and the minimum-size placement have no counterpart in the calendar widget.
+    // The calendar shows week numbers and the today mark as asked; the today circle and
+    // the placement at the calendar's minimum size have no counterpart in the calendar
+    // widget.
     QCalendarWidget* calendar = date->calendarWidget();
     calendar->setVerticalHeaderFormat(DatePickerWeekNumbers ? QCalendarWidget::ISOWeekNumbers
                                                             : QCalendarWidget::NoVerticalHeader);
@@ -311,4 +348,18 @@ void TExStringGrid::WireDatePickers() {
         if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());
         if (FMouseActions->DirectDateClose()) date->hide();
     });
+    return FEditDate;
+}
+
+QDateTimeEdit* TExStringGrid::EditDateTime() {
+    if (FEditDateTime) return FEditDateTime;
+    FEditDateTime = new QDateTimeEdit(this);
+    FEditDateTime->setObjectName(QStringLiteral("FEditDateTime"));
+    FEditDateTime->hide();
+    FEditDateTime->setEnabled(false);
+    FEditDateTime->setCalendarPopup(true);
+    QObject::connect(FEditDateTime, &QDateTimeEdit::dateTimeChanged, FEditDateTime, [this](const QDateTime& value) {
+        if (OnDateTimeChange) OnDateTimeChange(this, Col(), Row(), ToDateTime(value));
+    });
+    return FEditDateTime;
 }

@@ -11,8 +11,6 @@
 #include <QBuffer>
 #include <QScrollBar>
 #include <QComboBox>
-#include <QDateEdit>
-#include <QDateTimeEdit>
 #include <QEvent>
 #include <QTimerEvent>
 #include <algorithm>
@@ -72,6 +70,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FFocusHelper = std::make_unique<TFocusHelper>();
 
     SetRowCountRaw(10);
+    FNormalRowCount = 10;
     resize(400, 250);
     FBalloonSettings = std::make_unique<TBalloonSettings>();
     FShowModified = std::make_unique<TShowModified>();
@@ -108,21 +107,6 @@ void TExStringGrid::CreateRunTimeChildren() {
         FEditors.push_back(HiddenChild<QWidget>(this, name));
 }
 
-QDateEdit* TExStringGrid::EditDate() {
-    if (!FEditDate) {
-        FEditDate = HiddenChild<QDateEdit>(this, "FEditDate");
-        FEditDate->setCalendarPopup(true);
-    }
-    return FEditDate;
-}
-
-QDateTimeEdit* TExStringGrid::EditDateTime() {
-    if (!FEditDateTime) {
-        FEditDateTime = HiddenChild<QDateTimeEdit>(this, "FEditDateTime");
-        FEditDateTime->setCalendarPopup(true);
-    }
-    return FEditDateTime;
-}
 
 TExStringGrid::~TExStringGrid() {
     if (FOwnerForm) FOwnerForm->OnResize = FOnResize;
