@@ -153,6 +153,17 @@ TEST_F(StringGridDimensionsTest, DraggingTheThumbNamesTheRowsThenShownInHints) {
     for (const auto& [row, text] : hints) EXPECT_EQ(text, QString("Row : %1").arg(row));
 }
 
+TEST_F(StringGridDimensionsTest, AProportionalThumbShowsTheVisibleShare) {
+    QScrollBar* bar = Grid->verticalScrollBar();
+    EXPECT_EQ(bar->pageStep(), 1);  // a thumb of fixed length
+    Grid->SetScrollProportional(true);
+    EXPECT_EQ(bar->pageStep(), Grid->VisibleRowCount());
+    // Paging moves by the rows in view either way.
+    Grid->SetScrollProportional(false);
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(Grid->TopRow(), 1 + Grid->VisibleRowCount());
+}
+
 TEST_F(StringGridDimensionsTest, KeysAndWheelMoveOverDisplayedCellsOnly) {
     for (int r = 0; r < 40; ++r)
         for (int c = 0; c < 5; ++c) Grid->SetCells(c, r, QString("%1,%2").arg(c).arg(r));

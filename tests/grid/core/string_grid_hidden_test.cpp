@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
@@ -238,6 +239,25 @@ TEST_F(StringGridHiddenTest, RandomHidingAndShowingAgreesWithTheModel) {
         ExpectAgrees("step " + std::to_string(step) + " " + name + " " + std::to_string(a) + ".." + std::to_string(b));
         if (HasFatalFailure()) return;
     }
+}
+
+TEST_F(StringGridHiddenTest, StrayIndexesAnswerQuietly) {
+    const int largest = std::numeric_limits<int>::max();
+    Grid->HideRows(3, 4);
+    Grid->HideRows(-5, -1);
+    Grid->HideRowsEx(-2, 3);
+    Grid->UnHideRows(largest, 0);
+    Grid->HideColumns(-3, -1);
+    Grid->UnHideColumns(600, largest);
+    EXPECT_TRUE(Grid->AllCells(-1, 3).isEmpty());
+    EXPECT_EQ(Grid->AllObjects(2, -1), nullptr);
+    Grid->SetAllCells(-1, -1, "x");
+    Grid->SetAllGridCells(2, -7, "x");
+    EXPECT_EQ(Grid->AllColWidths(-1), 0);
+    Grid->SetAllColWidths(-1, 10);
+    EXPECT_EQ(Grid->AllGridCells(2, 3), TextOf(2, 3));
+    Grid->UnHideRows(3, largest);  // puts back what the first call held out
+    ExpectAgrees("stray indexes");
 }
 
 }  // namespace
