@@ -4,6 +4,7 @@
 // merged area of 2 x 2 cells with its base at (2, 2). Every cell holds "c,r".
 
 #include "grid/core/base_grid.h"
+#include "grid/core/string_grid.h"
 
 #include <QString>
 #include <vector>
@@ -61,4 +62,26 @@ public:
     using TBaseGrid::FNormalRowCount;
 
     std::vector<TPoint> Changed;
+};
+
+// The same small grid as a string grid, the way a rule table has it: one fixed row and
+// column, real columns 0 to 4 with column 2 hidden between displayed ones, real rows 0
+// to 6 with rows 3 and 4 held out, and a merged area of 2 x 2 cells with its base at
+// real cell (3, 1). Every cell holds "c,r" of its real column and row.
+class ExFixtureGrid : public TExStringGrid {
+public:
+    static constexpr int HiddenCol = 2;
+    static constexpr int HeldOutRows[2] = {3, 4};
+
+    ExFixtureGrid() : TExStringGrid(nullptr) {
+        SetColCount(5);
+        SetRowCount(7);
+        SetDefaultColWidth(40);
+        SetDefaultRowHeight(20);
+        for (int c = 0; c < 5; ++c)
+            for (int r = 0; r < 7; ++r) SetGridCell(c, r, QString("%1,%2").arg(c).arg(r));
+        MergeCells(3, 1, 2, 2);
+        HideColumn(HiddenCol);
+        HideRows(HeldOutRows[0], HeldOutRows[1]);
+    }
 };
