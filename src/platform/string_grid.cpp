@@ -472,6 +472,8 @@ void TStringGrid::ConnectScrollBar(TScrollBarKind Bar) {
     bar->setTracking(FOptions.Contains(goThumbTracking));
     connect(bar, &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
     connect(bar, &QScrollBar::actionTriggered, this, [this, Bar](int action) { ScrollBarAction(Bar, action); });
+    // While the thumb is dragged, with or without tracking.
+    connect(bar, &QScrollBar::sliderMoved, this, [this, Bar](int position) { ScrollNotice(Bar, scThumbTrack, position); });
     connect(bar, &QScrollBar::sliderReleased, this, [this, Bar, bar] {
         // Without tracking, the release has moved the bar and reported the position already.
         if (!std::exchange(FThumbPositionReported, false)) ScrollNotice(Bar, scThumbPosition, bar->value());
@@ -497,8 +499,9 @@ void TStringGrid::ScrollBarAction(TScrollBarKind Bar, int Action) {
     case QAbstractSlider::SliderToMinimum: code = scTop; break;
     case QAbstractSlider::SliderToMaximum: code = scBottom; break;
     case QAbstractSlider::SliderMove:
-        code = bar->isSliderDown() ? scThumbTrack : scThumbPosition;
-        FThumbPositionReported = code == scThumbPosition;
+        if (bar->isSliderDown()) return;  // reported as sliderMoved
+        code = scThumbPosition;
+        FThumbPositionReported = true;
         break;
     default: return;
     }

@@ -45,7 +45,7 @@
 //   the view only with goThumbTracking; otherwise the view follows when it is released.
 // - Every scroll bar action reaches ScrollNotice before the view moves (a line or page
 //   step, the thumb dragged over or released at a position, a jump to an end), and
-//   scEndScroll follows once the action is over. A derived grid may swallow a notice.
+//   scEndScroll follows once the action is over. A derived grid may swallow a step.
 // - Mouse: a press on a scrolled cell makes it current (after SelectCell) and, with
 //   goRangeSelect, dragging extends the selection. A press within 3 pixels of a fixed
 //   row's column border starts sizing that column (goColSizing), within 3 pixels of a
@@ -253,7 +253,8 @@ protected:
     virtual int ScrollThumbPage(TScrollBarKind Bar) const;
     void RefreshScrollBars() { UpdateScrollBars(); }
     // A scroll bar's notice before the view moves; Pos is the row (column) the bar is at
-    // or dragged to. True swallows it: the bar and the view stay where they are.
+    // or dragged to. True swallows a step or a jump: the bar and the view stay where they
+    // are (a thumb being dragged cannot be held back).
     virtual bool ScrollNotice(TScrollBarKind /*Bar*/, TScrollCode /*Code*/, int /*Pos*/) { return false; }
 
     void ShowEditor();

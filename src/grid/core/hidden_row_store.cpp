@@ -48,9 +48,14 @@ TGridItem* THiddenRowStore::Find(RealRow ARow) {
 
 int THiddenRowStore::CountBelow(RealRow ARow) const { return int(LowerBound(ARow) - FItems.begin()); }
 
+int THiddenRowStore::CountAtOrBelow(RealRow ARow) const {
+    return int(std::partition_point(FItems.begin(), FItems.end(), [&](const TGridItem& item) { return item.FIdx <= ARow.v; }) -
+               FItems.begin());
+}
+
 int THiddenRowStore::CountIn(RealRow From, RealRow To) const {
     if (To < From) return 0;
-    return CountBelow(RealRow(To.v + 1)) - CountBelow(From);
+    return CountAtOrBelow(To) - CountBelow(From);
 }
 
 namespace {
@@ -148,7 +153,7 @@ std::vector<TGridItem> THiddenRowStore::TakeWhere(auto&& predicate) {
 std::vector<TGridItem> THiddenRowStore::Take(RealRow From, RealRow To) {
     if (To < From) return {};
     const auto first = FItems.begin() + CountBelow(From);
-    const auto last = FItems.begin() + CountBelow(RealRow(To.v + 1));
+    const auto last = FItems.begin() + CountAtOrBelow(To);
     Changed();
     std::vector<TGridItem> taken(std::make_move_iterator(first), std::make_move_iterator(last));
     FItems.erase(first, last);

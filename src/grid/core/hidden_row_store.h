@@ -81,6 +81,7 @@ public:
 
 private:
     std::vector<TGridItem>::const_iterator LowerBound(RealRow ARow) const;
+    int CountAtOrBelow(RealRow ARow) const;
     std::vector<TGridItem> TakeWhere(auto&& predicate);
     // True when the mapping tables answer: they are built once enough questions came
     // since the last change to pay for the build.

@@ -19,6 +19,9 @@ namespace {
 
 bool IsLoading(const TComponent& component) { return component.ComponentState().Contains(csLoading); }
 
+int ShownFixed(int Fixed, bool Always) { return Fixed == 0 && Always ? 1 : Fixed; }
+int ClippedFixed(int Asked, bool Always, int Count) { return Always && Asked >= Count ? Count - 1 : Asked; }
+
 // Scales a size, the nearest integer taken and a tie going to the even one.
 int Scaled(int size, int newSize, int oldSize) {
     return int(std::nearbyint(double(size) * double(newSize) / double(oldSize)));
@@ -70,28 +73,20 @@ void TExStringGrid::SetCol(int Value) {
     if (TExStringGrid* partner = FSyncGrid->Grid(); partner && FSyncGrid->SelectionColumn()) partner->SetCol(Value);
 }
 
-int TExStringGrid::FixedRows() const {
-    const int fixed = TStringGrid::FixedRows();
-    return fixed == 0 && FFixedRowAlways ? 1 : fixed;
-}
+// With FixedRowAlways (FixedColAlways) a grid shows at least one fixed line and keeps
+// one scrolled line; the count asked for is remembered as the minimum to go back to.
+int TExStringGrid::FixedRows() const { return ShownFixed(TStringGrid::FixedRows(), FFixedRowAlways); }
 
 void TExStringGrid::SetFixedRows(int Value) {
-    const int asked = Value;
-    if (FFixedRowAlways && Value >= RowCount()) Value = RowCount() - 1;
-    TStringGrid::SetFixedRows(Value);
-    if (!IsLoading(*this)) FFixedRowsMin = asked;
+    TStringGrid::SetFixedRows(ClippedFixed(Value, FFixedRowAlways, RowCount()));
+    if (!IsLoading(*this)) FFixedRowsMin = Value;
 }
 
-int TExStringGrid::FixedCols() const {
-    const int fixed = TStringGrid::FixedCols();
-    return fixed == 0 && FFixedColAlways ? 1 : fixed;
-}
+int TExStringGrid::FixedCols() const { return ShownFixed(TStringGrid::FixedCols(), FFixedColAlways); }
 
 void TExStringGrid::SetFixedCols(int Value) {
-    const int asked = Value;
-    if (FFixedColAlways && Value >= ColCount()) Value = ColCount() - 1;
-    TStringGrid::SetFixedCols(Value);
-    if (!IsLoading(*this)) FFixedColsMin = asked;
+    TStringGrid::SetFixedCols(ClippedFixed(Value, FFixedColAlways, ColCount()));
+    if (!IsLoading(*this)) FFixedColsMin = Value;
 }
 
 int TExStringGrid::FixedColWidth() const { return ColWidths(0); }

@@ -198,13 +198,16 @@ std::vector<int> TExStringGrid::RowsBySelection(bool Selected) {
 }
 
 // ---- cells by real row ---------------------------------------------------------------
+// A negative index reads empty and writes nothing; a held-out row answers from its store.
 
 QString TExStringGrid::AllCells(int i, int j) const {
+    if (i < 0 || j < 0) return QString();
     if (const TGridItem* item = FHiddenRows->Find(RealRow(j))) return item->Cells(RealCol(i));
     return Cells(i, DisplRowIndex(j));
 }
 
 void TExStringGrid::SetAllCells(int i, int j, const QString& Value) {
+    if (i < 0 || j < 0) return;
     if (TGridItem* item = FHiddenRows->Find(RealRow(j)))
         item->SetCells(RealCol(i), Value);
     else
@@ -212,11 +215,13 @@ void TExStringGrid::SetAllCells(int i, int j, const QString& Value) {
 }
 
 QString TExStringGrid::AllGridCells(int i, int j) const {
+    if (i < 0 || j < 0) return QString();
     if (const TGridItem* item = FHiddenRows->Find(RealRow(j))) return item->Cells(RealCol(i));
     return GridCells(i, DisplRowIndex(j));
 }
 
 void TExStringGrid::SetAllGridCells(int i, int j, const QString& Value) {
+    if (i < 0 || j < 0) return;
     if (TGridItem* item = FHiddenRows->Find(RealRow(j)))
         item->SetCells(RealCol(i), Value);
     else
@@ -224,16 +229,19 @@ void TExStringGrid::SetAllGridCells(int i, int j, const QString& Value) {
 }
 
 TObject* TExStringGrid::GetAllGridObject(int i, int j) const {
+    if (i < 0 || j < 0) return nullptr;
     if (const TGridItem* item = FHiddenRows->Find(RealRow(j))) return item->Objects(RealCol(i));
     return GridObjects(i, DisplRowIndex(j));
 }
 
 TObject* TExStringGrid::AllObjects(int i, int j) const {
+    if (i < 0 || j < 0) return nullptr;
     if (const TGridItem* item = FHiddenRows->Find(RealRow(j))) return item->Objects(RealCol(i));
     return Objects(i, DisplRowIndex(j));
 }
 
 void TExStringGrid::SetAllObjects(int i, int j, TObject* Value) {
+    if (i < 0 || j < 0) return;
     if (TGridItem* item = FHiddenRows->Find(RealRow(j)))
         item->SetObjects(RealCol(i), Value);
     else

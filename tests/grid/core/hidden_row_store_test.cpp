@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -142,6 +143,14 @@ TEST(HiddenRowStoreTest, EmptyStoreAndOutOfRangeQuestionsAnswerQuietly) {
     EXPECT_FALSE(store.Contains(RealRow(-1)));
     EXPECT_TRUE(store.Take(RealRow(4), RealRow(2)).empty());
     EXPECT_EQ(store.CountIn(RealRow(9), RealRow(1)), 0);
+
+    std::vector<TGridItem> items;
+    items.push_back(ItemFor(4, 0));
+    store.Add(std::move(items));
+    const int largest = std::numeric_limits<int>::max();
+    EXPECT_EQ(store.CountIn(RealRow(0), RealRow(largest)), 1);
+    EXPECT_EQ(store.Take(RealRow(5), RealRow(largest)).size(), 0u);
+    EXPECT_EQ(store.Take(RealRow(std::numeric_limits<int>::min()), RealRow(largest)).size(), 1u);
 
     TGridItem item(RealRow(2), 20, 0, nullptr);
     EXPECT_TRUE(item.Cells(RealCol(-1)).isEmpty());

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <memory>
 #include <random>
@@ -238,6 +239,48 @@ TEST_F(StringGridHiddenTest, RandomHidingAndShowingAgreesWithTheModel) {
         ExpectAgrees("step " + std::to_string(step) + " " + name + " " + std::to_string(a) + ".." + std::to_string(b));
         if (HasFatalFailure()) return;
     }
+}
+
+TEST_F(StringGridHiddenTest, StrayIndexesAnswerQuietly) {
+    const int largest = std::numeric_limits<int>::max();
+    Grid->HideRows(3, 4);
+    Grid->HideRows(-5, -1);
+    Grid->HideRowsEx(-2, 3);
+    Grid->UnHideRows(largest, 0);
+    Grid->HideColumns(-3, -1);
+    Grid->UnHideColumns(600, largest);
+    EXPECT_TRUE(Grid->AllCells(-1, 3).isEmpty());
+    EXPECT_EQ(Grid->AllObjects(2, -1), nullptr);
+    Grid->SetAllCells(-1, -1, "x");
+    Grid->SetAllGridCells(2, -7, "x");
+    EXPECT_EQ(Grid->AllColWidths(-1), 0);
+    Grid->SetAllColWidths(-1, 10);
+    EXPECT_EQ(Grid->AllGridCells(2, 3), TextOf(2, 3));
+    Grid->UnHideRows(3, largest);  // puts back what the first call held out
+    ExpectAgrees("stray indexes");
+}
+
+TEST(StringGridHiddenFixture, TheSharedFixtureShowsItsRealCellsAtTheirDisplayedPlaces) {
+    StringGridFixture grid;
+    EXPECT_EQ(grid.ColCount(), 5);
+    EXPECT_EQ(grid.RowCount(), 6);
+    struct Case {
+        int displayedCol, displayedRow;
+        int realCol, realRow;
+    };
+    for (const Case& c : std::vector<Case>{{1, 1, 1, 1}, {2, 1, 3, 1}, {3, 2, 4, 2}, {2, 4, 3, 5}, {4, 5, 5, 7}}) {
+        EXPECT_EQ(grid.RealColIndex(c.displayedCol), c.realCol);
+        EXPECT_EQ(grid.RealRowIndex(c.displayedRow), c.realRow);
+        EXPECT_EQ(grid.GridCells(c.realCol, c.displayedRow), QString("%1,%2").arg(c.realCol).arg(c.realRow));
+    }
+    EXPECT_EQ(grid.Cells(4, 3), "3,2");     // inside the merged area: its base cell's text
+    EXPECT_EQ(grid.AllCells(2, 4), "2,4");  // a hidden column of a held-out row
+    EXPECT_TRUE(MergeIndexIsConsistent(grid));
+    grid.UnHideRowsAll();
+    grid.UnHideColumnsAll();
+    for (int c = 0; c < 6; ++c)
+        for (int r = 0; r < 8; ++r) EXPECT_EQ(grid.GridCells(c, r), QString("%1,%2").arg(c).arg(r));
+    EXPECT_TRUE(MergeIndexIsConsistent(grid));
 }
 
 }  // namespace
