@@ -428,13 +428,15 @@ TRect TBaseGrid::UnclippedCellRect(int c, int r) const {
 }
 
 TRect TBaseGrid::CellRect(int c, int r) const {
-    const TCellProperties* props = PropsAt(c, r);
+    // c is a displayed column; a merged area is kept at real columns.
+    const int real = RealColIndex(c);
+    const TCellProperties* props = PropsAt(real, r);
     if (props && (props->CellSpanX() != -1 || props->CellSpanY() != -1)) {
-        const TPoint base = props->GetBaseCell(c, r);
-        const TPoint span = CellSpan(c, r);
-        TRect r1 = UnclippedCellRect(base.X, base.Y);
+        const TPoint base = props->GetBaseCell(real, r);
+        const TPoint span = CellSpan(real, r);
+        TRect r1 = UnclippedCellRect(DisplColIndex(base.X), base.Y);
         if (r1.Width() == 0) r1.Right += 1;
-        TRect r2 = UnclippedCellRect(base.X + span.X, base.Y + span.Y);
+        TRect r2 = UnclippedCellRect(DisplColIndex(base.X + span.X), base.Y + span.Y);
         if (r2.Width() == 0) r2.Left -= 1;
         return {std::min(r1.Left, r2.Left), std::min(r1.Top, r2.Top), std::max(r1.Right, r2.Right),
                 std::max(r1.Bottom, r2.Bottom)};

@@ -754,6 +754,9 @@ private:
     void PaintFooterPanel() {}
     void FillCells(bool DoFixed, const std::function<void(int ACol, int ARow)>& Fill);
     TCellProperties* PropsOf(int ACol, int ARow) const;
+    // An attribute of the cell's properties, or the fallback for a cell without any.
+    template <class T>
+    T PropertyOr(int ACol, int ARow, T (TCellProperties::*Read)() const, T Fallback) const;
     TCellProperties* WritableProps(int ACol, int ARow);
     void RepaintAttributeCell(int ACol, int ARow);
     void FillRowCells(int ARow, const std::function<void(int ACol)>& Apply);

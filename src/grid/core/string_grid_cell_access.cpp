@@ -85,6 +85,12 @@ void TExStringGrid::ScreenToCell(TPoint pt, int& ACol, int& ARow) const {
 
 // ---- per-cell attributes ------------------------------------------------------------
 
+template <class T>
+T TExStringGrid::PropertyOr(int ACol, int ARow, T (TCellProperties::*Read)() const, T Fallback) const {
+    const TCellProperties* props = PropsOf(ACol, ARow);
+    return props ? (props->*Read)() : Fallback;
+}
+
 TCellProperties* TExStringGrid::PropsOf(int ACol, int ARow) const {
     if (ACol < 0 || ARow < 0) return nullptr;
     return dynamic_cast<TCellProperties*>(GetGridObject(ACol, ARow));
@@ -101,8 +107,7 @@ void TExStringGrid::RepaintAttributeCell(int ACol, int ARow) {
 }
 
 TColor TExStringGrid::Colors(int ACol, int ARow) const {
-    const TCellProperties* props = PropsOf(ACol, ARow);
-    return props ? props->BrushColor() : clNone;
+    return PropertyOr(ACol, ARow, &TCellProperties::BrushColor, TColor(clNone));
 }
 
 void TExStringGrid::SetColors(int ACol, int ARow, TColor Value) {
@@ -111,8 +116,7 @@ void TExStringGrid::SetColors(int ACol, int ARow, TColor Value) {
 }
 
 TColor TExStringGrid::ColorsTo(int ACol, int ARow) const {
-    const TCellProperties* props = PropsOf(ACol, ARow);
-    return props ? props->BrushColorTo() : clNone;
+    return PropertyOr(ACol, ARow, &TCellProperties::BrushColorTo, TColor(clNone));
 }
 
 void TExStringGrid::SetColorsTo(int ACol, int ARow, TColor Value) {
@@ -121,8 +125,7 @@ void TExStringGrid::SetColorsTo(int ACol, int ARow, TColor Value) {
 }
 
 TCellGradientDirection TExStringGrid::Gradients(int ACol, int ARow) const {
-    const TCellProperties* props = PropsOf(ACol, ARow);
-    return props ? props->GradientDirection() : GradientVertical;
+    return PropertyOr(ACol, ARow, &TCellProperties::GradientDirection, TCellGradientDirection(GradientVertical));
 }
 
 void TExStringGrid::SetGradients(int ACol, int ARow, TCellGradientDirection Value) {
@@ -131,8 +134,7 @@ void TExStringGrid::SetGradients(int ACol, int ARow, TCellGradientDirection Valu
 }
 
 TColor TExStringGrid::FontColors(int ACol, int ARow) const {
-    const TCellProperties* props = PropsOf(ACol, ARow);
-    return props ? props->FontColor() : clNone;
+    return PropertyOr(ACol, ARow, &TCellProperties::FontColor, TColor(clNone));
 }
 
 void TExStringGrid::SetFontColors(int ACol, int ARow, TColor Value) {
@@ -141,8 +143,7 @@ void TExStringGrid::SetFontColors(int ACol, int ARow, TColor Value) {
 }
 
 TFontStyles TExStringGrid::FontStyles(int ACol, int ARow) const {
-    const TCellProperties* props = PropsOf(ACol, ARow);
-    return props ? props->FontStyle() : TFontStyles();
+    return PropertyOr(ACol, ARow, &TCellProperties::FontStyle, TFontStyles());
 }
 
 void TExStringGrid::SetFontStyles(int ACol, int ARow, TFontStyles Value) {
@@ -151,8 +152,7 @@ void TExStringGrid::SetFontStyles(int ACol, int ARow, TFontStyles Value) {
 }
 
 int TExStringGrid::FontSizes(int ACol, int ARow) const {
-    const TCellProperties* props = PropsOf(ACol, ARow);
-    return props ? props->FontSize() : 0;
+    return PropertyOr(ACol, ARow, &TCellProperties::FontSize, 0);
 }
 
 void TExStringGrid::SetFontSizes(int ACol, int ARow, int Value) {
@@ -161,8 +161,7 @@ void TExStringGrid::SetFontSizes(int ACol, int ARow, int Value) {
 }
 
 QString TExStringGrid::FontNames(int ACol, int ARow) const {
-    const TCellProperties* props = PropsOf(ACol, ARow);
-    return props ? props->FontName() : QString();
+    return PropertyOr(ACol, ARow, &TCellProperties::FontName, QString());
 }
 
 void TExStringGrid::SetFontNames(int ACol, int ARow, const QString& Value) {
@@ -171,8 +170,7 @@ void TExStringGrid::SetFontNames(int ACol, int ARow, const QString& Value) {
 }
 
 TAlignment TExStringGrid::Alignments(int ACol, int ARow) const {
-    const TCellProperties* props = PropsOf(ACol, ARow);
-    return props ? props->Alignment() : taLeftJustify;
+    return PropertyOr(ACol, ARow, &TCellProperties::Alignment, TAlignment(taLeftJustify));
 }
 
 void TExStringGrid::SetAlignments(int ACol, int ARow, TAlignment Value) {

@@ -245,7 +245,8 @@ void TExStringGrid::SetURLFull(bool Value) {
 void TExStringGrid::GetDisplText(int ACol, int ARow, QString& Value) const {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
     if (FURLShowInText) {
-        static const char* const prefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
+        static const char* const prefixes[] = {"HTTP://", "WWW.",    "MAILTO:", "HTTPS://",
+                                               "NNTP://", "FILE://", "FTP://"};
         const QString upper = Value.toUpper();
         for (const char* prefix : prefixes) {
             if (!upper.contains(QLatin1String(prefix))) continue;

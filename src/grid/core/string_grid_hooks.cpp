@@ -172,6 +172,11 @@ bool TExStringGrid::GetColumnFilter(RealCol Column) {
     if (FFilterDropDownAuto && (Column.v >= TStringGrid::FixedCols() || FFilterDropDownColumns == fdAll)) {
         for (int r = TStringGrid::FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r)
             FFilterList->Add(quoted(Cells(Column.v, r).trimmed()));
+        if (!FFilterIncremental && NumHiddenRows() > 0) {
+            // Held-out rows offer their texts too, as stored.
+            for (int real = 0; real < TotalRowCount(); ++real)
+                if (IsHiddenRow(real)) FFilterList->Add(quoted(AllGridCells(Column.v, real)));
+        }
         FFilterList->SetSorted(false);
         if (!FFilterDropDownClear.isEmpty()) FFilterList->Insert(0, FFilterDropDownClear);
     }

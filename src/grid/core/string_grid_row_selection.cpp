@@ -111,7 +111,7 @@ void TExStringGrid::SelectRows(int RowIndex, int RCount) {
     RCount = std::min(RCount, RowCount() - RowIndex);
     if (!FMouseActions->DisjunctRowSelect()) {
         if (RCount > 0)
-            TStringGrid::SetSelection({TStringGrid::FixedCols(), RowIndex, ColCount() - 1, RowIndex + RCount - 1});
+            SetSelection({TStringGrid::FixedCols(), RowIndex, ColCount() - 1, RowIndex + RCount - 1});
     } else {
         for (int r = RowIndex; r < RowIndex + RCount; ++r) {
             const int row = FMouseActions->RowSelectPersistent() ? RealRowIndex(r) : r;
@@ -137,7 +137,7 @@ void TExStringGrid::SelectCols(int ColIndex, int CCount) {
     if (ColIndex < 0) return;
     if (!FMouseActions->DisjunctColSelect()) {
         if (CCount > 0)
-            TStringGrid::SetSelection({ColIndex, TStringGrid::FixedRows(), ColIndex + CCount - 1, RowCount() - 1});
+            SetSelection({ColIndex, TStringGrid::FixedRows(), ColIndex + CCount - 1, RowCount() - 1});
         return;
     }
     for (int c = ColIndex; c < ColIndex + CCount && c < ColCount(); ++c) SetColSelect(c, true);
@@ -150,8 +150,8 @@ void TExStringGrid::UnSelectCols(int ColIndex, int CCount) {
 
 void TExStringGrid::SelectRange(int FromCol, int ToCol, int FromRow, int ToRow) {
     TStringGrid::SetRow(ToRow);
-    TStringGrid::SetCol(ToCol);
-    TStringGrid::SetSelection({FromCol, FromRow, ToCol, ToRow});
+    SetCol(ToCol);
+    SetSelection({FromCol, FromRow, ToCol, ToRow});
 }
 
 void TExStringGrid::ClearRowSelect() {
@@ -195,10 +195,10 @@ void TExStringGrid::SelectionToColSelect(bool ClearOthers) {
 
 void TExStringGrid::GotoCell(int ACol, int ARow) {
     TStringGrid::SetRow(ARow);
-    TStringGrid::SetCol(ACol);
+    SetCol(ACol);
 }
 
-void TExStringGrid::FocusCell(int ACol, int ARow) { TStringGrid::SetSelection({ACol, ARow, ACol, ARow}); }
+void TExStringGrid::FocusCell(int ACol, int ARow) { SetSelection({ACol, ARow, ACol, ARow}); }
 
 void TExStringGrid::MoveCurrentCell(int ACol, int ARow) { MoveColRow(ACol, ARow, true, true); }
 

@@ -18,7 +18,7 @@ TGridRect TExStringGrid::SelectionRectangleOrdered() const {
 }
 
 void TExStringGrid::SelectCells(int FromCol, int FromRow, int ToCol, int ToRow) {
-    TStringGrid::SetSelection({FromCol, FromRow, ToCol, ToRow});
+    SetSelection({FromCol, FromRow, ToCol, ToRow});
 }
 
 bool TExStringGrid::RowFlagSet(int ARow) const {
@@ -102,7 +102,7 @@ int TExStringGrid::SelectedRow(int n) const {
 void TExStringGrid::ClearSelectedCells() {
     const TGridRect single{TStringGrid::FixedCols(), TStringGrid::FixedRows(), TStringGrid::FixedCols(),
                            TStringGrid::FixedRows()};
-    TStringGrid::SetSelection(single);
+    SetSelection(single);
     FSelectedCells.clear();
     InvalidateGrid();
 }
@@ -129,7 +129,8 @@ QString TExStringGrid::SelectedText() const {
     for (int row : rows) {
         for (int c = r.Left; c <= r.Right; ++c) {
             QString text = Cells(RealColIndex(c), row);
-            if (CountTextLines(text, FMultilinecells) > 1 && FExcelClipboardFormat) text = LineBreaksToVTabsQuoted(text);
+            if (CountTextLines(text, FMultilinecells) > 1 && FExcelClipboardFormat)
+                text = LineBreaksToVTabsQuoted(text);
             result += text;
             if (c < r.Right) result += QLatin1Char('\t');
         }

@@ -64,24 +64,26 @@ public:
     std::vector<TPoint> Changed;
 };
 
-// The same small grid as a string grid, the way a rule table has it: one fixed row and
-// column, real columns 0 to 4 with column 2 hidden between displayed ones, real rows 0
-// to 6 with rows 3 and 4 held out, and a merged area of 2 x 2 cells with its base at
-// real cell (3, 1). Every cell holds "c,r" of its real column and row.
-class ExFixtureGrid : public TExStringGrid {
+// The string grid form of the fixture: one fixed row and column, real columns 0..5 with
+// real column 2 hidden between displayed ones, real rows 0..7 with rows 4 and 6 held out,
+// and a merged area of 2 x 2 cells with its base at real column 3 (displayed 2), row 2.
+// Every cell holds "c,r" of its real column and real row. Displayed: 5 x 6 cells.
+class StringGridFixture : public TExStringGrid {
 public:
     static constexpr int HiddenCol = 2;
-    static constexpr int HeldOutRows[2] = {3, 4};
+    static constexpr int HeldOutRows[2] = {4, 6};
 
-    ExFixtureGrid() : TExStringGrid(nullptr) {
-        SetColCount(5);
-        SetRowCount(7);
+    StringGridFixture() : TExStringGrid(nullptr) {
+        SetColCount(6);
+        SetRowCount(8);
         SetDefaultColWidth(40);
         SetDefaultRowHeight(20);
-        for (int c = 0; c < 5; ++c)
-            for (int r = 0; r < 7; ++r) SetGridCell(c, r, QString("%1,%2").arg(c).arg(r));
-        MergeCells(3, 1, 2, 2);
+        SetColor(clWhite);
+        for (int c = 0; c < 6; ++c)
+            for (int r = 0; r < 8; ++r) SetCells(c, r, QString("%1,%2").arg(c).arg(r));
+        MergeCells(3, 2, 2, 2);
         HideColumn(HiddenCol);
-        HideRows(HeldOutRows[0], HeldOutRows[1]);
+        HideRow(6);
+        HideRow(4);
     }
 };

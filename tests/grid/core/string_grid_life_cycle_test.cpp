@@ -114,6 +114,16 @@ TEST(StringGridLifeCycle, OwnerFormResizeReachesTheGridAndTheFormsHandlerAndIsGi
     EXPECT_GT(formHandlerCalls, callsAfterDestroy);
 }
 
+TEST(StringGridLifeCycle, IntegralHeightCutsTheHeightToWholeRows) {
+    TExStringGrid grid(nullptr);
+    grid.SetColCount(2);  // all columns fit: no horizontal scroll bar counts
+    grid.resize(400, 250);
+    grid.SetIntegralHeight(true);
+    grid.SetBounds(0, 0, 300, 100);
+    const int border = grid.frameWidth() > 0 ? 2 : 0;
+    EXPECT_EQ(grid.height(), 100 - ((100 - border) % 22) + border);
+}
+
 TEST(StringGridLifeCycle, WindowCreationStartsTheGridTimer) {
     TExStringGrid grid(nullptr);
     EXPECT_EQ(grid.GridTimerID(), 0);
