@@ -7,10 +7,12 @@
 // path) at the top, the middle and the end, a page and a row of scrolling each with its
 // paint, at 1,000 and at 100,000 rows (the cost must not depend on the rows), and a
 // view with merged areas and coloured cells; for the grid alone, recolouring cells of a
-// tall merged area. After the benchmarks the ratios (peer time / grid time, grid time at
-// 100,000 / at 1,000 rows, peer bytes / grid bytes) are printed.
+// tall merged area. Every grid line runs on the base grid (_Grid) and on the string grid
+// of the rule tables (_ExGrid). After the benchmarks the ratios (peer time / grid time,
+// grid time at 100,000 / at 1,000 rows, peer bytes / grid bytes) are printed.
 
 #include "grid/core/base_grid.h"
+#include "grid/core/string_grid.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,6 +27,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -47,8 +51,9 @@ const std::vector<QString>& Texts() {
 
 const QString& TextOf(int c, int r) { return Texts()[std::size_t((r * Cols + c) % 1000)]; }
 
+template <class G>
 std::unique_ptr<TBaseGrid> MakeGrid() {
-    auto grid = std::make_unique<TBaseGrid>(nullptr);
+    std::unique_ptr<TBaseGrid> grid = std::make_unique<G>(nullptr);
     grid->SetColCount(Cols);
     grid->SetRowCount(Rows);
     return grid;
@@ -66,10 +71,11 @@ void FillModel(QStandardItemModel& model) {
         for (int c = 0; c < Cols; ++c) model.setItem(r, c, new QStandardItem(TextOf(c, r)));
 }
 
+template <class G>
 void BM_Fill_Grid(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        auto grid = MakeGrid();
+        auto grid = MakeGrid<G>();
         state.ResumeTiming();
         FillGrid(*grid);
         state.PauseTiming();
@@ -90,8 +96,9 @@ void BM_Fill_Model(benchmark::State& state) {
     }
 }
 
+template <class G>
 void BM_Read_Grid(benchmark::State& state) {
-    auto grid = MakeGrid();
+    auto grid = MakeGrid<G>();
     FillGrid(*grid);
     for (auto _ : state) {
         qsizetype total = 0;
@@ -112,8 +119,9 @@ void BM_Read_Model(benchmark::State& state) {
     }
 }
 
+template <class G>
 void BM_InsertRemove_Grid(benchmark::State& state) {
-    auto grid = MakeGrid();
+    auto grid = MakeGrid<G>();
     FillGrid(*grid);
     for (auto _ : state) {
         grid->InsertRowsAt(MiddleRow, Block);
@@ -134,7 +142,7 @@ void BM_InsertRemove_Model(benchmark::State& state) {
 // time; the cost must not grow with the rows jumped over. Qt's model has no current cell,
 // so this line has no peer.
 void BM_JumpEnds_Grid(benchmark::State& state) {
-    auto grid = MakeGrid();
+    auto grid = MakeGrid<TBaseGrid>();
     grid->resize(800, 600);
     for (auto _ : state) {
         grid->SetRow(Rows - 1);
@@ -192,13 +200,18 @@ void Decorate(TPaintPair& pair, int rows) {
 }
 
 // By row count and decoration; emptied before the application goes, as widgets must.
-std::map<std::pair<int, bool>, TPaintPair> PaintPairs;
+// The string grid colours its cells from their properties itself.
+std::map<std::tuple<int, bool, bool>, TPaintPair> PaintPairs;
 
+template <class G = TBaseGrid>
 TPaintPair& PaintPair(int rows, bool decorated) {
-    auto [it, added] = PaintPairs.try_emplace({rows, decorated});
+    constexpr bool stringGrid = std::is_same_v<G, TExStringGrid>;
+    auto [it, added] = PaintPairs.try_emplace({rows, decorated, stringGrid});
     TPaintPair& pair = it->second;
     if (!added) return pair;
-    pair.Grid = decorated ? std::make_unique<TColouredGrid>(nullptr) : std::make_unique<TBaseGrid>(nullptr);
+    if (stringGrid) pair.Grid = std::make_unique<TExStringGrid>(nullptr);
+    else if (decorated) pair.Grid = std::make_unique<TColouredGrid>(nullptr);
+    else pair.Grid = std::make_unique<TBaseGrid>(nullptr);
     pair.Grid->SetColCount(Cols);
     pair.Grid->SetRowCount(rows);
     pair.Model = std::make_unique<QStandardItemModel>(rows, Cols);
@@ -240,9 +253,10 @@ void ShowGridAt(TBaseGrid& grid, int row) { grid.SetTopRow(row); }
 
 void ShowViewAt(QTableView& view, int row) { view.verticalScrollBar()->setValue(row); }
 
+template <class G>
 void BM_Paint_Grid(benchmark::State& state) {
     const int rows = int(state.range(0));
-    TPaintPair& pair = PaintPair(rows, false);
+    TPaintPair& pair = PaintPair<G>(rows, false);
     ShowGridAt(*pair.Grid, FirstRowAt(TViewAt(state.range(1)), rows));
     for (auto _ : state) PaintGrid(pair);
 }
@@ -256,9 +270,10 @@ void BM_Paint_View(benchmark::State& state) {
 
 // Scrolling down by a page (by_row 0) or by a row (by_row 1) and painting the new view,
 // starting over at the top when the end is reached.
+template <class G>
 void BM_Scroll_Grid(benchmark::State& state) {
     const int rows = int(state.range(0));
-    TPaintPair& pair = PaintPair(rows, false);
+    TPaintPair& pair = PaintPair<G>(rows, false);
     TBaseGrid& grid = *pair.Grid;
     const int step = state.range(1) == 0 ? grid.VisibleRowCount() : 1;
     ShowGridAt(grid, 1);
@@ -282,9 +297,10 @@ void BM_Scroll_View(benchmark::State& state) {
     }
 }
 
+template <class G>
 void BM_PaintDecorated_Grid(benchmark::State& state) {
     const int rows = int(state.range(0));
-    TPaintPair& pair = PaintPair(rows, true);
+    TPaintPair& pair = PaintPair<G>(rows, true);
     ShowGridAt(*pair.Grid, rows / 2);
     for (auto _ : state) PaintGrid(pair);
 }
@@ -322,18 +338,34 @@ void ScrollArgs(benchmark::internal::Benchmark* b) {
         for (int byRow : {0, 1}) b->Args({rows, byRow});
 }
 
-BENCHMARK(BM_Fill_Grid)->Unit(benchmark::kMillisecond)->Iterations(3);
+// Every grid line twice: on the base grid and on the string grid.
+#define GRID_BENCHMARK(name) \
+    BENCHMARK(name<TBaseGrid>)->Name(#name)
+#define EX_GRID_BENCHMARK(name, exName) \
+    BENCHMARK(name<TExStringGrid>)->Name(exName)
+
+GRID_BENCHMARK(BM_Fill_Grid)->Unit(benchmark::kMillisecond)->Iterations(3);
+EX_GRID_BENCHMARK(BM_Fill_Grid, "BM_Fill_ExGrid")->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Fill_Model)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_Read_Grid)->Unit(benchmark::kMillisecond);
+GRID_BENCHMARK(BM_Read_Grid)->Unit(benchmark::kMillisecond);
+EX_GRID_BENCHMARK(BM_Read_Grid, "BM_Read_ExGrid")->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Read_Model)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_InsertRemove_Grid)->Unit(benchmark::kMicrosecond);
+GRID_BENCHMARK(BM_InsertRemove_Grid)->Unit(benchmark::kMicrosecond);
+EX_GRID_BENCHMARK(BM_InsertRemove_Grid, "BM_InsertRemove_ExGrid")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_InsertRemove_Model)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_JumpEnds_Grid)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Paint_Grid)->Apply(PaintArgs)->Unit(benchmark::kMicrosecond);
+GRID_BENCHMARK(BM_Paint_Grid)->Apply(PaintArgs)->Unit(benchmark::kMicrosecond);
+EX_GRID_BENCHMARK(BM_Paint_Grid, "BM_Paint_ExGrid")->Apply(PaintArgs)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Paint_View)->Apply(PaintArgs)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_Scroll_Grid)->Apply(ScrollArgs)->Unit(benchmark::kMicrosecond);
+GRID_BENCHMARK(BM_Scroll_Grid)->Apply(ScrollArgs)->Unit(benchmark::kMicrosecond);
+EX_GRID_BENCHMARK(BM_Scroll_Grid, "BM_Scroll_ExGrid")->Apply(ScrollArgs)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Scroll_View)->Apply(ScrollArgs)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_PaintDecorated_Grid)->ArgName("rows")->Arg(SmallRows)->Arg(Rows)->Unit(benchmark::kMicrosecond);
+GRID_BENCHMARK(BM_PaintDecorated_Grid)->ArgName("rows")->Arg(SmallRows)->Arg(Rows)->Unit(benchmark::kMicrosecond);
+EX_GRID_BENCHMARK(BM_PaintDecorated_Grid, "BM_PaintDecorated_ExGrid")
+    ->ArgName("rows")
+    ->Arg(SmallRows)
+    ->Arg(Rows)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintDecorated_View)->ArgName("rows")->Arg(SmallRows)->Arg(Rows)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecolourArea_Grid)->ArgName("rows")->Arg(SmallRows)->Arg(Rows)->Unit(benchmark::kMicrosecond);
 
@@ -376,41 +408,48 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PaintPairs.clear();
 
-    std::printf("\nPeer time / base grid time (QStandardItemModel, or QTableView over it; above 1: the grid is "
-                "faster)\n");
-    for (const auto& [name, time] : reporter.Times) {
-        const std::size_t at = name.find("_Grid");
-        if (at == std::string::npos) continue;
-        for (const char* peerSuffix : {"_Model", "_View"}) {
-            const std::string peer = name.substr(0, at) + peerSuffix + name.substr(at + 5);
-            if (reporter.Times.count(peer))
-                std::printf("  %-34s %6.2f\n", (name.substr(3, at - 3) + name.substr(at + 5)).c_str(),
-                            reporter.Times[peer] / time);
+    const std::string large = "rows:" + std::to_string(Rows);
+    const std::string small = "rows:" + std::to_string(SmallRows);
+    for (const auto& [suffix, title] : {std::pair{std::string("_Grid"), "base grid"},
+                                        std::pair{std::string("_ExGrid"), "string grid"}}) {
+        std::printf("\nPeer time / %s time (QStandardItemModel, or QTableView over it; above 1: the grid is "
+                    "faster)\n",
+                    title);
+        for (const auto& [name, time] : reporter.Times) {
+            const std::size_t at = name.find(suffix);
+            if (at == std::string::npos) continue;
+            const std::string rest = name.substr(at + suffix.size());
+            for (const char* peerSuffix : {"_Model", "_View"}) {
+                const std::string peer = name.substr(0, at) + peerSuffix + rest;
+                if (reporter.Times.count(peer))
+                    std::printf("  %-34s %6.2f\n", (name.substr(3, at - 3) + rest).c_str(),
+                                reporter.Times[peer] / time);
+            }
+        }
+        std::printf("\n%s time at 100,000 rows / at 1,000 rows (flat: about 1)\n", title);
+        for (const auto& [name, time] : reporter.Times) {
+            const std::size_t at = name.find(large);
+            if (name.find(suffix) == std::string::npos || at == std::string::npos) continue;
+            const std::string smallName = name.substr(0, at) + small + name.substr(at + large.size());
+            if (reporter.Times.count(smallName))
+                std::printf("  %-34s %6.2f\n", (name.substr(3, at - 4) + name.substr(at + large.size())).c_str(),
+                            time / reporter.Times[smallName]);
         }
     }
 
-    std::printf("\nBase grid time at 100,000 rows / at 1,000 rows (flat: about 1)\n");
-    const std::string large = "rows:" + std::to_string(Rows);
-    const std::string small = "rows:" + std::to_string(SmallRows);
-    for (const auto& [name, time] : reporter.Times) {
-        const std::size_t at = name.find(large);
-        if (name.find("_Grid") == std::string::npos || at == std::string::npos) continue;
-        const std::string smallName = name.substr(0, at) + small + name.substr(at + large.size());
-        if (reporter.Times.count(smallName))
-            std::printf("  %-34s %6.2f\n", (name.substr(3, at - 4) + name.substr(at + large.size())).c_str(),
-                        time / reporter.Times[smallName]);
-    }
-
-    const double gridBytes = BytesPerCell(MakeGrid, [](TBaseGrid& grid) {
+    auto fillNumbers = [](TBaseGrid& grid) {
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c) grid.SetCells(c, r, QString::number(r * Cols + c));
-    });
+    };
+    const double gridBytes = BytesPerCell(MakeGrid<TBaseGrid>, fillNumbers);
+    const double exGridBytes = BytesPerCell(MakeGrid<TExStringGrid>, fillNumbers);
     const double modelBytes = BytesPerCell(MakeModel, [](QStandardItemModel& model) {
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c) model.setItem(r, c, new QStandardItem(QString::number(r * Cols + c)));
     });
-    std::printf("\nHeap bytes per filled cell: base grid %.1f, QStandardItemModel %.1f, ratio %.2f\n", gridBytes,
-                modelBytes, modelBytes / gridBytes);
+    std::printf("\nHeap bytes per filled cell: base grid %.1f, string grid %.1f, QStandardItemModel %.1f, ratios "
+                "%.2f and %.2f\n",
+                gridBytes, exGridBytes, modelBytes, modelBytes / gridBytes, modelBytes / exGridBytes);
     benchmark::Shutdown();
     return 0;
 }

@@ -47,9 +47,16 @@ int ReadOfficeThemeValue(TRegistry& Reg, const QString& KeyPath) {
 
 void SetVisualStyleProbe(std::function<TVisualStyleState()> probe) { VisualStyleProbe() = std::move(probe); }
 
+TVisualStyleState CurrentVisualStyle() { return VisualStyleProbe() ? VisualStyleProbe()() : TVisualStyleState(); }
+
+int GetFileVersion(const QString& FileName) {
+    if (FileName.compare(QLatin1String("COMCTL32.DLL"), Qt::CaseInsensitive) == 0) return 6 << 16;
+    return -1;
+}
+
 int CurrentXPColorScheme() {
     if (!IsWinXPOrLater() || !IsComCtl6OrLater()) return 0;
-    const TVisualStyleState state = VisualStyleProbe() ? VisualStyleProbe()() : TVisualStyleState();
+    const TVisualStyleState state = CurrentVisualStyle();
     if (!state.Active) return 0;
     if (state.ColorName.contains(QLatin1String("NormalColor"))) return 1;
     if (state.ColorName.contains(QLatin1String("HomeStead"))) return 2;

@@ -29,6 +29,13 @@ struct TVisualStyleState {
 };
 // Tests replace the probe; an empty function restores the default.
 void SetVisualStyleProbe(std::function<TVisualStyleState()> probe);
+// The active visual style as the probe reports it.
+TVisualStyleState CurrentVisualStyle();
+// The file version of a system library: major in the high 16 bits, minor in the low;
+// -1 for a file without version information. Answers as the platform these windows
+// were designed on does with a current theme: the common controls "COMCTL32.DLL"
+// (any case) are version 6.0.
+int GetFileVersion(const QString& FileName);
 // 1 "NormalColor", 2 "HomeStead", 3 "Metallic", 0 otherwise or without an active style.
 int CurrentXPColorScheme();
 

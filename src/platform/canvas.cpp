@@ -56,13 +56,16 @@ void TCanvas::LineTo(int x, int y) {
     FPenPos = {x, y};
     if (Pen.Style == psClear || (from.X == x && from.Y == y)) return;
     const QColor c = ToQColor(Pen.Color);
-    // Horizontal and vertical lines are filled exactly, without their end point.
+    // Horizontal and vertical lines are filled exactly, without their end point. A wide
+    // pen is centred on the line, an even width taking its extra pixel before it.
+    const int width = qMax(1, Pen.Width);
+    const int before = width / 2;
     if (from.Y == y) {
-        FPainter->fillRect(QRect(x < from.X ? x + 1 : from.X, y, qAbs(x - from.X), qMax(1, Pen.Width)), c);
+        FPainter->fillRect(QRect(x < from.X ? x + 1 : from.X, y - before, qAbs(x - from.X), width), c);
         return;
     }
     if (from.X == x) {
-        FPainter->fillRect(QRect(x, y < from.Y ? y + 1 : from.Y, qMax(1, Pen.Width), qAbs(y - from.Y)), c);
+        FPainter->fillRect(QRect(x - before, y < from.Y ? y + 1 : from.Y, width, qAbs(y - from.Y)), c);
         return;
     }
     if (Pen.Width <= 1 && (Pen.Style == psSolid || Pen.Style == psInsideFrame)) {

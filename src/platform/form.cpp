@@ -102,6 +102,11 @@ void TForm::SetModalResult(TModalResult value) {
 
 void TForm::Close() { close(); }
 
+void TForm::resizeEvent(QResizeEvent* event) {
+    TControlOf<QWidget>::resizeEvent(event);
+    if (OnResize) OnResize(this);
+}
+
 void TForm::showEvent(QShowEvent* event) {
     TControlOf<QWidget>::showEvent(event);
     // The window is placed at the size its FormShow gives it.

@@ -70,12 +70,16 @@ public:
     // The control that takes the focus when the form is shown.
     void SetActiveControl(TControl* control) { FActiveControl = control; }
 
+    // Fired after the window changed its size.
+    TNotifyEvent OnResize;
+
 protected:
     // Event handlers; the defaults do nothing.
     virtual void FormShow(TObject* /*Sender*/) {}
     virtual void FormClose(TObject* /*Sender*/, TCloseAction& /*Action*/) {}
 
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // A window shown modally is never left minimised: its owner would stay blocked with
     // nothing on the screen to answer (a window manager may minimise it all the same).

@@ -1,6 +1,9 @@
 #include "platform/grid_axis.h"
 
+#include "platform/ordered_moves.h"
+
 #include <algorithm>
+#include <cassert>
 
 TGridAxis::TGridAxis(int count, int fixed, int defaultSize)
     : FCount(count), FFixed(fixed), FDefaultSize(defaultSize), FFirst(fixed),
@@ -133,4 +136,17 @@ void TGridAxis::MoveLine(int fromIndex, int toIndex) {
         std::rotate(first + fromIndex, first + fromIndex + 1, first + toIndex + 1);
     else
         std::rotate(first + toIndex, first + fromIndex, first + fromIndex + 1);
+}
+
+std::vector<int> TGridAxis::TakeLines(const std::vector<int>& ascendingIndexes) {
+    assert(ascendingIndexes.empty() || (ascendingIndexes.front() >= 0 && ascendingIndexes.back() < FCount));
+    std::vector<int> taken = TakeAtAscending(FSizes, ascendingIndexes);
+    FCount = int(FSizes.size());
+    return taken;
+}
+
+void TGridAxis::PutLines(const std::vector<int>& ascendingPositions, std::vector<int> sizes) {
+    assert(ascendingPositions.empty() || ascendingPositions.back() < FCount + int(ascendingPositions.size()));
+    PutAtAscending(FSizes, ascendingPositions, std::move(sizes));
+    FCount = int(FSizes.size());
 }

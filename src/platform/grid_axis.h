@@ -46,6 +46,10 @@ public:
     void InsertLines(int index, int count);
     void DeleteLines(int index, int count);
     void MoveLine(int fromIndex, int toIndex);
+    // Many lines at once, one pass each (indexes ascending and distinct): the sizes of
+    // the lines taken out, in that order; and lines put back at their final indexes.
+    std::vector<int> TakeLines(const std::vector<int>& ascendingIndexes);
+    void PutLines(const std::vector<int>& ascendingPositions, std::vector<int> sizes);
 
 private:
     int FCount;

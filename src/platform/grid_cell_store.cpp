@@ -1,5 +1,7 @@
 #include "platform/grid_cell_store.h"
 
+#include "platform/ordered_moves.h"
+
 #include <algorithm>
 #include <cassert>
 
@@ -43,34 +45,56 @@ TGridCellStore::TRowCells& TGridCellStore::Row(int ARow) {
     return *row;
 }
 
+QString TGridCellStore::TRowCells::Text(int ACol) const {
+    if (ACol < 0 || ACol >= int(Texts.size())) return QString();
+    return Texts[std::size_t(ACol)];
+}
+
+void TGridCellStore::TRowCells::SetText(int ACol, const QString& value) {
+    if (ACol < 0) return;
+    if (ACol >= int(Texts.size())) {
+        if (value.isEmpty()) return;
+        Texts.resize(std::size_t(ACol) + 1);
+    }
+    Texts[std::size_t(ACol)] = value;
+}
+
+TObject* TGridCellStore::TRowCells::Object(int ACol) const {
+    if (ACol < 0 || ACol >= int(Objects.size())) return nullptr;
+    return Objects[std::size_t(ACol)];
+}
+
+void TGridCellStore::TRowCells::SetObject(int ACol, TObject* value) {
+    if (ACol < 0) return;
+    if (ACol >= int(Objects.size())) {
+        if (!value) return;
+        Objects.resize(std::size_t(ACol) + 1, nullptr);
+    }
+    Objects[std::size_t(ACol)] = value;
+}
+
 QString TGridCellStore::Text(int ACol, int ARow) const {
     const TRowCells* row = FindRow(ARow);
-    if (!row || ACol < 0 || ACol >= int(row->Texts.size())) return QString();
-    return row->Texts[std::size_t(ACol)];
+    return row ? row->Text(ACol) : QString();
 }
 
 void TGridCellStore::SetText(int ACol, int ARow, const QString& value) {
     if (ACol < 0 || ARow < 0) return;
     const TRowCells* existing = FindRow(ARow);
     if (value.isEmpty() && (!existing || ACol >= int(existing->Texts.size()))) return;  // stays unallocated
-    TRowCells& row = Row(ARow);
-    if (ACol >= int(row.Texts.size())) row.Texts.resize(std::size_t(ACol) + 1);
-    row.Texts[std::size_t(ACol)] = value;
+    Row(ARow).SetText(ACol, value);
 }
 
 TObject* TGridCellStore::Object(int ACol, int ARow) const {
     const TRowCells* row = FindRow(ARow);
-    if (!row || ACol < 0 || ACol >= int(row->Objects.size())) return nullptr;
-    return row->Objects[std::size_t(ACol)];
+    return row ? row->Object(ACol) : nullptr;
 }
 
 void TGridCellStore::SetObject(int ACol, int ARow, TObject* value) {
     if (ACol < 0 || ARow < 0) return;
     const TRowCells* existing = FindRow(ARow);
     if (!value && (!existing || ACol >= int(existing->Objects.size()))) return;
-    TRowCells& row = Row(ARow);
-    if (ACol >= int(row.Objects.size())) row.Objects.resize(std::size_t(ACol) + 1, nullptr);
-    row.Objects[std::size_t(ACol)] = value;
+    Row(ARow).SetObject(ACol, value);
 }
 
 int TGridCellStore::ColumnSlots() const {
@@ -123,4 +147,12 @@ void TGridCellStore::MoveColumn(int FromIndex, int ToIndex) {
         MoveWithin(row->Texts, FromIndex, ToIndex);
         MoveWithin(row->Objects, FromIndex, ToIndex);
     }
+}
+
+std::vector<TGridCellStore::TRowHandle> TGridCellStore::TakeRows(const std::vector<int>& ascendingRows) {
+    return TakeAtAscending(FRows, ascendingRows);
+}
+
+void TGridCellStore::PutRows(const std::vector<int>& ascendingPositions, std::vector<TRowHandle> rows) {
+    PutAtAscending(FRows, ascendingPositions, std::move(rows));
 }

@@ -6,6 +6,10 @@
 // rows moves one pointer per row and never copies cells. Cells are addressed by any
 // column index (also beyond the grid's column count) and kept when the grid's counts
 // shrink. Objects are referenced, never owned.
+//
+// Rows can leave the store and come back as units (TakeRows / PutRows): the grid holds
+// rows out of view that way, one pointer move per row and one pass over the store for
+// a whole list of rows.
 
 #include "platform/component.h"
 
@@ -15,6 +19,19 @@
 
 class TGridCellStore {
 public:
+    // One stored row: its texts and objects, as wide as its last written cell.
+    struct TRowCells {
+        std::vector<QString> Texts;
+        std::vector<TObject*> Objects;  // empty until the row holds an object
+
+        QString Text(int ACol) const;
+        void SetText(int ACol, const QString& value);
+        TObject* Object(int ACol) const;
+        void SetObject(int ACol, TObject* value);
+    };
+    // A row taken out of the store; null stands for an empty row.
+    using TRowHandle = std::unique_ptr<TRowCells>;
+
     QString Text(int ACol, int ARow) const;
     void SetText(int ACol, int ARow, const QString& value);
     TObject* Object(int ACol, int ARow) const;
@@ -34,11 +51,14 @@ public:
     void DeleteColumns(int ACol, int ACount);
     void MoveColumn(int FromIndex, int ToIndex);
 
+    // Takes the rows at the ascending, distinct indexes out (in that order) and closes
+    // the gaps, in one pass.
+    std::vector<TRowHandle> TakeRows(const std::vector<int>& ascendingRows);
+    // Puts rows[i] at index positions[i] (ascending, distinct) of the result, in one
+    // pass; the other rows keep their order around them.
+    void PutRows(const std::vector<int>& ascendingPositions, std::vector<TRowHandle> rows);
+
 private:
-    struct TRowCells {
-        std::vector<QString> Texts;
-        std::vector<TObject*> Objects;  // empty until the row holds an object
-    };
     const TRowCells* FindRow(int ARow) const;
     TRowCells& Row(int ARow);
 

@@ -6,6 +6,8 @@
 
 #include <QScrollBar>
 #include <algorithm>
+#include <cassert>
+#include <utility>
 
 TStringGrid::TStringGrid(TComponent* AOwner, QWidget* AParent)
     : TCustomControlOf<QAbstractScrollArea>(AOwner, AParent), FColAxis(5, 1, 64), FRowAxis(5, 1, 24),
@@ -16,8 +18,8 @@ TStringGrid::TStringGrid(TComponent* AOwner, QWidget* AParent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setAutoFillBackground(false);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
+    ConnectScrollBar(sbHorizontal);
+    ConnectScrollBar(sbVertical);
     UpdateScrollBars();
 }
 
@@ -167,6 +169,91 @@ void TStringGrid::DeleteRowsAt(int ARow, int ACount) {
     UpdateScrollBars();
     InvalidateGrid();
     StructureChanged();
+}
+
+TStringGrid::TRowBlock TStringGrid::TakeRowsOut(const std::vector<int>& ascendingRows) {
+    TRowBlock block;
+    if (ascendingRows.empty()) return block;
+    assert(ascendingRows.front() >= 0 && ascendingRows.back() < RowCount());
+    assert(int(ascendingRows.size()) < RowCount());  // a grid keeps one row
+    HideEditor();
+    for (int row : ascendingRows) LinesMoving(true, row, row, true);
+    block.Cells = FCells.TakeRows(ascendingRows);
+    block.Heights = FRowAxis.TakeLines(ascendingRows);
+    if (FixedRows() >= RowCount()) FRowAxis.SetFixed(RowCount() - 1);
+    auto follow = [&](int& y) {
+        y -= int(std::lower_bound(ascendingRows.begin(), ascendingRows.end(), y) - ascendingRows.begin());
+    };
+    follow(FCurrent.Y);
+    follow(FAnchor.Y);
+    int top = TopRow();
+    follow(top);
+    FRowAxis.SetFirst(top);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    StructureChanged();
+    return block;
+}
+
+void TStringGrid::PutRowsBack(const std::vector<int>& ascendingPositions, TRowBlock rows) {
+    if (ascendingPositions.empty()) return;
+    assert(rows.Cells.size() == ascendingPositions.size() && rows.Heights.size() == ascendingPositions.size());
+    HideEditor();
+    // Where each row goes in the grid as it is now: areas spanning that place are split.
+    for (std::size_t i = 0; i < ascendingPositions.size(); ++i) {
+        const int before = ascendingPositions[i] - int(i);
+        if (before < RowCount()) LinesMoving(true, before, RowCount() - 1, false);
+    }
+    FCells.PutRows(ascendingPositions, std::move(rows.Cells));
+    FRowAxis.PutLines(ascendingPositions, std::move(rows.Heights));
+    // A line keeps its place below every row put back at or above it.
+    auto follow = [&](int& y, bool scrolled) {
+        if (scrolled && y < FixedRows()) return;
+        int moved = 0;
+        for (int position : ascendingPositions) {
+            if (position > y + moved) break;
+            ++moved;
+        }
+        y += moved;
+    };
+    follow(FCurrent.Y, true);
+    follow(FAnchor.Y, true);
+    int top = TopRow();
+    follow(top, false);
+    FRowAxis.SetFirst(top);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    StructureChanged();
+}
+
+int TStringGrid::TakeColumnLine(int ACol) {
+    assert(ACol >= 0 && ACol < ColCount() && ColCount() > 1);
+    HideEditor();
+    const int width = FColAxis.TakeLines({ACol}).front();
+    FCells.SetWidthHint(ColCount());
+    if (FixedCols() >= ColCount()) FColAxis.SetFixed(ColCount() - 1);
+    if (FCurrent.X > ACol) --FCurrent.X;
+    if (FAnchor.X > ACol) --FAnchor.X;
+    if (LeftCol() > ACol) FColAxis.SetFirst(LeftCol() - 1);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
+    return width;
+}
+
+void TStringGrid::PutColumnLine(int ACol, int Width) {
+    assert(ACol >= 0 && ACol <= ColCount());
+    HideEditor();
+    FColAxis.PutLines({ACol}, {std::max(0, Width)});
+    FCells.SetWidthHint(ColCount());
+    if (FCurrent.X >= ACol && FCurrent.X >= FixedCols()) ++FCurrent.X;
+    if (FAnchor.X >= ACol && FAnchor.X >= FixedCols()) ++FAnchor.X;
+    if (LeftCol() > ACol) FColAxis.SetFirst(LeftCol() + 1);
+    ClampCurrent();
+    UpdateScrollBars();
+    InvalidateGrid();
 }
 
 void TStringGrid::DeleteColumn(int ACol) {
@@ -321,6 +408,8 @@ void TStringGrid::SetOptions(TGridOptions value) {
     if (!value.Contains(goEditing) && FOptions.Contains(goEditing)) HideEditor();
     FOptions = value;
     if (FOptions.Contains(goRowSelect)) FOptions.Exclude(goAlwaysShowEditor);
+    horizontalScrollBar()->setTracking(FOptions.Contains(goThumbTracking));
+    verticalScrollBar()->setTracking(FOptions.Contains(goThumbTracking));
     InvalidateGrid();
 }
 
@@ -365,13 +454,66 @@ void TStringGrid::UpdateScrollBars() {
     FUpdatingScrollBars = true;
     QScrollBar* h = horizontalScrollBar();
     h->setRange(FixedCols(), std::max(FixedCols(), FColAxis.MaxFirst(ClientW())));
-    h->setPageStep(std::max(1, VisibleColCount()));
+    h->setPageStep(std::max(1, ScrollThumbPage(sbHorizontal)));
     h->setValue(LeftCol());
     QScrollBar* v = verticalScrollBar();
     v->setRange(FixedRows(), std::max(FixedRows(), FRowAxis.MaxFirst(ClientH())));
-    v->setPageStep(std::max(1, VisibleRowCount()));
+    v->setPageStep(std::max(1, ScrollThumbPage(sbVertical)));
     v->setValue(TopRow());
     FUpdatingScrollBars = false;
+}
+
+int TStringGrid::ScrollThumbPage(TScrollBarKind Bar) const {
+    return Bar == sbVertical ? VisibleRowCount() : VisibleColCount();
+}
+
+void TStringGrid::ConnectScrollBar(TScrollBarKind Bar) {
+    QScrollBar* bar = Bar == sbVertical ? verticalScrollBar() : horizontalScrollBar();
+    bar->setTracking(FOptions.Contains(goThumbTracking));
+    connect(bar, &QScrollBar::valueChanged, this, [this] { ScrollBarMoved(); });
+    connect(bar, &QScrollBar::actionTriggered, this, [this, Bar](int action) { ScrollBarAction(Bar, action); });
+    // While the thumb is dragged, with or without tracking.
+    connect(bar, &QScrollBar::sliderMoved, this, [this, Bar](int position) { ScrollNotice(Bar, scThumbTrack, position); });
+    connect(bar, &QScrollBar::sliderReleased, this, [this, Bar, bar] {
+        // Without tracking, the release has moved the bar and reported the position already.
+        if (!std::exchange(FThumbPositionReported, false)) ScrollNotice(Bar, scThumbPosition, bar->value());
+        ScrollNotice(Bar, scEndScroll, bar->value());
+    });
+}
+
+void TStringGrid::ScrollBarAction(TScrollBarKind Bar, int Action) {
+    QScrollBar* bar = Bar == sbVertical ? verticalScrollBar() : horizontalScrollBar();
+    TScrollCode code;
+    switch (Action) {
+    case QAbstractSlider::SliderSingleStepSub: code = scLineUp; break;
+    case QAbstractSlider::SliderSingleStepAdd: code = scLineDown; break;
+    case QAbstractSlider::SliderPageStepSub:
+    case QAbstractSlider::SliderPageStepAdd: {
+        // A page is the lines in view, whatever length the thumb shows.
+        const int page = std::max(1, Bar == sbVertical ? VisibleRowCount() : VisibleColCount());
+        const bool up = Action == QAbstractSlider::SliderPageStepSub;
+        bar->setSliderPosition(bar->value() + (up ? -page : page));
+        code = up ? scPageUp : scPageDown;
+        break;
+    }
+    case QAbstractSlider::SliderToMinimum: code = scTop; break;
+    case QAbstractSlider::SliderToMaximum: code = scBottom; break;
+    case QAbstractSlider::SliderMove:
+        if (bar->isSliderDown()) return;  // reported as sliderMoved
+        code = scThumbPosition;
+        FThumbPositionReported = true;
+        break;
+    default: return;
+    }
+    // The bar has taken its new position but not yet told anyone: a swallowed notice
+    // puts it back.
+    if (ScrollNotice(Bar, code, bar->sliderPosition())) {
+        bar->setSliderPosition(bar->value());
+        return;
+    }
+    if (code != scThumbTrack && code != scThumbPosition)
+        QMetaObject::invokeMethod(this, [this, Bar, bar] { ScrollNotice(Bar, scEndScroll, bar->value()); },
+                                  Qt::QueuedConnection);
 }
 
 void TStringGrid::ScrollBarMoved() {
@@ -384,4 +526,5 @@ void TStringGrid::resizeEvent(QResizeEvent* event) {
     TCustomControlOf<QAbstractScrollArea>::resizeEvent(event);
     UpdateScrollBars();
     InvalidateEditor();
+    SizeChanged();
 }

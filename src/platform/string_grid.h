@@ -17,6 +17,9 @@
 //   ColCount or RowCount keeps the cells beyond the new count; raising it again shows them.
 // - Inserting, removing, swapping and moving rows moves whole rows (one pointer each);
 //   MoveColumn / DeleteColumn move the cells of every stored row.
+// - TakeRowsOut / PutRowsBack let a derived grid hold rows out of view and put them back
+//   as units (cells, objects and heights), one pass over the grid for a whole list;
+//   TakeColumnLine / PutColumnLine take a column out of view and back, its cells staying.
 //
 // Behaviour chosen where the product's code relies on the grid without saying how:
 // - Every change of the current cell (keys, wheel, mouse, Col/Row/MoveColRow) asks
@@ -36,7 +39,13 @@
 //   user), scrolling with it; the finer steps of touchpads and free-spinning wheels add
 //   up to notches.
 // - The current cell is kept in view: a move scrolls by whole rows and columns so that
-//   it becomes fully visible. Scroll bars scroll by whole rows and columns.
+//   it becomes fully visible. Scroll bars scroll by whole rows and columns: a bar's
+//   position is the first scrolled row (column) it shows, its page the rows (columns)
+//   in view, so the thumb's length is the visible share. Dragging the thumb scrolls
+//   the view only with goThumbTracking; otherwise the view follows when it is released.
+// - Every scroll bar action reaches ScrollNotice before the view moves (a line or page
+//   step, the thumb dragged over or released at a position, a jump to an end), and
+//   scEndScroll follows once the action is over. A derived grid may swallow a step.
 // - Mouse: a press on a scrolled cell makes it current (after SelectCell) and, with
 //   goRangeSelect, dragging extends the selection. A press within 3 pixels of a fixed
 //   row's column border starts sizing that column (goColSizing), within 3 pixels of a
@@ -73,6 +82,10 @@ enum TGridDrawStateItem { gdSelected, gdFocused, gdFixed, gdRowSelected, gdHotTr
 using TGridDrawState = TSet<TGridDrawStateItem>;
 
 enum TGridState { gsNormal, gsSelecting, gsRowSizing, gsColSizing, gsRowMoving, gsColMoving };
+
+// What a scroll bar reports, in the order a user's action produces them.
+enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scThumbPosition, scThumbTrack, scTop, scBottom, scEndScroll };
+enum TScrollBarKind { sbHorizontal, sbVertical };
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 
@@ -223,6 +236,26 @@ protected:
     virtual void SetEditText(int ACol, int ARow, const QString& Value);
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
+    // After the grid found a border under the mouse that sizing could start at (State
+    // gsColSizing or gsRowSizing, Index the column or row): a derived grid may forbid it
+    // by setting State to gsNormal.
+    virtual void CalcSizingState(int /*X*/, int /*Y*/, TGridState& /*State*/, int& /*Index*/) {}
+    // The view's size changed (after the scroll bars were set for it).
+    virtual void SizeChanged() {}
+    // While the release of a sizing drag sets the new size (GridState still gsColSizing
+    // or gsRowSizing): the line sized and its size when the drag began.
+    int SizingIndex() const { return FSizingIndex; }
+    int SizingStartSize() const { return FSizingStartSize; }
+    // The page a scroll bar's thumb shows, in rows (columns): the lines in view, so the
+    // thumb's length is the visible share. A derived grid may answer a fixed page for a
+    // thumb of fixed length; paging by the bar still moves by the lines in view. Call
+    // RefreshScrollBars when the answer changes.
+    virtual int ScrollThumbPage(TScrollBarKind Bar) const;
+    void RefreshScrollBars() { UpdateScrollBars(); }
+    // A scroll bar's notice before the view moves; Pos is the row (column) the bar is at
+    // or dragged to. True swallows a step or a jump: the bar and the view stay where they
+    // are (a thumb being dragged cannot be held back).
+    virtual bool ScrollNotice(TScrollBarKind /*Bar*/, TScrollCode /*Code*/, int /*Pos*/) { return false; }
 
     void ShowEditor();
     void ShowEditorChar(QChar Ch);
@@ -240,6 +273,24 @@ protected:
     // was lowered: cell coordinates kept elsewhere no longer hold.
     virtual void StructureChanged() {}
     const TGridAxis& ColAxis() const { return FColAxis; }
+
+    // Rows out of view: their cells (objects included) and heights, in row order.
+    struct TRowBlock {
+        std::vector<TGridCellStore::TRowHandle> Cells;
+        std::vector<int> Heights;
+    };
+    // Takes the given rows (ascending, distinct, inside the grid) out and closes the
+    // gaps; the current cell follows its row or, when that goes, the row that takes its
+    // place. Nothing is freed: the caller holds the rows.
+    TRowBlock TakeRowsOut(const std::vector<int>& ascendingRows);
+    // Puts rows back so that row i lands at ascendingPositions[i] of the grid after the
+    // call; the rows between move down around them.
+    void PutRowsBack(const std::vector<int>& ascendingPositions, TRowBlock rows);
+    // A displayed column leaves the view or comes back at ACol with the given width; the
+    // cells stay where they are stored, only the displayed count and widths change. The
+    // current cell follows its column.
+    int TakeColumnLine(int ACol);
+    void PutColumnLine(int ACol, int Width);
     const TGridAxis& RowAxis() const { return FRowAxis; }
 
     void Paint() override;
@@ -260,6 +311,8 @@ protected:
 private:
     void UpdateScrollBars();
     void ScrollBarMoved();
+    void ScrollBarAction(TScrollBarKind Bar, int Action);
+    void ConnectScrollBar(TScrollBarKind Bar);
     void ScrollIntoView(int ACol, int ARow);
     void ClampCurrent();
     TRect CellScreenRect(int ACol, int ARow) const;
@@ -267,7 +320,7 @@ private:
     int ClientH() const;
     void PlaceEditor();
     // Sizing and moving by mouse: the border or fixed cell under the mouse.
-    bool SizingBorderAt(int X, int Y, TGridState& state, int& index) const;
+    bool SizingBorderAt(int X, int Y, TGridState& state, int& index);
 
     TGridAxis FColAxis;
     TGridAxis FRowAxis;
@@ -283,10 +336,12 @@ private:
     bool FEditorMode = false;
     TInplaceEdit* FInplaceEdit = nullptr;
     bool FUpdatingScrollBars = false;
+    bool FThumbPositionReported = false;
     // Sizing: the line sized and where its leading edge would be for the mouse to sit
     // on its trailing edge; moving: the line taken.
     int FSizingIndex = -1;
     int FSizingEdge = 0;
+    int FSizingStartSize = 0;
     int FMoveIndex = -1;
     // Wheel turn not yet amounting to a whole notch.
     int FWheelDelta = 0;

@@ -113,7 +113,7 @@ void TStringGrid::wheelEvent(QWheelEvent* event) {
 
 // ---- mouse ------------------------------------------------------------------------
 
-bool TStringGrid::SizingBorderAt(int X, int Y, TGridState& state, int& index) const {
+bool TStringGrid::SizingBorderAt(int X, int Y, TGridState& state, int& index) {
     const TGridCoord cell = MouseCoord(X, Y);
     if (cell.X < 0 || cell.Y < 0) return false;
     if (FOptions.Contains(goColSizing) && cell.Y < FixedRows()) {
@@ -123,14 +123,22 @@ bool TStringGrid::SizingBorderAt(int X, int Y, TGridState& state, int& index) co
         else if (X - r.Left <= SizingMargin && cell.X > 0 && cell.X != FixedCols()) index = cell.X - 1;
         else if (X - r.Left <= SizingMargin && cell.X == FixedCols() && LeftCol() == FixedCols() && cell.X > 0) index = cell.X - 1;
         else index = -1;
-        if (index >= 0) { state = gsColSizing; return true; }
+        if (index >= 0) {
+            state = gsColSizing;
+            CalcSizingState(X, Y, state, index);
+            return state == gsColSizing;
+        }
     }
     if (FOptions.Contains(goRowSizing) && cell.X < FixedCols()) {
         const TRect r = CellScreenRect(cell.X, cell.Y);
         if (r.Bottom - Y <= SizingMargin) index = cell.Y;
         else if (Y - r.Top <= SizingMargin && cell.Y > 0 && (cell.Y != FixedRows() || TopRow() == FixedRows())) index = cell.Y - 1;
         else index = -1;
-        if (index >= 0) { state = gsRowSizing; return true; }
+        if (index >= 0) {
+            state = gsRowSizing;
+            CalcSizingState(X, Y, state, index);
+            return state == gsRowSizing;
+        }
     }
     return false;
 }
@@ -146,7 +154,8 @@ void TStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
             FGridState = sizing;
             FSizingIndex = index;
             // The size follows the mouse by as much as it moves from the press.
-            FSizingEdge = sizing == gsColSizing ? X - ColWidths(index) : Y - RowHeights(index);
+            FSizingStartSize = sizing == gsColSizing ? ColWidths(index) : RowHeights(index);
+            FSizingEdge = sizing == gsColSizing ? X - FSizingStartSize : Y - FSizingStartSize;
         } else if (cell.X >= FixedCols() && cell.Y >= 0 && cell.Y < FixedRows() && FOptions.Contains(goColMoving)) {
             HideEditor();
             FGridState = gsColMoving;
@@ -183,10 +192,11 @@ void TStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
 
 void TStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     const TGridState state = FGridState;
-    FGridState = gsNormal;
+    // The sizing state lasts while the new size is set, so the size notices know a user sized.
     if (state == gsColSizing && FSizingIndex >= 0) SetColWidths(FSizingIndex, std::max(0, X - FSizingEdge));
     else if (state == gsRowSizing && FSizingIndex >= 0) SetRowHeights(FSizingIndex, std::max(0, Y - FSizingEdge));
-    else if (state == gsColMoving || state == gsRowMoving) {
+    FGridState = gsNormal;
+    if (state == gsColMoving || state == gsRowMoving) {
         const TGridCoord cell = MouseCoord(X, Y);
         if (state == gsColMoving && cell.X >= FixedCols()) MoveColumn(FMoveIndex, cell.X);
         if (state == gsRowMoving && cell.Y >= FixedRows()) MoveRow(FMoveIndex, cell.Y);

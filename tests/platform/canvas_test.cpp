@@ -66,6 +66,30 @@ TEST(CanvasTest, LinesLeaveOutTheirEndPointInEveryDirection) {
     }
 }
 
+TEST(CanvasTest, WidePensAreCentredOnTheLine) {
+    // Width 3 covers the line's own row and one on each side; width 2 takes the extra
+    // pixel before the line.
+    struct Case {
+        int width, firstCovered, lastCovered;
+    };
+    for (const Case& k : {Case{3, 9, 11}, Case{2, 9, 10}, Case{4, 8, 11}}) {
+        SCOPED_TRACE(k.width);
+        ImageCanvas horizontal;
+        horizontal.canvas->Pen.Width = k.width;
+        horizontal.canvas->MoveTo(2, 10);
+        horizontal.canvas->LineTo(15, 10);
+        ImageCanvas vertical;
+        vertical.canvas->Pen.Width = k.width;
+        vertical.canvas->MoveTo(10, 2);
+        vertical.canvas->LineTo(10, 15);
+        for (int i = k.firstCovered - 1; i <= k.lastCovered + 1; ++i) {
+            const TColor expected = i >= k.firstCovered && i <= k.lastCovered ? kInk : clWhite;
+            EXPECT_EQ(horizontal.At(5, i), expected) << i;
+            EXPECT_EQ(vertical.At(i, 5), expected) << i;
+        }
+    }
+}
+
 TEST(CanvasTest, PolylineConnectsItsPointsAndPolygonClosesAndFills) {
     ImageCanvas c;
     c.canvas->Polyline({{1, 10}, {1, 1}, {10, 1}});

@@ -406,4 +406,63 @@ TEST(StringGridCounts, CountSettersBindStatically) {
     EXPECT_EQ(grid.RowCount(), 20);
 }
 
+// Rows held out of view and put back as units, and columns leaving the view while their
+// cells stay: the current cell and the scrolled rows follow their lines.
+class HoldingGrid : public TStringGrid {
+public:
+    using TStringGrid::TStringGrid;
+    using TStringGrid::PutColumnLine;
+    using TStringGrid::PutRowsBack;
+    using TStringGrid::TakeColumnLine;
+    using TStringGrid::TakeRowsOut;
+    using TStringGrid::TRowBlock;
+};
+
+TEST(StringGridHolding, RowsLeaveAndComeBackWithCellsHeightsAndCurrentRow) {
+    HoldingGrid grid(nullptr);
+    grid.SetRowCount(10);
+    TObject object;
+    for (int r = 0; r < 10; ++r) {
+        grid.SetCells(1, r, QString("row %1").arg(r));
+        grid.SetRowHeights(r, 20 + r);
+    }
+    grid.SetObjects(9, 4, &object);  // beyond ColCount, as a hidden column's cell
+    grid.SetRow(5);
+
+    HoldingGrid::TRowBlock block = grid.TakeRowsOut({2, 4, 5});
+    EXPECT_EQ(grid.RowCount(), 7);
+    EXPECT_EQ(block.Heights, (std::vector<int>{22, 24, 25}));
+    EXPECT_EQ(grid.Row(), 3);  // row 5 went: the row that took its place, old row 6
+    EXPECT_EQ(grid.Cells(1, 3), "row 6");
+    EXPECT_EQ(grid.RowHeights(3), 26);
+    EXPECT_EQ(grid.Objects(9, 2), nullptr);
+
+    grid.PutRowsBack({2, 4, 5}, std::move(block));
+    EXPECT_EQ(grid.RowCount(), 10);
+    EXPECT_EQ(grid.Row(), 6);  // still on old row 6
+    for (int r = 0; r < 10; ++r) {
+        EXPECT_EQ(grid.Cells(1, r), QString("row %1").arg(r));
+        EXPECT_EQ(grid.RowHeights(r), 20 + r);
+    }
+    EXPECT_EQ(grid.Objects(9, 4), &object);
+}
+
+TEST(StringGridHolding, ColumnLineLeavesWithItsWidthAndTheCellsStay) {
+    HoldingGrid grid(nullptr);
+    grid.SetColCount(5);
+    grid.SetColWidths(2, 80);
+    grid.SetColWidths(3, 30);
+    grid.SetCells(2, 1, "kept");
+    grid.SetCol(3);
+    EXPECT_EQ(grid.TakeColumnLine(2), 80);
+    EXPECT_EQ(grid.ColCount(), 4);
+    EXPECT_EQ(grid.ColWidths(2), 30);
+    EXPECT_EQ(grid.Col(), 2);
+    EXPECT_EQ(grid.Cells(2, 1), "kept");
+    grid.PutColumnLine(2, 80);
+    EXPECT_EQ(grid.ColWidths(2), 80);
+    EXPECT_EQ(grid.ColWidths(3), 30);
+    EXPECT_EQ(grid.Col(), 3);
+}
+
 }  // namespace

@@ -218,8 +218,7 @@ bool TBaseGrid::ResolveBaseCell(int ACol, int ARow, int& BaseCol, int& BaseRow) 
 }
 
 QString TBaseGrid::GetCellEx(int ACol, int ARow) const {
-    // A grid that never had cell properties has no merged areas to look up.
-    const TPoint base = FHasCellProps ? BaseCell(ACol, ARow) : TPoint{ACol, ARow};
+    const TPoint base = BaseCell(ACol, ARow);
     QString result = GetGridCell(base.X, base.Y);
     if (base.Y < FNormalRowCount) {
         GetDisplText(base.X, base.Y, result);
@@ -233,7 +232,7 @@ QString TBaseGrid::GetCellEx(int ACol, int ARow) const {
 }
 
 void TBaseGrid::SetCellEx(int ACol, int ARow, const QString& Value) {
-    if (FHasCellProps && CellPropsAssigned(ACol, ARow)) {
+    if (CellPropsAssigned(ACol, ARow)) {
         const TPoint base = BaseCell(ACol, ARow);
         SetGridCell(base.X, base.Y, Value);
         CellChanged(base.X, base.Y);
@@ -429,13 +428,15 @@ TRect TBaseGrid::UnclippedCellRect(int c, int r) const {
 }
 
 TRect TBaseGrid::CellRect(int c, int r) const {
-    const TCellProperties* props = PropsAt(c, r);
+    // c is a displayed column; a merged area is kept at real columns.
+    const int real = RealColIndex(c);
+    const TCellProperties* props = PropsAt(real, r);
     if (props && (props->CellSpanX() != -1 || props->CellSpanY() != -1)) {
-        const TPoint base = props->GetBaseCell(c, r);
-        const TPoint span = CellSpan(c, r);
-        TRect r1 = UnclippedCellRect(base.X, base.Y);
+        const TPoint base = props->GetBaseCell(real, r);
+        const TPoint span = CellSpan(real, r);
+        TRect r1 = UnclippedCellRect(DisplColIndex(base.X), base.Y);
         if (r1.Width() == 0) r1.Right += 1;
-        TRect r2 = UnclippedCellRect(base.X + span.X, base.Y + span.Y);
+        TRect r2 = UnclippedCellRect(DisplColIndex(base.X + span.X), base.Y + span.Y);
         if (r2.Width() == 0) r2.Left -= 1;
         return {std::min(r1.Left, r2.Left), std::min(r1.Top, r2.Top), std::max(r1.Right, r2.Right),
                 std::max(r1.Bottom, r2.Bottom)};

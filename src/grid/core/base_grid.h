@@ -130,8 +130,15 @@ public:
                                      bool Remap, TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor,
                                      TColor& AMirrorColorTo, TFont& AFont, TAlignment& HA, TVAlignment& VA,
                                      bool& WW, TCellGradientDirection& GD);
+    // Real and displayed indexes: a base grid hides nothing, so both are the same; a grid
+    // that hides rows or columns answers with its own mapping.
     virtual int DisplColIndex(int ACol) const { return ACol; }
+    virtual int RealColIndex(int ACol) const { return ACol; }
     virtual int TotalColCount() const { return ColCount(); }
+    virtual int RealRowIndex(int ARow) const { return ARow; }
+    virtual int DisplRowIndex(int ARow) const { return ARow; }
+    virtual bool IsHiddenRow(int) const { return false; }
+    virtual int NumHiddenRows() const { return 0; }
 
     // ---- properties
     int GridLineWidth() const { return FGridLineWidth; }

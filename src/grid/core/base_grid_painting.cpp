@@ -26,15 +26,20 @@ TSelectionColors SelectionColors(TGridSelectionStyle style, bool focused) {
 }  // namespace
 
 void TBaseGrid::Paint() {
-    TObjStringGrid::Paint();
+    // Each screen pass takes a number of its own before it starts: a cell painted onto
+    // another canvas between two passes (a drag image, printing) stamps the old number,
+    // so the next pass still paints its area.
     ++FPaintID;
+    TObjStringGrid::Paint();
 }
 
 void TBaseGrid::DrawCell(int ACol, int ARow, TRect ARect, TGridDrawState AState) {
     if (!Canvas()) return;
     // A visible base cell paints its area; the area's other cells then find it painted
     // in this pass, and so does the base when one of them came first.
-    if (TCellProperties* props = PropsAt(ACol, ARow); props && props->IsBaseCell() && props->CellSpanX() != -1) {
+    // The painter names displayed columns; properties live at the real ones.
+    if (TCellProperties* props = PropsAt(RealColIndex(ACol), ARow);
+        props && props->IsBaseCell() && props->CellSpanX() != -1) {
         if (props->PaintID() == FPaintID) return;
         props->SetPaintID(FPaintID);
     }
@@ -51,7 +56,8 @@ void TBaseGrid::PaintCellExt(TCanvas& ACanvas, int ACol, int ARow, TRect ARect, 
 
 void TBaseGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState) {
     if (ARect.IsEmpty()) return;
-    const QString text = Cells(ACol, ARow);
+    // The painter passes the displayed column; the text lives at the real one.
+    const QString text = Cells(RealColIndex(ACol), ARow);
     QPainter* painter = Canvas.Painter();
     painter->save();
     painter->setFont(Canvas.Font.ToQFont());
@@ -69,11 +75,11 @@ void TBaseGrid::PaintCellCore(TCanvas& Canvas, int ACol, int ARow, TRect ARect, 
         return;
     }
     // 2. A non-base cell of an area paints the whole area once per pass, from its base.
-    int bc = ACol, br = ARow;
-    if (!ResolveBaseCell(ACol, ARow, bc, br)) {
+    int bc = RealColIndex(ACol), br = ARow;
+    if (!ResolveBaseCell(bc, ARow, bc, br)) {
         if (TCellProperties* baseProps = PropsAt(bc, br); baseProps && baseProps->PaintID() != FPaintID) {
             baseProps->SetPaintID(FPaintID);
-            PaintCell(Canvas, bc, br, ARect, AState);
+            PaintCell(Canvas, DisplColIndex(bc), br, ARect, AState);
         }
         return;
     }

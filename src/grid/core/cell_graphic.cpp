@@ -39,22 +39,27 @@ void TCellGraphic::FreeOwnedObjects() {
     }
 }
 
-void TCellGraphic::BecomeKind(TCellType kind, TCellHAlign hal, TCellVAlign val) {
-    FreeOwnedObjects();
-    FCellCreated = false;
+void TCellGraphic::BecomeKind(TCellType kind, TCellHAlign hal, TCellVAlign val, const TObject* incoming) {
+    // Setting again the object the record already holds keeps it and its ownership:
+    // freeing it would leave the record pointing at freed memory.
+    const bool holdsIncoming = incoming && (incoming == FCellBitmap || incoming == FCellIcon);
+    if (!holdsIncoming) {
+        FreeOwnedObjects();
+        FCellCreated = false;
+    }
     FCellType = kind;
     FCellHAlign = hal;
     FCellVAlign = val;
 }
 
 void TCellGraphic::SetBitmap(TObject* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val) {
-    BecomeKind(ctBitmap, hal, val);
+    BecomeKind(ctBitmap, hal, val, ABmp);
     FCellBitmap = ABmp;
     FCellTransparent = Transparent;
 }
 
 void TCellGraphic::SetIcon(TObject* aicon, TCellHAlign hal, TCellVAlign val) {
-    BecomeKind(ctIcon, hal, val);
+    BecomeKind(ctIcon, hal, val, aicon);
     FCellIcon = aicon;
 }
 
@@ -101,7 +106,7 @@ void TCellGraphic::SetRadioButton(bool Value, bool Flat, TCellHAlign hal, TCellV
 
 void TCellGraphic::SetPicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int padding,
                               TCellHAlign hal, TCellVAlign val) {
-    BecomeKind(ctPicture, hal, val);
+    BecomeKind(ctPicture, hal, val, APicture);
     FCellBitmap = APicture;
     FCellTransparent = Transparent;
     FCellAngle = StretchMode;
@@ -116,6 +121,10 @@ void TCellGraphic::SetFilePicture(TFilePicture* APicture, bool Transparent, TStr
 
 void TCellGraphic::SetButton(int bw, int bh, const QString& caption, TCellHAlign hal, TCellVAlign val) {
     BecomeKind(ctButton, hal, val);
+    SetButtonFields(bw, bh, caption);
+}
+
+void TCellGraphic::SetButtonFields(int bw, int bh, const QString& caption) {
     FCellIndex = static_cast<int>((static_cast<unsigned>(bw) & 0xFFFFu) | (static_cast<unsigned>(bh) << 16));
     FCellBoolean = false;
     FCellText = caption;
@@ -123,8 +132,8 @@ void TCellGraphic::SetButton(int bw, int bh, const QString& caption, TCellHAlign
 
 void TCellGraphic::SetBitButton(int bw, int bh, const QString& caption, TObject* Glyph, TCellHAlign hal,
                                 TCellVAlign val) {
-    SetButton(bw, bh, caption, hal, val);
-    FCellType = ctBitButton;
+    BecomeKind(ctBitButton, hal, val, Glyph);
+    SetButtonFields(bw, bh, caption);
     FCellBitmap = Glyph;
 }
 
@@ -137,7 +146,7 @@ void TCellGraphic::SetAngle(qint16 AAngle) {
 }
 
 void TCellGraphic::SetInterfacedCell(TObject* AObject) {
-    BecomeKind(ctInterface, FCellHAlign, FCellVAlign);
+    BecomeKind(ctInterface, FCellHAlign, FCellVAlign, AObject);
     FCellBitmap = AObject;
 }
 

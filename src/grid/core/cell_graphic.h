@@ -106,7 +106,9 @@ public:
 
 private:
     void FreeOwnedObjects();
-    void BecomeKind(TCellType kind, TCellHAlign hal, TCellVAlign val);
+    // incoming: the object the setter is about to store, kept when the record holds it.
+    void BecomeKind(TCellType kind, TCellHAlign hal, TCellVAlign val, const TObject* incoming = nullptr);
+    void SetButtonFields(int bw, int bh, const QString& caption);
     TPoint PictureSize() const;
 
     TCellType FCellType = ctNone;

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QRegion>
 #include <QScrollBar>
 #include <map>
@@ -87,6 +88,32 @@ TEST_F(BaseGridPaintingTest, AnAreaWithItsBaseScrolledAwayIsPaintedFromItsFirstV
     // The part of the area behind the fixed row stays under it.
     EXPECT_NE(Pixel(image, 60, 10), clRed);
     EXPECT_EQ(Pixel(image, 60, 59), Grid.GridLineColor());  // the area's bottom edge
+}
+
+TEST_F(BaseGridPaintingTest, AnAreaPaintedElsewhereBetweenTwoPassesIsStillPaintedOnTheScreen) {
+    Grid.Render();
+    // A non-base cell of the area painted onto another canvas (a drag image, printing).
+    QImage other(200, 100, QImage::Format_RGB32);
+    QPainter painter(&other);
+    TCanvas canvas(&painter);
+    Grid.PaintCell(canvas, 3, 3, Rect(0, 0, 40, 20), TGridDrawState());
+    Grid.PaintCellExt(canvas, 3, 2, Rect(0, 0, 40, 20), TGridDrawState());
+    painter.end();
+
+    const int drawnBefore = Grid.Drawn(2, 2);
+    const QImage image = Grid.Render();
+    EXPECT_EQ(Grid.Drawn(2, 2), drawnBefore + 1);
+    EXPECT_EQ(Pixel(image, 119, 50), clRed);
+}
+
+TEST_F(BaseGridPaintingTest, AWideGridLineStaysInsideItsCell) {
+    Grid.SetGridLineWidth(3);
+    const QImage image = Grid.Render();
+    // Cell (1, 1) covers y 20..39: its bottom line takes y 37..39, row 2 starts white.
+    EXPECT_EQ(Pixel(image, 60, 37), Grid.GridLineColor());
+    EXPECT_EQ(Pixel(image, 60, 39), Grid.GridLineColor());
+    EXPECT_EQ(Pixel(image, 60, 36), clWhite);
+    EXPECT_EQ(Pixel(image, 60, 42), clWhite);
 }
 
 // Collects the regions the grid's viewport is asked to paint.

@@ -190,6 +190,31 @@ TEST(BaseGridCells, DisplayHooksRunForNormalRowsOnly) {
     EXPECT_EQ(seen, "1,1");
 }
 
+TEST(BaseGridCells, PropertiesHandedInFromOutsideTakePartInReadsAndWrites) {
+    // Properties made without this grid as their owner, then given to it: the cells still
+    // read their area's base and report their writes.
+    struct RecordingGrid : TBaseGrid {
+        RecordingGrid() : TBaseGrid(nullptr) {}
+        void CellChanged(int ACol, int ARow) override { Changed.push_back({ACol, ARow}); }
+        std::vector<TPoint> Changed;
+    } grid;
+    auto* base = new TCellProperties(nullptr, 1, 1);
+    base->SetCellSpanX(1);
+    base->SetCellSpanY(0);
+    auto* member = new TCellProperties(nullptr, 2, 1);
+    member->SetIsBaseCell(false);
+    member->SetCellSpanX(1);
+    member->SetCellSpanY(0);
+    grid.SetCellProperties(1, 1, base);
+    grid.SetCellProperties(2, 1, member);
+    grid.SetGridCell(1, 1, "base");
+    EXPECT_EQ(grid.Cells(2, 1), "base");
+    grid.SetCells(2, 1, "written");
+    EXPECT_EQ(grid.GridCells(1, 1), "written");
+    ASSERT_EQ(grid.Changed.size(), 1u);
+    EXPECT_EQ(grid.Changed[0], (TPoint{1, 1}));
+}
+
 TEST(BaseGridCells, ObjectsLiveInTheCellProperties) {
     FixtureGrid grid;
     grid.SetGridCell(1, 3, "");

@@ -130,6 +130,36 @@ TEST(CellGraphic, ChangingTheKindFreesTheOldObjectButNotTheNewOne) {
     EXPECT_EQ(deaths, 0);  // the lent bitmap survives the record
 }
 
+TEST(CellGraphic, SettingAgainTheObjectTheRecordOwnsChangesNothing) {
+    using Setter = void (*)(TCellGraphic&, TObject*);
+    const struct {
+        const char* name;
+        Setter set;
+        TCellType kind;
+    } cases[] = {
+        {"bitmap", [](TCellGraphic& g, TObject* o) { g.SetBitmap(o, false, haLeft, vaTop); }, ctBitmap},
+        {"icon", [](TCellGraphic& g, TObject* o) { g.SetIcon(o, haLeft, vaTop); }, ctIcon},
+        {"picture", [](TCellGraphic& g, TObject* o) { g.SetPicture(o, false, noStretch, 0, haLeft, vaTop); }, ctPicture},
+        {"bit button", [](TCellGraphic& g, TObject* o) { g.SetBitButton(20, 10, "x", o, haLeft, vaTop); }, ctBitButton},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int deaths = 0;
+        auto* object = new Tracked(deaths);
+        {
+            TCellGraphic graphic;
+            c.set(graphic, object);
+            graphic.SetCellCreated(true);  // the record owns it now
+            c.set(graphic, object);
+            EXPECT_EQ(deaths, 0);
+            EXPECT_TRUE(graphic.CellCreated());
+            EXPECT_EQ(graphic.CellType(), c.kind);
+            EXPECT_TRUE(graphic.CellBitmap() == object || graphic.CellIcon() == object);
+        }
+        EXPECT_EQ(deaths, 1);  // freed once, with the record
+    }
+}
+
 TEST(CellGraphic, AssignCopiesTheDescriptionWithoutTheObjects) {
     TCellGraphic source;
     TPicture picture(QImage(4, 4, QImage::Format_RGB32));

@@ -4,6 +4,7 @@
 // merged area of 2 x 2 cells with its base at (2, 2). Every cell holds "c,r".
 
 #include "grid/core/base_grid.h"
+#include "grid/core/string_grid.h"
 
 #include <QString>
 #include <vector>
@@ -61,4 +62,28 @@ public:
     using TBaseGrid::FNormalRowCount;
 
     std::vector<TPoint> Changed;
+};
+
+// The string grid form of the fixture: one fixed row and column, real columns 0..5 with
+// real column 2 hidden between displayed ones, real rows 0..7 with rows 4 and 6 held out,
+// and a merged area of 2 x 2 cells with its base at real column 3 (displayed 2), row 2.
+// Every cell holds "c,r" of its real column and real row. Displayed: 5 x 6 cells.
+class StringGridFixture : public TExStringGrid {
+public:
+    static constexpr int HiddenCol = 2;
+    static constexpr int HeldOutRows[2] = {4, 6};
+
+    StringGridFixture() : TExStringGrid(nullptr) {
+        SetColCount(6);
+        SetRowCount(8);
+        SetDefaultColWidth(40);
+        SetDefaultRowHeight(20);
+        SetColor(clWhite);
+        for (int c = 0; c < 6; ++c)
+            for (int r = 0; r < 8; ++r) SetCells(c, r, QString("%1,%2").arg(c).arg(r));
+        MergeCells(3, 2, 2, 2);
+        HideColumn(HiddenCol);
+        HideRow(6);
+        HideRow(4);
+    }
 };

@@ -1,0 +1,18 @@
+#include "grid/core/grid_feature_settings.h"
+
+namespace {
+// Settings objects copy only from their own class.
+template <class T>
+void CopyFrom(T& target, const TObject* Source) {
+    if (const auto* source = dynamic_cast<const T*>(Source)) target = *source;
+}
+}  // namespace
+
+void TSortSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TControlLook::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TGrouping::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TBackGround::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TFloatingFooter::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TDragDropSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TShowModified::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TBalloonSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }

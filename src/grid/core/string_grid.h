@@ -1,0 +1,865 @@
+#pragma once
+// TExStringGrid: the grid of every rule table. A string grid with per-cell properties,
+// cell objects, hidden rows and columns, merged cells and a hook per cell question (its
+// colour, border, alignment, editor, fixed, editable, password, check texts, filter
+// entries), each giving a built-in answer and then firing its event.
+//
+// Index kinds
+//   Cells, GridCells, Objects and every cell accessor take the REAL column (a hidden
+//   column keeps its cells at its own index) and the DISPLAYED row. The All... accessors
+//   take the real row. ColCount and RowCount count displayed lines; Col and Row are
+//   displayed. The per-cell hooks take RealCol and DisplRow (grid_index.h): a caller that
+//   holds a displayed column converts it with RealColIndex first; where the hook reports
+//   to an event the event gets the plain numbers. IsFixed and IsFixedCell take the
+//   displayed column (the fixed columns are counted on the screen).
+//
+// Member definitions, by concern:
+//   string_grid_life_cycle.cpp     Create, Destroy, Loaded, CreateWnd, Assign, AssignCells,
+//                                  Invalidate, Resize, SetBounds, versions, the owner
+//                                  form's resize chain, change notifiers
+//   grid_pack_startup.cpp          process-wide start-up and shut-down of the grid pack
+//   string_grid_hooks.cpp          the per-cell hooks and the base grid's hooks
+//   string_grid_cell_access.cpp    All... accessors, sorted/original/stripped cells,
+//                                  current cell, per-cell attributes, combo lists
+//   string_grid_selection.cpp      selection queries, SelectedText, SelectionToForm
+//   string_grid_cell_objects.cpp   cell object store, cell types, graphic sizes, link text
+//   string_grid_row_selection.cpp  fills, row and column selection, repainting, row flags
+//   string_grid_stream.cpp         the grid's own text stream format
+//   string_grid_properties.cpp     setters of the look declared with the published values
+//   string_grid_dimensions.cpp     counts, fixed lines, setters with side effects, scrolling
+//   string_grid_hidden.cpp         hidden columns and rows, real and display index
+//
+// Assign copies from another TExStringGrid: every published value property of this
+// header's property list, every settings object (by its Assign), the counts, fixed
+// counts, column widths, row heights, and the cells with their properties (a cell object
+// is copied as a new TCellGraphic of the same content). Any other source is ignored.
+//
+// Life cycle on this platform: a grid built in code runs its constructor, then the
+// caller's setters, then Loaded() (BeginLoading/EndLoading of TComponent). CreateWnd runs
+// when the grid first gets a window (shown) and after it is given another parent; it
+// starts timer 111 (500 ms). The owner form's resize handler is kept and chained while
+// the grid lives, and given back by the destructor.
+
+#include "controls/control_styles.h"
+#include "grid/core/base_grid.h"
+#include "grid/core/cell_graphic.h"
+#include "grid/core/column_size_settings.h"
+#include "grid/core/grid_feature_settings.h"
+#include "grid/core/grid_index.h"
+#include "grid/core/grid_option_objects.h"
+#include "grid/core/grid_utility_lists.h"
+#include "grid/core/node_settings.h"
+#include "grid/core/string_grid_enumerations.h"
+#include "grid/core/string_grid_events.h"
+#include "platform/string_list.h"
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QVariant>
+#include <memory>
+#include <vector>
+
+class TExStringGrid;
+class TForm;
+class QWidget;
+class QLabel;
+class QComboBox;
+class QDateEdit;
+class QDateTimeEdit;
+
+// Raised for bad cell values and indexes; the message is fixed English text.
+class EExGridError : public Exception {
+    using Exception::Exception;
+};
+
+// Listener of cell changes: the grid calls CellsChanged of every registered notifier
+// with the changed rectangle, in registration order.
+class TGridChangeNotifier : public TComponent {
+public:
+    using TComponent::TComponent;
+    virtual void CellsChanged(TRect /*R*/) {}
+};
+
+// One selection listener; the grid keeps at most one.
+class ITExStringGridSelect {
+public:
+    virtual ~ITExStringGridSelect() = default;
+};
+
+// Stores the engineer of hidden rows and columns defines (string_grid_hidden.cpp).
+class THiddenRowStore;
+class TColumnDisplayMap;
+class TGridItem;
+
+// Published value properties that only store their value and repaint when it changes,
+// with their initial values: X(type, name, initial value).
+#define EX_GRID_PLAIN_PROPERTIES(X)                      \
+    X(TColor, HintColor, clInfoBk)                       \
+    X(bool, HintShowCells, false)                        \
+    X(bool, HintShowLargeText, false)                    \
+    X(bool, HintShowLargeTextPos, false)                 \
+    X(bool, HintShowSizing, false)                       \
+    X(bool, HTMLHint, false)                             \
+    X(bool, OemConvert, false)                           \
+    X(bool, AnchorHint, false)                           \
+    X(bool, AutoNumAlign, false)                         \
+    X(bool, AutoFilterUpdate, true)                      \
+    X(TAlignment, DefaultAlignment, taLeftJustify)       \
+    X(TEditorType, DefaultEditor, edNormal)              \
+    X(TColor, DisabledFontColor, TColor(0xC0C0C0))       \
+    X(bool, EditWithTags, false)                         \
+    X(bool, EnableBlink, false)                          \
+    X(bool, EnableHTML, true)                            \
+    X(bool, EnableWheel, true)                           \
+    X(bool, EnhTextSize, false)                          \
+    X(bool, EnhRowColMove, true)                         \
+    X(bool, ExcelStyleDecimalSeparator, false)           \
+    X(bool, FilterDropDownAuto, false)                   \
+    X(QString, FilterDropDownClear, QStringLiteral("(All)")) \
+    X(bool, FilterDropDownCheck, false)                  \
+    X(TFilterDropDownColumns, FilterDropDownColumns, fdNormal) \
+    X(int, FilterDropDownRow, 0)                         \
+    X(bool, FilterNormalCellsOnly, true)                 \
+    X(bool, FixedAsButtons, false)                       \
+    X(int, FixedFooters, 0)                              \
+    X(int, FixedRightCols, 0)                            \
+    X(bool, FixedRowAlways, false)                       \
+    X(bool, FixedColAlways, false)                       \
+    X(QString, FloatFormat, QStringLiteral("%.2f"))      \
+    X(bool, HideFocusRect, false)                        \
+    X(bool, HoverFixedCells, false)                      \
+    X(bool, IntelliPan, false)                           \
+    X(bool, IntelliZoom, true)                           \
+    X(QString, InvalidEntryTitle, QString())             \
+    X(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)    \
+    X(QString, InvalidEntryText, QString())              \
+    X(TGridLook, Look, glXP)                             \
+    X(bool, Lookup, false)                               \
+    X(bool, LookupCaseSensitive, false)                  \
+    X(bool, LookupHistory, false)                        \
+    X(int, MaxComboLength, 0)                            \
+    X(bool, Multilinecells, false)                       \
+    X(bool, ScrollSynch, false)                          \
+    X(TScrollHintType, ScrollHints, shNone)              \
+    X(TColor, SelectionColor, TColor(0xEACAB6))          \
+    X(TColor, SelectionColorTo, clNone)                  \
+    X(bool, SelectionColorMixer, false)                  \
+    X(TColor, SelectionMirrorColor, clNone)              \
+    X(TColor, SelectionMirrorColorTo, clNone)            \
+    X(bool, SelectionRectangle, false)                   \
+    X(bool, SelectionResizer, false)                     \
+    X(bool, SelectionRTFKeep, false)                     \
+    X(TColor, SelectionTextColor, TColor(0))             \
+    X(bool, ShowDesignHelper, true)                      \
+    X(bool, SizeWithForm, false)                         \
+    X(bool, URLUnderlineOnHover, false)                  \
+    X(bool, URLEdit, false)                              \
+    X(bool, UseInternalHintClass, true)                  \
+    X(QString, ValidChars, QString())                    \
+    /* public */                                         \
+    X(QString, CheckTrue, QStringLiteral("Y"))           \
+    X(QString, CheckFalse, QStringLiteral("N"))          \
+    X(QString, PasswordChar, QStringLiteral("*"))        \
+    X(QString, XMLEncoding, QStringLiteral("ISO-8859-1")) \
+    X(QChar, Delimiter, QChar(0))                        \
+    X(QString, EditMask, QString())                      \
+    X(bool, QuoteEmptyCells, true)                       \
+    X(bool, SaveFixedCells, true)                        \
+    X(bool, SaveVirtCells, true)                         \
+    X(bool, SaveWithHTML, true)                          \
+    X(bool, SaveWithRTF, false)                          \
+    X(bool, LoadFirstRow, true)                          \
+    X(bool, ShowNullDates, true)                         \
+    X(bool, UseDisabledFont, true)                       \
+    X(bool, SaveFixedRows, false)                        \
+    X(bool, SaveFixedCols, false)                        \
+    X(bool, SaveHiddenCells, false)                      \
+    X(bool, AlwaysQuotes, false)                         \
+    X(bool, JavaCSV, false)                              \
+    X(bool, ExcelClipboardFormat, false)                 \
+    X(bool, ClearTextOnly, false)                        \
+    X(bool, FilterIncremental, false)                    \
+    X(int, GroupColumn, -1)                              \
+    X(int, MinRowHeight, 0)                              \
+    X(int, MaxRowHeight, 0)                              \
+    X(int, MinColWidth, 0)                               \
+    X(int, MaxColWidth, 0)                               \
+    X(bool, XYOffsetTopLeftOnly, false)                  \
+    X(bool, AlwaysValidate, false)                       \
+    X(bool, NoDefaultDraw, false)                        \
+    X(bool, SizeGrowOnly, false)                         \
+    X(bool, UseHTMLHints, false)                         \
+    X(TColor, ZRTGradientMirrorFrom, clNone)             \
+    X(TColor, ZRTGradientMirrorTo, clNone)               \
+    X(TColor, ZRTGradientHoverFrom, clNone)              \
+    X(TColor, ZRTGradientHoverTo, clNone)                \
+    X(TColor, ZRTGradientHoverMirrorFrom, clNone)        \
+    X(TColor, ZRTGradientHoverMirrorTo, clNone)          \
+    X(TColor, ZRTGradientHoverBorder, clNone)            \
+    X(TColor, ZRTGradientDownFrom, clNone)               \
+    X(TColor, ZRTGradientDownTo, clNone)                 \
+    X(TColor, ZRTGradientDownMirrorFrom, clNone)         \
+    X(TColor, ZRTGradientDownMirrorTo, clNone)           \
+    X(TColor, ZRTGradientDownBorder, clNone)
+
+// One row of the table of initial values: a property, how to read it, what Create gives.
+struct TGridInitialValue {
+    const char* Property;
+    QVariant (*Read)(const TExStringGrid& Grid);
+    QVariant Expected;
+};
+
+class TExStringGrid : public TBaseGrid, public IZRTStyle, public IZRTTones {
+public:
+    explicit TExStringGrid(TComponent* AOwner, QWidget* AParent = nullptr);
+    ~TExStringGrid() override;
+
+    // Every property Create sets, with its initial value (string_grid_life_cycle.cpp).
+    static const std::vector<TGridInitialValue>& InitialValues();
+
+    // ================================================================ life cycle
+    // Copies from another TExStringGrid (see the header comment); other sources are ignored.
+    virtual void Assign(const TObject* Source);
+    // Copies the cells of another TExStringGrid through the grid's own stream format.
+    virtual void AssignCells(const TObject* Source);
+    void Loaded() override;
+    // Called when the grid first gets its window and after re-parenting.
+    virtual void CreateWnd();
+    void Invalidate();
+    virtual void Resize();
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight);
+    virtual int GetVersionNr() const;
+    virtual QString GetVersionString() const;
+    QString Version() const;
+    void InitOrigColSizes();
+    int GridTimerID() const { return FGridTimerID; }
+    bool IsLoaded() const { return FLoaded; }
+
+    // The grid's own text format: counts, widths, then one line per non-empty cell.
+    void SaveToStream(QIODevice& Stream);
+    void LoadFromStream(QIODevice& Stream);
+
+    // ================================================================ change listeners
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+    void RegisterSelListener(ITExStringGridSelect* AListener) { FSelListener = AListener; }
+    void UnRegisterSelListener(ITExStringGridSelect* = nullptr) { FSelListener = nullptr; }
+    ITExStringGridSelect* SelListener() const { return FSelListener; }
+
+    // ================================================================ updates
+    void BeginUpdate();
+    void EndUpdate();
+    int UpdateCount() const { return FUpdateCount; }
+
+    // ================================================================ per-cell hooks
+    // Column: real; row: displayed (see the header comment), unless said otherwise.
+    virtual void GetCellHint(RealCol ACol, DisplRow ARow, QString& AHint, QString& AWideHint);
+    virtual void GetCellColor(RealCol ACol, DisplRow ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellPrintColor(RealCol ACol, DisplRow ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellBorder(RealCol ACol, DisplRow ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellPrintBorder(RealCol ACol, DisplRow ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellAlignment(RealCol ACol, DisplRow ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    virtual void GetCellFormat(RealCol ACol, TSortStyle& AStyle, QString& aPrefix, QString& aSuffix);
+    virtual void GetCellEditorType(RealCol ACol, DisplRow ARow, TEditorType& AEditor);
+    virtual void GetCellEditorTypeEx(RealCol ACol, DisplRow ARow, TEditorType& AEditor);
+    virtual bool HasNoEditor(RealCol ACol, DisplRow ARow);
+    // Displayed column: the fixed columns are counted on the screen.
+    virtual void IsFixedCell(DisplCol ACol, DisplRow ARow, bool& IsFixed);
+    virtual void CanEditCell(RealCol ACol, DisplRow ARow, bool& CanEdit);
+    virtual void CanEditBaseCell(RealCol ACol, DisplRow ARow, bool& CanEdit);
+    virtual void IsPasswordCell(RealCol ACol, DisplRow ARow, bool& IsPassword);
+    bool CellIsPassword(RealCol ACol, DisplRow ARow);
+    virtual void GetCellWordWrap(RealCol ACol, DisplRow ARow, bool& WordWrap);
+    virtual bool CellHasComboBox(RealCol ACol, DisplRow ARow);
+    virtual bool CellHasSpinEdit(RealCol ACol, DisplRow ARow);
+    virtual void GetCheckTrue(RealCol ACol, DisplRow ARow, QString& Value);
+    virtual void GetCheckFalse(RealCol ACol, DisplRow ARow, QString& Value);
+    // Column: real. Fills FilterList with the column's filter entries.
+    virtual bool GetColumnFilter(RealCol Column);
+    virtual void GetCellCursor(RealCol ACol, DisplRow ARow, int X, int Y);
+    virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction Action);
+    virtual void DoButtonClick(RealCol ACol, DisplRow ARow);
+    virtual void DoComboCloseUp(DisplRow ARow, RealCol ACol);
+    virtual void DoComboDropDown(DisplRow ARow, RealCol ACol);
+    virtual void DoUpdateColumnSize(DisplCol ACol, int& AWidth);
+    virtual void DoUpdateAutoColumnSize(DisplCol ACol, int& AWidth);
+    virtual void DoFilterDone();
+    virtual void DoFixedEdit(DisplCol ACol, DisplRow ARow, TGridFixedCellEditor& AEditor, TStrings* Values);
+    virtual void DoColumnHeadersChanged() {}
+    // Displayed coordinates of the selection.
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void GetSaveCellText(RealCol ACol, DisplRow ARow, QString& Value);
+    virtual void SaveCell(RealCol ACol, DisplRow ARow, QString& Value);
+    virtual void LoadCell(RealCol ACol, DisplRow ARow, const QString& Value);
+    virtual void ExportNotification(TGridExportState, int) {}
+    virtual void ImportNotification(TGridImportState, int) {}
+    virtual void DoCellsChanged(TRect R);
+    virtual void DoGetEditorProp(RealCol ACol, DisplRow ARow, TEditLink* AEditLink);
+    virtual QString GetFormattedCell(RealCol ACol, DisplRow ARow);
+    virtual QString GetCellFloatFormat(RealCol ACol, DisplRow ARow);
+    virtual bool InDesignMode() const;
+    virtual void UpdateFooterAll() {}
+    virtual void CalcFooter(int) {}
+
+    // Base grid hooks.
+    bool IsFixed(int ACol, int ARow) override;  // displayed column and row
+    void LastRowChanged() override;
+    void GetCellDefaults(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& ColorTo, TColor& MirrorColor,
+                         TColor& MirrorColorTo, TAlignment& HA, TVAlignment& VA, bool& WW,
+                         TCellGradientDirection& GD) override;
+    void CellChanged(int ACol, int ARow) override;
+    bool UsesVCLStyles() override { return FUseVCLStyles; }
+    void GetDisplText(int ACol, int ARow, QString& Value) const override;
+    // The look a cell is drawn with (displayed column): the fixed font, the selection
+    // colour, then the cell's properties and GetCellColor of its real column.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush& ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont& AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+
+    // ================================================================ cell access
+    QString OriginalCells(int i, int j) const;
+    void SetOriginalCells(int i, int j, const QString& Value);
+    QString UnSortedCells(int i, int j) const;
+    void SetUnSortedCells(int i, int j, const QString& Value);
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    QString StrippedCells(int i, int j) const;
+    int LinesInCell(int i, int j) const;
+    virtual QString GetCurrentCell();
+    virtual void SetCurrentCell(const QString& Value);
+    virtual QString GetCurrentCellText();
+    virtual void SetCurrentEditText(const QString& Value);
+    QString CurrentCell() { return GetCurrentCell(); }
+    TEditorType CurrentEditor() const { return EditControl; }
+    int AllColCount() const { return TotalColCount(); }
+    int AllRowCount() const { return RowCount() + NumHiddenRows(); }
+    TCursor Cursor() const { return FCursor; }
+    void SetGridCursor(TCursor Value);
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow) const;
+
+    // Per-cell attributes (real column, displayed row).
+    TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    QString FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const QString& Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    bool ReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    // A copy of the cell's font (the grid's Font for a cell without properties).
+    TFont Fonts(int ACol, int ARow) const;
+    void SetFonts(int ACol, int ARow, const TFont& Value);
+    TControl* CellControls(int ACol, int ARow) const;
+    void SetCellControls(int ACol, int ARow, TControl* Value);
+    // Row-wide, write only. Setting none clears only that colour.
+    void SetRowColor(int ARow, TColor Value);
+    void SetRowColorTo(int ARow, TColor Value);
+    void SetRowFontColor(int ARow, TColor Value);
+
+    // Combo editor lists.
+    void ClearComboString();
+    void AddComboString(const QString& s);
+    void AddComboStringObject(const QString& s, TObject* AObject);
+    bool RemoveComboString(const QString& s);
+    bool SetComboSelectionString(const QString& s);
+    void SetComboSelection(int idx);
+    int GetComboCount() const;
+    int ComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);
+    const TStringList& ComboItems() const { return FComboItems; }
+    int ComboSelection() const { return FComboSelection; }
+
+    // ================================================================ selection queries
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool IsSelected(int ACol, int ARow) const;
+    bool SelectedCells(int ACol, int ARow) const;
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    TGridCoord SelectedCell(int n) const;
+    int SelectedCellsCount();
+    int SelectedRowCount() const;
+    int SelectedColCount() const;
+    int SelectedRow(int n) const;
+    void ClearSelectedCells();
+    void ClearModifiedRows();
+    QString SelectedText() const;
+    // A new window owned by the grid showing the cells of ARect; the caller frees it.
+    QWidget* SelectionToForm(TGridRect ARect);
+
+    // ================================================================ cell objects
+    virtual TCellType GetCellType(int ACol, int ARow) const;
+    TCellType CellTypes(int ACol, int ARow) const { return GetCellType(ACol, ARow); }
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow) const;
+    TCellGraphic* CellGraphics(int ACol, int ARow) const { return GetCellGraphic(ACol, ARow); }
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+    bool HasCellObject(int ACol, int ARow, TSet<TCellType> Kinds) const;
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow);
+    TPoint CellGraphicSize(int ACol, int ARow) { return GetCellGraphicSize(ACol, ARow); }
+    virtual void CalcCellGraphicSize(int ACol, int ARow, TPoint& Size, int FreeHeight);
+    virtual void CalcPrintGraphicSize(int ACol, int ARow, TPoint& Size, double ResFactor, int CellWidth,
+                                      int CellHeight);
+    TRect GetCellGraphicRect(int ACol, int ARow);
+    int GetGraphicSortValue(int ACol, int ARow) const;
+    bool IsSortIndicatorCell(int ACol, int ARow) const;
+    void RepaintHeaderCells(int OldCol, int OldRow, int NewCol, int NewRow);
+    TColor URLColor() const { return FURLColor; }
+    void SetURLColor(TColor Value);
+    bool URLShow() const { return FURLShow; }
+    void SetURLShow(bool Value);
+    bool URLShowInText() const { return FURLShowInText; }
+    void SetURLShowInText(bool Value);
+    bool URLFull() const { return FURLFull; }
+    void SetURLFull(bool Value);
+    TObject* GridImages() const { return FGridImages; }
+    void SetGridImages(TObject* Value) { FGridImages = Value; }
+    virtual TObject* GetCellImageList() const { return FGridImages; }
+
+    // ================================================================ fills, row selection
+    void TextFill(bool DoFixed, const QString& Txt);
+    void FormatFill(bool DoFixed, const QString& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    void LinearFill(bool DoFixed);
+    bool GetRowSelect(int ARow);
+    bool RowSelect(int ARow) { return GetRowSelect(ARow); }
+    void SetRowSelect(int ARow, bool Value);
+    bool GetColSelect(int ACol);
+    bool ColSelect(int ACol) { return GetColSelect(ACol); }
+    void SetColSelect(int ACol, bool Value);
+    int RowSelectCount() const;
+    int ColSelectCount() const;
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void ClearRowSelect();
+    void ClearColSelect();
+    void SelectionToRowSelect(bool ClearOthers);
+    void SelectionToColSelect(bool ClearOthers);
+    void GotoCell(int ACol, int ARow);
+    void FocusCell(int ACol, int ARow);
+    void MoveCurrentCell(int ACol, int ARow);
+    void RepaintRow(int ARow);
+    void RepaintCol(int ACol);
+    void RepaintRect(TRect r);
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    bool GetRowModified(int ARow) const;
+    bool RowModified(int ARow) const { return GetRowModified(ARow); }
+    void SetRowModified(int ARow, bool Value);
+    int ModifiedRowCount() const;
+    bool GetRowEnabled(int ARow) const;
+    bool RowEnabled(int ARow) const { return GetRowEnabled(ARow); }
+    void SetRowEnabled(int ARow, bool Value);
+    bool UseEnabledRows() const { return FUseEnabledRows; }
+
+    // ================================================================ published values
+#define EX_GRID_DECLARE_PLAIN_PROPERTY(Type, Name, Initial) \
+    Type Name() const { return F##Name; }                  \
+    void Set##Name(Type Value) {                           \
+        if (F##Name == Value) return;                      \
+        F##Name = Value;                                   \
+        InvalidateGrid();                                  \
+    }
+    EX_GRID_PLAIN_PROPERTIES(EX_GRID_DECLARE_PLAIN_PROPERTY)
+#undef EX_GRID_DECLARE_PLAIN_PROPERTY
+
+    TColor HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(TColor Value);
+    TColor HighlightTextColor() const { return FHighlightTextColor; }
+    void SetHighlightTextColor(TColor Value);
+    bool ActiveCellShow() const { return FActiveCellShow; }
+    void SetActiveCellShow(bool Value);
+    TColor ActiveCellColor() const { return FActiveCellColor; }
+    void SetActiveCellColor(TColor Value);
+    TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+    void SetActiveCellColorTo(TColor Value);
+    int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(int Value);
+    bool ShowSelection() const { return FShowSelection; }
+    void SetShowSelection(bool Value);
+    TColor ZRTGradientFrom() const { return FZRTGradientFrom; }
+    void SetZRTGradientFrom(TColor Value);
+    TColor ZRTGradientTo() const { return FZRTGradientTo; }
+    void SetZRTGradientTo(TColor Value);
+    TPoint XYOffset() const { return FXYOffset; }
+    void SetXYOffset(TPoint Value);
+    void UpdateXYOffset(int X, int Y) { FXYOffset = {X, Y}; }
+    int ZoomFactor() const { return FZoomFactor; }
+    bool Modified() const { return FGridModified; }
+    void SetModified(bool Value) { FGridModified = Value; }
+    TColor BorderColor() const { return FBorderColor; }
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    TVAlignment VAlignment() const { return FVAlignment; }
+    int VAlign() const { return FVAlign; }
+    bool AutoSize() const { return FAutoSize; }
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    bool Flat() const { return FFlat; }
+    bool Hovering() const { return FHovering; }
+    bool IntegralHeight() const { return FIntegralHeight; }
+    int MaxEditLength() const { return FMaxEditLength; }
+    bool SpreadSheet() const { return FSpreadSheet; }
+    bool FilterActive() const { return FFilterActive; }
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    TScrollType ScrollType() const { return FScrollType; }
+    TColor ScrollColor() const { return FScrollColor; }
+    int ScrollWidth() const { return FScrollWidth; }
+    bool ScrollProportional() const { return FScrollProportional; }
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    bool IsFlatScroll() const { return FIsFlat; }
+    bool IsComCtl6() const { return FIsComCtl6; }
+    bool IsWinXP() const { return FIsWinXP; }
+
+    // IZRTStyle, IZRTTones
+    void SetComponentStyle(TZRTStyle AStyle) override;
+    void SetColorTones(const TColorTones& ATones) override;
+
+    // ================================================================ settings objects
+    TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+    void SetSearchFooter(const TSearchFooter& Value) { FSearchFooter->Assign(&Value); }
+    TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+    TSortSettings* SortSettings() const { return FSortSettings.get(); }
+    void SetSortSettings(const TSortSettings& Value) { FSortSettings->Assign(&Value); }
+    TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+    TControlLook* ControlLook() const { return FControlLook.get(); }
+    TNavigation* Navigation() const { return FNavigation.get(); }
+    TMouseActions* MouseActions() const { return FMouseActions.get(); }
+    TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+    TCellNode* CellNode() const { return FCellNode.get(); }
+    TBands* Bands() const { return FBands.get(); }
+    TGrouping* Grouping() const { return FGrouping.get(); }
+    TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+    TBackGround* BackGround() const { return FBackGround.get(); }
+    TBalloonSettings* Balloon() const { return FBalloonSettings.get(); }
+    TShowModified* ShowModified() const { return FShowModified.get(); }
+    TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+    TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+    TFont* FixedFont() const { return FFixedFont.get(); }
+    void SetFixedFont(const TFont& Value);
+    TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+    void SetActiveCellFont(const TFont& Value);
+    TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+    TStringList* RowHeaders() const { return FRowHeaders.get(); }
+    TStringList* LookupItems() const { return FLookupItems.get(); }
+    TStringList* FilterList() const { return FFilterList.get(); }
+    TIntList* MergedColumns() const { return FMergedColumns.get(); }
+    TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
+    TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+    TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+    TIntList* ColumnOrder() const { return FColumnOrder.get(); }
+    TIntList* OrigColSizes() const { return FOrigColSizes.get(); }
+    TControlList* ControlList() const { return FControlList.get(); }
+    TCellGraphic* SharedCellGraphic() const { return FCellGraphic.get(); }
+    // The run-time child windows and editors (invisible and disabled until used).
+    QWidget* FocusWindow() const { return FFocusWindow; }
+    QWidget* ArrowWindow(int Index) const { return FArrowWindows[Index]; }
+    QComboBox* EditCombo() const { return FEditCombo; }
+    // The date and date-time pickers, created on first use.
+    QDateEdit* EditDate();
+    QDateTimeEdit* EditDateTime();
+    // Date picker switches for its calendar, read when the picker is created.
+    bool DatePickerWeekNumbers = false;
+    bool DatePickerShowToday = true;
+
+    // ================================================================ events
+#define EX_GRID_DECLARE_EVENT(Event, Type) Type Event;
+    EX_GRID_EVENTS(EX_GRID_DECLARE_EVENT)
+#undef EX_GRID_DECLARE_EVENT
+    TNotifyEvent OnPainted;
+
+    // ================================================================ dimensions and scrolling
+    // Defined in string_grid_dimensions.cpp.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    void SetCol(int Value);
+    void SetFixedRows(int Value);
+    int FixedRows() const;
+    void SetFixedCols(int Value);
+    int FixedCols() const;
+    int FixedColWidth() const;
+    void SetFixedColWidth(int Value);
+    void SetFixedRowHeight(int Value);
+    void SetDefaultRowHeight(int Value);
+    void SetWordWrap(bool Value);
+    void SetIntegralHeight(bool Value);
+    void SetAutoSize(bool Value);
+    void SetAutoThemeAdapt(bool Value);
+    void SetFlat(bool Value);
+    void SetHovering(bool Value);
+    void SetVAlignment(TVAlignment Value);
+    void SetSpreadSheet(bool Value);
+    void SetMaxEditLength(int Value);
+    void SetBorderColor(TColor Value);
+    void SetSelection(const TGridRect& Value);
+    void SetScrollBars(TScrollStyle Value);
+    void SetScrollType(TScrollType Value);
+    void SetScrollColor(TColor Value);
+    void SetScrollWidth(int Value);
+    void SetScrollProportional(bool Value);
+    void SetScrollBarAlways(TScrollBarAlways Value);
+    void ApplyScrollBarAlways(bool Force);
+    void StretchColumn(int Index);
+    void StretchRightColumn();
+    virtual void AppendRow();
+
+    // ================================================================ hidden columns and rows
+    // Defined in string_grid_hidden.cpp. Column arguments are real, row arguments real
+    // unless named Displ. The mapping queries override the base grid's (RealColIndex,
+    // DisplColIndex, TotalColCount, RealRowIndex, DisplRowIndex, IsHiddenRow,
+    // NumHiddenRows) and are declared with their definitions, as are the other virtual
+    // members of this work (InsertRows, RemoveRows, RemoveRowsEx, InsertCols, RemoveCols,
+    // AppendRow, ColWidthsChanged, RowHeightsChanged, the scroll notices).
+    void HideColumn(int ColIndex);
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex);
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll();
+    bool IsHiddenColumn(int ColIndex) const;
+    int NumHiddenColumns() const { return TotalColCount() - ColCount(); }
+    using TBaseGrid::DisplColIndex;
+    using TBaseGrid::RealColIndex;
+    using TBaseGrid::RealRowIndex;
+    using TBaseGrid::DisplRowIndex;
+    RealCol RealColIndex(DisplCol ACol) const { return RealCol(RealColIndex(ACol.v)); }
+    DisplCol DisplColIndex(RealCol ACol) const { return DisplCol(DisplColIndex(ACol.v)); }
+    RealRow RealRowIndex(DisplRow ARow) const { return RealRow(RealRowIndex(ARow.v)); }
+    DisplRow DisplRowIndex(RealRow ARow) const { return DisplRow(DisplRowIndex(ARow.v)); }
+    int RealColumn() const { return RealColIndex(Col()); }
+    int RealRowNumber() const { return RealRowIndex(Row()); }
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    void HideRow(int Rowindex);
+    void HideRows(int FromRow, int ToRow);
+    void HideRowsEx(int FromRow, int ToRow);
+    void HideRowList(const TIntList& RowList);
+    void UnHideRow(int Rowindex);
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    void UnHideRowList();
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    // Cells by real row (j); a held-out row keeps its cells with its store.
+    QString AllCells(int i, int j) const;
+    void SetAllCells(int i, int j, const QString& Value);
+    QString AllGridCells(int i, int j) const;
+    void SetAllGridCells(int i, int j, const QString& Value);
+    TObject* GetAllGridObject(int i, int j) const;
+    TObject* AllObjects(int i, int j) const;
+    void SetAllObjects(int i, int j, TObject* Value);
+    QString AllWideCells(int i, int j) const;
+    void SetAllWideCells(int i, int j, const QString& Value);
+    int AllColWidths(int i) const;
+    void SetAllColWidths(int i, int Value);
+    int DisplColIndex(int ACol) const override;
+    int RealColIndex(int ACol) const override;
+    int TotalColCount() const override;
+    int RealRowIndex(int ARow) const override;
+    int DisplRowIndex(int ARow) const override;
+    bool IsHiddenRow(int Rowindex) const override;
+    int NumHiddenRows() const override;
+
+protected:
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+    // Editing state (transient).
+    TEditorType EditControl = edNormal;
+    bool FEditDisable = false;
+    bool FEditChange = false;
+    bool FSelChange = false;
+    bool FNilObjects = false;
+    int FUpdateCount = 0;
+    bool FLoaded = false;
+    bool FUseEnabledRows = false;
+
+    // ---- store objects of hidden rows and columns (string_grid_hidden.cpp) ----
+    // Created together with their deleter by the code that defines the classes, so the
+    // rest of the grid needs neither class complete.
+    static std::unique_ptr<THiddenRowStore, void (*)(THiddenRowStore*)> MakeHiddenRowStore();
+    static std::unique_ptr<TColumnDisplayMap, void (*)(TColumnDisplayMap*)> MakeColumnDisplayMap();
+    std::unique_ptr<THiddenRowStore, void (*)(THiddenRowStore*)> FHiddenRows = MakeHiddenRowStore();
+    std::unique_ptr<TColumnDisplayMap, void (*)(TColumnDisplayMap*)> FColumnMap = MakeColumnDisplayMap();
+    int FFilterLevel = 0;
+    // Takes displayed rows (ascending) out into the store at a filter level, and puts
+    // rows taken from the store back at the places their real indexes give.
+    void HoldRowsOut(std::vector<int> DisplayedRows, int Level);
+    void ShowHeldOutRows(std::vector<TGridItem> Items);
+    std::vector<int> RowsBySelection(bool Selected);
+    // ---- end of the hidden rows and columns section ----
+
+    // ---- notices of sizes and scrolling (string_grid_dimensions.cpp) ----
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+    void SizeChanged() override;
+    void CalcSizingState(int X, int Y, TGridState& State, int& Index) override;
+    bool ScrollNotice(TScrollBarKind Bar, TScrollCode Code, int Pos) override;
+    int ScrollThumbPage(TScrollBarKind Bar) const override;
+    // Stretching from a size notice: a bad ColumnSize.StretchColumn stretches nothing.
+    void StretchFromNotice();
+    void StretchColumnAt(int Index);
+    void ApplyCountChange();
+    void MoveFooterRow(int NewCount);
+    QLabel* FScrollHintWindow = nullptr;  // shown while a thumb is dragged, a child of the grid
+    // ---- end of the sizes and scrolling section ----
+
+    // Sizes and counts remembered by the dimension setters.
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    int FFixedRowHeight = 22;
+    TScrollStyle FScrollBars = ssBoth;
+    TScrollType FScrollType = ssNormal;
+    TColor FScrollColor = clNone;
+    int FScrollWidth = 17;
+    bool FScrollProportional = false;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    bool FIsFlat = false;
+    bool FScrollLock = false;
+    int Colclicked = -1;
+    int Rowclicked = -1;
+    int Colclickedsize = 0;
+    int Rowclickedsize = 0;
+    bool ColSized = false;
+    bool Rowsized = false;
+    bool ColchgFlg = false;
+    bool FIsColChanging = false;
+    bool FStretching = false;
+    TForm* FOwnerForm = nullptr;
+    TNotifyEvent FOnResize;  // the owner form's own resize handler
+    int FOldFormWidth = 0;
+    int FOldFormHeight = 0;
+
+private:
+    void CreateRunTimeChildren();
+    void CellLook(RealCol ACol, DisplRow ARow, TGridDrawState& AState, bool Select, TBrush& ABrush,
+                  TColor& AColorTo, TFont& AFont, TAlignment& HA, bool& WW, TCellGradientDirection& GD);
+    void ChainOwnerFormResize();
+    void FreeCellObjectsOnDestroy();
+    void PaintFooterPanel() {}
+    void FillCells(bool DoFixed, const std::function<void(int ACol, int ARow)>& Fill);
+    TCellProperties* PropsOf(int ACol, int ARow) const;
+    // An attribute of the cell's properties, or the fallback for a cell without any.
+    template <class T>
+    T PropertyOr(int ACol, int ARow, T (TCellProperties::*Read)() const, T Fallback) const;
+    TCellProperties* WritableProps(int ACol, int ARow);
+    void RepaintAttributeCell(int ACol, int ARow);
+    void FillRowCells(int ARow, const std::function<void(int ACol)>& Apply);
+    TGridRect SelectionRectangleOrdered() const;
+    bool RowFlagSet(int ARow) const;
+
+#define EX_GRID_DECLARE_PLAIN_FIELD(Type, Name, Initial) Type F##Name = Initial;
+    EX_GRID_PLAIN_PROPERTIES(EX_GRID_DECLARE_PLAIN_FIELD)
+#undef EX_GRID_DECLARE_PLAIN_FIELD
+
+    TColor FHighlightColor = clHighlight;
+    TColor FHighlightTextColor = clHighlightText;
+    bool FActiveCellShow = false;
+    TColor FActiveCellColor = 0x808080;
+    TColor FActiveCellColorTo = clNone;
+    int FSelectionColorMixerFactor = 50;
+    bool FShowSelection = true;
+    TColor FZRTGradientFrom = 0xFFFFFF;
+    TColor FZRTGradientTo = 0;
+    TPoint FXYOffset{2, 2};
+    int FZoomFactor = 0;
+    bool FGridModified = false;
+    TColor FBorderColor = 0xB99D7F;
+    TVAlignment FVAlignment = vtaTop;
+    int FVAlign = 0;
+    bool FAutoSize = false;
+    bool FAutoThemeAdapt = false;
+    bool FFlat = false;
+    bool FHovering = false;
+    bool FIntegralHeight = false;
+    int FMaxEditLength = 0;
+    bool FSpreadSheet = false;
+    bool FFilterActive = false;
+    TColor FURLColor = 0xFF0000;
+    bool FURLShow = false;
+    bool FURLShowInText = false;
+    bool FURLFull = false;
+    TObject* FGridImages = nullptr;
+    TCursor FCursor = crDefault;
+    TZRTStyle FStyle = tsOffice2003Blue;
+    TColorTones FTones;
+    bool FIsWinXP = true;
+    bool FIsWin7 = true;
+    bool FIsWinVista = true;
+    bool FIsComCtl6 = true;
+    bool FUseVCLStyles = false;
+    int FGridTimerID = 0;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    TGridCoord FClipTopLeft{-1, -1};
+
+    // Owned objects.
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TGrouping> FGrouping;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TBalloonSettings> FBalloonSettings;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TCellGraphic> FCellGraphic;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TStringList> FColumnHeaders;
+    std::unique_ptr<TStringList> FRowHeaders;
+    std::unique_ptr<TStringList> FLookupItems;
+    std::unique_ptr<TStringList> FFilterList;
+    std::unique_ptr<TIntList> FSortRowXRef;
+    std::unique_ptr<TIntList> FUnSortRowXRef;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TIntList> FSelectedRows;
+    std::unique_ptr<TIntList> FModifiedRows;
+    std::unique_ptr<TIntList> FEnabledRows;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<TIntList> FOrigColSizes;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TControlList> FControlList;
+    int FNumCellControls = 0;
+    // Disjunct selections: cells as (column, row) pairs, so no index is packed.
+    std::vector<TGridCoord> FSelectedCells;
+    std::vector<bool> FRowSelect;
+    std::vector<bool> FColSelect;
+    std::vector<TGridChangeNotifier*> FNotifierList;
+    ITExStringGridSelect* FSelListener = nullptr;
+    TStringList FComboItems;
+    int FComboSelection = -1;
+    int FOldWidth = -1;
+
+    // Run-time children, owned through their Qt parent (the grid).
+    QWidget* FFocusWindow = nullptr;
+    QWidget* FArrowWindows[4] = {};
+    QComboBox* FEditCombo = nullptr;
+    QDateEdit* FEditDate = nullptr;
+    QDateTimeEdit* FEditDateTime = nullptr;
+    std::vector<QWidget*> FEditors;
+};

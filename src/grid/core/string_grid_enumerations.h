@@ -1,0 +1,13 @@
+#pragma once
+// Enumerations of the string grid's own properties and hooks.
+
+enum TGridLook { glStandard, glSoft, glClassic, glZRT, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
+enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
+enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
+enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
+enum TFilterDropDownColumns { fdNormal, fdAll };
+enum TClipOperation { coCut, coCopy };
+enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
+enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
