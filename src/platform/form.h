@@ -3,6 +3,7 @@
 // ModalResult becomes non-zero (a button with a modal result, or the window closing).
 
 #include "platform/control.h"
+#include "platform/custom_control.h"
 
 #include <QWidget>
 
@@ -47,6 +48,13 @@ public:
     // The control that takes the focus when the form is shown.
     void SetActiveControl(TControl* control) { FActiveControl = control; }
 
+    // With key preview the form's key events see every key of its edits first.
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TCustomKeyPressEvent OnKeyPress;
+
 protected:
     // Event handlers; the defaults do nothing.
     virtual void FormShow(TObject* /*Sender*/) {}
@@ -64,4 +72,5 @@ private:
     TPosition FPosition = poDesigned;
     TControl* FActiveControl = nullptr;
     bool FPlaced = false;
+    bool FKeyPreview = false;
 };
