@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -62,6 +63,35 @@ void FillGradientRect(TCanvas& canvas, TColor from, TColor to, int steps, const 
             band.Bottom = std::min(r.Bottom, band.Top + bandWidth);
         }
         FillSolid(canvas, color, band);
+    }
+}
+
+void DrawGradient(TCanvas& canvas, TColor from, TColor to, int steps, TRect r, bool horizontal) {
+    if (steps == 0) steps = 1;
+    if (steps < 0) return;
+    // The last column (or row) only narrows the bands; the overlap fills it.
+    if (horizontal) --r.Right;
+    else --r.Bottom;
+    const TColor c1 = ColorToRGB(from);
+    const TColor c2 = ColorToRGB(to);
+    const double stepR = double(GetRValue(c2) - GetRValue(c1)) / steps;
+    const double stepG = double(GetGValue(c2) - GetGValue(c1)) / steps;
+    const double stepB = double(GetBValue(c2) - GetBValue(c1)) / steps;
+    const double band = double(horizontal ? r.Right - r.Left : r.Bottom - r.Top) / steps;
+    const int bandSize = static_cast<int>(std::nearbyint(band)) + 1;
+    canvas.Pen.Style = psSolid;
+    canvas.Brush.Style = bsSolid;
+    for (int i = 0; i < steps; ++i) {
+        const TColor color = RGBColor(GetRValue(c1) + static_cast<int>(std::nearbyint(i * stepR)),
+                                      GetGValue(c1) + static_cast<int>(std::nearbyint(i * stepG)),
+                                      GetBValue(c1) + static_cast<int>(std::nearbyint(i * stepB)));
+        canvas.Pen.Color = color;
+        canvas.Brush.Color = color;
+        const int offset = static_cast<int>(static_cast<std::uint16_t>(std::nearbyint(i * band)));
+        if (horizontal)
+            canvas.Rectangle(r.Left + offset, r.Top, r.Left + offset + bandSize, r.Bottom);
+        else
+            canvas.Rectangle(r.Left, r.Top + offset, r.Right, r.Top + offset + bandSize);
     }
 }
 

@@ -11,6 +11,11 @@
 // Fills rect with steps + 1 bands from 'from' to 'to' (left to right when horizontal,
 // top to bottom otherwise); a colour of clNone makes it a plain fill.
 void FillGradientRect(TCanvas& canvas, TColor from, TColor to, int steps, const TRect& rect, bool horizontal);
+// Paints r in steps bands from 'from' to 'to' (system colours resolved): left to right
+// in vertical strips when horizontal, else top to bottom. Each band is one pixel wider
+// than its share, so neighbours overlap; steps 0 counts as 1. Channel values and band
+// offsets round half to even.
+void DrawGradient(TCanvas& canvas, TColor from, TColor to, int steps, TRect r, bool horizontal);
 // A gradient, optionally in two mirrored halves, and an optional border (clNone: none).
 void DrawGradientMirrorRect(TCanvas& canvas, const TRect& rect, TColor color, TColor colorTo, TColor mirrorColor,
                             TColor mirrorColorTo, bool vertical, TColor borderColor, bool sidesOnly, bool fill);

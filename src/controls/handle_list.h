@@ -6,10 +6,6 @@
 
 #include <vector>
 
-class EListError : public Exception {
-    using Exception::Exception;
-};
-
 class THandleList {
 public:
     int Count() const { return static_cast<int>(FItems.size()); }

@@ -203,7 +203,8 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
     FPainter->setFont(Font.ToQFont());
     FPainter->setPen(ToQColor(Font.Color));
     QRect drawn;
-    FPainter->drawText(r.ToQRect(), flags, text, &drawn);
+    const QString shown = (format & DT_END_ELLIPSIS) ? Metrics().elidedText(text, Qt::ElideRight, r.Width(), flags) : text;
+    FPainter->drawText(r.ToQRect(), flags, shown, &drawn);
     FPainter->restore();
     return drawn.height();
 }

@@ -56,6 +56,7 @@ constexpr unsigned DT_EXPANDTABS = 0x0040;
 constexpr unsigned DT_NOCLIP = 0x0100;
 constexpr unsigned DT_CALCRECT = 0x0400;
 constexpr unsigned DT_NOPREFIX = 0x0800;
+constexpr unsigned DT_END_ELLIPSIS = 0x8000;
 
 class TCanvas {
 public:
@@ -88,8 +89,9 @@ public:
     int TextHeight(const QString& text) const;
     TSize TextExtent(const QString& text) const;
     // Draws text in r with the DT_ flags: word breaks, alignment, "&" marks the next
-    // character unless DT_NOPREFIX. With DT_CALCRECT nothing is drawn and r becomes
-    // the laid-out text's extent (an empty text measures 0 by 0). Returns the height.
+    // character unless DT_NOPREFIX, DT_END_ELLIPSIS ends a line too wide with "...".
+    // With DT_CALCRECT nothing is drawn and r becomes the laid-out text's extent (an
+    // empty text measures 0 by 0). Returns the height.
     int DrawText(const QString& text, TRect& r, unsigned format);
     // Pixels read back only from an image; elsewhere they read clNone.
     TColor Pixels(int x, int y) const;

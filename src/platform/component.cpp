@@ -6,8 +6,23 @@ TComponent::TComponent(TComponent* AOwner) {
     if (AOwner) AOwner->InsertComponent(this);
 }
 
+namespace {
+
+void EraseOne(std::vector<TComponent*>& list, TComponent* item) {
+    const auto it = std::find(list.begin(), list.end(), item);
+    if (it != list.end()) list.erase(it);
+}
+
+}  // namespace
+
 TComponent::~TComponent() {
     FComponentState.Include(csDestroying);
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        EraseOne(other->FFreeNotifies, this);
+        other->Notification(this, opRemove);
+    }
     DestroyComponents();
     if (FOwner) FOwner->RemoveComponent(this);
 }
@@ -34,6 +49,19 @@ void TComponent::EndLoading() {
 }
 
 void TComponent::Notification(TComponent*, TOperation) {}
+
+void TComponent::FreeNotification(TComponent* AComponent) {
+    if (!AComponent || AComponent == this) return;
+    if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) != FFreeNotifies.end()) return;
+    FFreeNotifies.push_back(AComponent);
+    AComponent->FFreeNotifies.push_back(this);
+}
+
+void TComponent::RemoveFreeNotification(TComponent* AComponent) {
+    if (!AComponent) return;
+    EraseOne(FFreeNotifies, AComponent);
+    EraseOne(AComponent->FFreeNotifies, this);
+}
 
 void TComponent::SetDesigning(bool value) {
     if (value) FComponentState.Include(csDesigning);

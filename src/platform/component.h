@@ -4,12 +4,15 @@
 #include "platform/types.h"
 
 #include <QString>
+#include <functional>
 #include <vector>
 
 class TObject {
 public:
     virtual ~TObject() = default;
 };
+
+using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 enum TComponentStateItem { csLoading, csReading, csWriting, csDestroying, csDesigning };
 using TComponentState = TSet<TComponentStateItem>;
@@ -34,6 +37,12 @@ public:
     // Deletes every owned component, newest first.
     virtual void DestroyComponents();
 
+    // AComponent hears Notification(this, opRemove) when this component is destroyed,
+    // so it can forget a reference to a component it does not own. Either side being
+    // destroyed first ends the arrangement.
+    void FreeNotification(TComponent* AComponent);
+    void RemoveFreeNotification(TComponent* AComponent);
+
     // Marks the component as being loaded; Loaded() runs when loading ends.
     void BeginLoading() { FComponentState.Include(csLoading); }
     void EndLoading();
@@ -51,4 +60,5 @@ private:
     QString FName;
     TComponentState FComponentState;
     std::vector<TComponent*> FComponents;
+    std::vector<TComponent*> FFreeNotifies;
 };

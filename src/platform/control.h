@@ -11,8 +11,6 @@
 #include <QWidget>
 #include <functional>
 
-using TNotifyEvent = std::function<void(TObject* Sender)>;
-
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TCursor { crDefault, crArrow, crHandPoint, crIBeam, crHSplit, crVSplit, crSizeWE, crSizeNS, crDrag, crNo };
 

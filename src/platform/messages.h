@@ -25,7 +25,11 @@ struct TMessage {
 constexpr unsigned WM_KEYDOWN = 0x0100;
 constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned WM_CHAR = 0x0102;
+constexpr unsigned WM_SIZING = 0x0214;
 constexpr unsigned WM_USER = 0x0400;
+
+// WParam of WM_SIZING: the edge or corner being dragged.
+constexpr WPARAM WMSZ_BOTTOMRIGHT = 8;
 
 constexpr unsigned CM_BASE = 0xB000;
 constexpr unsigned CM_DIALOGKEY = CM_BASE + 5;

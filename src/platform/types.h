@@ -21,6 +21,8 @@ private:
 
 class EConvertError : public Exception { using Exception::Exception; };
 class EXMLError : public Exception { using Exception::Exception; };
+// An index outside a list's items.
+class EListError : public Exception { using Exception::Exception; };
 
 struct TPoint {
     int X = 0;

@@ -169,3 +169,30 @@ TEST_F(GradientDrawing, SmallDownArrow) {
 }
 
 }  // namespace
+
+TEST_F(GradientDrawing, DrawGradientPaintsOverlappingBandsThatStopOneStepShortOfTheEndColour) {
+    // Band size comes from the width less one: 8 / 4 = 2, each band 3 wide.
+    DrawGradient(Canvas(), RGBColor(0, 0, 0), RGBColor(0, 0, 80), 4, Rect(0, 0, 9, 2), true);
+    const TColor expected[] = {0, 0, 20, 20, 40, 40, 60, 60, 60};
+    for (int x = 0; x < 9; ++x) EXPECT_EQ(At(x, 1), RGBColor(0, 0, expected[x])) << x;
+    EXPECT_EQ(At(9, 1), clWhite);
+    EXPECT_EQ(At(0, 2), clWhite);
+
+    Reset(20, 12);
+    DrawGradient(Canvas(), RGBColor(0, 0, 0), RGBColor(0, 80, 0), 4, Rect(1, 0, 3, 9), false);
+    for (int y = 0; y < 9; ++y) EXPECT_EQ(At(1, y), RGBColor(0, expected[y], 0)) << y;
+    EXPECT_EQ(At(3, 4), clWhite);
+}
+
+TEST_F(GradientDrawing, DrawGradientRoundsHalfToEvenAndTakesZeroStepsAsOne) {
+    // 2.5 per step rounds to 2, 7.5 to 8.
+    DrawGradient(Canvas(), RGBColor(0, 0, 0), RGBColor(10, 0, 0), 4, Rect(0, 0, 13, 1), true);
+    EXPECT_EQ(At(3, 0), RGBColor(2, 0, 0));
+    EXPECT_EQ(At(12, 0), RGBColor(8, 0, 0));
+
+    Reset(20, 12);
+    DrawGradient(Canvas(), clRed, clBlue, 0, Rect(0, 0, 10, 10), true);
+    EXPECT_EQ(At(0, 0), clRed);
+    EXPECT_EQ(At(9, 9), clRed);
+    EXPECT_EQ(At(10, 0), clWhite);
+}

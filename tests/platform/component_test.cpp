@@ -34,3 +34,45 @@ TEST(Component, ControlsOwnedByAPanelAreFreedOnceWhicheverSideGoesFirst) {
     EXPECT_EQ(panel->ComponentCount(), 1);
     delete panel;  // no double free of the label
 }
+
+namespace {
+// Forgets a referenced component when told of its removal.
+struct Referrer : TComponent {
+    TComponent* Referenced = nullptr;
+    int Removals = 0;
+    void Refer(TComponent* c) {
+        Referenced = c;
+        c->FreeNotification(this);
+    }
+    void Notification(TComponent* AComponent, TOperation Operation) override {
+        TComponent::Notification(AComponent, Operation);
+        if (Operation == opRemove && AComponent == Referenced) {
+            Referenced = nullptr;
+            ++Removals;
+        }
+    }
+};
+}  // namespace
+
+TEST(Component, FreeNotificationTellsAReferrerOnceAndEndsWithEitherSide) {
+    Referrer referrer;
+    auto* referenced = new TComponent;
+    referrer.Refer(referenced);
+    referenced->FreeNotification(&referrer);  // asking twice registers once
+    delete referenced;
+    EXPECT_EQ(referrer.Referenced, nullptr);
+    EXPECT_EQ(referrer.Removals, 1);
+
+    // The referrer going first leaves nothing behind in the referenced component.
+    TComponent survivor;
+    auto* early = new Referrer;
+    early->Refer(&survivor);
+    delete early;
+
+    Referrer stopped;
+    TComponent* other = new TComponent;
+    stopped.Refer(other);
+    other->RemoveFreeNotification(&stopped);
+    delete other;
+    EXPECT_EQ(stopped.Removals, 0);
+}
