@@ -7,6 +7,7 @@
 #include <QTextCursor>
 
 TMemo::TMemo(TComponent* AOwner, QWidget* AParent) : TControlOf<QPlainTextEdit>(AOwner, AParent) {
+    resize(185, 89);
     SetScrollBars(ssNone);
     QObject::connect(this, &QPlainTextEdit::textChanged, [this] {
         CutToMaxLength();
