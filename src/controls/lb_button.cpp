@@ -1,5 +1,6 @@
 #include "controls/lb_button.h"
 
+#include "controls/text_utilities.h"
 #include "platform/dialog_keys.h"
 
 #include <QEnterEvent>
@@ -39,16 +40,6 @@ const KindRow kKinds[] = {
 static_assert(std::size(kKinds) == bkAll);
 
 bool IsTransparentStyle(TLbButtonStyle style) { return style == bsModern || style == bsShape || style == bsQuicken; }
-
-// The character after a single "&" of the caption, or a null character.
-QChar AcceleratorOf(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != QLatin1Char('&')) continue;
-        if (caption[i + 1] != QLatin1Char('&')) return caption[i + 1];
-        ++i;
-    }
-    return {};
-}
 
 // The class name a control answers with, as its own type names it.
 QString ClassNameOf(QWidget* widget) {

@@ -440,3 +440,12 @@ bool ParseR1C1(const QString& text, TPoint& cell) {
     cell = {col, row};
     return true;
 }
+
+QChar AcceleratorOf(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&')) continue;
+        if (caption[i + 1] != QLatin1Char('&')) return caption[i + 1];
+        ++i;
+    }
+    return {};
+}

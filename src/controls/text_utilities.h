@@ -56,6 +56,8 @@ QString StringToOem(const QString& text);
 QString OemToString(const QString& text);
 bool IsUrlText(const QString& text);
 void StripUrlScheme(QString& text);
+// The character after a single "&" of a caption (its accelerator), or a null character.
+QChar AcceleratorOf(const QString& caption);
 // Upper-cases the first letter of each word and lower-cases the rest, keeping name
 // forms such as McDonald and Henry III.
 QString CapitalizeWords(const QString& text);

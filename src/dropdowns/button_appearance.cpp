@@ -1,15 +1,18 @@
 #include "dropdowns/button_appearance.h"
 
 TExButtonAppearance::TExButtonAppearance()
-    // The latched look is the hot look a shade darker in red and green.
-    : FColorCheckedTo(ShadeColor(0xF9D2B2, -10, -10, 0)), FColorChecked(ShadeColor(0xF5F0E1, -10, -10, 0)) {
+    : TButtonStateColors({.BorderColor = clNone,
+                          .BorderColorHot = 0x808080,
+                          .BorderColorDown = 0x800000,
+                          .Color = clNone,
+                          .ColorTo = clNone,
+                          .ColorDown = 0xF5D8CA,
+                          .ColorDownTo = 0xF9BDA0,
+                          .ColorHot = 0xF5F0E1,
+                          .ColorHotTo = 0xF9D2B2,
+                          .ColorDisabled = 0xF2F2F2,
+                          .ColorDisabledTo = clNone}) {
     FFont.Name = QStringLiteral("Tahoma");
-}
-
-void TExButtonAppearance::ChangeColor(TColor& Field, TColor Value) {
-    if (Field == Value) return;
-    Field = Value;
-    if (OnChange) OnChange(this);
 }
 
 void TExButtonAppearance::SetGradient(TGradientDirection Value) {
@@ -21,20 +24,7 @@ void TExButtonAppearance::SetGradient(TGradientDirection Value) {
 void TExButtonAppearance::Assign(const TPersistent* Source) {
     const auto* source = dynamic_cast<const TExButtonAppearance*>(Source);
     if (!source) return TPersistent::Assign(Source);
-    SetBorderColor(source->FBorderColor);
-    SetBorderColorHot(source->FBorderColorHot);
-    SetBorderColorDown(source->FBorderColorDown);
+    AssignStateColors(*source);
     SetBorderColorDisabled(source->FBorderColorDisabled);
-    SetBorderColorChecked(source->FBorderColorChecked);
-    SetColor(source->FColor);
-    SetColorTo(source->FColorTo);
-    SetColorDown(source->FColorDown);
-    SetColorDownTo(source->FColorDownTo);
-    SetColorHot(source->FColorHot);
-    SetColorHotTo(source->FColorHotTo);
-    SetColorChecked(source->FColorChecked);
-    SetColorCheckedTo(source->FColorCheckedTo);
-    SetColorDisabled(source->FColorDisabled);
-    SetColorDisabledTo(source->FColorDisabledTo);
     SetGradient(source->FGradient);
 }

@@ -8,6 +8,8 @@
 #include "platform/persistent.h"
 
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
+// Where an item's caption stands beside its image or colour box.
+enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 
 class TItemAppearance : public TPersistent {
 public:
