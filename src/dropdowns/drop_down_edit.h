@@ -29,7 +29,9 @@
 #include "dropdowns/button_appearance.h"
 #include "dropdowns/dropdown_drawing.h"
 #include "dropdowns/item_appearance.h"
+#include "dropdowns/popup_strip.h"
 #include "dropdowns/strip_appearance.h"
+#include "dropdowns/strip_drop_down.h"
 #include "platform/mask_edit.h"
 
 #include <QEnterEvent>
@@ -43,7 +45,7 @@ class TDropDownForm;
 class TLabel;
 class TBitmap;
 
-class TExCustomDropDown : public TCustomMaskEdit, public IZRTStyle, public IZRTTones {
+class TExCustomDropDown : public TCustomMaskEdit, public IZRTStyle, public IZRTTones, public IStripDropDown {
     friend class TDropDownForm;
 
 public:
@@ -58,8 +60,8 @@ public:
 
     // The strips' button clicks; a footer button with a modal result has closed the
     // pop-up already.
-    void DropDownHeaderButtonClick(int ButtonIndex);
-    void DropDownFooterButtonClick(int ButtonIndex);
+    void DropDownHeaderButtonClick(int ButtonIndex) override;
+    void DropDownFooterButtonClick(int ButtonIndex) override;
 
     void ShowDropDown() { DoShowDropDown(); }
     void HideDropDown(bool CancelChanges) { DoHideDropDown(CancelChanges); }
@@ -92,9 +94,9 @@ public:
     void SetDropDownColorTo(TColor Value) { FDropDownColorTo = Value; }
     TGradientDirection DropDownGradient() const { return FDropDownGradient; }
     void SetDropDownGradient(TGradientDirection Value) { FDropDownGradient = Value; }
-    TColor DropDownBorderColor() const { return FDropDownBorderColor; }
+    TColor DropDownBorderColor() const override { return FDropDownBorderColor; }
     void SetDropDownBorderColor(TColor Value) { FDropDownBorderColor = Value; }
-    int DropDownBorderWidth() const { return FDropDownBorderWidth; }
+    int DropDownBorderWidth() const override { return FDropDownBorderWidth; }
     void SetDropDownBorderWidth(int Value) { FDropDownBorderWidth = Value; }
     bool DropDownShadow() const { return FDropDownShadow; }
     void SetDropDownShadow(bool Value) { FDropDownShadow = Value; }
@@ -102,7 +104,7 @@ public:
     void SetForceShadow(bool Value) { FForceShadow = Value; }
     TDropPosition DropPosition() const { return FDropPosition; }
     void SetDropPosition(TDropPosition Value) { FDropPosition = Value; }
-    bool DropDownSizeable() const { return FDropDownSizeable; }
+    bool DropDownSizeable() const override { return FDropDownSizeable; }
     void SetDropDownSizeable(bool Value) { FDropDownSizeable = Value; }
     int DropDownWidth() const { return FDropDownWidth; }
     void SetDropDownWidth(int Value);
@@ -124,15 +126,15 @@ public:
     QString DropDownButtonCaption() const;
     void SetDropDownButtonCaption(const QString& Value);
 
-    TCustomImageList* Images() const { return FImages; }
+    TCustomImageList* Images() const override { return FImages; }
     void SetImages(TCustomImageList* Value) { FImages = Value; }
     QString Version() const;
 
-    THeaderAppearance* DropDownHeader() const { return FDropDownHeader.get(); }
+    THeaderAppearance* DropDownHeader() const override { return FDropDownHeader.get(); }
     void SetDropDownHeader(const THeaderAppearance& Value) { FDropDownHeader->Assign(&Value); }
-    TFooterAppearance* DropDownFooter() const { return FDropDownFooter.get(); }
+    TFooterAppearance* DropDownFooter() const override { return FDropDownFooter.get(); }
     void SetDropDownFooter(const TFooterAppearance& Value) { FDropDownFooter->Assign(&Value); }
-    TExButtonAppearance* ButtonAppearance() const { return FButtonAppearance.get(); }
+    TExButtonAppearance* ButtonAppearance() const override { return FButtonAppearance.get(); }
     void SetButtonAppearance(const TExButtonAppearance& Value) { FButtonAppearance->Assign(&Value); }
 
     bool EditorEnabled() const { return FEditorEnabled; }
@@ -220,6 +222,10 @@ public:
     TDropUp OnDropUp;
     TDropDownButtonItemClick OnDropDownHeaderButtonClick;
     TDropDownButtonItemClick OnDropDownFooterButtonClick;
+    TDrawBackGroundEvent OnDrawHeader;
+    TDrawBackGroundEvent OnDrawFooter;
+    TGetTextEvent OnGetHeaderText;
+    TGetTextEvent OnGetFooterText;
     TNotifyEvent OnLabelClick;
     TNotifyEvent OnLabelDblClick;
     TClipboardEvent OnClipboardCopy;
@@ -240,7 +246,7 @@ protected:
     virtual void DoShowDropDown();
     virtual void PlaceDropDownControl();
     virtual void AdaptDropDownSize();
-    virtual void DoHideDropDown(bool Cancel);
+    void DoHideDropDown(bool Cancel) override;
     virtual void DropDownHidden();
     virtual void DropDownDestroyed() {}
     virtual void DropDownMouseWheelDown(TShiftState Shift, bool& Handled);

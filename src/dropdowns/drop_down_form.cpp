@@ -2,6 +2,7 @@
 
 #include "controls/gradient_drawing.h"
 #include "dropdowns/drop_down_edit.h"
+#include "dropdowns/popup_strip.h"
 #include "platform/mask_edit.h"
 #include "platform/tick_clock.h"
 
@@ -13,7 +14,9 @@
 
 TDropDownForm::TDropDownForm(TComponent* AOwner, int /*Dummy*/) : TForm(AOwner) {
     setWindowFlags(Qt::Popup | Qt::FramelessWindowHint);
-    setFocusPolicy(Qt::StrongFocus);
+    // A click on the pop-up's surface takes no focus from the edit; keys reach the
+    // pop-up while it shows all the same.
+    setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
     QObject::connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
                      [this](QWindow* window) { FocusWindowChanged(window); });
@@ -30,6 +33,30 @@ TRect TDropDownForm::InnerRect() const {
 
 void TDropDownForm::InitializeAndUpdate() {
     if (!FExDropDown) return;
+    THeaderAppearance& headerLook = *FExDropDown->DropDownHeader();
+    if (!FHeader && headerLook.Visible()) {
+        FHeader = new TExHeader(this, this);
+        FHeader->SetHeight(headerLook.Height());
+    }
+    if (FHeader) {
+        FHeader->AttachDropDown(FExDropDown);
+        FHeader->RebuildButtons();
+        FHeader->SetVisible(headerLook.Visible());
+        FHeader->OnDrawBackGround = FExDropDown->OnDrawHeader;
+        FHeader->OnGetText = FExDropDown->OnGetHeaderText;
+    }
+    TFooterAppearance& footerLook = *FExDropDown->DropDownFooter();
+    if (!FFooter && footerLook.Visible()) {
+        FFooter = new TExFooter(this, this);
+        FFooter->SetHeight(footerLook.Height());
+    }
+    if (FFooter) {
+        FFooter->AttachDropDown(FExDropDown);
+        FFooter->RebuildButtons();
+        FFooter->SetVisible(footerLook.Visible());
+        FFooter->OnDrawBackGround = FExDropDown->OnDrawFooter;
+        FFooter->OnGetText = FExDropDown->OnGetFooterText;
+    }
     if (isVisible()) LayOutChildren();
 }
 
@@ -46,6 +73,14 @@ void TDropDownForm::FocusFirstControl() {
 
 void TDropDownForm::LayOutChildren() {
     TRect inner = InnerRect();
+    if (FHeader && !IsHiddenByItself(FHeader)) {
+        FHeader->setGeometry(inner.Left, inner.Top, inner.Width(), FHeader->height());
+        inner.Top += FHeader->height();
+    }
+    if (FFooter && !IsHiddenByItself(FFooter)) {
+        FFooter->setGeometry(inner.Left, inner.Bottom - FFooter->height(), inner.Width(), FFooter->height());
+        inner.Bottom -= FFooter->height();
+    }
     if (FExDropDown) {
         QWidget* content = FExDropDown->Control();
         if (content && content->parentWidget() == this && !IsHiddenByItself(content))

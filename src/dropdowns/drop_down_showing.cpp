@@ -4,6 +4,7 @@
 #include "dropdowns/drop_down_edit.h"
 #include "dropdowns/drop_down_form.h"
 #include "dropdowns/drop_down_placement.h"
+#include "dropdowns/popup_strip.h"
 #include "platform/screen_geometry.h"
 #include "platform/tick_clock.h"
 
@@ -76,7 +77,7 @@ void TExCustomDropDown::AdaptDropDownSize() {
 void TExCustomDropDown::PlaceDropDownControl() {
     if (!FDropDownForm || !FControl) return;
     if (FControl->parentWidget() != FDropDownForm) FControl->setParent(FDropDownForm);
-    const bool header = false;
+    const bool header = FDropDownForm->Header() && !IsHiddenByItself(FDropDownForm->Header());
     // The content keeps its own size until the pop-up has the size made from it; the
     // pop-up then fills its client area with it.
     FControl->move(FControl->x(), header ? FDropDownHeader->Height() + 2 : FDropDownBorderWidth);
