@@ -83,6 +83,7 @@ protected:
         auto* dropDown = CreateDropDown<T>(Form.get(), Form.get());
         dropDown->setObjectName(QStringLiteral("DropDown"));
         dropDown->SetBounds(20, 20, 200, 22);
+        dropDown->show();
         Form->show();
         Form->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
