@@ -81,41 +81,23 @@ void TExCustomItemSelector::UpdateSelectorPanel() {
     if (FItemSelectorPanel) FItemSelectorPanel->UpdateSize();
 }
 
-void TExCustomItemSelector::SelectFirst() {
+void TExCustomItemSelector::MoveAndScroll(void (TCustomItemSelector::*Move)(), bool Hot) {
     if (!FItemSelectorPanel) return;
-    FItemSelectorPanel->SelectFirst();
-    ScrollItemInView(FItemSelectorPanel->ItemIndex());
+    (FItemSelectorPanel->*Move)();
+    ScrollItemInView(Hot ? FItemSelectorPanel->ItemHot() : FItemSelectorPanel->ItemIndex());
 }
 
-void TExCustomItemSelector::SelectLast() {
-    if (!FItemSelectorPanel) return;
-    FItemSelectorPanel->SelectLast();
-    ScrollItemInView(FItemSelectorPanel->ItemIndex());
-}
+void TExCustomItemSelector::SelectFirst() { MoveAndScroll(&TCustomItemSelector::SelectFirst, false); }
 
-void TExCustomItemSelector::SelectNext() {
-    if (!FItemSelectorPanel) return;
-    FItemSelectorPanel->SelectNext();
-    ScrollItemInView(FItemSelectorPanel->ItemIndex());
-}
+void TExCustomItemSelector::SelectLast() { MoveAndScroll(&TCustomItemSelector::SelectLast, false); }
 
-void TExCustomItemSelector::SelectPrevious() {
-    if (!FItemSelectorPanel) return;
-    FItemSelectorPanel->SelectPrevious();
-    ScrollItemInView(FItemSelectorPanel->ItemIndex());
-}
+void TExCustomItemSelector::SelectNext() { MoveAndScroll(&TCustomItemSelector::SelectNext, false); }
 
-void TExCustomItemSelector::HotNext() {
-    if (!FItemSelectorPanel) return;
-    FItemSelectorPanel->HotNext();
-    ScrollItemInView(FItemSelectorPanel->ItemHot());
-}
+void TExCustomItemSelector::SelectPrevious() { MoveAndScroll(&TCustomItemSelector::SelectPrevious, false); }
 
-void TExCustomItemSelector::HotPrevious() {
-    if (!FItemSelectorPanel) return;
-    FItemSelectorPanel->HotPrevious();
-    ScrollItemInView(FItemSelectorPanel->ItemHot());
-}
+void TExCustomItemSelector::HotNext() { MoveAndScroll(&TCustomItemSelector::HotNext, true); }
+
+void TExCustomItemSelector::HotPrevious() { MoveAndScroll(&TCustomItemSelector::HotPrevious, true); }
 
 bool TExCustomItemSelector::LookupItem(const QString& s) {
     return FItemSelectorPanel && FItemSelectorPanel->LookupItem(s);

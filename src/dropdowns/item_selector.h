@@ -76,6 +76,9 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // Runs one of the panel's moves, then scrolls the selected (or hot) item into view.
+    void MoveAndScroll(void (TCustomItemSelector::*Move)(), bool Hot);
+
     TSelectorItems FItems;
     TSelectorType FSelectorType = stImage;
     TItemLayout FItemLayout = ilCaptionRight;
