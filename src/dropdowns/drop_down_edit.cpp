@@ -98,7 +98,6 @@ bool TExCustomDropDown::PopUpVisible() const { return FDropDownForm && FDropDown
 void TExCustomDropDown::SetControl(QWidget* Value) {
     if (Value == FControl) return;
     FControl = Value;
-    FContentKeysBound = false;
     if (!Designing()) PlaceDropDownControl();
 }
 

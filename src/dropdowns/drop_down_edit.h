@@ -392,7 +392,6 @@ protected:
 private:
     void RefreshStrips();
     void BindContentKeys();
-    bool FContentKeysBound = false;
 };
 
 // Makes a drop-down of type T and runs its construction steps that call virtual

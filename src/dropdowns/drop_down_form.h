@@ -12,7 +12,7 @@
 //
 // The window manager does not size pop-ups: with Sizeable the 10 x 10 corner at the
 // bottom right sizes the window by mouse, firing OnSizing while dragging; the footer's
-// grip uses SizeBy. Shadow is stored only.
+// grip sizes it and sends WM_SIZING, which fires OnSizing too. Shadow is stored only.
 
 #include "platform/custom_control.h"
 #include "platform/form.h"
@@ -58,8 +58,7 @@ public:
     void UpdateSize() {}
     // Hides the window as the drop-down's own closing (no loss of activation).
     void HideByDropDown();
-    // Resizes the window by a mouse drag of the footer's grip (screen coordinates of
-    // the pointer) and fires OnSizing.
+    // Resizes the window (never below its minimum) and fires OnSizing.
     void SizeTo(int width, int height);
     // The window's client rectangle inside the drop-down's border width.
     TRect InnerRect() const;
