@@ -5,6 +5,7 @@
 // inside it.
 
 #include "platform/control.h"
+#include "platform/custom_control.h"
 
 #include <QWidget>
 
@@ -73,6 +74,13 @@ public:
     // Fired after the window changed its size.
     TNotifyEvent OnResize;
 
+    // With key preview the form's key events see every key of its edits first.
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TCustomKeyPressEvent OnKeyPress;
+
 protected:
     // Event handlers; the defaults do nothing.
     virtual void FormShow(TObject* /*Sender*/) {}
@@ -101,4 +109,5 @@ private:
     TPosition FPosition = poDesigned;
     TControl* FActiveControl = nullptr;
     bool FPlaced = false;
+    bool FKeyPreview = false;
 };

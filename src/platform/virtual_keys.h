@@ -25,3 +25,4 @@ constexpr WORD VK_DOWN = 0x28;
 constexpr WORD VK_INSERT = 0x2D;
 constexpr WORD VK_DELETE = 0x2E;
 constexpr WORD VK_F2 = 0x71;
+constexpr WORD VK_F4 = 0x73;
