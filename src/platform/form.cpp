@@ -111,10 +111,13 @@ void TForm::showEvent(QShowEvent* event) {
     TControlOf<QWidget>::showEvent(event);
     // The window is placed at the size its FormShow gives it.
     FormShow(this);
-    ShrinkToScreen();
-    if (!FPlaced && FPosition == poScreenCenter) CenterOnScreen();
-    FPlaced = true;
-    KeepOnScreen();
+    // A pop-up is sized and placed by the control that opens it.
+    if (windowType() != Qt::Popup) {
+        ShrinkToScreen();
+        if (!FPlaced && FPosition == poScreenCenter) CenterOnScreen();
+        FPlaced = true;
+        KeepOnScreen();
+    }
     if (FActiveControl && FActiveControl->CanFocus()) FActiveControl->SetFocus();
 }
 
