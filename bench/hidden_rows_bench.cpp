@@ -8,6 +8,7 @@
 // grid time; above 1 the grid is faster) are printed.
 
 #include "grid/core/string_grid.h"
+#include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -141,24 +142,13 @@ BENCHMARK(BM_HideShow_Proxy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapBothWays_Grid)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MapBothWays_Proxy)->Unit(benchmark::kMillisecond);
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            if (run.run_type != Run::RT_Aggregate || run.aggregate_name == "median")
-                Times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> Times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    TimeReporter reporter;
+    RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\nQSortFilterProxyModel time / grid time (above 1: the grid is faster)\n");

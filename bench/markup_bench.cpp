@@ -5,6 +5,7 @@
 // time / renderer time is printed at the end (above 1: the renderer is faster).
 
 #include "grid/view/markup_renderer.h"
+#include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -72,22 +73,13 @@ BENCHMARK(BM_Paint_Document)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Measure_Markup)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Measure_Document)->Unit(benchmark::kMicrosecond);
 
-class TimeKeeper : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) Times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> Times;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
-    TimeKeeper keeper;
+    RatioReporter keeper;
     benchmark::RunSpecifiedBenchmarks(&keeper);
     std::printf("\nQTextDocument time / renderer time (above 1: the renderer is faster)\n");
     for (const char* name : {"Paint", "Measure"}) {
