@@ -450,29 +450,3 @@ QChar AcceleratorOf(const QString& caption) {
     return {};
 }
 
-QString StripHtmlTags(const QString& text) {
-    QString result;
-    result.reserve(text.size());
-    int i = 0;
-    while (i < text.size()) {
-        if (text[i] != QLatin1Char('<')) {
-            result += text[i++];
-            continue;
-        }
-        const int close = text.indexOf(QLatin1Char('>'), i);
-        if (close < 0) {
-            result += text.mid(i);
-            break;
-        }
-        const QString tag = text.mid(i + 1, close - i - 1).trimmed().toUpper();
-        const QString name = tag.section(QLatin1Char(' '), 0, 0).remove(QLatin1Char('/'));
-        if (name == QLatin1String("BR") || name == QLatin1String("HR")) result += QStringLiteral("\r\n");
-        i = close + 1;
-    }
-    result.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    result.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    result.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    result.replace(QLatin1String("&nbsp;"), QLatin1String(" "));
-    result.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return result;
-}

@@ -54,9 +54,6 @@ QString ControlCharsToLineBreaks(const QString& text, bool multiLine);
 // the page lacks it; OemToString reads such bytes back.
 QString StringToOem(const QString& text);
 QString OemToString(const QString& text);
-// The text of mini-HTML without its tags: BR and HR become line breaks, every other tag
-// goes, and the entities &lt; &gt; &amp; &quot; &nbsp; become their characters.
-QString StripHtmlTags(const QString& text);
 bool IsUrlText(const QString& text);
 void StripUrlScheme(QString& text);
 // The character after a single "&" of a caption (its accelerator), or a null character.

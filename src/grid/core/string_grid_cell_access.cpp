@@ -3,6 +3,7 @@
 // properties, the row-wide colours, embedded controls and the combo editor's list.
 
 #include "grid/core/string_grid.h"
+#include "grid/view/markup_text.h"
 
 #include "controls/text_utilities.h"
 
@@ -42,7 +43,7 @@ int TExStringGrid::UnSortedRowIndex(int ARow) const {
     return position >= 0 ? position : FSortRowXRef->Count();
 }
 
-QString TExStringGrid::StrippedCells(int i, int j) const { return StripHtmlTags(Cells(i, j)); }
+QString TExStringGrid::StrippedCells(int i, int j) const { return MarkupToPlainText(Cells(i, j)); }
 
 int TExStringGrid::LinesInCell(int i, int j) const { return CountTextLines(Cells(i, j), true); }
 

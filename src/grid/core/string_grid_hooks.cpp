@@ -3,6 +3,7 @@
 // the base grid's hooks and the date picker notices.
 
 #include "grid/core/string_grid.h"
+#include "grid/view/markup_text.h"
 
 #include "controls/text_utilities.h"
 
@@ -246,7 +247,7 @@ void TExStringGrid::SaveCell(RealCol ACol, DisplRow ARow, QString& Value) {
             else GetCheckFalse(ACol, ARow, Value);
         }
     }
-    if (CellTextKind(Value, true) == ckMiniHtml && !FSaveWithHTML) Value = StripHtmlTags(Value);
+    if (CellTextKind(Value, true) == ckMiniHtml && !FSaveWithHTML) Value = MarkupToPlainText(Value);
     if (OnSaveCell) OnSaveCell(this, ACol.v, ARow.v, Value);
 }
 
