@@ -56,5 +56,5 @@ bool Write_Settings(TXMLDocument& xml) {
     TXMLNode flags = root.AddChild(QStringLiteral("lastinternet"));
     for (std::size_t i = 0; i < std::size(kFlags); ++i)
         flags.AddChild(QString::fromLatin1(kFlagElements[i])).SetText(*kFlags[i] ? QStringLiteral("1") : QStringLiteral("0"));
-    return xml.SaveToFile(Settings_File_Path());
+    return xml.SaveToFile(Settings_File_Path(), Dir_Program);
 }
