@@ -4,7 +4,6 @@
 #include "platform/file_system.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -34,17 +33,6 @@ void Fuzz_Write_File(const QString& path, const std::uint8_t* data, std::size_t 
 QByteArray Fuzz_Read_File(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray Fuzz_Folder_Snapshot(const QString& folder) {
-    QByteArray snapshot;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        snapshot += QFile::encodeName(path) + '\0' + Fuzz_Read_File(path) + '\0';
-    }
-    return snapshot;
 }
 
 void Fuzz_Require(bool condition, const char* what) {

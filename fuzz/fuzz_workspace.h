@@ -13,7 +13,5 @@ QString Fuzz_Program_Folder();
 // Replaces the file with exactly these bytes.
 void Fuzz_Write_File(const QString& path, const std::uint8_t* data, std::size_t size);
 QByteArray Fuzz_Read_File(const QString& path);
-// Every file below the folder with its contents, so a target can show a reader wrote nothing.
-QByteArray Fuzz_Folder_Snapshot(const QString& folder);
 // Stops the run with the message when the condition does not hold.
 void Fuzz_Require(bool condition, const char* what);

@@ -1,6 +1,7 @@
 // The readers of the program's own files: each input is the whole file.
 
 #include "fuzz_targets.h"
+#include "folder_snapshot.h"
 #include "fuzz_workspace.h"
 
 #include "config/configuration_compiler.h"
@@ -17,10 +18,10 @@
 int Fuzz_Settings_File(const std::uint8_t* data, std::size_t size) {
     const QString folder = Fuzz_Program_Folder();
     Fuzz_Write_File(Settings_File_Path(), data, size);
-    const QByteArray before = Fuzz_Folder_Snapshot(folder);
+    const QByteArray before = Folder_Snapshot(folder);
     TXMLDocument xml;
     Read_Settings(xml);
-    Fuzz_Require(Fuzz_Folder_Snapshot(folder) == before, "reading the settings changed the disk");
+    Fuzz_Require(Folder_Snapshot(folder) == before, "reading the settings changed the disk");
     // Whatever was read is written so that it reads back the same.
     const QString name = Project_Name, address = Last_IP_Address, language = Language_Name;
     const bool flags[] = {Enable_Internet, Enable_Update, Enable_Jump_Field, Enable_Auto_Size};
@@ -76,9 +77,9 @@ namespace {
 int Compile_With(QString* file, const std::uint8_t* data, std::size_t size) {
     const QString folder = Fuzz_Program_Folder();
     Fuzz_Write_File(*file, data, size);
-    const QByteArray before = Fuzz_Folder_Snapshot(folder);
+    const QByteArray before = Folder_Snapshot(folder);
     const TCompileResult result = Compile_Bank();
-    Fuzz_Require(Fuzz_Folder_Snapshot(folder) == before, "compiling changed the disk");
+    Fuzz_Require(Folder_Snapshot(folder) == before, "compiling changed the disk");
     Fuzz_Require(result.Ok ? Bank_Length == Bank_Image_Size : (Bank_Length == 0 && !result.Message.isEmpty()),
                  "a compilation neither built a whole image nor said why not");
     return 0;

@@ -1,4 +1,5 @@
 #include "platform/file_system.h"
+#include "platform/file_descriptor.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,26 +23,6 @@ TWriteFault& WriteFault() {
 
 const QLatin1String kLeftoverInfix(".saving-");
 constexpr qsizetype kLeftoverRandomLength = 6;
-
-// Closes the descriptor when the scope ends.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : FFd(fd) {}
-    ~FileDescriptor() {
-        if (FFd >= 0) ::close(FFd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return FFd; }
-    bool Close() {
-        const int fd = FFd;
-        FFd = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int FFd;
-};
 
 bool WriteAll(int fd, const QByteArray& data) {
     if (WriteFault() == TWriteFault::DiskFull) {
@@ -68,7 +49,7 @@ mode_t NewFileMode() {
 }
 
 void SyncFolder(const QString& folder) {
-    const FileDescriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const TFileDescriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (fd.Get() >= 0) ::fsync(fd.Get());
 }
 
@@ -151,7 +132,7 @@ bool WriteFileAtomically(const QString& path, const QByteArray& data, const QStr
     if (WriteFault() == TWriteFault::ReadOnlyFolder) return false;
 
     QByteArray temporary = QFile::encodeName(PathJoin(folder, name + kLeftoverInfix)) + "XXXXXX";
-    FileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    TFileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
     if (fd.Get() < 0) return false;
     struct stat old {};
     const mode_t mode =

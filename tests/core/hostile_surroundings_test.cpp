@@ -3,6 +3,7 @@
 // configurations) and then saves the settings; nothing crashes, hangs or writes outside
 // the program folder.
 
+#include "folder_snapshot.h"
 #include "test_support.h"
 
 #include "config/configuration_compiler.h"
@@ -17,25 +18,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
 
 namespace {
-
-QByteArray Snapshot(const QString& folder) {
-    QByteArray snapshot;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        snapshot += QFile::encodeName(path) + '\n' + (file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()) + '\n';
-    }
-    return snapshot;
-}
 
 QByteArray Settings_With(const QByteArray& project, const QByteArray& language) {
     return "<Conf_Settings><lastproj><projectname>" + project + "</projectname></lastproj><lastlang><language>" +
@@ -65,7 +53,7 @@ protected:
 
     // The start-up steps, then a save of the settings.
     void Start_And_Check(const Expected& expected) {
-        const QByteArray outsideBefore = Snapshot(Outside());
+        const QByteArray outsideBefore = Folder_Snapshot(Outside());
         TXMLDocument xml;
         Read_Settings(xml);
         Init_Language();
@@ -82,7 +70,7 @@ protected:
         // Compiling and saving in what was opened stays inside the program folder.
         if (!Project_Folder.isEmpty() && Compile_Bank().Ok) Write_Bank_File();
         Write_Settings(xml);
-        EXPECT_EQ(Snapshot(Outside()), outsideBefore);
+        EXPECT_EQ(Folder_Snapshot(Outside()), outsideBefore);
     }
 
 private:
