@@ -36,7 +36,7 @@ QString Settings_File_Path() { return PathJoin(Dir_Program, QStringLiteral("Vast
 
 void Read_Settings(TXMLDocument& xml) {
     Set_Defaults();
-    if (!FileExists(Settings_File_Path()) || !xml.LoadFromFile(Settings_File_Path())) return;
+    if (!FileExists(Settings_File_Path()) || !xml.LoadFromFile(Settings_File_Path(), Max_Settings_File_Size)) return;
     // The first top-level node is the root; a leading comment leaves every default.
     const TXMLNode root = xml.DocumentElement();
     if (root.IsNull() || !root.IsElement()) return;

@@ -7,6 +7,7 @@
 #include "test_support.h"
 
 #include "config/configuration_compiler.h"
+#include "config/general_parameters_file.h"
 #include "core/configuration_folders.h"
 #include "core/language_file.h"
 #include "core/program_state.h"
@@ -91,16 +92,22 @@ TEST_F(HostileSurroundingsTest, LinksLeadingOutOfTheProgramFolder) {
     ASSERT_TRUE(WriteFileAtomically(Outside() + "/photo.jpg", "PHOTO"));
     ASSERT_TRUE(WriteFileAtomically(Outside() + "/evil.lng", "STR0 = Evil\n"));
     Link(Outside() + "/Stolen", "PROJECTS/Stolen");
-    WriteFile("PROJECTS/Plant/ParGen.xml", "<Par_Gen/>");
+    ASSERT_TRUE(WriteFileAtomically(Outside() + "/ParGen.xml", "<Par_Gen/>"));
+    Link(Outside() + "/ParGen.xml", "PROJECTS/Plant/ParGen.xml");
     Link(Outside() + "/photo.jpg", "PROJECTS/Plant/bin/bank.bin");
     ASSERT_TRUE(ForceDirectories(PathIn("PROJECTS/Real/bin")));
     Link(PathIn("PROJECTS/Real"), "PROJECTS/Alias");  // a link that stays inside works
     WriteFile("Vastrelon.xml", Settings_With("Stolen", "../../" + QFile::encodeName(Outside()) + "/evil"));
     Start_And_Check({{}, {"Plant", "Real", "Alias"}, "English", "Begin"});
 
+    const QByteArray outsideBefore = Folder_Snapshot(Outside());
     WriteFile("Vastrelon.xml", Settings_With("Plant", "English"));
     Start_And_Check({"PROJECTS/Plant", {"Plant", "Real", "Alias"}, "English", "Begin"});
-    EXPECT_FALSE(Write_Bank_File().Ok);  // the image is not written through the link
+    // Neither the image nor the parameters are written through their links.
+    EXPECT_FALSE(Write_Bank_File().Ok);
+    TXMLDocument parameters;
+    EXPECT_FALSE(Save_General_Parameters(parameters, TGeneralParameters(), File_ParGen));
+    EXPECT_EQ(Folder_Snapshot(Outside()), outsideBefore);
 
     WriteFile("Vastrelon.xml", Settings_With("Alias", "English"));
     Start_And_Check({"PROJECTS/Alias", {"Plant", "Real", "Alias"}, "English", "Begin"});
@@ -141,9 +148,14 @@ TEST_F(HostileSurroundingsTest, AHugeLanguageFileIsRefusedUnread) {
     Start_And_Check({{}, {}, "Small", "Small"});
 }
 
-TEST_F(HostileSurroundingsTest, SettingsThatAreNotAFile) {
+TEST_F(HostileSurroundingsTest, SettingsThatAreNotAFileOrTooLarge) {
     ASSERT_TRUE(ForceDirectories(PathIn("Vastrelon.xml")));
     Start_And_Check({{}, {}, "English", "Begin"});
+    ASSERT_TRUE(QDir(PathIn("Vastrelon.xml")).removeRecursively());
+    ASSERT_TRUE(ForceDirectories(PathIn("PROJECTS/Plant")));
+    const QByteArray settings = Settings_With("Plant", "English");
+    WriteFile("Vastrelon.xml", settings + "<!--" + QByteArray(Max_Settings_File_Size - settings.size(), ' ') + "-->");
+    Start_And_Check({{}, {"Plant"}, "English", "Begin"});
 }
 
 }  // namespace
