@@ -33,7 +33,8 @@ std::string ToXmlText(const QString& s) {
 }
 QString FromUtf8(const char* s) { return QString::fromUtf8(s); }
 
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments;
+// A value of blanks only is kept, so every text written reads back as it was.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata_single;
 constexpr unsigned kFormatOptions = pugi::format_indent | pugi::format_no_declaration;
 
 }  // namespace
