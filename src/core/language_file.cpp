@@ -106,7 +106,8 @@ void Load_Language_File(const QString& fileName) {
     // A file larger than any language can be is malformed: it is refused before it is
     // read, so it can neither slow down nor exhaust the memory at every start.
     if (!file.open(QIODevice::ReadOnly) || file.size() > Longest_Language_File) return;
-    const QByteArray bytes = file.read(Longest_Language_File + 1);
+    // One byte more than the size found shows a file that grew meanwhile.
+    const QByteArray bytes = file.read(file.size() + 1);
     if (bytes.size() > Longest_Language_File) return;
     for (const QString& line : Split_Language_Lines(Decode_Language_File(bytes))) Apply_Language_Line(line);
 }

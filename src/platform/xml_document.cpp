@@ -148,7 +148,8 @@ bool TXMLDocument::LoadFromFile(const QString& fileName, qint64 maxSize) {
     QFile file(fileName);
     // The size is looked at before a byte is read, so a huge file costs nothing.
     if (!FileExists(fileName) || !file.open(QIODevice::ReadOnly) || file.size() > maxSize) return false;
-    const QByteArray data = file.read(maxSize + 1);
+    // One byte more than the size found shows a file that grew meanwhile.
+    const QByteArray data = file.read(file.size() + 1);
     if (data.size() > maxSize) return false;
     return Parse(data.constData(), std::size_t(data.size()), false);
 }
