@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(SaveKillTest, AKilledSaveLeavesTheOldFileOrTheNewOneWhole) {
-    constexpr int kKillsPerWriter = 12;
+    constexpr int kKillsPerWriter = 10;
     QRandomGenerator random(17);
     for (const TSaveLoopWriter& writer : Save_Loop_Writers()) {
         SCOPED_TRACE(writer.name);
