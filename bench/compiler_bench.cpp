@@ -1,16 +1,26 @@
 // Compiling a configuration whose every table is full, next to pugixml alone parsing
-// the same four files: the compiler's own work is the difference.
+// the same four files: the compiler's own work is the difference. Beside them, what the
+// full well-formedness check costs on those files and on the settings file read at
+// start-up, with expat (the checker the program uses) and, where it is installed, with
+// libxml2 (the other conforming parser it was measured against).
 
 #include "core/program_state.h"
+#include "core/settings_file.h"
 #include "config/configuration_compiler.h"
 #include "config/general_parameters_file.h"
 #include "platform/file_system.h"
+#include "platform/xml_well_formedness.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
+#ifdef VASTRELON_BENCH_LIBXML2
+#include <libxml/parser.h>
+#endif
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <vector>
 
 namespace {
 
@@ -86,6 +96,81 @@ void BM_Pugixml_Parse_Same_Files(benchmark::State& state) {
 }
 BENCHMARK(BM_Pugixml_Parse_Same_Files)->Unit(benchmark::kMicrosecond);
 
+std::vector<QByteArray> Configuration_Texts() {
+    Configuration_Folder();
+    std::vector<QByteArray> texts;
+    for (const QString& path : {File_ParGen, File_DALI_Access, File_DALI2_Access, File_KNX_SetAccess}) {
+        QFile file(path);
+        texts.push_back(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    return texts;
+}
+
+void BM_Expat_Check_Same_Files(benchmark::State& state) {
+    const std::vector<QByteArray> texts = Configuration_Texts();
+    for (const QByteArray& text : texts)
+        if (!Is_Well_Formed_Xml(text.constData(), std::size_t(text.size()), TXmlTextEncoding::Declared))
+            state.SkipWithError("expat refuses a well-formed file");
+    for (auto _ : state)
+        for (const QByteArray& text : texts)
+            benchmark::DoNotOptimize(Is_Well_Formed_Xml(text.constData(), std::size_t(text.size()), TXmlTextEncoding::Declared));
+}
+BENCHMARK(BM_Expat_Check_Same_Files)->Unit(benchmark::kMicrosecond);
+
+#ifdef VASTRELON_BENCH_LIBXML2
+void Ignore_Libxml2_Error(void*, const xmlError*) {}
+
+// The same check through libxml2's event parser, which builds no tree either.
+bool Libxml2_Well_Formed(const QByteArray& text) {
+    xmlSAXHandler handler{};
+    handler.initialized = XML_SAX2_MAGIC;
+    handler.serror = reinterpret_cast<xmlStructuredErrorFunc>(Ignore_Libxml2_Error);
+    return xmlSAXUserParseMemory(&handler, nullptr, text.constData(), int(text.size())) == 0;
+}
+
+void BM_Libxml2_Check_Same_Files(benchmark::State& state) {
+    const std::vector<QByteArray> texts = Configuration_Texts();
+    for (const QByteArray& text : texts)
+        if (!Libxml2_Well_Formed(text)) state.SkipWithError("libxml2 refuses a well-formed file");
+    for (auto _ : state)
+        for (const QByteArray& text : texts) benchmark::DoNotOptimize(Libxml2_Well_Formed(text));
+}
+BENCHMARK(BM_Libxml2_Check_Same_Files)->Unit(benchmark::kMicrosecond);
+#endif
+
+// The start-up read of the settings file: checked and parsed, then the values taken.
+QTemporaryDir& Settings_Folder() {
+    static QTemporaryDir folder;
+    static const bool written = [] {
+        Set_Program_Folders(folder.path());
+        Project_Name = QStringLiteral("Plant");
+        TXMLDocument xml;
+        return Write_Settings(xml);
+    }();
+    (void)written;
+    return folder;
+}
+
+void BM_Read_Settings_File(benchmark::State& state) {
+    Set_Program_Folders(Settings_Folder().path());
+    for (auto _ : state) {
+        TXMLDocument xml;
+        Read_Settings(xml);
+        benchmark::DoNotOptimize(Project_Name.size());
+    }
+}
+BENCHMARK(BM_Read_Settings_File)->Unit(benchmark::kMicrosecond);
+
+void BM_Pugixml_Parse_Settings_File(benchmark::State& state) {
+    Set_Program_Folders(Settings_Folder().path());
+    const std::string file = Settings_File_Path().toStdString();
+    for (auto _ : state) {
+        pugi::xml_document document;
+        benchmark::DoNotOptimize(document.load_file(file.c_str()));
+    }
+}
+BENCHMARK(BM_Pugixml_Parse_Settings_File)->Unit(benchmark::kMicrosecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,6 +179,12 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatio("BM_Compile_Full_Configuration", "BM_Pugixml_Parse_Same_Files",
                         "Compiling takes %.2f times as long as pugixml alone parsing the same files.\n");
+    reporter.PrintRatio("BM_Expat_Check_Same_Files", "BM_Pugixml_Parse_Same_Files",
+                        "Checking them with expat costs %.2f of pugixml's parse.\n");
+    reporter.PrintRatio("BM_Libxml2_Check_Same_Files", "BM_Expat_Check_Same_Files",
+                        "libxml2 checks them in %.2f times expat's time.\n");
+    reporter.PrintRatio("BM_Read_Settings_File", "BM_Pugixml_Parse_Settings_File",
+                        "Reading the settings takes %.2f times as long as pugixml alone parsing them.\n");
     benchmark::Shutdown();
     return 0;
 }

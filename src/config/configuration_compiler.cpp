@@ -220,7 +220,9 @@ TCompileResult Write_Bank_File() {
     const QString folder = ExtractFilePath(path);
     if (Bank_Length <= 0) return {false, QStringLiteral("There is no compiled device image to write to %1.").arg(path)};
     const QByteArray image(reinterpret_cast<const char*>(Bank_Buffer.data()), Bank_Length);
-    if (!ForceDirectories(folder) || !WriteFileAtomically(path, image))
+    // The bin folder is made only inside the configurations, never through a link leading out.
+    if (ResolvePathInside(Project_Folder, Dir_Projects).isEmpty() || !ForceDirectories(folder) ||
+        !WriteFileAtomically(path, image, Dir_Projects))
         return {false, QStringLiteral("The device image could not be written to %1.").arg(path)};
     return {};
 }

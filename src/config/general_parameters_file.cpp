@@ -94,5 +94,6 @@ void Build_General_Parameters_Document(TXMLDocument& document, const TGeneralPar
 
 bool Save_General_Parameters(TXMLDocument& document, const TGeneralParameters& parameters, const QString& fileName) {
     Build_General_Parameters_Document(document, parameters);
-    return document.SaveToFile(fileName);
+    // A configuration file never writes through a link to a place outside the configurations.
+    return document.SaveToFile(fileName, Dir_Projects);
 }

@@ -104,5 +104,5 @@ void Build_Updater_Job_Document(TXMLDocument& document, const TUpdateJob& job) {
 
 bool Save_Updater_Job_File(TXMLDocument& document, const TUpdateJob& job) {
     Build_Updater_Job_Document(document, job);
-    return document.SaveToFile(Updater_Job_File_Path());
+    return document.SaveToFile(Updater_Job_File_Path(), Dir_Program);
 }

@@ -2,7 +2,6 @@
 #include "core/program_state.h"
 
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace {
@@ -81,11 +80,34 @@ void Apply_Language_Line(const QString& rawLine) {
     SL_Lang_Texts.SetStrings(number, text);
 }
 
+namespace {
+
+QStringList Split_Language_Lines(const QString& content) {
+    // A line ends with CR, LF or both; a CR alone must not glue the lines together. The
+    // ends are found as plain characters, so text that is not valid UTF-16 (an unpaired
+    // surrogate) still splits.
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < content.size(); ++i) {
+        const char16_t c = content[i].unicode();
+        if (c != u'\r' && c != u'\n') continue;
+        lines.append(content.mid(start, i - start));
+        if (c == u'\r' && i + 1 < content.size() && content[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    lines.append(content.mid(start));
+    return lines;
+}
+
+}  // namespace
+
 void Load_Language_File(const QString& fileName) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) return;
-    const QString content = Decode_Language_File(file.readAll());
-    // A line ends with CR, LF or both; a CR alone must not glue the lines together.
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n?|\n"));
-    for (const QString& line : content.split(lineBreak)) Apply_Language_Line(line);
+    // A file larger than any language can be is malformed: it is refused before it is
+    // read, so it can neither slow down nor exhaust the memory at every start.
+    if (!file.open(QIODevice::ReadOnly) || file.size() > Longest_Language_File) return;
+    // One byte more than the size found shows a file that grew meanwhile.
+    const QByteArray bytes = file.read(file.size() + 1);
+    if (bytes.size() > Longest_Language_File) return;
+    for (const QString& line : Split_Language_Lines(Decode_Language_File(bytes))) Apply_Language_Line(line);
 }

@@ -4,6 +4,10 @@
 #include <QByteArray>
 #include <QString>
 
+// The largest language file read: the built-in table (about 42 KB) many times over, room
+// for every text in UTF-16 with comments. A larger file is refused unread.
+constexpr qint64 Longest_Language_File = qint64(1) << 20;
+
 // Applies every line of the file to SL_Lang_Texts; an unreadable file changes nothing.
 void Load_Language_File(const QString& fileName);
 // A BOM selects UTF-8 or UTF-16; without one, valid UTF-8 is read as UTF-8 and

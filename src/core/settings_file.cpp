@@ -36,7 +36,7 @@ QString Settings_File_Path() { return PathJoin(Dir_Program, QStringLiteral("Vast
 
 void Read_Settings(TXMLDocument& xml) {
     Set_Defaults();
-    if (!FileExists(Settings_File_Path()) || !xml.LoadFromFile(Settings_File_Path())) return;
+    if (!FileExists(Settings_File_Path()) || !xml.LoadFromFile(Settings_File_Path(), Max_Settings_File_Size)) return;
     // The first top-level node is the root; a leading comment leaves every default.
     const TXMLNode root = xml.DocumentElement();
     if (root.IsNull() || !root.IsElement()) return;
@@ -56,5 +56,5 @@ bool Write_Settings(TXMLDocument& xml) {
     TXMLNode flags = root.AddChild(QStringLiteral("lastinternet"));
     for (std::size_t i = 0; i < std::size(kFlags); ++i)
         flags.AddChild(QString::fromLatin1(kFlagElements[i])).SetText(*kFlags[i] ? QStringLiteral("1") : QStringLiteral("0"));
-    return xml.SaveToFile(Settings_File_Path());
+    return xml.SaveToFile(Settings_File_Path(), Dir_Program);
 }

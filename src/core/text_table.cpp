@@ -1,4 +1,5 @@
 #include "core/text_table.h"
+#include "core/configuration_folders.h"
 #include "core/language_file.h"
 #include "core/program_state.h"
 #include "platform/file_system.h"
@@ -63,7 +64,9 @@ QString Default_Text(int n) {
 void Init_Language() {
     Load_Default_Texts();
     const QString chosen = PathJoin(Dir_Language, Language_Name + QStringLiteral(".lng"));
-    if (!Language_Name.isEmpty() && FileExists(chosen)) {
+    // The name comes from the settings file: one that is not a plain file name (a path
+    // such as "../../elsewhere/evil") must not open a file outside the language folder.
+    if (Is_Valid_Configuration_Name(Language_Name) && FileExists(chosen)) {
         Load_Language_File(chosen);
         return;
     }

@@ -1,9 +1,14 @@
 #include "platform/file_system.h"
+#include "platform/file_descriptor.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -15,6 +20,51 @@ QString& ProgramFolderOverride() {
     static QString folder;
     return folder;
 }
+
+TWriteFault& WriteFault() {
+    static TWriteFault fault = TWriteFault::None;
+    return fault;
+}
+
+const QLatin1String kLeftoverInfix(".saving-");
+constexpr qsizetype kLeftoverRandomLength = 6;
+
+bool WriteAll(int fd, const QByteArray& data) {
+    if (WriteFault() == TWriteFault::DiskFull) {
+        errno = ENOSPC;
+        return false;
+    }
+    const char* next = data.constData();
+    qsizetype left = data.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, next, std::size_t(left));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        next += written;
+        left -= written;
+    }
+    return true;
+}
+
+// The rights a new file gets from the process's file-creation mask.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+void SyncFolder(const QString& folder) {
+    const TFileDescriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.Get() >= 0) ::fsync(fd.Get());
+}
+
+void RemoveLeftovers(const QString& folder, const QString& fileName) {
+    const QStringList names = QDir(folder).entryList(
+        {fileName + kLeftoverInfix + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System | QDir::NoSymLinks);
+    for (const QString& name : names)
+        if (IsSaveLeftoverOf(name, fileName)) QFile::remove(PathJoin(folder, name));
+}
+
 }  // namespace
 
 bool FileExists(const QString& path) {
@@ -50,16 +100,60 @@ QStringList ListFiles(const QString& folder, const QString& wildcard) {
     return QDir(folder).entryList({wildcard}, QDir::Files, QDir::Name);
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& data) {
+bool IsSaveLeftoverOf(const QString& leftoverName, const QString& fileName) {
+    const QString prefix = fileName + kLeftoverInfix;
+    if (!leftoverName.startsWith(prefix) || leftoverName.size() != prefix.size() + kLeftoverRandomLength) return false;
+    for (QChar c : QStringView(leftoverName).mid(prefix.size()))
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80)) return false;
+    return true;
+}
+
+QString ResolvePathInside(const QString& path, const QString& folder) {
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    if (path.isEmpty() || root.isEmpty()) return {};
+    const QFileInfo info(path);
+    QString resolved;
+    if (info.exists()) {
+        resolved = info.canonicalFilePath();
+    } else {
+        // A link pointing nowhere would create its target wherever it points.
+        if (info.isSymLink()) return {};
+        const QString parent = QFileInfo(ExtractFilePath(path)).canonicalFilePath();
+        if (parent.isEmpty()) return {};
+        resolved = PathJoin(parent, info.fileName());
+    }
+    return resolved.startsWith(PathJoin(root, QString())) ? resolved : QString();
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& data, const QString& confiningFolder) {
     if (path.isEmpty()) return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(data) != data.size()) {
-        file.cancelWriting();
+    // The file a link points at is the one replaced, so the link stays a link.
+    const QString target = confiningFolder.isEmpty() ? ResolvePathInside(path, QStringLiteral("/"))
+                                                     : ResolvePathInside(path, confiningFolder);
+    if (target.isEmpty() || QFileInfo(target).isDir()) return false;
+    const QString folder = ExtractFilePath(target);
+    const QString name = ExtractFileName(target);
+    RemoveLeftovers(folder, name);
+    if (WriteFault() == TWriteFault::ReadOnlyFolder) return false;
+
+    QByteArray temporary = QFile::encodeName(PathJoin(folder, name + kLeftoverInfix)) + "XXXXXX";
+    TFileDescriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (fd.Get() < 0) return false;
+    struct stat old {};
+    const mode_t mode =
+        ::stat(QFile::encodeName(target).constData(), &old) == 0 ? (old.st_mode & 07777) : NewFileMode();
+    const bool written = ::fchmod(fd.Get(), mode) == 0 && WriteAll(fd.Get(), data) && ::fsync(fd.Get()) == 0 &&
+                         fd.Close() && ::rename(temporary.constData(), QFile::encodeName(target).constData()) == 0;
+    if (!written) {
+        ::unlink(temporary.constData());
         return false;
     }
-    return file.commit();
+    // The new name reaches the disk only with its folder.
+    SyncFolder(folder);
+    return true;
 }
+
+void SetWriteFaultForTesting(TWriteFault fault) { WriteFault() = fault; }
 
 QString PathJoin(const QString& folder, const QString& name) {
     if (folder.isEmpty()) return name;

@@ -20,8 +20,24 @@ QStringList ListSubFolders(const QString& folder);
 // Names of the files in a folder that match a wildcard such as "*.lng".
 QStringList ListFiles(const QString& folder, const QString& wildcard);
 
-// Writes beside the target and renames over it, so a failure never leaves a half-written file.
-bool WriteFileAtomically(const QString& path, const QByteArray& data);
+// Writes a temporary file beside the target, syncs it, renames it over the target and
+// syncs the folder, so neither a crash, a kill nor a power cut leaves a half-written file:
+// the file is the old one or the new one, whole. A link is written through (it stays a
+// link); the old file's rights are kept. Temporary files that an earlier, interrupted
+// save of the same file left behind are removed first. With a confining folder, a target
+// that resolves (through links) outside that folder is not written and the save fails.
+bool WriteFileAtomically(const QString& path, const QByteArray& data, const QString& confiningFolder = QString());
+
+// The temporary file names a save of that file uses: "<name>.saving-XXXXXX".
+bool IsSaveLeftoverOf(const QString& leftoverName, const QString& fileName);
+
+// The path with every link resolved, when it lies inside the folder (itself resolved);
+// empty when it resolves outside it, its folder does not exist or it is a broken link.
+QString ResolvePathInside(const QString& path, const QString& folder);
+
+// Failures a test can make the next writes meet, as a full disk or a read-only folder would.
+enum class TWriteFault { None, DiskFull, ReadOnlyFolder };
+void SetWriteFaultForTesting(TWriteFault fault);
 
 // Joins folder and name with the platform's separator.
 QString PathJoin(const QString& folder, const QString& name);

@@ -2,8 +2,8 @@
 // A synchronous HTTP client for short requests made from the user-interface thread.
 // The wait keeps the windows painting but holds back user input, and ends after a
 // time limit, so an unreachable server never freezes the program. No cookie is kept
-// or sent and no proxy is used. Tests replace the transport; the default is Qt
-// Network (which speaks HTTP/1.1).
+// or sent and no proxy is used. Tests replace the transport; the default speaks
+// HTTP/1.1 over a Qt socket on the calling thread, with every part of the answer bounded.
 
 #include "platform/component.h"
 
@@ -26,7 +26,8 @@ struct THTTPResponse {
 
 using HttpTransport = std::function<THTTPResponse(const THTTPRequest& request)>;
 
-// The real transport: one GET through Qt Network, no proxy, redirects not followed.
+// The real transport: one GET on a socket of the calling thread, no proxy, redirects not
+// followed. It ends within the time limit, and the connection is closed when it returns.
 THTTPResponse QtNetworkGet(const THTTPRequest& request);
 // Passing an empty function restores the real transport.
 void SetHttpTransport(HttpTransport transport);

@@ -1,4 +1,5 @@
 #include "platform/icmp_client.h"
+#include "platform/file_descriptor.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -16,20 +17,6 @@ namespace {
 constexpr int Icmp_Header_Size = 8;
 constexpr std::uint8_t Icmp_Echo_Reply = 0;
 constexpr std::uint8_t Icmp_Echo_Request = 8;
-
-class SocketHandle {
-public:
-    explicit SocketHandle(int fd) : FFd(fd) {}
-    ~SocketHandle() {
-        if (FFd >= 0) ::close(FFd);
-    }
-    SocketHandle(const SocketHandle&) = delete;
-    SocketHandle& operator=(const SocketHandle&) = delete;
-    int Fd() const { return FFd; }
-
-private:
-    int FFd;
-};
 
 in_addr Resolve(const QString& host) {
     addrinfo hints{};
@@ -64,7 +51,7 @@ int Real_Echo(const QString& host, const QByteArray& data, std::uint16_t sequenc
         fd = ::socket(AF_INET, SOCK_RAW | SOCK_CLOEXEC, IPPROTO_ICMP);
     }
     if (fd < 0) throw EIcmpError(QStringLiteral("No ICMP socket can be opened: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
-    const SocketHandle socket(fd);
+    const TFileDescriptor socket(fd);
 
     // A datagram socket puts its own identifier in; a raw one keeps ours.
     const std::uint16_t identifier = std::uint16_t(::getpid());

@@ -1,5 +1,6 @@
 #include "platform/xml_document.h"
 #include "platform/file_system.h"
+#include "platform/xml_well_formedness.h"
 
 #include <pugixml.hpp>
 
@@ -9,9 +10,31 @@
 namespace {
 
 std::string ToUtf8(const QString& s) { return s.toStdString(); }
+
+// A value as XML can hold it: characters XML 1.0 does not allow (control characters
+// other than tab and line ends, non-characters, unpaired surrogates) are dropped, so
+// that every file written reads back.
+std::string ToXmlText(const QString& s) {
+    QString text;
+    text.reserve(s.size());
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        const QChar c = s[i];
+        if (c.isHighSurrogate() && i + 1 < s.size() && s[i + 1].isLowSurrogate()) {
+            text += c;
+            text += s[++i];
+            continue;
+        }
+        const char16_t u = c.unicode();
+        const bool allowed = (u >= 0x20 || u == u'\t' || u == u'\n' || u == u'\r') && !c.isSurrogate() &&
+                             u != 0xFFFE && u != 0xFFFF;
+        if (allowed) text += c;
+    }
+    return text.toStdString();
+}
 QString FromUtf8(const char* s) { return QString::fromUtf8(s); }
 
-constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments;
+// A value of blanks only is kept, so every text written reads back as it was.
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_comments | pugi::parse_ws_pcdata_single;
 constexpr unsigned kFormatOptions = pugi::format_indent | pugi::format_no_declaration;
 
 }  // namespace
@@ -37,7 +60,7 @@ QString TXMLNode::Text() const {
 void TXMLNode::SetText(const QString& text) {
     pugi::xml_node node = Node();
     while (node.first_child()) node.remove_child(node.first_child());
-    if (!text.isEmpty()) node.append_child(pugi::node_pcdata).set_value(ToUtf8(text).c_str());
+    if (!text.isEmpty()) node.append_child(pugi::node_pcdata).set_value(ToXmlText(text).c_str());
 }
 
 TXMLNode TXMLNode::FindNode(const QString& name) const {
@@ -99,7 +122,7 @@ void TXMLNode::SetAttribute(const QString& name, const QString& value) {
     pugi::xml_node node = Node();
     pugi::xml_attribute a = node.attribute(key.c_str());
     if (!a) a = node.append_attribute(key.c_str());
-    a.set_value(ToUtf8(value).c_str());
+    a.set_value(ToXmlText(value).c_str());
 }
 
 int TXMLNode::AttributeCount() const {
@@ -120,27 +143,29 @@ TXMLDocument::~TXMLDocument() = default;
 
 void TXMLDocument::Clear() { FDoc->reset(); }
 
-bool TXMLDocument::LoadFromFile(const QString& fileName) {
+bool TXMLDocument::LoadFromFile(const QString& fileName, qint64 maxSize) {
     Clear();
     QFile file(fileName);
-    if (!FileExists(fileName) || !file.open(QIODevice::ReadOnly) || file.size() > Max_File_Size) return false;
-    const QByteArray data = file.readAll();
-    const pugi::xml_parse_result result = FDoc->load_buffer(data.constData(), std::size_t(data.size()), kParseOptions);
-    if (!result) {
-        Clear();
-        return false;
-    }
-    return true;
+    // The size is looked at before a byte is read, so a huge file costs nothing.
+    if (!FileExists(fileName) || !file.open(QIODevice::ReadOnly) || file.size() > maxSize) return false;
+    // One byte more than the size found shows a file that grew meanwhile.
+    const QByteArray data = file.read(file.size() + 1);
+    if (data.size() > maxSize) return false;
+    return Parse(data.constData(), std::size_t(data.size()), false);
 }
 
 bool TXMLDocument::LoadFromString(const QString& xml) {
     Clear();
     const std::string data = ToUtf8(xml);
-    if (!FDoc->load_buffer(data.data(), data.size(), kParseOptions, pugi::encoding_utf8)) {
-        Clear();
-        return false;
-    }
-    return true;
+    return Parse(data.data(), data.size(), true);
+}
+
+bool TXMLDocument::Parse(const char* data, std::size_t size, bool utf8) {
+    const bool wellFormed =
+        Is_Well_Formed_Xml(data, size, utf8 ? TXmlTextEncoding::Utf8 : TXmlTextEncoding::Declared) &&
+        FDoc->load_buffer(data, size, kParseOptions, utf8 ? pugi::encoding_utf8 : pugi::encoding_auto);
+    if (!wellFormed) Clear();
+    return wellFormed;
 }
 
 QString TXMLDocument::SaveToString() const {
@@ -149,11 +174,11 @@ QString TXMLDocument::SaveToString() const {
     return QString::fromStdString(out.str());
 }
 
-bool TXMLDocument::SaveToFile(const QString& fileName) const {
+bool TXMLDocument::SaveToFile(const QString& fileName, const QString& confiningFolder) const {
     std::ostringstream out;
     FDoc->save(out, "  ", kFormatOptions, pugi::encoding_utf8);
     const std::string data = out.str();
-    return WriteFileAtomically(fileName, QByteArray(data.data(), qsizetype(data.size())));
+    return WriteFileAtomically(fileName, QByteArray(data.data(), qsizetype(data.size())), confiningFolder);
 }
 
 TXMLNode TXMLDocument::DocumentElement() const {

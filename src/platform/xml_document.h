@@ -7,6 +7,7 @@
 #include "platform/types.h"
 
 #include <QString>
+#include <cstddef>
 #include <memory>
 
 namespace pugi {
@@ -63,16 +64,22 @@ public:
 
     // Removes every top-level node.
     void Clear();
-    // The largest file LoadFromFile reads: far beyond any file of the program, and small
-    // enough that a larger one cannot exhaust the memory.
-    static constexpr qint64 Max_File_Size = qint64(256) << 20;
+    // The largest file LoadFromFile reads by default: four times the largest configuration
+    // file (1024 KNX rules, about 0.5 MB), and small enough that reading any file of that
+    // size takes a fraction of a second and bounded memory.
+    static constexpr qint64 Max_File_Size = qint64(2) << 20;
 
-    // False (and an empty document) when the file is missing, larger than Max_File_Size
-    // or not well-formed.
-    bool LoadFromFile(const QString& fileName);
+    // False (and an empty document) when the file is missing, larger than maxSize or not
+    // well-formed XML. Well-formedness is checked in full: a raw "&", an undefined entity,
+    // a duplicate attribute, text or a second element beside the root, a control character
+    // or bytes that are not in the declared encoding all refuse the file. A document that
+    // declares entities is refused too, so nothing is ever expanded or fetched.
+    bool LoadFromFile(const QString& fileName, qint64 maxSize = Max_File_Size);
     bool LoadFromString(const QString& xml);
-    // Writes beside the file and renames over it; false when that fails.
-    bool SaveToFile(const QString& fileName) const;
+    // Writes beside the file and renames over it; false when that fails. With a confining
+    // folder, a file (or a link on its way) that resolves outside that folder is not
+    // written through and the save fails.
+    bool SaveToFile(const QString& fileName, const QString& confiningFolder = QString()) const;
     QString SaveToString() const;
 
     // The first top-level node (which may be a comment); null when empty.
@@ -83,5 +90,8 @@ public:
     void AddComment(const QString& text);
 
 private:
+    // Checks the text and builds the tree; an empty document when either fails.
+    bool Parse(const char* data, std::size_t size, bool utf8);
+
     std::unique_ptr<pugi::xml_document> FDoc;
 };

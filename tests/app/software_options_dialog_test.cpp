@@ -343,7 +343,8 @@ TEST_F(SoftwareOptionsTest, TheManualCheckShowsALinkOrNoUpdate) {
     CreateWindows();
     TFSoftOptions* d = FSoftOptions;
     const std::pair<QByteArray, bool> answers[] = {{"VER. 1.710", true}, {"VER. 1.709", false}};
-    for (const auto& [answer, newer] : answers) {
+    for (const auto& [answer, newerAnswer] : answers) {
+        const bool newer = newerAnswer;  // a lambda may capture a copy, not a binding
         SCOPED_TRACE(answer.constData());
         LocalHttpServer server(LocalHttpServer::Answer(answer));
         RouteMakerServerTo(server.Port());

@@ -50,4 +50,59 @@ TEST(WriteFileAtomically, AWriteThatCannotBeMadeLeavesEverythingAsItWas) {
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).size(), 1);
 }
 
+TEST(WriteFileAtomically, RemovesWhatAnInterruptedSaveOfTheSameFileLeft) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("bank.bin");
+    const QStringList leftovers = {"bank.bin.saving-a1B2c3", "bank.bin.saving-ZZZZZZ"};
+    // Names that only look alike are someone else's files.
+    const QStringList kept = {"bank.bin.saving-toolong1", "bank.bin.backup", "other.bin.saving-a1B2c3", "bank.bin.saving-a-b-c-"};
+    for (const QString& name : leftovers + kept) ASSERT_TRUE(WriteFileAtomically(dir.filePath(name), "data"));
+    ASSERT_TRUE(WriteFileAtomically(path, "image"));
+    QStringList expected = kept + QStringList{"bank.bin"};
+    expected.sort();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expected);
+}
+
+// A folder stands for the program's own: links that stay inside it are written through,
+// links that lead out are not followed and nothing outside changes, byte for byte.
+TEST(WriteFileAtomically, AConfiningFolderIsNeverLeftThroughALink) {
+    QTemporaryDir dir;
+    const QString inside = dir.filePath("program"), outside = dir.filePath("outside");
+    ASSERT_TRUE(QDir().mkpath(inside + "/real") && QDir().mkpath(outside));
+    ASSERT_TRUE(WriteFileAtomically(outside + "/photo.jpg", "PHOTO"));
+    ASSERT_TRUE(WriteFileAtomically(inside + "/real/target.xml", "old"));
+    ASSERT_TRUE(QFile::link(outside + "/photo.jpg", inside + "/photo_link.xml"));
+    ASSERT_TRUE(QFile::link(outside, inside + "/folder_link"));
+    ASSERT_TRUE(QFile::link(outside + "/nothing_yet", inside + "/dangling.xml"));
+    ASSERT_TRUE(QFile::link(inside + "/real/target.xml", inside + "/inside_link.xml"));
+    ASSERT_TRUE(QFile::link(inside + "/real", inside + "/inside_folder"));
+
+    for (const char* name : {"photo_link.xml", "folder_link/new.xml", "folder_link/photo.jpg", "dangling.xml",
+                             "../outside/photo.jpg"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(WriteFileAtomically(inside + "/" + name, "OVERWRITTEN", inside));
+    }
+    EXPECT_EQ(Contents(outside + "/photo.jpg"), "PHOTO");
+    EXPECT_EQ(QDir(outside).entryList(QDir::Files | QDir::Hidden), QStringList{"photo.jpg"});
+
+    EXPECT_TRUE(WriteFileAtomically(inside + "/inside_link.xml", "through", inside));
+    EXPECT_TRUE(QFileInfo(inside + "/inside_link.xml").isSymLink());
+    EXPECT_TRUE(WriteFileAtomically(inside + "/inside_folder/new.xml", "new", inside));
+    EXPECT_EQ(Contents(inside + "/real/target.xml"), "through");
+    EXPECT_EQ(Contents(inside + "/real/new.xml"), "new");
+}
+
+TEST(WriteFileAtomically, AFullDiskOrReadOnlyFolderKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.xml");
+    ASSERT_TRUE(WriteFileAtomically(path, "old"));
+    for (const TWriteFault fault : {TWriteFault::DiskFull, TWriteFault::ReadOnlyFolder}) {
+        SetWriteFaultForTesting(fault);
+        EXPECT_FALSE(WriteFileAtomically(path, "new"));
+        SetWriteFaultForTesting(TWriteFault::None);
+        EXPECT_EQ(Contents(path), "old");
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"settings.xml"});
+    }
+}
+
 }  // namespace

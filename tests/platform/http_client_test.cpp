@@ -1,9 +1,14 @@
+#include "endless_http_server.h"
 #include "local_http_server.h"
 
 #include "platform/http_client.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -117,6 +122,74 @@ TEST(THTTPClient, PassesItsSettingsToTheTransport) {
     EXPECT_EQ(seen.Accept, QStringLiteral("a/b"));
     EXPECT_EQ(seen.UserAgent, QStringLiteral("Agent"));
     EXPECT_EQ(seen.TimeLimitMs, 10000);
+}
+
+}  // namespace
+
+namespace {
+
+qint64 ResidentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').front().toLongLong();
+    return 0;
+}
+
+int ThreadCount() { return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size()); }
+
+struct EndlessCase {
+    const char* name;
+    QByteArray prefix;
+    QByteArray repeated;
+};
+
+// Servers that never stop sending: the request ends within its time limit (here as soon
+// as a bound is passed), the memory stays bounded, the event loop keeps running, and the
+// connection is closed when the call returns, with no thread left behind.
+TEST(QtNetworkGet, EndlessAnswersAreCutOffWithinTheLimit) {
+    const EndlessCase cases[] = {
+        {"an endless chunked body", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n",
+         "FFF\r\n" + QByteArray(0xFFF, 'v') + "\r\n"},
+        {"endless headers", "HTTP/1.1 200 OK\r\n", "X-Padding: " + QByteArray(1000, 'h') + "\r\n"},
+        {"an endless body without a length", "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n", QByteArray(4096, 'b')},
+        {"an endless chunk-size line", "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n", QByteArray(4096, '0')},
+    };
+    for (const EndlessCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const qint64 memoryBefore = ResidentKilobytes();
+        const int threadsBefore = ThreadCount();
+        EndlessHttpServer server(c.prefix, c.repeated);
+        int ticks = 0;
+        QTimer painter;
+        QObject::connect(&painter, &QTimer::timeout, [&ticks] { ++ticks; });
+        painter.start(10);
+        QElapsedTimer clock;
+        clock.start();
+        const THTTPResponse response = GetFrom(server.Port(), THTTPClient::Default_Time_Limit_Ms);
+        const qint64 elapsed = clock.elapsed();
+        painter.stop();
+        EXPECT_FALSE(response.Ok);
+        EXPECT_LT(elapsed, THTTPClient::Default_Time_Limit_Ms);
+        EXPECT_LT(ResidentKilobytes() - memoryBefore, 64 * 1024) << "kilobytes grown";
+        // The loop served timers throughout (every 10 ms of the wait, give or take).
+        EXPECT_GE(ticks, elapsed / 50);
+        // The server sees the connection go once the call is over.
+        QElapsedTimer gone;
+        gone.start();
+        while (!server.ClientGone() && gone.elapsed() < 2000) QThread::msleep(5);
+        EXPECT_TRUE(server.ClientGone());
+        EXPECT_LE(ThreadCount(), threadsBefore + 1);  // the server's own thread
+    }
+}
+
+// A server that sends a byte now and then never ends the wait: the time limit does.
+TEST(QtNetworkGet, ATricklingAnswerEndsAtTheTimeLimit) {
+    EndlessHttpServer trickle("HTTP/1.1 200 OK\r\nContent-Length: 1000000\r\n\r\n", "x", 100);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(GetFrom(trickle.Port(), 700).Ok);
+    EXPECT_LT(clock.elapsed(), 2000);
 }
 
 }  // namespace

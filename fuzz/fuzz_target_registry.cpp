@@ -1,0 +1,17 @@
+#include "fuzz_targets.h"
+
+const std::vector<TFuzzTarget>& Fuzz_Targets() {
+    static const std::vector<TFuzzTarget> targets = {
+        {"settings_file", Fuzz_Settings_File},
+        {"language_file", Fuzz_Language_File},
+        {"general_parameters_file", Fuzz_General_Parameters_File},
+        {"compiler_par_gen", Fuzz_Compiler_ParGen},
+        {"compiler_dali_access", Fuzz_Compiler_DALI_Access},
+        {"compiler_dali2_access", Fuzz_Compiler_DALI2_Access},
+        {"compiler_knx_setaccess", Fuzz_Compiler_KNX_SetAccess},
+        {"updater_job_file", Fuzz_Updater_Job_File},
+        {"xml_document", Fuzz_XML_Document},
+        {"text_parsing", Fuzz_Text_Parsing},
+    };
+    return targets;
+}
