@@ -78,6 +78,6 @@ int Fuzz_Text_Parsing(const std::uint8_t* data, std::size_t size) {
     KNX_Priority_Code(text);
     Data_Conversion_Code(text);
     Conv_Version(text);
-    Is_Newer_Version(text);
+    Read_Version_Answer(text);
     return 0;
 }
