@@ -1,5 +1,6 @@
 // Every test program runs on Qt's offscreen platform with a known font, so window
-// tests behave the same on any machine.
+// tests behave the same on any machine; only scripts/test-x11 asks for xcb, for the tests
+// that need a real X server.
 
 #include <gtest/gtest.h>
 
@@ -7,8 +8,9 @@
 #include <QFont>
 
 int main(int argc, char** argv) {
-    // An offscreen platform with options (a screen of another size) is kept.
-    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QLatin1String("offscreen")))
+    // An offscreen platform with options (a screen of another size) is kept, and so is xcb.
+    const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (!platform.startsWith(QLatin1String("offscreen")) && platform != QLatin1String("xcb"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication application(argc, argv);

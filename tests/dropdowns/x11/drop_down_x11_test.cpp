@@ -1,0 +1,362 @@
+// The pop-ups under a real X server and window manager, driven by real X input
+// (xdotool). These tests only run on the xcb platform (scripts/test-x11); elsewhere they
+// skip, as the offscreen platform has no pointer grabs, no window manager and no screen.
+
+#include "../drop_down_fixture.h"
+
+#include "controls/control_styles.h"
+#include "dropdowns/calculator_drop_down.h"
+#include "dropdowns/drop_down_button.h"
+#include "dropdowns/drop_down_placement.h"
+#include "dropdowns/item_selector.h"
+#include "dropdowns/memo_drop_down.h"
+#include "dropdowns/popup_strip.h"
+#include "dropdowns/trackbar_drop_down.h"
+#include "platform/memo.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+bool OnXcb() { return QGuiApplication::platformName() == QLatin1String("xcb"); }
+
+void XDoTool(const QStringList& arguments) {
+    ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0) << arguments.join(' ').toStdString();
+}
+
+// A real click of the given button at a point on the screen.
+void ClickOnScreen(QPoint at, int button = 1) {
+    XDoTool({QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()), QStringLiteral("click"),
+             QString::number(button)});
+}
+
+void ClickOn(QWidget* widget, int button = 1) { ClickOnScreen(widget->mapToGlobal(widget->rect().center()), button); }
+
+void PressKey(const QString& key) { XDoTool({QStringLiteral("key"), key}); }
+
+// The window's place and size as the X server has them.
+QRect XGeometry(QWidget* window) {
+    QProcess process;
+    process.start(QStringLiteral("xdotool"),
+                  {QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), QString::number(window->winId())});
+    process.waitForFinished();
+    QRect r;
+    for (const QString& line : QString::fromLatin1(process.readAllStandardOutput()).split('\n')) {
+        const QString value = line.section('=', 1);
+        if (line.startsWith(QLatin1String("X="))) r.moveLeft(value.toInt());
+        if (line.startsWith(QLatin1String("Y="))) r.moveTop(value.toInt());
+        if (line.startsWith(QLatin1String("WIDTH="))) r.setWidth(value.toInt());
+        if (line.startsWith(QLatin1String("HEIGHT="))) r.setHeight(value.toInt());
+    }
+    return r;
+}
+
+// Runs Step from inside whatever event loop runs (a menu's or a dialog's) once Ready holds.
+class WhenReady : public QObject {
+public:
+    WhenReady(std::function<bool()> Ready, std::function<void()> Step) : FReady(std::move(Ready)), FStep(std::move(Step)) {
+        FTimer.setInterval(20);
+        QObject::connect(&FTimer, &QTimer::timeout, this, [this] {
+            if (!FReady()) return;
+            FTimer.stop();
+            Done = true;
+            FStep();
+        });
+        FTimer.start();
+    }
+    bool Done = false;
+
+private:
+    std::function<bool()> FReady;
+    std::function<void()> FStep;
+    QTimer FTimer;
+};
+
+// A drop-down with both strips: a header caption, two footer buttons and the size grip.
+class StripDropDown : public PanelDropDown {
+public:
+    StripDropDown(TComponent* AOwner, QWidget* AParent) : PanelDropDown(AOwner, AParent) {
+        DropDownHeader()->SetVisible(true);
+        DropDownHeader()->SetCaption(QStringLiteral("Scene"));
+        DropDownFooter()->SetVisible(true);
+        DropDownFooter()->Buttons().Add()->SetCaption(QStringLiteral("OK"));
+        DropDownFooter()->Buttons().Add()->SetCaption(QStringLiteral("Cancel"));
+    }
+};
+
+// Ten items in three columns under the strips.
+class SelectorDropDown : public StripDropDown {
+public:
+    using StripDropDown::StripDropDown;
+
+protected:
+    void CreateDropDownForm() override {
+        StripDropDown::CreateDropDownForm();
+        if (FSelector) return;
+        FSelector = new TExCustomItemSelector(nullptr, DropDownForm());
+        FSelector->SetColumns(3);
+        for (int i = 1; i <= 10; ++i) FSelector->Items().Add()->SetCaption(QStringLiteral("Group %1").arg(i));
+        FSelector->UpdateSelectorPanel();
+        FSelector->SetItemIndex(4);
+    }
+    void BeforeDropDown() override {
+        TExCustomDropDown::BeforeDropDown();
+        FSelector->resize(FSelector->ItemSelectorPanel()->size() + QSize(4, 4));
+        SetControl(FSelector);
+    }
+
+private:
+    TExCustomItemSelector* FSelector = nullptr;
+};
+
+class X11DropDownTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!OnXcb()) GTEST_SKIP() << "needs a real X server (scripts/test-x11)";
+        Form = std::make_unique<TForm>(nullptr);
+        Form->setWindowTitle(QStringLiteral("Drop-downs"));
+        Form->resize(420, 320);
+        Form->move(100, 100);
+        Other = new TEdit(Form.get(), Form.get());
+        Other->setGeometry(20, 260, 120, 22);
+    }
+    void TearDown() override {
+        Form.reset();
+        // The next test's clicks must not land within the re-open guard of this one's.
+        QTest::qWait(10);
+    }
+
+    template <class T = PanelDropDown>
+    T* Make(QPoint at = {20, 20}, int width = 200) {
+        auto* dropDown = CreateDropDown<T>(Form.get(), Form.get());
+        dropDown->SetBounds(at.x(), at.y(), width, 22);
+        Form->show();
+        Form->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        dropDown->setFocus();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dropDown->hasFocus(); }));
+        return dropDown;
+    }
+
+    static void OpenByClick(TExCustomDropDown* dropDown) {
+        ClickOn(dropDown->Button()->InnerButton());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dropDown->DroppedDown(); }));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dropDown->DropDownForm()));
+    }
+
+    std::unique_ptr<TForm> Form;
+    TEdit* Other = nullptr;
+};
+
+TEST_F(X11DropDownTest, AClickOnTheDropButtonOpensAndAClickOnItAgainClosesWithoutReopening) {
+    auto* dropDown = Make();
+    int drops = 0;
+    dropDown->OnDropDown = [&](TObject*, bool&) { ++drops; };
+    OpenByClick(dropDown);
+    EXPECT_TRUE(dropDown->DropDownForm()->isVisible());
+    EXPECT_EQ(drops, 1);
+
+    ClickOn(dropDown->Button()->InnerButton());
+    QTRY_VERIFY(!dropDown->DroppedDown());
+    // The release that follows the closing press must not open it again.
+    QTest::qWait(150);
+    EXPECT_FALSE(dropDown->DroppedDown());
+    EXPECT_FALSE(dropDown->DropDownForm()->isVisible());
+    EXPECT_EQ(drops, 1);
+}
+
+TEST_F(X11DropDownTest, AClickOutsideClosesCancellingAsCancelOnDeActivateSays) {
+    for (bool cancelOnDeActivate : {true, false}) {
+        SCOPED_TRACE(cancelOnDeActivate ? "cancelling" : "keeping");
+        Form.reset();
+        SetUp();
+        auto* dropDown = Make();
+        dropDown->SetText(QStringLiteral("start"));
+        int dropUps = 0;
+        bool cancelled = !cancelOnDeActivate;
+        dropDown->OnDropUp = [&](TObject*, bool Cancelled) {
+            ++dropUps;
+            cancelled = Cancelled;
+        };
+        OpenByClick(dropDown);
+        dropDown->DropDownForm()->SetCancelOnDeActivate(cancelOnDeActivate);
+        dropDown->SetTextDirect(QStringLiteral("chosen"));
+        ClickOn(Other);
+        QTRY_VERIFY(!dropDown->DroppedDown());
+        EXPECT_FALSE(dropDown->DropDownForm()->isVisible());
+        EXPECT_EQ(dropUps, 1);
+        EXPECT_EQ(cancelled, cancelOnDeActivate);
+        EXPECT_EQ(dropDown->Text(), cancelOnDeActivate ? "start" : "chosen");
+        EXPECT_NE(dropDown->DropDownForm()->DeActivateTime(), 0u);
+    }
+}
+
+TEST_F(X11DropDownTest, EscapeClosesAndTheFocusIsBackInTheEdit) {
+    auto* dropDown = Make();
+    dropDown->SetText(QStringLiteral("start"));
+    OpenByClick(dropDown);
+    dropDown->SetTextDirect(QStringLiteral("chosen"));
+    PressKey(QStringLiteral("Escape"));
+    QTRY_VERIFY(!dropDown->DroppedDown());
+    QTRY_VERIFY(dropDown->hasFocus());
+    EXPECT_EQ(dropDown->Text(), "start");
+    // The keyboard is the edit's again.
+    PressKey(QStringLiteral("x"));
+    QTRY_COMPARE(dropDown->Text(), QStringLiteral("startx"));
+}
+
+TEST_F(X11DropDownTest, ThePopUpSitsWhereThePlacementSays) {
+    struct Case {
+        const char* name;
+        int formTop;
+        TDropPosition position;
+        bool below;
+    };
+    const QRect work = QGuiApplication::primaryScreen()->availableGeometry();
+    const Case cases[] = {
+        {"auto, room below", 60, dpAuto, true},
+        {"auto, no room below", work.bottom() - 340, dpAuto, false},
+        {"up", 300, dpUp, false},
+        {"down", 300, dpDown, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Form.reset();
+        SetUp();
+        Form->move(100, c.formTop);
+        auto* dropDown = Make(QPoint(200, 240));
+        dropDown->SetDropPosition(c.position);
+        OpenByClick(dropDown);
+        const QRect popUp = XGeometry(dropDown->DropDownForm());
+        const QPoint edit = dropDown->mapToGlobal(QPoint(0, 0));
+        const TPoint expected = DropDownPosition(TPoint{edit.x(), edit.y()}, dropDown->height(),
+                                                 TSize{popUp.width(), popUp.height()}, c.position,
+                                                 TRect::FromQRect(work));
+        EXPECT_EQ(popUp.topLeft(), QPoint(expected.X, expected.Y));
+        EXPECT_EQ(popUp.size(), dropDown->DropDownForm()->size());
+        if (c.below)
+            EXPECT_EQ(popUp.top(), edit.y() + dropDown->height() - 1);
+        else
+            EXPECT_EQ(popUp.bottom() + 1, edit.y());
+        PressKey(QStringLiteral("Escape"));
+        QTRY_VERIFY(!dropDown->DroppedDown());
+    }
+}
+
+TEST_F(X11DropDownTest, TheMemosContextMenuKeepsThePopUpOpen) {
+    auto* dropDown = Make<TExMemoDropDown>();
+    dropDown->SetMemoText({QStringLiteral("first line"), QStringLiteral("second line")});
+    OpenByClick(dropDown);
+    TMemo* memo = dropDown->Memo();
+    bool menuShown = false;
+    bool openWhileMenuShows = false;
+    WhenReady closeMenu([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()) != nullptr; },
+                        [&] {
+                            menuShown = true;
+                            openWhileMenuShows = dropDown->DroppedDown() && dropDown->DropDownForm()->isVisible();
+                            PressKey(QStringLiteral("Escape"));
+                        });
+    ClickOn(memo, 3);
+    QTRY_VERIFY(menuShown);
+    QTRY_VERIFY(!qobject_cast<QMenu*>(QApplication::activePopupWidget()));
+    EXPECT_TRUE(openWhileMenuShows);
+    QTest::qWait(50);
+    EXPECT_TRUE(dropDown->DroppedDown());
+    EXPECT_TRUE(dropDown->DropDownForm()->isVisible());
+    EXPECT_EQ(dropDown->MemoText(), (QStringList{"first line", "second line"}));
+}
+
+TEST_F(X11DropDownTest, AMessageBoxOfAFooterButtonUnderBlockActivateTakesClicksAndLeavesThePopUpOpen) {
+    auto* dropDown = Make<StripDropDown>();
+    int answer = -1;
+    dropDown->OnDropDownFooterButtonClick = [&](TObject*, int) {
+        dropDown->DropDownForm()->SetBlockActivate(true);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Scene"), QStringLiteral("Store the scene?"),
+                        QMessageBox::Yes | QMessageBox::No, Form.get());
+        WhenReady clickNo(
+            [&] { return box.isVisible() && box.windowHandle() && box.windowHandle()->isExposed(); },
+            [&] { ClickOn(box.button(QMessageBox::No)); });
+        // A click that never arrives must fail the test, not hang it.
+        QTimer::singleShot(5000, &box, [&] { box.done(-1); });
+        answer = box.exec();
+        dropDown->DropDownForm()->SetBlockActivate(false);
+    };
+    OpenByClick(dropDown);
+    TExFooter* footer = dropDown->DropDownForm()->Footer();
+    ASSERT_GE(footer->ButtonList().Count(), 1);
+    ClickOn(footer->ButtonList().Items(0));
+    QTRY_COMPARE(answer, int(QMessageBox::No));
+    QTest::qWait(50);
+    EXPECT_TRUE(dropDown->DroppedDown());
+    EXPECT_TRUE(dropDown->DropDownForm()->isVisible());
+    // Afterwards the pop-up reacts to a click outside again.
+    ClickOn(Other);
+    QTRY_VERIFY(!dropDown->DroppedDown());
+}
+
+// Each drop-down open in each style, written as PNGs into $DROPDOWN_SCREENSHOTS for
+// looking at.
+TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
+    const QString folder = qEnvironmentVariable("DROPDOWN_SCREENSHOTS");
+    if (folder.isEmpty()) GTEST_SKIP() << "DROPDOWN_SCREENSHOTS names no folder";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    struct Style {
+        const char* name;
+        TZRTStyle style;
+    };
+    const Style styles[] = {{"office2007luna", tsOffice2007Luna},
+                            {"windows7", tsWindows7},
+                            {"office2010black", tsOffice2010Black}};
+    using Maker = std::function<TExCustomDropDown*()>;
+    const std::pair<const char*, Maker> kinds[] = {
+        {"trackbar", [this] { return Make<TExTrackBarDropDown>(); }},
+        {"memo",
+         [this] {
+             auto* memo = Make<TExMemoDropDown>();
+             memo->SetMemoText({QStringLiteral("Corridor lights"), QStringLiteral("switch off at 22:00")});
+             return memo;
+         }},
+        {"calculator", [this] { return Make<TExCalculatorDropdown>(); }},
+        {"strips-and-selector", [this] { return Make<SelectorDropDown>(); }},
+        {"labelled-typed-edit",
+         [this] {
+             auto* edit = Make<PanelDropDown>(QPoint(120, 20), 160);
+             edit->SetLabelCaption(QStringLiteral("Dim level"));
+             edit->SetLabelPosition(dropdowns::lpLeftCenter);
+             edit->SetEditType(etFloat);
+             edit->SetPrefix(QStringLiteral("approx. "));
+             edit->SetSuffix(QStringLiteral(" %"));
+             edit->SetText(QStringLiteral("42.5"));
+             return edit;
+         }},
+    };
+    for (const Style& style : styles) {
+        for (const auto& [kind, make] : kinds) {
+            SCOPED_TRACE(std::string(kind) + " " + style.name);
+            Form.reset();
+            SetUp();
+            TExCustomDropDown* dropDown = make();
+            dropDown->SetComponentStyle(style.style);
+            dropDown->ShowDropDown();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return dropDown->DroppedDown(); }));
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(dropDown->DropDownForm()));
+            // Let both windows finish painting before the screen is read.
+            QTest::qWait(100);
+            const QRect area = Form->frameGeometry().united(XGeometry(dropDown->DropDownForm())).adjusted(-8, -8, 8, 8);
+            const QPixmap shot =
+                QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+            EXPECT_TRUE(shot.save(QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(kind, style.name))));
+            dropDown->HideDropDown(true);
+        }
+    }
+}
+
+}  // namespace
