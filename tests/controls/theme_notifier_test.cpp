@@ -94,7 +94,7 @@ TEST_F(ThemeNotifierTest, ThemeChangeReachesTheNotifierAndRegisteredWindowsOnly)
 
     Store("[Software\\Microsoft\\Office\\14.0\\Common\\General]\n"
           "[Software\\Microsoft\\Office\\14.0\\Common]\nTheme=3\n");
-    QTRY_COMPARE(notified, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return notified == 1; }));
     EXPECT_EQ(registered.received, 1);
     EXPECT_EQ(registered.keyPath, QStringLiteral("Software\\Microsoft\\Office\\14.0\\Common"));
     EXPECT_EQ(registered.root, HKEY_CURRENT_USER);
@@ -114,7 +114,7 @@ TEST_F(ThemeNotifierTest, AWindowMayUnregisterOthersWhileTheNotificationRuns) {
 
     Store("[Software\\Microsoft\\Office\\14.0\\Common\\General]\n"
           "[Software\\Microsoft\\Office\\14.0\\Common]\nTheme=2\n");
-    QTRY_COMPARE(first.received, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.received == 1; }));
     EXPECT_EQ(second.received, 0);
     EXPECT_EQ(third.received, 0);  // joins from the next change on
     EXPECT_EQ(notifier.RegMonitor()->WinList().ToVector(), (std::vector<HWND>{WindowHandle(&first), WindowHandle(&third)}));

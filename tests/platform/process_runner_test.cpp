@@ -73,8 +73,8 @@ TEST(RunProgramAndWait, AProgramOutlastingTheLimitGoesOnAndIsReapedWhenItEnds) {
     EXPECT_FALSE(result.finished);
     EXPECT_FALSE(QFile::exists(done));
     // The program was not stopped: it ends by itself, and is reaped without a zombie left.
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(done), 10000);
-    QTRY_COMPARE_WITH_TIMEOUT(ZombieChildren(), 0, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(done); }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ZombieChildren() == 0; }, 10000));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
