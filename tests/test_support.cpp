@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QPointer>
 #include <QTimer>
 
@@ -69,4 +72,18 @@ void WhenShownModally(TForm* form, std::function<void()> action) {
 
 void WhenAnyModal(std::function<void()> action) {
     PollUntil([] { return QApplication::activeModalWidget() != nullptr; }, std::move(action), 2000);
+}
+
+QRect VerticalThumbRect(const QScrollBar* bar) {
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep();
+    option.singleStep = bar->singleStep();
+    option.subControls = QStyle::SC_All;
+    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
 }

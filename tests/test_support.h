@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRect>
 #include <QString>
 #include <QTemporaryDir>
 #include <functional>
@@ -37,4 +38,8 @@ private:
 void WhenShownModally(TForm* form, std::function<void()> action);
 // Runs action once any modal window is shown.
 void WhenAnyModal(std::function<void()> action);
+
+class QScrollBar;
+// Where the style draws the thumb of a vertical scroll bar, in the bar's coordinates.
+QRect VerticalThumbRect(const QScrollBar* bar);
 

@@ -1,12 +1,12 @@
 #include "dropdowns/item_selector.h"
 #include "dropdowns/dropdown_drawing.h"
 #include "platform/image_list.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <memory>
 
@@ -210,16 +210,7 @@ TEST_F(ItemSelectorTest, DraggingTheThumbScrollsWhileItMoves) {
     QApplication::processEvents();
     QScrollBar* bar = Selector->VertScrollBar()->Bar();
     ASSERT_TRUE(bar->isVisible());
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Vertical;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = option.sliderValue = bar->value();
-    option.pageStep = bar->pageStep();
-    option.singleStep = bar->singleStep();
-    option.subControls = QStyle::SC_All;
-    const QRect slider = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QRect slider = VerticalThumbRect(bar);
     const QPoint grip = slider.center();
     QTest::mousePress(bar, Qt::LeftButton, {}, grip);
     QTest::mouseMove(bar, grip + QPoint(0, 40));

@@ -3,13 +3,13 @@
 // hints, keys and wheel over a grid with a hidden column and held-out rows; and the
 // count, fixed-line and stretch rules.
 
+#include "test_support.h"
 #include "grid/core/string_grid.h"
 
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -127,16 +127,7 @@ TEST_F(StringGridDimensionsTest, DraggingTheThumbNamesTheRowsThenShownInHints) {
     };
     QScrollBar* bar = Grid->verticalScrollBar();
     ASSERT_TRUE(bar->isVisible());
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Vertical;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.pageStep = bar->pageStep();
-    option.singleStep = bar->singleStep();
-    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QRect thumb = VerticalThumbRect(bar);
     ASSERT_TRUE(thumb.isValid());
     const QPoint start = thumb.center();
     QTest::mousePress(bar, Qt::LeftButton, {}, start);
