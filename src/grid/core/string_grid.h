@@ -670,6 +670,24 @@ public:
     bool IsHiddenRow(int Rowindex) const override;
     int NumHiddenRows() const override;
 
+    // ---- public: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
+    // ---- end of public: rows and columns: insert, remove, clear, move, swap, auto-size ----
+
+    // ---- public: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
+    // ---- end of public: check boxes, radio buttons, typed access, calculations ----
+
+    // ---- public: column grid support (column_grid*.cpp) ----
+    // ---- end of public: column grid support ----
+
+    // ---- public: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----
+    // ---- end of public: cell drawing, looks, styles and themes ----
+
+    // ---- public: cell graphics and the text layer (grid/view/cell_graphics*.cpp, grid/view/cell_text_layer*.cpp) ----
+    // ---- end of public: cell graphics and the text layer ----
+
+    // ---- public: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
+    // ---- end of public: grid painting, update lock, messages, timer, focus windows ----
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void showEvent(QShowEvent* event) override;
@@ -716,6 +734,24 @@ protected:
     void MoveFooterRow(int NewCount);
     QLabel* FScrollHintWindow = nullptr;  // shown while a thumb is dragged, a child of the grid
     // ---- end of the sizes and scrolling section ----
+
+    // ---- protected: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
+    // ---- end of protected: rows and columns: insert, remove, clear, move, swap, auto-size ----
+
+    // ---- protected: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
+    // ---- end of protected: check boxes, radio buttons, typed access, calculations ----
+
+    // ---- protected: column grid support (column_grid*.cpp) ----
+    // ---- end of protected: column grid support ----
+
+    // ---- protected: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----
+    // ---- end of protected: cell drawing, looks, styles and themes ----
+
+    // ---- protected: cell graphics and the text layer (grid/view/cell_graphics*.cpp, grid/view/cell_text_layer*.cpp) ----
+    // ---- end of protected: cell graphics and the text layer ----
+
+    // ---- protected: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
+    // ---- end of protected: grid painting, update lock, messages, timer, focus windows ----
 
     // Sizes and counts remembered by the dimension setters.
     int FFixedRowsMin = 1;
