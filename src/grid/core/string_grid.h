@@ -51,6 +51,7 @@
 #include "grid/core/node_settings.h"
 #include "grid/core/string_grid_enumerations.h"
 #include "grid/core/string_grid_events.h"
+#include "grid/view/cell_draw_work.h"
 #include "platform/string_list.h"
 
 #include <QByteArray>
@@ -683,6 +684,9 @@ public:
     // ---- end of public: cell drawing, looks, styles and themes ----
 
     // ---- public: cell graphics and the text layer (grid/view/cell_graphics*.cpp, grid/view/cell_text_layer*.cpp) ----
+    // The cell's graphic (or none) with its size, alignments and whether the text is drawn too.
+    TCellGraphic* GetCellGraphicInfo(int ACol, int ARow, TCellVAlign& VAlign, TCellHAlign& HAlign,
+                                     bool& TextShown, int& Height, int& Width);
     // ---- end of public: cell graphics and the text layer ----
 
     // ---- public: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
@@ -748,6 +752,9 @@ protected:
     // ---- end of protected: cell drawing, looks, styles and themes ----
 
     // ---- protected: cell graphics and the text layer (grid/view/cell_graphics*.cpp, grid/view/cell_text_layer*.cpp) ----
+    // The two layers DrawGridCell hands its working values to.
+    void DrawCellText(TCellDrawWork& Work);
+    void DrawCellGraphic(TCellDrawWork& Work, TRect ARect, TCellGraphic* Graphic, TCellVAlign VA);
     // ---- end of protected: cell graphics and the text layer ----
 
     // ---- protected: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
