@@ -14,10 +14,12 @@ void TCellGraphic::FreeOwnedObjects() {
     switch (FCellType) {
     case ctImages:
     case ctBalloon:
+    // A radio group holds its items in a TRadioItems, which frees the list only when
+    // the grid made it.
+    case ctRadio:
         freeBitmap();
         break;
     case ctBitmap:
-    case ctRadio:
     case ctPicture:
     case ctFilePicture:
     case ctBitButton:

@@ -28,8 +28,8 @@ class TCellGraphic : public TObject {
 public:
     TCellGraphic() = default;
     // Frees the kind's object where the record owns it: always for ctImages and
-    // ctBalloon; with CellCreated for bitmaps, pictures, radio groups, bit buttons and
-    // icons; for check boxes and radio buttons whose CellAngle is 1.
+    // ctBalloon and the item holder of a radio group (radio_items.h); with CellCreated
+    // for bitmaps, pictures, bit buttons and icons; for check boxes and radio buttons whose CellAngle is 1.
     ~TCellGraphic() override;
     TCellGraphic(const TCellGraphic&) = delete;
     TCellGraphic& operator=(const TCellGraphic&) = delete;

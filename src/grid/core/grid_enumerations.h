@@ -5,6 +5,8 @@
 
 enum TColumnCalcType { acNONE, acSUM, acAVG, acCOUNT, acMIN, acMAX, acSPREAD, acCUSTOM, acDISTINCT, acSTDDEV };
 
+enum TSortDirection { sdAscending, sdDescending };
+
 enum TVAlignment { vtaTop, vtaCenter, vtaBottom };
 
 enum TCellGradientDirection { GradientVertical, GradientHorizontal };

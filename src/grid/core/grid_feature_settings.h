@@ -8,6 +8,9 @@
 #include "platform/color.h"
 #include "platform/component.h"
 
+#include <QString>
+#include <functional>
+
 class TSortSettings : public TObject {
 public:
     int Column = 0;
@@ -29,6 +32,9 @@ public:
     int CheckSize = 15;
     int RadioSize = 10;
     void Assign(const TObject* Source);
+    // User clicks toggle check boxes / radio buttons without asking editability.
+    bool CheckAlwaysActive = false;
+    bool RadioAlwaysActive = false;
 };
 
 class TGrouping : public TObject {
@@ -40,6 +46,8 @@ public:
     TColor SummaryLineColor = clBlack;
     int SummaryLineWidth = 2;
     void Assign(const TObject* Source);
+    // Checking a node row's check box checks its group.
+    bool AutoCheckGroup = false;
 };
 
 enum TBackgroundDisplay { bdTile, bdFixed, bdCenter, bdStretch, bdGradientHorz, bdGradientVert };
@@ -53,11 +61,17 @@ public:
     void Assign(const TObject* Source);
 };
 
+enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
+
 class TFloatingFooter : public TObject {
 public:
     bool Visible = false;
     int Height = 22;
     void Assign(const TObject* Source);
+    TFooterStyle FooterStyle = fsFixedLastRow;
+    bool EnableCalculation = true;
+    bool CalculateHiddenRows = true;
+    std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)> OnCalcFooter;
 };
 
 class TDragDropSettings : public TObject {

@@ -28,6 +28,13 @@
 //   string_grid_properties.cpp     setters of the look declared with the published values
 //   string_grid_dimensions.cpp     counts, fixed lines, setters with side effects, scrolling
 //   string_grid_hidden.cpp         hidden columns and rows, real and display index
+//   string_grid_check_boxes.cpp    check boxes, radio buttons and radio groups: adding,
+//                                  removing, queries
+//   string_grid_check_boxes_state.cpp  check-box state: reading, setting, toggling with
+//                                  group propagation, radio selection, the glyph hit test
+//   string_grid_typed_access.cpp   integers, floats, dates, times, control values, headers,
+//                                  highlight workers, print measurements, assorted
+//   string_grid_calculations.cpp   column and row statistics, footer values, auto-numbering
 //
 // Assign copies from another TExStringGrid: every published value property of this
 // header's property list, every settings object (by its Assign), the counts, fixed
@@ -57,6 +64,7 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QVariant>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -299,8 +307,8 @@ public:
     virtual QString GetFormattedCell(RealCol ACol, DisplRow ARow);
     virtual QString GetCellFloatFormat(RealCol ACol, DisplRow ARow);
     virtual bool InDesignMode() const;
-    virtual void UpdateFooterAll() {}
-    virtual void CalcFooter(int) {}
+    virtual void UpdateFooterAll() { CalcFooter(-1); }
+    virtual void CalcFooter(int ACol) { DoCalcFooter(ACol); }
 
     // Base grid hooks.
     bool IsFixed(int ACol, int ARow) override;  // displayed column and row
@@ -675,12 +683,149 @@ public:
     // ---- end of public: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
     // ---- public: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
+    // Check boxes and radio buttons (string_grid_check_boxes.cpp: adding, removing, queries;
+    // string_grid_check_boxes_state.cpp: reading, setting, toggling, the hit test).
+    // Columns are real, rows displayed, unless said otherwise. A plain, tri-state or
+    // radio button keeps its state in its cell object; a data, virtual or row check box
+    // keeps it in the cell text (checked when the text is the check-true text) or, for
+    // the row check box, in the row's RowSelect flag.
+    // Raises Exception "Invalid cell" for a cell outside the grid's real extent.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void RemoveRadioButton(int ACol, int ARow);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButtonColumn(int ACol);
+    // A radio group over the caller's list, which the grid does not own.
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+    // A radio group over a new empty list the grid owns; the caller fills it.
+    TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    void RemoveRadio(int ACol, int ARow);
+    bool HasCheckBox(int ACol, int ARow) const;
+    bool HasDataCheckBox(int ACol, int ARow) const;
+    bool IsRadio(int ACol, int ARow) const;
+    bool HasRadioButton(int ACol, int ARow) const;
+    bool IsRadioButtonChecked(int ACol, int ARow) const;
+    bool HasClickableObject(int ACol, int ARow) const;
+    // ARow is a real row while rows are hidden (see GetCheckBoxState in its file).
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio) const;
+    // Changes nothing and answers false unless the cell holds a radio group.
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStrings* GetRadioStrings(int ACol, int ARow) const;
+    int GetRadioButtonColumnIndex(int ACol) const;
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    // ARow is a real row while rows are hidden. No event fires.
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    // Displayed row; fires DoCheckBoxChange when the state really changes.
+    bool ChangeCheckBoxState(int ACol, int ARow, bool Value);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+    virtual bool ToggleCheck(int ACol, int ARow, bool FromUser);
+    virtual bool ToggleRadioButton(int ACol, int ARow, bool FromUser);
+    void AdvanceRadioSelection(int ACol, int ARow, bool FromUser);
+    // Whether a point (client coordinates) hits the glyph of the cell's check box or
+    // radio button; ACol real.
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+
+    // Typed cell access (string_grid_typed_access.cpp). Texts go through the program's
+    // format settings: numbers with its separators, dates with its short date format.
+    // The All... forms take the real row.
+    int GetInts(int ACol, int ARow) const;
+    void SetInts(int ACol, int ARow, int Value);
+    int Ints(int ACol, int ARow) const { return GetInts(ACol, ARow); }
+    int GetAllInts(int ACol, int ARow) const;
+    void SetAllInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow) const { return GetAllInts(ACol, ARow); }
+    double GetFloats(int ACol, int ARow) const;
+    void SetFloats(int ACol, int ARow, double Value);
+    double Floats(int ACol, int ARow) const { return GetFloats(ACol, ARow); }
+    double GetAllFloats(int ACol, int ARow) const;
+    void SetAllFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow) const { return GetAllFloats(ACol, ARow); }
+    // Raise EConvertError for a text that is no date or time.
+    TDateTime GetDates(int ACol, int ARow) const;
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Dates(int ACol, int ARow) const { return GetDates(ACol, ARow); }
+    TDateTime GetTimes(int ACol, int ARow) const;
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow) const { return GetTimes(ACol, ARow); }
+    QString GetCtrlVal(int ACol, int ARow, const QString& ID) const;
+    void SetCtrlVal(int ACol, int ARow, const QString& ID, const QString& Value);
+    QString ControlValues(int ACol, int ARow, const QString& ID) const { return GetCtrlVal(ACol, ARow, ID); }
+    void SetControlValues(int ACol, int ARow, const QString& ID, const QString& Value) {
+        SetCtrlVal(ACol, ARow, ID, Value);
+    }
+    // Headers: a backslash followed by n in a header is a line break. The lists have no change notice of their
+    // own: a caller that changed a list in place runs ...HeadersChanged.
+    void SetColumnHeaders(const TStringList& Value);
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    void ColumnHeadersChanged() { ShowColumnHeaders(); }
+    void SetRowHeaders(const TStringList& Value);
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+    void RowHeadersChanged() { ShowRowHeaders(); }
+    void WrapMatchesInRange(const QString& S, const QString& Tag, bool DoCase, int FromCol, int FromRow, int ToCol,
+                            int ToRow);
+    void RemoveMatchTagsInRange(const QString& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
+    // Print layout of the last print: widths and offsets of columns 0..511 (513 entries,
+    // the last one past every column). Other columns raise EExGridError.
+    static constexpr int PrintColumnEntries = 513;
+    std::array<int, PrintColumnEntries> MaxWidths{};
+    std::array<int, PrintColumnEntries> Indents{};
+    int GetPrintColWidth(int ACol) const;
+    int GetPrintColOffset(int ACol) const;
+    int PrintColWidth(int ACol) const { return GetPrintColWidth(ACol); }
+    int PrintColOffset(int ACol) const { return GetPrintColOffset(ACol); }
+    void SetVersion(const QString&) {}  // the version is the grid's own
+    // A null list is ignored.
+    void SetLookupItems(const TStringList* Value);
+    void InvalidateOnChange() { InvalidateGrid(); }
+    void DoRichEditSelectionChange();
+    virtual void DoCanAddRow(bool& CanAdd);
+    virtual void DoCanInsertRow(int ARow, bool& CanInsert);
+    void CreateScrollControls();
+
+    // Calculations, footer values, auto-numbering (string_grid_calculations.cpp).
+    // A first or last row of -1 takes the data rows (not with ColumnCustomCalc).
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    virtual void DoCalcFooter(int ACol);
+    void UpdateFooterColumn(int ACol) { CalcFooter(ACol); }
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    int AutoNumberStart = 0;
+    int AutoNumberOffset = 0;
+    TSortDirection AutoNumberDirection = sdAscending;
     // ---- end of public: check boxes, radio buttons, typed access, calculations ----
 
     // ---- public: column grid support (column_grid*.cpp) ----
     // ---- end of public: column grid support ----
 
     // ---- public: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----
+    // The horizontal alignment the cell's text is drawn with (ACol real).
+    TAlignment ResolveCellAlignment(int ACol, int ARow);
     // ---- end of public: cell drawing, looks, styles and themes ----
 
     // ---- public: cell graphics and the text layer (grid/view/cell_graphics*.cpp, grid/view/cell_text_layer*.cpp) ----
@@ -690,6 +835,9 @@ public:
     // ---- end of public: cell graphics and the text layer ----
 
     // ---- public: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
+    // The size of a cell's displayed text: VS the height wrapped to the cell's width, SB
+    // 17 pixels left for an editor button. ACol is real.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
     // ---- end of public: grid painting, update lock, messages, timer, focus windows ----
 
 protected:
@@ -743,6 +891,19 @@ protected:
     // ---- end of protected: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
     // ---- protected: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
+    // The check-box object of a cell by real row while rows are hidden (from the store of
+    // held-out rows for a hidden row), else by displayed row; the shared graphics answer
+    // for a row without an object of its own.
+    TCellGraphic* CheckBoxObjectAt(int ACol, int ARow) const;
+    // The range of rows the column operations of check boxes and radio buttons walk.
+    int FirstCheckBoxRow() const;
+    void UncheckOtherRadioButtons(int ACol, int ARow);
+    void PropagateGroupCheck(int ACol, int ARow, bool NewState, bool WasNode, int NodeSpan, bool NodeContracted,
+                             int ParentRow, int ParentSpan);
+    // Rows of the column statistics: the value of each row taken, unreadable texts skipped.
+    template <class Visit>
+    void ForEachColumnValue(int ACol, int FromRow, int ToRow, Visit&& Take);
+    void DataRowRange(int& FromRow, int& ToRow) const;
     // ---- end of protected: check boxes, radio buttons, typed access, calculations ----
 
     // ---- protected: column grid support (column_grid*.cpp) ----
@@ -906,3 +1067,7 @@ private:
     QDateTimeEdit* FEditDateTime = nullptr;
     std::vector<QWidget*> FEditors;
 };
+
+// Whether the cell's state is its text (data, virtual and row check boxes, data images):
+// printing draws no text for such cells.
+bool IsDataBoundCell(const TExStringGrid* Grid, int ACol, int ARow);
