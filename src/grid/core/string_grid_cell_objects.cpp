@@ -28,7 +28,20 @@ TCellType TExStringGrid::GetCellType(int ACol, int ARow) const {
 TCellGraphic* TExStringGrid::GetCellGraphic(int ACol, int ARow) const {
     if (ACol < 0 || ARow < 0) return nullptr;
     if (ACol == 0 && FMouseActions->HotmailRowSelect()) {
+        // The one shared row check box, refreshed for the row asked about: row 0 shows
+        // whether all data rows are selected (CellAngle 1: only some are).
         FCellGraphic->SetCellType(ctRowCheckBox);
+        FCellGraphic->SetCellTransparent(FControlLook->ControlStyle == csFlat);
+        if (ARow == 0) {
+            const int selected = FSelectedRows->Count();
+            const int dataRows = RowCount() - TStringGrid::FixedRows();
+            FCellGraphic->SetCellBoolean(selected >= dataRows);
+            FCellGraphic->SetCellAngle(selected > 0 && selected < dataRows ? 1 : 0);
+        } else {
+            const int real = RealRowIndex(ARow);
+            FCellGraphic->SetCellAngle(0);
+            FCellGraphic->SetCellBoolean(real < int(FRowSelect.size()) && FRowSelect[std::size_t(real)]);
+        }
         return FCellGraphic.get();
     }
     const TCellProperties* props = PropsOf(ACol, ARow);

@@ -25,9 +25,6 @@ TCellVAlign CellVAlignOf(TVAlignment Alignment) {
     }
 }
 
-}  // namespace
-
-namespace {
 // A new box may only go into a cell the grid stores, hidden rows and columns included.
 void RequireRealCell(const TExStringGrid& Grid, int ACol, int ARow) {
     if (ACol < 0 || ARow < 0 || ACol >= Grid.ColCount() + Grid.NumHiddenColumns() ||

@@ -285,6 +285,20 @@ TEST(StringGridCheckBoxes, RowCheckBoxesShowTheRowSelectionEvenOverAPicture) {
     EXPECT_TRUE(grid.SetCheckBoxState(0, 2, true));
     EXPECT_TRUE(grid.GetRowSelect(2));
     EXPECT_TRUE(grid.IsChecked(0, 2));
+    EXPECT_TRUE(grid.GetCellGraphic(0, 2)->CellBoolean());
+    EXPECT_FALSE(grid.GetCellGraphic(0, 1)->CellBoolean());
+    // The header's box: partly (CellAngle 1) while some data rows are selected.
+    const struct {
+        std::vector<int> selected;
+        bool checked;
+        int partial;
+    } header[] = {{{}, false, 0}, {{2}, false, 1}, {{1, 2, 3}, true, 0}};
+    for (const auto& h : header) {
+        grid.ClearRowSelect();
+        for (int r : h.selected) grid.SetRowSelect(r, true);
+        EXPECT_EQ(grid.GetCellGraphic(0, 0)->CellBoolean(), h.checked) << h.selected.size();
+        EXPECT_EQ(grid.GetCellGraphic(0, 0)->CellAngle(), h.partial) << h.selected.size();
+    }
     // A toggle writes the check texts into column 0.
     EXPECT_TRUE(grid.ToggleCheckBox(0, 3));
     EXPECT_EQ(grid.Cells(0, 3), QStringLiteral("Y"));
