@@ -141,28 +141,29 @@ double TExStringGrid::RowAvg(int ARow, int FromCol, int ToCol) {
     return RowSum(ARow, FromCol, ToCol) / double(ToCol - FromCol + 1);
 }
 
-double TExStringGrid::RowMin(int ARow, int FromCol, int ToCol) {
-    double result = Floats(FromCol, ARow);
+namespace {
+// The smallest or largest number of a row's base cells, starting from the first cell,
+// which must hold a number; other texts that are no numbers are skipped.
+template <class Pick>
+double RowExtreme(TExStringGrid& Grid, int ARow, int FromCol, int ToCol, Pick&& Better) {
+    double result = Grid.Floats(FromCol, ARow);
     for (int c = FromCol; c <= ToCol; ++c) {
-        if (!IsBaseCell(c, ARow)) continue;
+        if (!Grid.IsBaseCell(c, ARow)) continue;
         try {
-            result = std::min(result, Floats(c, ARow));
+            result = Better(result, Grid.Floats(c, ARow));
         } catch (const EExGridError&) {
         }
     }
     return result;
 }
+}  // namespace
+
+double TExStringGrid::RowMin(int ARow, int FromCol, int ToCol) {
+    return RowExtreme(*this, ARow, FromCol, ToCol, [](double a, double b) { return std::min(a, b); });
+}
 
 double TExStringGrid::RowMax(int ARow, int FromCol, int ToCol) {
-    double result = Floats(FromCol, ARow);
-    for (int c = FromCol; c <= ToCol; ++c) {
-        if (!IsBaseCell(c, ARow)) continue;
-        try {
-            result = std::max(result, Floats(c, ARow));
-        } catch (const EExGridError&) {
-        }
-    }
-    return result;
+    return RowExtreme(*this, ARow, FromCol, ToCol, [](double a, double b) { return std::max(a, b); });
 }
 
 // ---- footer -----------------------------------------------------------------------------

@@ -25,6 +25,14 @@ bool IsCheckBoxKind(TCellType Kind) {
 
 bool IsTextKind(TCellType Kind) { return Kind == ctDataCheckBox || Kind == ctVirtCheckBox; }
 
+// A user's toggle asks the grid's editability unless the kind's switch keeps it active.
+bool UserMayChange(TExStringGrid& Grid, int ACol, int ARow, bool FromUser, bool AlwaysActive) {
+    if (!FromUser || AlwaysActive) return true;
+    bool canEdit = true;
+    Grid.CanEditBaseCell(RealCol(ACol), DisplRow(ARow), canEdit);
+    return canEdit;
+}
+
 }  // namespace
 
 TCellGraphic* TExStringGrid::CheckBoxObjectAt(int ACol, int ARow) const {
@@ -201,11 +209,7 @@ bool TExStringGrid::ToggleCheck(int ACol, int ARow, bool FromUser) {
     }
     const TCellType kind = graphic->CellType();
     if (!IsCheckBoxKind(kind)) return false;
-    if (FromUser && !FControlLook->CheckAlwaysActive) {
-        bool canEdit = true;
-        CanEditBaseCell(RealCol(ACol), DisplRow(ARow), canEdit);
-        if (!canEdit) return false;
-    }
+    if (!UserMayChange(*this, ACol, ARow, FromUser, FControlLook->CheckAlwaysActive)) return false;
     const CheckBoxCell cell{*this, ACol, ARow, false};
     bool newState = false;
     switch (kind) {
@@ -271,11 +275,7 @@ void TExStringGrid::PropagateGroupCheck(int ACol, int ARow, bool NewState, bool 
 bool TExStringGrid::ToggleRadioButton(int ACol, int ARow, bool FromUser) {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
     if (!graphic || graphic->CellType() != ctRadioButton) return false;
-    if (FromUser && !FControlLook->RadioAlwaysActive) {
-        bool canEdit = true;
-        CanEditBaseCell(RealCol(ACol), DisplRow(ARow), canEdit);
-        if (!canEdit) return false;
-    }
+    if (!UserMayChange(*this, ACol, ARow, FromUser, FControlLook->RadioAlwaysActive)) return false;
     if (!graphic->CellBoolean()) {
         graphic->SetCellBoolean(true);
         RepaintCell(DisplColIndex(ACol), ARow);
@@ -298,11 +298,7 @@ void TExStringGrid::UncheckOtherRadioButtons(int ACol, int ARow) {
 void TExStringGrid::AdvanceRadioSelection(int ACol, int ARow, bool FromUser) {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
     if (!graphic || graphic->CellType() != ctRadio) return;
-    if (FromUser && !FControlLook->RadioAlwaysActive) {
-        bool canEdit = true;
-        CanEditBaseCell(RealCol(ACol), DisplRow(ARow), canEdit);
-        if (!canEdit) return;
-    }
+    if (!UserMayChange(*this, ACol, ARow, FromUser, FControlLook->RadioAlwaysActive)) return;
     const auto* holder = dynamic_cast<const TRadioItems*>(graphic->CellBitmap());
     const TStringList* items = holder ? holder->Items() : nullptr;
     if (!items || items->Count() == 0) return;
