@@ -98,7 +98,7 @@ bool TExStringGrid::GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State) 
     // The same answer whether rows are hidden or not: the box's own state.
     case ctTriStateCheckBox: State = graphic->CellCheckBoxState(); return true;
     case ctRowCheckBox:
-        if (ACol != 0) return false;
+        if (ACol != 0 || ARow >= TotalRowCount()) return false;
         State = BoolToCheckBoxState(GetRowSelect(ARow));
         return true;
     default: return false;
@@ -122,7 +122,7 @@ bool TExStringGrid::SetCheckBoxState(int ACol, int ARow, bool State) {
     case ctDataCheckBox:
     case ctVirtCheckBox: cell.SetText(State ? cell.CheckTrue() : cell.CheckFalse()); return true;
     case ctRowCheckBox:
-        if (ACol != 0) return false;
+        if (ACol != 0 || ARow >= TotalRowCount()) return false;
         SetRowSelect(ARow, State);
         return true;
     default: return false;
@@ -157,7 +157,7 @@ bool TExStringGrid::ChangeCheckBoxState(int ACol, int ARow, bool Value) {
         return true;
     }
     case ctRowCheckBox:
-        if (ACol != 0) return false;
+        if (ACol != 0 || ARow >= TotalRowCount()) return false;
         if (GetRowSelect(ARow) != Value) {
             SetRowSelect(ARow, Value);
             DoCheckBoxChange(ACol, ARow, Value);

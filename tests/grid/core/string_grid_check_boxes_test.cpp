@@ -299,6 +299,11 @@ TEST(StringGridCheckBoxes, RowCheckBoxesShowTheRowSelectionEvenOverAPicture) {
         EXPECT_EQ(grid.GetCellGraphic(0, 0)->CellBoolean(), h.checked) << h.selected.size();
         EXPECT_EQ(grid.GetCellGraphic(0, 0)->CellAngle(), h.partial) << h.selected.size();
     }
+    // A row the grid does not have holds no row check box.
+    bool state = true;
+    EXPECT_FALSE(grid.GetCheckBoxState(0, 100, state));
+    EXPECT_FALSE(grid.SetCheckBoxState(0, 100, true));
+    EXPECT_FALSE(grid.ChangeCheckBoxState(0, 100, true));
     // A toggle writes the check texts into column 0.
     EXPECT_TRUE(grid.ToggleCheckBox(0, 3));
     EXPECT_EQ(grid.Cells(0, 3), QStringLiteral("Y"));
@@ -448,6 +453,15 @@ TEST(StringGridCheckBoxes, ThePreciseHitAreaFollowsTheAlignments) {
     ASSERT_GT(textWidth, 0);
     EXPECT_TRUE(grid.IsInCheckBox(2, 1, cell.Right - 17 - textWidth, cell.Top + 2));
     EXPECT_FALSE(grid.IsInCheckBox(2, 1, cell.Right - 3, cell.Top + 2));
+    // A column right of a hidden one is hit at its displayed place.
+    StringGridFixture fixture;  // real column 5 is displayed column 4
+    fixture.AddCheckBox(5, 1, false, false);
+    fixture.MouseActions()->SetPreciseCheckBoxCheck(true);
+    const TRect shown = fixture.CellRect(4, 1);
+    EXPECT_TRUE(fixture.IsInCheckBox(5, 1, shown.Left + 2, shown.Top + 2));
+    EXPECT_FALSE(fixture.IsInCheckBox(5, 1, fixture.CellRect(3, 1).Left + 2, shown.Top + 2));
+    EXPECT_TRUE(fixture.ToggleCheckBox(5, 1));
+    EXPECT_TRUE(fixture.IsChecked(5, 1));
     // No glyph, no hit.
     grid.MouseActions()->SetPreciseCheckBoxCheck(false);
     EXPECT_FALSE(grid.IsInCheckBox(3, 1, cell.Left, cell.Top));
