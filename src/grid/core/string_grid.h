@@ -904,6 +904,8 @@ protected:
     template <class Visit>
     void ForEachColumnValue(int ACol, int FromRow, int ToRow, Visit&& Take);
     void DataRowRange(int& FromRow, int& ToRow) const;
+    // One calculated footer cell over the rows fromRow..toRow (hidden: held-out rows counted).
+    void CalcFooterCell(int ACol, TColumnCalcType Type, int FromRow, int ToRow, int Hidden);
     // ---- end of protected: check boxes, radio buttons, typed access, calculations ----
 
     // ---- protected: column grid support (column_grid*.cpp) ----

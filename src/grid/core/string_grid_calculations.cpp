@@ -181,25 +181,36 @@ void TExStringGrid::DoCalcFooter(int ACol) {
         const int hidden = FFloatingFooter->CalculateHiddenRows ? NumHiddenRows() : 0;
         const int fromRow = TStringGrid::FixedRows();
         const int toRow = hidden + RowCount() - 2;
-        switch (props->CalcType()) {
-        case acSUM: SetFloats(c, footerRow, ColumnSum(c, fromRow, toRow)); break;
-        case acAVG: SetFloats(c, footerRow, ColumnAvg(c, fromRow, toRow)); break;
-        case acMIN: SetFloats(c, footerRow, ColumnMin(c, fromRow, toRow)); break;
-        case acMAX: SetFloats(c, footerRow, ColumnMax(c, fromRow, toRow)); break;
-        case acDISTINCT: SetFloats(c, footerRow, ColumnDistinct(c, fromRow, toRow)); break;
-        case acSTDDEV: SetFloats(c, footerRow, ColumnStdDev(c, fromRow, toRow)); break;
-        case acCOUNT: SetInts(c, footerRow, hidden + RowCount() - TStringGrid::FixedRows() - 1); break;
-        case acCUSTOM: {
-            QString text;
-            if (OnFooterCalc)
-                OnFooterCalc(this, c, hidden + RowCount() - 1, text);
-            else if (FFloatingFooter->OnCalcFooter)
-                FFloatingFooter->OnCalcFooter(FFloatingFooter.get(), c, hidden + RowCount() - 1, text);
-            SetCells(c, footerRow, text);
-            break;
+        // The footer is recalculated after every change of the cells (hiding rows, loading,
+        // editing): a minimum, maximum or deviation that meets a text that is no number
+        // leaves its footer cell as it was instead of failing the change that caused it.
+        try {
+            CalcFooterCell(c, props->CalcType(), fromRow, toRow, hidden);
+        } catch (const EExGridError&) {
         }
-        default: break;
-        }
+    }
+}
+
+void TExStringGrid::CalcFooterCell(int ACol, TColumnCalcType Type, int FromRow, int ToRow, int Hidden) {
+    const int footerRow = RowCount() - 1;
+    switch (Type) {
+    case acSUM: SetFloats(ACol, footerRow, ColumnSum(ACol, FromRow, ToRow)); break;
+    case acAVG: SetFloats(ACol, footerRow, ColumnAvg(ACol, FromRow, ToRow)); break;
+    case acMIN: SetFloats(ACol, footerRow, ColumnMin(ACol, FromRow, ToRow)); break;
+    case acMAX: SetFloats(ACol, footerRow, ColumnMax(ACol, FromRow, ToRow)); break;
+    case acDISTINCT: SetFloats(ACol, footerRow, ColumnDistinct(ACol, FromRow, ToRow)); break;
+    case acSTDDEV: SetFloats(ACol, footerRow, ColumnStdDev(ACol, FromRow, ToRow)); break;
+    case acCOUNT: SetInts(ACol, footerRow, Hidden + RowCount() - TStringGrid::FixedRows() - 1); break;
+    case acCUSTOM: {
+        QString text;
+        if (OnFooterCalc)
+            OnFooterCalc(this, ACol, Hidden + RowCount() - 1, text);
+        else if (FFloatingFooter->OnCalcFooter)
+            FFloatingFooter->OnCalcFooter(FFloatingFooter.get(), ACol, Hidden + RowCount() - 1, text);
+        SetCells(ACol, footerRow, text);
+        break;
+    }
+    default: break;  // acNONE, acSPREAD
     }
 }
 

@@ -165,8 +165,7 @@ void TExStringGrid::SetAllInts(int ACol, int ARow, int Value) { SetAllCells(ACol
 double TExStringGrid::GetFloats(int ACol, int ARow) const { return ReadFloat(StrippedCells(ACol, ARow)); }
 
 void TExStringGrid::SetFloats(int ACol, int ARow, double Value) {
-    SetCells(ACol, ARow, FormatFloat(const_cast<TExStringGrid*>(this)->GetCellFloatFormat(RealCol(ACol), DisplRow(ARow)),
-                                     Value));
+    SetCells(ACol, ARow, FormatFloat(GetCellFloatFormat(RealCol(ACol), DisplRow(ARow)), Value));
 }
 
 double TExStringGrid::GetAllFloats(int ACol, int ARow) const {

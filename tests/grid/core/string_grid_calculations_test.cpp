@@ -127,6 +127,21 @@ TEST_F(StringGridCalculations, TheFooterCalculatesOverTheDataRowsAndTheHiddenOne
     }
 }
 
+// A footer minimum over a column starting with text: hiding a row still works, the
+// footer cell keeps its text and the other footer cells are calculated.
+TEST_F(StringGridCalculations, AFooterCellThatMeetsTextNeverFailsTheChangeThatRecalculatesIt) {
+    TExStringGrid grid(nullptr);
+    FillColumn(grid, 1, {"x", "2", "3", "keep"});
+    for (int r = 1; r <= 3; ++r) grid.SetCells(2, r, QString::number(r));
+    grid.FloatingFooter()->Visible = true;
+    grid.CellProperties(1, 4)->SetCalcType(acMIN);
+    grid.CellProperties(2, 4)->SetCalcType(acSUM);
+    EXPECT_NO_THROW(grid.HideRow(3));
+    EXPECT_EQ(grid.NumHiddenRows(), 1);
+    EXPECT_EQ(grid.Cells(1, grid.RowCount() - 1), QStringLiteral("keep"));
+    EXPECT_EQ(grid.Cells(2, grid.RowCount() - 1), QStringLiteral("6.00"));
+}
+
 TEST_F(StringGridCalculations, TheFooterCalculatesOnlyWhenShownAsTheLastRowAndEnabled) {
     TExStringGrid grid(nullptr);
     FillColumn(grid, 1, {"1", "2", "keep"});
