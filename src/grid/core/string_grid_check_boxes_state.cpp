@@ -37,10 +37,12 @@ bool UserMayChange(TExStringGrid& Grid, int ACol, int ARow, bool FromUser, bool 
 
 TCellGraphic* TExStringGrid::CheckBoxObjectAt(int ACol, int ARow) const {
     if (NumHiddenRows() == 0 || (ACol == 0 && FMouseActions->HotmailRowSelect())) return GetCellGraphic(ACol, ARow);
+    if (!IsHiddenRow(ARow)) return GetCellGraphic(ACol, DisplRowIndex(ARow));
     const auto* props = dynamic_cast<const TCellProperties*>(GetAllGridObject(ACol, ARow));
     if (auto* own = props ? dynamic_cast<TCellGraphic*>(props->GraphicObject()) : nullptr) return own;
-    // Only the shared graphics answer for a row without an object of its own.
-    TCellGraphic* shared = GetCellGraphic(ACol, ARow);
+    // A held-out row without an object of its own: only the shared graphics answer, as
+    // for a data row (the first one stands for it).
+    TCellGraphic* shared = GetCellGraphic(ACol, TStringGrid::FixedRows());
     if (shared && (IsTextKind(shared->CellType()) || shared->CellType() == ctRowCheckBox)) return shared;
     return nullptr;
 }
@@ -61,14 +63,20 @@ struct CheckBoxCell {
             Grid.SetCells(Col, Row, Value);
     }
     int DisplayedRow() const { return ByRealRow ? Grid.DisplRowIndex(Row) : Row; }
+    // The displayed row the per-cell questions are asked for; a held-out row is asked
+    // about as a data row.
+    int QuestionRow() const {
+        if (!ByRealRow) return Row;
+        return Grid.IsHiddenRow(Row) ? Grid.FixedRows() : Grid.DisplRowIndex(Row);
+    }
     QString CheckTrue() const {
         QString value;
-        Grid.GetCheckTrue(RealCol(Col), DisplRow(Row), value);
+        Grid.GetCheckTrue(RealCol(Col), DisplRow(QuestionRow()), value);
         return value;
     }
     QString CheckFalse() const {
         QString value;
-        Grid.GetCheckFalse(RealCol(Col), DisplRow(Row), value);
+        Grid.GetCheckFalse(RealCol(Col), DisplRow(QuestionRow()), value);
         return value;
     }
     bool TextChecked() const { return Text() == CheckTrue(); }

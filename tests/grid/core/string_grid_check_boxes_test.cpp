@@ -346,7 +346,8 @@ public:
     }
 
 private:
-    bool IsYesNoCell(int ACol, int ARow) const { return ACol == 2 && ARow >= FixedRows(); }
+    // Body cells only, as a column grid answers.
+    bool IsYesNoCell(int ACol, int ARow) const { return ACol == 2 && ARow >= FixedRows() && ARow < RowCount(); }
 };
 
 TEST(StringGridCheckBoxes, AYesNoColumnIsReadAndToggledWithoutPerCellObjects) {
@@ -368,9 +369,22 @@ TEST(StringGridCheckBoxes, AYesNoColumnIsReadAndToggledWithoutPerCellObjects) {
     EXPECT_EQ(grid.Cells(2, 1), QStringLiteral("N"));
     grid.CheckAll(2);
     EXPECT_EQ(grid.Cells(2, 3), QStringLiteral("Y"));
+    // With rows held out the state is read by real row, also for the rows behind them.
+    grid.SetRowCount(6);
+    grid.SetCells(2, 5, QStringLiteral("Y"));
+    grid.SetCells(2, 4, QStringLiteral("N"));
+    grid.HideRow(3);
+    EXPECT_TRUE(grid.IsChecked(2, 5));
+    EXPECT_FALSE(grid.IsChecked(2, 4));
+    EXPECT_TRUE(grid.IsChecked(2, 3));  // the held-out row itself
+    EXPECT_TRUE(grid.SetCheckBoxState(2, 5, false));
+    EXPECT_EQ(grid.AllCells(2, 5), QStringLiteral("N"));
+    EXPECT_TRUE(grid.SetCheckBoxState(2, 3, false));
+    EXPECT_EQ(grid.AllCells(2, 3), QStringLiteral("N"));
+    grid.UnHideRowsAll();
     // Removing only the plain kinds leaves the shared graphic alone.
     grid.RemoveCheckBoxColumn(2);
-    for (int r = 0; r < 4; ++r) EXPECT_FALSE(grid.CellPropsAssigned(2, r)) << r;
+    for (int r = 0; r < grid.RowCount(); ++r) EXPECT_FALSE(grid.CellPropsAssigned(2, r)) << r;
     EXPECT_NE(grid.SharedCellGraphic(), nullptr);
 }
 
