@@ -29,7 +29,8 @@ public:
     TCellGraphic() = default;
     // Frees the kind's object where the record owns it: always for ctImages and
     // ctBalloon and the item holder of a radio group (radio_items.h); with CellCreated
-    // for bitmaps, pictures, bit buttons and icons; for check boxes and radio buttons whose CellAngle is 1.
+    // for bitmaps, pictures, bit buttons and icons; for check boxes and radio buttons
+    // whose CellAngle is 1.
     ~TCellGraphic() override;
     TCellGraphic(const TCellGraphic&) = delete;
     TCellGraphic& operator=(const TCellGraphic&) = delete;

@@ -686,10 +686,12 @@ public:
     // Check boxes and radio buttons (string_grid_check_boxes.cpp: adding, removing, queries;
     // string_grid_check_boxes_state.cpp: reading, setting, toggling, the hit test).
     // Columns are real, rows displayed, unless said otherwise. A plain, tri-state or
-    // radio button keeps its state in its cell object; a data, virtual or row check box
-    // keeps it in the cell text (checked when the text is the check-true text) or, for
-    // the row check box, in the row's RowSelect flag.
-    // Raises Exception "Invalid cell" for a cell outside the grid's real extent.
+    // radio button keeps its state in its cell object; a data or virtual check box in the
+    // cell text (checked exactly when it is the check-true text); a row check box in the
+    // row's RowSelect flag (its toggle writes the check texts into column 0, as a data
+    // box's does). Toggles of the text kinds are registered with the undo manager.
+    // The Add... operations raise Exception "Invalid cell" for a cell outside the grid's
+    // real extent (hidden rows and columns included), negative indexes too.
     void AddCheckBox(int ACol, int ARow, bool State, bool Data);
     void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
     static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
@@ -712,7 +714,8 @@ public:
     bool HasRadioButton(int ACol, int ARow) const;
     bool IsRadioButtonChecked(int ACol, int ARow) const;
     bool HasClickableObject(int ACol, int ARow) const;
-    // ARow is a real row while rows are hidden (see GetCheckBoxState in its file).
+    // ARow is a real row while rows are hidden. The Boolean form reports a tri-state
+    // box as checked only in cbChecked, whether rows are hidden or not.
     bool GetCheckBoxState(int ACol, int ARow, bool& State);
     bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
     bool IsChecked(int ACol, int ARow);
