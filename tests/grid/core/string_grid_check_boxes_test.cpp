@@ -137,6 +137,7 @@ TEST(StringGridCheckBoxes, TogglingFlipsEachKindWhereItKeepsItsState) {
         TCheckBoxState state = cbUnchecked;
         EXPECT_TRUE(grid.GetCheckBoxState(1, 1, state));
         EXPECT_EQ(state, expected);
+        EXPECT_EQ(grid.IsChecked(1, 1), expected == cbChecked);
     }
     // A plain text cell: nothing toggles, nothing fires.
     std::vector<CheckEvent> events;
