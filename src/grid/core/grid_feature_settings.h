@@ -5,8 +5,11 @@
 // object of the same class and fires nothing. The features that use the rest of their
 // settings add those fields with their own work.
 
+#include "platform/bitmap.h"
 #include "platform/color.h"
 #include "platform/component.h"
+
+enum TSortDirection { sdAscending, sdDescending };
 
 class TSortSettings : public TObject {
 public:
@@ -15,6 +18,14 @@ public:
     bool Show = false;
     bool SingleColumn = false;
     bool AutoSortForGrouping = true;
+    TSortDirection Direction = sdAscending;
+    TBitmap UpGlyph;
+    TBitmap DownGlyph;
+    bool IndexShow = false;
+    TBitmap IndexUpGlyph;
+    TBitmap IndexDownGlyph;
+    TColor IndexColor = clYellow;
+    bool FixedCols = false;
     void Assign(const TObject* Source);
 };
 
@@ -28,6 +39,21 @@ public:
     int DropDownCount = 8;
     int CheckSize = 15;
     int RadioSize = 10;
+    TColor Color = clBlack;
+    TBitmap CheckedGlyph;
+    TBitmap UnCheckedGlyph;
+    TBitmap RadioOnGlyph;
+    TBitmap RadioOffGlyph;
+    bool NoDisabledCheckRadioLook = false;
+    bool CheckAlwaysActive = false;
+    bool RadioAlwaysActive = false;
+    bool NoDisabledButtonLook = false;
+    bool FlatButton = false;
+    bool ProgressXP = false;
+    int ProgressMarginX = 2;
+    int ProgressMarginY = 2;
+    TColor ProgressBorderColor = clGray;
+    TColor CommentColor = clRed;
     void Assign(const TObject* Source);
 };
 
@@ -43,12 +69,19 @@ public:
 };
 
 enum TBackgroundDisplay { bdTile, bdFixed, bdCenter, bdStretch, bdGradientHorz, bdGradientVert };
+// Where a tiled background picture starts: at the first normal cell, at the client's
+// corner, or nowhere but the fixed cells.
+enum TBackgroundCells { bcNormal, bcFixed, bcAll };
 
 class TBackGround : public TObject {
 public:
     TBackgroundDisplay Display = bdTile;
     TColor Color = clWhite;
     TColor ColorTo = clNone;
+    TBitmap Bitmap;
+    int Left = 0;
+    int Top = 0;
+    TBackgroundCells Cells = bcNormal;
     bool IsGradient() const { return Display == bdGradientHorz || Display == bdGradientVert; }
     void Assign(const TObject* Source);
 };
