@@ -136,7 +136,7 @@ void TExStringGrid::DrawCellText(TCellDrawWork& Work) {
             }
             unsigned flags = DT_EDITCONTROL | DT_EXPANDTABS | DT_NOPREFIX;
             if (CountTextLines(text, FMultilinecells) <= 1 && !Work.WW) {
-                TakeFirstLine(text, false);
+                text = TakeFirstLine(text, false);
                 flags = DT_SINGLELINE | DT_EXPANDTABS | DT_NOPREFIX;
                 if (FEnhTextSize) flags |= DT_END_ELLIPSIS;
             } else if (Work.WW && !FMultilinecells && FEnhTextSize) {

@@ -68,6 +68,13 @@ public:
         return work;
     }
 
+    // The text layer alone, with the cell's graphic information filled in.
+    void RunTextLayer(TCellDrawWork& work) {
+        work.Graphic = GetCellGraphicInfo(work.RCol, work.ARow, work.GraphicVAlign, work.GraphicHAlign, work.TextShown,
+                                          work.GraphicHeight, work.GraphicWidth);
+        DrawCellText(work);
+    }
+
     static QImage Blank() {
         QImage image(260, 200, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::white);
