@@ -49,25 +49,16 @@ void TCanvas::DrawThemedPart(const TRect& r, TThemedPart part, int state, TCheck
         style->drawControl(QStyle::CE_PushButtonBevel, &option, FPainter);
         break;
     }
-    case tpComboArrow: {
-        QStyleOptionButton option;
-        option.rect = r.ToQRect();
-        option.state = flags | QStyle::State_Raised;
-        style->drawControl(QStyle::CE_PushButtonBevel, &option, FPainter);
-        QStyleOption arrow;
-        arrow.rect = r.ToQRect().adjusted(3, 3, -3, -3);
-        arrow.state = flags;
-        style->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, FPainter);
-        break;
-    }
+    case tpComboArrow:
     case tpSpinUp:
     case tpSpinDown: {
+        // A raised button face with the arrow of its kind in the middle.
         QStyleOptionButton option;
         option.rect = r.ToQRect();
         option.state = flags | QStyle::State_Raised;
         style->drawControl(QStyle::CE_PushButtonBevel, &option, FPainter);
         QStyleOption arrow;
-        arrow.rect = r.ToQRect().adjusted(2, 1, -2, -1);
+        arrow.rect = part == tpComboArrow ? r.ToQRect().adjusted(3, 3, -3, -3) : r.ToQRect().adjusted(2, 1, -2, -1);
         arrow.state = flags;
         style->drawPrimitive(part == tpSpinUp ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &arrow,
                              FPainter);

@@ -1,6 +1,7 @@
 // The cell controls and indicators, probed on an image.
 
 #include "controls/cell_control_drawing.h"
+#include "platform/image_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +11,12 @@
 
 namespace {
 
-struct ImageCanvas {
-    explicit ImageCanvas(int w = 120, int h = 120) : image(w, h, QImage::Format_ARGB32_Premultiplied) {
-        image.fill(Qt::white);
-        painter.begin(&image);
-        canvas = std::make_unique<TCanvas>(&painter);
-        canvas->Font.Name = QStringLiteral("DejaVu Sans");
-        canvas->Font.Size = 8;
+// Room for the indicators, the fixture font and a white brush.
+struct ControlCanvas : ImageCanvas {
+    explicit ControlCanvas(int w = 120, int h = 120) : ImageCanvas(w, h) {
+        UseFixtureFont();
         canvas->Brush.Color = clWhite;
     }
-    TColor At(int x, int y) { return canvas->Pixels(x, y); }
     // The runs of colour along row y from x0 up to x1 (exclusive): {start, length}.
     std::vector<std::pair<int, int>> Runs(int y, int x0, int x1, TColor colour) {
         std::vector<std::pair<int, int>> runs;
@@ -30,15 +27,6 @@ struct ImageCanvas {
         }
         return runs;
     }
-    int Count(TColor colour, QRect area) {
-        int n = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) n += At(x, y) == colour;
-        return n;
-    }
-    QImage image;
-    QPainter painter;
-    std::unique_ptr<TCanvas> canvas;
 };
 
 TProgressDrawParams BlockParams() {
@@ -66,7 +54,7 @@ TEST(DrawProgressBarTest, BlocksFollowTheLengthTable) {
         {20, {{2, 7}, {11, 7}}},                    // 20 mod 9 = 2: no last block
     };
     for (const Case& c : cases) {
-        ImageCanvas img;
+        ControlCanvas img;
         DrawProgressBar(*img.canvas, Rect(10, 10, 112, 30), c.percent, BlockParams());
         std::vector<std::pair<int, int>> expected;
         for (auto [start, length] : c.blocks) expected.push_back({11 + start, length});
@@ -80,7 +68,7 @@ TEST(DrawProgressBarTest, StackedSegmentsTakeTheirLevelColours) {
     p.Level1Color = clYellow;
     p.Level3Color = clRed;
     p.Level2Perc = 90;
-    ImageCanvas img;
+    ControlCanvas img;
     DrawProgressBar(*img.canvas, Rect(10, 10, 112, 30), 100, p);
     EXPECT_EQ(img.Runs(20, 0, 120, clLime), (std::vector<std::pair<int, int>>{{11, 70}}));
     EXPECT_EQ(img.Runs(20, 0, 120, clYellow), (std::vector<std::pair<int, int>>{{81, 20}}));
@@ -102,7 +90,7 @@ TEST(DrawProgressCellTest, ValueAndRangeGiveTheFilledShare) {
         {5, 0, 10, QStringLiteral("%s"), 50},     // a refused format is shown as it stands
     };
     for (const Case& c : cases) {
-        ImageCanvas img;
+        ControlCanvas img;
         img.canvas->Font.Size = 1;  // keep the text out of the probed row's way
         DrawProgressCell(*img.canvas, Rect(10, 10, 110, 40), clLime, clBlack, clYellow, clBlack, c.value, 0, 0, c.min,
                          c.max, c.format, clNone, false);
@@ -113,7 +101,7 @@ TEST(DrawProgressCellTest, ValueAndRangeGiveTheFilledShare) {
 }
 
 TEST(DrawProgressCellTest, ShowsTheFormattedText) {
-    ImageCanvas withFormat, plain;
+    ControlCanvas withFormat, plain;
     DrawProgressCell(*withFormat.canvas, Rect(0, 0, 120, 30), clWhite, clBlack, clWhite, clBlack, 150, 0, 0, 0, 100,
                      QString(), clNone, false);
     // The text "150%" centred: same ink as TextOut of it at the computed place.
@@ -126,7 +114,7 @@ TEST(DrawProgressCellTest, ShowsTheFormattedText) {
 
 TEST(DrawProgressPieTest, FillsItsSectorOnlyEvenWhenThin) {
     for (bool raised : {false, true}) {
-        ImageCanvas img;
+        ControlCanvas img;
         DrawProgressPie(*img.canvas, Rect(10, 10, 110, 110), clRed, 25, raised);
         EXPECT_EQ(img.At(80, 40), clRed) << raised;     // upper right quarter
         EXPECT_NE(img.At(40, 40), clRed) << raised;     // upper left stays empty
@@ -134,7 +122,7 @@ TEST(DrawProgressPieTest, FillsItsSectorOnlyEvenWhenThin) {
         EXPECT_EQ(img.At(2, 2), clWhite) << raised;     // nothing outside the circle
         EXPECT_EQ(img.At(115, 115), clWhite) << raised;
     }
-    ImageCanvas thin;
+    ControlCanvas thin;
     DrawProgressPie(*thin.canvas, Rect(10, 10, 110, 110), clRed, 2, false);
     EXPECT_GT(thin.Count(clRed, QRect(10, 10, 100, 100)), 10);
     EXPECT_EQ(thin.Count(clRed, QRect(10, 10, 50, 100)), 0);  // all right of the top radius
@@ -147,7 +135,7 @@ TEST(DrawRangeIndicatorTest, FillsFromTheMiddleByTheValuesShare) {
     };
     const Case cases[] = {{10, 10, 0, 48}, {20, 10, 0, 48}, {-5, 10, 24, 0}, {5, 0, 0, 0}, {0, 10, 0, 0}};
     for (const Case& c : cases) {
-        ImageCanvas img;
+        ControlCanvas img;
         // Inner rectangle 2..98: mid 48.
         DrawRangeIndicator(*img.canvas, Rect(0, 0, 100, 20), c.value, c.range, false, clRed, clLime);
         EXPECT_EQ(img.Count(clRed, QRect(0, 10, 100, 1)), c.negative) << c.value << "/" << c.range;
@@ -156,7 +144,7 @@ TEST(DrawRangeIndicatorTest, FillsFromTheMiddleByTheValuesShare) {
 }
 
 TEST(DrawRangeIndicatorTest, ShowsTheValueCentredWhenAsked) {
-    ImageCanvas shown, hidden;
+    ControlCanvas shown, hidden;
     DrawRangeIndicator(*shown.canvas, Rect(0, 0, 100, 30), 3, 10, true, clRed, clLime);
     DrawRangeIndicator(*hidden.canvas, Rect(0, 0, 100, 30), 3, 10, false, clRed, clLime);
     EXPECT_NE(shown.image, hidden.image);
@@ -164,7 +152,7 @@ TEST(DrawRangeIndicatorTest, ShowsTheValueCentredWhenAsked) {
 }
 
 TEST(DrawErrorUnderlineTest, ZigZagRunsUnderTheMarkedCharacters) {
-    ImageCanvas img(200, 40);
+    ControlCanvas img(200, 40);
     const QString text = QStringLiteral("abc wrong def");
     DrawErrorUnderline(nullptr, *img.canvas, text, Rect(10, 0, 200, 40), 14, 4, 5);
     const QFontMetrics fm(img.canvas->Font.ToQFont(), &img.image);
@@ -177,24 +165,24 @@ TEST(DrawErrorUnderlineTest, ZigZagRunsUnderTheMarkedCharacters) {
     EXPECT_LE(first, x0 + 1);
     EXPECT_GE(last, x1);
     EXPECT_LE(last, x1 + 7);
-    ImageCanvas none;
+    ControlCanvas none;
     DrawErrorUnderline(nullptr, *none.canvas, text, Rect(10, 0, 200, 40), 14, 4, 0);
     EXPECT_EQ(none.Count(clRed, QRect(0, 0, 120, 120)), 0);
 }
 
 TEST(DrawCellShapeTest, CircleOfAWideAreaTakesTheSmallerSide) {
-    ImageCanvas img;
+    ControlCanvas img;
     DrawCellShape(*img.canvas, 10, 10, 20, 10, csCircle, clRed, clRed);
     EXPECT_EQ(img.At(15, 15), clRed);
     EXPECT_EQ(img.Count(clRed, QRect(20, 0, 100, 120)), 0);
-    ImageCanvas beyond;
+    ControlCanvas beyond;
     DrawCellShape(*beyond.canvas, 10, 10, 20, 10, static_cast<TCellShape>(19), clRed, clRed);
     EXPECT_EQ(beyond.Count(clRed, QRect(0, 0, 120, 120)), 0);
 }
 
 TEST(CellButtonsTest, ThemedComboShowsOnlyNormalOrDisabled) {
     auto draw = [](int state) {
-        ImageCanvas img(60, 30);
+        ControlCanvas img(60, 30);
         DrawComboDropButton(*img.canvas, nullptr, Rect(0, 0, 60, 30), 0, state, TColorTones{});
         return img.image.copy();
     };
@@ -211,7 +199,7 @@ TEST(CellButtonsTest, CustomLookUsesTheToneOfTheState) {
     tones.Disabled = {clGray, clBlack, clBlack};
     const TColor expected[] = {clLime, clYellow, clRed, clGray};
     for (int state = 0; state < 4; ++state) {
-        ImageCanvas img(60, 30);
+        ControlCanvas img(60, 30);
         DrawCellButtonFace(*img.canvas, nullptr, Rect(0, 0, 60, 30), 3, state, tones);
         EXPECT_EQ(img.At(30, 15), expected[state]) << state;
         EXPECT_EQ(img.At(0, 0), clBlack) << state;

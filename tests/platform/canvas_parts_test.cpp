@@ -1,6 +1,7 @@
 // Pixel rules of the canvas's shapes, clipping, text options and themed parts.
 
 #include "platform/canvas.h"
+#include "platform/image_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -9,33 +10,13 @@
 
 namespace {
 
-constexpr TColor kInk = RGBColor(10, 20, 200);
-
-struct ImageCanvas {
-    explicit ImageCanvas(int w = 60, int h = 60) : image(w, h, QImage::Format_ARGB32_Premultiplied) {
-        image.fill(Qt::white);
-        painter.begin(&image);
-        canvas = std::make_unique<TCanvas>(&painter);
-        canvas->Pen.Color = kInk;
-        canvas->Brush.Color = kInk;
-        canvas->Font.Name = QStringLiteral("DejaVu Sans");
-        canvas->Font.Size = 8;
-        canvas->Font.Color = clBlack;
-    }
-    TColor At(int x, int y) { return canvas->Pixels(x, y); }
-    int CountNot(TColor colour, QRect area) {
-        int n = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x) n += At(x, y) != colour;
-        return n;
-    }
-    QImage image;
-    QPainter painter;
-    std::unique_ptr<TCanvas> canvas;
+// Shapes and text need room and a known font.
+struct PartsCanvas : ImageCanvas {
+    explicit PartsCanvas(int w = 60, int h = 60) : ImageCanvas(w, h) { UseFixtureFont(); }
 };
 
 TEST(CanvasPartsTest, EllipseStaysInsideItsRectangleAndFillsItsMiddle) {
-    ImageCanvas c;
+    PartsCanvas c;
     c.canvas->Ellipse(10, 10, 30, 20);
     EXPECT_EQ(c.At(20, 15), kInk);
     EXPECT_EQ(c.At(10, 10), clWhite);  // the corner lies outside the ellipse
@@ -44,7 +25,7 @@ TEST(CanvasPartsTest, EllipseStaysInsideItsRectangleAndFillsItsMiddle) {
 }
 
 TEST(CanvasPartsTest, PieFillsOnlyItsSector) {
-    ImageCanvas c;
+    PartsCanvas c;
     // Counter-clockwise from the right (3 o'clock) to the top (12 o'clock): the upper right quarter.
     c.canvas->Pie(0, 0, 40, 40, 40, 20, 20, 0);
     EXPECT_EQ(c.At(28, 10), kInk);
@@ -54,7 +35,7 @@ TEST(CanvasPartsTest, PieFillsOnlyItsSector) {
 }
 
 TEST(CanvasPartsTest, ClipsNestAndComeBackAsTheyWere) {
-    ImageCanvas c;
+    PartsCanvas c;
     c.canvas->IntersectClip(Rect(0, 0, 30, 30));
     c.canvas->IntersectClip(Rect(20, 20, 60, 60));
     c.canvas->FillRect(Rect(0, 0, 60, 60));
@@ -69,7 +50,7 @@ TEST(CanvasPartsTest, ClipsNestAndComeBackAsTheyWere) {
 }
 
 TEST(CanvasPartsTest, TransparentTextLeavesTheBackground) {
-    ImageCanvas opaque, transparent;
+    PartsCanvas opaque, transparent;
     opaque.canvas->Brush.Color = clLime;
     transparent.canvas->Brush.Color = clLime;
     transparent.canvas->TransparentText = true;
@@ -80,7 +61,7 @@ TEST(CanvasPartsTest, TransparentTextLeavesTheBackground) {
 }
 
 TEST(CanvasPartsTest, EscapementOf900TurnsTheTextUpward) {
-    ImageCanvas c(80, 80);
+    PartsCanvas c(80, 80);
     c.canvas->TextOutRotated(40, 70, 900, QStringLiteral("HHHHHH"));
     // The text runs up from (40, 70): ink above, none to the right of its height.
     EXPECT_GT(c.CountNot(clWhite, QRect(40, 20, 16, 50)), 0);
@@ -89,7 +70,7 @@ TEST(CanvasPartsTest, EscapementOf900TurnsTheTextUpward) {
 }
 
 TEST(CanvasPartsTest, EdgesAreLightOnTheLitSideAndDarkOnTheOther) {
-    ImageCanvas c;
+    PartsCanvas c;
     c.canvas->DrawEdge(Rect(10, 10, 30, 30), ekRaised, true);
     const TColor raisedTop = c.At(15, 10), raisedBottom = c.At(15, 29);
     c.canvas->DrawEdge(Rect(10, 10, 30, 30), ekSunken, true);
@@ -103,7 +84,7 @@ TEST(CanvasPartsTest, TilesContinueAcrossNeighbouringAreasFromOneOrigin) {
     QImage tile(7, 5, QImage::Format_RGB32);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 7; ++x) tile.setPixelColor(x, y, QColor(x * 30, y * 50, 0));
-    ImageCanvas c;
+    PartsCanvas c;
     c.canvas->TileDraw(Rect(3, 4, 20, 30), tile, 1, 2);
     c.canvas->TileDraw(Rect(20, 4, 50, 30), tile, 1, 2);
     for (int y = 4; y < 30; ++y)
@@ -116,14 +97,14 @@ TEST(CanvasPartsTest, TilesContinueAcrossNeighbouringAreasFromOneOrigin) {
 TEST(CanvasPartsTest, StretchDrawFillsTheRectangle) {
     QImage red(2, 2, QImage::Format_RGB32);
     red.fill(Qt::red);
-    ImageCanvas c;
+    PartsCanvas c;
     c.canvas->StretchDraw(Rect(5, 5, 25, 15), red);
     EXPECT_EQ(c.CountNot(clRed, QRect(5, 5, 20, 10)), 0);
     EXPECT_EQ(c.At(25, 10), clWhite);
 }
 
 TEST(CanvasPartsTest, EditControlTextLeavesOutALastLineThatDoesNotFitWhole) {
-    ImageCanvas plain(120, 60), edit(120, 60);
+    PartsCanvas plain(120, 60), edit(120, 60);
     const QFontMetrics fm(plain.canvas->Font.ToQFont(), &plain.image);
     const int height = fm.lineSpacing() * 2 - 4;  // one whole line and most of a second
     TRect r = Rect(0, 0, 120, height);
@@ -136,7 +117,7 @@ TEST(CanvasPartsTest, EditControlTextLeavesOutALastLineThatDoesNotFitWhole) {
 
 TEST(CanvasPartsTest, TabsExpandOnlyWithTheirFlag) {
     TRect expanded = Rect(0, 0, 400, 40), kept = expanded;
-    ImageCanvas c;
+    PartsCanvas c;
     c.canvas->DrawText(QStringLiteral("a\tb"), expanded, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
     c.canvas->DrawText(QStringLiteral("ab"), kept, DT_CALCRECT | DT_SINGLELINE);
     EXPECT_GT(expanded.Width(), kept.Width() + 10);
@@ -144,7 +125,7 @@ TEST(CanvasPartsTest, TabsExpandOnlyWithTheirFlag) {
 
 TEST(CanvasPartsTest, ThemedAndClassicCheckBoxesShowTheirMark) {
     for (bool themed : {true, false}) {
-        ImageCanvas checked, unchecked;
+        PartsCanvas checked, unchecked;
         const TRect box = Rect(5, 5, 20, 20);
         if (themed) {
             checked.canvas->DrawThemedPart(box, tpCheckBox, 0, cmChecked);
