@@ -260,6 +260,9 @@ void TExStringGrid::DrawCellGraphic(TCellDrawWork& Work, TRect ARect, TCellGraph
         canvas.TextOutRotated(inner.Left, startY, angle * 10, text);
         canvas.TransparentText = transparent;
         canvas.RestoreClip();
+        if (ShowsSortIndicator(realCol, row) &&
+            (FSortIndexes->FindIndex(realCol) <= 0 || FSortSettings->IndexShow))
+            DrawSortIndicator(canvas, realCol, r.Top + 8, r.Right - 10);
         break;
     }
     case ctPicture:
