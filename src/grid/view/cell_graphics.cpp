@@ -271,6 +271,9 @@ void TExStringGrid::DrawCellGraphic(TCellDrawWork& Work, TRect ARect, TCellGraph
             else canvas.Painter()->drawImage(QPoint(g.Left, g.Top), picture->Image());
         }
         break;
+    case ctFilePicture:
+        if (const auto* picture = dynamic_cast<const TFilePicture*>(Graphic->CellBitmap())) picture->DrawPicture(canvas, g);
+        break;
     case ctNode: DrawCellNode(Work, received, Graphic); break;
     case ctProgress: {
         const double value = CellNumber(Cells(realCol, row));
