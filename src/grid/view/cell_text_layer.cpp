@@ -143,7 +143,9 @@ void TExStringGrid::DrawCellText(TCellDrawWork& Work) {
                 flags |= DT_END_ELLIPSIS;
             }
             flags |= Work.HA == taRightJustify ? DT_RIGHT : Work.HA == taCenter ? DT_CENTER : DT_LEFT;
-            flags |= Work.VA == vtaBottom ? DT_BOTTOM : Work.VA == vtaCenter ? DT_VCENTER : DT_TOP;
+            // The in-place editor opens with the vertical alignment of the last plain text.
+            FVAlign = static_cast<int>(Work.VA == vtaBottom ? DT_BOTTOM : Work.VA == vtaCenter ? DT_VCENTER : DT_TOP);
+            flags |= static_cast<unsigned>(FVAlign);
             if (Work.WW || FMultilinecells) flags |= DT_WORDBREAK | DT_EDITCONTROL;
             else flags |= DT_SINGLELINE;
             const bool transparent = canvas.TransparentText;

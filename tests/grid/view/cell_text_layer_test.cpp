@@ -190,6 +190,20 @@ TEST(CellTextLayer, SelectedCellTakesTheSelectionColours) {
     EXPECT_EQ(InkSpan(plain, CellLayersGrid::CellBox(2, 1), clRed).second, -1);
 }
 
+TEST(CellTextLayer, PlainTextLeavesItsVerticalAlignmentForTheEditor) {
+    const struct {
+        TVAlignment va;
+        unsigned flag;
+    } cases[] = {{vtaTop, DT_TOP}, {vtaCenter, DT_VCENTER}, {vtaBottom, DT_BOTTOM}};
+    for (const auto& c : cases) {
+        CellLayersGrid grid;
+        grid.OnGetAlignment = [&](TObject*, int, int, TAlignment&, TVAlignment& VAlign) { VAlign = c.va; };
+        QImage image = CellLayersGrid::Blank();
+        grid.Paint(image, 2, 1);
+        EXPECT_EQ(grid.VAlign(), static_cast<int>(c.flag)) << c.va;
+    }
+}
+
 TEST(RichTextToPlainText, DropsControlWordsAndDestinations) {
     const struct {
         const char* rtf;
