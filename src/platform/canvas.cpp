@@ -89,7 +89,7 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
     const QFontMetrics fm = Metrics();
-    if (Brush.Style != bsClear)
+    if (Brush.Style != bsClear && !TransparentText)
         FPainter->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.Color));
     FPainter->save();
     FPainter->setFont(Font.ToQFont());
@@ -196,13 +196,22 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
         const int width = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? qMax(0, r.Width()) : kUnbounded;
         const QRect bounds =
             Metrics().boundingRect(QRect(r.Left, r.Top, width, kUnbounded), flags & ~Qt::AlignHorizontal_Mask, text);
+        // External leading adds the font's leading between the lines.
+        const int leading = (format & DT_EXTERNALLEADING) ? Metrics().leading() : 0;
+        const int lines = qMax(1, bounds.height() / qMax(1, Metrics().height()));
         r.Right = r.Left + bounds.width();
-        r.Bottom = r.Top + bounds.height();
-        return bounds.height();
+        r.Bottom = r.Top + bounds.height() + leading * lines;
+        return r.Height();
     }
     if (text.isEmpty()) return 0;
     FPainter->save();
-    if (!(format & DT_NOCLIP)) FPainter->setClipRect(r.ToQRect(), Qt::IntersectClip);
+    QRect clip = r.ToQRect();
+    if ((format & DT_EDITCONTROL) && !(format & DT_SINGLELINE)) {
+        // As an edit control shows it: a last line that does not fit whole is left out.
+        const int lineHeight = qMax(1, Metrics().lineSpacing());
+        if (r.Height() >= lineHeight) clip.setHeight(r.Height() / lineHeight * lineHeight);
+    }
+    if (!(format & DT_NOCLIP)) FPainter->setClipRect(clip, Qt::IntersectClip);
     FPainter->setFont(Font.ToQFont());
     FPainter->setPen(ToQColor(Font.Color));
     QRect drawn;

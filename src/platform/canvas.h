@@ -57,6 +57,19 @@ constexpr unsigned DT_NOCLIP = 0x0100;
 constexpr unsigned DT_CALCRECT = 0x0400;
 constexpr unsigned DT_NOPREFIX = 0x0800;
 constexpr unsigned DT_END_ELLIPSIS = 0x8000;
+constexpr unsigned DT_TOP = 0x0000;
+constexpr unsigned DT_EXTERNALLEADING = 0x0200;
+constexpr unsigned DT_EDITCONTROL = 0x2000;
+
+// Edge kinds of DrawEdge: raised or sunken, each two pixels deep.
+enum TEdgeKind { ekRaised, ekSunken };
+// Themed parts drawn through the Fusion style; states 0 normal, 1 hot, 2 pressed, 3 disabled.
+enum TThemedPart { tpCheckBox, tpRadioButton, tpPushButton, tpComboArrow, tpSpinUp, tpSpinDown, tpHeaderSection,
+                   tpProgressBar, tpProgressChunk };
+// Check marks of a themed or classic check box.
+enum TCheckMark { cmUnchecked, cmChecked, cmMixed };
+// The classic frame controls, drawn in our own 3D look.
+enum TFrameControl { fcCheckBox, fcRadioButton, fcPushButton, fcComboArrow, fcSpinUp, fcSpinDown };
 
 class TCanvas {
 public:
@@ -102,10 +115,42 @@ public:
     // The dotted frame of a focused control, inverted, so drawing it twice removes it.
     void DrawFocusRect(const TRect& r);
 
+    // ---- shapes (canvas_shapes.cpp) ----
+    // The ellipse inscribed in (left, top, right, bottom), outlined with the pen and filled
+    // with the brush; like Rectangle it stays inside right - 1 and bottom - 1.
+    void Ellipse(int left, int top, int right, int bottom);
+    // The sector of that ellipse running counter-clockwise from the ray through (x1, y1)
+    // to the ray through (x2, y2), both rays from the centre.
+    void Pie(int left, int top, int right, int bottom, int x1, int y1, int x2, int y2);
+    // Two-pixel 3D edge: raised is light top-left and dark bottom-right, sunken the reverse.
+    void DrawEdge(const TRect& r, TEdgeKind kind, bool fill);
+    // The bitmap scaled into r.
+    void StretchDraw(const TRect& r, const QImage& image);
+    // The picture repeated from (originX, originY) across r, cut at r's edges; the origin
+    // lets neighbouring areas continue one pattern without seams.
+    void TileDraw(const TRect& r, const QImage& image, int originX, int originY);
+
+    // ---- clipping and text options (canvas_text.cpp) ----
+    // Narrows the clip to r until the matching RestoreClip, which puts back the clip
+    // exactly as it was (nested calls unwind in order).
+    void IntersectClip(const TRect& r);
+    void RestoreClip();
+    // Transparent: text output leaves the background as it is (the brush is not painted).
+    bool TransparentText = false;
+    // Text turned counter-clockwise by escapement tenths of a degree, starting at (x, y)
+    // with the text's top-left corner there, as a rotated font draws it.
+    void TextOutRotated(int x, int y, int escapement, const QString& text);
+
+    // ---- themed and classic parts (canvas_themed.cpp) ----
+    void DrawThemedPart(const TRect& r, TThemedPart part, int state, TCheckMark mark = cmUnchecked,
+                        int percent = 0);
+    void DrawFrameControl(const TRect& r, TFrameControl kind, bool checked, bool grayed, bool flat, int state);
+
 private:
     QPen MakePen() const;
     QFontMetrics Metrics() const;
 
     QPainter* FPainter;
     TPoint FPenPos;
+    int FClipDepth = 0;
 };

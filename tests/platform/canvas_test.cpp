@@ -3,6 +3,7 @@
 
 #include "platform/bitmap.h"
 #include "platform/canvas.h"
+#include "platform/image_canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -11,21 +12,6 @@
 
 namespace {
 
-constexpr TColor kInk = RGBColor(10, 20, 200);
-
-struct ImageCanvas {
-    explicit ImageCanvas(int w = 20, int h = 20) : image(w, h, QImage::Format_ARGB32_Premultiplied) {
-        image.fill(Qt::white);
-        painter.begin(&image);
-        canvas = std::make_unique<TCanvas>(&painter);
-        canvas->Pen.Color = kInk;
-        canvas->Brush.Color = kInk;
-    }
-    TColor At(int x, int y) { return canvas->Pixels(x, y); }
-    QImage image;
-    QPainter painter;
-    std::unique_ptr<TCanvas> canvas;
-};
 
 TEST(CanvasTest, RectanglesHoldTheirLeftAndTopEdgeButNotTheirRightAndBottomEdge) {
     ImageCanvas c;

@@ -205,5 +205,9 @@ void TCellGraphic::Assign(const TObject* Source) {
     FCellErrFrom = s->FCellErrFrom;
     FCellErrLen = s->FCellErrLen;
     FCellText = s->FCellText;
+    FCellColor = s->FCellColor;
+    FCellColorTo = s->FCellColorTo;
+    FCellTextColor = s->FCellTextColor;
+    FCellTextColorTo = s->FCellTextColorTo;
     FCellCreated = s->FCellCreated;
 }

@@ -4,6 +4,7 @@
 // the setters turn it into a kind, and destruction frees what the kind owns.
 
 #include "grid/core/grid_utility_lists.h"
+#include "platform/color.h"
 #include "platform/component.h"
 #include "platform/types.h"
 
@@ -73,6 +74,20 @@ public:
     void SetCellVar(const QVariant& Value) { FCellVar = Value; }
     TCheckBoxState CellCheckBoxState() const { return FCellCheckBoxState; }
     void SetCellCheckBoxState(TCheckBoxState Value) { FCellCheckBoxState = Value; }
+    // The colours of the kinds that draw with colours instead of an object: typed here so
+    // that no number ever sits in an object pointer.
+    //   CellColor:       progress fill, pie, range negative, shape brush, empty rating star
+    //   CellColorTo:     progress background, range positive
+    //   CellTextColor:   progress text over the fill, shape pen, full rating star, comment
+    //   CellTextColorTo: progress text over the background
+    TColor CellColor() const { return FCellColor; }
+    void SetCellColor(TColor Value) { FCellColor = Value; }
+    TColor CellColorTo() const { return FCellColorTo; }
+    void SetCellColorTo(TColor Value) { FCellColorTo = Value; }
+    TColor CellTextColor() const { return FCellTextColor; }
+    void SetCellTextColor(TColor Value) { FCellTextColor = Value; }
+    TColor CellTextColorTo() const { return FCellTextColorTo; }
+    void SetCellTextColorTo(TColor Value) { FCellTextColorTo = Value; }
 
     // Each setter sets the kind and the fields it names. It first frees what the record
     // owned for its previous kind and clears CellCreated, so that turning a record into
@@ -128,4 +143,8 @@ private:
     QString FCellText;
     QVariant FCellVar;
     TCheckBoxState FCellCheckBoxState = cbUnchecked;
+    TColor FCellColor = clNone;
+    TColor FCellColorTo = clNone;
+    TColor FCellTextColor = clNone;
+    TColor FCellTextColorTo = clNone;
 };

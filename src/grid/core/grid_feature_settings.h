@@ -5,6 +5,8 @@
 // object of the same class and fires nothing. The features that use the rest of their
 // settings add those fields with their own work.
 
+#include "grid/core/grid_enumerations.h"
+#include "platform/bitmap.h"
 #include "platform/color.h"
 #include "platform/component.h"
 
@@ -18,6 +20,14 @@ public:
     bool Show = false;
     bool SingleColumn = false;
     bool AutoSortForGrouping = true;
+    TSortDirection Direction = sdAscending;
+    TBitmap UpGlyph;
+    TBitmap DownGlyph;
+    bool IndexShow = false;
+    TBitmap IndexUpGlyph;
+    TBitmap IndexDownGlyph;
+    TColor IndexColor = clYellow;
+    bool FixedCols = false;
     void Assign(const TObject* Source);
 };
 
@@ -31,10 +41,23 @@ public:
     int DropDownCount = 8;
     int CheckSize = 15;
     int RadioSize = 10;
-    void Assign(const TObject* Source);
+    TColor Color = clBlack;
+    TBitmap CheckedGlyph;
+    TBitmap UnCheckedGlyph;
+    TBitmap RadioOnGlyph;
+    TBitmap RadioOffGlyph;
+    bool NoDisabledCheckRadioLook = false;
     // User clicks toggle check boxes / radio buttons without asking editability.
     bool CheckAlwaysActive = false;
     bool RadioAlwaysActive = false;
+    bool NoDisabledButtonLook = false;
+    bool FlatButton = false;
+    bool ProgressXP = false;
+    int ProgressMarginX = 2;
+    int ProgressMarginY = 2;
+    TColor ProgressBorderColor = clGray;
+    TColor CommentColor = clRed;
+    void Assign(const TObject* Source);
 };
 
 class TGrouping : public TObject {
@@ -51,12 +74,19 @@ public:
 };
 
 enum TBackgroundDisplay { bdTile, bdFixed, bdCenter, bdStretch, bdGradientHorz, bdGradientVert };
+// Where a tiled background picture starts: at the first normal cell, at the client's
+// corner, or nowhere but the fixed cells.
+enum TBackgroundCells { bcNormal, bcFixed, bcAll };
 
 class TBackGround : public TObject {
 public:
     TBackgroundDisplay Display = bdTile;
     TColor Color = clWhite;
     TColor ColorTo = clNone;
+    TBitmap Bitmap;
+    int Left = 0;
+    int Top = 0;
+    TBackgroundCells Cells = bcNormal;
     bool IsGradient() const { return Display == bdGradientHorz || Display == bdGradientVert; }
     void Assign(const TObject* Source);
 };

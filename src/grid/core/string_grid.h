@@ -62,6 +62,7 @@
 #include "platform/string_list.h"
 
 #include <QByteArray>
+#include <QStringList>
 #include <QIODevice>
 #include <QVariant>
 #include <array>
@@ -833,8 +834,31 @@ public:
 
     // ---- public: cell graphics and the text layer (grid/view/cell_graphics*.cpp, grid/view/cell_text_layer*.cpp) ----
     // The cell's graphic (or none) with its size, alignments and whether the text is drawn too.
+    // ACol is the real column. A column grid's check-box cell answers ctDataCheckBox from
+    // GetCellType while the shared graphic it returns here has CellType ctVirtCheckBox;
+    // the graphic is measured and drawn by its own CellType.
     TCellGraphic* GetCellGraphicInfo(int ACol, int ARow, TCellVAlign& VAlign, TCellHAlign& HAlign,
                                      bool& TextShown, int& Height, int& Width);
+    // Glyphs shared with other drawing. Qt paints through a painter that lives only as
+    // long as one paint, so each takes the canvas to draw on. Visual styles count as
+    // active: csTheme draws through the Fusion style.
+    void DrawCheckGlyph(TCanvas& Canvas, TRect ARect, bool Checked, TCheckBoxState State, bool TriState,
+                        TControlStyle Style, bool Grayed, bool Enabled);
+    // Items numbered 1..Count; Index -1 turns on the item whose text equals the cell text.
+    void DrawRadioGroup(TCanvas& Canvas, TRect ARect, bool BottomUp, double Zoom, TControlStyle Style, int ARow,
+                        int ACol, bool Selected, const QStringList& Items, bool Disabled, bool Horizontal, int Index,
+                        int Count);
+    // The sort indicator of column ACol centred at (X, Y).
+    void DrawSortIndicator(TCanvas& Canvas, int ACol, int Y, int X);
+    // The BackGround picture or gradient under the cell rectangle R of real column ACol, row ARow.
+    void DrawCellBackgroundFixed(TCanvas& Canvas, TRect R);
+    void DrawCellBackgroundTiled(TCanvas& Canvas, TRect R, int ACol, int ARow);
+    void DrawCellBackgroundGradient(TCanvas& Canvas, TRect R);
+    // An RTF cell shown as its plain text (no rich text engine on this platform), within
+    // ARect less the XYOffset margin.
+    void DrawRichTextCell(int ACol, int ARow, TRect ARect, TCanvas& Canvas);
+    TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
+    void SetSelectionRectangleColor(TColor Value) { FSelectionRectangleColor = Value; }
     // ---- end of public: cell graphics and the text layer ----
 
     // ---- public: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
@@ -921,6 +945,17 @@ protected:
     // The two layers DrawGridCell hands its working values to.
     void DrawCellText(TCellDrawWork& Work);
     void DrawCellGraphic(TCellDrawWork& Work, TRect ARect, TCellGraphic* Graphic, TCellVAlign VA);
+    // Kinds of the graphic layer with their own steps: the node button with its tree
+    // lines (R as received) and the cell buttons (R inset, G the placed graphic).
+    void DrawCellNode(TCellDrawWork& Work, TRect R, TCellGraphic* Graphic);
+    void DrawCellButton(TCellDrawWork& Work, TRect R, TRect G, TCellGraphic* Graphic);
+    // Pieces of the text layer.
+    void DrawCellFilterGlyph(TCellDrawWork& Work, TRect R);
+    void DrawCellBackground(TCellDrawWork& Work, TRect R);
+    void DrawSelectionRectangle(TCellDrawWork& Work, TRect R);
+    // Where the sort indicator of the cell sits, or false when it shows none.
+    bool ShowsSortIndicator(int RCol, int ARow) const;
+    TColor FSelectionRectangleColor = clBlack;
     // ---- end of protected: cell graphics and the text layer ----
 
     // ---- protected: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----

@@ -1,0 +1,35 @@
+// Clipping that nests and rotated text of the canvas.
+#include "platform/canvas.h"
+
+#include <QFontMetrics>
+#include <QtGlobal>
+
+void TCanvas::IntersectClip(const TRect& r) {
+    // The painter's own state stack keeps the clip that was there, so restoring never
+    // just removes clipping an outer caller relied on.
+    FPainter->save();
+    FPainter->setClipRect(r.ToQRect(), Qt::IntersectClip);
+    ++FClipDepth;
+}
+
+void TCanvas::RestoreClip() {
+    Q_ASSERT(FClipDepth > 0);
+    if (FClipDepth == 0) return;
+    --FClipDepth;
+    FPainter->restore();
+}
+
+void TCanvas::TextOutRotated(int x, int y, int escapement, const QString& text) {
+    const QFont font = Font.ToQFont();
+    const QFontMetrics fm(font, FPainter->device());
+    FPainter->save();
+    FPainter->translate(x, y);
+    // Escapement turns counter-clockwise; the painter's rotation is clockwise.
+    FPainter->rotate(-escapement / 10.0);
+    if (Brush.Style != bsClear && !TransparentText)
+        FPainter->fillRect(QRect(0, 0, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.Color));
+    FPainter->setFont(font);
+    FPainter->setPen(ToQColor(Font.Color));
+    FPainter->drawText(QPoint(0, fm.ascent()), text);
+    FPainter->restore();
+}

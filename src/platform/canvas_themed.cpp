@@ -1,0 +1,162 @@
+// Themed parts through the Fusion style (one look on every desktop) and the classic
+// frame controls in our own 3D drawing.
+#include "platform/canvas.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <memory>
+
+namespace {
+
+QStyle* FusionStyle() {
+    static std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
+    return style ? style.get() : QApplication::style();
+}
+
+QStyle::State StateFlags(int state) {
+    QStyle::State flags = QStyle::State_Active;
+    if (state != 3) flags |= QStyle::State_Enabled;
+    if (state == 1) flags |= QStyle::State_MouseOver;
+    if (state == 2) flags |= QStyle::State_Sunken;
+    return flags;
+}
+
+}  // namespace
+
+void TCanvas::DrawThemedPart(const TRect& r, TThemedPart part, int state, TCheckMark mark, int percent) {
+    if (r.IsEmpty()) return;
+    QStyle* style = FusionStyle();
+    QStyle::State flags = StateFlags(state);
+    FPainter->save();
+    switch (part) {
+    case tpCheckBox:
+    case tpRadioButton: {
+        QStyleOptionButton option;
+        option.rect = r.ToQRect();
+        option.state = flags | (mark == cmChecked ? QStyle::State_On
+                                : mark == cmMixed ? QStyle::State_NoChange
+                                                  : QStyle::State_Off);
+        style->drawPrimitive(part == tpCheckBox ? QStyle::PE_IndicatorCheckBox : QStyle::PE_IndicatorRadioButton,
+                             &option, FPainter);
+        break;
+    }
+    case tpPushButton: {
+        QStyleOptionButton option;
+        option.rect = r.ToQRect();
+        option.state = flags | (state == 2 ? QStyle::State_Sunken : QStyle::State_Raised);
+        style->drawControl(QStyle::CE_PushButtonBevel, &option, FPainter);
+        break;
+    }
+    case tpComboArrow:
+    case tpSpinUp:
+    case tpSpinDown: {
+        // A raised button face with the arrow of its kind in the middle.
+        QStyleOptionButton option;
+        option.rect = r.ToQRect();
+        option.state = flags | QStyle::State_Raised;
+        style->drawControl(QStyle::CE_PushButtonBevel, &option, FPainter);
+        QStyleOption arrow;
+        arrow.rect = part == tpComboArrow ? r.ToQRect().adjusted(3, 3, -3, -3) : r.ToQRect().adjusted(2, 1, -2, -1);
+        arrow.state = flags;
+        style->drawPrimitive(part == tpSpinUp ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &arrow,
+                             FPainter);
+        break;
+    }
+    case tpHeaderSection: {
+        QStyleOptionHeader option;
+        option.rect = r.ToQRect();
+        option.state = flags | QStyle::State_Raised;
+        style->drawControl(QStyle::CE_HeaderSection, &option, FPainter);
+        break;
+    }
+    case tpProgressBar:
+    case tpProgressChunk: {
+        QStyleOptionProgressBar option;
+        option.rect = r.ToQRect();
+        option.state = flags | QStyle::State_Horizontal;
+        option.minimum = 0;
+        option.maximum = 100;
+        option.progress = part == tpProgressChunk ? 100 : qBound(0, percent, 100);
+        style->drawControl(part == tpProgressBar ? QStyle::CE_ProgressBarGroove : QStyle::CE_ProgressBarContents,
+                           &option, FPainter);
+        break;
+    }
+    }
+    FPainter->restore();
+}
+
+void TCanvas::DrawFrameControl(const TRect& r, TFrameControl kind, bool checked, bool grayed, bool flat, int state) {
+    if (r.IsEmpty()) return;
+    const bool disabled = state == 3;
+    const QColor face = ToQColor(disabled || state == 2 ? clBtnFace : clWindow);
+    const QColor mark = ToQColor(disabled ? clGrayText : clWindowText);
+    switch (kind) {
+    case fcCheckBox:
+        if (flat) {
+            FPainter->fillRect(r.ToQRect(), face);
+            const TPen keep = Pen;
+            Pen.Color = clBtnShadow;
+            FrameRect(r);
+            Pen = keep;
+        } else {
+            FPainter->fillRect(r.ToQRect(), face);
+            DrawEdge(r, ekSunken, false);
+        }
+        if (checked || grayed) {
+            // A tick of three-pixel-high strokes, grey when the box is three-state.
+            const QColor c = grayed ? ToQColor(clBtnShadow) : mark;
+            const int x0 = r.Left + (r.Width() - 7) / 2, y0 = r.Top + (r.Height() - 7) / 2;
+            for (int i = 0; i < 7; ++i) {
+                const int y = i < 3 ? y0 + 2 + i : y0 + 4 - (i - 2);
+                FPainter->fillRect(QRect(x0 + i, y, 1, 3), c);
+            }
+        }
+        break;
+    case fcRadioButton: {
+        FPainter->save();
+        FPainter->setRenderHint(QPainter::Antialiasing, true);
+        FPainter->setPen(ToQColor(flat ? clBtnShadow : cl3DDkShadow));
+        FPainter->setBrush(face);
+        FPainter->drawEllipse(QRectF(r.Left + 0.5, r.Top + 0.5, r.Width() - 1.0, r.Height() - 1.0));
+        if (checked) {
+            FPainter->setPen(Qt::NoPen);
+            FPainter->setBrush(mark);
+            const double inset = r.Width() / 3.0;
+            FPainter->drawEllipse(QRectF(r.Left + inset, r.Top + inset, r.Width() - 2 * inset, r.Height() - 2 * inset));
+        }
+        FPainter->restore();
+        break;
+    }
+    case fcPushButton:
+        if (flat) {
+            FPainter->fillRect(r.ToQRect(), ToQColor(clBtnFace));
+            const TPen keep = Pen;
+            Pen.Color = clBtnShadow;
+            FrameRect(r);
+            Pen = keep;
+        } else {
+            DrawEdge(r, state == 2 ? ekSunken : ekRaised, true);
+        }
+        break;
+    case fcComboArrow:
+    case fcSpinUp:
+    case fcSpinDown: {
+        if (flat) {
+            FPainter->fillRect(r.ToQRect(), ToQColor(clBtnFace));
+        } else {
+            DrawEdge(r, state == 2 ? ekSunken : ekRaised, true);
+        }
+        // A small solid arrow in the middle, pointing down (or up for the upper spin button).
+        const int cx = r.Left + r.Width() / 2, cy = r.Top + r.Height() / 2;
+        const int size = qMax(1, qMin(4, qMin(r.Width(), r.Height()) / 3));
+        for (int row = 0; row < size; ++row) {
+            const int y = kind == fcSpinUp ? cy - size / 2 + row : cy - size / 2 + row;
+            const int half = kind == fcSpinUp ? row : size - 1 - row;
+            FPainter->fillRect(QRect(cx - half, y, 2 * half + 1, 1), mark);
+        }
+        break;
+    }
+    }
+}
