@@ -5,6 +5,7 @@
 #include <pugixml.hpp>
 
 #include <QFile>
+#include <cstring>
 #include <sstream>
 
 namespace {
@@ -51,10 +52,15 @@ QString TXMLNode::NodeName() const {
     return FromUtf8(Node().name());
 }
 
+std::string_view TXMLNode::NodeNameUtf8() const { return IsNull() ? std::string_view() : std::string_view(Node().name()); }
+
 QString TXMLNode::Text() const {
     if (IsNull()) throw EXMLError(QStringLiteral("Node is empty"));
     if (IsComment()) return FromUtf8(Node().value());
-    return FromUtf8(Node().text().get());
+    std::string text;
+    for (pugi::xml_node c = Node().first_child(); c; c = c.next_sibling())
+        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) text += c.value();
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 void TXMLNode::SetText(const QString& text) {
@@ -123,6 +129,24 @@ void TXMLNode::SetAttribute(const QString& name, const QString& value) {
     pugi::xml_attribute a = node.attribute(key.c_str());
     if (!a) a = node.append_attribute(key.c_str());
     a.set_value(ToXmlText(value).c_str());
+}
+
+void TXMLNode::ReadAttributes(std::span<const char* const> names, std::span<std::optional<QString>> values) const {
+    Q_ASSERT(names.size() == values.size());
+    for (std::optional<QString>& value : values) value.reset();
+    if (IsNull()) return;
+    std::size_t expected = 0;  // where the next attribute is looked for first
+    for (pugi::xml_attribute a = Node().first_attribute(); a; a = a.next_attribute()) {
+        const char* name = a.name();
+        for (std::size_t tried = 0; tried < names.size(); ++tried) {
+            const std::size_t i = (expected + tried) % names.size();
+            if (std::strcmp(names[i], name) != 0) continue;
+            // A duplicate never reaches here (the parser refuses it), so the first one wins.
+            if (!values[i]) values[i] = FromUtf8(a.value());
+            expected = i + 1;
+            break;
+        }
+    }
 }
 
 int TXMLNode::AttributeCount() const {
