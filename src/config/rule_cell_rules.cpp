@@ -21,7 +21,9 @@ std::optional<int> Index_In(std::span<const char16_t* const> names, const QStrin
 
 }  // namespace
 
-bool KNX_Enable_Is_On(const QString& text) { return text.trimmed().toUpper() == Flag_On_Text; }
+bool Trimmed_Flag_Is_On(const QString& text) { return text.trimmed().toUpper() == Flag_On_Text; }
+
+bool KNX_Enable_Is_On(const QString& text) { return Trimmed_Flag_Is_On(text); }
 
 bool KNX_Flag_Is_On(const QString& text) { return text.toUpper() == Flag_On_Text; }
 

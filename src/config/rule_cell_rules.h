@@ -28,6 +28,9 @@ static_assert(KNX_Editor_Rows <= KNX_Image_Records && DALI2_Input_Editor_Rows <=
 // ---- flags ----
 // The check-box text of every rule table.
 inline const QString Flag_On_Text = QStringLiteral("Y");
+// Trimmed and upper-cased "Y": the KNX Enable, and the DALI devices' Enable and Min-Max
+// cells when they are saved as "1".
+bool Trimmed_Flag_Is_On(const QString& text);
 // A KNX rule is on when its Enable, trimmed and upper-cased, is "Y".
 bool KNX_Enable_Is_On(const QString& text);
 // The other KNX flags (Extended, ReTest, On_Command, On_Change, On_Timer): upper-cased "Y".

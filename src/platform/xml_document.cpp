@@ -149,6 +149,11 @@ void TXMLNode::ReadAttributes(std::span<const char* const> names, std::span<std:
     }
 }
 
+void TXMLNode::AppendAttribute(const char* name, const QString& value) {
+    Q_ASSERT(!Node().attribute(name));
+    Node().append_attribute(name).set_value(ToXmlText(value).c_str());
+}
+
 int TXMLNode::AttributeCount() const {
     int n = 0;
     for (pugi::xml_attribute a = Node().first_attribute(); a; a = a.next_attribute()) ++n;

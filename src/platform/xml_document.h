@@ -50,6 +50,9 @@ public:
     QString Attribute(const QString& name) const;
     bool HasAttribute(const QString& name) const;
     void SetAttribute(const QString& name, const QString& value);
+    // Appends an attribute the element does not have yet (ASCII name), without looking
+    // for one of that name first: a row of many attributes builds in linear time.
+    void AppendAttribute(const char* name, const QString& value);
     int AttributeCount() const;
     // Reads many attributes in one walk over the element's attributes: values[i] gets the
     // value of names[i] (ASCII names), or nothing when the element lacks it. Attributes in
