@@ -6,6 +6,7 @@
 
 #include "platform/types.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstddef>
 #include <memory>
@@ -104,7 +105,8 @@ public:
 
 private:
     // Checks the text and builds the tree; an empty document when either fails.
-    bool Parse(const char* data, std::size_t size, bool utf8);
+    bool Parse(QByteArray text, bool utf8);
 
     std::unique_ptr<pugi::xml_document> FDoc;
+    QByteArray FText;  // the loaded text, which the tree points into
 };
