@@ -21,17 +21,24 @@ std::optional<int> Index_In(std::span<const char16_t* const> names, const QStrin
 
 }  // namespace
 
-bool Trimmed_Flag_Is_On(const QString& text) { return text.trimmed().toUpper() == Flag_On_Text; }
+namespace {
+// "Y" in either letter case; no other character upper-cases to "Y".
+bool Is_Y(QStringView text) { return text.size() == 1 && (text[0] == u'Y' || text[0] == u'y'); }
+}  // namespace
+
+bool Trimmed_Flag_Is_On(const QString& text) { return Is_Y(QStringView(text).trimmed()); }
 
 bool KNX_Enable_Is_On(const QString& text) { return Trimmed_Flag_Is_On(text); }
 
-bool KNX_Flag_Is_On(const QString& text) { return text.toUpper() == Flag_On_Text; }
+bool KNX_Flag_Is_On(const QString& text) { return Is_Y(text); }
 
 bool DALI2_Enable_Is_On(const QString& text) { return text == Flag_On_Text; }
 
 bool Key_Cell_Is_Empty(const QString& text) { return text.trimmed().isEmpty(); }
 
-bool KNX_Bit_Mode_Is_Byte(const QString& text) { return text.toUpper() == u"NO"; }
+bool KNX_Bit_Mode_Is_Byte(const QString& text) {
+    return text.size() == 2 && (text[0] == u'N' || text[0] == u'n') && (text[1] == u'O' || text[1] == u'o');
+}
 
 bool KNX_Priority_Is_Listed(const QString& text) {
     return text == u"System" || text == u"Urgent" || text == u"Normal" || text == u"Low";
