@@ -4,7 +4,9 @@
 // starts from defaults and reads the files again through its own XML document. A
 // missing file is no error; a broken one, a row without a required attribute or a
 // list longer than its table stops the compilation with a message, and then no image
-// is left to write.
+// is left to write. Cells are read by the rules the editors' checks share
+// (rule_cell_rules.h); every "row" of a list is walked in order, whatever an earlier
+// row's key cell holds, so a hand-edited file compiles row by row.
 //
 // Sections: result and entry points; the steps of Compile_Bank in their order; the
 // address encoders; the code tables of the DALI-2 cell texts.

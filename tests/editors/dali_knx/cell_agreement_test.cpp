@@ -8,13 +8,10 @@
 #include "config/configuration_compiler.h"
 #include "config/rule_cell_rules.h"
 #include "core/address_helpers.h"
-#include "core/program_state.h"
-#include "platform/locale_settings.h"
-#include "test_support.h"
+#include "configuration_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <cstring>
 
 namespace {
@@ -41,18 +38,8 @@ QStringList KNX_Rule(int position) {
             "No", "1", "0", ""};
 }
 
-class CellAgreementTest : public ProgramFolderTest {
+class CellAgreementTest : public ConfigurationFixture {
 protected:
-    void SetUp() override {
-        ProgramFolderTest::SetUp();
-        QDir().mkpath(PathIn("PROJECTS/Plant/bin"));
-        Project_Folder = PathIn("PROJECTS/Plant");
-        Build_Configuration_Paths();
-    }
-    void TearDown() override {
-        SetDecimalSeparatorSource({});
-        ProgramFolderTest::TearDown();
-    }
     void Compile(const TCellTable& knx, const TDALI2Tables& dali2) {
         ASSERT_TRUE(Save_KNX_Access_File(File_KNX_SetAccess, knx));
         ASSERT_TRUE(Save_DALI_Access_Files(File_DALI_Access, File_DALI2_Access, Default_DALI_Device_Tables({}), dali2).Ok);

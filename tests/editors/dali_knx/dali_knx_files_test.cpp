@@ -7,14 +7,11 @@
 
 #include "config/configuration_compiler.h"
 #include "config/rule_cell_rules.h"
-#include "core/program_state.h"
 #include "platform/file_system.h"
-#include "platform/locale_settings.h"
-#include "test_support.h"
+#include "configuration_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <cstring>
@@ -32,19 +29,8 @@ QString Golden(const QString& relative) { return QStringLiteral(DALI_KNX_GOLDEN_
     return ::testing::AssertionSuccess();
 }
 
-class DALIKNXFilesTest : public ProgramFolderTest {
+class DALIKNXFilesTest : public ConfigurationFixture {
 protected:
-    void SetUp() override {
-        ProgramFolderTest::SetUp();
-        QDir().mkpath(PathIn("PROJECTS/Plant/bin"));
-        Project_Folder = PathIn("PROJECTS/Plant");
-        Build_Configuration_Paths();
-        SetDecimalSeparatorSource([] { return QStringLiteral("."); });
-    }
-    void TearDown() override {
-        SetDecimalSeparatorSource({});
-        ProgramFolderTest::TearDown();
-    }
     // Loads the three files of a folder and saves them unchanged into the configuration.
     void Load_And_Save(const QString& folder) {
         const TDALIAccessLoad dali = Read_DALI_Access_File(folder + "/DALI_Access.xml", TDALIOptionDefaults{});
