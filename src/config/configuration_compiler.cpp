@@ -2,13 +2,15 @@
 
 #include "core/address_helpers.h"
 #include "core/program_state.h"
+#include "config/dali_access_layout.h"
 #include "config/general_parameters_file.h"
 #include "platform/file_system.h"
 #include "platform/number_conversion.h"
 #include "platform/xml_document.h"
 
-#include <QHash>
+#include <array>
 #include <optional>
+#include <span>
 
 namespace {
 
@@ -98,41 +100,46 @@ QString Too_Many_Rows_Message(const QString& path, const char* list, int limit) 
         .arg(limit);
 }
 
-// Reads the attributes of one row, naming the row in the message of a missing required one.
+// The attributes of one row, read in one walk over them; the names are given in the order
+// the editors write them. A missing required one stops the compilation, naming the row.
 class RowReader {
 public:
-    RowReader(const TXMLNode& row, const QString& path, const char* list, int number)
-        : FRow(row), FPath(path), FList(list), FNumber(number) {}
+    RowReader(std::span<const char* const> names, const QString& path, const char* list)
+        : FNames(names), FPath(path), FList(list) {
+        Q_ASSERT(names.size() <= FValues.size());
+    }
 
-    bool Has(const char* name) const { return FRow.HasAttribute(QString::fromLatin1(name)); }
-    std::optional<QString> Optional(const char* name) const {
-        if (!Has(name)) return std::nullopt;
-        return FRow.Attribute(QString::fromLatin1(name));
+    void Read(const TXMLNode& row, int number) {
+        FNumber = number;
+        row.ReadAttributes(FNames, std::span(FValues).first(FNames.size()));
     }
-    QString Or(const char* name, const QString& fallback) const { return Optional(name).value_or(fallback); }
-    QString Required(const char* name) const {
-        try {
-            return FRow.Attribute(QString::fromLatin1(name));
-        } catch (const EXMLError&) {
-            throw ECompileError(Missing_Attribute_Message(FPath, FList, FNumber, QString::fromLatin1(name)));
-        }
+    const std::optional<QString>& Optional(int index) const { return FValues[std::size_t(index)]; }
+    QString Or(int index, const QString& fallback) const { return Optional(index).value_or(fallback); }
+    const QString& Required(int index) const {
+        if (!Optional(index))
+            throw ECompileError(
+                Missing_Attribute_Message(FPath, FList, FNumber, QString::fromLatin1(FNames[std::size_t(index)])));
+        return *Optional(index);
     }
-    int Integer(const char* name, int fallback) const { return StrToIntDef(Or(name, QString()), fallback); }
+    int Integer(int index, int fallback) const {
+        const std::optional<QString>& text = Optional(index);
+        return text ? StrToIntDef(*text, fallback) : fallback;
+    }
 
 private:
-    TXMLNode FRow;
+    std::span<const char* const> FNames;
     QString FPath;
     const char* FList;
-    int FNumber;
+    int FNumber = 0;
+    std::array<std::optional<QString>, 18> FValues;
 };
 
-// The "row" elements of a list, in order.
+// The "row" elements of a list, in order; other elements and comments are not rows.
 template <class Visit>
 void For_Each_Row(const TXMLNode& list, Visit visit) {
     int number = 0;
     for (TXMLNode node = list.FindNode(QStringLiteral("row")); !node.IsNull(); node = node.NextSibling())
-        if (node.IsElement() && node.NodeName() == u"row")
-            if (!visit(node, ++number)) return;
+        if (node.IsElement() && node.NodeNameUtf8() == "row") visit(node, ++number);
 }
 
 TXMLNode Required_List(const TXMLNode& root, const QString& path, const char* list) {
@@ -144,10 +151,8 @@ TXMLNode Required_List(const TXMLNode& root, const QString& path, const char* li
 }
 
 TXMLNode DALI2_Root(const TXMLDocument& document, const QString& path) {
-    for (int i = 0; i < document.ChildCount(); ++i) {
-        const TXMLNode node = document.Child(i);
-        if (node.IsElement() && node.NodeName() == u"DALI2_Access") return node;
-    }
+    for (TXMLNode node = document.ChildCount() > 0 ? document.Child(0) : TXMLNode(); !node.IsNull(); node = node.NextSibling())
+        if (node.IsElement() && node.NodeNameUtf8() == "DALI2_Access") return node;
     throw ECompileError(QStringLiteral("%1: the root element \"DALI2_Access\" is missing. The device image was not created.")
                             .arg(File_Label(path)));
 }
@@ -175,13 +180,6 @@ const TextCode Sensor_Values[] = {
     {u"Still Vacant", 4}, {u"Still Occupied", 6},  {u"Presence Sensor", 8}, {u"Movement Sensor", 8},
 };
 
-const char16_t* const Device_Types[] = {u"Fluorescent Lamp", u"Emergency Lamp", u"High Voltage Discharge",
-                                        u"Alogen Lamp",      u"Dimmer",         u"Converter",
-                                        u"Led Lamp",         u"Actuator On Off", u"Color Control",
-                                        u"Sequencer"};
-const char16_t* const Sensor_Types[] = {u"Generic Input",  u"Push Button",  u"Absolute Input", u"Occupancy Sensor",
-                                        u"Light Sensor",   u"Color Sensor", u"Relative Input"};
-
 // The integer after the first occurrence of the prefix, or the fallback.
 int Integer_After(const QString& text, const QString& prefix, int fallback) {
     return StrToIntDef(text.mid(text.indexOf(prefix) + prefix.size()), fallback);
@@ -203,8 +201,11 @@ TCompileResult Compile_Bank() {
         Init_Bank_Defaults(image.Parameters);
         Compile_General_Parameters(image.Parameters);
         Compile_DALI_Devices(image.DALI);
-        image.Parameters.Set_U32(ParOffset::DALI2_Input_Rule_Count, std::uint32_t(Compile_DALI2_Input_Rules(image)));
-        Compile_DALI2_Function_Rules(image);
+        // Both DALI-2 steps read the one file, parsed once.
+        TDALI2File dali2;
+        Load_DALI2_File(dali2);
+        image.Parameters.Set_U32(ParOffset::DALI2_Input_Rule_Count, std::uint32_t(Compile_DALI2_Input_Rules(image, dali2)));
+        Compile_DALI2_Function_Rules(image, dali2);
         Compile_KNX_Rules(image);
     } catch (const ECompileError& error) {
         return {false, error.Message()};
@@ -341,102 +342,95 @@ void Compile_DALI_Devices(TDALIBlock& block) {
     block = TDALIBlock{};
     TXMLDocument document;
     if (!Load_Configuration_File(document, File_DALI_Access)) return;
-    // 307 look-ups among 307 elements: index the root's elements once, keeping the first of each name.
-    QHash<QString, QString> texts;
-    const TXMLNode root = document.DocumentElement();
-    for (TXMLNode node = root.ChildCount() > 0 ? root.Child(0) : TXMLNode(); !node.IsNull(); node = node.NextSibling())
-        if (node.IsElement() && !texts.contains(node.NodeName())) texts.insert(node.NodeName(), node.Text());
-    const auto is = [&texts](const QString& name, const char16_t* value) {
-        const auto found = texts.constFind(name);
-        return found != texts.constEnd() && *found == value;
-    };
-    const auto options = [&is](const QString& prefix) {
+    const TDALIAccessTexts texts = Read_DALI_Access_Texts(document.DocumentElement());
+    for (int entry = 0; entry < DALI_Access_Entries; ++entry) {
+        const auto is = [&texts, entry](TDALIOption option, const char16_t* value) {
+            const std::optional<QString>& text = texts[std::size_t(entry)][std::size_t(option)];
+            return text && *text == value;
+        };
         std::uint16_t word = 0;
-        if (is(prefix + QStringLiteral("_DIMMING_MODE"), u"Start Break")) word |= DALI_Option_Start_Break;
-        if (is(prefix + QStringLiteral("_MIN_MAN_VALUE"), u"1")) word |= DALI_Option_Min_Max;
-        if (is(prefix + QStringLiteral("_RECALL_LEVEL"), u"Recall Min-Max Level for Switch")) word |= DALI_Option_Recall_Min_Max;
-        if (is(prefix + QStringLiteral("_RECALL_LEVEL"), u"Recall Old Value Level for Switch")) word |= DALI_Option_Recall_Old_Value;
-        return word;
-    };
-    for (int n = 0; n < DALI_Device_Count; ++n) {
-        const QString prefix = QStringLiteral("DALI_ID_DEVICE_%1").arg(n);
-        std::uint16_t word = options(prefix);
-        if (is(prefix, u"1")) word |= DALI_Option_Enabled;
-        block.Option_Words[std::size_t(n)] = word;
+        if (is(TDALIOption::Dimming_Mode, u"Start Break")) word |= DALI_Option_Start_Break;
+        if (is(TDALIOption::Min_Max_Value, u"1")) word |= DALI_Option_Min_Max;
+        if (is(TDALIOption::Recall_Level, u"Recall Min-Max Level for Switch")) word |= DALI_Option_Recall_Min_Max;
+        if (is(TDALIOption::Recall_Level, u"Recall Old Value Level for Switch")) word |= DALI_Option_Recall_Old_Value;
+        // Group and broadcast entries are always on.
+        if (entry >= DALI_Device_Count || is(TDALIOption::Enable, u"1")) word |= DALI_Option_Enabled;
+        block.Option_Words[std::size_t(entry)] = word;
     }
-    for (int n = 0; n < DALI_Group_Entry_Count; ++n)
-        block.Option_Words[std::size_t(DALI_Device_Count + n)] =
-            options(QStringLiteral("DALI_GROUP_%1").arg(n)) | DALI_Option_Enabled;
 }
 
-int Compile_DALI2_Input_Rules(TBankImage& image) {
-    TXMLDocument document;
-    if (!Load_Configuration_File(document, File_DALI2_Access)) return 0;
-    const TXMLNode root = DALI2_Root(document, File_DALI2_Access);
-    Required_List(root, File_DALI2_Access, "DALI2_Functions_Rules");
+void Load_DALI2_File(TDALI2File& file) {
+    file.Root = TXMLNode();
+    if (!Load_Configuration_File(file.Document, File_DALI2_Access)) return;
+    file.Root = DALI2_Root(file.Document, File_DALI2_Access);
+    Required_List(file.Root, File_DALI2_Access, "DALI2_Functions_Rules");
+    Required_List(file.Root, File_DALI2_Access, "DALI2_SetAccess_Rules");
+}
+
+int Compile_DALI2_Input_Rules(TBankImage& image, const TDALI2File& file) {
+    if (file.Root.IsNull()) return 0;
     const char* const list_name = "DALI2_SetAccess_Rules";
-    const TXMLNode list = Required_List(root, File_DALI2_Access, list_name);
+    const TXMLNode list = Required_List(file.Root, File_DALI2_Access, list_name);
+    enum { Enable, DeviceSensor, Type, ChannelNumber, Instance, Command, TimeSend, TimeOut, Function, Position,
+           NumBytes, Event };
+    static const char* const names[] = {"Enable",   "DeviceSensor", "Type",     "ChannelNumber",
+                                        "Instance", "Command",      "TimeSend", "TimeOut",
+                                        "Function", "Position",     "NumBytes", "Event"};
+    RowReader cells(names, File_DALI2_Access, list_name);
 
     int count = 0;
     std::int64_t highest = -1;
     For_Each_Row(list, [&](const TXMLNode& row, int number) {
-        const RowReader cells(row, File_DALI2_Access, list_name, number);
-        // The editor's rows end at the first one without Device or Sensor; it neither checks nor keeps what follows.
-        const QString device_sensor = cells.Or("DeviceSensor", QString()).trimmed();
-        if (device_sensor.isEmpty()) return false;
-        // The editor ticks every row whose Enable is not exactly "N".
-        if (cells.Or("Enable", QStringLiteral("Y")) == u"N") return true;
-        if (count == DALI2_Input_Rule_Capacity)
-            throw ECompileError(Too_Many_Rows_Message(File_DALI2_Access, list_name, DALI2_Input_Rule_Capacity));
+        cells.Read(row, number);
+        if (!DALI2_Enable_Is_On(cells.Or(Enable, QString()))) return;
+        if (count == DALI2_Input_Image_Records)
+            throw ECompileError(Too_Many_Rows_Message(File_DALI2_Access, list_name, DALI2_Input_Image_Records));
 
         TDALI2InputRecord record;
-        record.Sensor = std::uint32_t(DALI2_Sensor_Flag(device_sensor));
-        record.Type_Code = std::uint32_t(DALI2_Type_Code(int(record.Sensor), cells.Or("Type", QString())));
-        record.Channel = std::uint32_t(cells.Integer("ChannelNumber", 0));
-        record.Instance = std::uint32_t(cells.Integer("Instance", 0));
-        record.Send_Time = std::uint32_t(cells.Integer("TimeSend", 0));
-        record.TimeOut = std::uint32_t(cells.Integer("TimeOut", 0));
-        record.Command = std::uint8_t(cells.Integer("Command", 0));
-        if (const std::optional<QString> event = cells.Optional("Event")) record.Event_Code = std::uint32_t(DALI2_Event_Code(*event));
-        if (const std::optional<QString> position = cells.Optional("Position")) {
+        record.Sensor = std::uint32_t(DALI2_Sensor_Flag(cells.Or(DeviceSensor, QString())));
+        record.Type_Code = std::uint32_t(DALI2_Type_Code(int(record.Sensor), cells.Or(Type, QString())));
+        record.Channel = std::uint32_t(cells.Integer(ChannelNumber, 0));
+        record.Instance = std::uint32_t(cells.Integer(Instance, 0));
+        record.Send_Time = std::uint32_t(cells.Integer(TimeSend, 0));
+        record.TimeOut = std::uint32_t(cells.Integer(TimeOut, 0));
+        record.Command = std::uint8_t(cells.Integer(Command, 0));
+        if (const std::optional<QString>& event = cells.Optional(Event)) record.Event_Code = std::uint32_t(DALI2_Event_Code(*event));
+        if (const std::optional<QString>& position = cells.Optional(Position)) {
             std::int64_t value = 0;
             if (TryStrToInt64(*position, value) && value >= INT32_MIN && value <= INT32_MAX) {
                 record.Position = std::uint16_t(value);
                 highest = std::max(highest, value + 1);
             }
         }
-        const QString function = cells.Required("Function");
-        if (record.Sensor == 1 && StrToIntDef(cells.Required("NumBytes"), 0) == 2) record.Two_Bytes = 1;
+        const QString& function = cells.Required(Function);
+        if (record.Sensor == 1 && StrToIntDef(cells.Required(NumBytes), 0) == 2) record.Two_Bytes = 1;
         record.Function = std::uint32_t(DALI2_Function_Reference(function));
         image.DALI2_Inputs[std::size_t(count++)] = record;
-        return true;
     });
     if (highest > 0) image.Parameters.Set_U32(ParOffset::DALI2_Highest_Position, std::uint32_t(highest));
     return count;
 }
 
-void Compile_DALI2_Function_Rules(TBankImage& image) {
+void Compile_DALI2_Function_Rules(TBankImage& image, const TDALI2File& file) {
     image.DALI2_Functions[0] = TDALI2FunctionRecord{};
-    TXMLDocument document;
-    if (!Load_Configuration_File(document, File_DALI2_Access)) return;
-    const TXMLNode root = DALI2_Root(document, File_DALI2_Access);
+    if (file.Root.IsNull()) return;
     const char* const list_name = "DALI2_Functions_Rules";
-    const TXMLNode list = Required_List(root, File_DALI2_Access, list_name);
+    const TXMLNode list = Required_List(file.Root, File_DALI2_Access, list_name);
+    enum { Function, Condition, Value, Channel, Val, Next_Function };
+    static const char* const names[] = {"Function", "Condition", "Value", "Channel", "Val", "Next_Function"};
+    RowReader cells(names, File_DALI2_Access, list_name);
+    // Every row is a record, an empty Function too (code 0), so row k stays function k.
     For_Each_Row(list, [&](const TXMLNode& row, int number) {
-        const RowReader cells(row, File_DALI2_Access, list_name, number);
-        const QString function = cells.Or("Function", QString()).trimmed();
-        // As in the editor, the functions end at the first row without one.
-        if (function.isEmpty()) return false;
-        if (number >= DALI2_Function_Capacity)
-            throw ECompileError(Too_Many_Rows_Message(File_DALI2_Access, list_name, DALI2_Function_Capacity - 1));
+        if (number > DALI2_Function_Image_Records)
+            throw ECompileError(Too_Many_Rows_Message(File_DALI2_Access, list_name, DALI2_Function_Image_Records));
+        cells.Read(row, number);
         TDALI2FunctionRecord& record = image.DALI2_Functions[std::size_t(number)];
-        record.Function_Code = std::uint8_t(DALI2_Function_Code(function));
-        record.Condition_Code = std::uint8_t(DALI2_Condition_Code(cells.Or("Condition", QString())));
-        record.Value = DALI2_Value_Code(cells.Or("Value", QString()));
-        record.Channel_Code = std::uint8_t(DALI2_Channel_Code(cells.Or("Channel", QString())));
-        record.Brightness = std::uint8_t(cells.Integer("Val", 0));
-        record.Next_Function = std::uint8_t(StrToIntDef(cells.Or("Next_Function", QString()).trimmed(), 0));
-        return true;
+        record.Function_Code = std::uint8_t(DALI2_Function_Code(cells.Or(Function, QString())));
+        record.Condition_Code = std::uint8_t(DALI2_Condition_Code(cells.Or(Condition, QString())));
+        record.Value = DALI2_Value_Code(cells.Or(Value, QString()));
+        record.Channel_Code = std::uint8_t(DALI2_Channel_Code(cells.Or(Channel, QString())));
+        record.Brightness = std::uint8_t(cells.Integer(Val, 0));
+        record.Next_Function = std::uint8_t(StrToIntDef(cells.Or(Next_Function, QString()).trimmed(), 0));
     });
 }
 
@@ -448,53 +442,53 @@ void Compile_KNX_Rules(TBankImage& image) {
     if (!Load_Configuration_File(document, File_KNX_SetAccess)) return;
     const char* const list_name = "KNX_in_Write";
     const TXMLNode list = Required_List(document.DocumentElement(), File_KNX_SetAccess, list_name);
+    enum { Enable, Source_Address, Destination_Address, APCI, Priority, Format, MultiplicationFactor, Extended,
+           ReTest, On_Command, On_Change, On_Timer, Poll_Time, Position, Bit_Mode, Length, TimeOut };
+    static const char* const names[] = {"Enable",     "Source_Address", "Destination_Address", "APCI",
+                                        "Priority",   "Format",         "MultiplicationFactor", "Extended",
+                                        "ReTest",     "On_Command",     "On_Change",           "On_Timer",
+                                        "Poll_Time",  "Position",       "Bit_Mode",            "Length",
+                                        "TimeOut"};
+    RowReader cells(names, File_KNX_SetAccess, list_name);
 
     int count = 0;
     For_Each_Row(list, [&](const TXMLNode& row, int number) {
-        const RowReader cells(row, File_KNX_SetAccess, list_name, number);
-        // The editor's rules end at the first row without a source address.
-        if (cells.Has("Source_Address") && cells.Required("Source_Address").trimmed().isEmpty()) return false;
-        // The editor checks, and so the device gets, exactly the rows whose Enable is "Y".
-        if (cells.Or("Enable", QStringLiteral("Y")).trimmed() != u"Y") return true;
-        if (count == KNX_Rule_Capacity)
-            throw ECompileError(Too_Many_Rows_Message(File_KNX_SetAccess, list_name, KNX_Rule_Capacity));
-        const auto on = [&cells](const char* name) { return cells.Required(name).toUpper() == u"Y"; };
-        const auto on_if_present = [&cells](const char* name) { return cells.Or(name, QString()).toUpper() == u"Y"; };
+        cells.Read(row, number);
+        if (!KNX_Enable_Is_On(cells.Or(Enable, Flag_On_Text))) return;
+        if (count == KNX_Image_Records)
+            throw ECompileError(Too_Many_Rows_Message(File_KNX_SetAccess, list_name, KNX_Image_Records));
+        const auto on = [&cells](int index) { return KNX_Flag_Is_On(cells.Required(index)); };
+        const auto on_if_present = [&cells](int index) { return KNX_Flag_Is_On(cells.Or(index, QString())); };
 
         TKNXRuleRecord record;
-        record.APCI = std::uint16_t(KNX_APCI_Code(cells.Required("APCI")));
-        // The editor shows any priority but the four exact names as "Normal", and checks and keeps it so.
-        const QString priority = cells.Required("Priority");
-        const bool listed = priority == u"System" || priority == u"Urgent" || priority == u"Normal" || priority == u"Low";
-        record.Priority = std::uint8_t(KNX_Priority_Code(listed ? priority : QStringLiteral("Normal")));
+        record.APCI = std::uint16_t(KNX_APCI_Code(cells.Required(APCI)));
+        record.Priority = std::uint8_t(KNX_Priority_Code(cells.Required(Priority)));
         std::uint16_t flags = 0;
-        if (on("Extended")) flags |= KNX_Flag_Extended;
-        const QString destination = cells.Required("Destination_Address");
+        if (on(Extended)) flags |= KNX_Flag_Extended;
+        const QString& destination = cells.Required(Destination_Address);
         const bool group = Has_No_Dot(destination);
         if (group) flags |= KNX_Flag_Group;
-        if (on("ReTest")) flags |= KNX_Flag_ReTest;
-        record.Source = Encode_KNX_Rule_Address(cells.Required("Source_Address"), false);
+        if (on(ReTest)) flags |= KNX_Flag_ReTest;
+        record.Source = Encode_KNX_Rule_Address(cells.Required(Source_Address), false);
         record.Destination = Encode_KNX_Rule_Address(destination, group);
-        if (on_if_present("On_Command")) flags |= KNX_Flag_On_Command;
-        if (on("On_Change")) flags |= KNX_Flag_On_Change;
-        if (on_if_present("On_Timer")) record.Poll_Time = std::uint32_t(cells.Integer("Poll_Time", 1000));
-        if (const std::optional<QString> format = cells.Optional("Format"))
-            flags |= std::uint16_t(Data_Conversion_Code(*format));
-        if (const std::optional<QString> factor = cells.Optional("MultiplicationFactor"); factor && !factor->trimmed().isEmpty())
+        if (on_if_present(On_Command)) flags |= KNX_Flag_On_Command;
+        if (on(On_Change)) flags |= KNX_Flag_On_Change;
+        if (on_if_present(On_Timer)) record.Poll_Time = std::uint32_t(cells.Integer(Poll_Time, 1000));
+        if (const std::optional<QString>& format = cells.Optional(Format)) flags |= std::uint16_t(Data_Conversion_Code(*format));
+        if (const std::optional<QString>& factor = cells.Optional(MultiplicationFactor); factor && !factor->trimmed().isEmpty())
             Str_To_Float_Sep(*factor, separator, record.Factor);
-        const QString bit_mode = cells.Required("Bit_Mode");
-        const int position = StrToIntDef(cells.Required("Position"), 0);
-        if (bit_mode.toUpper() == u"NO") {
+        const QString& bit_mode = cells.Required(Bit_Mode);
+        const int position = StrToIntDef(cells.Required(Position), 0);
+        if (KNX_Bit_Mode_Is_Byte(bit_mode)) {
             record.Position = std::uint16_t(position);
         } else {
             flags |= KNX_Flag_Bit_Mode;
             record.Position = std::uint16_t(std::uint32_t(position) * 8 + std::uint32_t(StrToIntDef(bit_mode, 0)));
         }
-        record.Length = std::uint8_t(StrToIntDef(cells.Required("Length"), 1));
-        record.TimeOut = std::uint32_t(cells.Integer("TimeOut", 0));
+        record.Length = std::uint8_t(StrToIntDef(cells.Required(Length), 1));
+        record.TimeOut = std::uint32_t(cells.Integer(TimeOut, 0));
         record.Flags = flags;
         image.KNX_Rules[std::size_t(count++)] = record;
-        return true;
     });
     image.Parameters.Set_U32(ParOffset::KNX_Rule_Count, std::uint32_t(count));
 }
@@ -568,26 +562,7 @@ int DALI2_Channel_Code(const QString& text) {
     return 0;
 }
 
-// The editor takes every row that is not exactly "Device" for a sensor.
-int DALI2_Sensor_Flag(const QString& text) { return text.trimmed() == u"Device" ? 0 : 1; }
-
-int DALI2_Type_Code(int sensor, const QString& text) {
-    const QString type = text.trimmed();
-    const auto index_in = [&type](const auto& names) {
-        for (std::size_t i = 0; i < std::size(names); ++i)
-            if (type.compare(QString::fromUtf16(names[i]), Qt::CaseInsensitive) == 0) return int(i);
-        return 0;
-    };
-    return sensor ? index_in(Sensor_Types) : index_in(Device_Types);
-}
-
 int DALI2_Event_Code(const QString& text) {
     if (const std::optional<int> code = Look_Up(Button_Events, text)) return *code;
     return StrToIntDef(text, 0);
-}
-
-int DALI2_Function_Reference(const QString& text) {
-    const QString trimmed = text.trimmed();
-    const qsizetype blank = trimmed.indexOf(u' ');
-    return StrToIntDef(blank < 0 ? trimmed : trimmed.left(blank), 0);
 }

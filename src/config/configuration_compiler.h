@@ -4,12 +4,16 @@
 // starts from defaults and reads the files again through its own XML document. A
 // missing file is no error; a broken one, a row without a required attribute or a
 // list longer than its table stops the compilation with a message, and then no image
-// is left to write.
+// is left to write. Cells are read by the rules the editors' checks share
+// (rule_cell_rules.h); every "row" of a list is walked in order, whatever an earlier
+// row's key cell holds, so a hand-edited file compiles row by row.
 //
 // Sections: result and entry points; the steps of Compile_Bank in their order; the
 // address encoders; the code tables of the DALI-2 cell texts.
 
 #include "config/bank_image.h"
+#include "config/rule_cell_rules.h"
+#include "platform/xml_document.h"
 #include "platform/types.h"
 
 #include <QString>
@@ -47,8 +51,14 @@ TCompileResult Write_Bank_File();
 void Init_Bank_Defaults(TParameterBlock& block);
 void Compile_General_Parameters(TParameterBlock& block);
 void Compile_DALI_Devices(TDALIBlock& block);
-int Compile_DALI2_Input_Rules(TBankImage& image);  // the number of records written
-void Compile_DALI2_Function_Rules(TBankImage& image);
+// DALI2_Access.xml, loaded once for both DALI-2 steps; a null root when the file is missing.
+struct TDALI2File {
+    TXMLDocument Document;
+    TXMLNode Root;
+};
+void Load_DALI2_File(TDALI2File& file);
+int Compile_DALI2_Input_Rules(TBankImage& image, const TDALI2File& file);  // the number of records written
+void Compile_DALI2_Function_Rules(TBankImage& image, const TDALI2File& file);
 void Compile_KNX_Rules(TBankImage& image);
 
 // KNX addresses of the general parameters (area.line.device, main/middle/sub).
@@ -62,8 +72,6 @@ int DALI2_Function_Code(const QString& text);
 int DALI2_Condition_Code(const QString& text);
 float DALI2_Value_Code(const QString& text);
 int DALI2_Channel_Code(const QString& text);
-int DALI2_Sensor_Flag(const QString& text);
-int DALI2_Type_Code(int sensor, const QString& text);
 int DALI2_Event_Code(const QString& text);
-// The function number a set-access rule names ("3 - Mnemonic" or "3"); 0 for none.
-int DALI2_Function_Reference(const QString& text);
+// DALI2_Sensor_Flag, DALI2_Type_Code and DALI2_Function_Reference are cell rules the
+// editors' checks share: rule_cell_rules.h.

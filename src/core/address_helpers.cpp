@@ -161,8 +161,13 @@ bool Str_To_Float_Sep(const QString& text, QChar separator, float& value) {
         c.setNumberOptions(QLocale::RejectGroupSeparator);
         number = c.toDouble(normal.trimmed(), &ok);
     }
-    // A value a 32-bit float cannot hold is no number for the device either.
-    if (ok && (!std::isfinite(number) || std::fabs(number) > double(std::numeric_limits<float>::max()))) ok = false;
+    // A value a 32-bit float cannot hold is no number for the device either. The bound is
+    // where rounding to single starts giving infinity, so the largest single's own text
+    // (3.4028235e38) passes; a value that is not zero but rounds to zero is refused too.
+    constexpr double float_max = double(std::numeric_limits<float>::max());
+    const double rounds_to_infinity = float_max + std::ldexp(1.0, std::numeric_limits<float>::max_exponent - 25);
+    if (ok && (!std::isfinite(number) || std::fabs(number) >= rounds_to_infinity)) ok = false;
+    if (ok && number != 0.0 && float(number) == 0.0f) ok = false;
     value = ok ? float(number) : 1.0f;
     return ok;
 }

@@ -5,7 +5,8 @@
 #include <pugixml.hpp>
 
 #include <QFile>
-#include <sstream>
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -14,7 +15,14 @@ std::string ToUtf8(const QString& s) { return s.toStdString(); }
 // A value as XML can hold it: characters XML 1.0 does not allow (control characters
 // other than tab and line ends, non-characters, unpaired surrogates) are dropped, so
 // that every file written reads back.
-std::string ToXmlText(const QString& s) {
+bool Allowed_In_Xml(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= 0x20 || u == u'\t' || u == u'\n' || u == u'\r') && !c.isSurrogate() && u != 0xFFFE && u != 0xFFFF;
+}
+
+QByteArray ToXmlText(const QString& s) {
+    // Most texts hold nothing to drop: they convert straight away.
+    if (std::all_of(s.begin(), s.end(), Allowed_In_Xml)) return s.toUtf8();
     QString text;
     text.reserve(s.size());
     for (qsizetype i = 0; i < s.size(); ++i) {
@@ -24,13 +32,20 @@ std::string ToXmlText(const QString& s) {
             text += s[++i];
             continue;
         }
-        const char16_t u = c.unicode();
-        const bool allowed = (u >= 0x20 || u == u'\t' || u == u'\n' || u == u'\r') && !c.isSurrogate() &&
-                             u != 0xFFFE && u != 0xFFFF;
-        if (allowed) text += c;
+        if (Allowed_In_Xml(c)) text += c;
     }
-    return text.toStdString();
+    return text.toUtf8();
 }
+
+// Collects the saved document in one byte array.
+class ByteArrayWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, std::size_t size) override {
+        Bytes.append(static_cast<const char*>(data), qsizetype(size));
+    }
+    QByteArray Bytes;
+};
+
 QString FromUtf8(const char* s) { return QString::fromUtf8(s); }
 
 // A value of blanks only is kept, so every text written reads back as it was.
@@ -51,16 +66,21 @@ QString TXMLNode::NodeName() const {
     return FromUtf8(Node().name());
 }
 
+std::string_view TXMLNode::NodeNameUtf8() const { return IsNull() ? std::string_view() : std::string_view(Node().name()); }
+
 QString TXMLNode::Text() const {
     if (IsNull()) throw EXMLError(QStringLiteral("Node is empty"));
     if (IsComment()) return FromUtf8(Node().value());
-    return FromUtf8(Node().text().get());
+    std::string text;
+    for (pugi::xml_node c = Node().first_child(); c; c = c.next_sibling())
+        if (c.type() == pugi::node_pcdata || c.type() == pugi::node_cdata) text += c.value();
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 void TXMLNode::SetText(const QString& text) {
     pugi::xml_node node = Node();
     while (node.first_child()) node.remove_child(node.first_child());
-    if (!text.isEmpty()) node.append_child(pugi::node_pcdata).set_value(ToXmlText(text).c_str());
+    if (!text.isEmpty()) node.append_child(pugi::node_pcdata).set_value(ToXmlText(text).constData());
 }
 
 TXMLNode TXMLNode::FindNode(const QString& name) const {
@@ -122,7 +142,30 @@ void TXMLNode::SetAttribute(const QString& name, const QString& value) {
     pugi::xml_node node = Node();
     pugi::xml_attribute a = node.attribute(key.c_str());
     if (!a) a = node.append_attribute(key.c_str());
-    a.set_value(ToXmlText(value).c_str());
+    a.set_value(ToXmlText(value).constData());
+}
+
+void TXMLNode::ReadAttributes(std::span<const char* const> names, std::span<std::optional<QString>> values) const {
+    Q_ASSERT(names.size() == values.size());
+    for (std::optional<QString>& value : values) value.reset();
+    if (IsNull()) return;
+    std::size_t expected = 0;  // where the next attribute is looked for first
+    for (pugi::xml_attribute a = Node().first_attribute(); a; a = a.next_attribute()) {
+        const char* name = a.name();
+        for (std::size_t tried = 0; tried < names.size(); ++tried) {
+            const std::size_t i = (expected + tried) % names.size();
+            if (std::strcmp(names[i], name) != 0) continue;
+            // A duplicate never reaches here (the parser refuses it), so the first one wins.
+            if (!values[i]) values[i] = FromUtf8(a.value());
+            expected = i + 1;
+            break;
+        }
+    }
+}
+
+void TXMLNode::AppendAttribute(const char* name, const QString& value) {
+    Q_ASSERT(!Node().attribute(name));
+    Node().append_attribute(name).set_value(ToXmlText(value).constData());
 }
 
 int TXMLNode::AttributeCount() const {
@@ -141,7 +184,10 @@ QString TXMLNode::AttributeName(int index) const {
 TXMLDocument::TXMLDocument() : FDoc(std::make_unique<pugi::xml_document>()) {}
 TXMLDocument::~TXMLDocument() = default;
 
-void TXMLDocument::Clear() { FDoc->reset(); }
+void TXMLDocument::Clear() {
+    FDoc->reset();
+    FText.clear();
+}
 
 bool TXMLDocument::LoadFromFile(const QString& fileName, qint64 maxSize) {
     Clear();
@@ -149,36 +195,38 @@ bool TXMLDocument::LoadFromFile(const QString& fileName, qint64 maxSize) {
     // The size is looked at before a byte is read, so a huge file costs nothing.
     if (!FileExists(fileName) || !file.open(QIODevice::ReadOnly) || file.size() > maxSize) return false;
     // One byte more than the size found shows a file that grew meanwhile.
-    const QByteArray data = file.read(file.size() + 1);
+    QByteArray data = file.read(file.size() + 1);
     if (data.size() > maxSize) return false;
-    return Parse(data.constData(), std::size_t(data.size()), false);
+    return Parse(std::move(data), false);
 }
 
 bool TXMLDocument::LoadFromString(const QString& xml) {
     Clear();
-    const std::string data = ToUtf8(xml);
-    return Parse(data.data(), data.size(), true);
+    return Parse(xml.toUtf8(), true);
 }
 
-bool TXMLDocument::Parse(const char* data, std::size_t size, bool utf8) {
+bool TXMLDocument::Parse(QByteArray text, bool utf8) {
+    // The tree is built in the text itself, which the document keeps: a large file is
+    // neither copied nor held twice.
+    FText = std::move(text);
+    const std::size_t size = std::size_t(FText.size());
     const bool wellFormed =
-        Is_Well_Formed_Xml(data, size, utf8 ? TXmlTextEncoding::Utf8 : TXmlTextEncoding::Declared) &&
-        FDoc->load_buffer(data, size, kParseOptions, utf8 ? pugi::encoding_utf8 : pugi::encoding_auto);
+        Is_Well_Formed_Xml(FText.constData(), size, utf8 ? TXmlTextEncoding::Utf8 : TXmlTextEncoding::Declared) &&
+        FDoc->load_buffer_inplace(FText.data(), size, kParseOptions, utf8 ? pugi::encoding_utf8 : pugi::encoding_auto);
     if (!wellFormed) Clear();
     return wellFormed;
 }
 
 QString TXMLDocument::SaveToString() const {
-    std::ostringstream out;
+    ByteArrayWriter out;
     FDoc->save(out, "  ", kFormatOptions, pugi::encoding_utf8);
-    return QString::fromStdString(out.str());
+    return QString::fromUtf8(out.Bytes);
 }
 
 bool TXMLDocument::SaveToFile(const QString& fileName, const QString& confiningFolder) const {
-    std::ostringstream out;
+    ByteArrayWriter out;
     FDoc->save(out, "  ", kFormatOptions, pugi::encoding_utf8);
-    const std::string data = out.str();
-    return WriteFileAtomically(fileName, QByteArray(data.data(), qsizetype(data.size())), confiningFolder);
+    return WriteFileAtomically(fileName, out.Bytes, confiningFolder);
 }
 
 TXMLNode TXMLDocument::DocumentElement() const {

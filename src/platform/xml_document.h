@@ -6,9 +6,13 @@
 
 #include "platform/types.h"
 
+#include <QByteArray>
 #include <QString>
 #include <cstddef>
 #include <memory>
+#include <optional>
+#include <span>
+#include <string_view>
 
 namespace pugi {
 class xml_document;
@@ -23,8 +27,11 @@ public:
     bool IsElement() const;
     bool IsComment() const;
     QString NodeName() const;
+    // The name as stored (UTF-8), for walks that compare many names without converting each.
+    std::string_view NodeNameUtf8() const;
 
-    // Element text (the text of its first text child); setting replaces all children.
+    // Element text: its text and CDATA children joined, so a text split by a CDATA section
+    // reads whole. Setting replaces all children.
     QString Text() const;
     void SetText(const QString& text);
 
@@ -44,7 +51,14 @@ public:
     QString Attribute(const QString& name) const;
     bool HasAttribute(const QString& name) const;
     void SetAttribute(const QString& name, const QString& value);
+    // Appends an attribute the element does not have yet (ASCII name), without looking
+    // for one of that name first: a row of many attributes builds in linear time.
+    void AppendAttribute(const char* name, const QString& value);
     int AttributeCount() const;
+    // Reads many attributes in one walk over the element's attributes: values[i] gets the
+    // value of names[i] (ASCII names), or nothing when the element lacks it. Attributes in
+    // the order of names cost one comparison each, so a row reads in linear time.
+    void ReadAttributes(std::span<const char* const> names, std::span<std::optional<QString>> values) const;
     QString AttributeName(int index) const;
 
 private:
@@ -91,7 +105,8 @@ public:
 
 private:
     // Checks the text and builds the tree; an empty document when either fails.
-    bool Parse(const char* data, std::size_t size, bool utf8);
+    bool Parse(QByteArray text, bool utf8);
 
     std::unique_ptr<pugi::xml_document> FDoc;
+    QByteArray FText;  // the loaded text, which the tree points into
 };

@@ -260,7 +260,8 @@ TEST_F(CompilerTest, KNXRuleFields) {
         {"Priority=System", 8, 1, 0},
         {"Priority=Urgent", 8, 1, 2},
         {"Priority=bogus", 8, 1, 1},
-        {"Priority=urgent", 8, 1, 1},  // shown, checked and kept as "Normal" by the editor
+        {"Priority=urgent", 8, 1, 2},  // trimmed and upper-cased, as KNX_Priority_Code reads every text
+        {"Priority=_low_", 8, 1, 3},
         {"Length=x", 9, 1, 1},
         {"Length=300", 9, 1, 44},
         {"On_Timer=y Poll_Time=x", 0, 4, 1000},
@@ -482,7 +483,9 @@ TEST(DALI2Codes, CellTextsOfTheRuleTables) {
     EXPECT_EQ(DALI2_Sensor_Flag("Device"), 0);
     EXPECT_EQ(DALI2_Sensor_Flag(" Device "), 0);
     EXPECT_EQ(DALI2_Sensor_Flag("Sensor"), 1);
-    EXPECT_EQ(DALI2_Sensor_Flag("sensor"), 1);  // the editor checks every row that is not "Device" as a sensor
+    EXPECT_EQ(DALI2_Sensor_Flag(" Sensor "), 1);
+    EXPECT_EQ(DALI2_Sensor_Flag("sensor"), 0);  // DALI-2 texts are exact: any other text is a device
+    EXPECT_EQ(DALI2_Sensor_Flag(""), 0);
     EXPECT_EQ(DALI2_Type_Code(0, "Sequencer"), 9);
     EXPECT_EQ(DALI2_Type_Code(0, "led lamp "), 6);
     EXPECT_EQ(DALI2_Type_Code(1, "RELATIVE INPUT"), 6);
@@ -496,32 +499,44 @@ TEST(DALI2Codes, CellTextsOfTheRuleTables) {
     EXPECT_EQ(DALI2_Function_Reference(""), 0);
 }
 
-// Rows as the editors' checks see them: trimmed where they trim, the same enable rules,
-// and a list that ends where the editor's rows end.
-TEST_F(CompilerTest, RowsAreReadAsTheEditorsCheckThem) {
+// Hand-edited rows: the flags as the shared cell rules read them, and every row of a
+// list walked in order, whatever an earlier row's key cell holds.
+TEST_F(CompilerTest, HandEditedRowsAreReadRowByRow) {
     Write("KNX_SetAccess.xml", KNX_File({KNX_Row("Enable=y", "1.1.1"), KNX_Row("Enable=_Y_", " 1. 1. 2 "),
-                                         KNX_Row("Enable=<none>", "1.1.3"), KNX_Row("", ""), KNX_Row("", "1.1.5")}));
+                                         KNX_Row("Enable=<none>", "1.1.3"), KNX_Row("", ""), KNX_Row("Enable=N", "1.1.6"),
+                                         KNX_Row("Enable=yes", "1.1.7"), KNX_Row("", "1.1.5")}));
     Write("DALI2_Access.xml",
           DALI2_File({Function_Row("Set Out"), Function_Row("Toggle", "2,5"), Function_Row(" "), Function_Row("Dim Up")},
-                     {Input_Row("y", "sensor", "push button", "2"), Input_Row("N", "Sensor", "Push Button"),
-                      "DeviceSensor=\"Device\" Type=\"Dimmer\" ChannelNumber=\"1\" Instance=\"0\" Command=\"0\" "
+                     {Input_Row("y", "Sensor", "Push Button"), Input_Row("_Y", "Sensor", "Push Button"),
+                      Input_Row("N", "Sensor", "Push Button"),
+                      "DeviceSensor=\"Sensor\" Type=\"Dimmer\" ChannelNumber=\"1\" Instance=\"0\" Command=\"0\" "
                       "TimeSend=\"0\" TimeOut=\"0\" Function=\"\" Position=\"0\" NumBytes=\"1\"",
-                      Input_Row("Y", " ", "Dimmer"), Input_Row("Y", "Device", "Dimmer")}));
+                      Input_Row("Y", " ", "Dimmer"), Input_Row("Y", "sensor", "Dimmer"),
+                      Input_Row("Y", " Sensor ", "push button", "2"), Input_Row("Y", "Gadget", "Led Lamp"),
+                      "Enable=\"Y\" Type=\"Converter\" ChannelNumber=\"1\" Function=\"3\" NumBytes=\"1\""}));
     Compile_Ok();
-    // KNX: "y" is not checked and so not compiled; the row after the empty source address is not a rule.
-    EXPECT_EQ(U32_At(P + 456), 2u);
-    EXPECT_EQ(U16_At(0 * 24 + 14), 0x1102);
-    EXPECT_EQ(U16_At(1 * 24 + 14), 0x1103);
-    // DALI-2: only "N" disables; "sensor" is a sensor; a function number without a mnemonic counts.
-    EXPECT_EQ(U32_At(P + 1576), 2u);
-    EXPECT_EQ(U32_At(IN + 0), 256u + 1 * 16384 + 262144);
-    EXPECT_EQ(U32_At(IN + 16), 2u);
-    EXPECT_EQ(U32_At(IN + 20), 256u + 4 * 16384);
-    EXPECT_EQ(U32_At(IN + 40), 0u);
-    // Functions end at the first row without one; 2,5 reads with either separator.
+    // KNX: Enable trimmed and upper-cased "Y" (missing counts as "Y"); an empty source
+    // address is a rule like any other and the rows after it are compiled too.
+    const std::uint16_t sources[] = {0x1101, 0x1102, 0x1103, 0x0000, 0x1105};
+    EXPECT_EQ(U32_At(P + 456), std::size(sources));
+    for (std::size_t i = 0; i < std::size(sources); ++i) EXPECT_EQ(U16_At(int(i) * 24 + 14), sources[i]) << i;
+    // DALI-2 inputs: only an Enable of exactly "Y" compiles; Dev/Sen "Sensor" (trimmed) is
+    // a sensor, any other text, blank or missing, a device, and the walk goes on.
+    const std::uint32_t words[] = {256u + 4 * 16384,               // blank Dev/Sen: device, Dimmer
+                                   256u + 4 * 16384,               // "sensor": device, Dimmer
+                                   256u + 1 * 16384 + 262144,      // " Sensor ": sensor, Push Button
+                                   256u + 6 * 16384,               // "Gadget": device, Led Lamp
+                                   256u + 5 * 16384};              // no Dev/Sen: device, Converter
+    EXPECT_EQ(U32_At(P + 1576), std::size(words));
+    for (std::size_t i = 0; i < std::size(words); ++i) EXPECT_EQ(U32_At(IN + int(i) * 20), words[i]) << i;
+    EXPECT_EQ(U32_At(IN + 2 * 20 + 16), 2u);
+    EXPECT_EQ(U32_At(IN + 4 * 20 + 16), 3u);  // a function number without a mnemonic counts
+    // Functions: row k is record k; an empty Function is code 0 and the rows after it count.
     EXPECT_EQ(Bank_Buffer[FN + 12 + 1], 17);
-    EXPECT_EQ(F32_At(FN + 24 + 4), 2.5f);
+    EXPECT_EQ(F32_At(FN + 24 + 4), 2.5f);  // either decimal separator
     EXPECT_EQ(Bank_Buffer[FN + 36 + 1], 0);
+    EXPECT_EQ(Bank_Buffer[FN + 36 + 8], 0);  // the blank row's channel: DALI Channel 0
+    EXPECT_EQ(Bank_Buffer[FN + 48 + 1], 18);
 }
 
 TEST_F(CompilerTest, BrokenFilesStopTheCompilationWithAMessage) {

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -156,6 +157,32 @@ TEST_F(DecimalSeparatorTest, StrToFloatSepAcceptsEitherSeparator) {
     float value = 0;
     EXPECT_TRUE(Str_To_Float_Sep(QStringLiteral("1,5"), u'.', value));
     EXPECT_FLOAT_EQ(value, 1.5f);
+}
+
+// The edges of what a single holds: the largest single's own text passes, a value that
+// rounds to infinity or that is not zero but rounds to zero does not.
+TEST_F(DecimalSeparatorTest, StrToFloatSepKeepsToWhatASingleHolds) {
+    UseSeparator(QStringLiteral("."));
+    const struct {
+        const char* text;
+        bool ok;
+        float value;
+    } cases[] = {
+        {"3.4028235e38", true, std::numeric_limits<float>::max()},
+        {"-3,4028235e38", true, -std::numeric_limits<float>::max()},
+        {"3.40282356e38", true, std::numeric_limits<float>::max()},  // still rounds to the largest single
+        {"3.4028236e38", false, 1.0f},
+        {"1e-45", true, std::numeric_limits<float>::denorm_min()},
+        {"1e-50", false, 1.0f},
+        {"1e-400", false, 1.0f},
+        {"0", true, 0.0f},
+        {"-0.0", true, 0.0f},
+    };
+    for (const auto& c : cases) {
+        float value = 7;
+        EXPECT_EQ(Str_To_Float_Sep(QString::fromUtf8(c.text), u'.', value), c.ok) << c.text;
+        EXPECT_EQ(value, c.value) << c.text;
+    }
 }
 
 TEST(AddressHelpers, KeywordCodes) {

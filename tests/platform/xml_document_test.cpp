@@ -100,3 +100,22 @@ TEST(XmlDocument, HostileDocumentsLoadSafely) {
     EXPECT_FALSE(doc.LoadFromFile(huge));
     EXPECT_TRUE(doc.DocumentElement().IsNull());
 }
+
+TEST(XmlDocument, TextJoinsTextAndCdataPartsAndRowsReadInOneWalk) {
+    TXMLDocument doc;
+    ASSERT_TRUE(doc.LoadFromString("<r><a>1.1<![CDATA[.2<&]]>0</a><b><![CDATA[x]]></b>"
+                                   "<row B=\"2\" A=\"1\" C=\"\u00e8 &amp; &lt;\"/></r>"));
+    const TXMLNode root = doc.DocumentElement();
+    EXPECT_EQ(root.ChildNodes("a").Text(), "1.1.2<&0");
+    EXPECT_EQ(root.ChildNodes("b").Text(), "x");
+    EXPECT_EQ(root.NodeNameUtf8(), "r");
+
+    const char* const names[] = {"A", "B", "C", "D"};
+    std::optional<QString> values[4];
+    values[3] = QStringLiteral("stale");
+    root.ChildNodes("row").ReadAttributes(names, values);
+    EXPECT_EQ(values[0], QStringLiteral("1"));
+    EXPECT_EQ(values[1], QStringLiteral("2"));
+    EXPECT_EQ(values[2], QString::fromUtf8("\u00e8 & <"));
+    EXPECT_FALSE(values[3].has_value());
+}
