@@ -672,12 +672,21 @@ public:
     int NumHiddenRows() const override;
 
     // ---- public: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
     // ---- end of public: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
     // ---- public: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
     // ---- end of public: check boxes, radio buttons, typed access, calculations ----
 
     // ---- public: column grid support (column_grid*.cpp) ----
+    // The column order at ColumnSize's place (keys "Pos" plus the position); nothing in
+    // design mode or without key and section. The column grid keeps its own ini form.
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // The in-place editor's mask for a cell (displayed column) and its length limit.
+    virtual QString GetEditMask(int ACol, int ARow);
+    virtual int GetEditLimit();
     // ---- end of public: column grid support ----
 
     // ---- public: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----
@@ -740,6 +749,8 @@ protected:
     // ---- end of the sizes and scrolling section ----
 
     // ---- protected: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
+    // Displayed indexes; moves the real columns shown there.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
     // ---- end of protected: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
     // ---- protected: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
