@@ -106,6 +106,7 @@ public:
         SetColCount(6);
         SetRowCount(DataRows + 1);
         SetFixedCols(0);
+        SetLeftCol(0);  // the grid keeps its first scrolled column when the fixed one goes
         SetDefaultRowHeight(20);
         SetColor(clWhite);
         SetOptions(Options().Include(goColSizing).Include(goColMoving).Include(goEditing));
