@@ -81,7 +81,6 @@ enum TColumnPopupType {
     X(int, AutoMaxSize, 0)                                          \
     X(QString, CheckFalse, QStringLiteral("N"))                     \
     X(QString, CheckTrue, QStringLiteral("Y"))                      \
-    X(TPopupMenu*, ColumnPopup, nullptr)                            \
     X(TColumnPopupType, ColumnPopupType, cpFixedCellsRClick)        \
     X(int, DropDownCount, 8)                                        \
     X(int, EditLength, 0)                                           \
@@ -149,6 +148,9 @@ public:
     // the grid's ColumnHeaders.
     const QString& Header() const { return FColumnHeader; }
     void SetHeader(const QString& Value);
+    // The grid hears when the menu is destroyed and forgets it.
+    TPopupMenu* ColumnPopup() const { return FColumnPopup; }
+    void SetColumnPopup(TPopupMenu* Value);
     TEditorType Editor() const { return FEditorType; }
     void SetEditor(TEditorType Value);
     const TFont& Font() const { return FFont; }
@@ -187,6 +189,7 @@ private:
 #undef GRID_COLUMN_FIELD
     int FWidth = 50;
     QString FColumnHeader;
+    TPopupMenu* FColumnPopup = nullptr;
     TEditorType FEditorType = edNormal;
     TFont FFont;
     TFont FHeaderFont;

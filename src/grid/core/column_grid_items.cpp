@@ -81,6 +81,11 @@ void TGridColumnItem::SetHeader(const QString& Value) {
     for (int i = 0; i < grid->Columns()->Count(); ++i) headers->Add(grid->Columns()->Items(i)->Header());
 }
 
+void TGridColumnItem::SetColumnPopup(TPopupMenu* Value) {
+    FColumnPopup = Value;
+    if (TExColumnGrid* grid = Grid(); grid && Value) Value->FreeNotification(grid);
+}
+
 void TGridColumnItem::SetEditor(TEditorType Value) {
     if (FEditorType == Value) return;
     const bool checkBoxBefore = FEditorType == edDataCheckBox;

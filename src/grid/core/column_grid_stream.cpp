@@ -395,8 +395,15 @@ void TExColumnGrid::LoadColumnsFromStream(QIODevice& st) {
     FColumnCollection->FNoRecursiveUpdate = true;
     FColumnCollection->Assign(io.Items());
     SyncColumns();
-    for (int i = 0; i < FColumnCollection->Count() && i < static_cast<int>(widths.size()); ++i)
-        if (widths[i] >= 0) FColumnCollection->Items(i)->SetWidth(widths[i]);
+    // Assign leaves out the pop-up type and the two print switches; the stream keeps them.
+    for (int i = 0; i < FColumnCollection->Count() && i < io.Items()->Count(); ++i) {
+        TGridColumnItem* item = FColumnCollection->Items(i);
+        const TGridColumnItem* read = io.Items()->Items(i);
+        item->SetColumnPopupType(read->ColumnPopupType());
+        item->SetPrintBorderCustom(read->PrintBorderCustom());
+        item->SetPrintFontCustom(read->PrintFontCustom());
+        if (widths[i] >= 0) item->SetWidth(widths[i]);
+    }
     FColumnCollection->FNoRecursiveUpdate = suppressed;
     InvalidateGrid();
 }

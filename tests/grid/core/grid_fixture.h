@@ -103,6 +103,7 @@ public:
     static constexpr int DataRows = 8;
 
     explicit ColumnGridFixture(QWidget* AParent = nullptr) : TExColumnGrid(nullptr, AParent) {
+        BeginLoading();  // built as a window definition is read: Loaded() organises the columns
         SetColCount(6);
         SetRowCount(DataRows + 1);
         SetFixedCols(0);
@@ -150,6 +151,7 @@ public:
         Columns()->Items(2)->SetColumnPopup(DimmingMenu);
         Columns()->Items(3)->SetColumnPopup(MinMaxMenu);
         Columns()->Items(4)->SetColumnPopup(RecallMenu);
+        EndLoading();
     }
 
     TPopupMenu* DimmingMenu = nullptr;
