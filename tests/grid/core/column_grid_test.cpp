@@ -134,6 +134,13 @@ TEST(ColumnGridItems, ColumnMovedByCodeCarriesTheWholeItem) {
     EXPECT_EQ(grid.Columns()->Count(), 6);
 }
 
+TEST(ColumnGridItems, ADestroyedMenuLeavesNoItemPointingAtIt) {
+    ColumnGridFixture grid;
+    delete grid.MinMaxMenu;
+    EXPECT_EQ(grid.Columns()->Items(3)->ColumnPopup(), nullptr);
+    EXPECT_EQ(grid.Columns()->Items(2)->ColumnPopup(), grid.DimmingMenu);
+}
+
 // ---- per-cell answers -------------------------------------------------------------------
 
 TEST(ColumnGridCells, YesNoColumnsReadAsCheckBoxesWithoutCellObjects) {
