@@ -124,20 +124,19 @@ void TExColumnGrid::ArrangeColumns(const std::vector<int>& Order) {
     }
 }
 
+namespace {
+// The ini form runs outside design mode, for a grid that names its file and section.
+bool HasIniPlace(const TExColumnGrid& grid) {
+    return !grid.InDesignMode() && !grid.ColumnSize()->Key().isEmpty() && !grid.ColumnSize()->Section().isEmpty();
+}
+}  // namespace
+
 void TExColumnGrid::SaveColPositions() {
-    if (ColumnSize()->Location() != clIniFile) {
-        TExStringGrid::SaveColPositions();
-        return;
-    }
-    if (InDesignMode() || ColumnSize()->Key().isEmpty() || ColumnSize()->Section().isEmpty()) return;
-    SaveColumnPositions(ColumnSize()->Key(), ColumnSize()->Section());
+    if (ColumnSize()->Location() != clIniFile) TExStringGrid::SaveColPositions();
+    else if (HasIniPlace(*this)) SaveColumnPositions(ColumnSize()->Key(), ColumnSize()->Section());
 }
 
 void TExColumnGrid::LoadColPositions() {
-    if (ColumnSize()->Location() != clIniFile) {
-        TExStringGrid::LoadColPositions();
-        return;
-    }
-    if (InDesignMode() || ColumnSize()->Key().isEmpty() || ColumnSize()->Section().isEmpty()) return;
-    LoadColumnPositions(ColumnSize()->Key(), ColumnSize()->Section());
+    if (ColumnSize()->Location() != clIniFile) TExStringGrid::LoadColPositions();
+    else if (HasIniPlace(*this)) LoadColumnPositions(ColumnSize()->Key(), ColumnSize()->Section());
 }
