@@ -291,6 +291,9 @@ public:
     void GetCheckTrue(RealCol ACol, DisplRow ARow, QString& Value) override;
     void GetCheckFalse(RealCol ACol, DisplRow ARow, QString& Value) override;
     bool GetColumnFilter(RealCol Column) override;
+    // The entry's caption (the part before "=") becomes the header with AutoFilterDisplay,
+    // and OnFilterSelect gets it with the condition (the part after "=", or the whole entry).
+    void FilterSelect(int ItemIndex) override;
     QString GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;
 

@@ -17,6 +17,8 @@ QString TExStringGrid::GetEditMask(int, int) { return FEditMask; }
 
 int TExStringGrid::GetEditLimit() { return FMaxEditLength; }
 
+void TExStringGrid::FilterSelect(int) { FFilterCol = -1; }
+
 // The registry and ini forms of the string grid come with the grid settings; until then
 // the order is neither saved nor restored.
 void TExStringGrid::SaveColPositions() {}
@@ -299,6 +301,18 @@ bool TExColumnGrid::GetColumnFilter(RealCol Column) {
     FilterList()->Clear();
     for (int i = 0; i < item->Filter().Count(); ++i) FilterList()->Add(item->Filter().Strings(i).section(QLatin1Char('='), 0, 0));
     return true;
+}
+
+void TExColumnGrid::FilterSelect(int ItemIndex) {
+    if (TGridColumnItem* item = ItemAt(FilterCol()); item && ItemIndex >= 0 && ItemIndex < item->Filter()->Count()) {
+        const QString entry = item->Filter()->Strings(ItemIndex);
+        const int equals = entry.indexOf(QLatin1Char('='));
+        const QString caption = equals >= 0 ? entry.left(equals) : entry;
+        if (FAutoFilterDisplay) item->SetHeader(caption);
+        QString condition = equals >= 0 ? entry.mid(equals + 1) : entry;
+        if (OnFilterSelect) OnFilterSelect(this, FilterCol(), ItemIndex, caption, condition);
+    }
+    SetFilterCol(-1);
 }
 
 // The mask of the real column shown at displayed column ACol; a mask of the string

@@ -684,6 +684,12 @@ public:
     // design mode or without key and section. The column grid keeps its own ini form.
     virtual void SaveColPositions();
     virtual void LoadColPositions();
+    // The column whose filter drop-down is open (real column, -1 for none), and the choice
+    // of one of its entries (ends with FilterCol -1; the string grid's own choice comes
+    // with filtering).
+    int FilterCol() const { return FFilterCol; }
+    void SetFilterCol(int Value) { FFilterCol = Value; }
+    virtual void FilterSelect(int ItemIndex);
     // The in-place editor's mask for a cell (displayed column) and its length limit.
     virtual QString GetEditMask(int ACol, int ARow);
     virtual int GetEditLimit();
@@ -757,6 +763,7 @@ protected:
     // ---- end of protected: check boxes, radio buttons, typed access, calculations ----
 
     // ---- protected: column grid support (column_grid*.cpp) ----
+    int FFilterCol = -1;
     // ---- end of protected: column grid support ----
 
     // ---- protected: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----

@@ -321,6 +321,23 @@ TEST(ColumnGridCells, ColumnFilterOffersTheCaptions) {
     EXPECT_EQ(grid.FilterList()->Strings(0), "Small");
     EXPECT_EQ(grid.FilterList()->Strings(1), "Large");
     EXPECT_FALSE(grid.GetColumnFilter(RealCol(3)));
+
+    std::vector<QString> chosen;
+    grid.OnFilterSelect = [&](TObject*, int col, int index, const QString& caption, QString& condition) {
+        chosen = {QString::number(col), QString::number(index), caption, condition};
+    };
+    grid.SetAutoFilterDisplay(true);
+    grid.SetFilterCol(5);
+    grid.FilterSelect(1);
+    EXPECT_EQ(chosen, (std::vector<QString>{"5", "1", "Large", ">=10"}));
+    EXPECT_EQ(grid.Cells(5, 0), "Large");
+    EXPECT_EQ(grid.ColumnHeaders()->Strings(5), "Large");
+    EXPECT_EQ(grid.FilterCol(), -1);
+    chosen.clear();
+    grid.SetFilterCol(5);
+    grid.FilterSelect(2);  // no such entry
+    EXPECT_TRUE(chosen.empty());
+    EXPECT_EQ(grid.FilterCol(), -1);
 }
 
 TEST(ColumnGridCells, SizingToContentUsesTheAutoLimits) {
