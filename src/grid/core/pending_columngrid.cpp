@@ -9,6 +9,7 @@ void TExStringGrid::InsertCols(int ColIndex, int CCount) {
     OnColumnMoved = nullptr;
     for (int i = 0; i < CCount; ++i) {
         SetColCountRaw(ColCount() + 1);
+        ClearColCells(ColCount() - 1);  // a column kept beyond the old count is not reused
         for (int c = ColCount() - 1; c > ColIndex; --c) SetColWidths(c, ColWidths(c - 1));
         SetColWidths(ColIndex, DefaultColWidth());
         TStringGrid::ColumnMoved(ColCount() - 1, ColIndex);

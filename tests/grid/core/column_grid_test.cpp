@@ -7,6 +7,7 @@
 #include "platform/format_settings.h"
 
 #include <QComboBox>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -132,6 +133,34 @@ TEST(ColumnGridItems, ColumnMovedByCodeCarriesTheWholeItem) {
     EXPECT_FALSE(moved->PrintFontCustom());
     EXPECT_EQ(grid.Cells(4, 3), "text");
     EXPECT_EQ(grid.Columns()->Count(), 6);
+}
+
+TEST(ColumnGridItems, ItemsStayInStepThroughEveryStructureOperation) {
+    ColumnGridFixture grid;
+    struct Step {
+        const char* name;
+        std::function<void(ColumnGridFixture&)> run;
+    };
+    const Step steps[] = {
+        {"hide MinMax", [](ColumnGridFixture& g) { g.HideColumn(4); }},
+        {"move Device behind Dimming", [](ColumnGridFixture& g) { g.MoveColumn(0, 1); }},
+        {"hide again", [](ColumnGridFixture& g) { g.HideColumn(4); }},
+        {"show all", [](ColumnGridFixture& g) { g.UnHideColumnsAll(); }},
+        {"grow", [](ColumnGridFixture& g) { g.SetColCount(8); }},
+        {"shrink", [](ColumnGridFixture& g) { g.SetColCount(5); }},
+        {"insert", [](ColumnGridFixture& g) { g.InsertCols(2, 1); }},
+        {"remove", [](ColumnGridFixture& g) { g.RemoveCols(0, 2); }},
+        {"move last to first", [](ColumnGridFixture& g) { g.MoveColumn(g.ColCount() - 1, 0); }},
+        {"add an item", [](ColumnGridFixture& g) { g.Columns()->Add(); }},
+        {"change an item's font", [](ColumnGridFixture& g) { g.Columns()->Items(1)->SetFont(TFont()); }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.run(grid);
+        EXPECT_EQ(grid.Columns()->Count(), grid.ColCount() + grid.NumHiddenColumns());
+        for (int i = 0; i < grid.Columns()->Count(); ++i)
+            EXPECT_EQ(grid.Columns()->Items(i)->Name(), grid.Cells(i, 0)) << i;
+    }
 }
 
 TEST(ColumnGridItems, ADestroyedMenuLeavesNoItemPointingAtIt) {
