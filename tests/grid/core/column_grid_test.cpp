@@ -131,7 +131,9 @@ TEST(ColumnGridItems, ColumnMovedByCodeCarriesTheWholeItem) {
     EXPECT_EQ(moved->ComboItems()->Count(), 1);
     EXPECT_EQ(moved->ColumnPopupType(), cpAllCellsLClick);
     EXPECT_FALSE(moved->PrintFontCustom());
-    EXPECT_EQ(grid.Cells(4, 3), "text");
+    EXPECT_EQ(moved->Rows(3), "text");
+    moved->SetRows(2, "row two");
+    EXPECT_EQ(grid.Cells(4, 2), "row two");
     EXPECT_EQ(grid.Columns()->Count(), 6);
 }
 
