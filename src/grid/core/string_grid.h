@@ -680,8 +680,9 @@ public:
     // ---- end of public: check boxes, radio buttons, typed access, calculations ----
 
     // ---- public: column grid support (column_grid*.cpp) ----
-    // The column order at ColumnSize's place (keys "Pos" plus the position); nothing in
-    // design mode or without key and section. The column grid keeps its own ini form.
+    // The column order at ColumnSize's place. The string grid's registry and ini forms
+    // (keys "Pos" plus the position) come with the grid settings; until then these save
+    // and restore nothing. The column grid answers the ini location with its own form.
     virtual void SaveColPositions();
     virtual void LoadColPositions();
     // The column whose filter drop-down is open (real column, -1 for none), and the choice
