@@ -681,6 +681,8 @@ public:
     int NumHiddenRows() const override;
 
     // ---- public: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
     // ---- end of public: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
     // ---- public: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
@@ -825,6 +827,20 @@ public:
     // ---- end of public: check boxes, radio buttons, typed access, calculations ----
 
     // ---- public: column grid support (column_grid*.cpp) ----
+    // The column order at ColumnSize's place. The string grid's registry and ini forms
+    // (keys "Pos" plus the position) come with the grid settings; until then these save
+    // and restore nothing. The column grid answers the ini location with its own form.
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // The column whose filter drop-down is open (real column, -1 for none), and the choice
+    // of one of its entries (ends with FilterCol -1; the string grid's own choice comes
+    // with filtering).
+    int FilterCol() const { return FFilterCol; }
+    void SetFilterCol(int Value) { FFilterCol = Value; }
+    virtual void FilterSelect(int ItemIndex);
+    // The in-place editor's mask for a cell (displayed column) and its length limit.
+    virtual QString GetEditMask(int ACol, int ARow);
+    virtual int GetEditLimit();
     // ---- end of public: column grid support ----
 
     // ---- public: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----
@@ -915,6 +931,8 @@ protected:
     // ---- end of the sizes and scrolling section ----
 
     // ---- protected: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
+    // Displayed indexes; moves the real columns shown there.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
     // ---- end of protected: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
     // ---- protected: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
@@ -936,6 +954,7 @@ protected:
     // ---- end of protected: check boxes, radio buttons, typed access, calculations ----
 
     // ---- protected: column grid support (column_grid*.cpp) ----
+    int FFilterCol = -1;
     // ---- end of protected: column grid support ----
 
     // ---- protected: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----

@@ -4,7 +4,9 @@
 // merged area of 2 x 2 cells with its base at (2, 2). Every cell holds "c,r".
 
 #include "grid/core/base_grid.h"
+#include "grid/core/column_grid.h"
 #include "grid/core/string_grid.h"
+#include "platform/popup_menu.h"
 
 #include <QString>
 #include <vector>
@@ -85,5 +87,90 @@ public:
         HideColumn(HiddenCol);
         HideRow(6);
         HideRow(4);
+    }
+};
+
+// The column grid form, laid out like the DALI device grid: one header row, 8 data rows,
+// no fixed column; real columns 0 "Device" (read-only), 1 "Enable" (Y/N), 2 "Address"
+// (read-only, hidden between displayed ones), 3 "Dimming" (combo list, MinSize 30,
+// MaxSize 200), 4 "MinMax" (Y/N), 5 "Recall" (combo list). The three column menus are
+// attached by displayed position, as the DALI editor does: items 2, 3 and 4 hold the
+// menus of the columns shown at positions 2, 3 and 4 (real 3, 4 and 5). Each item's
+// Name is its header text.
+class ColumnGridFixture : public TExColumnGrid {
+public:
+    static constexpr int AddressCol = 2;
+    static constexpr int DataRows = 8;
+
+    explicit ColumnGridFixture(QWidget* AParent = nullptr) : TExColumnGrid(nullptr, AParent) {
+        BeginLoading();  // built as a window definition is read: Loaded() organises the columns
+        SetColCount(6);
+        SetRowCount(DataRows + 1);
+        SetFixedCols(0);
+        SetLeftCol(0);  // the grid keeps its first scrolled column when the fixed one goes
+        SetDefaultRowHeight(20);
+        SetColor(clWhite);
+        SetOptions(Options().Include(goColSizing).Include(goColMoving).Include(goEditing));
+        struct Column {
+            const char* header;
+            int width;
+            TEditorType editor;
+            bool readOnly;
+            QStringList combo;
+        };
+        const Column columns[] = {
+            {"Device", 70, edNormal, true, {}},
+            {"Enable", 50, edDataCheckBox, false, {}},
+            {"Address", 60, edNormal, true, {}},
+            {"Dimming", 80, edComboList, false, {"Normal", "Start Break"}},
+            {"MinMax", 50, edDataCheckBox, false, {}},
+            {"Recall", 90, edComboList, false, {"None", "Recall Min-Max", "Recall Old Value"}},
+        };
+        for (int i = 0; i < 6; ++i) {
+            TGridColumnItem* item = Columns()->Items(i);
+            item->SetName(columns[i].header);
+            item->SetHeader(columns[i].header);
+            item->SetWidth(columns[i].width);
+            item->SetEditor(columns[i].editor);
+            item->SetReadOnly(columns[i].readOnly);
+            for (const QString& entry : columns[i].combo) item->ComboItems()->Add(entry);
+        }
+        Columns()->Items(3)->SetMinSize(30);
+        Columns()->Items(3)->SetMaxSize(200);
+        for (int r = 1; r <= DataRows; ++r) {
+            SetCells(0, r, QString("Device %1").arg(r - 1));
+            SetCells(1, r, r % 2 ? "Y" : "N");
+            SetCells(3, r, "Normal");
+            SetCells(4, r, "N");
+            SetCells(5, r, "None");
+        }
+        HideColumn(AddressCol);
+        DimmingMenu = MakeMenu("PM_Dimming_Mode", {"Select All Normal", "Select All Start Break"});
+        MinMaxMenu = MakeMenu("PM_MinMax_Value", {"Select All", "Clear All"});
+        RecallMenu = MakeMenu("PM_Recall_Level", {"Select All None"});
+        Columns()->Items(2)->SetColumnPopup(DimmingMenu);
+        Columns()->Items(3)->SetColumnPopup(MinMaxMenu);
+        Columns()->Items(4)->SetColumnPopup(RecallMenu);
+        EndLoading();
+    }
+
+    TPopupMenu* DimmingMenu = nullptr;
+    TPopupMenu* MinMaxMenu = nullptr;
+    TPopupMenu* RecallMenu = nullptr;
+
+    // Every item sits at the real column whose header it names.
+    bool ItemsMatchColumns() {
+        if (Columns()->Count() != ColCount() + NumHiddenColumns()) return false;
+        for (int i = 0; i < Columns()->Count(); ++i)
+            if (Columns()->Items(i)->Name() != Cells(i, 0)) return false;
+        return true;
+    }
+
+private:
+    TPopupMenu* MakeMenu(const char* name, const QStringList& captions) {
+        auto* menu = new TPopupMenu(this);
+        menu->SetName(name);
+        for (const QString& caption : captions) menu->AddItem(caption);
+        return menu;
     }
 };
