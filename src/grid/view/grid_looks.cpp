@@ -205,8 +205,9 @@ void TExStringGrid::SetStyle(TExGridStyle AStyle) {
 }
 
 void TExStringGrid::SetComponentStyle(TZRTStyle AStyle) {
-    FStyle = AStyle;
     SetStyle(static_cast<TExGridStyle>(AStyle));
+    // After SetStyle: a look it switches to remembers its own style on the way.
+    FStyle = AStyle;
     if (!InDesignMode()) SetEditorsComponentStyle(AStyle);
     if (AStyle != tsCustom && FScrollType == ssMetro) SetScrollType(ssNormal);
 }
