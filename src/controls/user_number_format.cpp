@@ -76,19 +76,6 @@ std::optional<TConversion> ParseSingleConversion(const QString& format) {
     return found;
 }
 
-// Qt's "C" locale writes '.' and ','; the settings' separators replace them.
-QString WithSettingsSeparators(const QString& text) {
-    const TFormatSettings& settings = FormatSettings();
-    QString result;
-    result.reserve(text.size());
-    for (QChar c : text) {
-        if (c == QLatin1Char('.')) result += settings.DecimalSeparator;
-        else if (c == QLatin1Char(',')) result += settings.ThousandSeparator;
-        else result += c;
-    }
-    return result;
-}
-
 QString WithLeastDigits(QString digits, bool negative, int precision) {
     if (precision > digits.size()) digits = QString(precision - digits.size(), QLatin1Char('0')) + digits;
     return negative ? QLatin1Char('-') + digits : digits;
