@@ -41,7 +41,16 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     const bool ctl3D = !FFlat;
     W.RCol = RealColIndex(ACol);
     W.FlagRow = FlagRowOf(ARow);
-    if (ARow == FFilterDropDownRow) W.FilterGlyph = GetColumnFilter(RealCol(W.RCol));
+    if (ARow == FFilterDropDownRow && (FFilterDropDownAuto || OnGetColumnFilter)) {
+        // Asking for the entries refills the filter list: a list an open filter drop-down
+        // shows is put back, so painting never changes it.
+        TStringList entries;
+        entries.Assign(*FFilterList);
+        const bool sorted = FFilterList->Sorted();
+        W.FilterGlyph = GetColumnFilter(RealCol(W.RCol));
+        FFilterList->Assign(entries);
+        FFilterList->SetSorted(sorted);
+    }
     // 3.
     TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
     TCellGradientDirection gd = GradientVertical;

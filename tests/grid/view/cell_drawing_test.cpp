@@ -168,4 +168,22 @@ TEST(CellDrawingEvents, NoDefaultDrawStillFiresTheDrawingEvents) {
     EXPECT_EQ(drawn, 1);
 }
 
+TEST(CellDrawingEvents, PaintingTheFilterRowAsksForEntriesButKeepsTheFilterList) {
+    StringGridFixture grid;
+    std::vector<int> asked;
+    grid.OnGetColumnFilter = [&](TObject*, int Column, TStrings* Items) {
+        asked.push_back(Column);
+        Items->Add(QStringLiteral("entry"));
+    };
+    grid.FilterList()->Add(QStringLiteral("shown by an open drop-down"));
+    QImage image(100, 40, QImage::Format_RGB32);
+    QPainter painter(&image);
+    TCanvas canvas(&painter);
+    grid.PaintCell(canvas, 2, 0, {0, 0, 40, 20}, {});  // the filter row is row 0
+    grid.PaintCell(canvas, 2, 1, {0, 20, 40, 40}, {});
+    EXPECT_EQ(asked, std::vector<int>{3});
+    ASSERT_EQ(grid.FilterList()->Count(), 1);
+    EXPECT_EQ(grid.FilterList()->Strings(0), QStringLiteral("shown by an open drop-down"));
+}
+
 }  // namespace
