@@ -140,6 +140,23 @@ TEST(CellColors, DisabledRowsAndGridsShowTheDisabledFontColour) {
     EXPECT_NE(LookOf(grid, 2, 2).Font.Color, grid.DisabledFontColor());
 }
 
+TEST(CellColors, FontPropertiesTakeTheFixedFontTheCellsFontThenGetCellColor) {
+    StringGridFixture grid;
+    grid.SetFontColors(3, 2, clRed);
+    grid.OnGetCellColor = [](TObject*, int ARow, int, TGridDrawState, TBrush*, TFont* AFont) {
+        if (ARow == 3) AFont->Size = 20;
+    };
+    TGridDrawState state;
+    TFont font;
+    TBrush brush;
+    grid.GetFontProperties(0, 0, 2, state, font, brush, false);
+    EXPECT_EQ(font.Name, grid.FixedFont()->Name);
+    grid.GetFontProperties(2, 3, 2, state, font, brush, false);
+    EXPECT_EQ(font.Color, clRed);
+    grid.GetFontProperties(2, 3, 3, state, font, brush, false);
+    EXPECT_EQ(font.Size, 20);
+}
+
 TEST(CellAlignment, NumbersPropertiesAndFormulas) {
     const struct {
         const char* name;

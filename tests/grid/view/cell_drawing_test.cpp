@@ -54,6 +54,20 @@ TEST(CellDrawingPixels, FixedCellEdgesPerLook) {
     }
 }
 
+TEST(CellDrawingPixels, AModifiedRowShowsItsBarInColumnZero) {
+    StringGridFixture grid;
+    grid.ShowModified()->Enabled = true;
+    grid.ShowModified()->Color = clLime;
+    grid.SetRowModified(2, true);
+    ShowGrid(grid);
+    const QImage image = Render(grid);
+    // Column 0 covers x 0..39: the bar is the 4 pixels left of the content's right edge.
+    EXPECT_EQ(FromQColor(image.pixelColor(36, 50)), clLime);
+    EXPECT_NE(FromQColor(image.pixelColor(30, 50)), clLime);
+    EXPECT_NE(FromQColor(image.pixelColor(36, 30)), clLime) << "row 1 is not modified";
+    EXPECT_NE(FromQColor(image.pixelColor(76, 50)), clLime) << "only column 0";
+}
+
 TEST(CellDrawingPixels, CellBordersFollowOnGetCellBorder) {
     StringGridFixture grid;
     grid.SetShowSelection(false);

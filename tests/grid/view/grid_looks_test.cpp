@@ -84,6 +84,20 @@ TEST(ControlLook, AssignCopiesFieldByFieldAndLeavesTheButtonSwitches) {
     EXPECT_EQ(to.CheckSize, 20);
 }
 
+TEST(BackGround, ANewBackGroundDrawsNothingAndItsSettersRepaint) {
+    StringGridFixture grid;
+    TBackGround& background = *grid.BackGround();
+    EXPECT_EQ(background.Display, bdTile);
+    EXPECT_TRUE(background.Bitmap.Empty());
+    EXPECT_EQ(background.Color, clWindow);
+    EXPECT_EQ(background.ColorTo, clBtnFace);
+    EXPECT_EQ(background.Cells, bcNormal);
+    background.SetDisplay(bdGradientVert);
+    StringGridFixture copy;
+    copy.Assign(&grid);
+    EXPECT_EQ(copy.BackGround()->Display, bdGradientVert);
+}
+
 TEST(ProgressAppearance, ChangesAreNotifiedOnlyForNewValues) {
     TGridProgressAppearance appearance;
     int changes = 0;
