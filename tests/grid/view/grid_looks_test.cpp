@@ -6,6 +6,7 @@
 #include "controls/color_utilities.h"
 #include "registry_file_test.h"
 #include "controls/office_theme.h"
+#include "grid/view/grid_look_presets.h"
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,13 @@ TEST(GridLook, SetLookAppliesItsColoursOnceAndLeavesTheSameLookAlone) {
         grid.SetLook(c.look);
         EXPECT_EQ(grid.SelectionColor(), clLime) << "the same look changes nothing";
     }
+}
+
+TEST(GridLook, ThePresetTablesHaveOneRowPerValueInOrder) {
+    const std::vector<TGridStylePreset>& styles = GridStylePresets();
+    ASSERT_EQ(styles.size(), static_cast<size_t>(gsOffice2010Black) + 1);
+    for (size_t i = 0; i < styles.size(); ++i) EXPECT_EQ(static_cast<size_t>(styles[i].Style), i);
+    EXPECT_EQ(XPColorSchemePresets().size(), static_cast<size_t>(vistaAero) + 1);
 }
 
 TEST(GridLook, StylesFromTheirTable) {
