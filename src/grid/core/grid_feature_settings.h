@@ -134,7 +134,9 @@ public:
 };
 
 enum TBackgroundDisplay { bdTile, bdFixed, bdCenter, bdStretch, bdGradientHorz, bdGradientVert };
-enum TBackGroundCells { bcNormal, bcFixed, bcAll };
+// Where a tiled background picture starts: at the first normal cell, at the client's
+// corner, or nowhere but the fixed cells.
+enum TBackgroundCells { bcNormal, bcFixed, bcAll };
 
 // A picture or gradient behind the cells. The fields are public; the Set... members
 // store and repaint the owner grid (grid/view/control_look.cpp). Assign copies the values
@@ -145,7 +147,7 @@ public:
     int Top = 0;
     int Left = 0;
     TBackgroundDisplay Display = bdTile;
-    TBackGroundCells Cells = bcNormal;
+    TBackgroundCells Cells = bcNormal;
     TColor ColorTo = clBtnFace;
     TColor Color = clWindow;
     TBitmap Bitmap;
@@ -155,7 +157,7 @@ public:
     void SetTop(int Value);
     void SetLeft(int Value);
     void SetDisplay(TBackgroundDisplay Value);
-    void SetCells(TBackGroundCells Value);
+    void SetCells(TBackgroundCells Value);
     void SetColor(TColor Value);
     void SetColorTo(TColor Value);
     void SetBitmap(const TBitmap& Value);

@@ -683,6 +683,8 @@ public:
     // ---- end of public: column grid support ----
 
     // ---- public: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----
+    // The horizontal alignment the cell's text is drawn with (ACol real).
+    TAlignment ResolveCellAlignment(int ACol, int ARow);
     // Colour mixing of the selection: Percent of Color1 over Color2 (system colours are
     // mapped first); clNone on either side gives the other colour.
     static TColor MixColors(TColor Color1, TColor Color2, int Percent);

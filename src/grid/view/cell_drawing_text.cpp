@@ -28,6 +28,13 @@ void TExStringGrid::ResolveCellAlignment(RealCol RCol, DisplRow ARow, TAlignment
     GetCellAlignment(RCol, ARow, HA, VA);
 }
 
+TAlignment TExStringGrid::ResolveCellAlignment(int ACol, int ARow) {
+    TAlignment horizontal;
+    TVAlignment vertical;
+    ResolveCellAlignment(RealCol(ACol), DisplRow(ARow), horizontal, vertical);
+    return horizontal;
+}
+
 QString TExStringGrid::GetFormattedCell(RealCol ACol, DisplRow ARow) {
     const QString text = Cells(ACol.v, ARow.v);
     if (!OnGetFloatFormat || !IsNumberKind(ClassifyNumberText(text))) return text;

@@ -153,7 +153,7 @@ void TBackGround::Changed() {
 BACKGROUND_SETTER(int, Top)
 BACKGROUND_SETTER(int, Left)
 BACKGROUND_SETTER(TBackgroundDisplay, Display)
-BACKGROUND_SETTER(TBackGroundCells, Cells)
+BACKGROUND_SETTER(TBackgroundCells, Cells)
 BACKGROUND_SETTER(TColor, Color)
 BACKGROUND_SETTER(TColor, ColorTo)
 BACKGROUND_SETTER(const TBitmap&, Bitmap)
