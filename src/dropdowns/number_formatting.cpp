@@ -10,19 +10,6 @@
 
 namespace {
 
-// Qt's "C" locale writes "." and ","; the settings' separators replace them.
-QString WithSettingsSeparators(const QString& text) {
-    const TFormatSettings& settings = FormatSettings();
-    QString result;
-    result.reserve(text.size());
-    for (QChar c : text) {
-        if (c == QLatin1Char('.')) result += settings.DecimalSeparator;
-        else if (c == QLatin1Char(',')) result += settings.ThousandSeparator;
-        else result += c;
-    }
-    return result;
-}
-
 // Reads a number with "." as decimal point; false unless the whole text is one.
 bool ScanInvariant(const QString& text, long double& value) {
     const QString trimmed = text.trimmed();

@@ -26,3 +26,15 @@ TFormatSettings& FormatSettings() {
     static TFormatSettings settings = TFormatSettings::FromSystemLocale();
     return settings;
 }
+
+QString WithSettingsSeparators(const QString& CLocaleNumber) {
+    const TFormatSettings& settings = FormatSettings();
+    QString result;
+    result.reserve(CLocaleNumber.size());
+    for (QChar c : CLocaleNumber) {
+        if (c == QLatin1Char('.')) result += settings.DecimalSeparator;
+        else if (c == QLatin1Char(',')) result += settings.ThousandSeparator;
+        else result += c;
+    }
+    return result;
+}

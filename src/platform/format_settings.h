@@ -18,3 +18,7 @@ struct TFormatSettings {
 
 // The program's settings, read and changed in place (tests assign a known set).
 TFormatSettings& FormatSettings();
+
+// A number written by Qt's "C" locale ('.' decimal point, ',' group separator) with the
+// program's separators in their place.
+QString WithSettingsSeparators(const QString& CLocaleNumber);

@@ -28,36 +28,110 @@ public:
     TBitmap IndexDownGlyph;
     TColor IndexColor = clYellow;
     bool FixedCols = false;
+    // The sort column's header gradient (clNone: drawn as the other fixed cells).
+    TColor HeaderColor = clNone;
+    TColor HeaderColorTo = clNone;
+    TColor HeaderMirrorColor = clNone;
+    TColor HeaderMirrorColorTo = clNone;
     void Assign(const TObject* Source);
 };
 
 enum TControlStyle { csClassic, csFlat, csWinXP, csBrantel, csZRT, csGlyph, csTheme };
 
+class TExStringGrid;
+
+// How check boxes, radio buttons, editor buttons, progress bars, comments and fixed-cell
+// gradients look. The values are public fields (read as they stand); the Set... members
+// store a value and give it its effect: a repaint of the owner grid, or the matching
+// ZRTGradient colour of the grid for the FixedGradient colours. Defined in
+// grid/view/control_look.cpp.
 class TControlLook : public TObject {
 public:
+    explicit TControlLook(TExStringGrid* AOwner = nullptr);
+    // Resets the colours (the grid's SetStyle calls it too); see control_look.cpp.
+    void Init();
+    // Copies from another TControlLook; anything else is ignored. Neither repaints the grid
+    // nor reaches its ZRTGradient colours.
+    void Assign(const TObject* Source);
+
+    TExStringGrid* Owner() const { return FOwner; }
+
+    int CheckSize = 15;
+    TBitmap UnCheckedGlyph;
+    TBitmap CheckedGlyph;
+    TControlStyle ControlStyle = csTheme;
+    TColor Color = clBlack;
+    int RadioSize = 10;
+    TBitmap RadioOffGlyph;
+    TBitmap RadioOnGlyph;
+    bool FlatButton = false;
+    int ProgressMarginY = 2;
+    int ProgressMarginX = 2;
+    bool ProgressXP = false;
     bool DropDownAlwaysVisible = false;
     bool SpinButtonsAlwaysVisible = false;
-    TControlStyle ControlStyle = csWinXP;
-    int DropDownCount = 8;
-    int CheckSize = 15;
-    int RadioSize = 10;
-    TColor Color = clBlack;
-    TBitmap CheckedGlyph;
-    TBitmap UnCheckedGlyph;
-    TBitmap RadioOnGlyph;
-    TBitmap RadioOffGlyph;
     bool NoDisabledCheckRadioLook = false;
-    // User clicks toggle check boxes / radio buttons without asking editability.
+    bool NoDisabledButtonLook = false;
+    TColor CommentColor = clRed;
+    TColor ProgressBorderColor = clGray;
+    TColor FixedGradientTo = clNone;
+    TColor FixedGradientFrom = clNone;
+    TColor FixedGradientMirrorTo = clNone;
+    TColor FixedGradientMirrorFrom = clNone;
+    TColor FixedGradientHoverTo = clWhite;
+    TColor FixedGradientHoverFrom = clGray;
+    TColor FixedGradientHoverMirrorTo = clNone;
+    TColor FixedGradientHoverMirrorFrom = clNone;
+    TColor FixedGradientHoverBorder = clSilver;
+    TColor FixedGradientDownTo = clSilver;
+    TColor FixedGradientDownFrom = clGray;
+    TColor FixedGradientDownMirrorTo = clNone;
+    TColor FixedGradientDownMirrorFrom = clNone;
+    TColor FixedGradientDownBorder = clGray;
+    bool FixedDropDownButton = false;
     bool CheckAlwaysActive = false;
     bool RadioAlwaysActive = false;
-    bool NoDisabledButtonLook = false;
-    bool FlatButton = false;
-    bool ProgressXP = false;
-    int ProgressMarginX = 2;
-    int ProgressMarginY = 2;
-    TColor ProgressBorderColor = clGray;
-    TColor CommentColor = clRed;
-    void Assign(const TObject* Source);
+    int DropDownCount = 8;
+    int HintMaxWidth = 0;
+
+    // Store and repaint the owner grid.
+    void SetCheckSize(int Value);
+    void SetCheckedGlyph(const TBitmap& Value);
+    void SetUnCheckedGlyph(const TBitmap& Value);
+    void SetRadioSize(int Value);
+    void SetRadioOnGlyph(const TBitmap& Value);
+    void SetRadioOffGlyph(const TBitmap& Value);
+    void SetColor(TColor Value);
+    void SetControlStyle(TControlStyle Value);
+    void SetCommentColor(TColor Value);
+    void SetFlatButton(bool Value);
+    void SetNoDisabledCheckRadioLook(bool Value);
+    void SetNoDisabledButtonLook(bool Value);
+    void SetProgressMarginX(int Value);
+    void SetProgressMarginY(int Value);
+    void SetProgressXP(bool Value);
+    void SetDropDownAlwaysVisible(bool Value);
+    void SetSpinButtonsAlwaysVisible(bool Value);
+    // Store; a colour other than clNone also goes to the grid's ZRTGradient colour.
+    void SetFixedGradientFrom(TColor Value);
+    void SetFixedGradientTo(TColor Value);
+    void SetFixedGradientHoverFrom(TColor Value);
+    void SetFixedGradientHoverTo(TColor Value);
+    void SetFixedGradientHoverBorder(TColor Value);
+    void SetFixedGradientDownFrom(TColor Value);
+    void SetFixedGradientDownTo(TColor Value);
+    void SetFixedGradientDownBorder(TColor Value);
+    // Store and always set the grid's mirror colour (clNone clears it).
+    void SetFixedGradientMirrorFrom(TColor Value);
+    void SetFixedGradientMirrorTo(TColor Value);
+    void SetFixedGradientHoverMirrorFrom(TColor Value);
+    void SetFixedGradientHoverMirrorTo(TColor Value);
+    void SetFixedGradientDownMirrorFrom(TColor Value);
+    void SetFixedGradientDownMirrorTo(TColor Value);
+
+private:
+    void Changed();
+    TExStringGrid* FOwner = nullptr;
 };
 
 class TGrouping : public TObject {
@@ -78,17 +152,33 @@ enum TBackgroundDisplay { bdTile, bdFixed, bdCenter, bdStretch, bdGradientHorz, 
 // corner, or nowhere but the fixed cells.
 enum TBackgroundCells { bcNormal, bcFixed, bcAll };
 
+// A picture or gradient behind the cells. The fields are public; the Set... members
+// store and repaint the owner grid (grid/view/control_look.cpp). Assign copies the values
+// (the grid's own Assign uses it) and keeps the owner.
 class TBackGround : public TObject {
 public:
-    TBackgroundDisplay Display = bdTile;
-    TColor Color = clWhite;
-    TColor ColorTo = clNone;
-    TBitmap Bitmap;
-    int Left = 0;
+    explicit TBackGround(TExStringGrid* AGrid = nullptr) : FGrid(AGrid) {}
     int Top = 0;
+    int Left = 0;
+    TBackgroundDisplay Display = bdTile;
     TBackgroundCells Cells = bcNormal;
+    TColor ColorTo = clBtnFace;
+    TColor Color = clWindow;
+    TBitmap Bitmap;
     bool IsGradient() const { return Display == bdGradientHorz || Display == bdGradientVert; }
     void Assign(const TObject* Source);
+
+    void SetTop(int Value);
+    void SetLeft(int Value);
+    void SetDisplay(TBackgroundDisplay Value);
+    void SetCells(TBackgroundCells Value);
+    void SetColor(TColor Value);
+    void SetColorTo(TColor Value);
+    void SetBitmap(const TBitmap& Value);
+
+private:
+    void Changed();
+    TExStringGrid* FGrid = nullptr;
 };
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
@@ -116,6 +206,7 @@ public:
 class TShowModified : public TObject {
 public:
     bool Enabled = false;
+    TColor Color = clRed;  // the bar beside a modified row
     void Assign(const TObject* Source);
 };
 

@@ -59,6 +59,9 @@
 #include "grid/core/string_grid_enumerations.h"
 #include "grid/core/string_grid_events.h"
 #include "grid/view/cell_draw_work.h"
+#include "grid/view/grid_look_enumerations.h"
+#include "grid/view/grid_progress_appearance.h"
+#include "platform/form.h"
 #include "platform/string_list.h"
 
 #include <QByteArray>
@@ -143,7 +146,6 @@ class TGridItem;
     X(QString, InvalidEntryTitle, QString())             \
     X(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)    \
     X(QString, InvalidEntryText, QString())              \
-    X(TGridLook, Look, glXP)                             \
     X(bool, Lookup, false)                               \
     X(bool, LookupCaseSensitive, false)                  \
     X(bool, LookupHistory, false)                        \
@@ -846,6 +848,44 @@ public:
     // ---- public: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----
     // The horizontal alignment the cell's text is drawn with (ACol real).
     TAlignment ResolveCellAlignment(int ACol, int ARow);
+    // Colour mixing of the selection: Percent of Color1 over Color2 (system colours are
+    // mapped first); clNone on either side gives the other colour.
+    static TColor MixColors(TColor Color1, TColor Color2, int Percent);
+    // MixColors when Flag is set, else Color1.
+    static TColor MixColorsWhen(TColor Color1, TColor Color2, bool Flag, int Percent);
+    // The font alone of a cell (ACol displayed, RCol real): the fixed or normal font, the
+    // cell's properties, then GetCellColor.
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont& AFont, TBrush& ABrush,
+                           bool Remap);
+    // The horizontal and vertical alignment of a cell.
+    void ResolveCellAlignment(RealCol RCol, DisplRow ARow, TAlignment& HA, TVAlignment& VA);
+    // The text a cell shows (GetFormattedCell).
+    QString DisplCells(int ACol, int ARow) { return GetFormattedCell(RealCol(ACol), DisplRow(ARow)); }
+
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook Value);
+    // Colour presets (grid/view/grid_look_presets.cpp holds their table).
+    virtual void SetStyle(TExGridStyle AStyle);
+    void SetEditorsComponentStyle(TZRTStyle AStyle);
+    void SetTheme(TXPColorScheme Scheme);
+    // Follows the user's Office colour theme when it changed since the last call.
+    void ThemeAdapt();
+    // The style last applied by SetComponentStyle or SetLook, and the last Office theme seen.
+    TZRTStyle ComponentStyle() const { return FStyle; }
+    TOfficeTheme LastOfficeTheme() const { return FOfficeTheme; }
+    const TColorTones& ColorTones() const { return FTones; }
+    static QString LookToString(TGridLook Look);
+    static QString LookToCaption(TGridLook Look);
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle Value);
+    TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+    void SetProgressAppearance(const TGridProgressAppearance& Value) { FProgressAppearance->Assign(&Value); }
+    // A cell with a graphic shows the graphic alone.
+    bool NoImageAndText() const { return FNoImageAndText; }
+    void SetNoImageAndText(bool Value) {
+        FNoImageAndText = Value;
+        InvalidateGrid();
+    }
     // ---- end of public: cell drawing, looks, styles and themes ----
 
     // ---- public: cell graphics and the text layer (grid/view/cell_graphics*.cpp, grid/view/cell_text_layer*.cpp) ----
@@ -958,6 +998,25 @@ protected:
     // ---- end of protected: column grid support ----
 
     // ---- protected: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----
+    void DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARect, TGridDrawState AState) override;
+    // Parts of DrawGridCell on its working values.
+    void DrawFixedGradientLook(TCellDrawWork& W, TColor ColorTo, TColor MirrorColor, TColor MirrorColorTo);
+    void DrawCellBorders(TCellDrawWork& W);
+    void DrawTreeLines(TCellDrawWork& W);
+    void DrawFixedEdges(TCellDrawWork& W);
+    void DrawFocusRectangle(TCellDrawWork& W);
+    // Fixed as the colour rules count it: the fixed-cell test or inside the fixed rows or columns.
+    bool IsFixedForColors(int ACol, int ARow);
+    bool HasColorTones() const { return FTones.Background.BrushColor != clNone; }
+    // The row whose flags (selection, enabled) apply to a displayed row.
+    int FlagRowOf(int ARow) const;
+    void ApplyLookPreset(TGridLook Value);
+
+    TGridLook FLook = glXP;
+    TFormBorderStyle FBorderStyle = bsSingle;
+    TOfficeTheme FOfficeTheme = otUnknown;
+    bool FNoImageAndText = false;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance = std::make_unique<TGridProgressAppearance>();
     // ---- end of protected: cell drawing, looks, styles and themes ----
 
     // ---- protected: cell graphics and the text layer (grid/view/cell_graphics*.cpp, grid/view/cell_text_layer*.cpp) ----

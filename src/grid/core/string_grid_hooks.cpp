@@ -267,7 +267,6 @@ QString TExStringGrid::GetCellFloatFormat(RealCol ACol, DisplRow ARow) {
     return FFloatFormat;
 }
 
-QString TExStringGrid::GetFormattedCell(RealCol ACol, DisplRow ARow) { return Cells(ACol.v, ARow.v); }
 
 // ---- the base grid's hooks ---------------------------------------------------------
 
@@ -288,13 +287,6 @@ void TExStringGrid::CellLook(RealCol ACol, DisplRow ARow, TGridDrawState& AState
         WW = props->WordWrap();
     }
     GetCellColor(ACol, ARow, AState, &ABrush, &AFont);
-}
-
-void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool, bool Select, bool,
-                                        TBrush& ABrush, TColor& AColorTo, TColor&, TColor&, TFont& AFont,
-                                        TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD) {
-    VA = FVAlignment;
-    CellLook(RealColIndex(DisplCol(ACol)), DisplRow(ARow), AState, Select, ABrush, AColorTo, AFont, HA, WW, GD);
 }
 
 void TExStringGrid::GetCellDefaults(int ACol, int ARow, TFont& AFont, TBrush& ABrush, TColor& ColorTo,

@@ -39,7 +39,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FFloatingFooter = std::make_unique<TFloatingFooter>();
     FSortSettings = std::make_unique<TSortSettings>();
     FDragDropSettings = std::make_unique<TDragDropSettings>();
-    FControlLook = std::make_unique<TControlLook>();
+    FControlLook = std::make_unique<TControlLook>(this);
     FNavigation = std::make_unique<TNavigation>();
     FColumnSize = std::make_unique<TColumnSize>(this);
     FCellNode = std::make_unique<TCellNode>(this);
@@ -64,7 +64,8 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FModifiedRows = std::make_unique<TIntList>(0, 0);
     FEnabledRows = std::make_unique<TIntList>(0, 0);
     FOrigColSizes = std::make_unique<TIntList>(0, 0);
-    FBackGround = std::make_unique<TBackGround>();
+    FBackGround = std::make_unique<TBackGround>(this);
+    FProgressAppearance->OnChange = [this](TObject*) { InvalidateGrid(); };
     FControlList = std::make_unique<TControlList>();
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     FFocusHelper = std::make_unique<TFocusHelper>();
@@ -251,6 +252,8 @@ void TExStringGrid::Assign(const TObject* Source) {
     if (!src || src == this) return;
 #define EX_GRID_ASSIGN_PLAIN(Type, Name, Initial) F##Name = src->F##Name;
     EX_GRID_PLAIN_PROPERTIES(EX_GRID_ASSIGN_PLAIN)
+    FLook = src->FLook;
+    FProgressAppearance->Assign(src->FProgressAppearance.get());
 #undef EX_GRID_ASSIGN_PLAIN
     FHighlightColor = src->FHighlightColor;
     FHighlightTextColor = src->FHighlightTextColor;
@@ -387,16 +390,6 @@ void TExStringGrid::DoCellsChanged(TRect R) {
     CalcFooter(-1);
 }
 
-void TExStringGrid::SetComponentStyle(TZRTStyle AStyle) {
-    FStyle = AStyle;
-    InvalidateGrid();
-}
-
-void TExStringGrid::SetColorTones(const TColorTones& ATones) {
-    FTones = ATones;
-    InvalidateGrid();
-}
-
 // ---- initial values ------------------------------------------------------------------
 
 namespace {
@@ -412,6 +405,7 @@ const std::vector<TGridInitialValue>& TExStringGrid::InitialValues() {
 #define EX_GRID_INITIAL_PLAIN(Type, Name, Initial) {#Name, EX_GRID_READ(Name()), AsVariant(Type(Initial))},
     static const std::vector<TGridInitialValue> table{
         EX_GRID_PLAIN_PROPERTIES(EX_GRID_INITIAL_PLAIN)
+        {"Look", EX_GRID_READ(Look()), AsVariant(glXP)},
         {"ColCount", EX_GRID_READ(ColCount()), 5},
         {"RowCount", EX_GRID_READ(RowCount()), 10},
         {"FixedCols", EX_GRID_READ(TStringGrid::FixedCols()), 1},
