@@ -79,6 +79,14 @@ void TIntList::InsertRange(int Index, int Count, int Value) {
 }
 
 void TIntList::DeleteIndexes(const std::vector<int>& AscendingIndexes) {
+    if (AscendingIndexes.empty()) return;
+    // A block of indexes is one erase.
+    const int first = AscendingIndexes.front();
+    if (AscendingIndexes.back() - first + 1 == int(AscendingIndexes.size())) {
+        if (first >= Count()) return;
+        FItems.erase(FItems.begin() + first, FItems.begin() + std::min(Count(), AscendingIndexes.back() + 1));
+        return;
+    }
     std::size_t next = 0;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < FItems.size(); ++i) {

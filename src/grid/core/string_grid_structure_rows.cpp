@@ -154,7 +154,13 @@ void TExStringGrid::RemoveDisplayedRows(const std::vector<int>& AscendingRows, b
     const int firstMoved = AscendingRows.front();
     if (KeepHeightsInPlace)
         for (int r = firstMoved; r < RowCount(); ++r) heights.push_back(RowHeights(r));
-    TakeRowsOut(AscendingRows);  // the block goes out of scope: rows freed, objects already handled
+    // The removed rows are freed with their store rows; their objects were freed above or
+    // taken over by the caller.
+    const int count = int(AscendingRows.size());
+    if (AscendingRows.back() - firstMoved + 1 == count)
+        DeleteRowsAt(firstMoved, count);
+    else
+        TakeRowsOut(AscendingRows);
     if (KeepHeightsInPlace)
         for (int r = firstMoved; r < RowCount(); ++r) SetRowHeights(r, heights[std::size_t(r - firstMoved)]);
 
