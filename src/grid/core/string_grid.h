@@ -743,6 +743,12 @@ public:
     int ColumnPosition(int ACol) const;
     int ColumnAtPosition(int ACol);
     int ColumnByHeader(const QString& AValue) const;
+    // The current row: a change reports OnRowUpdate (old row, new row) once per new row,
+    // copies the selection into the disjunct row flags and moves a row-synchronised grid.
+    void SetRow(int Value);
+    // Applied only for a scrolled row: FixedRows <= Value <= RowCount - 1.
+    void SetTopRow(int Value);
+    void ScrollInView(int ColIndex, int RowIndex);
     void HideSelection();
     void UnHideSelection();
     bool SelectionHidden() const { return FSelHidden; }
@@ -860,6 +866,7 @@ protected:
     void RenumberCellControls(const std::function<TGridCoord(int X, int Y)>& Place);
     int CellContentWidth(int ACol, int ARow);
     TGridRect FOldSelection{};
+    int FOldRowSel = -1;
     bool FSelHidden = false;
     int FSwapCount = 0;
     // ---- end of protected: rows and columns: insert, remove, clear, move, swap, auto-size ----

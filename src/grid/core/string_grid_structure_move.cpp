@@ -220,6 +220,48 @@ int TExStringGrid::ColumnByHeader(const QString& AValue) const {
     return -1;
 }
 
+// ---- view position and current row --------------------------------------------------------
+
+void TExStringGrid::SetRow(int Value) {
+    if (FOldRowSel < 0) FOldRowSel = Row();  // nothing reported yet: the row it had
+    if (Col() < 0 || Col() >= ColCount()) MoveColRow(TStringGrid::FixedCols(), Value, true, false);
+    TStringGrid::SetRow(Value);
+    if (Row() != FOldRowSel && OnRowUpdate) {
+        const int old = FOldRowSel;
+        FOldRowSel = Row();
+        OnRowUpdate(this, old, Row());
+    }
+    if (FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
+    if (TExStringGrid* partner = FSyncGrid->Grid(); partner && FSyncGrid->SelectionRow() && partner->Row() != Row())
+        partner->SetRow(Row());
+}
+
+void TExStringGrid::SetTopRow(int Value) {
+    if (Value < TStringGrid::FixedRows() || Value > RowCount() - 1) return;
+    TStringGrid::SetTopRow(Value);
+}
+
+void TExStringGrid::ScrollInView(int ColIndex, int RowIndex) {
+    if (ColIndex >= ColCount() || RowIndex >= RowCount()) return;
+    int left = LeftCol();
+    int top = TopRow();
+    const int visibleCols = VisibleColCount();
+    const int visibleRows = VisibleRowCount();
+    if (ColIndex < LeftCol() || ColIndex >= LeftCol() + visibleCols) {
+        SetCol(ColIndex);
+        left = std::max(TStringGrid::FixedCols(), ColIndex - visibleCols / 2);
+    }
+    if (RowIndex < TopRow() || RowIndex >= TopRow() + visibleRows) {
+        SetRow(RowIndex);
+        top = std::max(TStringGrid::FixedRows(), RowIndex - visibleRows / 2);
+    }
+    left = std::min(left, ColCount() - visibleCols + 1);
+    if (TStringGrid::FixedCols() + visibleCols < ColCount()) SetLeftCol(left);
+    top = std::min(top, RowCount() - visibleRows + 1);
+    if (TStringGrid::FixedRows() + visibleRows >= RowCount()) return;
+    SetTopRow(top);
+}
+
 // ---- selection -----------------------------------------------------------------------------
 
 void TExStringGrid::HideSelection() {

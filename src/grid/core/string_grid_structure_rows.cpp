@@ -171,10 +171,10 @@ void TExStringGrid::RemoveDisplayedRows(const std::vector<int>& AscendingRows, b
 void TExStringGrid::PlaceRowAfterRemoval(int OldRow, int OldTopRow) {
     const int lastNormal = RowCount() - FFixedFooters - 1;
     if (OldRow <= lastNormal && OldRow >= TStringGrid::FixedRows()) {
-        if (!FMouseActions->DisjunctRowSelect()) TStringGrid::SetRow(OldRow);
+        if (!FMouseActions->DisjunctRowSelect()) SetRow(OldRow);
         if (OldTopRow >= TStringGrid::FixedRows() && OldTopRow < RowCount()) SetTopRow(OldTopRow);
     } else if (lastNormal >= TStringGrid::FixedRows()) {
-        TStringGrid::SetRow(lastNormal);
+        SetRow(lastNormal);
     } else {
         HideSelection();
         return;

@@ -421,3 +421,42 @@ TEST(StringGridStructure, TrimIsCellAndWideCells) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StringGridStructure, RowChangesReportOnceAndTopRowIgnoresRowsOutside) {
+    TExStringGrid g(nullptr);
+    g.SetRowCount(20);
+    std::vector<std::pair<int, int>> reported;
+    g.OnRowUpdate = [&](TObject*, int OldRow, int NewRow) { reported.push_back({OldRow, NewRow}); };
+    g.SetRow(g.Row());
+    EXPECT_TRUE(reported.empty());
+    g.SetRow(5);
+    g.SetRow(5);
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0], std::make_pair(1, 5));
+    // Removing the current last row moves to the new last row and reports it.
+    g.SetRow(19);
+    g.RemoveRows(19, 1);
+    EXPECT_EQ(g.Row(), 18);
+    EXPECT_EQ(reported.back(), std::make_pair(19, 18));
+
+    const int top = g.TopRow();
+    g.SetTopRow(g.RowCount());
+    EXPECT_EQ(g.TopRow(), top);
+    g.SetTopRow(g.FixedRows() - 1);
+    EXPECT_EQ(g.TopRow(), top);
+}
+
+TEST(StringGridStructure, HideAndUnHideSelection) {
+    TExStringGrid g(nullptr);
+    g.SetSelection({1, 2, 3, 3});
+    g.HideSelection();
+    EXPECT_TRUE(g.SelectionHidden());
+    EXPECT_EQ(g.Selection().Left, g.ColCount());
+    g.UnHideSelection();
+    EXPECT_FALSE(g.SelectionHidden());
+    EXPECT_EQ(g.Selection(), (TGridRect{1, 2, 3, 3}));
+}
+
+}  // namespace
