@@ -858,7 +858,11 @@ protected:
     void FreeCellObject(int ACol, int ARow);
     // Frees the cell objects of the given rows over every real column.
     void FreeRowObjects(const std::vector<int>& AscendingRows);
-    void RemoveRowsFound(std::vector<int> AscendingRows);
+    // Removes the rows (ascending) inside one update, places the current row as RemoveRows
+    // does and sends one notice over them.
+    void RemoveRowsFound(std::vector<int> AscendingRows, bool FreeObjects, bool UpdateControls);
+    // RCount cut to the rows that exist from RowIndex (a grid keeps one); 0 for none.
+    int RemovableRows(int RowIndex, int RCount) const;
     void ExchangeRowEntries(int ARow1, int ARow2);
     // Gives every registered cell control the place Place answers for its (real) column
     // and row: a negative column keeps the column, a negative row drops the control

@@ -66,7 +66,8 @@ void TExStringGrid::MoveRows(int FromIndex, int ToIndex, int Count) {
     RemoveRowsEx(source, Count);
     // The current row goes with its row when it was one of the moved ones.
     if (oldRow >= source && oldRow < source + Count) TStringGrid::SetRow(ToIndex + oldRow - source);
-    for (int r = 0; r < RowCount() && r < int(heights.size()); ++r) SetRowHeights(r, heights[std::size_t(r)]);
+    for (int r = 0; r < RowCount() && r < int(heights.size()); ++r)
+        if (const int h = heights[std::size_t(r)]; RowHeights(r) != h) SetRowHeights(r, h);
     EndUpdate();
 }
 

@@ -162,7 +162,8 @@ void TExStringGrid::RemoveDisplayedRows(const std::vector<int>& AscendingRows, b
     else
         TakeRowsOut(AscendingRows);
     if (KeepHeightsInPlace)
-        for (int r = firstMoved; r < RowCount(); ++r) SetRowHeights(r, heights[std::size_t(r - firstMoved)]);
+        for (int r = firstMoved; r < RowCount(); ++r)
+            if (const int h = heights[std::size_t(r - firstMoved)]; RowHeights(r) != h) SetRowHeights(r, h);
 
     FMaxRowCount = std::max(RowCount(), FMaxRowCount - int(AscendingRows.size()));
     FNormalRowCount = RowCount();
@@ -184,26 +185,24 @@ void TExStringGrid::PlaceRowAfterRemoval(int OldRow, int OldTopRow) {
 
 // ---- removing ------------------------------------------------------------------------------
 
-void TExStringGrid::RemoveRows(int RowIndex, int RCount) {
-    if (RCount <= 0 || RowIndex < 0 || RowIndex >= RowCount()) return;
+int TExStringGrid::RemovableRows(int RowIndex, int RCount) const {
+    if (RCount <= 0 || RowIndex < 0 || RowIndex >= RowCount()) return 0;
     // Cut to the rows that exist; a grid keeps one row.
-    RCount = std::min(RCount, RowCount() - std::max(RowIndex, 1));
+    return std::max(0, std::min(RCount, RowCount() - std::max(RowIndex, 1)));
+}
+
+void TExStringGrid::RemoveRows(int RowIndex, int RCount) {
+    RCount = RemovableRows(RowIndex, RCount);
     if (RCount <= 0) return;
-    const int oldRow = Row();
-    const int oldTop = TopRow();
-    BeginUpdate();
-    RemoveDisplayedRows(Range(RowIndex, RCount), true, true, false);
-    PlaceRowAfterRemoval(oldRow, oldTop);
-    EndUpdate();
-    DoCellsChanged(TRect{0, RowIndex, ColCount() - 1, RowIndex + RCount});
+    RemoveRowsFound(Range(RowIndex, RCount), true, true);
+    // The view stays filled at the end.
     const int visible = VisibleRowCount();
     if (TopRow() >= RowCount() + TStringGrid::FixedRows() - visible - 2 && RowCount() - visible - 1 > 0)
         SetTopRow(RowCount() + TStringGrid::FixedRows() - visible - 2);
 }
 
 void TExStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
-    if (RCount <= 0 || RowIndex < 0 || RowIndex >= RowCount()) return;
-    RCount = std::min(RCount, RowCount() - std::max(RowIndex, 1));
+    RCount = RemovableRows(RowIndex, RCount);
     if (RCount <= 0) return;
     const int oldRow = Row();
     const int oldTop = TopRow();
@@ -221,38 +220,29 @@ void TExStringGrid::RemoveRowsEx(int RowIndex, int RCount) {
 }
 
 void TExStringGrid::RemoveRowBlock(int ARow, int Count, bool UpdateControls) {
-    if (Count <= 0 || ARow < 0 || ARow >= RowCount()) return;
-    Count = std::min(Count, RowCount() - std::max(ARow, 1));
-    if (Count <= 0) return;
-    const int oldRow = Row();
-    const int oldTop = TopRow();
-    BeginUpdate();
-    RemoveDisplayedRows(Range(ARow, Count), false, UpdateControls, false);
-    PlaceRowAfterRemoval(oldRow, oldTop);
-    EndUpdate();
-    DoCellsChanged(TRect{0, ARow, ColCount() - 1, ARow + Count});
+    Count = RemovableRows(ARow, Count);
+    if (Count > 0) RemoveRowsFound(Range(ARow, Count), false, UpdateControls);
 }
 
 void TExStringGrid::ClearRowObjects(int ARow, int Count) {
-    if (Count <= 0 || ARow < 0 || ARow >= RowCount()) return;
     // Over every real column: the objects of hidden columns are the grid's too.
-    RemoveDisplayedRows(Range(ARow, std::min(Count, RowCount() - std::max(ARow, 1))), true, true, false);
-    DoCellsChanged(TRect{0, ARow, ColCount() - 1, ARow + Count});
+    Count = RemovableRows(ARow, Count);
+    if (Count > 0) RemoveRowsFound(Range(ARow, Count), true, true);
 }
 
 // ---- removing by content or selection (one compaction per call) ----------------------------
 
-void TExStringGrid::RemoveRowsFound(std::vector<int> AscendingRows) {
+void TExStringGrid::RemoveRowsFound(std::vector<int> AscendingRows, bool FreeObjects, bool UpdateControls) {
     if (int(AscendingRows.size()) >= RowCount()) AscendingRows.erase(AscendingRows.begin());  // a grid keeps one row
     if (AscendingRows.empty()) return;
     const int oldRow = Row();
     const int oldTop = TopRow();
     BeginUpdate();
-    RemoveDisplayedRows(AscendingRows, true, true, false);
+    RemoveDisplayedRows(AscendingRows, FreeObjects, UpdateControls, false);
     PlaceRowAfterRemoval(oldRow, oldTop);
     EndUpdate();
     // One notice over every changed row, and with it one footer calculation.
-    DoCellsChanged(TRect{0, AscendingRows.front(), ColCount() - 1, AscendingRows.back()});
+    DoCellsChanged(TRect{0, AscendingRows.front(), ColCount() - 1, AscendingRows.back() + 1});
 }
 
 void TExStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
@@ -261,7 +251,7 @@ void TExStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
         bool state = false;
         if (GetCheckBoxState(CheckBoxColumn, r, state) && state == RemoveChecked) rows.push_back(r);
     }
-    RemoveRowsFound(std::move(rows));
+    RemoveRowsFound(std::move(rows), true, true);
 }
 
 void TExStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
@@ -278,7 +268,7 @@ void TExStringGrid::RemoveDuplicates(int ACol, bool DoCase) {
         else
             seen.insert(key);
     }
-    RemoveRowsFound(std::move(rows));
+    RemoveRowsFound(std::move(rows), true, true);
 }
 
 void TExStringGrid::RemoveSelectedRows() {
@@ -290,7 +280,7 @@ void TExStringGrid::RemoveSelectedRows() {
         const TGridRect s = SelectionRectangleOrdered();
         for (int r = std::max(0, s.Top); r <= s.Bottom && r < RowCount(); ++r) rows.push_back(r);
     }
-    RemoveRowsFound(std::move(rows));
+    RemoveRowsFound(std::move(rows), true, true);
     if (FMouseActions->DisjunctRowSelect()) ClearRowSelect();
 }
 
@@ -298,7 +288,7 @@ void TExStringGrid::RemoveUnSelectedRows() {
     std::vector<int> rows;
     for (int r = TStringGrid::FixedRows(); r < RowCount() - FFixedFooters; ++r)
         if (!GetRowSelect(RowSelectIndex(r))) rows.push_back(r);
-    RemoveRowsFound(std::move(rows));
+    RemoveRowsFound(std::move(rows), true, true);
     if (FMouseActions->RowSelectPersistent())
         SelectRows(TStringGrid::FixedRows(), RowCount() - TStringGrid::FixedRows());
     else

@@ -460,3 +460,23 @@ TEST(StringGridStructure, HideAndUnHideSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StringGridStructure, MoveColumnRecordsTheOrderAndRenumbersControls) {
+    TExStringGrid g(nullptr);
+    g.SetColCount(5);
+    TPanel inTwo(nullptr);
+    TPanel inOne(nullptr);
+    g.SetCellControls(2, 1, &inTwo);
+    g.SetCellControls(1, 2, &inOne);
+    g.MoveColumn(1, 3);
+    ASSERT_EQ(g.ColumnOrder()->Count(), 5);
+    EXPECT_EQ(g.ColumnOrder()->Items(3), 1);
+    for (int i = 0; i < g.ControlList()->Count(); ++i) {
+        const TControlItem* item = g.ControlList()->Control(i);
+        EXPECT_EQ(item->X(), item->Control() == &inTwo ? 1 : 3);
+    }
+}
+
+}  // namespace
