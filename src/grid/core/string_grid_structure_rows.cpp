@@ -249,7 +249,9 @@ void TExStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked) {
     std::vector<int> rows;
     for (int r = TStringGrid::FixedRows(); r < RowCount(); ++r) {
         bool state = false;
-        if (GetCheckBoxState(CheckBoxColumn, r, state) && state == RemoveChecked) rows.push_back(r);
+        // The check-box query takes the real row while rows are held out.
+        const int asked = FHiddenRows->IsEmpty() ? r : RealRowIndex(r);
+        if (GetCheckBoxState(CheckBoxColumn, asked, state) && state == RemoveChecked) rows.push_back(r);
     }
     RemoveRowsFound(std::move(rows), true, true);
 }

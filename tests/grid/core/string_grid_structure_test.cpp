@@ -371,8 +371,12 @@ TEST(StringGridStructure, RemovalsByContentAndSelection) {
         checks.SetCells(1, r, r % 2 ? "Y" : "N");
         checks.SetCells(2, r, QString::number(r));
     }
+    checks.HideRow(4);
     checks.RemoveCheckedRows(1, true);
-    ASSERT_EQ(checks.RowCount(), 4);
+    ASSERT_EQ(checks.RowCount(), 3);
+    EXPECT_EQ(checks.Cells(2, 1), "2");
+    EXPECT_EQ(checks.Cells(2, 2), "6");
+    checks.UnHideRowsAll();  // the held-out row comes back between its neighbours
     for (int r = 1; r < 4; ++r) EXPECT_EQ(checks.Cells(2, r), QString::number(2 * r));
 }
 
