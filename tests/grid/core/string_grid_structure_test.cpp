@@ -198,6 +198,18 @@ const std::vector<std::vector<Step>> Sequences = {
       [](Model& m, int, int) { m.TakeShown(3, 2); }}},
     {{"remove beyond the end cuts the count", [](TExStringGrid& g) { g.RemoveRows(4, 50); },
       [](Model& m, int, int) { m.TakeShown(4, 2); }}},
+    {{"ClearRowObjects around the held-out row", [](TExStringGrid& g) { g.ClearRowObjects(3, 2); },
+      [](Model& m, int, int) { m.TakeShown(3, 2); }}},
+    {{"RemoveRowsEx leaves every position its height", [](TExStringGrid& g) { g.RemoveRowsEx(1, 2); },
+      [](Model& m, int, int) {
+          std::vector<int> heights;
+          for (const ModelRow& row : m.Rows)
+              if (!row.Held) heights.push_back(row.Height);
+          m.TakeShown(1, 2);
+          std::size_t k = 0;
+          for (ModelRow& row : m.Rows)
+              if (!row.Held) row.Height = heights[k++];
+      }}},
     {{"remove rows through the merged area", [](TExStringGrid& g) { g.RemoveRows(3, 1); },
       [](Model& m, int, int) { m.TakeShown(3, 1); }}},
     {{"move rows 1..2 down past the held-out rows", [](TExStringGrid& g) { g.MoveRows(1, 6, 2); },
