@@ -131,6 +131,16 @@ void TGridCellStore::SwapRows(int ARow1, int ARow2) {
     std::swap(FRows[std::size_t(ARow1)], FRows[std::size_t(ARow2)]);
 }
 
+void TGridCellStore::InsertColumns(int ACol, int ACount) {
+    if (ACount <= 0 || ACol < 0) return;
+    for (auto& row : FRows) {
+        if (!row) continue;
+        if (ACol < int(row->Texts.size())) row->Texts.insert(row->Texts.begin() + ACol, std::size_t(ACount), QString());
+        if (ACol < int(row->Objects.size()))
+            row->Objects.insert(row->Objects.begin() + ACol, std::size_t(ACount), nullptr);
+    }
+}
+
 void TGridCellStore::DeleteColumns(int ACol, int ACount) {
     if (ACount <= 0 || ACol < 0) return;
     for (auto& row : FRows) {

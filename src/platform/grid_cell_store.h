@@ -48,6 +48,7 @@ public:
     void DeleteRows(int ARow, int ACount);
     void MoveRow(int FromIndex, int ToIndex);
     void SwapRows(int ARow1, int ARow2);
+    void InsertColumns(int ACol, int ACount);
     void DeleteColumns(int ACol, int ACount);
     void MoveColumn(int FromIndex, int ToIndex);
 

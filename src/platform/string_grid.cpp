@@ -256,6 +256,10 @@ void TStringGrid::PutColumnLine(int ACol, int Width) {
     InvalidateGrid();
 }
 
+void TStringGrid::InsertStoreColumns(int ACol, int ACount) { FCells.InsertColumns(ACol, ACount); }
+
+void TStringGrid::DeleteStoreColumns(int ACol, int ACount) { FCells.DeleteColumns(ACol, ACount); }
+
 void TStringGrid::DeleteColumn(int ACol) {
     if (ACol < 0 || ACol >= ColCount() || ColCount() <= 1) return;
     HideEditor();

@@ -292,6 +292,11 @@ protected:
     int TakeColumnLine(int ACol);
     void PutColumnLine(int ACol, int Width);
     const TGridAxis& RowAxis() const { return FRowAxis; }
+    // Columns of the cell store (any index, hidden ones included): ACount empty columns
+    // at ACol, or ACount columns from ACol gone, in every stored row. Displayed widths
+    // and the current cell are the caller's (TakeColumnLine / PutColumnLine).
+    void InsertStoreColumns(int ACol, int ACount);
+    void DeleteStoreColumns(int ACol, int ACount);
 
     void Paint() override;
     void KeyDown(WORD& Key, TShiftState Shift) override;

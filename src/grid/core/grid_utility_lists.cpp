@@ -72,6 +72,31 @@ void TIntList::Delete(int Index) {
     Changed();
 }
 
+void TIntList::InsertRange(int Index, int Count, int Value) {
+    if (Count <= 0) return;
+    if (Index < 0 || Index > this->Count()) throw Exception(QStringLiteral("List index out of bounds (%1)").arg(Index));
+    FItems.insert(FItems.begin() + Index, std::size_t(Count), Value);
+}
+
+void TIntList::DeleteIndexes(const std::vector<int>& AscendingIndexes) {
+    if (AscendingIndexes.empty()) return;
+    // A block of indexes is one erase.
+    const int first = AscendingIndexes.front();
+    if (AscendingIndexes.back() - first + 1 == int(AscendingIndexes.size())) {
+        if (first >= Count()) return;
+        FItems.erase(FItems.begin() + first, FItems.begin() + std::min(Count(), AscendingIndexes.back() + 1));
+        return;
+    }
+    std::size_t next = 0;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < FItems.size(); ++i) {
+        while (next < AscendingIndexes.size() && AscendingIndexes[next] < int(i)) ++next;
+        if (next < AscendingIndexes.size() && AscendingIndexes[next] == int(i)) continue;
+        FItems[kept++] = FItems[i];
+    }
+    FItems.resize(kept);
+}
+
 void TIntList::DeleteValue(int Value) {
     const int index = IndexOf(Value);
     if (index >= 0) Delete(index);

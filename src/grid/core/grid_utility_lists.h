@@ -35,6 +35,11 @@ public:
     void Insert(int Index, int Value);
     void Delete(int Index);
     void DeleteValue(int Value);
+    // Bulk forms for the grid's row lists, one pass each and no change notice:
+    // Count entries Value at Index, and the entries at the ascending, distinct indexes
+    // (those beyond the list are skipped).
+    void InsertRange(int Index, int Count, int Value);
+    void DeleteIndexes(const std::vector<int>& AscendingIndexes);
     bool HasValue(int Value) const { return IndexOf(Value) >= 0; }
     int IndexOf(int Value) const;
     void Clear() { FItems.clear(); }

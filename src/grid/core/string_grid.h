@@ -683,8 +683,108 @@ public:
     int NumHiddenRows() const override;
 
     // ---- public: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
+    // Row arguments are displayed rows; column arguments of the column operations and of
+    // the clearing ranges are REAL columns (a caller holding a displayed rectangle maps
+    // it, see ClearSelection). Rows move as whole stored rows (every real column, objects
+    // included, one pointer each), so the hidden columns always come along.
+    //
+    // Decisions where the behaviour is left open or mended:
+    // - Removal counts are cut to the rows (columns) that exist from the first one, and a
+    //   grid keeps one row and one displayed column. Every row removal hides and drops the
+    //   cell controls of the removed rows and moves the ones below up.
+    // - Held-out rows keep their neighbours: InsertRows raises the real index of every
+    //   held-out row at or after the insertion point by the count; every removal
+    //   (RemoveRows, RemoveRowsEx, the row block and the bulk removals) lowers each held-out
+    //   row's real index by the number of removed rows before it. MoveRows therefore
+    //   brings every held-out row back between the same neighbours.
+    // - The row side lists (ModifiedRows, EnabledRows, the disjunct RowSelect flags) travel
+    //   with their rows on every insert, remove, move and swap; a removed row's entries go.
+    // - RemoveCols over hidden columns lowers ColCount by the displayed ones among them and
+    //   NumHiddenColumns by the hidden ones; InsertCols moves the hidden flags and the
+    //   kept widths of hidden columns with them, so a hidden column comes back with its
+    //   own width.
+    // - One owner per cell object: removals free the objects of the removed cells (every
+    //   real column, also of held-out rows' stores when columns go) or hand them on with
+    //   the row; moves and swaps move the references, never copy them.
+    // - ClearRect takes real columns and never remaps them; it notes that no cell has
+    //   properties only when it freed every cell's (not with ClearTextOnly).
+    // - WideCells is Cells: texts are UTF-16 already.
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    virtual void RemoveRows(int RowIndex, int RCount);
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    virtual void ClearRowObjects(int ARow, int Count);
+    void RemoveRowBlock(int ARow, int Count, bool UpdateControls);
+    void AddRow();
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
     virtual void InsertCols(int ColIndex, int CCount);
     virtual void RemoveCols(int ColIndex, int CCount);
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCells();
+    void ClearSelection();
+    void Clear();
+    void ClearAll();
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    bool IsCell(const QString& SubStr, int& ACol, int& ARow) const;
+    bool IsWideCell(int ACol, int ARow) const;
+    QString WideCells(int i, int j) const { return Cells(i, j); }
+    void SetWideCells(int i, int j, const QString& Value) { SetCells(i, j, Value); }
+    bool IsIgnoredColumn(int ACol) const;
+
+    // Moving (displayed indexes). MoveRows carries texts, objects and side lists; every
+    // row position keeps its height.
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void MoveRow(int FromIndex, int ToIndex);
+    virtual void MoveColumn(int FromIndex, int ToIndex);
+    void SetColumnOrder();
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int ACol);
+    int ColumnByHeader(const QString& AValue) const;
+    // The current row: a change reports OnRowUpdate (old row, new row) once per new row,
+    // copies the selection into the disjunct row flags and moves a row-synchronised grid.
+    void SetRow(int Value);
+    // Applied only for a scrolled row: FixedRows <= Value <= RowCount - 1.
+    void SetTopRow(int Value);
+    void ScrollInView(int ColIndex, int RowIndex);
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const { return FSelHidden; }
+    // Swaps (SwapColumns takes real columns, SwapRows displayed rows): whole columns or
+    // rows with their objects, widths or heights, side lists and cell controls.
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+    virtual void SortSwapRows(int ARow1, int ARow2);
+
+    // Sizing to contents (displayed columns and rows). Text sizes are measured with the
+    // cell's font as the cell is drawn.
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    void AutoFitColumns(bool DoFixedCells);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    void SizeColumnToContent(int ACol, bool GrowOnly);
+    void SizeRowToContent(int ARow, bool GrowOnly, int Padding = 0);
+    void SetRowHeightForLines(int ARow, int Lines, int Padding);
+    int HorzTextMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+    int VertTextMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
     // ---- end of public: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
     // ---- public: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
@@ -973,6 +1073,35 @@ protected:
     // ---- protected: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
     // Displayed indexes; moves the real columns shown there.
     void ColumnMoved(int FromIndex, int ToIndex) override;
+    // The one removal every row operation ends in: takes the ascending, distinct
+    // displayed rows out in one pass and keeps every side structure in step (see the
+    // decisions above). FreeObjects frees the removed cells' objects; KeepHeightsInPlace
+    // leaves every row position its height instead of moving heights with the rows.
+    void RemoveDisplayedRows(const std::vector<int>& AscendingRows, bool FreeObjects, bool UpdateControls,
+                             bool KeepHeightsInPlace);
+    // Row (and, with RemoveRows, TopRow) back after a removal, as RemoveRows places them.
+    void PlaceRowAfterRemoval(int OldRow, int OldTopRow);
+    // The index a row's side-list entry has (the real row with RowSelectPersistent).
+    int RowSelectIndex(int ARow) const;
+    // Frees a cell's properties with its own graphic (a shared one stays).
+    void FreeCellObject(int ACol, int ARow);
+    // Frees the cell objects of the given rows over every real column.
+    void FreeRowObjects(const std::vector<int>& AscendingRows);
+    // Removes the rows (ascending) inside one update, places the current row as RemoveRows
+    // does and sends one notice over them.
+    void RemoveRowsFound(std::vector<int> AscendingRows, bool FreeObjects, bool UpdateControls);
+    // RCount cut to the rows that exist from RowIndex (a grid keeps one); 0 for none.
+    int RemovableRows(int RowIndex, int RCount) const;
+    void ExchangeRowEntries(int ARow1, int ARow2);
+    // Gives every registered cell control the place Place answers for its (real) column
+    // and row: a negative column keeps the column, a negative row drops the control
+    // (hidden).
+    void RenumberCellControls(const std::function<TGridCoord(int X, int Y)>& Place);
+    int CellContentWidth(int ACol, int ARow);
+    TGridRect FOldSelection{};
+    int FOldRowSel = -1;
+    bool FSelHidden = false;
+    int FSwapCount = 0;
     // ---- end of protected: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
     // ---- protected: check boxes, radio buttons, typed access, calculations (string_grid_check_boxes*.cpp, string_grid_typed_access.cpp, string_grid_calculations.cpp) ----
