@@ -5,6 +5,7 @@
 // object of the same class and fires nothing. The features that use the rest of their
 // settings add those fields with their own work.
 
+#include "platform/bitmap.h"
 #include "platform/color.h"
 #include "platform/component.h"
 
@@ -43,12 +44,19 @@ public:
 };
 
 enum TBackgroundDisplay { bdTile, bdFixed, bdCenter, bdStretch, bdGradientHorz, bdGradientVert };
+// Where a tiled background picture starts: at the first normal cell, at the client's
+// corner, or nowhere but the fixed cells.
+enum TBackgroundCells { bcNormal, bcFixed, bcAll };
 
 class TBackGround : public TObject {
 public:
     TBackgroundDisplay Display = bdTile;
     TColor Color = clWhite;
     TColor ColorTo = clNone;
+    TBitmap Bitmap;
+    int Left = 0;
+    int Top = 0;
+    TBackgroundCells Cells = bcNormal;
     bool IsGradient() const { return Display == bdGradientHorz || Display == bdGradientVert; }
     void Assign(const TObject* Source);
 };
@@ -78,5 +86,7 @@ public:
 class TBalloonSettings : public TObject {
 public:
     bool Enable = false;
+    TColor TextColor = clNone;
+    TColor BackgroundColor = clNone;
     void Assign(const TObject* Source);
 };
