@@ -54,7 +54,7 @@ TSize TExStringGrid::CalcCellTextSize(int RCol, int DCol, int ARow, bool VS, boo
     if (SB) r.Right -= kEditorButtonWidth;
 
     int angle = 0;
-    const auto* graphic = dynamic_cast<const TCellGraphic*>(Objects(RCol, ARow));
+    const TCellGraphic* graphic = GetCellGraphic(RCol, ARow);
     const bool rotated = graphic && graphic->CellType() == ctRotated;
     if (rotated) angle = graphic->CellAngle();
 
