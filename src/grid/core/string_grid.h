@@ -839,6 +839,10 @@ protected:
 
     // ---- protected: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
     void Paint() override;
+    // Scrolling moves the picture unless something not attached to the cells is painted
+    // over them: merged areas, a background picture or gradient, footers, right fixed
+    // columns, sizing lines, the design panel, or a paint held back by the lock.
+    bool CanScrollPicture() const override;
     bool event(QEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void PaintBackgroundOutsideCells();

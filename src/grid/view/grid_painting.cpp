@@ -36,6 +36,8 @@ void ToggleLine(std::vector<int>& Lines, int Position) {
 // ---- paint cycle ----------------------------------------------------------------------------
 
 void TExStringGrid::Paint() {
+    // Counted without telling the window (StartUpdate): the paint is held back.
+    if (FUpdateCount >= 1) return;
     TCanvas* canvas = Canvas();
     canvas->Pen.Style = psSolid;
     canvas->Brush.Style = bsSolid;
@@ -53,6 +55,14 @@ void TExStringGrid::Paint() {
     PaintDesignHelper();
     PaintSizingLines();
     if (OnPainted) OnPainted(this);
+}
+
+bool TExStringGrid::CanScrollPicture() const {
+    const bool designPanel = InDesignMode() && FShowDesignHelper;
+    const bool background = !FBackGround->Bitmap.Empty() || FBackGround->ColorTo != clNone;
+    return FUpdateCount == 0 && MergeCount() == 0 && !background && !FFloatingFooter->Visible &&
+           !FSearchFooter->Visible() && FFixedRightCols == 0 && FSizingLinesX.empty() && FSizingLinesY.empty() &&
+           !designPanel;
 }
 
 void TExStringGrid::PaintBackgroundOutsideCells() {
