@@ -765,7 +765,9 @@ public:
     // May supply a balloon's title, text and icon for a cell; the grid has none of its own.
     virtual bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, int& Icon);
     TBalloonText LastBalloon() const { return FLastBalloon; }
-    // The design-time panel at the bottom-right corner (only while designing).
+    // The design-time panel at the bottom-right corner (only while designing). No form
+    // designer exists: tests and tools put the grid into the designing state.
+    using TComponent::SetDesigning;
     virtual void PaintDesignHelper();
     virtual void DesignHelperClick(int X, int Y);
     int DesignHelperHitTest(int X, int Y);

@@ -249,6 +249,10 @@ TEST_F(GridPainting, TheFocusFrameSurroundsTheCellFromTheTopLevelWindow) {
     EXPECT_TRUE(frame->mask().contains(QPoint(1, 1)));
     EXPECT_FALSE(frame->mask().contains(QPoint(cell.Width() / 2, cell.Height() / 2)));
     EXPECT_FALSE(frame->hasFocus());
+    // The glow is light blue on the form, strongest in the ring 2 to 3 pixels out.
+    const QImage onForm = Form->grab().toImage();
+    const QColor glow = onForm.pixelColor(cellInForm + QPoint(-2, cell.Height() / 2));
+    EXPECT_GT(glow.blue(), glow.red() + 20) << glow.name().toStdString();
 
     // Scrolling keeps it on the cell.
     Grid->SetLeftCol(2);
@@ -430,6 +434,45 @@ TEST_F(GridPainting, HoverFixedCellByKind) {
     Grid->SetHoverFixedCell(2, 0);
     Grid->ResetFixedCellHighlight();
     EXPECT_EQ(Grid->HoverFixedCell(), (TPoint{-1, -1}));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(GridPainting, DesignHelperOnlyWhileDesigningAndItsItemsAct) {
+    ShowAndSettle();
+    const QImage running = RenderViewport();
+    Grid->SetDesigning(true);
+    Grid->SetShowDesignHelper(true);
+    const QImage designing = RenderViewport();
+    // The panel sits at the bottom-right corner in the info colour.
+    const QPoint corner(designing.width() - 40, designing.height() - 10);
+    EXPECT_NE(designing.pixelColor(corner), running.pixelColor(corner));
+    EXPECT_EQ(designing.pixelColor(0, 0), running.pixelColor(0, 0));
+
+    const int h = QFontMetrics(QFont(QStringLiteral("Tahoma"), 8)).height();
+    const int right = Grid->viewport()->width();
+    const int bottom = Grid->viewport()->height();
+    const int top = bottom - (4 * h + 18);
+    const QPoint allowEdit(right - 140, top + (h + 2) + 4 + h / 2);
+    const QPoint columnNumbers(right - 140, top + 2 * (h + 2) + 4 + h / 2);
+    const QPoint close(right - 8, top + 8);
+    EXPECT_EQ(Grid->DesignHelperHitTest(allowEdit.x(), allowEdit.y()), 1);
+    EXPECT_EQ(Grid->DesignHelperHitTest(columnNumbers.x(), columnNumbers.y()), 2);
+    EXPECT_EQ(Grid->DesignHelperHitTest(close.x(), close.y()), 4);
+    EXPECT_EQ(Grid->DesignHelperHitTest(5, 5), -1);
+    EXPECT_TRUE(Grid->CMDesignHitTest(allowEdit.x(), allowEdit.y()));
+    EXPECT_FALSE(Grid->CMDesignHitTest(5, 5));
+
+    const bool editing = Grid->Options().Contains(goEditing);
+    Grid->DesignHelperClick(allowEdit.x(), allowEdit.y());
+    EXPECT_NE(Grid->Options().Contains(goEditing), editing);
+    Grid->DesignHelperClick(columnNumbers.x(), columnNumbers.y());
+    EXPECT_TRUE(Grid->ShowColumnNumbers());
+    Grid->DesignHelperClick(close.x(), close.y());
+    EXPECT_FALSE(Grid->ShowDesignHelper());
+    EXPECT_EQ(RenderViewport(), running);
 }
 
 }  // namespace
