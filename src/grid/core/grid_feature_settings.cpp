@@ -9,6 +9,7 @@ void CopyFrom(T& target, const TObject* Source) {
 }  // namespace
 
 void TSortSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TFilterDropDown::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TControlLook::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TGrouping::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TBackGround::Assign(const TObject* Source) { CopyFrom(*this, Source); }

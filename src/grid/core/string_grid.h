@@ -51,6 +51,8 @@
 #include "grid/core/node_settings.h"
 #include "grid/core/string_grid_enumerations.h"
 #include "grid/core/string_grid_events.h"
+#include "grid/data/grid_filter.h"
+#include "grid/data/print_settings.h"
 #include "grid/view/cell_draw_work.h"
 #include "platform/form.h"
 #include "platform/interval_timer.h"
@@ -725,6 +727,14 @@ public:
     // cursor unless a test installed another.
     std::function<QPoint()> CursorPosition;
 
+    // What painting reads of the data features (filter, filter drop-down, printing).
+    TFilter* Filter() const { return FFilter.get(); }
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+    TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+    // Moves R's top-left to where text drawn at Angle degrees starts so that the rotated
+    // text's bounding box sits in R by the alignments.
+    void GetRotatedTextRect(TRect& R, int Angle, TCellVAlign VAlign, TCellHAlign HAlign, const QString& Text);
+
     // Painting (grid_painting*.cpp).
     // Draws the coloured one-pixel border on the scroll area's frame (see the .cpp).
     void PaintBorderColor();
@@ -863,6 +873,9 @@ protected:
     void RepaintBlinkingCells();
     void ApplyBorderMargins();
     bool FDoubleBuffered = false;
+    std::unique_ptr<TFilter> FFilter = std::make_unique<TFilter>();
+    std::unique_ptr<TFilterDropDown> FFilterDropDown = std::make_unique<TFilterDropDown>();
+    std::unique_ptr<TPrintSettings> FPrintSettings = std::make_unique<TPrintSettings>();
     int FHoverFixedX = -1;
     int FHoverFixedY = -1;
     THoverFixedCells FHoverFixedCellsKind = hfNone;

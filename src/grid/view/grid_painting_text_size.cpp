@@ -8,7 +8,9 @@
 #include <QFontMetrics>
 #include <QRegularExpression>
 #include <QtMath>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -89,4 +91,30 @@ TSize TExStringGrid::CalcCellTextSize(int RCol, int DCol, int ARow, bool VS, boo
                 int(std::lround(std::abs(h * std::cos(a)) + std::abs(w * std::sin(a)))) + kRotatedMargin};
     }
     return size;
+}
+
+void TExStringGrid::GetRotatedTextRect(TRect& R, int Angle, TCellVAlign VAlign, TCellHAlign HAlign,
+                                       const QString& Text) {
+    QFont font = GridFont().ToQFont();
+    const QFontMetrics metrics(font);
+    const double a = qDegreesToRadians(double(Angle));
+    const double w = metrics.horizontalAdvance(Text);
+    const double h = metrics.height();
+    // The text's corners turned counter-clockwise about its start point (y grows down).
+    const double xs[] = {0, w * std::cos(a), w * std::cos(a) + h * std::sin(a), h * std::sin(a)};
+    const double ys[] = {0, -w * std::sin(a), -w * std::sin(a) + h * std::cos(a), h * std::cos(a)};
+    const double minX = *std::min_element(std::begin(xs), std::end(xs));
+    const double maxX = *std::max_element(std::begin(xs), std::end(xs));
+    const double minY = *std::min_element(std::begin(ys), std::end(ys));
+    const double maxY = *std::max_element(std::begin(ys), std::end(ys));
+    const double boxW = maxX - minX;
+    const double boxH = maxY - minY;
+    double left = R.Left;
+    double top = R.Top;
+    if (HAlign == haCenter) left += (R.Width() - boxW) / 2;
+    else if (HAlign == haRight) left += R.Width() - boxW;
+    if (VAlign == vaCenter) top += (R.Height() - boxH) / 2;
+    else if (VAlign == vaBottom) top += R.Height() - boxH;
+    R.Left = int(std::lround(left - minX));
+    R.Top = int(std::lround(top - minY));
 }

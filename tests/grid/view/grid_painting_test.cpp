@@ -476,3 +476,41 @@ TEST_F(GridPainting, DesignHelperOnlyWhileDesigningAndItsItemsAct) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridPainting, FilterAndRotatedTextPlacementThatPaintingReads) {
+    EXPECT_FALSE(Grid->Filter()->HasFilter(2));
+    TFilterData& item = Grid->Filter()->Add();
+    item.Column = 2;
+    item.Condition = "> 5";
+    EXPECT_TRUE(Grid->Filter()->HasFilter(2));
+    EXPECT_FALSE(Grid->Filter()->HasFilter(3));
+    EXPECT_TRUE(Grid->FilterDropDown()->Glyph.Empty());
+    EXPECT_TRUE(Grid->SortSettings()->GetUpGlyph().Empty());
+
+    const QFontMetrics metrics(Grid->font());
+    const int w = metrics.horizontalAdvance("Vertical");
+    const int h = metrics.height();
+    const TRect cell{10, 20, 110, 220};
+    const struct {
+        int angle;
+        TCellHAlign ha;
+        TCellVAlign va;
+        TPoint start;
+    } cases[] = {
+        {0, haLeft, vaTop, {10, 20}},
+        {0, haRight, vaBottom, {110 - w, 220 - h}},
+        // At 90 degrees the text runs upwards: it starts at the bottom-left of its box.
+        {90, haLeft, vaTop, {10, 20 + w}},
+        {90, haCenter, vaBottom, {10 + (100 - h) / 2, 220}},
+    };
+    for (const auto& c : cases) {
+        TRect r = cell;
+        Grid->GetRotatedTextRect(r, c.angle, c.va, c.ha, "Vertical");
+        EXPECT_NEAR(r.Left, c.start.X, 1) << c.angle << " " << c.ha;
+        EXPECT_NEAR(r.Top, c.start.Y, 1) << c.angle << " " << c.va;
+    }
+}
+
+}  // namespace
