@@ -28,6 +28,10 @@
 //   string_grid_properties.cpp     setters of the look declared with the published values
 //   string_grid_dimensions.cpp     counts, fixed lines, setters with side effects, scrolling
 //   string_grid_hidden.cpp         hidden columns and rows, real and display index
+//   grid/view/grid_messages.cpp    update lock, notices, size, hint request, timer 111
+//   grid/view/grid_painting*.cpp   paint cycle, background outside the cells, border,
+//                                  focus frame, sizing lines, text size, balloon text,
+//                                  date notice, design-time panel
 //
 // Assign copies from another TExStringGrid: every published value property of this
 // header's property list, every settings object (by its Assign), the counts, fixed
