@@ -18,6 +18,9 @@ TStringGrid::TStringGrid(TComponent* AOwner, QWidget* AParent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     viewport()->setAutoFillBackground(false);
+    // Paint covers every pixel of the view; this also lets a scroll move the pixels on
+    // screen instead of repainting them.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     ConnectScrollBar(sbHorizontal);
     ConnectScrollBar(sbVertical);
     UpdateScrollBars();
@@ -423,9 +426,10 @@ void TStringGrid::SetLeftCol(int value) {
     value = std::clamp(value, std::min(FixedCols(), ColCount() - 1), std::max(FixedCols(), FColAxis.MaxFirst(ClientW())));
     if (value == LeftCol()) return;
     HideEditor();
+    const int oldFirst = LeftCol();
     FColAxis.SetFirst(value);
     UpdateScrollBars();
-    InvalidateGrid();
+    ScrollPicture(false, oldFirst, value);
     TopLeftChanged();
 }
 
@@ -433,10 +437,27 @@ void TStringGrid::SetTopRow(int value) {
     value = std::clamp(value, std::min(FixedRows(), RowCount() - 1), std::max(FixedRows(), FRowAxis.MaxFirst(ClientH())));
     if (value == TopRow()) return;
     HideEditor();
+    const int oldFirst = TopRow();
     FRowAxis.SetFirst(value);
     UpdateScrollBars();
-    InvalidateGrid();
+    ScrollPicture(true, oldFirst, value);
     TopLeftChanged();
+}
+
+// The scrolled area shifts by the extent of the lines that left or entered the view, as
+// an item view does; the fixed lines stay. Qt repaints the strip the shift uncovers.
+void TStringGrid::ScrollPicture(bool Rows, int OldFirst, int NewFirst) {
+    const TGridAxis& axis = Rows ? FRowAxis : FColAxis;
+    const int shift = NewFirst > OldFirst ? -axis.Extent(OldFirst, NewFirst) : axis.Extent(NewFirst, OldFirst);
+    const int fixed = axis.FixedExtent();
+    const int extent = Rows ? ClientH() : ClientW();
+    QWidget* surface = Surface();
+    if (!CanScrollPicture() || !surface->isVisible() || !surface->updatesEnabled() || std::abs(shift) >= extent - fixed) {
+        InvalidateGrid();
+        return;
+    }
+    const QRect area = Rows ? QRect(0, fixed, ClientW(), extent - fixed) : QRect(fixed, 0, extent - fixed, ClientH());
+    surface->scroll(Rows ? 0 : shift, Rows ? shift : 0, area);
 }
 
 void TStringGrid::TopLeftChanged() {

@@ -252,6 +252,11 @@ protected:
     // RefreshScrollBars when the answer changes.
     virtual int ScrollThumbPage(TScrollBarKind Bar) const;
     void RefreshScrollBars() { UpdateScrollBars(); }
+    // Whether a scroll may move the picture already on screen and paint only what it
+    // uncovers: true when every pixel of the scrolled area belongs to a cell that moves
+    // with it. A derived grid that paints something fixed over the cells says false, and
+    // the whole view is repainted instead.
+    virtual bool CanScrollPicture() const { return true; }
     // A scroll bar's notice before the view moves; Pos is the row (column) the bar is at
     // or dragged to. True swallows a step or a jump: the bar and the view stay where they
     // are (a thumb being dragged cannot be held back).
@@ -319,6 +324,7 @@ private:
     void ScrollBarAction(TScrollBarKind Bar, int Action);
     void ConnectScrollBar(TScrollBarKind Bar);
     void ScrollIntoView(int ACol, int ARow);
+    void ScrollPicture(bool Rows, int OldFirst, int NewFirst);
     void ClampCurrent();
     TRect CellScreenRect(int ACol, int ARow) const;
     int ClientW() const;

@@ -3,6 +3,8 @@
 
 #include "platform/string_grid.h"
 
+#include <QPaintEngine>
+
 namespace {
 
 bool InRect(const TGridRect& r, int c, int y) { return c >= r.Left && c <= r.Right && y >= r.Top && y <= r.Bottom; }
@@ -36,8 +38,14 @@ void TStringGrid::Paint() {
     const std::vector<int> cols = visibleLines(FColAxis, width);
     const std::vector<int> rows = visibleLines(FRowAxis, height);
     const int line = FGridLineWidth;
+    // Rows outside the area being painted are skipped when the cells stay inside their
+    // own rectangles (CanScrollPicture); otherwise a cell may reach into the area.
+    QRect dirty = canvas->Painter()->paintEngine() ? canvas->Painter()->paintEngine()->systemClip().boundingRect() : QRect();
+    if (dirty.isEmpty() || !CanScrollPicture()) dirty = QRect(0, 0, width, height);
 
     for (int r : rows) {
+        const int rowTop = FRowAxis.LinePosition(r, height);
+        if (rowTop > dirty.bottom() || rowTop + FRowAxis.Size(r) <= dirty.top()) continue;
         for (int c : cols) {
             TRect rect = CellScreenRect(c, r);
             TGridDrawState state;

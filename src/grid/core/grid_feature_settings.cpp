@@ -9,6 +9,7 @@ void CopyFrom(T& target, const TObject* Source) {
 }  // namespace
 
 void TSortSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TFilterDropDown::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TGrouping::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TFloatingFooter::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TDragDropSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }

@@ -13,6 +13,10 @@
 #include <QString>
 #include <functional>
 
+enum TIndexSortKey { ikShift, ikCtrl };
+
+// The members painting reads; sorting itself completes them. Empty glyphs draw the
+// built-in sort indicator.
 class TSortSettings : public TObject {
 public:
     int Column = 0;
@@ -20,19 +24,39 @@ public:
     bool Show = false;
     bool SingleColumn = false;
     bool AutoSortForGrouping = true;
+    bool FixedCols = false;
     TSortDirection Direction = sdAscending;
+    TSortDirection InitSortDirection = sdAscending;
+    bool UndoSort = false;
+    bool AutoColumnMerge = false;
     TBitmap UpGlyph;
     TBitmap DownGlyph;
+    const TBitmap& GetUpGlyph() const { return UpGlyph; }
+    const TBitmap& GetDownGlyph() const { return DownGlyph; }
     bool IndexShow = false;
+    TIndexSortKey IndexSortKey = ikShift;
     TBitmap IndexUpGlyph;
     TBitmap IndexDownGlyph;
     TColor IndexColor = clYellow;
-    bool FixedCols = false;
     // The sort column's header gradient (clNone: drawn as the other fixed cells).
     TColor HeaderColor = clNone;
     TColor HeaderColorTo = clNone;
     TColor HeaderMirrorColor = clNone;
     TColor HeaderMirrorColorTo = clNone;
+    void Assign(const TObject* Source);
+};
+
+// The filter drop-down's look; empty glyphs draw the built-in filter glyph.
+class TFilterDropDown : public TObject {
+public:
+    bool AutoSize = false;
+    TColor Color = clWindow;
+    TFont Font;
+    int Width = 200;
+    int Height = 200;
+    int ColumnWidth = 0;
+    TBitmap Glyph;
+    TBitmap GlyphActive;
     void Assign(const TObject* Source);
 };
 
@@ -213,5 +237,7 @@ public:
 class TBalloonSettings : public TObject {
 public:
     bool Enable = false;
+    TColor TextColor = clNone;
+    TColor BackgroundColor = clNone;
     void Assign(const TObject* Source);
 };

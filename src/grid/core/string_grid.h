@@ -35,6 +35,10 @@
 //   string_grid_typed_access.cpp   integers, floats, dates, times, control values, headers,
 //                                  highlight workers, print measurements, assorted
 //   string_grid_calculations.cpp   column and row statistics, footer values, auto-numbering
+//   grid/view/grid_messages.cpp    update lock, notices, size, hint request, timer 111
+//   grid/view/grid_painting*.cpp   paint cycle, background outside the cells, border,
+//                                  focus frame, sizing lines, text size, balloon text,
+//                                  date notice, design-time panel
 //
 // Assign copies from another TExStringGrid: every published value property of this
 // header's property list, every settings object (by its Assign), the counts, fixed
@@ -58,10 +62,13 @@
 #include "grid/core/node_settings.h"
 #include "grid/core/string_grid_enumerations.h"
 #include "grid/core/string_grid_events.h"
+#include "grid/data/grid_filter.h"
+#include "grid/data/print_settings.h"
 #include "grid/view/cell_draw_work.h"
 #include "grid/view/grid_look_enumerations.h"
 #include "grid/view/grid_progress_appearance.h"
 #include "platform/form.h"
+#include "platform/interval_timer.h"
 #include "platform/string_list.h"
 
 #include <QByteArray>
@@ -79,6 +86,8 @@ class QLabel;
 class QComboBox;
 class QDateEdit;
 class QDateTimeEdit;
+class QHelpEvent;
+class QDateTime;
 
 // Raised for bad cell values and indexes; the message is fixed English text.
 class EExGridError : public Exception {
@@ -976,8 +985,6 @@ public:
     const TColorTones& ColorTones() const { return FTones; }
     static QString LookToString(TGridLook Look);
     static QString LookToCaption(TGridLook Look);
-    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
-    void SetBorderStyle(TFormBorderStyle Value);
     TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
     void SetProgressAppearance(const TGridProgressAppearance& Value) { FProgressAppearance->Assign(&Value); }
     // A cell with a graphic shows the graphic alone.
@@ -1018,16 +1025,94 @@ public:
     // ---- end of public: cell graphics and the text layer ----
 
     // ---- public: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
+    // Update lock (grid_messages_update_lock.cpp). BeginUpdate and EndUpdate act only on
+    // a grid that is Visible() (its own flag, not whether a parent shows it); EndUpdate
+    // still lowers a lock taken while the grid was visible. A locked grid paints nothing.
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+    bool LockUpdate() const { return FUpdateCount != 0; }
+    void SetLockUpdate(bool Value);
+    // Qt double-buffers every widget: the flag is only kept.
+    bool DoubleBuffered() const { return FDoubleBuffered; }
+    void SetDoubleBuffered(bool Value) { FDoubleBuffered = Value; }
+    void ResetFixedCellHighlight();
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    TPoint HoverFixedCell() const { return {FHoverFixedX, FHoverFixedY}; }
+    void SetHoverFixedCell(int ACol, int ARow) { FHoverFixedX = ACol; FHoverFixedY = ARow; }
+    THoverFixedCells HoverFixedCellsKind() const { return FHoverFixedCellsKind; }
+    void SetHoverFixedCellsKind(THoverFixedCells Value) { FHoverFixedCellsKind = Value; }
+    // The grid timer's tick (id 111, every 500 ms); tests run it through the timer seam.
+    void WMTimer();
+    int TimerTicks() const { return FTimerTicks; }
+    QString SearchInc;
+    int SearchTics = 0;
+    bool GridBlink() const { return FGridBlink; }
+    // Where the hover selection reads the mouse, in grid client coordinates; the real
+    // cursor unless a test installed another.
+    std::function<QPoint()> CursorPosition;
+
+    // What painting reads of the data features (filter, filter drop-down, printing).
+    TFilter* Filter() const { return FFilter.get(); }
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+    TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+    // Moves R's top-left to where text drawn at Angle degrees starts so that the rotated
+    // text's bounding box sits in R by the alignments.
+    void GetRotatedTextRect(TRect& R, int Angle, TCellVAlign VAlign, TCellHAlign HAlign, const QString& Text);
+
+    // Painting (grid_painting*.cpp).
+    // Draws the coloured one-pixel border on the scroll area's frame (see the .cpp).
+    void PaintBorderColor();
+    // Whether the coloured border applies with the current look and settings.
+    bool HasColoredBorder() const;
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle Value);
+    bool FitCellsInGrid() const { return FFitCellsInGrid; }
+    void SetFitCellsInGrid(bool Value);
+    // The soft frame around the cell being edited.
+    void ShowFocusWindow(TRect ARect);
+    void MoveFocusWindow();
+    void HideFocusWindow();
+    // XOR lines that follow a column or row being sized: drawing one twice removes it.
+    void DrawColSizingLine(int X);
+    void DrawRowSizingLine(int Y);
     // The size of a cell's displayed text: VS the height wrapped to the cell's width, SB
     // 17 pixels left for an editor button. ACol is real.
     TSize GetCellTextSize(int ACol, int ARow, bool VS, bool SB);
+    TSize CalcCellTextSize(int RCol, int DCol, int ARow, bool VS, bool SB);
+    // What the date picker reports when its date changes: fires OnDateTimeChange for the
+    // current cell, the date 0 when the value holds no date.
+    void WMNotifyDateTimeChange(const QDateTime& Value);
+    // The balloon of the cell under client point (X, Y), as the balloon window asks for
+    // it: the cell's plain text cut to what a balloon shows, the title and the icon.
+    struct TBalloonText {
+        int Col = -1;
+        int Row = -1;
+        QString Title;
+        QString Text;
+        int Icon = 1;
+        bool Shown = false;
+    };
+    TBalloonText BalloonText(int X, int Y);
+    // A cell text as a balloon shows it: tabs become spaces (but a last one), leading
+    // line breaks and tabs go, and more than 2048 characters end in "...".
+    static QString BalloonDisplayText(const QString& Text);
+    // May supply a balloon's title, text and icon for a cell; the grid has none of its own.
+    virtual bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, int& Icon);
+    TBalloonText LastBalloon() const { return FLastBalloon; }
+    // The design-time panel at the bottom-right corner (only while designing). No form
+    // designer exists: tests and tools put the grid into the designing state.
+    using TComponent::SetDesigning;
+    virtual void PaintDesignHelper();
+    virtual void DesignHelperClick(int X, int Y);
+    int DesignHelperHitTest(int X, int Y);
+    bool CMDesignHitTest(int X, int Y);
+    bool ShowColumnNumbers() const { return FShowColumnNumbers; }
     // ---- end of public: grid painting, update lock, messages, timer, focus windows ----
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
     // Editing state (transient).
@@ -1142,7 +1227,6 @@ protected:
     void ApplyLookPreset(TGridLook Value);
 
     TGridLook FLook = glXP;
-    TFormBorderStyle FBorderStyle = bsSingle;
     TOfficeTheme FOfficeTheme = otUnknown;
     bool FNoImageAndText = false;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance = std::make_unique<TGridProgressAppearance>();
@@ -1166,6 +1250,53 @@ protected:
     // ---- end of protected: cell graphics and the text layer ----
 
     // ---- protected: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
+    void Paint() override;
+    // Scrolling moves the picture unless something not attached to the cells is painted
+    // over them: merged areas, a background picture or gradient, footers, right fixed
+    // columns, sizing lines, the design panel, or a paint held back by the lock.
+    bool CanScrollPicture() const override;
+    bool event(QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void PaintBackgroundOutsideCells();
+    void DrawBackgroundFixed(TRect ARect);
+    void DrawBackgroundTiled(TRect ARect);
+    void PaintSizingLines();
+    // Enabled, colour and cursor notices; the size notice lays out the footer, the widths
+    // and the scroll bars.
+    void CMEnabledChanged();
+    void CMColorChanged();
+    void CMCursorChanged();
+    void WMSize();
+    // The hint request: true when a hint shows.
+    bool CMHintShow(QHelpEvent* Event);
+    void StartGridTimer();
+    void RepaintBlinkingCells();
+    void ApplyBorderMargins();
+    bool FDoubleBuffered = false;
+    std::unique_ptr<TFilter> FFilter = std::make_unique<TFilter>();
+    std::unique_ptr<TFilterDropDown> FFilterDropDown = std::make_unique<TFilterDropDown>();
+    std::unique_ptr<TPrintSettings> FPrintSettings = std::make_unique<TPrintSettings>();
+    int FHoverFixedX = -1;
+    int FHoverFixedY = -1;
+    THoverFixedCells FHoverFixedCellsKind = hfNone;
+    bool FSizeFixed = false;
+    bool FSizeFixedR = false;
+    bool FNoMouseLeave = false;
+    bool Invokedchange = false;
+    int FMouseSelectMode = 0;
+    int FTimerTicks = 0;
+    bool FGridBlink = false;
+    int FPaintCount = 0;
+    bool FDisableSize = false;
+    std::unique_ptr<TIntervalTimer> FGridTimer;
+    TFormBorderStyle FBorderStyle = bsSingle;
+    bool FFitCellsInGrid = false;
+    std::vector<int> FSizingLinesX;  // the sizing lines shown, an overlay of the paint
+    std::vector<int> FSizingLinesY;
+    TBalloonText FLastBalloon;
+    QString FTooltipText;
+    int FDesignHelperItem = -1;
+    bool FShowColumnNumbers = false;
     // ---- end of protected: grid painting, update lock, messages, timer, focus windows ----
 
     // Sizes and counts remembered by the dimension setters.

@@ -1,6 +1,8 @@
 #pragma once
 // Enumerations of the string grid's own properties and hooks.
 
+// Which fixed cells the mouse-over highlight applies to.
+enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TGridLook { glStandard, glSoft, glClassic, glZRT, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };

@@ -313,13 +313,6 @@ void TExStringGrid::LastRowChanged() { PaintFooterPanel(); }
 // Created on first use, hidden and disabled until the editor shows them, with their
 // notices wired to the grid's events.
 
-namespace {
-TDateTime ToDateTime(const QDateTime& value) {
-    const QDateTime epoch(QDate(1899, 12, 30), QTime(0, 0));
-    return static_cast<TDateTime>(epoch.msecsTo(value)) / 86400000.0;
-}
-}  // namespace
-
 QDateEdit* TExStringGrid::EditDate() {
     if (FEditDate) return FEditDate;
     FEditDate = new QDateEdit(this);
@@ -357,7 +350,7 @@ QDateTimeEdit* TExStringGrid::EditDateTime() {
     FEditDateTime->setEnabled(false);
     FEditDateTime->setCalendarPopup(true);
     QObject::connect(FEditDateTime, &QDateTimeEdit::dateTimeChanged, FEditDateTime, [this](const QDateTime& value) {
-        if (OnDateTimeChange) OnDateTimeChange(this, Col(), Row(), ToDateTime(value));
+        WMNotifyDateTimeChange(value);
     });
     return FEditDateTime;
 }

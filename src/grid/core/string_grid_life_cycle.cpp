@@ -3,6 +3,7 @@
 // form's resize chain, versions, updates and change notifiers.
 
 #include "grid/core/string_grid.h"
+#include "grid/view/grid_focus_windows.h"
 
 #include "controls/office_theme.h"
 #include "grid/core/grid_pack_startup.h"
@@ -17,8 +18,6 @@
 
 namespace {
 
-constexpr int kGridTimerIdentifier = 111;
-constexpr int kGridTimerPeriodMs = 500;
 
 // A child window or editor that waits invisible and disabled until it is used.
 template <class W>
@@ -96,12 +95,17 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FFilterList->SetDuplicates(dupIgnore);
 
     if (!ComponentState().Contains(csDesigning)) CreateRunTimeChildren();
+    ApplyBorderMargins();
 }
 
 void TExStringGrid::CreateRunTimeChildren() {
-    FFocusWindow = HiddenChild<QWidget>(this, "FocusWindow");
+    FFocusWindow = new TGridFocusWindow(this);
+    FFocusWindow->setObjectName(QStringLiteral("FocusWindow"));
     static const char* const arrowNames[4] = {"ArwU", "ArwD", "ArwL", "ArwR"};
-    for (int i = 0; i < 4; ++i) FArrowWindows[i] = HiddenChild<QWidget>(this, arrowNames[i]);
+    for (int i = 0; i < 4; ++i) {
+        FArrowWindows[i] = new TArrowWindow(this, TArrowDirection(i));
+        FArrowWindows[i]->setObjectName(QString::fromLatin1(arrowNames[i]));
+    }
     FEditCombo = HiddenChild<QComboBox>(this, "EditCombo");
     for (const char* name : {"EditTrans", "ComboTrans", "EditCheck", "EditBtn", "UnitEditBtn", "GridButton",
                              "MoveButton", "FEditControl", "FComboControl", "FScrollBar", "FPaintScrollBar"})
@@ -175,18 +179,16 @@ void TExStringGrid::changeEvent(QEvent* event) {
     TBaseGrid::changeEvent(event);
     // A new parent means a new window on the original platform.
     if (event->type() == QEvent::ParentChange && FGridTimerID != 0) CreateWnd();
+    if (event->type() == QEvent::ParentChange) HideFocusWindow();
+    if (event->type() == QEvent::EnabledChange) CMEnabledChanged();
+    if (event->type() == QEvent::PaletteChange) CMColorChanged();
 }
 
 void TExStringGrid::CreateWnd() {
     if (ComponentState().Contains(csDestroying)) return;
     if (!parentWidget() && !isWindow()) return;
-    if (FGridTimerID != 0) killTimer(FGridTimerID);
-    FGridTimerID = startTimer(kGridTimerPeriodMs);
+    StartGridTimer();
     FIsWinXP = FIsWinXP && CurrentVisualStyle().Active;
-}
-
-void TExStringGrid::timerEvent(QTimerEvent* event) {
-    if (event->timerId() != FGridTimerID) TBaseGrid::timerEvent(event);
 }
 
 void TExStringGrid::Invalidate() {
@@ -199,6 +201,7 @@ void TExStringGrid::Invalidate() {
 
 void TExStringGrid::resizeEvent(QResizeEvent* event) {
     TBaseGrid::resizeEvent(event);
+    WMSize();
     Resize();
 }
 
@@ -354,22 +357,6 @@ void TExStringGrid::AssignCells(const TObject* Source) {
 }
 
 // ---- updates and change notices ------------------------------------------------------
-
-void TExStringGrid::BeginUpdate() {
-    if (!isVisible()) return;
-    ++FUpdateCount;
-    Surface()->setUpdatesEnabled(false);
-}
-
-void TExStringGrid::EndUpdate() {
-    if (!isVisible()) return;
-    if (FUpdateCount > 0) --FUpdateCount;
-    if (FUpdateCount == 0 && !ComponentState().Contains(csDestroying)) {
-        FSelChange = false;
-        Surface()->setUpdatesEnabled(true);
-        InvalidateGrid();
-    }
-}
 
 void TExStringGrid::RegisterNotifier(TGridChangeNotifier* ANotifier) {
     if (!ANotifier || std::find(FNotifierList.begin(), FNotifierList.end(), ANotifier) != FNotifierList.end())

@@ -266,12 +266,6 @@ void TExStringGrid::ThemeAdapt() {
     FOfficeTheme = theme;
 }
 
-void TExStringGrid::SetBorderStyle(TFormBorderStyle Value) {
-    if (FBorderStyle == Value) return;
-    FBorderStyle = Value;
-    InvalidateGrid();
-}
-
 QString TExStringGrid::LookToString(TGridLook Look) {
     static const char* const names[] = {"glStandard", "glSoft",    "glClassic", "glZRT",       "glXP",
                                         "glListView", "glVista", "glWin7",    "glOffice2007"};

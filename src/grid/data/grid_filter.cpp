@@ -1,0 +1,9 @@
+#include "grid/data/grid_filter.h"
+
+TFilterData& TFilter::Add() { return FItems.emplace_back(); }
+
+bool TFilter::HasFilter(int ACol) const {
+    for (const TFilterData& item : FItems)
+        if (item.Column == ACol && !item.Condition.isEmpty()) return true;
+    return false;
+}
