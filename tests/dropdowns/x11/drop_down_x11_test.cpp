@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -275,6 +276,35 @@ TEST_F(X11DropDownTest, TheMemosContextMenuKeepsThePopUpOpen) {
     EXPECT_TRUE(dropDown->DroppedDown());
     EXPECT_TRUE(dropDown->DropDownForm()->isVisible());
     EXPECT_EQ(dropDown->MemoText(), (QStringList{"first line", "second line"}));
+}
+
+TEST_F(X11DropDownTest, AMessageBoxOfAFooterButtonUnderBlockActivateTakesClicksAndLeavesThePopUpOpen) {
+    auto* dropDown = Make<StripDropDown>();
+    int answer = -1;
+    dropDown->OnDropDownFooterButtonClick = [&](TObject*, int) {
+        dropDown->DropDownForm()->SetBlockActivate(true);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Scene"), QStringLiteral("Store the scene?"),
+                        QMessageBox::Yes | QMessageBox::No, Form.get());
+        WhenReady clickNo(
+            [&] { return box.isVisible() && box.windowHandle() && box.windowHandle()->isExposed(); },
+            [&] { ClickOn(box.button(QMessageBox::No)); });
+        // A click that never arrives must fail the test, not hang it.
+        QTimer::singleShot(5000, &box, [&] { box.done(-1); });
+        answer = box.exec();
+        dropDown->DropDownForm()->SetBlockActivate(false);
+    };
+    OpenByClick(dropDown);
+    TExFooter* footer = dropDown->DropDownForm()->Footer();
+    ASSERT_GE(footer->ButtonList().Count(), 1);
+    ClickOn(footer->ButtonList().Items(0));
+    WAIT_UNTIL(answer != -1);
+    EXPECT_EQ(answer, int(QMessageBox::No));
+    QTest::qWait(50);
+    EXPECT_TRUE(dropDown->DroppedDown());
+    EXPECT_TRUE(dropDown->DropDownForm()->isVisible());
+    // Afterwards the pop-up reacts to a click outside again.
+    ClickOn(Other);
+    WAIT_UNTIL(!dropDown->DroppedDown());
 }
 
 // Each drop-down open in each style, written as PNGs into $DROPDOWN_SCREENSHOTS for
