@@ -102,6 +102,14 @@ public:
     // The dotted frame of a focused control, inverted, so drawing it twice removes it.
     void DrawFocusRect(const TRect& r);
 
+    // Clips and ellipses (canvas_clips.cpp). The clip narrows to the ellipse or rounded
+    // rectangle within r (right and bottom excluded) until RemoveClip.
+    void IntersectClipEllipse(const TRect& r);
+    void IntersectClipRoundRect(const TRect& r, int cornerWidth, int cornerHeight);
+    void RemoveClip();
+    // An ellipse within r, filled with the brush and outlined with the pen.
+    void Ellipse(const TRect& r);
+
 private:
     QPen MakePen() const;
     QFontMetrics Metrics() const;
