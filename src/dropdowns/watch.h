@@ -40,6 +40,10 @@ TDateTime WithTimeOfDay(TDateTime Value, const TTimeOfDay& Time);
 // The wall clock's current date and time.
 TDateTime NowAsDateTime();
 
+// The clock's colours for a control style; the time picker applies them to its own
+// appearance too.
+void ApplyWatchComponentStyle(TWatchAppearance& Appearance, TZRTStyle AStyle);
+
 class TExWatch : public TCustomControl {
 public:
     explicit TExWatch(TComponent* AOwner, QWidget* AParent = nullptr);

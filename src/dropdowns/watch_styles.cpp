@@ -273,7 +273,9 @@ void TExWatch::SetStyle(TWatchStyle Value) {
     update();
 }
 
-void TExWatch::SetComponentStyle(TZRTStyle AStyle) {
+void TExWatch::SetComponentStyle(TZRTStyle AStyle) { ApplyWatchComponentStyle(FAppearance, AStyle); }
+
+void ApplyWatchComponentStyle(TWatchAppearance& a, TZRTStyle AStyle) {
     struct Row {
         TZRTStyle Style;
         TColor AMPMBorder, AMPM, Background, BackgroundTo, Border, CenterBorder, Center, Hands, Shadows, Second;
@@ -295,7 +297,6 @@ void TExWatch::SetComponentStyle(TZRTStyle AStyle) {
         {tsOffice2010Silver, 0xD2CDC8, 0xEDE5E0, 0xFFFFFF, 0xFFFFFF, 0xD2CDC8, 0xD2CDC8, 0xD2CDC8, 0xD2CDC8, 0xC0C0C0, 0xD2CDC8},
         {tsOffice2010Black, 0x6D6D6D, 0x919191, 0xBFBFBF, 0xBFBFBF, 0x6D6D6D, 0x6D6D6D, 0x6D6D6D, 0x6D6D6D, 0xFFFFFF, 0x6D6D6D},
     };
-    TWatchAppearance& a = FAppearance;
     a.SetCenterPointOuterBorderColor(0x000000);
     const TColor fontColor = AStyle == tsOffice2007Obsidian ? TColor(0xF2F1F0) : TColor(0x000000);
     TFont hourFont = a.HourFont(), ampmFont = a.AMPMFont();
