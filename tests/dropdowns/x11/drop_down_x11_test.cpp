@@ -11,6 +11,7 @@
 #include "dropdowns/item_selector.h"
 #include "dropdowns/memo_drop_down.h"
 #include "dropdowns/popup_strip.h"
+#include "dropdowns/time_picker_drop_down.h"
 #include "dropdowns/trackbar_drop_down.h"
 #include "platform/memo.h"
 
@@ -330,6 +331,19 @@ TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
              return memo;
          }},
         {"calculator", [this] { return Make<TExCalculatorDropdown>(); }},
+        {"time-picker",
+         [this] {
+             auto* picker = Make<TExTimePickerDropDown>();
+             picker->SetTime(WithTimeOfDay(0, {10, 8, 30, 0}));
+             return picker;
+         }},
+        {"time-picker-with-time-edit",
+         [this] {
+             auto* picker = Make<TExTimePickerDropDown>();
+             picker->SetShowTimePicker(true);
+             picker->SetTime(WithTimeOfDay(0, {16, 42, 0, 0}));
+             return picker;
+         }},
         {"strips-and-selector", [this] { return Make<SelectorDropDown>(); }},
         {"labelled-typed-edit",
          [this] {
