@@ -1,0 +1,325 @@
+#include "dropdowns/color_picker_drop_down.h"
+
+#include "dropdowns/drop_down_form.h"
+#include "dropdowns/dropdown_styles.h"
+
+#include <QPainter>
+#include <QScrollBar>
+
+void TColorItem::SetCaption(const QString& Value) {
+    if (FCaption == Value) return;
+    FCaption = Value;
+    if (Collection()) Collection()->ItemChanged();
+}
+
+void TColorItem::SetColor(TColor Value) {
+    if (FColor == Value) return;
+    FColor = Value;
+    if (Collection()) Collection()->ItemChanged();
+}
+
+void TColorItem::Assign(const TPersistent* Source) {
+    const auto* source = dynamic_cast<const TColorItem*>(Source);
+    if (!source) return TPersistent::Assign(Source);
+    SetCaption(source->FCaption);
+    SetColor(source->FColor);
+    FHint = source->FHint;
+}
+
+namespace {
+
+// The character a key types, as its key code gives it: letters upper-cased, digits
+// (keypad ones too) and the space; nothing for other keys.
+QChar TypedCharacterOf(WORD key) {
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || key == ' ') return QChar(key);
+    if (key >= 0x60 && key <= 0x69) return QChar('0' + (key - 0x60));
+    return {};
+}
+
+}  // namespace
+
+TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner, QWidget* AParent) : TExCustomDropDown(AOwner, AParent) {
+    FKeyTimer = CreateIntervalTimer();
+    FKeyTimer->OnTick = [this] {
+        FKeyTimer->Stop();
+        FCurSearch.clear();
+    };
+    SetEditorEnabled(false);
+    SetDropDownEnabled(true);
+    SetDropDownHeight(200);
+    FDropDownHeader->SetVisible(false);
+    FDropDownFooter->SetVisible(false);
+    setCursor(Qt::ArrowCursor);
+}
+
+TExColorPickerDropDown::~TExColorPickerDropDown() { FKeyTimer->Stop(); }
+
+void TExColorPickerDropDown::AddDefaultColors() {
+    static const struct {
+        const char* Caption;
+        TColor Color;
+    } defaults[] = {
+        {"Black", 0x000000},  {"Maroon", 0x000080}, {"Green", 0x008000}, {"Olive", 0x008080},
+        {"Navy", 0x800000},   {"Purple", 0x800080}, {"Teal", 0x808000},  {"Gray", 0x808080},
+        {"Silver", 0xC0C0C0}, {"Red", 0x0000FF},    {"Lime", 0x00FF00},  {"Yellow", 0x00FFFF},
+        {"Blue", 0xFF0000},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0xFFFF00}, {"White", 0xFFFFFF},
+    };
+    for (const auto& entry : defaults) {
+        TColorItem* item = FColors.Add();
+        item->SetCaption(QString::fromLatin1(entry.Caption));
+        item->SetColor(entry.Color);
+    }
+}
+
+void TExColorPickerDropDown::SetItemIndex(int Value) {
+    if (Value >= FColors.Count()) return;
+    FItemIndex = Value;
+    if (Value >= 0) FSelectedColor = FColors.Items(Value)->Color();
+    update();
+    if (OnSelect) OnSelect(this);
+}
+
+void TExColorPickerDropDown::SetSelectedColor(TColor Value) {
+    if (Value == FSelectedColor) return;
+    FSelectedColor = Value;
+    for (int i = 0; i < FColors.Count(); ++i) {
+        if (FColors.Items(i)->Color() == Value) {
+            SetItemIndex(i);
+            break;
+        }
+    }
+    update();
+}
+
+void TExColorPickerDropDown::SetShowText(bool Value) {
+    if (FShowText == Value) return;
+    FShowText = Value;
+    update();
+}
+
+QString TExColorPickerDropDown::GetSelectedColorText() const {
+    if (FColorSelectionStyle == csList && FItemIndex >= 0 && FItemIndex < FColors.Count())
+        return FColors.Items(FItemIndex)->Caption();
+    return ::ColorValueText(FSelectedColor, FColorValueText);
+}
+
+void TExColorPickerDropDown::SetComponentStyle(TZRTStyle AStyle) {
+    TExCustomDropDown::SetComponentStyle(AStyle);
+    SetItemAppearanceStyle(&FItemAppearance, AStyle);
+}
+
+void TExColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
+    TExCustomDropDown::SetSelectionColorStyle(Value);
+    if (FItemSelector) FItemSelector->ItemAppearance().SetColorStyle(Value);
+}
+
+void TExColorPickerDropDown::CreateDropDownForm() {
+    TExCustomDropDown::CreateDropDownForm();
+    PrepareSelector();
+}
+
+void TExColorPickerDropDown::PrepareSelector() {
+    if (!FItemSelector) FItemSelector = new TExCustomItemSelector(this, DropDownForm());
+    FItemSelector->move(0, 0);
+    FItemSelector->SetSelectorType(stColor);
+    FItemSelector->resize(FItemSelector->width(), 150);
+    FItemSelector->UpdateSelectorPanel();
+    SetControl(FItemSelector);
+}
+
+void TExColorPickerDropDown::FillSelector() {
+    FItemSelector->OnItemSelect = nullptr;
+    FItemSelector->SetColumns(FColumns);
+    FItemSelector->SetImages(Images());
+    FItemSelector->SetItemLayout(FLayout);
+    TSelectorItems& entries = FItemSelector->Items();
+    entries.Clear();
+    for (int i = 0; i < FColors.Count(); ++i) {
+        const TColorItem* color = FColors.Items(i);
+        TSelectorItem* entry = entries.Add();
+        entry->SetCaption(color->Caption());
+        entry->SetColor(color->Color());
+        entry->SetHint(color->Hint());
+    }
+    FItemSelector->SetColorBoxHeight(FColorBoxHeight);
+    FItemSelector->SetColorBoxWidth(FColorBoxWidth);
+    FItemSelector->SetItemAppearance(FItemAppearance);
+    FItemSelector->UpdateSelectorPanel();
+    FInternalCall = true;
+    if (FItemIndex >= 0) FItemSelector->SetItemIndex(FItemIndex);
+    FInternalCall = false;
+    FItemSelector->OnItemSelect = [this](TObject*) { ListSelected(); };
+}
+
+void TExColorPickerDropDown::BeforeDropDown() {
+    TExCustomDropDown::BeforeDropDown();
+    if (!FItemSelector) PrepareSelector();
+    FItemSelector->setAutoFillBackground(true);
+    QPalette palette = FItemSelector->palette();
+    palette.setColor(QPalette::Window, ToQColor(DropDownColor()));
+    FItemSelector->setPalette(palette);
+    FillSelector();
+    if (OnDrawColor)
+        FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect& R, int Index) {
+            if (OnDrawColor) OnDrawColor(this, Canvas, R, Index);
+        };
+    else
+        FItemSelector->OnDrawItem = nullptr;
+    FOldItemIndex = FItemIndex;
+    FOldSelectedColor = FSelectedColor;
+    SetControl(FItemSelector);
+}
+
+void TExColorPickerDropDown::AdaptDropDownSize() {
+    if (FItemSelector) {
+        TSize size;
+        FItemSelector->GetSelectorSize(size);
+        if (FDropDownWidth < 1) FItemSelector->resize(size.cx, FItemSelector->height());
+        if (FDropDownHeight < 1) FItemSelector->resize(FItemSelector->width(), size.cy);
+    }
+    TExCustomDropDown::AdaptDropDownSize();
+    if (FItemSelector && DropDownForm() && FItemSelector->verticalScrollBar()->isVisible())
+        DropDownForm()->resize(DropDownForm()->width() + FItemSelector->verticalScrollBar()->sizeHint().width(),
+                               DropDownForm()->height());
+}
+
+void TExColorPickerDropDown::ListSelected() {
+    SetItemIndex(FItemSelector->ItemIndex());
+    if (!FInternalCall) DoHideDropDown(false);
+}
+
+void TExColorPickerDropDown::DoHideDropDown(bool Cancel) {
+    TExCustomDropDown::DoHideDropDown(Cancel);
+    if (Cancel && FItemSelector) SetItemIndex(FOldItemIndex);
+}
+
+void TExColorPickerDropDown::DropDownDestroyed() {
+    if (!ComponentState().Contains(csDestroying)) FItemSelector = nullptr;
+}
+
+template <class Move>
+void TExColorPickerDropDown::InternalMove(Move move) {
+    FInternalCall = true;
+    move();
+    FInternalCall = false;
+}
+
+void TExColorPickerDropDown::SelectInSelector(int Index, bool Scroll) {
+    InternalMove([&] { FItemSelector->SetItemIndex(Index); });
+    if (Scroll) FItemSelector->ScrollItemInView(Index);
+}
+
+void TExColorPickerDropDown::WMKeyDown(TWMKey& Message) {
+    const WORD key = Message.CharCode;
+    const bool open = PopUpVisible();
+    bool enterHandled = false;
+    if (isEnabled() && open && key == VK_RETURN && FItemSelector && FItemSelector->ItemHot() >= 0) {
+        FItemSelector->SetItemIndex(FItemSelector->ItemHot());
+        enterHandled = true;
+    }
+    const TShiftState shift = Message.Shift;
+    TExCustomDropDown::WMKeyDown(Message);
+    if (!isEnabled() || shift.Contains(ssAlt) || KeyboardShiftState().Contains(ssAlt) || !FItemSelector) return;
+    const bool stillOpen = PopUpVisible();
+    const int count = FColors.Count();
+    const int selected = FItemSelector->ItemIndex();
+    switch (key) {
+    case VK_RETURN:
+        if (!enterHandled && OnSelect) OnSelect(this);
+        break;
+    case VK_PRIOR:
+    case VK_NEXT: {
+        if (FItemSelector->Items().Count() != count) FillSelector();
+        const int n = FItemSelector->GetVisibleItemCount();
+        if (n <= 0) break;
+        const int i = FItemSelector->ItemIndex();
+        SelectInSelector(key == VK_PRIOR ? std::max(i - n, 0) : std::min(i + n, count - 1), true);
+        break;
+    }
+    case VK_END:
+        if (stillOpen) InternalMove([&] { FItemSelector->SelectLast(); });
+        else SetItemIndex(count - 1);
+        break;
+    case VK_HOME:
+        if (stillOpen) InternalMove([&] { FItemSelector->SelectFirst(); });
+        else if (count > 0) SetItemIndex(0);
+        break;
+    case VK_LEFT:
+        if (stillOpen && !FEditorEnabled) InternalMove([&] { FItemSelector->SelectPrevious(); });
+        break;
+    case VK_RIGHT:
+        if (stillOpen && !FEditorEnabled) InternalMove([&] { FItemSelector->SelectNext(); });
+        break;
+    case VK_UP:
+        if (stillOpen) {
+            const int target = selected < 0 ? 0 : selected - FColumns;
+            if (target >= 0) SelectInSelector(target, true);
+        } else if (count > 0) {
+            SetItemIndex(FItemIndex < 0 ? 0 : std::max(0, FItemIndex - 1));
+        }
+        break;
+    case VK_DOWN:
+        if (stillOpen) {
+            const int target = selected < 0 ? 0 : selected + FColumns;
+            if (target < count) SelectInSelector(target, true);
+        } else if (count > 0) {
+            if (FItemIndex < 0) SetItemIndex(0);
+            else if (FItemIndex + 1 < count) SetItemIndex(FItemIndex + 1);
+        }
+        break;
+    default: {
+        if (shift.Contains(ssCtrl)) break;
+        // Only keys that type a character search: Shift, function and keypad navigation
+        // keys add nothing.
+        const QChar typed = TypedCharacterOf(key);
+        if (typed.isNull()) break;
+        FCurSearch += typed;
+        InternalMove([&] { FItemSelector->LookupItem(FCurSearch); });
+        if (!FKeyTimer->Running()) FKeyTimer->Start(500);
+        break;
+    }
+    }
+}
+
+void TExColorPickerDropDown::HandleWheelDown() {
+    if (!isEnabled() || ReadOnly() || !FItemSelector) return;
+    if (PopUpVisible()) FItemSelector->HotNext();
+    else InternalMove([&] { FItemSelector->SelectNext(); });
+}
+
+void TExColorPickerDropDown::HandleWheelUp() {
+    if (!isEnabled() || ReadOnly() || !FItemSelector) return;
+    if (PopUpVisible()) FItemSelector->HotPrevious();
+    else InternalMove([&] { FItemSelector->SelectPrevious(); });
+}
+
+void TExColorPickerDropDown::DrawFocusText(QPainter& Painter) {
+    TExCustomDropDown::DrawFocusText(Painter);
+    DrawSelectedColor(Painter);
+}
+
+void TExColorPickerDropDown::DrawSelectedColor(QPainter& Painter) {
+    const TRect r{1, 1, width() - DropDownButtonWidth() - 2, height() - 2};
+    TCanvas canvas(&Painter);
+    if (OnDrawSelectedColor) {
+        OnDrawSelectedColor(this, canvas, r);
+        return;
+    }
+    TRect swatch{r.Left + 4, r.Top, r.Left + 4, r.Top};
+    if (FSelectedColor != clNone) {
+        const int top = r.Top + (height() - FColorBoxHeight) / 2;
+        swatch = {r.Left + 4, top, r.Left + 4 + FColorBoxWidth, top + FColorBoxHeight};
+        canvas.Pen.Color = clBlack;
+        canvas.Brush.Color = FSelectedColor;
+        canvas.Brush.Style = bsSolid;
+        canvas.Rectangle(swatch);
+    }
+    if (!FShowText) return;
+    const bool focused = hasFocus();
+    TRect textRect{swatch.Right + 4, r.Top, r.Right, r.Bottom};
+    Painter.fillRect(textRect.ToQRect(), focused ? palette().color(QPalette::Highlight) : ToQColor(Color()));
+    Painter.setPen(focused && !FEditorEnabled ? palette().color(QPalette::HighlightedText) : palette().color(QPalette::Text));
+    Painter.setFont(font());
+    const QString text = Painter.fontMetrics().elidedText(GetSelectedColorText(), Qt::ElideRight, textRect.Width());
+    Painter.drawText(textRect.ToQRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, text);
+}
