@@ -153,24 +153,96 @@ void TExColorPickerDropDown::FillSelector() {
 
 void TExColorPickerDropDown::BeforeDropDown() {
     TExCustomDropDown::BeforeDropDown();
-    if (!FItemSelector) PrepareSelector();
-    FItemSelector->setAutoFillBackground(true);
-    QPalette palette = FItemSelector->palette();
-    palette.setColor(QPalette::Window, ToQColor(DropDownColor()));
-    FItemSelector->setPalette(palette);
-    FillSelector();
-    if (OnDrawColor)
-        FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect& R, int Index) {
-            if (OnDrawColor) OnDrawColor(this, Canvas, R, Index);
-        };
-    else
-        FItemSelector->OnDrawItem = nullptr;
+    PrepareStyleControl();
     FOldItemIndex = FItemIndex;
     FOldSelectedColor = FSelectedColor;
-    SetControl(FItemSelector);
+}
+
+QWidget* TExColorPickerDropDown::StyleControl() const {
+    switch (FColorSelectionStyle) {
+    case csDiscrete: return FColorSelector;
+    case csColorCube: return FColorCubePanel;
+    case csSpectrum: return FSpectrumPanel;
+    case csList: break;
+    }
+    return FItemSelector;
+}
+
+void TExColorPickerDropDown::PrepareStyleControl() {
+    if (!DropDownForm()) return;
+    switch (FColorSelectionStyle) {
+    case csList:
+        if (!FItemSelector) PrepareSelector();
+        FillSelector();
+        if (OnDrawColor)
+            FItemSelector->OnDrawItem = [this](TObject*, TCanvas& Canvas, TRect& R, int Index) {
+                if (OnDrawColor) OnDrawColor(this, Canvas, R, Index);
+            };
+        else
+            FItemSelector->OnDrawItem = nullptr;
+        break;
+    case csDiscrete:
+        if (!FColorSelector) {
+            FColorSelector = new TCustomColorSelector(this, DropDownForm());
+            FColorSelector->AddDiscreteColors();
+        }
+        FColorSelector->OnItemSelect = nullptr;
+        FColorSelector->SetSelectedColor(FSelectedColor);
+        FColorSelector->UpdateSize();
+        FColorSelector->OnItemSelect = [this](TObject*) { PanelSelected(FColorSelector->SelectedColor(), !FInternalCall); };
+        FColorSelector->SetItemColorStyle(SelectionColorStyle());
+        break;
+    case csColorCube:
+        if (!FColorCubePanel) FColorCubePanel = new TExColorCubePanel(this, DropDownForm());
+        FColorCubePanel->SetSelectedColor(FSelectedColor);
+        FColorCubePanel->InitCells();
+        FColorCubePanel->ResetHotCell();
+        FColorCubePanel->OnSelect = [this](TObject*) { PanelSelected(FColorCubePanel->SelectedColor(), true); };
+        break;
+    case csSpectrum:
+        if (!FSpectrumPanel) FSpectrumPanel = new TExColorSpectrumPanel(this, DropDownForm());
+        FSpectrumPanel->SetSelectedColor(FSelectedColor);
+        FSpectrumPanel->UpdateLayout();
+        FSpectrumPanel->OnSelect = [this](TObject*) { PanelSelected(FSpectrumPanel->SelectedColor(), true); };
+        break;
+    }
+    QWidget* control = StyleControl();
+    for (QWidget* other : {static_cast<QWidget*>(FItemSelector), static_cast<QWidget*>(FColorSelector),
+                           static_cast<QWidget*>(FColorCubePanel), static_cast<QWidget*>(FSpectrumPanel)})
+        if (other && other != control) other->hide();
+    control->move(0, 0);
+    control->setAutoFillBackground(true);
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Window, ToQColor(DropDownColor()));
+    control->setPalette(palette);
+    control->show();
+    SetControl(control);
+}
+
+void TExColorPickerDropDown::SetColorSelectionStyle(TColorSelectionStyle Value) {
+    if (Value == FColorSelectionStyle) return;
+    FColorSelectionStyle = Value;
+    if (Designing()) return;
+    PrepareStyleControl();
+    FOldSelectedColor = FSelectedColor;
+    if (DropDownForm() && DropDownForm()->isVisible()) {
+        AdaptDropDownSize();
+        DropDownForm()->LayOutChildren();
+        DropDownForm()->update();
+    }
 }
 
 void TExColorPickerDropDown::AdaptDropDownSize() {
+    QWidget* control = StyleControl();
+    if (FColorSelectionStyle != csList && DropDownForm()) {
+        const bool shown = control && !IsHiddenByItself(control);
+        const int border = DropDownBorderWidth();
+        int h = 2 * border + (shown ? control->height() : 0);
+        if (FDropDownHeader->Visible()) h += FDropDownHeader->Height();
+        if (FDropDownFooter->Visible()) h += FDropDownFooter->Height();
+        DropDownForm()->resize(shown ? control->width() + 2 * border : width(), h);
+        return;
+    }
     if (FItemSelector) {
         TSize size;
         FItemSelector->GetSelectorSize(size);
@@ -183,6 +255,17 @@ void TExColorPickerDropDown::AdaptDropDownSize() {
                                DropDownForm()->height());
 }
 
+void TExColorPickerDropDown::PlaceDropDownControl() {
+    TExCustomDropDown::PlaceDropDownControl();
+    if (FColorSelectionStyle != csList && DropDownForm()) DropDownForm()->SetSizeable(false);
+}
+
+void TExColorPickerDropDown::PanelSelected(TColor Color, bool Hide) {
+    SetSelectedColor(Color);
+    SetItemIndex(-1);
+    if (Hide) DoHideDropDown(false);
+}
+
 void TExColorPickerDropDown::ListSelected() {
     SetItemIndex(FItemSelector->ItemIndex());
     if (!FInternalCall) DoHideDropDown(false);
@@ -190,11 +273,22 @@ void TExColorPickerDropDown::ListSelected() {
 
 void TExColorPickerDropDown::DoHideDropDown(bool Cancel) {
     TExCustomDropDown::DoHideDropDown(Cancel);
-    if (Cancel && FItemSelector) SetItemIndex(FOldItemIndex);
+    if (!Cancel) return;
+    if (FColorSelectionStyle == csList && FItemSelector) SetItemIndex(FOldItemIndex);
+    if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+        // The palette reports the colour back when it holds it.
+        FInternalCall = true;
+        FColorSelector->SetSelectedColor(FOldSelectedColor);
+        FInternalCall = false;
+    }
 }
 
 void TExColorPickerDropDown::DropDownDestroyed() {
-    if (!ComponentState().Contains(csDestroying)) FItemSelector = nullptr;
+    if (ComponentState().Contains(csDestroying)) return;
+    FItemSelector = nullptr;
+    FColorSelector = nullptr;
+    FColorCubePanel = nullptr;
+    FSpectrumPanel = nullptr;
 }
 
 template <class Move>
@@ -213,13 +307,24 @@ void TExColorPickerDropDown::WMKeyDown(TWMKey& Message) {
     const WORD key = Message.CharCode;
     const bool open = PopUpVisible();
     bool enterHandled = false;
-    if (isEnabled() && open && key == VK_RETURN && FItemSelector && FItemSelector->ItemHot() >= 0) {
-        FItemSelector->SetItemIndex(FItemSelector->ItemHot());
-        enterHandled = true;
+    if (isEnabled() && open && key == VK_RETURN) {
+        if (FColorSelectionStyle == csList && FItemSelector && FItemSelector->ItemHot() >= 0) {
+            FItemSelector->SetItemIndex(FItemSelector->ItemHot());
+            enterHandled = true;
+        } else if (FColorSelectionStyle == csDiscrete && FColorSelector && FColorSelector->ItemHot() >= 0) {
+            FColorSelector->SetItemIndex(FColorSelector->ItemHot());
+            enterHandled = true;
+        }
     }
     const TShiftState shift = Message.Shift;
     TExCustomDropDown::WMKeyDown(Message);
-    if (!isEnabled() || shift.Contains(ssAlt) || KeyboardShiftState().Contains(ssAlt) || !FItemSelector) return;
+    if (!isEnabled() || shift.Contains(ssAlt) || KeyboardShiftState().Contains(ssAlt)) return;
+    if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+        InternalMove([&] { FColorSelector->SelectByKey(key, FEditorEnabled, PopUpVisible()); });
+        if (key == VK_RETURN && !enterHandled && OnSelect) OnSelect(this);
+        return;
+    }
+    if (FColorSelectionStyle != csList || !FItemSelector) return;
     const bool stillOpen = PopUpVisible();
     const int count = FColors.Count();
     const int selected = FItemSelector->ItemIndex();
@@ -282,15 +387,25 @@ void TExColorPickerDropDown::WMKeyDown(TWMKey& Message) {
 }
 
 void TExColorPickerDropDown::HandleWheelDown() {
-    if (!isEnabled() || ReadOnly() || !FItemSelector) return;
-    if (PopUpVisible()) FItemSelector->HotNext();
-    else InternalMove([&] { FItemSelector->SelectNext(); });
+    if (!isEnabled() || ReadOnly()) return;
+    if (FColorSelectionStyle == csList && FItemSelector) {
+        if (PopUpVisible()) FItemSelector->HotNext();
+        else InternalMove([&] { FItemSelector->SelectNext(); });
+    } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+        if (PopUpVisible()) FColorSelector->HotNext();
+        else InternalMove([&] { FColorSelector->SelectNext(); });
+    }
 }
 
 void TExColorPickerDropDown::HandleWheelUp() {
-    if (!isEnabled() || ReadOnly() || !FItemSelector) return;
-    if (PopUpVisible()) FItemSelector->HotPrevious();
-    else InternalMove([&] { FItemSelector->SelectPrevious(); });
+    if (!isEnabled() || ReadOnly()) return;
+    if (FColorSelectionStyle == csList && FItemSelector) {
+        if (PopUpVisible()) FItemSelector->HotPrevious();
+        else InternalMove([&] { FItemSelector->SelectPrevious(); });
+    } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
+        if (PopUpVisible()) FColorSelector->HotPrevious();
+        else InternalMove([&] { FColorSelector->SelectPrevious(); });
+    }
 }
 
 void TExColorPickerDropDown::DrawFocusText(QPainter& Painter) {

@@ -6,10 +6,10 @@
 // held when it opened. Typing looks the captions up: each key's character, upper-cased,
 // is appended to the search text, which empties 500 ms after the first key of a burst;
 // keys without a character (Shift, function and navigation keys) add nothing.
-//
-// Not built yet: the palette, colour cube and spectrum pop-ups (csDiscrete, csColorCube,
-// csSpectrum). ColorSelectionStyle stores those values; the pop-up stays the list.
+// The other styles show the palette of 60 theme colours (csDiscrete), the honeycomb
+// (csColorCube) or the spectrum (csSpectrum) of color_selector_panels.h.
 
+#include "dropdowns/color_selector_panels.h"
 #include "dropdowns/color_value_text.h"
 #include "dropdowns/drop_down_edit.h"
 #include "dropdowns/item_selector.h"
@@ -70,7 +70,7 @@ public:
     int ColorBoxHeight() const { return FColorBoxHeight; }
     void SetColorBoxHeight(int Value) { FColorBoxHeight = Value; }
     TColorSelectionStyle ColorSelectionStyle() const { return FColorSelectionStyle; }
-    void SetColorSelectionStyle(TColorSelectionStyle Value) { FColorSelectionStyle = Value; }
+    void SetColorSelectionStyle(TColorSelectionStyle Value);
     bool ShowText() const { return FShowText; }
     void SetShowText(bool Value);
     TItemAppearance& ItemAppearance() { return FItemAppearance; }
@@ -78,6 +78,9 @@ public:
     TColorValueText ColorValueText() const { return FColorValueText; }
     void SetColorValueText(TColorValueText Value) { FColorValueText = Value; }
     TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
+    TCustomColorSelector* ColorSelector() const { return FColorSelector; }
+    TExColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
+    TExColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
     // The type-ahead text of the open list.
     const QString& CurrentSearch() const { return FCurSearch; }
 
@@ -92,6 +95,7 @@ protected:
     void CreateDropDownForm() override;
     void BeforeDropDown() override;
     void AdaptDropDownSize() override;
+    void PlaceDropDownControl() override;
     void DoHideDropDown(bool Cancel) override;
     void DropDownDestroyed() override;
     void HandleWheelDown() override;
@@ -101,6 +105,11 @@ protected:
 
 private:
     void PrepareSelector();
+    // Creates the control of the current style if needed, hides the others and makes
+    // it the pop-up's control, ready to show.
+    void PrepareStyleControl();
+    QWidget* StyleControl() const;
+    void PanelSelected(TColor Color, bool Hide);
     void FillSelector();
     void ListSelected();
     void DrawSelectedColor(QPainter& Painter);
@@ -110,6 +119,9 @@ private:
     void SelectInSelector(int Index, bool Scroll);
 
     TExCustomItemSelector* FItemSelector = nullptr;
+    TExColorCubePanel* FColorCubePanel = nullptr;
+    TExColorSpectrumPanel* FSpectrumPanel = nullptr;
+    TCustomColorSelector* FColorSelector = nullptr;
     int FColumns = 1;
     TItemLayout FLayout = ilCaptionRight;
     TColorItems FColors{this};
