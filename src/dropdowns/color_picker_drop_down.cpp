@@ -122,6 +122,7 @@ void TExColorPickerDropDown::PrepareSelector() {
     if (!FItemSelector) FItemSelector = new TExCustomItemSelector(this, DropDownForm());
     FItemSelector->move(0, 0);
     FItemSelector->SetSelectorType(stColor);
+    FItemSelector->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     FItemSelector->resize(FItemSelector->width(), 150);
     FItemSelector->UpdateSelectorPanel();
     SetControl(FItemSelector);
@@ -246,10 +247,15 @@ void TExColorPickerDropDown::AdaptDropDownSize() {
     if (FItemSelector) {
         TSize size;
         FItemSelector->GetSelectorSize(size);
-        if (FDropDownWidth < 1) FItemSelector->resize(size.cx, FItemSelector->height());
-        if (FDropDownHeight < 1) FItemSelector->resize(FItemSelector->width(), size.cy);
+        // The selector's frame lies around its panel.
+        const int frame = 2 * FItemSelector->frameWidth();
+        if (FDropDownWidth < 1) FItemSelector->resize(size.cx + frame, FItemSelector->height());
+        if (FDropDownHeight < 1) FItemSelector->resize(FItemSelector->width(), size.cy + frame);
     }
     TExCustomDropDown::AdaptDropDownSize();
+    // The list is as wide as its widest row: room for the pop-up's frame, no sideways scrolling.
+    if (FItemSelector && DropDownForm() && FDropDownWidth < 1)
+        DropDownForm()->resize(DropDownForm()->width() + 2 * std::max(0, DropDownBorderWidth()), DropDownForm()->height());
     if (FItemSelector && DropDownForm() && FItemSelector->verticalScrollBar()->isVisible())
         DropDownForm()->resize(DropDownForm()->width() + FItemSelector->verticalScrollBar()->sizeHint().width(),
                                DropDownForm()->height());
@@ -432,7 +438,7 @@ void TExColorPickerDropDown::DrawSelectedColor(QPainter& Painter) {
     if (!FShowText) return;
     const bool focused = hasFocus();
     TRect textRect{swatch.Right + 4, r.Top, r.Right, r.Bottom};
-    Painter.fillRect(textRect.ToQRect(), focused ? palette().color(QPalette::Highlight) : ToQColor(Color()));
+    Painter.fillRect(textRect.ToQRect(), palette().color(focused ? QPalette::Highlight : QPalette::Base));
     Painter.setPen(focused && !FEditorEnabled ? palette().color(QPalette::HighlightedText) : palette().color(QPalette::Text));
     Painter.setFont(font());
     const QString text = Painter.fontMetrics().elidedText(GetSelectedColorText(), Qt::ElideRight, textRect.Width());

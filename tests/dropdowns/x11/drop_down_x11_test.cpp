@@ -6,6 +6,7 @@
 
 #include "controls/control_styles.h"
 #include "dropdowns/calculator_drop_down.h"
+#include "dropdowns/color_picker_drop_down.h"
 #include "dropdowns/drop_down_button.h"
 #include "dropdowns/drop_down_placement.h"
 #include "dropdowns/item_selector.h"
@@ -331,6 +332,38 @@ TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
              return memo;
          }},
         {"calculator", [this] { return Make<TExCalculatorDropdown>(); }},
+        {"color-list",
+         [this] {
+             auto* picker = Make<TExColorPickerDropDown>();
+             picker->AddDefaultColors();
+             picker->SetColumns(2);
+             picker->SetSelectedColor(0x0000FF);
+             return picker;
+         }},
+        {"color-palette",
+         [this] {
+             auto* picker = Make<TExColorPickerDropDown>();
+             picker->SetColorSelectionStyle(csDiscrete);
+             picker->SetColorValueText(cvtHTML);
+             picker->SetSelectedColor(0xBD814F);
+             return picker;
+         }},
+        {"color-cube",
+         [this] {
+             auto* picker = Make<TExColorPickerDropDown>();
+             picker->SetColorSelectionStyle(csColorCube);
+             picker->SetColorValueText(cvtWebName);
+             picker->SetSelectedColor(0xFFFFFF);
+             return picker;
+         }},
+        {"color-spectrum",
+         [this] {
+             auto* picker = Make<TExColorPickerDropDown>();
+             picker->SetColorSelectionStyle(csSpectrum);
+             picker->SetColorValueText(cvtRGB);
+             picker->SetSelectedColor(0x3399FF);
+             return picker;
+         }},
         {"time-picker",
          [this] {
              auto* picker = Make<TExTimePickerDropDown>();
