@@ -26,24 +26,7 @@ void TColorItem::Assign(const TPersistent* Source) {
     FHint = source->FHint;
 }
 
-namespace {
-
-// The character a key types, as its key code gives it: letters upper-cased, digits
-// (keypad ones too) and the space; nothing for other keys.
-QChar TypedCharacterOf(WORD key) {
-    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || key == ' ') return QChar(key);
-    if (key >= 0x60 && key <= 0x69) return QChar('0' + (key - 0x60));
-    return {};
-}
-
-}  // namespace
-
 TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner, QWidget* AParent) : TExCustomDropDown(AOwner, AParent) {
-    FKeyTimer = CreateIntervalTimer();
-    FKeyTimer->OnTick = [this] {
-        FKeyTimer->Stop();
-        FCurSearch.clear();
-    };
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     SetDropDownHeight(200);
@@ -52,7 +35,7 @@ TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner, QWidget* APar
     setCursor(Qt::ArrowCursor);
 }
 
-TExColorPickerDropDown::~TExColorPickerDropDown() { FKeyTimer->Stop(); }
+TExColorPickerDropDown::~TExColorPickerDropDown() = default;
 
 void TExColorPickerDropDown::AddDefaultColors() {
     static const struct {
@@ -297,16 +280,10 @@ void TExColorPickerDropDown::DropDownDestroyed() {
     FSpectrumPanel = nullptr;
 }
 
-template <class Move>
-void TExColorPickerDropDown::InternalMove(Move move) {
+void TExColorPickerDropDown::InternalMove(const std::function<void()>& move) {
     FInternalCall = true;
     move();
     FInternalCall = false;
-}
-
-void TExColorPickerDropDown::SelectInSelector(int Index, bool Scroll) {
-    InternalMove([&] { FItemSelector->SetItemIndex(Index); });
-    if (Scroll) FItemSelector->ScrollItemInView(Index);
 }
 
 void TExColorPickerDropDown::WMKeyDown(TWMKey& Message) {
@@ -331,65 +308,18 @@ void TExColorPickerDropDown::WMKeyDown(TWMKey& Message) {
         return;
     }
     if (FColorSelectionStyle != csList || !FItemSelector) return;
-    const bool stillOpen = PopUpVisible();
-    const int count = FColors.Count();
-    const int selected = FItemSelector->ItemIndex();
-    switch (key) {
-    case VK_RETURN:
-        if (!enterHandled && OnSelect) OnSelect(this);
-        break;
-    case VK_PRIOR:
-    case VK_NEXT: {
-        if (FItemSelector->Items().Count() != count) FillSelector();
-        const int n = FItemSelector->GetVisibleItemCount();
-        if (n <= 0) break;
-        const int i = FItemSelector->ItemIndex();
-        SelectInSelector(key == VK_PRIOR ? std::max(i - n, 0) : std::min(i + n, count - 1), true);
-        break;
-    }
-    case VK_END:
-        if (stillOpen) InternalMove([&] { FItemSelector->SelectLast(); });
-        else SetItemIndex(count - 1);
-        break;
-    case VK_HOME:
-        if (stillOpen) InternalMove([&] { FItemSelector->SelectFirst(); });
-        else if (count > 0) SetItemIndex(0);
-        break;
-    case VK_LEFT:
-        if (stillOpen && !FEditorEnabled) InternalMove([&] { FItemSelector->SelectPrevious(); });
-        break;
-    case VK_RIGHT:
-        if (stillOpen && !FEditorEnabled) InternalMove([&] { FItemSelector->SelectNext(); });
-        break;
-    case VK_UP:
-        if (stillOpen) {
-            const int target = selected < 0 ? 0 : selected - FColumns;
-            if (target >= 0) SelectInSelector(target, true);
-        } else if (count > 0) {
-            SetItemIndex(FItemIndex < 0 ? 0 : std::max(0, FItemIndex - 1));
-        }
-        break;
-    case VK_DOWN:
-        if (stillOpen) {
-            const int target = selected < 0 ? 0 : selected + FColumns;
-            if (target < count) SelectInSelector(target, true);
-        } else if (count > 0) {
-            if (FItemIndex < 0) SetItemIndex(0);
-            else if (FItemIndex + 1 < count) SetItemIndex(FItemIndex + 1);
-        }
-        break;
-    default: {
-        if (shift.Contains(ssCtrl)) break;
-        // Only keys that type a character search: Shift, function and keypad navigation
-        // keys add nothing.
-        const QChar typed = TypedCharacterOf(key);
-        if (typed.isNull()) break;
-        FCurSearch += typed;
-        InternalMove([&] { FItemSelector->LookupItem(FCurSearch); });
-        if (!FKeyTimer->Running()) FKeyTimer->Start(500);
-        break;
-    }
-    }
+    if (key == VK_RETURN && !enterHandled && OnSelect) OnSelect(this);
+    TListPickerKeys::TSide side;
+    side.Selector = FItemSelector;
+    side.Count = FColors.Count();
+    side.Columns = FColumns;
+    side.ItemIndex = FItemIndex;
+    side.Open = PopUpVisible();
+    side.EditorEnabled = FEditorEnabled;
+    side.Refill = [this] { FillSelector(); };
+    side.SelectClosed = [this](int Index) { SetItemIndex(Index); };
+    side.Internal = [this](const std::function<void()>& move) { InternalMove(move); };
+    FListKeys.HandleKey(key, shift, side);
 }
 
 void TExColorPickerDropDown::HandleWheelDown() {

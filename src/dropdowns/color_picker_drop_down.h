@@ -3,9 +3,7 @@
 // (SelectedColorText), and whose pop-up lists the named colours of Colors in an item
 // selector (ColorSelectionStyle csList). While the list is open, keys move the
 // selection live (OnSelect fires for each move); a cancelling close puts back the index
-// held when it opened. Typing looks the captions up: each key's character, upper-cased,
-// is appended to the search text, which empties 500 ms after the first key of a burst;
-// keys without a character (Shift, function and navigation keys) add nothing.
+// held when it opened. Keys and type-ahead: list_picker_keys.h.
 // The other styles show the palette of 60 theme colours (csDiscrete), the honeycomb
 // (csColorCube) or the spectrum (csSpectrum) of color_selector_panels.h.
 
@@ -13,8 +11,8 @@
 #include "dropdowns/color_value_text.h"
 #include "dropdowns/drop_down_edit.h"
 #include "dropdowns/item_selector.h"
+#include "dropdowns/list_picker_keys.h"
 #include "platform/collection.h"
-#include "platform/interval_timer.h"
 
 #include <memory>
 
@@ -82,7 +80,7 @@ public:
     TExColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
     TExColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
     // The type-ahead text of the open list.
-    const QString& CurrentSearch() const { return FCurSearch; }
+    const QString& CurrentSearch() const { return FListKeys.CurrentSearch(); }
 
     void SetComponentStyle(TZRTStyle AStyle) override;
     void SetSelectionColorStyle(TSelectionColorStyle Value) override;
@@ -114,9 +112,7 @@ private:
     void ListSelected();
     void DrawSelectedColor(QPainter& Painter);
     // Runs a selector move that keeps the pop-up open.
-    template <class Move>
-    void InternalMove(Move move);
-    void SelectInSelector(int Index, bool Scroll);
+    void InternalMove(const std::function<void()>& move);
 
     TExCustomItemSelector* FItemSelector = nullptr;
     TExColorCubePanel* FColorCubePanel = nullptr;
@@ -133,8 +129,7 @@ private:
     bool FShowText = true;
     TItemAppearance FItemAppearance{this};
     bool FInternalCall = false;
-    std::unique_ptr<TIntervalTimer> FKeyTimer;
-    QString FCurSearch;
+    TListPickerKeys FListKeys;
     int FOldItemIndex = -1;
     TColor FOldSelectedColor = clNone;
     TColorValueText FColorValueText = cvtNone;
