@@ -2,9 +2,9 @@
 
 #include "dropdowns/drop_down_form.h"
 #include "dropdowns/dropdown_styles.h"
+#include "dropdowns/list_picker_sizing.h"
 
 #include <QPainter>
-#include <QScrollBar>
 
 void TColorItem::SetCaption(const QString& Value) {
     if (FCaption == Value) return;
@@ -227,21 +227,9 @@ void TExColorPickerDropDown::AdaptDropDownSize() {
         DropDownForm()->resize(shown ? control->width() + 2 * border : width(), h);
         return;
     }
-    if (FItemSelector) {
-        TSize size;
-        FItemSelector->GetSelectorSize(size);
-        // The selector's frame lies around its panel.
-        const int frame = 2 * FItemSelector->frameWidth();
-        if (FDropDownWidth < 1) FItemSelector->resize(size.cx + frame, FItemSelector->height());
-        if (FDropDownHeight < 1) FItemSelector->resize(FItemSelector->width(), size.cy + frame);
-    }
+    SizeListSelector(FItemSelector, FDropDownWidth, FDropDownHeight);
     TExCustomDropDown::AdaptDropDownSize();
-    // The list is as wide as its widest row: room for the pop-up's frame, no sideways scrolling.
-    if (FItemSelector && DropDownForm() && FDropDownWidth < 1)
-        DropDownForm()->resize(DropDownForm()->width() + 2 * std::max(0, DropDownBorderWidth()), DropDownForm()->height());
-    if (FItemSelector && DropDownForm() && FItemSelector->verticalScrollBar()->isVisible())
-        DropDownForm()->resize(DropDownForm()->width() + FItemSelector->verticalScrollBar()->sizeHint().width(),
-                               DropDownForm()->height());
+    FitPopUpToListSelector(DropDownForm(), FItemSelector, FDropDownWidth, DropDownBorderWidth());
 }
 
 void TExColorPickerDropDown::PlaceDropDownControl() {
