@@ -9,6 +9,7 @@
 #include "dropdowns/color_picker_drop_down.h"
 #include "dropdowns/drop_down_button.h"
 #include "dropdowns/drop_down_placement.h"
+#include "dropdowns/image_picker_drop_down.h"
 #include "dropdowns/item_selector.h"
 #include "dropdowns/memo_drop_down.h"
 #include "dropdowns/popup_strip.h"
@@ -362,6 +363,23 @@ TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
              picker->SetColorSelectionStyle(csSpectrum);
              picker->SetColorValueText(cvtRGB);
              picker->SetSelectedColor(0x3399FF);
+             return picker;
+         }},
+        {"image-picker",
+         [this] {
+             auto* picker = Make<TExImagePickerDropDown>();
+             picker->SetColumns(2);
+             const std::pair<const char*, QColor> scenes[] = {
+                 {"Morning", QColor(255, 200, 80)}, {"Day", QColor(120, 190, 255)},
+                 {"Evening", QColor(230, 120, 60)}, {"Night", QColor(40, 50, 110)}};
+             for (const auto& [caption, color] : scenes) {
+                 QImage image(16, 16, QImage::Format_RGB32);
+                 image.fill(color);
+                 TImageItem* item = picker->Items().Add();
+                 item->SetCaption(QString::fromLatin1(caption));
+                 item->SetImage(TPicture(image));
+             }
+             picker->SetItemIndex(2);
              return picker;
          }},
         {"time-picker",
