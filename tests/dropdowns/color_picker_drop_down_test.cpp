@@ -1,20 +1,9 @@
 #include "drop_down_fixture.h"
 
 #include "dropdowns/color_picker_drop_down.h"
-#include "platform/interval_timer.h"
+#include "fake_timer.h"
 
 namespace {
-
-class FakeTimer : public TIntervalTimer {
-public:
-    void Start(int) override { running = true; }
-    void Stop() override { running = false; }
-    bool Running() const override { return running; }
-    void Fire() {
-        if (OnTick) OnTick();
-    }
-    bool running = false;
-};
 
 TEST(ColorValueText, TextsOfAColourValue) {
     const struct {
@@ -44,19 +33,15 @@ class ColorPickerTest : public DropDownWindowTest {
 protected:
     void SetUp() override {
         DropDownWindowTest::SetUp();
-        SetIntervalTimerFactory([this] {
-            auto timer = std::make_unique<FakeTimer>();
-            Timers.push_back(timer.get());
-            return timer;
-        });
+        Fakes = std::make_unique<FakeTimersScope>();
         Picker = Make<TExColorPickerDropDown>();
         Picker->AddDefaultColors();
         Picker->OnSelect = [this](TObject*) { ++Selects; };
-        KeyTimer = Timers.at(0);
+        KeyTimer = Fakes->Timers.at(0);
     }
     void TearDown() override {
         DropDownWindowTest::TearDown();
-        SetIntervalTimerFactory({});
+        Fakes.reset();
     }
     void Open() {
         Picker->ShowDropDown();
@@ -64,7 +49,7 @@ protected:
     }
     void KeyInPopUp(Qt::Key key) { QTest::keyClick(PopUpKeyTarget(Picker), key); }
 
-    std::vector<FakeTimer*> Timers;
+    std::unique_ptr<FakeTimersScope> Fakes;
     TExColorPickerDropDown* Picker = nullptr;
     FakeTimer* KeyTimer = nullptr;
     int Selects = 0;

@@ -1,4 +1,5 @@
 #include "drop_down_fixture.h"
+#include "fake_timer.h"
 
 #include "dropdowns/time_picker_drop_down.h"
 #include "dropdowns/time_text.h"
@@ -7,14 +8,6 @@
 #include <QTimeEdit>
 
 namespace {
-
-class FakeTimer : public TIntervalTimer {
-public:
-    void Start(int) override { running = true; }
-    void Stop() override { running = false; }
-    bool Running() const override { return running; }
-    bool running = false;
-};
 
 TDateTime At(int hour, int minute, int second = 0) { return WithTimeOfDay(0, {hour, minute, second, 0}); }
 
@@ -147,12 +140,8 @@ TEST_F(TimePickerTest, TypedTimesAreTakenAndImpossibleOnesLeftAlone) {
 }
 
 TEST_F(TimePickerTest, ClosingTakesTheClocksTimeAndCancellingPutsEverythingBack) {
-    std::vector<FakeTimer*> timers;
-    SetIntervalTimerFactory([&] {
-        auto timer = std::make_unique<FakeTimer>();
-        timers.push_back(timer.get());
-        return timer;
-    });
+    FakeTimersScope fakes;
+    std::vector<FakeTimer*>& timers = fakes.Timers;
     // The clock reports a change at the end of an animation.
     auto runAnimations = [&] {
         for (int tick = 0; tick < 100; ++tick)
@@ -186,7 +175,6 @@ TEST_F(TimePickerTest, ClosingTakesTheClocksTimeAndCancellingPutsEverythingBack)
         delete picker;
         timers.clear();
     }
-    SetIntervalTimerFactory({});
 }
 
 TEST_F(TimePickerTest, InAutomaticModeClosingTakesTheTimeTheClockShows) {

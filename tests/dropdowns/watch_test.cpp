@@ -1,5 +1,7 @@
 #include "dropdowns/watch.h"
 
+#include "fake_timer.h"
+
 #include "platform/form.h"
 #include "platform/wall_clock.h"
 
@@ -9,21 +11,6 @@
 #include <vector>
 
 namespace {
-
-class FakeTimer : public TIntervalTimer {
-public:
-    void Start(int intervalMs) override {
-        running = true;
-        interval = intervalMs;
-    }
-    void Stop() override { running = false; }
-    bool Running() const override { return running; }
-    void Fire() {
-        if (OnTick) OnTick();
-    }
-    bool running = false;
-    int interval = 0;
-};
 
 TDateTime At(int hour, int minute) { return WithTimeOfDay(45000, {hour, minute, 0, 0}); }
 
@@ -35,11 +22,6 @@ QString HourMinute(TDateTime time) {
 class WatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetIntervalTimerFactory([this] {
-            auto timer = std::make_unique<FakeTimer>();
-            Timers.push_back(timer.get());
-            return timer;
-        });
         Form = std::make_unique<TForm>(nullptr);
         Form->resize(200, 200);
         Watch = new TExWatch(Form.get(), Form.get());
@@ -47,13 +29,12 @@ protected:
         Watch->OnChange = [this](TObject*) { ++Changes; };
         Form->show();
         // Created in this order by the clock.
-        WatchTimer = Timers.at(0);
-        AnimationTimer = Timers.at(1);
-        SlideTimer = Timers.at(2);
+        WatchTimer = Fakes.Timers.at(0);
+        AnimationTimer = Fakes.Timers.at(1);
+        SlideTimer = Fakes.Timers.at(2);
     }
     void TearDown() override {
         Form.reset();
-        SetIntervalTimerFactory({});
         SetWallClock({});
     }
     void Click(int x, int y) { QTest::mouseClick(Watch, Qt::LeftButton, {}, QPoint(x, y)); }
@@ -68,7 +49,7 @@ protected:
     }
     QImage Rendered() { return Watch->grab().toImage(); }
 
-    std::vector<FakeTimer*> Timers;
+    FakeTimersScope Fakes;
     std::unique_ptr<TForm> Form;
     TExWatch* Watch = nullptr;
     FakeTimer* WatchTimer = nullptr;
