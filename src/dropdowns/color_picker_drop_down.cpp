@@ -2,7 +2,6 @@
 
 #include "dropdowns/drop_down_form.h"
 #include "dropdowns/dropdown_styles.h"
-#include "dropdowns/list_picker_sizing.h"
 
 #include <QPainter>
 
@@ -26,7 +25,7 @@ void TColorItem::Assign(const TPersistent* Source) {
     FHint = source->FHint;
 }
 
-TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner, QWidget* AParent) : TExCustomDropDown(AOwner, AParent) {
+TExColorPickerDropDown::TExColorPickerDropDown(TComponent* AOwner, QWidget* AParent) : TListPickerDropDown(AOwner, AParent) {
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     SetDropDownHeight(200);
@@ -84,16 +83,6 @@ QString TExColorPickerDropDown::GetSelectedColorText() const {
     if (FColorSelectionStyle == csList && FItemIndex >= 0 && FItemIndex < FColors.Count())
         return FColors.Items(FItemIndex)->Caption();
     return ::ColorValueText(FSelectedColor, FColorValueText);
-}
-
-void TExColorPickerDropDown::SetComponentStyle(TZRTStyle AStyle) {
-    TExCustomDropDown::SetComponentStyle(AStyle);
-    SetItemAppearanceStyle(&FItemAppearance, AStyle);
-}
-
-void TExColorPickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-    TExCustomDropDown::SetSelectionColorStyle(Value);
-    if (FItemSelector) FItemSelector->ItemAppearance().SetColorStyle(Value);
 }
 
 void TExColorPickerDropDown::CreateDropDownForm() {
@@ -227,9 +216,7 @@ void TExColorPickerDropDown::AdaptDropDownSize() {
         DropDownForm()->resize(shown ? control->width() + 2 * border : width(), h);
         return;
     }
-    SizeListSelector(FItemSelector, FDropDownWidth, FDropDownHeight);
-    TExCustomDropDown::AdaptDropDownSize();
-    FitPopUpToListSelector(DropDownForm(), FItemSelector, FDropDownWidth, DropDownBorderWidth());
+    AdaptListDropDownSize();
 }
 
 void TExColorPickerDropDown::PlaceDropDownControl() {
@@ -241,11 +228,6 @@ void TExColorPickerDropDown::PanelSelected(TColor Color, bool Hide) {
     SetSelectedColor(Color);
     SetItemIndex(-1);
     if (Hide) DoHideDropDown(false);
-}
-
-void TExColorPickerDropDown::ListSelected() {
-    SetItemIndex(FItemSelector->ItemIndex());
-    if (!FInternalCall) DoHideDropDown(false);
 }
 
 void TExColorPickerDropDown::DoHideDropDown(bool Cancel) {
@@ -268,24 +250,15 @@ void TExColorPickerDropDown::DropDownDestroyed() {
     FSpectrumPanel = nullptr;
 }
 
-void TExColorPickerDropDown::InternalMove(const std::function<void()>& move) {
-    FInternalCall = true;
-    move();
-    FInternalCall = false;
-}
-
 void TExColorPickerDropDown::WMKeyDown(TWMKey& Message) {
     const WORD key = Message.CharCode;
-    const bool open = PopUpVisible();
     bool enterHandled = false;
-    if (isEnabled() && open && key == VK_RETURN) {
-        if (FColorSelectionStyle == csList && FItemSelector && FItemSelector->ItemHot() >= 0) {
-            FItemSelector->SetItemIndex(FItemSelector->ItemHot());
-            enterHandled = true;
-        } else if (FColorSelectionStyle == csDiscrete && FColorSelector && FColorSelector->ItemHot() >= 0) {
-            FColorSelector->SetItemIndex(FColorSelector->ItemHot());
-            enterHandled = true;
-        }
+    if (FColorSelectionStyle == csList) {
+        enterHandled = SelectHotOnEnter(key);
+    } else if (FColorSelectionStyle == csDiscrete && FColorSelector && isEnabled() && PopUpVisible() &&
+               key == VK_RETURN && FColorSelector->ItemHot() >= 0) {
+        FColorSelector->SetItemIndex(FColorSelector->ItemHot());
+        enterHandled = true;
     }
     const TShiftState shift = Message.Shift;
     TExCustomDropDown::WMKeyDown(Message);
@@ -297,24 +270,13 @@ void TExColorPickerDropDown::WMKeyDown(TWMKey& Message) {
     }
     if (FColorSelectionStyle != csList || !FItemSelector) return;
     if (key == VK_RETURN && !enterHandled && OnSelect) OnSelect(this);
-    TListPickerKeys::TSide side;
-    side.Selector = FItemSelector;
-    side.Count = FColors.Count();
-    side.Columns = FColumns;
-    side.ItemIndex = FItemIndex;
-    side.Open = PopUpVisible();
-    side.EditorEnabled = FEditorEnabled;
-    side.Refill = [this] { FillSelector(); };
-    side.SelectClosed = [this](int Index) { SetItemIndex(Index); };
-    side.Internal = [this](const std::function<void()>& move) { InternalMove(move); };
-    FListKeys.HandleKey(key, shift, side);
+    RunListKey(key, shift);
 }
 
 void TExColorPickerDropDown::HandleWheelDown() {
     if (!isEnabled() || ReadOnly()) return;
-    if (FColorSelectionStyle == csList && FItemSelector) {
-        if (PopUpVisible()) FItemSelector->HotNext();
-        else InternalMove([&] { FItemSelector->SelectNext(); });
+    if (FColorSelectionStyle == csList) {
+        ListWheel(true);
     } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
         if (PopUpVisible()) FColorSelector->HotNext();
         else InternalMove([&] { FColorSelector->SelectNext(); });
@@ -323,9 +285,8 @@ void TExColorPickerDropDown::HandleWheelDown() {
 
 void TExColorPickerDropDown::HandleWheelUp() {
     if (!isEnabled() || ReadOnly()) return;
-    if (FColorSelectionStyle == csList && FItemSelector) {
-        if (PopUpVisible()) FItemSelector->HotPrevious();
-        else InternalMove([&] { FItemSelector->SelectPrevious(); });
+    if (FColorSelectionStyle == csList) {
+        ListWheel(false);
     } else if (FColorSelectionStyle == csDiscrete && FColorSelector) {
         if (PopUpVisible()) FColorSelector->HotPrevious();
         else InternalMove([&] { FColorSelector->SelectPrevious(); });

@@ -9,9 +9,7 @@
 
 #include "dropdowns/color_selector_panels.h"
 #include "dropdowns/color_value_text.h"
-#include "dropdowns/drop_down_edit.h"
-#include "dropdowns/item_selector.h"
-#include "dropdowns/list_picker_keys.h"
+#include "dropdowns/list_picker_drop_down.h"
 #include "platform/collection.h"
 
 #include <memory>
@@ -40,7 +38,7 @@ enum TColorSelectionStyle { csList, csDiscrete, csColorCube, csSpectrum };
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas& Canvas, TRect R)>;
 
-class TExColorPickerDropDown : public TExCustomDropDown {
+class TExColorPickerDropDown : public TListPickerDropDown {
 public:
     explicit TExColorPickerDropDown(TComponent* AOwner, QWidget* AParent = nullptr);
     ~TExColorPickerDropDown() override;
@@ -50,10 +48,6 @@ public:
 
     TColorItems& Colors() { return FColors; }
     void SetColors(const TColorItems& Value) { FColors.Assign(&Value); }
-    int Columns() const { return FColumns; }
-    void SetColumns(int Value) { FColumns = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
     int ItemIndex() const { return FItemIndex; }
     // Nothing for an index at or past the end; else selects (its colour when >= 0) and
     // fires OnSelect, also for the same index and for -1.
@@ -71,19 +65,11 @@ public:
     void SetColorSelectionStyle(TColorSelectionStyle Value);
     bool ShowText() const { return FShowText; }
     void SetShowText(bool Value);
-    TItemAppearance& ItemAppearance() { return FItemAppearance; }
-    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance.Assign(&Value); }
     TColorValueText ColorValueText() const { return FColorValueText; }
     void SetColorValueText(TColorValueText Value) { FColorValueText = Value; }
-    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
     TCustomColorSelector* ColorSelector() const { return FColorSelector; }
     TExColorCubePanel* ColorCubePanel() const { return FColorCubePanel; }
     TExColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
-    // The type-ahead text of the open list.
-    const QString& CurrentSearch() const { return FListKeys.CurrentSearch(); }
-
-    void SetComponentStyle(TZRTStyle AStyle) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
 
     TNotifyEvent OnSelect;
     TOnDrawSelectedItem OnDrawSelectedColor;
@@ -101,6 +87,11 @@ protected:
     void DrawFocusText(QPainter& Painter) override;
     void WMKeyDown(TWMKey& Message) override;
 
+    int ListCount() const override { return FColors.Count(); }
+    int ListItemIndex() const override { return FItemIndex; }
+    void SetListItemIndex(int Value) override { SetItemIndex(Value); }
+    void FillSelector() override;
+
 private:
     void PrepareSelector();
     // Creates the control of the current style if needed, hides the others and makes
@@ -108,18 +99,11 @@ private:
     void PrepareStyleControl();
     QWidget* StyleControl() const;
     void PanelSelected(TColor Color, bool Hide);
-    void FillSelector();
-    void ListSelected();
     void DrawSelectedColor(QPainter& Painter);
-    // Runs a selector move that keeps the pop-up open.
-    void InternalMove(const std::function<void()>& move);
 
-    TExCustomItemSelector* FItemSelector = nullptr;
     TExColorCubePanel* FColorCubePanel = nullptr;
     TExColorSpectrumPanel* FSpectrumPanel = nullptr;
     TCustomColorSelector* FColorSelector = nullptr;
-    int FColumns = 1;
-    TItemLayout FLayout = ilCaptionRight;
     TColorItems FColors{this};
     int FItemIndex = -1;
     int FColorBoxWidth = 14;
@@ -127,10 +111,6 @@ private:
     TColorSelectionStyle FColorSelectionStyle = csList;
     TColor FSelectedColor = clNone;
     bool FShowText = true;
-    TItemAppearance FItemAppearance{this};
-    bool FInternalCall = false;
-    TListPickerKeys FListKeys;
-    int FOldItemIndex = -1;
     TColor FOldSelectedColor = clNone;
     TColorValueText FColorValueText = cvtNone;
 };

@@ -1,8 +1,6 @@
 #include "dropdowns/image_picker_drop_down.h"
 
 #include "dropdowns/drop_down_form.h"
-#include "dropdowns/dropdown_styles.h"
-#include "dropdowns/list_picker_sizing.h"
 #include "platform/image_list.h"
 
 #include <QDir>
@@ -30,7 +28,7 @@ void TImageItem::Assign(const TPersistent* Source) {
     FHint = source->FHint;
 }
 
-TExImagePickerDropDown::TExImagePickerDropDown(TComponent* AOwner, QWidget* AParent) : TExCustomDropDown(AOwner, AParent) {
+TExImagePickerDropDown::TExImagePickerDropDown(TComponent* AOwner, QWidget* AParent) : TListPickerDropDown(AOwner, AParent) {
     SetEditorEnabled(false);
     SetDropDownEnabled(true);
     setCursor(Qt::ArrowCursor);
@@ -100,16 +98,6 @@ void TExImagePickerDropDown::SetImageIndex(int Value) {
     SetItemIndex(-1);
 }
 
-void TExImagePickerDropDown::SetComponentStyle(TZRTStyle AStyle) {
-    TExCustomDropDown::SetComponentStyle(AStyle);
-    SetItemAppearanceStyle(&FItemAppearance, AStyle);
-}
-
-void TExImagePickerDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-    TExCustomDropDown::SetSelectionColorStyle(Value);
-    if (FItemSelector) FItemSelector->ItemAppearance().SetColorStyle(Value);
-}
-
 void TExImagePickerDropDown::CreateDropDownForm() {
     TExCustomDropDown::CreateDropDownForm();
     if (!FItemSelector) {
@@ -147,7 +135,7 @@ void TExImagePickerDropDown::FillSelector() {
     }
     FItemSelector->UpdateSelectorPanel();
     if (FItemIndex >= 0) FItemSelector->SetItemIndex(FItemIndex);
-    FItemSelector->OnItemSelect = [this](TObject*) { SelectorSelected(); };
+    FItemSelector->OnItemSelect = [this](TObject*) { ListSelected(); };
 }
 
 void TExImagePickerDropDown::BeforeDropDown() {
@@ -163,63 +151,26 @@ void TExImagePickerDropDown::BeforeDropDown() {
     FOldItemIndex = FItemIndex;
 }
 
-void TExImagePickerDropDown::AdaptDropDownSize() {
-    SizeListSelector(FItemSelector, FDropDownWidth, FDropDownHeight);
-    TExCustomDropDown::AdaptDropDownSize();
-    FitPopUpToListSelector(DropDownForm(), FItemSelector, FDropDownWidth, DropDownBorderWidth());
-}
-
-void TExImagePickerDropDown::SelectorSelected() {
-    SetItemIndex(FItemSelector->ItemIndex());
-    if (!FInternalCall) DoHideDropDown(false);
-}
+void TExImagePickerDropDown::AdaptDropDownSize() { AdaptListDropDownSize(); }
 
 void TExImagePickerDropDown::DoHideDropDown(bool Cancel) {
     TExCustomDropDown::DoHideDropDown(Cancel);
     if (Cancel && FItemSelector) SetItemIndex(FOldItemIndex);
 }
 
-void TExImagePickerDropDown::InternalMove(const std::function<void()>& move) {
-    FInternalCall = true;
-    move();
-    FInternalCall = false;
-}
-
 void TExImagePickerDropDown::WMKeyDown(TWMKey& Message) {
     const WORD key = Message.CharCode;
-    bool enterHandled = false;
-    if (isEnabled() && PopUpVisible() && key == VK_RETURN && FItemSelector && FItemSelector->ItemHot() >= 0) {
-        FItemSelector->SetItemIndex(FItemSelector->ItemHot());
-        enterHandled = true;
-    }
+    const bool enterHandled = SelectHotOnEnter(key);
     const TShiftState shift = Message.Shift;
     TExCustomDropDown::WMKeyDown(Message);
     if (!isEnabled() || shift.Contains(ssAlt) || KeyboardShiftState().Contains(ssAlt)) return;
     if (key == VK_RETURN && !enterHandled && OnSelect) OnSelect(this);
-    TListPickerKeys::TSide side;
-    side.Selector = FItemSelector;
-    side.Count = FItems.Count();
-    side.Columns = FColumns;
-    side.ItemIndex = FItemIndex;
-    side.Open = PopUpVisible();
-    side.EditorEnabled = FEditorEnabled;
-    side.Refill = [this] { FillSelector(); };
-    side.SelectClosed = [this](int Index) { SetItemIndex(Index); };
-    side.Internal = [this](const std::function<void()>& move) { InternalMove(move); };
-    FListKeys.HandleKey(key, shift, side);
+    RunListKey(key, shift);
 }
 
-void TExImagePickerDropDown::HandleWheelDown() {
-    if (!isEnabled() || ReadOnly() || !FItemSelector) return;
-    if (PopUpVisible()) FItemSelector->HotNext();
-    else InternalMove([&] { FItemSelector->SelectNext(); });
-}
+void TExImagePickerDropDown::HandleWheelDown() { ListWheel(true); }
 
-void TExImagePickerDropDown::HandleWheelUp() {
-    if (!isEnabled() || ReadOnly() || !FItemSelector) return;
-    if (PopUpVisible()) FItemSelector->HotPrevious();
-    else InternalMove([&] { FItemSelector->SelectPrevious(); });
-}
+void TExImagePickerDropDown::HandleWheelUp() { ListWheel(false); }
 
 void TExImagePickerDropDown::DrawFocusText(QPainter& Painter) {
     TExCustomDropDown::DrawFocusText(Painter);

@@ -9,9 +9,7 @@
 // sub-folders. A file that does not load still gives its item, with an empty picture
 // and no caption.
 
-#include "dropdowns/drop_down_edit.h"
-#include "dropdowns/item_selector.h"
-#include "dropdowns/list_picker_keys.h"
+#include "dropdowns/list_picker_drop_down.h"
 #include "platform/collection.h"
 
 class TImageItem : public TCollectionItem {
@@ -40,7 +38,7 @@ using TImageItems = TCollectionOf<TImageItem>;
 
 using TOnDrawSelectedImage = std::function<void(TObject* Sender, TCanvas& Canvas, TRect R)>;
 
-class TExImagePickerDropDown : public TExCustomDropDown {
+class TExImagePickerDropDown : public TListPickerDropDown {
 public:
     explicit TExImagePickerDropDown(TComponent* AOwner, QWidget* AParent = nullptr);
     ~TExImagePickerDropDown() override;
@@ -56,22 +54,11 @@ public:
 
     TImageItems& Items() { return FItems; }
     void SetItems(const TImageItems& Value) { FItems.Assign(&Value); }
-    int Columns() const { return FColumns; }
-    void SetColumns(int Value) { FColumns = Value; }
-    TItemLayout Layout() const { return FLayout; }
-    void SetLayout(TItemLayout Value) { FLayout = Value; }
     int ItemIndex() const { return FItemIndex; }
     // Nothing for the current index or one at or past the end; else fires OnChange, then OnSelect.
     void SetItemIndex(int Value);
     int ImageIndex() const;
     void SetImageIndex(int Value);
-    TItemAppearance& ItemAppearance() { return FItemAppearance; }
-    void SetItemAppearance(const TItemAppearance& Value) { FItemAppearance.Assign(&Value); }
-    TExCustomItemSelector* ItemSelector() const { return FItemSelector; }
-    const QString& CurrentSearch() const { return FListKeys.CurrentSearch(); }
-
-    void SetComponentStyle(TZRTStyle AStyle) override;
-    void SetSelectionColorStyle(TSelectionColorStyle Value) override;
 
     TNotifyEvent OnSelect;
     TOnDrawSelectedImage OnDrawSelectedImage;
@@ -87,18 +74,13 @@ protected:
     void DrawFocusText(QPainter& Painter) override;
     void WMKeyDown(TWMKey& Message) override;
 
-private:
-    void FillSelector();
-    void SelectorSelected();
-    void InternalMove(const std::function<void()>& move);
+    int ListCount() const override { return FItems.Count(); }
+    int ListItemIndex() const override { return FItemIndex; }
+    void SetListItemIndex(int Value) override { SetItemIndex(Value); }
+    void FillSelector() override;
 
-    TExCustomItemSelector* FItemSelector = nullptr;
-    int FColumns = 1;
-    TItemLayout FLayout = ilCaptionRight;
+private:
+
     TImageItems FItems{this};
     int FItemIndex = -1;
-    TItemAppearance FItemAppearance{this};
-    bool FInternalCall = false;
-    TListPickerKeys FListKeys;
-    int FOldItemIndex = -1;
 };
