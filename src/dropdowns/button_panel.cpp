@@ -292,6 +292,12 @@ void TCustomButtonPanel::DrawButtonItem(int Index, TCanvas& Canvas) {
     Canvas.Font.Color = key.Special() ? FButtonAppearance.SpecialTextColor() : FButtonAppearance.TextColor();
     Canvas.Brush.Style = bsClear;
     const QString& caption = key.Caption();
+    // A caption wider than its key ("sqrt" in bold on a narrow key) is drawn smaller
+    // until it fits, rather than clipped.
+    const bool imageBeside = FButtonLayout == ilCaptionLeft || FButtonLayout == ilCaptionRight;
+    const int captionRoom = content.Width() - (imageBeside && hasImage ? w + FCaptionGap : 0);
+    while (Canvas.Font.Size > 6 && !caption.isEmpty() && GetTextSize(Canvas, caption).cx > captionRoom)
+        --Canvas.Font.Size;
     const unsigned line = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     const int centredTop = content.Top + (content.Height() - h) / 2;
 

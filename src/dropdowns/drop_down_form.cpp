@@ -2,6 +2,7 @@
 
 #include "controls/gradient_drawing.h"
 #include "dropdowns/drop_down_edit.h"
+#include "dropdowns/popup_input_relay.h"
 #include "dropdowns/popup_strip.h"
 #include "platform/mask_edit.h"
 #include "platform/tick_clock.h"
@@ -24,6 +25,12 @@ TDropDownForm::TDropDownForm(TComponent* AOwner, int /*Dummy*/) : TForm(AOwner) 
 
 TDropDownForm::~TDropDownForm() {
     if (OnDestroy) OnDestroy(this);
+}
+
+void TDropDownForm::SetBlockActivate(bool Value) {
+    FBlockActivate = Value;
+    if (!Value) FInputRelay.reset();
+    else if (!FInputRelay) FInputRelay = std::make_unique<TPopupInputRelay>(this);
 }
 
 TRect TDropDownForm::InnerRect() const {

@@ -8,7 +8,8 @@
 // input. Then DeActivateTime takes the tick count and the drop-down hides it through
 // DoHideDropDown(CancelOnDeActivate). While BlockActivate is set neither happens.
 // Escape and every other key go to the edit through the pop-up's key events, never
-// through Qt's own closing.
+// through Qt's own closing. Qt keeps all input for an open pop-up; while BlockActivate
+// is set TPopupInputRelay passes what belongs to other windows on.
 //
 // The window manager does not size pop-ups: with Sizeable the 10 x 10 corner at the
 // bottom right sizes the window by mouse, firing OnSizing while dragging; the footer's
@@ -20,10 +21,12 @@
 
 #include <QPointer>
 #include <cstdint>
+#include <memory>
 
 class TExCustomDropDown;
 class TExHeader;
 class TExFooter;
+class TPopupInputRelay;
 
 // A control's own Visible flag: false only when it was hidden itself, not while it waits
 // for its window to be shown for the first time.
@@ -51,7 +54,8 @@ public:
     bool CancelOnDeActivate() const { return FCancelOnDeActivate; }
     void SetCancelOnDeActivate(bool Value) { FCancelOnDeActivate = Value; }
     bool BlockActivate() const { return FBlockActivate; }
-    void SetBlockActivate(bool Value) { FBlockActivate = Value; }
+    // While set, input the pop-up catches goes on to a dialog opened meanwhile.
+    void SetBlockActivate(bool Value);
 
     // Creates or refreshes the header and footer strips from the drop-down's settings.
     void InitializeAndUpdate();
@@ -107,6 +111,7 @@ private:
     bool FSizeable = false;
     bool FCancelOnDeActivate = true;
     bool FBlockActivate = false;
+    std::unique_ptr<TPopupInputRelay> FInputRelay;
     bool FHidingByDropDown = false;
     bool FSizingByCorner = false;
     QPoint FSizingStart;

@@ -44,7 +44,10 @@ const TStripStyle* StripStyleOf(TZRTStyle style) {
         /* tsTerminal */ {0xFFFFFF, 0xFFFFFF, true, 0x808080, clBtnFace, clBtnFace, clBtnFace, clBtnFace, 0x000000, None, None},
         /* tsOffice2010Blue */ {0xFFFFFF, 0xF1EFED, true, 0xEDEDEC, 0xFDF6EF, 0xF0DAC7, 0xFDF6EF, 0xF0DAC7, 0x5B391E, 0xC7B29F, 0xC7B29F},
         /* tsOffice2010Silver */ {0xFFFFFF, 0xF1EFED, true, 0xEDEDEC, 0xFFFFFF, 0xEDE5E0, 0xFFFFFF, 0xEDE5E0, 0x5B391E, 0xD2CDC8, 0xD2CDC8},
-        /* tsOffice2010Black */ {0xFFFFFF, 0xF1EFED, true, 0xEDEDEC, 0xBFBFBF, 0x919191, 0xBFBFBF, 0x919191, 0xD7D7D6, 0x6D6D6D, 0x6D6D6D},
+        // Office 2010 Black: the light caption D7D7D6 could not be read on the grey strips and
+        // the EDEDEC frame vanished on a light window, so the caption is black and the pop-up
+        // is framed in the strips' border grey.
+        /* tsOffice2010Black */ {0xFFFFFF, 0xF1EFED, true, 0x6D6D6D, 0xBFBFBF, 0x919191, 0xBFBFBF, 0x919191, 0x000000, 0x6D6D6D, 0x6D6D6D},
     };
     if (style == tsCustom || style < 0 || style >= static_cast<int>(std::size(table))) return nullptr;
     return &table[style];

@@ -145,6 +145,10 @@ public:
     void DrawThemedPart(const TRect& r, TThemedPart part, int state, TCheckMark mark = cmUnchecked,
                         int percent = 0);
     void DrawFrameControl(const TRect& r, TFrameControl kind, bool checked, bool grayed, bool flat, int state);
+    // Narrow the clip to the ellipse or rounded rectangle within r (right and bottom
+    // excluded) until the matching RestoreClip (canvas_clips.cpp).
+    void IntersectClipEllipse(const TRect& r);
+    void IntersectClipRoundRect(const TRect& r, int cornerWidth, int cornerHeight);
 
 private:
     QPen MakePen() const;

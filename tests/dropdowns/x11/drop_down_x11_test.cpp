@@ -6,17 +6,21 @@
 
 #include "controls/control_styles.h"
 #include "dropdowns/calculator_drop_down.h"
+#include "dropdowns/color_picker_drop_down.h"
 #include "dropdowns/drop_down_button.h"
 #include "dropdowns/drop_down_placement.h"
+#include "dropdowns/image_picker_drop_down.h"
 #include "dropdowns/item_selector.h"
 #include "dropdowns/memo_drop_down.h"
 #include "dropdowns/popup_strip.h"
+#include "dropdowns/time_picker_drop_down.h"
 #include "dropdowns/trackbar_drop_down.h"
 #include "platform/memo.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -277,6 +281,35 @@ TEST_F(X11DropDownTest, TheMemosContextMenuKeepsThePopUpOpen) {
     EXPECT_EQ(dropDown->MemoText(), (QStringList{"first line", "second line"}));
 }
 
+TEST_F(X11DropDownTest, AMessageBoxOfAFooterButtonUnderBlockActivateTakesClicksAndLeavesThePopUpOpen) {
+    auto* dropDown = Make<StripDropDown>();
+    int answer = -1;
+    dropDown->OnDropDownFooterButtonClick = [&](TObject*, int) {
+        dropDown->DropDownForm()->SetBlockActivate(true);
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Scene"), QStringLiteral("Store the scene?"),
+                        QMessageBox::Yes | QMessageBox::No, Form.get());
+        WhenReady clickNo(
+            [&] { return box.isVisible() && box.windowHandle() && box.windowHandle()->isExposed(); },
+            [&] { ClickOn(box.button(QMessageBox::No)); });
+        // A click that never arrives must fail the test, not hang it.
+        QTimer::singleShot(5000, &box, [&] { box.done(-1); });
+        answer = box.exec();
+        dropDown->DropDownForm()->SetBlockActivate(false);
+    };
+    OpenByClick(dropDown);
+    TExFooter* footer = dropDown->DropDownForm()->Footer();
+    ASSERT_GE(footer->ButtonList().Count(), 1);
+    ClickOn(footer->ButtonList().Items(0));
+    WAIT_UNTIL(answer != -1);
+    EXPECT_EQ(answer, int(QMessageBox::No));
+    QTest::qWait(50);
+    EXPECT_TRUE(dropDown->DroppedDown());
+    EXPECT_TRUE(dropDown->DropDownForm()->isVisible());
+    // Afterwards the pop-up reacts to a click outside again.
+    ClickOn(Other);
+    WAIT_UNTIL(!dropDown->DroppedDown());
+}
+
 // Each drop-down open in each style, written as PNGs into $DROPDOWN_SCREENSHOTS for
 // looking at.
 TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
@@ -300,6 +333,68 @@ TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
              return memo;
          }},
         {"calculator", [this] { return Make<TExCalculatorDropdown>(); }},
+        {"color-list",
+         [this] {
+             auto* picker = Make<TExColorPickerDropDown>();
+             picker->AddDefaultColors();
+             picker->SetColumns(2);
+             picker->SetSelectedColor(0x0000FF);
+             return picker;
+         }},
+        {"color-palette",
+         [this] {
+             auto* picker = Make<TExColorPickerDropDown>();
+             picker->SetColorSelectionStyle(csDiscrete);
+             picker->SetColorValueText(cvtHTML);
+             picker->SetSelectedColor(0xBD814F);
+             return picker;
+         }},
+        {"color-cube",
+         [this] {
+             auto* picker = Make<TExColorPickerDropDown>();
+             picker->SetColorSelectionStyle(csColorCube);
+             picker->SetColorValueText(cvtWebName);
+             picker->SetSelectedColor(0xFFFFFF);
+             return picker;
+         }},
+        {"color-spectrum",
+         [this] {
+             auto* picker = Make<TExColorPickerDropDown>();
+             picker->SetColorSelectionStyle(csSpectrum);
+             picker->SetColorValueText(cvtRGB);
+             picker->SetSelectedColor(0x3399FF);
+             return picker;
+         }},
+        {"image-picker",
+         [this] {
+             auto* picker = Make<TExImagePickerDropDown>();
+             picker->SetColumns(2);
+             const std::pair<const char*, QColor> scenes[] = {
+                 {"Morning", QColor(255, 200, 80)}, {"Day", QColor(120, 190, 255)},
+                 {"Evening", QColor(230, 120, 60)}, {"Night", QColor(40, 50, 110)}};
+             for (const auto& [caption, color] : scenes) {
+                 QImage image(16, 16, QImage::Format_RGB32);
+                 image.fill(color);
+                 TImageItem* item = picker->Items().Add();
+                 item->SetCaption(QString::fromLatin1(caption));
+                 item->SetImage(TPicture(image));
+             }
+             picker->SetItemIndex(2);
+             return picker;
+         }},
+        {"time-picker",
+         [this] {
+             auto* picker = Make<TExTimePickerDropDown>();
+             picker->SetTime(WithTimeOfDay(0, {10, 8, 30, 0}));
+             return picker;
+         }},
+        {"time-picker-with-time-edit",
+         [this] {
+             auto* picker = Make<TExTimePickerDropDown>();
+             picker->SetShowTimePicker(true);
+             picker->SetTime(WithTimeOfDay(0, {16, 42, 0, 0}));
+             return picker;
+         }},
         {"strips-and-selector", [this] { return Make<SelectorDropDown>(); }},
         {"labelled-typed-edit",
          [this] {
