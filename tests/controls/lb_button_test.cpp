@@ -3,6 +3,7 @@
 // kind and colour-style presets, and the modal result reaching the form.
 
 #include "controls/lb_button.h"
+#include "fake_timer.h"
 #include "platform/form.h"
 #include "platform/standard_controls.h"
 #include "test_support.h"
@@ -23,29 +24,9 @@ constexpr TColor kFace = RGBColor(200, 200, 200);
 constexpr TColor kHot = RGBColor(255, 255, 0);
 constexpr TColor kDown = RGBColor(255, 128, 0);
 
-class FakeTimer : public TIntervalTimer {
-public:
-    void Start(int intervalMs) override {
-        running = true;
-        interval = intervalMs;
-    }
-    void Stop() override { running = false; }
-    bool Running() const override { return running; }
-    void Fire() {
-        if (OnTick) OnTick();
-    }
-    bool running = false;
-    int interval = 0;
-};
-
 class LbButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetIntervalTimerFactory([this] {
-            auto timer = std::make_unique<FakeTimer>();
-            Timers.push_back(timer.get());
-            return timer;
-        });
         Form = std::make_unique<TForm>(nullptr);
         Form->SetName(QStringLiteral("ButtonForm"));
         Form->resize(320, 160);
@@ -59,10 +40,7 @@ protected:
         Cancel->SetCancel(true);
         Cancel->SetModalResult(mrCancel);
     }
-    void TearDown() override {
-        Form.reset();
-        SetIntervalTimerFactory({});
-    }
+    void TearDown() override { Form.reset(); }
 
     TLbButton* MakeButton(const QString& name, int left, int top) {
         auto* button = new TLbButton(Form.get());
@@ -100,7 +78,8 @@ protected:
         QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
 
-    std::vector<FakeTimer*> Timers;
+    FakeTimersScope FakeTimers;  // every timer the buttons create ticks only when fired
+    std::vector<FakeTimer*>& Timers = FakeTimers.Timers;
     std::unique_ptr<TForm> Form;
     TEdit* Edit = nullptr;
     TLbButton* OK = nullptr;
