@@ -31,6 +31,12 @@ void ToggleLine(std::vector<int>& Lines, int Position) {
     else Lines.push_back(Position);
 }
 
+// The default background has a ColorTo but draws nothing: only a picture or a gradient
+// with both colours covers the area outside the cells.
+bool PaintsOutsideCells(const TBackGround& Back) {
+    return !Back.Bitmap.Empty() || (Back.IsGradient() && Back.ColorTo != clNone);
+}
+
 }  // namespace
 
 // ---- paint cycle ----------------------------------------------------------------------------
@@ -51,7 +57,7 @@ void TExStringGrid::Paint() {
         canvas->Brush.Style = bsSolid;
     }
     canvas->Pen.Color = clBlack;
-    if (!FBackGround->Bitmap.Empty() || FBackGround->ColorTo != clNone) PaintBackgroundOutsideCells();
+    if (PaintsOutsideCells(*FBackGround)) PaintBackgroundOutsideCells();
     PaintDesignHelper();
     PaintSizingLines();
     if (OnPainted) OnPainted(this);
@@ -59,8 +65,7 @@ void TExStringGrid::Paint() {
 
 bool TExStringGrid::CanScrollPicture() const {
     const bool designPanel = InDesignMode() && FShowDesignHelper;
-    const bool background = !FBackGround->Bitmap.Empty() || FBackGround->ColorTo != clNone;
-    return FUpdateCount == 0 && MergeCount() == 0 && !background && !FFloatingFooter->Visible &&
+    return FUpdateCount == 0 && MergeCount() == 0 && !PaintsOutsideCells(*FBackGround) && !FFloatingFooter->Visible &&
            !FSearchFooter->Visible() && FFixedRightCols == 0 && FSizingLinesX.empty() && FSizingLinesY.empty() &&
            !designPanel;
 }

@@ -135,8 +135,8 @@ TEST_F(GridPainting, ALockedGridPaintsNothingAndPaintsOnceUnlocked) {
 // ---- border and background -----------------------------------------------------------------
 
 TEST_F(GridPainting, ColouredBorderOnlyUnderTheLooksThatHaveIt) {
+    // A look brings its own border colour: ours is set after it.
     const TColor border = TColor(0x3366CC);
-    Grid->SetBorderColor(border);
     const struct {
         TGridLook look;
         bool flat;
@@ -150,6 +150,7 @@ TEST_F(GridPainting, ColouredBorderOnlyUnderTheLooksThatHaveIt) {
     for (const auto& c : cases) {
         Grid->SetLook(c.look);
         Grid->SetFlat(c.flat);
+        Grid->SetBorderColor(border);
         const QImage image = Render();
         const QColor expected = ToQColor(border);
         for (QPoint p : {QPoint(0, 100), QPoint(200, 0), QPoint(image.width() - 1, 50), QPoint(60, image.height() - 1)})
@@ -158,6 +159,7 @@ TEST_F(GridPainting, ColouredBorderOnlyUnderTheLooksThatHaveIt) {
     // Without a border style there is no margin and no border.
     Grid->SetLook(glXP);
     Grid->SetFlat(false);
+    Grid->SetBorderColor(border);
     Grid->SetBorderStyle(bsNone);
     EXPECT_EQ(Grid->viewport()->geometry().topLeft(), QPoint(0, 0));
     EXPECT_NE(Render().pixelColor(0, 100), ToQColor(border));
@@ -173,6 +175,11 @@ TEST_F(GridPainting, FitCellsInGridDrawsTheBorderOnePixelIn) {
 }
 
 TEST_F(GridPainting, NothingOutsideTheCellsWhenTheyFillTheView) {
+    // The cells draw the gradient under the cells it admits: admitting only fixed cells on
+    // a grid without any keeps every gradient pixel to the area outside the cells.
+    Grid->SetFixedCols(0);
+    Grid->SetFixedRows(0);
+    Grid->BackGround()->Cells = bcFixed;
     Grid->BackGround()->Display = bdGradientHorz;
     Grid->BackGround()->Color = TColor(0x0000FF);
     Grid->BackGround()->ColorTo = TColor(0x00FF00);

@@ -2,6 +2,7 @@
 // must be the picture a full repaint gives, pixel for pixel.
 
 #include "grid/core/string_grid.h"
+#include "knx_rule_table_fixture.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -89,6 +90,28 @@ TEST_F(GridScrolling, OneRowPaintsOnlyTheUncoveredStrip) {
     EXPECT_LE(painted.height(), Grid->RowHeights(1) + 1);
     EXPECT_GE(painted.top(), Grid->viewport()->height() - Grid->RowHeights(1) - 1);
     Grid->viewport()->removeEventFilter(&recorder);
+}
+
+// The rule editor's table with default settings (check boxes, combo buttons, column
+// colours) must still shift its picture rather than repaint it whole.
+TEST_F(GridScrolling, TheRuleTableShiftsItsPictureByOneRow) {
+    Form = std::make_unique<QWidget>();
+    Form->resize(800, 400);
+    Grid = new TExStringGrid(nullptr, Form.get());
+    Grid->setGeometry(0, 0, 800, 400);
+    BuildKnxRuleTable(*Grid, 200, 200);
+    Form->show();
+    Settle();
+    PaintRecorder recorder;
+    Grid->viewport()->installEventFilter(&recorder);
+    Grid->SetTopRow(2);
+    Settle();
+    ASSERT_FALSE(recorder.Regions.empty());
+    const QRect painted = recorder.Regions.back().boundingRect();
+    EXPECT_LE(painted.height(), Grid->RowHeights(1) + 1);
+    EXPECT_GE(painted.top(), Grid->viewport()->height() - Grid->RowHeights(1) - 1);
+    Grid->viewport()->removeEventFilter(&recorder);
+    ExpectScreenEqualsFullRepaint("rule table one row down");
 }
 
 TEST_F(GridScrolling, WhatIsNotAttachedToTheCellsFallsBackToAFullRepaint) {
