@@ -2,6 +2,7 @@
 // balloon text and its timer, on a real grid on a form.
 
 #include "grid/core/string_grid.h"
+#include "fake_timer.h"
 #include "grid/view/grid_focus_windows.h"
 #include "platform/interval_timer.h"
 
@@ -16,26 +17,9 @@
 
 namespace {
 
-class ManualTimer : public TIntervalTimer {
-public:
-    void Start(int intervalMs) override {
-        running = true;
-        interval = intervalMs;
-    }
-    void Stop() override { running = false; }
-    bool Running() const override { return running; }
-    bool running = false;
-    int interval = 0;
-};
-
 class GridPainting : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetIntervalTimerFactory([this] {
-            auto timer = std::make_unique<ManualTimer>();
-            Timers.push_back(timer.get());
-            return timer;
-        });
         Form = std::make_unique<QWidget>();
         Form->resize(420, 300);
         Grid = new TExStringGrid(nullptr, Form.get());
@@ -46,10 +30,7 @@ protected:
             for (int r = 0; r < 6; ++r) Grid->SetCells(c, r, QString("%1,%2").arg(c).arg(r));
         Grid->OnPainted = [this](TObject*) { ++Paints; };
     }
-    void TearDown() override {
-        Form.reset();
-        SetIntervalTimerFactory({});
-    }
+    void TearDown() override { Form.reset(); }
     void ShowAndSettle() {
         Form->show();
         Settle();
@@ -60,7 +41,8 @@ protected:
     QImage Render() { return Grid->grab().toImage().convertToFormat(QImage::Format_RGB32); }
     QImage RenderViewport() { return Grid->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-    std::vector<ManualTimer*> Timers;
+    FakeTimersScope FakeTimers;  // the grid timer ticks only when a test fires it
+    std::vector<FakeTimer*>& Timers = FakeTimers.Timers;
     std::unique_ptr<QWidget> Form;
     TExStringGrid* Grid = nullptr;
     int Paints = 0;
