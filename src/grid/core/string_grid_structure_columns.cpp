@@ -45,6 +45,16 @@ void TExStringGrid::InsertCols(int ColIndex, int CCount) {
     // Areas cut by the new columns are split; an area right of them moves whole.
     if (FMergeCount > 0 && ColIndex < TotalColCount()) LinesMoving(false, ColIndex, TotalColCount() - 1, false);
     InsertStoreColumns(ColIndex, CCount);
+    // The shift covers the real columns only: the stored cells that were just past the
+    // old last column are overwritten, not pushed along, so a column added later never
+    // shows the text of one removed or cut off before.
+    const int newTotal = TotalColCount() + CCount;
+    if (FHasCellProps) {
+        const int rows = std::max(RowCount(), CellStore().RowSlots());
+        for (int r = 0; r < rows; ++r)
+            for (int c = newTotal; c < newTotal + CCount; ++c) FreeCellObject(c, r);
+    }
+    DeleteStoreColumns(newTotal, CCount);
     for (int p = 0; p < FHiddenRows->Count(); ++p) ShiftItemColumns(FHiddenRows->Item(p), ColIndex, CCount, width);
     // Hidden flags and kept widths move with their columns; the new columns are shown.
     const int pushedOut = FColumnMap->InsertColumns(RealCol(ColIndex), CCount);

@@ -10,7 +10,8 @@
 
 namespace {
 
-// The csWinXP check box pictures: enabled border, tick, and the disabled border.
+// The csWinXP check box pictures: enabled border, tick, and the disabled border. The
+// tests that probe these colours choose csWinXP, since the grid's default style is themed.
 const TColor kEnabledBorder = RGBColor(28, 81, 128);
 const TColor kTick = RGBColor(33, 161, 33);
 const TColor kDisabledBorder = RGBColor(190, 190, 190);
@@ -115,6 +116,7 @@ TEST(CellGraphicDrawing, YNCheckBoxPlacementAndLook) {
     };
     for (const Case& c : cases) {
         CellLayersGrid grid;
+        grid.ControlLook()->ControlStyle = csWinXP;
         grid.YNAlignment = c.alignment;
         grid.YNReadOnly = c.readOnly;
         QImage image = CellLayersGrid::Blank();
@@ -135,6 +137,7 @@ TEST(CellGraphicDrawing, YNCheckBoxPlacementAndLook) {
 TEST(CellGraphicDrawing, OnlyTheCheckTrueTextChecks) {
     for (const char* text : {"Y", "y", "", "N", "Yes"}) {
         CellLayersGrid grid;
+        grid.ControlLook()->ControlStyle = csWinXP;
         grid.SetCells(CellLayersGrid::YNCol, 1, QString::fromLatin1(text));
         QImage image = CellLayersGrid::Blank();
         grid.Paint(image, CellLayersGrid::YNCol, 1);
@@ -144,6 +147,7 @@ TEST(CellGraphicDrawing, OnlyTheCheckTrueTextChecks) {
 
 TEST(CellGraphicDrawing, NoDisabledLookWhenCheckAlwaysActive) {
     CellLayersGrid grid;
+    grid.ControlLook()->ControlStyle = csWinXP;
     grid.YNReadOnly = true;
     grid.ControlLook()->CheckAlwaysActive = true;
     QImage image = CellLayersGrid::Blank();
