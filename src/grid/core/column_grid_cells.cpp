@@ -6,10 +6,10 @@
 #include "grid/core/column_grid.h"
 
 #include "controls/text_utilities.h"
+#include "controls/user_number_format.h"
 #include "platform/format_settings.h"
 
 #include <QComboBox>
-#include <QRegularExpression>
 
 // ---- what the string grid offers the column grid ----------------------------------------
 
@@ -26,43 +26,6 @@ void TExStringGrid::SaveColPositions() {}
 void TExStringGrid::LoadColPositions() {}
 
 namespace {
-// Format of one floating-point argument with a pattern such as "%.2f" or "EUR %8.3f":
-// exactly one conversion of the kinds f, e, g or n ("%%" is a percent sign). Any other
-// pattern gives no text, so a pattern from a window definition can never read an
-// argument that is not there.
-bool FormatFloat(const QString& pattern, double value, QString& result) {
-    static const QRegularExpression spec(QStringLiteral("%([-+ 0#]*)(\\d{0,3})(?:\\.(\\d{1,2}))?([fFeEgGn])"));
-    QString out;
-    int conversions = 0;
-    int pos = 0;
-    while (pos < pattern.size()) {
-        if (pattern[pos] != QLatin1Char('%')) {
-            out += pattern[pos++];
-            continue;
-        }
-        if (pos + 1 < pattern.size() && pattern[pos + 1] == QLatin1Char('%')) {
-            out += QLatin1Char('%');
-            pos += 2;
-            continue;
-        }
-        const QRegularExpressionMatch m = spec.match(pattern, pos, QRegularExpression::NormalMatch,
-                                                     QRegularExpression::AnchorAtOffsetMatchOption);
-        if (!m.hasMatch() || ++conversions > 1) return false;
-        QChar kind = m.captured(4).at(0);
-        if (kind == QLatin1Char('n')) kind = QLatin1Char('f');
-        const QByteArray c = (QStringLiteral("%") + m.captured(1) + m.captured(2) +
-                              (m.captured(3).isEmpty() ? QString() : QStringLiteral(".") + m.captured(3)) + kind)
-                                 .toLatin1();
-        QString number = QString::asprintf(c.constData(), value);
-        number.replace(QLatin1Char('.'), FormatSettings().DecimalSeparator);
-        out += number;
-        pos = m.capturedEnd();
-    }
-    if (conversions != 1) return false;
-    result = out;
-    return true;
-}
-
 double NumberOf(const QString& text) {
     QString plain = text.trimmed();
     plain.replace(FormatSettings().DecimalSeparator, QLatin1Char('.'));
@@ -110,8 +73,9 @@ QString TExColumnGrid::GetFormattedCell(RealCol ACol, DisplRow ARow) {
     const int kind = ClassifyNumberText(text);
     bool isFloat = !text.trimmed().isEmpty() && (kind == ntInteger || kind == ntFloat);
     if (OnGetFloatFormat) OnGetFloatFormat(this, ACol.v, ARow.v, isFloat, format);
-    QString formatted;
-    if (!format.isEmpty() && isFloat && FormatFloat(format, NumberOf(text), formatted)) return formatted;
+    if (!format.isEmpty() && isFloat) {
+        if (const std::optional<QString> formatted = FormatUserNumber(format, NumberOf(text))) return *formatted;
+    }
     return text;
 }
 

@@ -7,13 +7,13 @@
 #include "grid/core/string_grid.h"
 
 #include "controls/text_utilities.h"
+#include "controls/user_number_format.h"
 #include "grid/view/markup_control_tags.h"
 #include "grid/view/markup_entities.h"
 #include "grid/view/markup_text.h"
 #include "platform/format_settings.h"
 
 #include <QDate>
-#include <QRegularExpression>
 #include <QTime>
 #include <cmath>
 #include <limits>
@@ -71,47 +71,11 @@ double ReadFloat(const QString& text) {
     return value;
 }
 
-QString GroupThousands(const QString& digits, QChar Separator) {
-    QString grouped;
-    for (int i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += Separator;
-        grouped += digits[i];
-    }
-    return grouped;
-}
-
-// Formats one number into a pattern such as "%.2f", "Sum: %.1n EUR" or "%g": the first
-// conversion takes the value, in the program's separators; the rest is literal text.
+// A float written with a user's pattern such as "%.2f" or "Sum: %.1n EUR"; a pattern that
+// is not one numeric conversion writes the plain number in the program's separators.
 QString FormatFloat(const QString& Pattern, double Value) {
-    static const QRegularExpression spec(QStringLiteral("%([-+ 0#]*)(\\d*)(?:\\.(\\d+))?([dfegnmDFEGNM])"));
-    const QRegularExpressionMatch match = spec.match(Pattern);
-    if (!match.hasMatch()) return Pattern;
-    const TFormatSettings& fs = FormatSettings();
-    const QChar kind = match.captured(4).at(0).toLower();
-    const QString precision = match.captured(3);
-    QString number;
-    if (kind == QLatin1Char('d')) {
-        number = QString::number(std::llround(Value));
-    } else {
-        const char conversion = kind == QLatin1Char('e') ? 'e' : kind == QLatin1Char('g') ? 'g' : 'f';
-        const QString dotPrecision = precision.isEmpty() ? QString() : QLatin1Char('.') + precision;
-        const QByteArray format = (QLatin1Char('%') + dotPrecision + QLatin1Char(conversion)).toLatin1();
-        number = QString::asprintf(format.constData(), Value);
-        if (kind == QLatin1Char('n') || kind == QLatin1Char('m')) {
-            const bool negative = number.startsWith(QLatin1Char('-'));
-            if (negative) number.remove(0, 1);
-            const int point = number.indexOf(QLatin1Char('.'));
-            const QString whole = point < 0 ? number : number.left(point);
-            number = GroupThousands(whole, fs.ThousandSeparator) + (point < 0 ? QString() : number.mid(point));
-            if (negative) number.prepend(QLatin1Char('-'));
-        }
-        number.replace(QLatin1Char('.'), fs.DecimalSeparator);
-    }
-    const QString flags = match.captured(1);
-    const int width = match.captured(2).toInt();
-    if (number.size() < width)
-        number = flags.contains(QLatin1Char('-')) ? number.leftJustified(width) : number.rightJustified(width);
-    return Pattern.left(match.capturedStart()) + number + Pattern.mid(match.capturedEnd());
+    if (const std::optional<QString> formatted = FormatUserNumber(Pattern, Value)) return *formatted;
+    return QString::number(Value, 'g', 15).replace(QLatin1Char('.'), FormatSettings().DecimalSeparator);
 }
 
 const QDate DateZero(1899, 12, 30);
