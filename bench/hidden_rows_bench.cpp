@@ -151,15 +151,11 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    std::printf("\nQSortFilterProxyModel time / grid time (above 1: the grid is faster)\n");
-    const std::pair<const char*, const char*> lines[] = {
+    reporter.PrintPeerOverOurs("QSortFilterProxyModel time / grid time (above 1: the grid is faster)", {
         {"BM_HideShowList_Grid", "BM_HideShow_Proxy"},
         {"BM_HideShowSelected_Grid", "BM_HideShow_Proxy"},
         {"BM_MapBothWays_Grid", "BM_MapBothWays_Proxy"},
-    };
-    for (const auto& [grid, peer] : lines)
-        if (reporter.Times.count(grid) && reporter.Times.count(peer))
-            std::printf("  %-24s %8.2f\n", grid + 3, reporter.Times[peer] / reporter.Times[grid]);
+    });
     benchmark::Shutdown();
     return 0;
 }

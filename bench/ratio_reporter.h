@@ -5,8 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
@@ -19,6 +21,15 @@ public:
     void PrintRatio(const std::string& ours, const std::string& peer, const char* sentence) {
         const double a = Times[ours], b = Times[peer];
         if (a > 0 && b > 0) std::printf(sentence, a / b);
+    }
+
+    // Prints the title, then for each (ours, peer) pair that ran the peer's time over
+    // ours (above 1: ours is faster), named by our benchmark without its "BM_".
+    void PrintPeerOverOurs(const char* title, std::initializer_list<std::pair<const char*, const char*>> lines) {
+        std::printf("\n%s\n", title);
+        for (const auto& [ours, peer] : lines)
+            if (Times.count(ours) && Times.count(peer))
+                std::printf("  %-36s %8.2f\n", ours + 3, Times[peer] / Times[ours]);
     }
 
     std::map<std::string, double> Times;

@@ -127,14 +127,10 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
-    std::printf("\nQStandardItemModel time / grid time (above 1: the grid is faster)\n");
-    const std::pair<const char*, const char*> lines[] = {
+    reporter.PrintPeerOverOurs("QStandardItemModel time / grid time (above 1: the grid is faster)", {
         {"BM_InsertRemoveBlock_Grid", "BM_InsertRemoveBlock_Model"},
         {"BM_RemoveChecked_Grid/iterations:5", "BM_RemoveChecked_Model/iterations:5"},
-    };
-    for (const auto& [grid, peer] : lines)
-        if (reporter.Times.count(grid) && reporter.Times.count(peer))
-            std::printf("  %-36s %8.2f\n", grid + 3, reporter.Times[peer] / reporter.Times[grid]);
+    });
     benchmark::Shutdown();
     return 0;
 }
