@@ -13,6 +13,7 @@
 
 #include "grid/core/base_grid.h"
 #include "grid/core/string_grid.h"
+#include "bench_cell_texts.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,18 +39,7 @@ constexpr int Cols = 20;
 constexpr int MiddleRow = Rows / 2;
 constexpr int Block = 1000;
 
-// A thousand distinct texts, shared by the cells, so that both sides store the same
-// strings and the timings measure the storage.
-const std::vector<QString>& Texts() {
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> t;
-        for (int i = 0; i < 1000; ++i) t.push_back(QStringLiteral("cell %1").arg(i));
-        return t;
-    }();
-    return texts;
-}
-
-const QString& TextOf(int c, int r) { return Texts()[std::size_t((r * Cols + c) % 1000)]; }
+const QString& TextOf(int c, int r) { return BenchCellText(c, r, Cols); }
 
 template <class G>
 std::unique_ptr<TBaseGrid> MakeGrid() {

@@ -8,6 +8,7 @@
 // grid time; above 1 the grid is faster) are printed.
 
 #include "grid/core/string_grid.h"
+#include "bench_cell_texts.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -26,15 +27,7 @@ namespace {
 constexpr int Rows = 100000;
 constexpr int Cols = 20;
 
-// A thousand distinct texts shared by the cells of both sides.
-const QString& TextOf(int c, int r) {
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> t;
-        for (int i = 0; i < 1000; ++i) t.push_back(QStringLiteral("cell %1").arg(i));
-        return t;
-    }();
-    return texts[std::size_t((r * Cols + c) % 1000)];
-}
+const QString& TextOf(int c, int r) { return BenchCellText(c, r, Cols); }
 
 // Every other row below the fixed row: 1, 3, 5, ... (50,000 rows).
 bool HeldOut(int row) { return row % 2 == 1; }

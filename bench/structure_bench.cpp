@@ -14,6 +14,7 @@
 
 #include "grid/core/column_grid.h"
 #include "grid/core/string_grid.h"
+#include "bench_cell_texts.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -33,14 +34,7 @@ constexpr int Block = 1000;
 constexpr int CheckColumn = 1;
 constexpr int HiddenColumn = 5;
 
-const QString& TextOf(int c, int r) {
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> t;
-        for (int i = 0; i < 1000; ++i) t.push_back(QStringLiteral("cell %1").arg(i));
-        return t;
-    }();
-    return texts[std::size_t((r * Cols + c) % 1000)];
-}
+const QString& TextOf(int c, int r) { return BenchCellText(c, r, Cols); }
 
 bool Checked(int row) { return row % 2 == 1; }
 
