@@ -1109,6 +1109,21 @@ public:
     bool ShowColumnNumbers() const { return FShowColumnNumbers; }
     // ---- end of public: grid painting, update lock, messages, timer, focus windows ----
 
+    // ---- public: keyboard, tab walk, least editing forms, clipboard, search (grid/view/grid_keyboard*.cpp, grid/view/grid_tab_walk*.cpp) ----
+    // ---- end of public: keyboard, tab walk, least editing forms, clipboard, search ----
+
+    // ---- public: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
+    // ---- end of public: mouse press, release, double click, right button, sorting least forms ----
+
+    // ---- public: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
+    // ---- end of public: mouse movement, hover, cursors, filter lists, cell hints ----
+
+    // ---- public: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----
+    // ---- end of public: column and row moving, control tag editing, wheel, zoom, panning, window procedure ----
+
+    // ---- public: cell editing hooks for custom and unit editors (grid/view/grid_editor_hooks*.cpp) ----
+    // ---- end of public: cell editing hooks for custom and unit editors ----
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void showEvent(QShowEvent* event) override;
@@ -1298,6 +1313,21 @@ protected:
     int FDesignHelperItem = -1;
     bool FShowColumnNumbers = false;
     // ---- end of protected: grid painting, update lock, messages, timer, focus windows ----
+
+    // ---- protected: keyboard, tab walk, least editing forms, clipboard, search (grid/view/grid_keyboard*.cpp, grid/view/grid_tab_walk*.cpp) ----
+    // ---- end of protected: keyboard, tab walk, least editing forms, clipboard, search ----
+
+    // ---- protected: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
+    // ---- end of protected: mouse press, release, double click, right button, sorting least forms ----
+
+    // ---- protected: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
+    // ---- end of protected: mouse movement, hover, cursors, filter lists, cell hints ----
+
+    // ---- protected: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----
+    // ---- end of protected: column and row moving, control tag editing, wheel, zoom, panning, window procedure ----
+
+    // ---- protected: cell editing hooks for custom and unit editors (grid/view/grid_editor_hooks*.cpp) ----
+    // ---- end of protected: cell editing hooks for custom and unit editors ----
 
     // Sizes and counts remembered by the dimension setters.
     int FFixedRowsMin = 1;
