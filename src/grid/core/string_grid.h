@@ -1298,7 +1298,6 @@ protected:
     bool FSizeFixedR = false;
     bool FNoMouseLeave = false;
     bool Invokedchange = false;
-    int FMouseSelectMode = 0;
     int FTimerTicks = 0;
     bool FGridBlink = false;
     int FPaintCount = 0;
@@ -1313,6 +1312,54 @@ protected:
     int FDesignHelperItem = -1;
     bool FShowColumnNumbers = false;
     // ---- end of protected: grid painting, update lock, messages, timer, focus windows ----
+
+    // ---- protected: mouse and hover state (set by the press, release and move handling, read by painting) ----
+    // Cells are (column, row) pairs of displayed indexes; (-1, -1) or -1 means none.
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    TPoint FMouseSelectStart{-1, -1};
+    int Clickposx = 0;
+    int Clickposy = 0;
+    int Clickposdx = 0;
+    int Clickposdy = 0;
+    int Movecell = -1;
+    int MoveOfsX = 0;
+    int MoveOfsY = 0;
+    TPoint FPushedCellButton{-1, -1};
+    TPoint FPushedFixedCell{-1, -1};
+    bool FFixedCellPushed = false;
+    bool FDoOnClick = false;
+    bool FMouseDown = false;
+    bool FMouseKeepDown = false;
+    bool FMouseDownMove = false;
+    bool FDeselectState = false;
+    bool FSelectionClick = false;
+    bool FMouseResize = false;
+    TGridRect FDropSelection{-1, -1, -1, -1};
+    bool FSizingFixed = false;
+    int FSizingFixedCol = -1;
+    int FSizeFixedX = 0;
+    bool FSizingFixedR = false;
+    int FSizingFixedRow = -1;
+    int FSizeFixedY = 0;
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    bool LButFlg = false;
+    bool FCtrlDown = false;
+    TPoint FCtrlXY{-1, -1};
+    bool FDblClk = false;
+    bool ColMoveFlg = false;
+    bool ColSizeFlg = false;
+    TPoint FHotFixedCell{-1, -1};
+    int FHoverRowIdx = -1;
+    TPoint FHoverButton{-1, -1};
+    TPoint FHoverCell{-1, -1};
+    int FHoverlink = -1;
+    QString FAnchor;
+    QString FLastAnchorHint;
+    TPoint FLastHintPos{-1, -1};
+    TPoint FLastBalloonPos{-1, -1};
+    bool FDropDownDown = false;
+    // ---- end of protected: mouse and hover state ----
 
     // ---- protected: keyboard, tab walk, least editing forms, clipboard, search (grid/view/grid_keyboard*.cpp, grid/view/grid_tab_walk*.cpp) ----
     // ---- end of protected: keyboard, tab walk, least editing forms, clipboard, search ----

@@ -13,3 +13,6 @@ enum TFilterDropDownColumns { fdNormal, fdAll };
 enum TClipOperation { coCut, coCopy };
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+// What the mouse would do at its place: plain selection, a whole column, row or grid,
+// a link, or sizing the selection.
+enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };

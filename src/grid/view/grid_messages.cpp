@@ -81,7 +81,7 @@ void TExStringGrid::CMColorChanged() {
 }
 
 void TExStringGrid::CMCursorChanged() {
-    if (!Invokedchange) FMouseSelectMode = 0;
+    if (!Invokedchange) FMouseSelectMode = msNormal;
     Invokedchange = false;
 }
 
