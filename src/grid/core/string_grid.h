@@ -1124,6 +1124,9 @@ public:
     // ---- public: cell editing hooks for custom and unit editors (grid/view/grid_editor_hooks*.cpp) ----
     // ---- end of public: cell editing hooks for custom and unit editors ----
 
+    // ---- public: nodes, cell pictures and controls, progress, comments, grouping (string_grid_nodes*.cpp, string_grid_pictures*.cpp, string_grid_indicators*.cpp, string_grid_grouping*.cpp) ----
+    // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void showEvent(QShowEvent* event) override;
@@ -1375,6 +1378,9 @@ protected:
 
     // ---- protected: cell editing hooks for custom and unit editors (grid/view/grid_editor_hooks*.cpp) ----
     // ---- end of protected: cell editing hooks for custom and unit editors ----
+
+    // ---- protected: nodes, cell pictures and controls, progress, comments, grouping (string_grid_nodes*.cpp, string_grid_pictures*.cpp, string_grid_indicators*.cpp, string_grid_grouping*.cpp) ----
+    // ---- end of protected: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // Sizes and counts remembered by the dimension setters.
     int FFixedRowsMin = 1;
