@@ -92,29 +92,32 @@ void ClearColumnGridRow(TExColumnGrid& grid, int row) {
 
 void Copy_Row_ColumnGrid(TExColumnGrid& grid, int row) {
     SL_Copy_Row.Clear();
-    for (int c = 1; c < grid.ColCount(); ++c) SL_Copy_Row.Add(grid.Cells(grid.RealColIndex(c), row));
+    for (int c = 1; c < grid.TotalColCount(); ++c) SL_Copy_Row.Add(grid.Cells(c, row));
 }
 
 void Paste_Row_ColumnGrid(TExColumnGrid& grid, int row, bool copied) {
-    if (!PasteAllowed(copied, grid.ColCount() - 1)) return;
+    const int columns = grid.TotalColCount();
+    if (!PasteAllowed(copied, columns - 1)) return;
     bool used = false;
-    for (int c = 1; c < grid.ColCount() && !used; ++c) {
-        const int real = grid.RealColIndex(c);
-        used = !IsDataCheckBoxCell(grid, real, row) && !grid.Cells(real, row).trimmed().isEmpty();
-    }
+    for (int c = 1; c < columns && !used; ++c)
+        used = !IsDataCheckBoxCell(grid, c, row) && !grid.Cells(c, row).trimmed().isEmpty();
     if (used && !OverwriteConfirmed()) return;
-    for (int c = 1; c < grid.ColCount(); ++c) grid.SetCells(grid.RealColIndex(c), row, SL_Copy_Row.Strings(c - 1));
+    for (int c = 1; c < columns; ++c) grid.SetCells(c, row, SL_Copy_Row.Strings(c - 1));
 }
 
 void Insert_Row_ColumnGrid(int row, TExColumnGrid& grid, bool enable_new) {
+    grid.BeginUpdate();
     for (int r = grid.RowCount() - 2; r >= row; --r) CopyColumnGridRow(grid, r, r + 1);
     ClearColumnGridRow(grid, row);
     if (enable_new) grid.SetCells(1, row, QStringLiteral("Y"));
+    grid.EndUpdate();
 }
 
 void Delete_Row_ColumnGrid(int row, TExColumnGrid& grid) {
+    grid.BeginUpdate();
     for (int r = row; r <= grid.RowCount() - 2; ++r) CopyColumnGridRow(grid, r + 1, r);
     ClearColumnGridRow(grid, grid.RowCount() - 1);
+    grid.EndUpdate();
 }
 
 void Copy_Row_StringGrid(TExStringGrid& grid, int row) {
@@ -148,13 +151,17 @@ void Paste_Row_StringGrid(TExStringGrid& grid, int row, bool copied) {
 }
 
 void Insert_Row_StringGrid(int row, TExStringGrid& grid, bool enable_new) {
+    grid.BeginUpdate();
     for (int r = grid.RowCount() - 2; r >= row; --r) MoveStringGridRow(grid, r, r + 1);
     ResetStringGridRow(grid, row, enable_new, false);
+    grid.EndUpdate();
 }
 
 void Delete_Row_StringGrid(int row, TExStringGrid& grid, bool enable_new) {
+    grid.BeginUpdate();
     for (int r = row; r <= grid.RowCount() - 2; ++r) MoveStringGridRow(grid, r + 1, r);
     ResetStringGridRow(grid, grid.RowCount() - 1, enable_new, true);
+    grid.EndUpdate();
 }
 
 void Enter_Next_Cell(TExStringGrid& grid, QChar& Key) {

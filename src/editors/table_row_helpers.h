@@ -10,12 +10,11 @@
 //
 // Column indexes:
 // - Column 0 holds the row number and is never touched; row 0 is the header.
-// - Copy and paste on a column grid carry the columns the user sees, 1 to ColCount - 1
-//   in displayed order, so a hidden column (the DALI device grid's Address) is neither
-//   copied nor overwritten. Insert and delete move every column, hidden ones included:
-//   a row moves whole.
-// - The string-grid family copies and pastes every column, hidden ones included (its
-//   width check counts them).
+// - Every family carries the real columns 1 to ColCount + NumHiddenColumns - 1, hidden
+//   ones included, and a paste's width check compares that number: a row moves whole,
+//   whichever command moves it. Without hidden columns these are the displayed columns.
+// - Insert and delete repaint once (inside the grid's update lock) and cost what the
+//   rows below the place cost.
 
 class TExColumnGrid;
 class TExStringGrid;
