@@ -50,6 +50,8 @@ public:
 
     // The canvas of the paint under way; nullptr outside Paint.
     TCanvas* Canvas() const { return FCanvas; }
+    // The part of the surface the paint under way must cover, in surface coordinates.
+    QRect PaintArea() const { return FPaintArea; }
 
     TKeyEvent OnKeyDown;
     TKeyEvent OnKeyUp;
@@ -92,7 +94,8 @@ protected:
         if (OnKeyUp) OnKeyUp(this, Key, Shift);
     }
 
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
+        FPaintArea = event->rect();
         QPainter painter(Surface());
         TCanvas canvas(&painter);
         canvas.Font = FontOf(this->font());
@@ -160,6 +163,7 @@ private:
     }
 
     TCanvas* FCanvas = nullptr;
+    QRect FPaintArea;
     bool FClickPending = false;
 };
 

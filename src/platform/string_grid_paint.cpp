@@ -3,8 +3,6 @@
 
 #include "platform/string_grid.h"
 
-#include <QPaintEngine>
-
 namespace {
 
 bool InRect(const TGridRect& r, int c, int y) { return c >= r.Left && c <= r.Right && y >= r.Top && y <= r.Bottom; }
@@ -40,7 +38,7 @@ void TStringGrid::Paint() {
     const int line = FGridLineWidth;
     // Rows outside the area being painted are skipped when the cells stay inside their
     // own rectangles (CanScrollPicture); otherwise a cell may reach into the area.
-    QRect dirty = canvas->Painter()->paintEngine() ? canvas->Painter()->paintEngine()->systemClip().boundingRect() : QRect();
+    QRect dirty = PaintArea();
     if (dirty.isEmpty() || !CanScrollPicture()) dirty = QRect(0, 0, width, height);
 
     for (int r : rows) {

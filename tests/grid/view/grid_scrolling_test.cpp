@@ -27,9 +27,11 @@ class GridScrolling : public ::testing::Test {
 protected:
     void SetUp() override {
         Form = std::make_unique<QWidget>();
-        Form->resize(360, 260);
+        // The grid stands below and right of the window's corner, as in a dialog: the area
+        // a paint covers is in the grid's coordinates, not the window's.
+        Form->resize(380, 330);
         Grid = new TExStringGrid(nullptr, Form.get());
-        Grid->setGeometry(0, 0, 360, 260);
+        Grid->setGeometry(20, 70, 360, 260);
         Grid->SetColCount(12);
         Grid->SetRowCount(60);
         for (int c = 0; c < 12; ++c) Grid->SetColWidths(c, 40 + 7 * (c % 4));
