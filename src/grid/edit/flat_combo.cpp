@@ -219,7 +219,7 @@ void TAsgCustomCombo::mouseMoveEvent(QMouseEvent* e) {
 void TAsgCustomCombo::mousePressEvent(QMouseEvent* e) {
     // The text field ends left of our button, so the whole button strip opens the list.
     const int x = e->position().toPoint().x();
-    if (isEditable() && e->button() == Qt::LeftButton && x > width() - FButtonWidth - 2 * kNonClientEdge) {
+    if (isEditable() && e->button() == Qt::LeftButton && x >= width() - FButtonWidth - 4) {
         if (FDroppedDown) hidePopup();
         else showPopup();
         e->accept();

@@ -7,9 +7,8 @@
 //
 // Painting: the platform (QComboBox under the Fusion style) paints, then, when the
 // control paints itself (FlatComboPaintsItself), our drop-down button and borders are
-// drawn inside the widget by the routines of flat_combo_painting.h, whose outer two pixels
-// stand for the platform combo's non-client border. An editable combo's text field ends
-// left of the button strip.
+// drawn inside the widget by the routines of flat_combo_painting.h. An editable combo's
+// text field ends left of the button strip.
 //
 // Focus: opening the list moves the keyboard focus nowhere on the original platform, so
 // the focus changes Qt reports for the popup are not entering or leaving.

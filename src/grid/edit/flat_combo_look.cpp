@@ -61,22 +61,19 @@ void TAsgCustomCombo::paintEvent(QPaintEvent* e) {
     TCanvas canvas(&painter);
     QRegion platformArea(rect());
     if (!look.Simple) {
-        const QRect client(kNonClientEdge, kNonClientEdge, look.ClientWidth(), look.ClientHeight());
-        painter.fillRect(client, ToQColor(look.Color));
-        if (leftToRight) {
-            painter.save();
-            painter.setClipRect(client);
-            painter.translate(kNonClientEdge, kNonClientEdge);
-            const TRect strip = PaintFlatComboButton(canvas, look);
-            painter.restore();
-            platformArea -= strip.ToQRect().translated(kNonClientEdge, kNonClientEdge);
-        }
+        painter.fillRect(rect(), ToQColor(look.Color));
+        if (leftToRight) platformArea -= PaintFlatComboButton(canvas, look).ToQRect();
     }
-    // The platform paints the rest, as QComboBox would, around the button strip.
-    painter.save();
-    painter.setClipRegion(platformArea);
+    // The platform paints the rest, as QComboBox would, around the button strip and
+    // without its own arrow button, whose place our button takes.
     QStyleOptionComboBox option;
     initStyleOption(&option);
+    if (!look.Simple && leftToRight) {
+        const QRect platformButton = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+        platformArea -= QRect(platformButton.left(), 0, width() - platformButton.left(), height());
+    }
+    painter.save();
+    painter.setClipRegion(platformArea);
     style()->drawComplexControl(QStyle::CC_ComboBox, &option, &painter, this);
     style()->drawControl(QStyle::CE_ComboBoxLabel, &option, &painter, this);
     painter.restore();
@@ -87,7 +84,7 @@ void TAsgCustomCombo::KeepEditFieldLeftOfButton() {
     QLineEdit* edit = lineEdit();
     if (!edit) return;
     // The button strip the platform's painting leaves to us, in control coordinates.
-    const int stripLeft = width() - 2 * kNonClientEdge - FButtonWidth - 4 + kNonClientEdge;
+    const int stripLeft = width() - FButtonWidth - 4;
     QRect field = edit->geometry();
     if (field.right() < stripLeft) return;
     field.setRight(stripLeft - 1);

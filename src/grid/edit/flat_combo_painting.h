@@ -3,17 +3,13 @@
 // pickers draw the same button and frame. The control passes what it knows in a
 // TFlatComboLook; the routines read nothing else.
 //
-// Coordinates: on this platform a control has no non-client area, so the control's outer
-// kNonClientEdge pixels stand for the border the platform's combo box has. The drop-down
-// button is drawn on a canvas whose origin is the client origin (the control's
-// (kNonClientEdge, kNonClientEdge)) and clipped to the client rectangle; the borders on a
-// canvas whose origin is the control's top-left corner.
+// Coordinates: like the platform's combo box, the control paints its 3D edge inside its
+// client area, so client and control coordinates are the same; both routines draw in them.
 
 #include "platform/canvas.h"
 #include "platform/color.h"
 #include "platform/types.h"
 
-constexpr int kNonClientEdge = 2;
 // The frame colour of a disabled control on a themed platform.
 constexpr TColor kThemedDisabledBorderColor = RGBColor(127, 157, 185);
 
@@ -50,8 +46,8 @@ struct TFlatComboLook {
     TColor FocusBorderColor = clNone;
     TColor FlatLineColor = clNone;
 
-    int ClientWidth() const { return Width - 2 * kNonClientEdge; }
-    int ClientHeight() const { return Height - 2 * kNonClientEdge; }
+    int ClientWidth() const { return Width; }
+    int ClientHeight() const { return Height; }
 };
 
 // The control paints itself rather than leaving it all to the platform.
@@ -59,8 +55,7 @@ bool FlatComboPaintsItself(const TFlatComboLook& look);
 // The platform's own frame painting is followed by the borders.
 bool FlatComboBordersFollowPlatformFrame(const TFlatComboLook& look);
 
-// Draws the drop-down button in client coordinates and returns the strip, in client
-// coordinates, that the platform's painting must leave alone.
+// Draws the drop-down button and returns the strip the platform's painting must leave alone.
 TRect PaintFlatComboButton(TCanvas& Canvas, const TFlatComboLook& look);
-// Draws the frame (and, for a flat combo, the flat button area) in control coordinates.
+// Draws the frame and, for a flat combo, the flat button area.
 void PaintFlatComboBorders(TCanvas& Canvas, const TFlatComboLook& look);

@@ -199,7 +199,7 @@ TEST_F(FlatComboTest, ColouredButtonIsNormalHotAndHeldDown) {
     const int W = Combo->width(), H = Combo->height();
     // The button fills the client strip at the right; its left edge is the border line
     // and its arrow is a triangle 4 to 10 pixels right of it, 7 below its top.
-    const QPoint face(W - 4, 5), border(W - 20, 8), arrow(W - 13, 12);
+    const QPoint face(W - 4, 5), border(W - 18, 8), arrow(W - 11, 10);
     EXPECT_EQ(Pixel(face.x(), face.y()), clSilver);
     EXPECT_EQ(Pixel(border.x(), border.y()), clGreen);
     EXPECT_EQ(Pixel(arrow.x(), arrow.y()), clNavy);
@@ -216,7 +216,7 @@ TEST_F(FlatComboTest, ArrowWithoutTextColourTakesTheFontColour) {
     Combo->SetButtonWidth(20);
     Combo->SetButtonColor(clSilver);
     ShowActive();
-    EXPECT_EQ(Pixel(Combo->width() - 13, 12), FromQColor(Combo->palette().color(QPalette::Text)));
+    EXPECT_EQ(Pixel(Combo->width() - 11, 10), FromQColor(Combo->palette().color(QPalette::Text)));
 }
 
 TEST_F(FlatComboTest, DisabledThemedComboGetsTheFixedFrame) {
@@ -240,10 +240,10 @@ TEST_F(FlatComboTest, ClassicFlatButtonWithoutVisualStyle) {
     ShowActive();
     const int W = Combo->width(), H = Combo->height();
     // Our own classic glyph: a flat face in the button colour with a solid arrow in the middle.
-    const TRect glyph = Rect(W - 20 - 3 + 2, 2 + 2, W - 1 + 2, H - 2 + 2);
+    const TRect glyph = Rect(W - 21, 2, W - 1, H - 2);
     const int cx = glyph.Left + glyph.Width() / 2;
-    EXPECT_EQ(Pixel(cx, 12), ColorToRGB(clWindowText));
-    EXPECT_EQ(Pixel(cx, 13), ColorToRGB(clWindowText));
+    EXPECT_EQ(Pixel(cx, 10), ColorToRGB(clWindowText));
+    EXPECT_EQ(Pixel(cx, 11), ColorToRGB(clWindowText));
     EXPECT_EQ(Pixel(W - 8, 5), ColorToRGB(clBtnFace));
     const QImage classic = Combo->grab().toImage();
     SetVisualStyleProbe(nullptr);
