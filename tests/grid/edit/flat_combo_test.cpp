@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLineEdit>
 #include <QStyle>
 #include <QTest>
 #include <memory>
@@ -268,6 +269,98 @@ TEST_F(FlatComboTest, PlainComboIsLeftToThePlatform) {
     // Frame pixels along the top and the left: no frame of ours.
     const QImage platform = plain.grab().toImage();
     for (int x = 0; x < own.width(); x += 7) EXPECT_EQ(own.pixel(x, 0), platform.pixel(x, 0)) << x;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FlatComboTest, FramesFollowBorderAndFocusColours) {
+    struct Case {
+        TColor Border, FocusBorder;
+        bool Vista;
+        TColor Unfocused, Focused;  // clNone: neither frame colour
+    } cases[] = {
+        {clRed, clNone, false, clRed, clRed},
+        {clNone, clBlue, false, clNone, clBlue},
+        {clRed, clBlue, false, clRed, clBlue},
+        {clNone, clBlue, true, clNone, clNone},
+        {clRed, clNone, true, clRed, clRed},
+    };
+    ShowActive();
+    for (const Case& c : cases) {
+        Combo->SetBorderColor(c.Border);
+        Combo->SetFocusBorderColor(c.FocusBorder);
+        Combo->SetIsVista(c.Vista);
+        Other->SetFocus();
+        QTRY_VERIFY(Other->hasFocus());
+        const TColor unfocused = Pixel(60, 0);
+        Combo->SetFocus();
+        QTRY_VERIFY(Combo->hasFocus());
+        const TColor focused = Pixel(60, 0);
+        for (auto [seen, expected] : {std::pair{unfocused, c.Unfocused}, std::pair{focused, c.Focused}}) {
+            if (expected == clNone) {
+                EXPECT_NE(seen, clRed);
+                EXPECT_NE(seen, clBlue);
+            } else {
+                EXPECT_EQ(seen, expected);
+            }
+        }
+    }
+}
+
+TEST_F(FlatComboTest, FlatTakesTheParentColourAndGivesItBackWhenEnabledAgain) {
+    ShowActive();
+    const TColor parentColor = FromQColor(Form->palette().color(QPalette::Window));
+    Combo->SetLabelCaption("Group");
+    Combo->SetFlat(true);
+    EXPECT_EQ(Combo->Color(), parentColor);
+    Combo->SetColor(clYellow);
+    Combo->SetEnabled(false);
+    EXPECT_EQ(Combo->Color(), parentColor);
+    EXPECT_FALSE(Combo->ComboLabel()->isEnabled());
+    Combo->SetEnabled(true);
+    EXPECT_EQ(Combo->Color(), clYellow);
+    EXPECT_TRUE(Combo->ComboLabel()->isEnabled());
+    Combo->SetLabelAlwaysEnabled(true);
+    Combo->SetEnabled(false);
+    EXPECT_TRUE(Combo->ComboLabel()->isEnabled());
+    // Flat off goes back to the loaded colour.
+    Combo->SetEnabled(true);
+    Combo->SetFlat(false);
+    EXPECT_EQ(Combo->Color(), clWindow);
+}
+
+TEST_F(FlatComboTest, TheWholeButtonStripOpensAnEditableList) {
+    Combo->SetButtonWidth(30);
+    ShowActive();
+    // Left of the platform's own arrow, inside ours.
+    QTest::mouseClick(Combo, Qt::LeftButton, {}, QPoint(Combo->width() - 28, 11));
+    EXPECT_TRUE(Combo->DroppedDown());
+    Combo->hidePopup();
+    EXPECT_FALSE(Combo->DroppedDown());
+    // The text field ends left of the strip, so a click in the text does not open it.
+    QTest::mouseClick(Combo->lineEdit(), Qt::LeftButton, {}, QPoint(10, 8));
+    EXPECT_FALSE(Combo->DroppedDown());
+    EXPECT_LT(Combo->lineEdit()->geometry().right(), Combo->width() - 30 - 4);
+}
+
+TEST_F(FlatComboTest, LoadedAppliesTheLoadedColourAndRemembersIt) {
+    TAsgComboBox loaded(nullptr, Form.get());
+    loaded.BeginLoading();
+    loaded.SetColor(clLime);
+    loaded.SetFlatParentColor(false);
+    loaded.SetFocusColor(clAqua);
+    loaded.EndLoading();
+    EXPECT_EQ(loaded.Color(), clLime);
+    // Init ran last: leaving the focus goes back to the loaded colour.
+    ShowActive();
+    loaded.SetFocus();
+    QTRY_VERIFY(loaded.hasFocus());
+    EXPECT_EQ(loaded.Color(), clAqua);
+    Other->SetFocus();
+    QTRY_VERIFY(Other->hasFocus());
+    EXPECT_EQ(loaded.Color(), clLime);
 }
 
 }  // namespace
