@@ -38,14 +38,14 @@ void TAsgCustomCombo::Loaded() {
     Init();
 }
 
-void TAsgCustomCombo::Repaint() {
+void TAsgCustomCombo::LookChanged() {
     KeepEditFieldLeftOfButton();
     update();
 }
 
 void TAsgCustomCombo::SetLookColor(TColor& field, TColor value) {
     field = value;
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::SetFlat(bool value) {
@@ -56,19 +56,19 @@ void TAsgCustomCombo::SetFlat(bool value) {
     } else {
         SetColor(FLoadedColor);
     }
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::SetEtched(bool value) {
     FEtched = value;
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::SetFlatLineColor(TColor value) { SetLookColor(FFlatLineColor, value); }
 
 void TAsgCustomCombo::SetFlatParentColor(bool value) {
     FFlatParentColor = value;
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::SetBorderColor(TColor value) {
@@ -78,25 +78,25 @@ void TAsgCustomCombo::SetBorderColor(TColor value) {
 
 void TAsgCustomCombo::SetFocusBorder(bool value) {
     FFocusBorder = value;
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::SetFocusBorderColor(TColor value) { SetLookColor(FFocusBorderColor, value); }
 
 void TAsgCustomCombo::SetDisabledBorder(bool value) {
     FDisabledBorder = value;
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::SetIsVista(bool value) {
     FIsVista = value;
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::SetButtonWidth(int value) {
     if (value < 14 || value > 32) return;
     FButtonWidth = value;
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::SetDropWidth(int value) {
@@ -169,14 +169,14 @@ void TAsgCustomCombo::DoEnter() {
     FHasFocus = true;
     if (FFocusColor != clNone) SetColor(FFocusColor);
     if (FFocusLabel) SetLabelBold(true);
-    Repaint();
+    LookChanged();
 }
 
 void TAsgCustomCombo::DoExit() {
     FHasFocus = false;
     if (FFocusColor != clNone && FNormalColor != clNone) SetColor(FNormalColor);
     SetLabelBold(false);
-    Repaint();
+    LookChanged();
 }
 
 // ---- mouse ----
@@ -297,7 +297,8 @@ void TAsgCustomCombo::showPopup() {
     }
     if (wasDropped) return;
     // The list can also close without hidePopup (a click elsewhere), so its hiding is watched.
-    view()->window()->installEventFilter(this);
+    FListWindow = view()->window();
+    FListWindow->installEventFilter(this);
     update();
     if (OnDropDown) OnDropDown(this);
 }
@@ -308,7 +309,7 @@ void TAsgCustomCombo::hidePopup() {
 }
 
 bool TAsgCustomCombo::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::Hide && watched == view()->window()) ListClosed();
+    if (e->type() == QEvent::Hide && FListWindow && watched == FListWindow) ListClosed();
     return TComboBox::eventFilter(watched, e);
 }
 

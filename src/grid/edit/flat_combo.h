@@ -140,7 +140,8 @@ protected:
 
 private:
     void SetLookColor(TColor& field, TColor value);
-    void Repaint();
+    // A property of the look changed: the text field and the painting follow.
+    void LookChanged();
     void PlaceLabel();
     void CreateLabel();
     void SetLabelBold(bool bold);
@@ -196,6 +197,8 @@ private:
     bool FParentFont = true;
     bool FParentColor = false;
     bool FDroppedDown = false;
+    // The window of the drop-down list, known once the list was first shown.
+    QPointer<QWidget> FListWindow;
 };
 
 // The published face of TAsgCustomCombo; it adds no behaviour.

@@ -67,6 +67,15 @@ TEST_F(FlatComboTest, ButtonWidthTakesOnly14To32) {
     }
 }
 
+TEST_F(FlatComboTest, DropWidthWidensTheListOnlyWhenPositive) {
+    const int before = Combo->view()->minimumWidth();
+    Combo->SetDropWidth(0);
+    EXPECT_EQ(Combo->view()->minimumWidth(), before);
+    Combo->SetDropWidth(300);
+    EXPECT_EQ(Combo->view()->minimumWidth(), 300);
+    EXPECT_EQ(Combo->DropWidth(), 300);
+}
+
 TEST_F(FlatComboTest, SelectItemLeavesTheSelectionForAnUnknownText) {
     Combo->SelectItem("On");
     EXPECT_EQ(Combo->ItemIndex(), 1);
