@@ -278,6 +278,10 @@ bool TAsgCustomCombo::event(QEvent* e) {
     case QEvent::ParentChange:
         PlaceLabel();
         break;
+    case QEvent::ChildPolished:
+        // A text field made by a change of style gets the platform's geometry first.
+        KeepEditFieldLeftOfButton();
+        break;
     default:
         break;
     }

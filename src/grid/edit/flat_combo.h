@@ -5,10 +5,15 @@
 // thirteen positions, colours itself while it has the focus and can widen its list.
 // TAsgComboBox is the same control; the grid's combo editor derives from it.
 //
-// Painting: the platform (QComboBox under the Fusion style) paints, then, when the
-// control paints itself (FlatComboPaintsItself), our drop-down button and borders are
-// drawn inside the widget by the routines of flat_combo_painting.h. An editable combo's
-// text field ends left of the button strip.
+// Painting: when the control paints itself (FlatComboPaintsItself) our drop-down button
+// is drawn, the platform (QComboBox under the Fusion style) paints the rest around it
+// without its own arrow, and our borders follow, all inside the widget, by the routines of
+// flat_combo_painting.h. Otherwise the platform paints alone and the borders follow when
+// asked. An editable combo's text field ends left of our button strip, and a press
+// anywhere on the strip opens the list. Color colours the text field and the list face.
+//
+// Hover: the button keeps its hover while our own list is open under the pointer, so a
+// button held down shows ButtonColorDown.
 //
 // Focus: opening the list moves the keyboard focus nowhere on the original platform, so
 // the focus changes Qt reports for the popup are not entering or leaving.

@@ -352,6 +352,10 @@ TEST_F(FlatComboTest, TheWholeButtonStripOpensAnEditableList) {
     QTest::mouseClick(Combo->lineEdit(), Qt::LeftButton, {}, QPoint(10, 8));
     EXPECT_FALSE(Combo->DroppedDown());
     EXPECT_LT(Combo->lineEdit()->geometry().right(), Combo->width() - 30 - 4);
+    // Also for a text field the platform makes again when the style changes.
+    Combo->SetStyle(csDropDownList);
+    Combo->SetStyle(csDropDown);
+    EXPECT_LT(Combo->lineEdit()->geometry().right(), Combo->width() - 30 - 4);
 }
 
 TEST_F(FlatComboTest, LoadedAppliesTheLoadedColourAndRemembersIt) {
