@@ -279,8 +279,10 @@ bool TAsgCustomCombo::event(QEvent* e) {
         PlaceLabel();
         break;
     case QEvent::ChildPolished:
-        // A text field made by a change of style gets the platform's geometry first.
+        // A text field made by a change of style comes with the platform's geometry and
+        // completion.
         KeepEditFieldLeftOfButton();
+        SetAutoComplete(FAutoComplete);
         break;
     default:
         break;

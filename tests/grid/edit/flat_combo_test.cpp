@@ -358,6 +358,32 @@ TEST_F(FlatComboTest, TheWholeButtonStripOpensAnEditableList) {
     EXPECT_LT(Combo->lineEdit()->geometry().right(), Combo->width() - 30 - 4);
 }
 
+TEST_F(FlatComboTest, AutoCompleteCompletesTypedTextFromTheItems) {
+    ShowActive();
+    Combo->SetFocus();
+    QTRY_VERIFY(Combo->hasFocus());
+    for (bool on : {true, false, true}) {
+        Combo->SetAutoComplete(on);
+        Combo->SetStyle(csDropDownList);  // the text field is made again
+        Combo->SetStyle(csDropDown);
+        Combo->SetText("");
+        QTest::keyClicks(Combo->lineEdit(), "to");
+        EXPECT_EQ(Combo->lineEdit()->text(), on ? "toggle" : "to") << "auto complete " << on;
+    }
+}
+
+TEST_F(FlatComboTest, FlatLineRunsAlongTheBottomLeftOfTheButton) {
+    Combo->SetButtonWidth(20);
+    Combo->SetFlat(true);
+    Combo->SetFlatLineColor(clRed);
+    ShowActive();
+    const int W = Combo->width(), H = Combo->height();
+    EXPECT_EQ(Pixel(0, H - 1), clRed);
+    EXPECT_EQ(Pixel(W - 24, H - 1), clRed);
+    EXPECT_NE(Pixel(W - 5, H - 1), clRed);
+    EXPECT_NE(Pixel(10, H - 2), clRed);
+}
+
 TEST_F(FlatComboTest, LoadedAppliesTheLoadedColourAndRemembersIt) {
     TAsgComboBox loaded(nullptr, Form.get());
     loaded.BeginLoading();
