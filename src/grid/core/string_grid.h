@@ -1122,6 +1122,14 @@ public:
     // ---- end of public: column and row moving, control tag editing, wheel, zoom, panning, window procedure ----
 
     // ---- public: cell editing hooks for custom and unit editors (grid/view/grid_editor_hooks*.cpp) ----
+    // The hook the custom editor link puts on its control (TEditLinkControlHook installs it):
+    // with goTabs in Options the control itself gets Tab, Backtab and the arrow keys, before
+    // the window's focus chain and dialog keys see them; true when the event went no further.
+    // Without goTabs, and for every other event, the control acts as it would alone (false).
+    bool EditLinkControlWndProc(QWidget* Control, QEvent* Message);
+    // The unit editor calls it when its unit changes: OnUnitChanged(grid, Col, Row, NewUnit),
+    // Col and Row being the displayed current cell.
+    void UnitEditUnitChanged(TObject* Sender, const QString& NewUnit);
     // ---- end of public: cell editing hooks for custom and unit editors ----
 
     // ---- public: nodes, cell pictures and controls, progress, comments, grouping (string_grid_nodes*.cpp, string_grid_pictures*.cpp, string_grid_indicators*.cpp, string_grid_grouping*.cpp) ----
