@@ -36,6 +36,8 @@
 //                                  highlight workers, print measurements, assorted
 //   string_grid_calculations.cpp   column and row statistics, footer values, auto-numbering
 //   string_grid_merge_by_content.cpp  merging runs of equal cells, splitting, joining columns
+//   string_grid_rotated_cells.cpp  rotated-text cells
+//   string_grid_used_ranges.cpp    the used cells and the ranges saved by export
 //   grid/view/grid_messages.cpp    update lock, notices, size, hint request, timer 111
 //   grid/view/grid_painting*.cpp   paint cycle, background outside the cells, border,
 //                                  focus frame, sizing lines, text size, balloon text,
@@ -774,6 +776,27 @@ public:
     void HideSelection();
     void UnHideSelection();
     bool SelectionHidden() const { return FSelHidden; }
+    // Re-selects the current cell, so that the editor state follows it.
+    void UpdateEditMode();
+
+    // Rotated-text cells (string_grid_rotated_cells.cpp; ACol real). An angle is kept in
+    // 0..360: -90 is stored as 270, 450 as 90.
+    void AddRotated(int ACol, int ARow, int AAngle, const QString& s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    void RemoveRotated(int ACol, int ARow);
+    bool IsRotated(int ACol, int ARow, int& aAngle) const;
+
+    // The smallest displayed rectangle holding every cell with text, (0, 0, 0, 0) when
+    // none has; and the ranges the import and export services save, with or without the
+    // fixed lines (string_grid_used_ranges.cpp).
+    virtual TGridRect GetUsedCells();
+    TGridRect UsedCells() { return GetUsedCells(); }
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    int SaveColCount() const;
+    int SaveRowCount() const;
     // Swaps (SwapColumns takes real columns, SwapRows displayed rows): whole columns or
     // rows with their objects, widths or heights, side lists and cell controls.
     void SwapColumns(int ACol1, int ACol2);

@@ -176,4 +176,21 @@ TEST(MergeByContent, MergedColumnsListRemergesOnEveryChange) {
     EXPECT_EQ(ColumnAreas(grid, 1), (Areas{{1, 2}, {3, 3}}));
 }
 
+
+TEST(MergeByContent, ColumnGridRemergesAroundItsHiddenColumnAndStaysWholeThroughRemovals) {
+    ColumnGridFixture grid;
+    grid.SetCells(3, 5, "Start Break");
+    grid.MergedColumns()->Add(3);  // Dimming: Normal x4, Start Break, Normal x3
+    EXPECT_EQ(ColumnAreas(grid, 3), (Areas{{1, 4}, {6, 3}}));
+    grid.MergedColumns()->Add(ColumnGridFixture::AddressCol);  // hidden and empty: subdivides nothing new
+    EXPECT_EQ(ColumnAreas(grid, ColumnGridFixture::AddressCol), (Areas{{1, 4}, {6, 3}}));
+    grid.RemoveRows(2, 2);
+    EXPECT_TRUE(MergeIndexIsConsistent(grid));
+    grid.SplitAllColumnCells();
+    EXPECT_EQ(grid.MergeCount(), 0);
+    grid.RemergeColumns();
+    EXPECT_EQ(ColumnAreas(grid, 3), (Areas{{1, 2}, {4, 3}}));
+    EXPECT_TRUE(grid.ItemsMatchColumns());
+}
+
 }  // namespace
