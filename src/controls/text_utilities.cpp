@@ -450,3 +450,11 @@ QChar AcceleratorOf(const QString& caption) {
     return {};
 }
 
+
+QString Trim(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size() - 1;
+    while (first <= last && text[first].unicode() <= ' ') ++first;
+    while (last >= first && text[last].unicode() <= ' ') --last;
+    return text.mid(first, last - first + 1);
+}

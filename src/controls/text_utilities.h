@@ -26,6 +26,9 @@ template <class GridRect>
 bool CellInGridRect(const GridRect& rect, int col, int row) {
     return rect.Left <= col && col <= rect.Right && rect.Top <= row && row <= rect.Bottom;
 }
+// The text without the blanks and control characters (every character up to the blank)
+// at its ends.
+QString Trim(const QString& text);
 int MaxInt(int a, int b);
 int MinInt(int a, int b);
 // A bound of 0 or less is no bound; low = high returns the value unchanged.

@@ -55,3 +55,13 @@ void PutAtAscending(std::vector<T>& items, const std::vector<int>& positions, st
         }
     }
 }
+
+// True when the values are an order of 0 .. n-1 for their count n: each exactly once.
+inline bool IsPermutation(const std::vector<int>& values) {
+    std::vector<bool> seen(values.size(), false);
+    for (int v : values) {
+        if (v < 0 || std::size_t(v) >= values.size() || seen[std::size_t(v)]) return false;
+        seen[std::size_t(v)] = true;
+    }
+    return true;
+}

@@ -1,5 +1,8 @@
 #include "platform/registry.h"
 
+#include "platform/file_system.h"
+#include "platform/ini_file.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -104,6 +107,22 @@ int TRegistry::ReadInteger(const QString& name) const {
     if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<std::uint32_t>::max())
         throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
     return int(std::uint32_t(value));
+}
+
+bool TRegistry::OpenKey(const QString& key, bool CanCreate) {
+    CloseKey();
+    if (FRootKey != HKEY_CURRENT_USER || (!CanCreate && !KeyExists(key))) return false;
+    FCurrentPath = NormalKey(key);
+    FOpen = true;
+    return true;
+}
+
+void TRegistry::WriteInteger(const QString& name, int value) {
+    const QString file = UserRegistryFile();
+    ForceDirectories(QFileInfo(file).absolutePath());
+    TIniFile store(file);
+    store.WriteInteger(FCurrentPath, name, value);
+    if (!FOpen || !store.UpdateFile()) throw ERegistryException(QStringLiteral("Failed to set data for '%1'").arg(name));
 }
 
 TRegistryWatch::TRegistryWatch(HKEY root, const QString& key, bool watchSub, unsigned filter)

@@ -24,7 +24,7 @@ class ERegistryException : public Exception {
 QString UserRegistryFile();
 void SetUserRegistryFile(const QString& path);
 
-// Read access to one key at a time. Only HKEY_CURRENT_USER has a store; other roots hold no keys.
+// Access to one key at a time. Only HKEY_CURRENT_USER has a store; other roots hold no keys.
 class TRegistry {
 public:
     TRegistry() = default;
@@ -39,6 +39,12 @@ public:
     bool ValueExists(const QString& name) const;
     // Raises ERegistryException when the value is missing or no integer.
     int ReadInteger(const QString& name) const;
+    // Opens a key for reading and writing; with CanCreate a missing key is made by the
+    // first value written to it, else a missing key answers false.
+    bool OpenKey(const QString& key, bool CanCreate);
+    // Writes the value into the open key at once (the store is saved atomically); raises
+    // ERegistryException when no key is open or the store cannot be written.
+    void WriteInteger(const QString& name, int value);
 
 private:
     HKEY FRootKey = HKEY_CURRENT_USER;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QtTest/QTest>
 
 namespace {
@@ -42,6 +43,28 @@ TEST_F(RegistryTest, IntegersReadAsDecimalOrHexadecimal) {
     for (const auto& [name, value] : values) EXPECT_EQ(reg.ReadInteger(QString::fromLatin1(name)), value) << name;
     for (const char* name : {"toolarge", "minus_hex", "blank", "spaced"})
         EXPECT_THROW(reg.ReadInteger(QString::fromLatin1(name)), ERegistryException) << name;
+}
+
+TEST_F(RegistryTest, WrittenValuesGoIntoTheirKeyAndKeepTheRest) {
+    Store("; kept\n[Software\\Maker\\Values]\nTheme=2\n\n[Other]\nx=1\n");
+    TRegistry reg;
+    EXPECT_FALSE(reg.OpenKey(QStringLiteral("Software\\Maker\\New"), false));
+    EXPECT_THROW(reg.WriteInteger(QStringLiteral("Pos0"), 1), ERegistryException);  // no key open
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("Software/Maker/Values/"), false));
+    reg.WriteInteger(QStringLiteral("theme"), 3);
+    reg.WriteInteger(QStringLiteral("Count"), -7);
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("Software\\Maker\\New"), true));
+    reg.WriteInteger(QStringLiteral("Pos0"), 4);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("software\\maker\\values")));
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Theme")), 3);
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Count")), -7);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Software\\Maker\\New")));
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("Pos0")), 4);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("Other")));
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("x")), 1);
+    QFile file(UserRegistryFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("; kept\n"));
 }
 
 TEST_F(RegistryTest, MissingStoreHasNoKeys) {

@@ -175,6 +175,16 @@ public:
     // The grid's Cells of the item's column at row idx.
     QString Rows(int idx) const;
     void SetRows(int idx, const QString& Value);
+    // The grid's typed access at (the item's column, idx), with its conversions and
+    // errors; an item without a grid reads 0 and writes nothing.
+    int Ints(int idx) const;
+    void SetInts(int idx, int Value);
+    double Floats(int idx) const;
+    void SetFloats(int idx, double Value);
+    TDateTime Dates(int idx) const;
+    void SetDates(int idx, TDateTime Value);
+    TDateTime Times(int idx) const;
+    void SetTimes(int idx, TDateTime Value);
 
 private:
     friend class TExColumnGrid;
@@ -292,7 +302,10 @@ public:
     void GetCheckFalse(RealCol ACol, DisplRow ARow, QString& Value) override;
     bool GetColumnFilter(RealCol Column) override;
     // The entry's caption (the part before "=") becomes the header with AutoFilterDisplay,
-    // and OnFilterSelect gets it with the condition (the part after "=", or the whole entry).
+    // and OnFilterSelect gets it with the condition (the part after "=", or the whole entry),
+    // which the grid's filter entry of the column then takes with FilterCaseSensitive.
+    // With AutoFilterUpdate the filter is switched off before and on after, the first
+    // normal row becomes current and OnFilterDone fires.
     void FilterSelect(int ItemIndex) override;
     QString GetEditMask(int ACol, int ARow) override;
     int GetEditLimit() override;

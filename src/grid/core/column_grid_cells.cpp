@@ -1,12 +1,13 @@
 // The column grid's answers to the per-cell questions, each from the item of the cell's
 // column (real column, the core's hook rule), then the string grid's answer and event.
-// Also the string grid's own edit mask, edit length and column-order members that the
-// column grid overrides.
+// Also the string grid's own edit mask, edit length and filter choice that the column
+// grid overrides.
 
 #include "grid/core/column_grid.h"
 
 #include "controls/text_utilities.h"
 #include "controls/user_number_format.h"
+#include "grid/edit/grid_spin.h"
 #include "platform/format_settings.h"
 
 #include <QComboBox>
@@ -17,13 +18,17 @@ QString TExStringGrid::GetEditMask(int, int) { return FEditMask; }
 
 int TExStringGrid::GetEditLimit() { return FMaxEditLength; }
 
+TGridSpin* TExStringGrid::GetSpinEdit() {
+    if (FSpinEdit) return FSpinEdit;
+    FSpinEdit = new TGridSpin(this);
+    FSpinEdit->setObjectName(QStringLiteral("SpinEdit"));
+    FSpinEdit->setFrame(false);
+    FSpinEdit->hide();
+    FSpinEdit->setEnabled(false);
+    return FSpinEdit;
+}
+
 void TExStringGrid::FilterSelect(int) { FFilterCol = -1; }
-
-// The registry and ini forms of the string grid come with the grid settings; until then
-// the order is neither saved nor restored.
-void TExStringGrid::SaveColPositions() {}
-
-void TExStringGrid::LoadColPositions() {}
 
 namespace {
 double NumberOf(const QString& text) {
@@ -147,11 +152,12 @@ void TExColumnGrid::GetCellPrintColor(RealCol ACol, DisplRow ARow, TGridDrawStat
     const bool fixedCell = ACol.v < FixedCols() || ARow.v < FixedRows() ||
                            ACol.v >= ColCount() + NumHiddenColumns() - FixedRightCols() ||
                            ARow.v >= RowCount() - FixedFooters();
+    if (item && fixedCell) *AFont = PrintSettings()->FixedFont;
     if (item && !fixedCell) {
         const TCellProperties* props = CellPropsAssigned(ACol.v, ARow.v) ? GetCellProperties(ACol.v, ARow.v) : nullptr;
         if (item->Fixed()) {
             ABrush->Color = FixedColor();
-        } else if (!(item->ShowBands() && Bands()->Active())) {
+        } else if (!(item->ShowBands() && Bands()->Active() && Bands()->Print())) {
             ABrush->Color = item->PrintColor();
             if (props && props->BrushColor() != clNone) ABrush->Color = props->BrushColor();
         }
@@ -163,6 +169,8 @@ void TExColumnGrid::GetCellPrintColor(RealCol ACol, DisplRow ARow, TGridDrawStat
                 if (props->FontSize() != 0) AFont->Size = props->FontSize();
                 if (!props->FontName().isEmpty()) AFont->Name = props->FontName();
             }
+        } else {
+            *AFont = PrintSettings()->Font;
         }
     }
     TExStringGrid::GetCellPrintColor(ACol, ARow, AState, ABrush, AFont);
@@ -210,6 +218,10 @@ void TExColumnGrid::GetCellEditorTypeEx(RealCol ACol, DisplRow ARow, TEditorType
         ClearComboString();
         for (int i = 0; i < item->ComboItems().Count(); ++i) AddComboString(item->ComboItems().Strings(i));
         if (QComboBox* combo = EditCombo()) combo->setMaxVisibleItems(std::max(1, item->DropDownCount()));
+        TGridSpin* spin = GetSpinEdit();
+        spin->SetMinValue(item->SpinMin());
+        spin->SetMaxValue(item->SpinMax());
+        spin->SetIncrement(item->SpinStep());
         ControlLook()->DropDownCount = item->DropDownCount();
     }
     TExStringGrid::GetCellEditorTypeEx(ACol, ARow, AEditor);
@@ -273,8 +285,18 @@ void TExColumnGrid::FilterSelect(int ItemIndex) {
         const int equals = entry.indexOf(QLatin1Char('='));
         const QString caption = equals >= 0 ? entry.left(equals) : entry;
         if (FAutoFilterDisplay) item->SetHeader(caption);
+        if (AutoFilterUpdate()) SetFilterActive(false);
         QString condition = equals >= 0 ? entry.mid(equals + 1) : entry;
         if (OnFilterSelect) OnFilterSelect(this, FilterCol(), ItemIndex, caption, condition);
+        TFilterData& filter = Filter()->GetColFilter(FilterCol());
+        filter.Condition = condition;
+        filter.CaseSensitive = item->FilterCaseSensitive();
+        if (AutoFilterUpdate()) {
+            SetFilterActive(true);
+            // Filtered down to the fixed rows, there is no row to go to.
+            if (RowCount() > FixedRows()) SetRow(FixedRows());
+            DoFilterDone();
+        }
     }
     SetFilterCol(-1);
 }

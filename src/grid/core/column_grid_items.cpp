@@ -122,6 +122,42 @@ void TGridColumnItem::SetRows(int idx, const QString& Value) {
     if (TExColumnGrid* grid = Grid()) grid->SetCells(Index(), idx, Value);
 }
 
+int TGridColumnItem::Ints(int idx) const {
+    const TExColumnGrid* grid = Grid();
+    return grid ? grid->Ints(Index(), idx) : 0;
+}
+
+void TGridColumnItem::SetInts(int idx, int Value) {
+    if (TExColumnGrid* grid = Grid()) grid->SetInts(Index(), idx, Value);
+}
+
+double TGridColumnItem::Floats(int idx) const {
+    const TExColumnGrid* grid = Grid();
+    return grid ? grid->Floats(Index(), idx) : 0.0;
+}
+
+void TGridColumnItem::SetFloats(int idx, double Value) {
+    if (TExColumnGrid* grid = Grid()) grid->SetFloats(Index(), idx, Value);
+}
+
+TDateTime TGridColumnItem::Dates(int idx) const {
+    const TExColumnGrid* grid = Grid();
+    return grid ? grid->Dates(Index(), idx) : 0.0;
+}
+
+void TGridColumnItem::SetDates(int idx, TDateTime Value) {
+    if (TExColumnGrid* grid = Grid()) grid->SetDates(Index(), idx, Value);
+}
+
+TDateTime TGridColumnItem::Times(int idx) const {
+    const TExColumnGrid* grid = Grid();
+    return grid ? grid->Times(Index(), idx) : 0.0;
+}
+
+void TGridColumnItem::SetTimes(int idx, TDateTime Value) {
+    if (TExColumnGrid* grid = Grid()) grid->SetTimes(Index(), idx, Value);
+}
+
 QString TGridColumnItem::GetDisplayName() const {
     const QString index = QString::number(Collection() ? Index() : 0);
     if (FName.isEmpty()) return QStringLiteral("Column ") + index;

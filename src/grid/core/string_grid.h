@@ -35,6 +35,9 @@
 //   string_grid_typed_access.cpp   integers, floats, dates, times, control values, headers,
 //                                  highlight workers, print measurements, assorted
 //   string_grid_calculations.cpp   column and row statistics, footer values, auto-numbering
+//   string_grid_merge_by_content.cpp  merging runs of equal cells, splitting, joining columns
+//   string_grid_rotated_cells.cpp  rotated-text cells
+//   string_grid_used_ranges.cpp    the used cells and the ranges saved by export
 //   grid/view/grid_messages.cpp    update lock, notices, size, hint request, timer 111
 //   grid/view/grid_painting*.cpp   paint cycle, background outside the cells, border,
 //                                  focus frame, sizing lines, text size, balloon text,
@@ -88,6 +91,7 @@ class QDateEdit;
 class QDateTimeEdit;
 class QHelpEvent;
 class QDateTime;
+class TGridSpin;
 
 // Raised for bad cell values and indexes; the message is fixed English text.
 class EExGridError : public Exception {
@@ -772,6 +776,27 @@ public:
     void HideSelection();
     void UnHideSelection();
     bool SelectionHidden() const { return FSelHidden; }
+    // Re-selects the current cell, so that the editor state follows it.
+    void UpdateEditMode();
+
+    // Rotated-text cells (string_grid_rotated_cells.cpp; ACol real). An angle is kept in
+    // 0..360: -90 is stored as 270, 450 as 90.
+    void AddRotated(int ACol, int ARow, int AAngle, const QString& s);
+    void SetRotated(int ACol, int ARow, int AAngle);
+    void RemoveRotated(int ACol, int ARow);
+    bool IsRotated(int ACol, int ARow, int& aAngle) const;
+
+    // The smallest displayed rectangle holding every cell with text, (0, 0, 0, 0) when
+    // none has; and the ranges the import and export services save, with or without the
+    // fixed lines (string_grid_used_ranges.cpp).
+    virtual TGridRect GetUsedCells();
+    TGridRect UsedCells() { return GetUsedCells(); }
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    int SaveColCount() const;
+    int SaveRowCount() const;
     // Swaps (SwapColumns takes real columns, SwapRows displayed rows): whole columns or
     // rows with their objects, widths or heights, side lists and cell controls.
     void SwapColumns(int ACol1, int ACol2);
@@ -793,6 +818,27 @@ public:
     void SizeRowToContent(int ARow, bool GrowOnly, int Padding = 0);
     void SetRowHeightForLines(int ARow, int Lines, int Padding);
     int HorzTextMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+
+    // Merging by content (string_grid_merge_by_content.cpp). Columns are real, as Cells
+    // takes them. A column merges its runs of equal texts over the normal rows; with
+    // MainMerge off only inside areas the other columns already merged (RowSpanIdentical),
+    // so the first column of MergedColumns sets the groups and the following ones
+    // subdivide them. A row merges runs of two or more equal cells over its normal
+    // columns; a single cell is never merged. SplitAllCells and SplitAllColumnCells also
+    // cover hidden columns, so a column shown again brings no stale area back. MergeCols
+    // joins the texts of ColIndex2 into ColIndex1 (trimmed of blanks and control
+    // characters) and removes ColIndex2; the same column twice changes nothing.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+    void SplitAllColumnCells();
+    // MergeColumnCells for every entry of MergedColumns, MainMerge for the first only.
+    void RemergeColumns();
+    // The change notice of MergedColumns: every column area split, then re-merged.
+    void MergedColumnsChanged();
     int VertTextMargin() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
     // ---- end of public: rows and columns: insert, remove, clear, move, swap, auto-size ----
 
@@ -938,9 +984,13 @@ public:
     // ---- end of public: check boxes, radio buttons, typed access, calculations ----
 
     // ---- public: column grid support (column_grid*.cpp) ----
-    // The column order at ColumnSize's place. The string grid's registry and ini forms
-    // (keys "Pos" plus the position) come with the grid settings; until then these save
-    // and restore nothing. The column grid answers the ini location with its own form.
+    // The column order at ColumnSize's place (grid/data/grid_column_positions.cpp): the
+    // ini file Key, section Section, with Location clIniFile, else the registry key
+    // Key\Section; values "Pos<i>" hold the ColumnOrder entry of displayed position i.
+    // Nothing happens in design mode or without key and section. A saved order is applied
+    // only when it is an order of 0 .. ColCount-1 and no column is hidden; anything else
+    // changes nothing. A store that cannot be written keeps what it had. The column grid
+    // answers the ini location with its own form.
     virtual void SaveColPositions();
     virtual void LoadColPositions();
     // The column whose filter drop-down is open (real column, -1 for none), and the choice
@@ -949,6 +999,8 @@ public:
     int FilterCol() const { return FFilterCol; }
     void SetFilterCol(int Value) { FFilterCol = Value; }
     virtual void FilterSelect(int ItemIndex);
+    // The spin editor, created on first use as a hidden, disabled, frameless child.
+    TGridSpin* GetSpinEdit();
     // The in-place editor's mask for a cell (displayed column) and its length limit.
     virtual QString GetEditMask(int ACol, int ARow);
     virtual int GetEditLimit();
@@ -1116,6 +1168,7 @@ public:
     // ---- end of public: mouse press, release, double click, right button, sorting least forms ----
 
     // ---- public: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
+    void SetFilterActive(bool Value);
     // ---- end of public: mouse movement, hover, cursors, filter lists, cell hints ----
 
     // ---- public: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----
@@ -1133,6 +1186,7 @@ public:
     // ---- end of public: cell editing hooks for custom and unit editors ----
 
     // ---- public: nodes, cell pictures and controls, progress, comments, grouping (string_grid_nodes*.cpp, string_grid_pictures*.cpp, string_grid_indicators*.cpp, string_grid_grouping*.cpp) ----
+    void RemoveAllNodes();
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
 protected:
@@ -1209,6 +1263,8 @@ protected:
     // (hidden).
     void RenumberCellControls(const std::function<TGridCoord(int X, int Y)>& Place);
     int CellContentWidth(int ACol, int ARow);
+    // Every row is shown without scrolling.
+    bool AllRowsFit() const;
     TGridRect FOldSelection{};
     int FOldRowSel = -1;
     bool FSelHidden = false;
@@ -1234,7 +1290,10 @@ protected:
     // ---- end of protected: check boxes, radio buttons, typed access, calculations ----
 
     // ---- protected: column grid support (column_grid*.cpp) ----
+    // Not designing, and ColumnSize names a key and a section.
+    bool HasColumnPositionPlace() const;
     int FFilterCol = -1;
+    TGridSpin* FSpinEdit = nullptr;  // a child of the grid
     // ---- end of protected: column grid support ----
 
     // ---- protected: cell drawing, looks, styles and themes (grid/view/cell_drawing*.cpp, grid/view/grid_looks*.cpp) ----

@@ -59,6 +59,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FSortRowXRef = std::make_unique<TIntList>(0, 0);
     FUnSortRowXRef = std::make_unique<TIntList>(0, 0);
     FMergedColumns = std::make_unique<TIntList>(0, 0);
+    FMergedColumns->OnChange = [this](TObject*, int, int) { MergedColumnsChanged(); };
     FSelectedRows = std::make_unique<TIntList>(0, 0);
     FModifiedRows = std::make_unique<TIntList>(0, 0);
     FEnabledRows = std::make_unique<TIntList>(0, 0);

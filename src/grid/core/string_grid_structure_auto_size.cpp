@@ -53,6 +53,8 @@ int TExStringGrid::CellContentWidth(int ACol, int ARow) {
         return graphic.X - 2 * GridLineWidth() - FXYOffset.X - 2;
     int width = graphic.X + text.Width;
     if (FControlLook->DropDownAlwaysVisible && CellHasComboBox(RealCol(real), DisplRow(ARow))) width += 16;
+    // Room for the filter drop-down button of the filter row.
+    if (FFilterDropDownAuto && ARow == FFilterDropDownRow && GetColumnFilter(RealCol(real))) width += 12;
     if (FSortSettings->Show && ARow == 0 && FSortSettings->Column == ACol) width += 10;
     return width;
 }
@@ -93,6 +95,7 @@ void TExStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding) {
 
 void TExStringGrid::SizeRowToContent(int ARow, bool GrowOnly, int Padding) {
     if (ARow < 0 || ARow >= RowCount()) return;
+    const bool allRowsFitBefore = AllRowsFit();
     int tallest = 0;
     for (int c = 0; c < ColCount(); ++c) {
         const int real = RealColIndex(c);
@@ -120,7 +123,16 @@ void TExStringGrid::SizeRowToContent(int ARow, bool GrowOnly, int Padding) {
     int height = VertTextMargin() + tallest + 2 * GridLineWidth() + (FXYOffsetTopLeftOnly ? 2 : 0);
     if (!GrowOnly || RowHeights(ARow) < height)
         SetRowHeights(ARow, ClampToRange(height, FMinRowHeight, FMaxRowHeight));
+    // A row grown while typing that makes the grid scroll moves the cell: the editor is
+    // placed over it again, its caret at the end of the text typed so far.
+    if (allRowsFitBefore && EditorMode() && FSizeWhileTyping->Height() && !AllRowsFit()) {
+        HideEditor();
+        ShowEditor();
+        if (EditorMode()) InplaceEditor()->end(false);
+    }
 }
+
+bool TExStringGrid::AllRowsFit() const { return VisibleRowCount() + TStringGrid::FixedRows() >= RowCount(); }
 
 void TExStringGrid::AutoSizeRow(int ARow, int Padding) {
     if (ARow < 0 || ARow >= RowCount()) return;
@@ -191,7 +203,7 @@ void TExStringGrid::AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY)
 
 void TExStringGrid::AutoFitColumns(bool DoFixedCells) {
     if (ColCount() <= 0) return;
-    const bool allRowsFit = VisibleRowCount() + TStringGrid::FixedRows() >= RowCount();
+    const bool allRowsFit = AllRowsFit();
     const int V = FScrollBarAlways == saVert || (FScrollBars != ssNone && !allRowsFit)
                       ? style()->pixelMetric(QStyle::PM_ScrollBarExtent)
                       : 0;

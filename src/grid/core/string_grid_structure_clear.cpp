@@ -3,6 +3,7 @@
 // range outside the grid touch nothing.
 
 #include "grid/core/hidden_row_store.h"
+#include "controls/text_utilities.h"
 #include "grid/core/string_grid.h"
 
 #include <algorithm>
@@ -58,6 +59,7 @@ void TExStringGrid::ClearNormalRows(int RowIndex, int RCount) {
 }
 
 void TExStringGrid::ClearNormalCells() {
+    if (TStringGrid::FixedCols() == 0 && HasNodes()) RemoveAllNodes();
     ClearRect(TStringGrid::FixedCols(), TStringGrid::FixedRows(), TotalColCount() - FFixedRightCols - 1,
               RowCount() - FFixedFooters - 1);
 }
@@ -81,7 +83,9 @@ void TExStringGrid::ClearSelection() {
 
 void TExStringGrid::Clear() {
     if (ComponentState().Contains(csDestroying)) return;
+    if (HasNodes()) RemoveAllNodes();
     ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    SearchInc.clear();
     if (NumHiddenColumns() > 0) InvalidateGrid();
 }
 
@@ -95,12 +99,7 @@ void TExStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2) {
         for (int i = std::max(0, ACol1); i <= ACol2; ++i) {
             const int c = FSaveHiddenCells ? RealColIndex(i) : i;
             const QString text = Cells(c, r);
-            // Characters up to the blank count as blanks, as control characters are.
-            int first = 0;
-            int last = int(text.size()) - 1;
-            while (first <= last && text[first].unicode() <= 32) ++first;
-            while (last >= first && text[last].unicode() <= 32) --last;
-            if (first > 0 || last < int(text.size()) - 1) SetCells(c, r, text.mid(first, last - first + 1));
+            if (const QString trimmed = Trim(text); trimmed.size() != text.size()) SetCells(c, r, trimmed);
         }
     }
 }

@@ -265,6 +265,8 @@ void TExStringGrid::ScrollInView(int ColIndex, int RowIndex) {
 
 // ---- selection -----------------------------------------------------------------------------
 
+void TExStringGrid::UpdateEditMode() { SelectCell(Col(), Row()); }
+
 void TExStringGrid::HideSelection() {
     FOldSelection = Selection();
     SetSelection({ColCount(), RowCount(), ColCount(), RowCount()});

@@ -7,3 +7,11 @@ bool TFilter::HasFilter(int ACol) const {
         if (item.Column == ACol && !item.Condition.isEmpty()) return true;
     return false;
 }
+
+TFilterData& TFilter::GetColFilter(int Col) {
+    for (TFilterData& item : FItems)
+        if (item.Column == Col) return item;
+    TFilterData& item = Add();
+    item.Column = Col;
+    return item;
+}

@@ -11,6 +11,7 @@ class TFilterData : public TObject {
 public:
     int Column = -1;  // real column
     QString Condition;
+    bool CaseSensitive = false;
 };
 
 class TFilter : public TObject {
@@ -21,6 +22,9 @@ public:
     void Clear() { FItems.clear(); }
     // True when an item with a condition filters the real column ACol.
     bool HasFilter(int ACol) const;
+    // The item of the real column Col, added when there is none. The reference holds
+    // until the next Add or Clear.
+    TFilterData& GetColFilter(int Col);
 
 private:
     std::vector<TFilterData> FItems;

@@ -3,6 +3,7 @@
 
 #include "grid/core/column_grid.h"
 #include "grid/core/grid_fixture.h"
+#include "registry_file_test.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,10 +35,12 @@ QStringList Order(TExColumnGrid& grid) {
     return names;
 }
 
-// The fixture with the Address column shown, so every column can be moved.
-class ColumnGridIniTest : public ::testing::Test {
+// The fixture with the Address column shown, so every column can be moved; the
+// registry form writes into a store of its own.
+class ColumnGridIniTest : public RegistryFileTest {
 protected:
     void SetUp() override {
+        RegistryFileTest::SetUp();
         ASSERT_TRUE(Folder.isValid());
         Grid.UnHideColumn(ColumnGridFixture::AddressCol);
         Path = Folder.filePath("columns.ini");
@@ -133,6 +136,7 @@ TEST_F(ColumnGridIniTest, ColPositionsUseTheIniFormOnlyForAnIniLocation) {
     Grid.ColumnSize()->SetLocation(clRegistry);
     Grid.SaveColPositions();
     EXPECT_FALSE(QFile::exists(Path));
+    EXPECT_TRUE(ReadAll(UserRegistryFile()).contains("Pos5=5"));  // the string grid's registry form
     Grid.ColumnSize()->SetLocation(clIniFile);
     Grid.MoveColumn(0, 1);
     Grid.SaveColPositions();

@@ -1,8 +1,10 @@
 // The column grid: items kept in step with the columns, headers, and the per-cell
 // answers that come from the items (on the DALI-like fixture with a hidden column).
 
+#include "controls/english_format_settings.h"
 #include "grid/core/column_grid.h"
 #include "grid/core/grid_fixture.h"
+#include "grid/edit/grid_spin.h"
 
 #include "platform/format_settings.h"
 
@@ -268,6 +270,31 @@ TEST(ColumnGridCells, AskingTheEditorFillsTheComboAndChangesNoGridSetting) {
     EXPECT_FALSE(grid.CellHasComboBox(RealCol(1), DisplRow(1)));
 }
 
+TEST(ColumnGridCells, AskingTheEditorSetsTheSpinEditorsRangeFromTheColumn) {
+    ColumnGridFixture grid;
+    TGridColumnItem* item = grid.Columns()->Items(ColumnGridFixture::AddressCol);
+    item->SetEditor(edSpinEdit);
+    item->SetSpinMin(0);
+    item->SetSpinMax(63);
+    item->SetSpinStep(2);
+    TEditorType editor = edNormal;
+    grid.GetCellEditorTypeEx(RealCol(ColumnGridFixture::AddressCol), DisplRow(1), editor);
+    EXPECT_EQ(editor, edSpinEdit);
+    TGridSpin* spin = grid.GetSpinEdit();
+    EXPECT_EQ(spin, grid.GetSpinEdit());  // one editor, made once
+    EXPECT_EQ(spin->parentWidget(), &grid);
+    EXPECT_FALSE(spin->isVisible());
+    EXPECT_EQ(spin->MaxValue(), 63);
+    EXPECT_EQ(spin->Increment(), 2);
+    spin->setValue(100);
+    EXPECT_EQ(spin->value(), 63);
+    // Another column's range replaces it; 0 and 0 is no range at all.
+    grid.GetCellEditorTypeEx(RealCol(3), DisplRow(1), editor);
+    EXPECT_EQ(spin->Increment(), 1);
+    spin->setValue(-1000);
+    EXPECT_EQ(spin->value(), -1000);
+}
+
 TEST(ColumnGridCells, FloatFormatShowsNumbersAndLeavesOtherTexts) {
     TFormatSettings saved = FormatSettings();
     FormatSettings().DecimalSeparator = QLatin1Char(',');
@@ -371,6 +398,40 @@ TEST(ColumnGridCells, ColumnFilterOffersTheCaptions) {
     EXPECT_EQ(grid.FilterCol(), -1);
 }
 
+TEST(ColumnGridCells, ChoosingAFilterEntrySetsTheColumnsConditionAndAppliesIt) {
+    ColumnGridFixture grid;
+    TGridColumnItem* item = grid.Columns()->Items(5);
+    item->Filter()->Add("None only=None");
+    item->Filter()->Add(">0");
+    item->SetFilterCaseSensitive(true);
+    int done = 0;
+    grid.OnFilterDone = [&](TObject*) { ++done; };
+    grid.OnFilterSelect = [](TObject*, int, int, const QString&, QString& condition) {
+        if (condition == ">0") condition = ">1";  // a handler may change the condition
+    };
+    grid.SetRow(5);
+    grid.SetFilterCol(5);
+    grid.FilterSelect(0);
+    TFilterData& filter = grid.Filter()->GetColFilter(5);
+    EXPECT_EQ(filter.Condition, "None");
+    EXPECT_TRUE(filter.CaseSensitive);
+    EXPECT_TRUE(grid.FilterActive());
+    EXPECT_EQ(grid.Row(), grid.FixedRows());
+    EXPECT_EQ(done, 1);
+    grid.SetFilterCol(5);
+    grid.FilterSelect(1);
+    EXPECT_EQ(grid.Filter()->GetColFilter(5).Condition, ">1");
+    EXPECT_EQ(grid.Filter()->Count(), 1);  // one entry per column
+
+    grid.SetAutoFilterUpdate(false);
+    grid.SetFilterActive(false);
+    grid.SetFilterCol(5);
+    grid.FilterSelect(0);
+    EXPECT_EQ(grid.Filter()->GetColFilter(5).Condition, "None");
+    EXPECT_FALSE(grid.FilterActive());
+    EXPECT_EQ(done, 2);
+}
+
 TEST(ColumnGridCells, SizingToContentUsesTheAutoLimits) {
     ColumnGridFixture grid;
     grid.Columns()->Items(3)->SetAutoMinSize(40);
@@ -384,6 +445,59 @@ TEST(ColumnGridCells, SizingToContentUsesTheAutoLimits) {
     width = 10;
     grid.DoUpdateColumnSize(DisplCol(2), width);
     EXPECT_EQ(width, 30);
+}
+
+
+class ColumnGridTypedItems : public EnglishFormatSettingsTest {};
+
+TEST_F(ColumnGridTypedItems, ItemsReadAndWriteTheirColumnTyped) {
+    ColumnGridFixture grid;
+    TGridColumnItem* address = grid.Columns()->Items(ColumnGridFixture::AddressCol);  // hidden
+    address->SetInts(2, 42);
+    EXPECT_EQ(grid.Cells(ColumnGridFixture::AddressCol, 2), "42");
+    EXPECT_EQ(address->Ints(2), 42);
+    TGridColumnItem* dimming = grid.Columns()->Items(3);
+    dimming->SetFloats(3, 2.5);
+    EXPECT_EQ(dimming->Floats(3), 2.5);
+    EXPECT_EQ(grid.Floats(3, 3), 2.5);
+    dimming->SetDates(4, EncodeDate(2024, 2, 29));
+    EXPECT_EQ(dimming->Dates(4), EncodeDate(2024, 2, 29));
+    EXPECT_EQ(grid.Cells(3, 4), grid.Cells(3, 4).trimmed());
+    dimming->SetTimes(5, 0.75);
+    EXPECT_NEAR(dimming->Times(5), 0.75, 1e-6);
+    grid.SetCells(3, 6, "Normal");
+    EXPECT_THROW(dimming->Ints(6), EExGridError);
+    TGridColumnItem loose(nullptr);
+    loose.SetInts(1, 5);
+    EXPECT_EQ(loose.Ints(1), 0);
+}
+
+TEST(ColumnGridCells, PrintLooksComeFromTheColumnOrThePrintSettings) {
+    ColumnGridFixture grid;
+    grid.PrintSettings()->Font.Name = "Print face";
+    grid.PrintSettings()->FixedFont.Name = "Fixed print face";
+    TGridColumnItem* item = grid.Columns()->Items(5);
+    item->SetPrintColor(TColor(0x00FFFF));
+    TFont custom;
+    custom.Name = "Column print face";
+    item->SetPrintFont(custom);
+    TBrush brush;
+    TFont font;
+    grid.GetCellPrintColor(RealCol(5), DisplRow(2), {}, &brush, &font);
+    EXPECT_EQ(brush.Color, TColor(0x00FFFF));
+    EXPECT_EQ(font.Name, "Column print face");
+    item->SetPrintFontCustom(false);
+    grid.GetCellPrintColor(RealCol(5), DisplRow(2), {}, &brush, &font);
+    EXPECT_EQ(font.Name, "Print face");
+    grid.GetCellPrintColor(RealCol(5), DisplRow(0), {}, &brush, &font);
+    EXPECT_EQ(font.Name, "Fixed print face");
+    // Bands printed: the column's print colour gives way to the band.
+    item->SetShowBands(true);
+    grid.Bands()->SetActive(true);
+    grid.Bands()->SetPrint(true);
+    brush.Color = TColor(0x123456);
+    grid.GetCellPrintColor(RealCol(5), DisplRow(2), {}, &brush, &font);
+    EXPECT_EQ(brush.Color, TColor(0x123456));
 }
 
 }  // namespace

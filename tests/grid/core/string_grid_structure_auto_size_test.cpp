@@ -4,7 +4,11 @@
 
 #include "grid/core/string_grid.h"
 
+#include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -13,6 +17,7 @@ struct AutoSizeGrid : TExStringGrid {
         SetColCount(4);
         SetRowCount(4);
     }
+    using TStringGrid::ShowEditor;
 };
 
 TEST(StringGridAutoSize, ColumnWidthFollowsTheWidestText) {
@@ -111,6 +116,50 @@ TEST(StringGridAutoSize, SwapRowsAndColumnsCarryPropertiesTextsAndSizes) {
     EXPECT_EQ(g.Colors(2, 3), clRed);
     EXPECT_EQ(g.GridObjects(1, 3), nullptr);
     EXPECT_EQ(g.ColWidths(2), 70);
+}
+
+
+TEST(StringGridAutoSize, TheFilterRowLeavesRoomForItsDropDownButton) {
+    AutoSizeGrid g;
+    g.ColumnSize()->SetRows(arAll);
+    g.SetCells(1, 0, "A rather long header");
+    g.SetCells(1, 1, "x");
+    g.AutoSizeCol(1);
+    const int plain = g.ColWidths(1);
+    g.SetFilterDropDownAuto(true);
+    g.AutoSizeCol(1);
+    EXPECT_EQ(g.ColWidths(1), plain + 12);
+    g.SetFilterDropDownRow(1);  // the button sits on the short text now
+    g.AutoSizeCol(1);
+    EXPECT_EQ(g.ColWidths(1), plain);
+}
+
+TEST(StringGridAutoSize, ARowGrownWhileTypingPlacesTheEditorOverItsCellAgain) {
+    for (const bool sizeWhileTyping : {true, false}) {
+        QWidget window;
+        window.resize(320, 140);
+        auto* grid = new AutoSizeGrid;
+        grid->setParent(&window);
+        grid->setGeometry(0, 0, 300, 120);
+        grid->SetDefaultRowHeight(22);
+        grid->SetOptions(grid->Options().Include(goEditing));
+        grid->SizeWhileTyping()->SetHeight(sizeWhileTyping);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        grid->SetCells(1, 2, "one\ntwo\nthree\nfour\nfive");
+        grid->SetCol(1);
+        grid->SetRow(2);
+        grid->ShowEditor();
+        ASSERT_TRUE(grid->EditorMode());
+        grid->InplaceEditor()->setCursorPosition(0);  // the user's caret somewhere in the text
+        const QString typed = grid->InplaceEditor()->text();
+        grid->SizeRowToContent(2, false);
+        ASSERT_GT(grid->RowHeights(2), 22);
+        EXPECT_TRUE(grid->EditorMode());
+        EXPECT_EQ(grid->InplaceEditor()->text(), typed);
+        EXPECT_FALSE(grid->InplaceEditor()->hasSelectedText());
+        EXPECT_EQ(grid->InplaceEditor()->cursorPosition(), sizeWhileTyping ? typed.size() : 0);
+    }
 }
 
 }  // namespace

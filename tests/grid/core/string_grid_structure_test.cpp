@@ -238,6 +238,8 @@ const std::vector<std::vector<Step>> Sequences = {
       [](Model& m, int, int) { m.ClearRect(1, 1, 3, 2); }}},
     {{"clear rows", [](TExStringGrid& g) { g.ClearRows(4, 2); },
       [](Model& m, int, int) { m.ClearRect(0, 4, 5, 5); }}},
+    {{"clear everything shown, hidden column included", [](TExStringGrid& g) { g.Clear(); },
+      [](Model& m, int, int) { m.ClearRect(0, 0, 5, m.ShownCount() - 1); }}},
 };
 
 TEST(StringGridStructure, EveryOperationAgreesWithThePlainModel) {
