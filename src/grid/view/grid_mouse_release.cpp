@@ -49,10 +49,8 @@ void TExStringGrid::WMLButtonUp(int XPos, int YPos) {
         if (XPos >= g.Left && XPos < g.Right && YPos >= g.Top && YPos < g.Bottom) return;
     }
 
-    const bool sizingCursor = ARow >= 0 && ARow < FixedRows() && ACol >= 0 && Options().Contains(goColSizing) &&
-                              Surface()->cursor().shape() == Qt::SplitHCursor;
-    if (OnClick && FDoOnClick && !sizingCursor && ARow >= 0 && ACol >= 0 && (ARow < FixedRows() || ACol < FixedCols()))
-        OnClick(this);
+    // OnClick of a click comes once, from the base control's release after the press it
+    // handled (the check-box press fires it itself).
     FDoOnClick = false;
 
     const bool dataCell = ACol >= FixedCols() && ARow >= FixedRows();

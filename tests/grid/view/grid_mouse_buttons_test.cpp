@@ -360,3 +360,19 @@ TEST(GridMouse, DoubleClickOnHeaderOpensTheFixedCellEditors) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridMouse, OneClickFiresOnClickOnce) {
+    MouseGridFixture f;
+    TExStringGrid& g = *f.Grid;
+    int clicks = 0;
+    g.OnClick = [&](TObject*) { ++clicks; };
+    for (QPoint at : {f.Centre(3, 2), f.Centre(1, 0), f.Centre(0, 3)}) {
+        clicks = 0;
+        f.Click(at);
+        EXPECT_EQ(clicks, 1) << at.x() << "," << at.y();
+    }
+}
+
+}  // namespace
