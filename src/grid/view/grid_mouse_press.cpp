@@ -309,6 +309,18 @@ bool TExStringGrid::PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y
         SetFocus();
         return true;
     }
+    if (HasCellObject(RCol, ARow, {ctRating}) && editable) {
+        HideInplaceEdit();
+        // Half a star per 9 pixels.
+        double newRate = double((X - CR.Left) / 9) / 2;
+        bool allow = true;
+        if (OnRatingChange) OnRatingChange(this, RCol, ARow, newRate, allow);
+        if (allow) {
+            SetFloats(RCol, ARow, newRate);
+            RepaintCell(ACol, ARow);
+        }
+        return true;
+    }
     if (HasCellObject(RCol, ARow, {ctButton, ctBitButton, ctExpand})) {
         HideInplaceEdit();
         if (!IsFixed(ACol, ARow)) {
