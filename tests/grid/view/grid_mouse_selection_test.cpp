@@ -117,3 +117,63 @@ TEST(GridMouseSelection, EveryButtonOnEveryCellKeepsTheCells) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridMouseSelection, DraggingTheSelectionHandleReportsBothSelections) {
+    MouseGridFixture f;
+    TExStringGrid& g = *f.Grid;
+    g.SetSelectionResizer(true);
+    g.SetSelectionRectangle(true);
+    std::vector<std::pair<TGridRect, TGridRect>> resized;
+    g.OnSelectionResized = [&](TObject*, TGridRect From, TGridRect To) { resized.emplace_back(From, To); };
+    const TRect handleCell = g.CellRect(1, 1);
+    const QPoint handle(handleCell.Right - 2, handleCell.Bottom - 2);
+    QTest::mousePress(f.Surface(), Qt::LeftButton, {}, handle);
+    QTest::mouseMove(f.Surface(), f.Centre(1, 3));
+    QTest::mouseRelease(f.Surface(), Qt::LeftButton, {}, f.Centre(1, 3));
+    ASSERT_EQ(resized.size(), 1u);
+    EXPECT_EQ(resized[0].first, (TGridRect{1, 1, 1, 1}));
+    EXPECT_EQ(resized[0].second, (TGridRect{1, 1, 1, 3}));
+}
+
+TEST(GridMouseSelection, RightClickInsideDisjunctRowsWithAMenuKeepsThem) {
+    const struct {
+        bool Menu;
+        int ClickedRow;
+        int SelectedAfter;
+    } cases[] = {{true, 3, 2}, {true, 2, 1}, {false, 3, 1}};
+    for (const auto& c : cases) {
+        MouseGridFixture f;
+        TExStringGrid& g = *f.Grid;
+        g.MouseActions()->SetDisjunctRowSelect(true);
+        g.MouseActions()->SetSelectOnRightClick(true);
+        if (c.Menu) g.setContextMenuPolicy(Qt::CustomContextMenu);
+        g.SetRowSelect(1, true);
+        g.SetRowSelect(3, true);
+        f.Click(f.Centre(1, c.ClickedRow), Qt::RightButton);
+        EXPECT_EQ(g.RowSelectCount(), c.SelectedAfter) << c.Menu << " " << c.ClickedRow;
+        EXPECT_TRUE(g.RowSelect(c.ClickedRow));
+    }
+}
+
+TEST(GridMouseSelection, RatingTakesHalfAStarPerNinePixels) {
+    const struct {
+        int Offset;
+        double Rate;
+    } cases[] = {{5, 0.0}, {9, 0.5}, {40, 2.0}};
+    for (const auto& c : cases) {
+        MouseGridFixture f;
+        TExStringGrid& g = *f.Grid;
+        g.SetOptions(g.Options() + TGridOptions{goEditing});
+        g.CreateCellGraphic(1, 2)->SetCellType(ctRating);
+        double reported = -1;
+        g.OnRatingChange = [&](TObject*, int, int, double& NewRate, bool&) { reported = NewRate; };
+        const TRect r = g.CellRect(1, 2);
+        f.Click({r.Left + c.Offset, (r.Top + r.Bottom) / 2});
+        EXPECT_DOUBLE_EQ(reported, c.Rate) << c.Offset;
+        EXPECT_DOUBLE_EQ(g.Floats(1, 2), c.Rate) << c.Offset;
+    }
+}
+
+}  // namespace
