@@ -1441,8 +1441,6 @@ protected:
     void ReleaseCellButton(int X, int Y);
     void ReleaseSortClick(int ACol, int ARow, int X, int Y, bool Moved);
     void SortByHeaderClick(int RCol);
-    // The live shift state from the keyboard, as the press reports it to OnMouseDown.
-    static TShiftState PressShiftState();
     // Sorting: applies a row order (old displayed rows in their new order) to the data
     // rows from First on through swaps, so every row-bound list follows.
     void ApplyRowOrder(int First, const std::vector<int>& Order);

@@ -59,15 +59,6 @@ void TExStringGrid::SimulatePress(int X, int Y) { MouseDown(mbLeft, TShiftState(
 
 void TExStringGrid::SimulateRelease(int X, int Y) { MouseUp(mbLeft, TShiftState(), X, Y); }
 
-TShiftState TExStringGrid::PressShiftState() {
-    const TShiftState held = KeysHeld();
-    TShiftState one;
-    if (held.Contains(ssAlt)) one.Include(ssAlt);
-    else if (held.Contains(ssShift)) one.Include(ssShift);
-    else if (held.Contains(ssCtrl)) one.Include(ssCtrl);
-    return one;
-}
-
 // ---- the press -----------------------------------------------------------------------
 
 void TExStringGrid::WMLButtonDown(int XPos, int YPos, int& Result) {
