@@ -64,7 +64,7 @@ void TExStringGrid::WMLButtonDblClk(int XPos, int YPos) {
 
     const int RCol = RealColIndex(ACol);
     if (HasCellObject(RCol, ARow, {ctButton, ctBitButton, ctExpand})) {
-        const TRect g = GetCellGraphicRect(RCol, ARow);
+        const TRect g = GetCellGraphicRect(ACol, ARow);
         if (XPos >= g.Left && XPos < g.Right && YPos >= g.Top && YPos < g.Bottom) return;
     }
     if (HasClickableObject(RCol, ARow)) {

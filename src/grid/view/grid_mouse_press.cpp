@@ -319,7 +319,7 @@ bool TExStringGrid::PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y
             MoveColRow(ACol, ARow, true, true);
             FForceSel = false;
         }
-        const TRect g = GetCellGraphicRect(RCol, ARow);
+        const TRect g = GetCellGraphicRect(ACol, ARow);
         if (X >= g.Left && X < g.Right && Y >= g.Top && Y < g.Bottom) {
             FPushedCellButton = {ACol, ARow};
             RepaintCell(ACol, ARow);

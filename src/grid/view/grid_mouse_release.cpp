@@ -44,8 +44,9 @@ void TExStringGrid::WMLButtonUp(int XPos, int YPos) {
     MouseToCell(XPos, YPos, ACol, ARow);
     const bool onButton = FPushedCellButton.X >= 0;
     ReleaseCellButton(XPos, YPos);
-    if (onButton && ACol >= 0 && ARow >= 0) {
-        const TRect g = GetCellGraphicRect(RealColIndex(ACol), ARow);
+    if (onButton && ACol >= 0 && ARow >= 0 && HasCellObject(RealColIndex(ACol), ARow, {ctButton, ctBitButton, ctExpand})) {
+        // Graphic rectangles are asked by displayed column.
+        const TRect g = GetCellGraphicRect(ACol, ARow);
         if (XPos >= g.Left && XPos < g.Right && YPos >= g.Top && YPos < g.Bottom) return;
     }
 
@@ -164,7 +165,7 @@ void TExStringGrid::ReleaseCellButton(int X, int Y) {
         int ACol = -1, ARow = -1;
         MouseToCell(X, Y, ACol, ARow);
         if (ACol >= 0 && ARow >= 0) {
-            const TRect g = GetCellGraphicRect(pushedReal, pushed.Y);
+            const TRect g = GetCellGraphicRect(pushed.X, pushed.Y);
             const bool onGraphic = ACol == pushed.X && ARow == pushed.Y && X >= g.Left && X < g.Right && Y >= g.Top &&
                                    Y < g.Bottom;
             if (HasCellObject(pushedReal, pushed.Y, {ctButton, ctBitButton}) &&

@@ -376,3 +376,27 @@ TEST(GridMouse, OneClickFiresOnClickOnce) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridMouse, CellButtonRightOfTheHiddenColumnClicksOnlyOnItsGraphic) {
+    MouseGridFixture f;
+    TExStringGrid& g = *f.Grid;
+    g.SetOptions(g.Options() + TGridOptions{goEditing});
+    g.SetColWidths(MouseGridFixture::EnableShown, 90);
+    g.RemoveCheckBox(MouseGridFixture::EnableReal, 2);
+    g.CreateCellGraphic(MouseGridFixture::EnableReal, 2)->SetButton(30, 14, "Go", haCenter, vaCenter);
+    f.Surface()->repaint();
+    std::vector<std::pair<int, int>> clicked;
+    g.OnButtonClick = [&](TObject*, int ACol, int ARow) { clicked.emplace_back(ACol, ARow); };
+    const TRect button = g.GetCellGraphicRect(MouseGridFixture::EnableShown, 2);
+    ASSERT_GT(button.Right, button.Left);
+    f.Click({(button.Left + button.Right) / 2, (button.Top + button.Bottom) / 2});
+    ASSERT_EQ(clicked.size(), 1u);
+    EXPECT_EQ(clicked[0], std::make_pair(MouseGridFixture::EnableReal, 2));
+    const TRect cell = g.CellRect(MouseGridFixture::EnableShown, 2);
+    f.Click({cell.Right - 3, (cell.Top + cell.Bottom) / 2});
+    EXPECT_EQ(clicked.size(), 1u);
+}
+
+}  // namespace
