@@ -404,7 +404,7 @@ bool TExStringGrid::PressOnCheckGlyph(int ACol, int ARow, int RCol, int X, int Y
     if (ARow < FixedRows() && FMouseActions->CheckAllCheck()) {
         for (int r = FixedRows(); r < RowCount(); ++r) {
             if (FMouseActions->HotmailRowSelect()) SetRowSelect(RealRowIndex(r), state);
-            else SetCheckBoxState(RCol, r, state);
+            else SetCheckBoxState(RCol, RealRowIndex(r), state);
         }
         InvalidateGrid();
     }
