@@ -1162,9 +1162,36 @@ public:
     // ---- end of public: grid painting, update lock, messages, timer, focus windows ----
 
     // ---- public: keyboard, tab walk, least editing forms, clipboard, search (grid/view/grid_keyboard*.cpp, grid/view/grid_tab_walk*.cpp) ----
+    // The in-place editor shown over the current cell and closed again (its text stored).
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    // The selection to and from the clipboard as tab- and line-separated text.
+    void CopySelectionToClipboard();
+    void PasteSelectionFromClipboard();
     // ---- end of public: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- public: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
+    // Chooses the item of the cell radio group (real column ACol) under a point given
+    // relative to the base cell's top-left corner; a point on an item boundary or past
+    // the last item chooses nothing.
+    void RadioGroupClick(int ACol, int ARow, int XOffset, int YOffset);
+    // Opens the edit box or combo box over a fixed cell (displayed column).
+    void ShowFixedCellEditor(int ACol, int ARow);
+    QLineEdit* FixedCellEdit() const { return EditTrans; }
+    QComboBox* FixedCellCombo() const { return ComboTrans; }
+    // Sorting of the data rows (grid/data/grid_sorting.cpp): stable, by cell text, by
+    // SortSettings (Column real, Direction) or, in the indexed forms, by SortIndexes. The
+    // grouped forms keep every node row in place and sort the rows below each node. Each
+    // sort keeps the row cross-reference in step, so QUnSort restores the order
+    // InitSortXRef saw.
+    virtual void QSort();
+    virtual void QSortGroup();
+    virtual void QSortIndexed();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    void InitSortXRef();
+    // Milliseconds the last sort by a header click took.
+    int SortTime = 0;
     // ---- end of public: mouse press, release, double click, right button, sorting least forms ----
 
     // ---- public: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
@@ -1172,6 +1199,9 @@ public:
     // ---- end of public: mouse movement, hover, cursors, filter lists, cell hints ----
 
     // ---- public: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----
+    // Opens the editor of one mini-HTML form control of a cell.
+    void ShowControlEditor(const QString& CellText, const QString& CtrlType, int ARow, int RCol, int ACol,
+                           TRect CtrlRect, const QString& CtrlValue, const QString& CtrlID);
     // ---- end of public: column and row moving, control tag editing, wheel, zoom, panning, window procedure ----
 
     // ---- public: cell editing hooks for custom and unit editors (grid/view/grid_editor_hooks*.cpp) ----
@@ -1435,6 +1465,65 @@ protected:
     // ---- end of protected: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- protected: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
+    // Qt's button events become the window-message handlers below; their "inherited
+    // handling" is the base control's (which calls MouseDown and MouseUp).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // Result 1 tells the caller the press was taken whole.
+    void WMLButtonDown(int XPos, int YPos, int& Result);
+    void WMLButtonUp(int XPos, int YPos);
+    void WMLButtonDblClk(int XPos, int YPos);
+    void WMRButtonDown(int XPos, int YPos);
+    // False when the release was swallowed.
+    bool WMRButtonUp(int XPos, int YPos);
+    // The base control's handling of the button event under way, at another point.
+    void InheritedButtonEvent(QEvent::Type Type, Qt::MouseButton Button, int X, int Y);
+    // A left press and release at a client point, through the grid's own methods.
+    void SimulatePress(int X, int Y);
+    void SimulateRelease(int X, int Y);
+    // Steps of the press.
+    bool PressOnSelectionHandle(int X, int Y);
+    void PressResizeSelection(int X, int Y, bool FromHandle);
+    bool PressOnFixedSizing(int X, int Y);
+    bool PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y, TRect CR);
+    bool PressOnLink(int ACol, int ARow, int RCol, int OCol, int ORow, int X, int Y, TRect CR);
+    void PressOnHeaderSelection(int ACol, int ARow);
+    bool PressOnCheckGlyph(int ACol, int ARow, int RCol, int X, int Y, bool CanEdit);
+    void PressInheritedAndEdit(int ACol, int ARow, int OCol, int ORow, int X, int Y, TRect CR, bool CanEdit,
+                               bool DropCombo, bool SelectAtEnd, bool OnSel);
+    // The anchor of a link cell's text, or the mini-HTML anchor or control under a point.
+    struct TLinkHit {
+        QString Anchor;
+        QString ControlID;
+        QString ControlType;
+        QString ControlValue;
+    };
+    bool HitLink(int ACol, int ARow, int RCol, int X, int Y, TRect CR, TLinkHit& Hit);
+    // Runs a clicked anchor: a "CELL://RrCc" reference moves the current cell, a web or
+    // mail address opens in the browser, anything else starts nothing.
+    void FollowAnchor(const QString& Anchor);
+    // Steps of the release.
+    void ReleaseFixedSizing(int X, int Y);
+    void ReleaseCellButton(int X, int Y);
+    void ReleaseSortClick(int ACol, int ARow, int X, int Y, bool Moved);
+    void SortByHeaderClick(int RCol);
+    // Sorting: applies a row order (old displayed rows in their new order) to the data
+    // rows from First on through swaps, so every row-bound list follows.
+    void ApplyRowOrder(int First, const std::vector<int>& Order);
+    void SortRowRange(int First, int Last, const std::vector<std::pair<int, bool>>& Keys);
+    void SortGroups(const std::vector<std::pair<int, bool>>& Keys);
+    int FirstSortRow() const;
+    int LastSortRow() const;
+    QLineEdit* EditTrans = nullptr;
+    QComboBox* ComboTrans = nullptr;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
+    bool FForceSel = false;
+    int FOldTopRow = 0;
+    int FOldKeepLeftCol = 0;
+    // The button event being handled, for the inherited handling.
+    QMouseEvent* FButtonEvent = nullptr;
     // ---- end of protected: mouse press, release, double click, right button, sorting least forms ----
 
     // ---- protected: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
