@@ -21,6 +21,8 @@ public:
     using TExStringGrid::Colclicked;
     using TExStringGrid::FAnchor;
     using TExStringGrid::FHoverRowIdx;
+    using TExStringGrid::FNoMouseLeave;
+    using TExStringGrid::Movecell;
     using TExStringGrid::FScrollHintWindow;
     using TExStringGrid::FSelectionClick;
     using TExStringGrid::FSizeFixed;
