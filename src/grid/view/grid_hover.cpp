@@ -98,21 +98,16 @@ bool TExStringGrid::HitTestCellMarkup(int ACol, int ARow, int X, int Y, TMarkupT
     QImage scratch(1, 1, QImage::Format_ARGB32);
     QPainter painter(&scratch);
     TCanvas canvas(&painter);
-    canvas.Font = IsFixed(ACol, ARow) ? *FFixedFont : GridFont();
     TGridDrawState state;
-    TColor colorTo = clNone, mirror = clNone, mirrorTo = clNone;
-    TAlignment ha = taLeftJustify;
-    TVAlignment va = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection direction = GradientVertical;
-    GetVisualProperties(ACol, ARow, state, false, false, true, canvas.Brush, colorTo, mirror, mirrorTo, canvas.Font,
-                        ha, va, wordWrap, direction);
+    GetFontProperties(ACol, realCol, ARow, state, canvas.Font, canvas.Brush, true);
     Params.Canvas = &canvas;
     Params.Text = Cells(realCol, ARow);
     Params.Bounds = bounds;
     Params.MouseX = X;
     Params.MouseY = Y;
     Params.HitTestOnly = true;
+    bool wordWrap = WordWrap();
+    GetCellWordWrap(RealCol(realCol), DisplRow(ARow), wordWrap);
     Params.WordWrap = wordWrap || FMultilinecells;
     Params.Images = dynamic_cast<const TCustomImageList*>(GetCellImageList());
     const bool hit = DrawMarkupText(Params);
