@@ -95,9 +95,12 @@ TEST_F(HoverGridTest, AnchorEnterAndExitFollowTheMouseWithTheRowFirst) {
     Grid->OnAnchorExit = [&](TObject*, int row, int col, const QString& anchor) {
         events.push_back(QString("exit %1 %2 %3").arg(row).arg(col).arg(anchor));
     };
+    std::vector<std::pair<int, int>> hinted;
+    Grid->OnAnchorHint = [&](TObject*, int row, int col, QString&) { hinted.push_back({row, col}); };
     const TRect cell = Grid->CellRect(3, 3);
     MoveTo(QPoint(cell.Left + 8, cell.Top + 9));
     EXPECT_EQ(View()->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(hinted, (std::vector<std::pair<int, int>>{{3, 3}}));  // no title: the application may give one
     MoveTo(QPoint(cell.Left + 10, cell.Top + 9));  // still on it: no second enter
     MoveTo(QPoint(cell.Left + 8, cell.Top + 45));  // below the line: not hit
     EXPECT_NE(View()->cursor().shape(), Qt::PointingHandCursor);

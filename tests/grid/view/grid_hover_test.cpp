@@ -160,4 +160,29 @@ TEST_F(HoverGridTest, FixedColumnBorderCanBeSizedWithinTwoPixels) {
     EXPECT_FALSE(Grid->FSizeFixedR);
 }
 
+TEST_F(HoverGridTest, DraggingOverRowHeadersSelectsWholeRows) {
+    Grid->MouseActions()->SetRowSelect(true);
+    MoveTo(Centre(0, 3));
+    ASSERT_EQ(Grid->MouseSelectMode(), msRow);
+    Grid->FMouseSelectStart = {-1, 3};  // what the press on the row header records
+    std::vector<TGridRect> reported;
+    Grid->OnSelectionChanged = [&](TObject*, int l, int t, int r, int b) { reported.push_back({l, t, r, b}); };
+    MoveTo(Centre(0, 6));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 3, 5, 6}));
+    MoveTo(Centre(0, 1));  // upwards from the anchor
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 5, 3}));
+    EXPECT_EQ(reported, (std::vector<TGridRect>{{1, 3, 5, 6}, {1, 1, 5, 3}}));
+}
+
+TEST_F(HoverRepaintTest, ListViewLookKeepsTheHotFixedCell) {
+    Grid->SetLook(glListView);
+    MoveTo(Centre(3, 0));
+    EXPECT_EQ(Grid->FHotFixedCell, (TPoint{3, 0}));
+    EXPECT_TRUE(Repainted(3, 0));
+    MoveTo(Centre(3, 4));
+    EXPECT_EQ(Grid->FHotFixedCell, (TPoint{3, 4}));
+    EXPECT_TRUE(Repainted(3, 0));   // the header it left
+    EXPECT_FALSE(Repainted(3, 4));  // a normal cell has no hot look
+}
+
 }  // namespace

@@ -20,7 +20,9 @@ public:
     using TExStringGrid::Clickposy;
     using TExStringGrid::Colclicked;
     using TExStringGrid::FAnchor;
+    using TExStringGrid::FHotFixedCell;
     using TExStringGrid::FHoverRowIdx;
+    using TExStringGrid::FMouseSelectStart;
     using TExStringGrid::FNoMouseLeave;
     using TExStringGrid::Movecell;
     using TExStringGrid::FScrollHintWindow;
