@@ -1449,7 +1449,6 @@ protected:
     QLabel* MoveButton = nullptr;    // the header caption that follows the mouse
     int FMoveColInd = -1;
     int FMoveRowInd = -1;
-    TCursor FOldCursor = crDefault;
     bool FScrollHintShow = false;
     TGridCoord FLastKeyCell{-1, -1};
     bool FSpecialCursor = false;   // WMSetCursor shows a cursor of its own
