@@ -183,6 +183,13 @@ public:
     TGridOptions Options() const { return FOptions; }
     void SetOptions(TGridOptions value);
     TGridState GridState() const { return FGridState; }
+    // For a derived grid's mouse handling: gsNormal ends a sizing or moving drag without
+    // its effect (the release then changes nothing), gsSelecting turns a press into a
+    // range selection.
+    void SetGridState(TGridState value) {
+        FGridState = value;
+        if (value == gsNormal) FSizingIndex = FMoveIndex = -1;
+    }
 
     // Storage, addressed at any index >= 0 (see the index rules above).
     QString Cells(int ACol, int ARow) const { return FCells.Text(ACol, ARow); }

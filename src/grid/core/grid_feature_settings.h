@@ -224,6 +224,10 @@ public:
     bool OleAcceptText = true;
     bool OleAcceptFiles = true;
     bool OleAcceptURLs = true;
+    // Whether a drag of the selection may start, and what it carries.
+    bool OleDropSource = false;
+    bool OleColumnsOnly = false;
+    bool ShowCells = true;
     void Assign(const TObject* Source);
 };
 

@@ -71,6 +71,7 @@
 #include "grid/view/grid_look_enumerations.h"
 #include "grid/view/grid_progress_appearance.h"
 #include "platform/form.h"
+#include "platform/hint_info.h"
 #include "platform/interval_timer.h"
 #include "platform/string_list.h"
 
@@ -90,6 +91,10 @@ class QComboBox;
 class QDateEdit;
 class QDateTimeEdit;
 class QHelpEvent;
+class QListWidget;
+class QCursor;
+class TPopupMenu;
+struct TMarkupTextParams;
 class QDateTime;
 class TGridSpin;
 
@@ -1163,8 +1168,10 @@ public:
 
     // ---- public: keyboard, tab walk, least editing forms, clipboard, search (grid/view/grid_keyboard*.cpp, grid/view/grid_tab_walk*.cpp) ----
     // The in-place editor shown over the current cell and closed again (its text stored).
-    void ShowInplaceEdit();
+    virtual bool IsEditable(int ACol, int ARow);
+    virtual void ShowInplaceEdit();
     void HideInplaceEdit();
+    void DoStartBlockFocus();
     // The selection to and from the clipboard as tab- and line-separated text.
     void CopySelectionToClipboard();
     void PasteSelectionFromClipboard();
@@ -1196,6 +1203,23 @@ public:
 
     // ---- public: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
     void SetFilterActive(bool Value);
+    // The hint of the cell under HintInfo.CursorPos: its text, its screen position and look
+    // (grid_cell_hint.cpp). CMHintShow shows it through the platform's tooltip.
+    void PrepareCellHint(QString& HintStr, THintInfo& HintInfo);
+    // The mouse left the grid: the hover looks, the select mode and the fixed-border flags go.
+    void CMMouseLeave();
+    // The viewport's cursor for the select mode and the fixed-border flags (grid_cursors.cpp).
+    void WMSetCursor();
+    // The program's cursors, drawn here: 8010 row select, 8011 column select, 8012 select
+    // all and selection resize; SplitColumnCursor/SplitRowCursor over a fixed border.
+    static QCursor ResourceCursor(int Id);
+    static constexpr int SplitColumnCursor = -1;
+    static constexpr int SplitRowCursor = -2;
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    // The open filter list (plain or check list), or nullptr.
+    QListWidget* OpenFilterList() const;
+    TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+    void SetFixedDropDownMenu(TPopupMenu* Value) { FFixedDropDownMenu = Value; }
     // ---- end of public: mouse movement, hover, cursors, filter lists, cell hints ----
 
     // ---- public: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----
@@ -1527,6 +1551,64 @@ protected:
     // ---- end of protected: mouse press, release, double click, right button, sorting least forms ----
 
     // ---- protected: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
+    // The control's mouse and key methods, run by the message handlers' inherited handling.
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    // Steps of MouseMove, in its order (grid_mouse_move.cpp, grid_hover.cpp).
+    void TrackHoverRow(int ACol, int ARow);
+    void TrackHoverFixedCell(int ACol, int ARow);
+    void TrackHoverButton(int ACol, int ARow, int X, int Y);
+    // Header drag selection; true when the mouse went above the header while scrolling up.
+    bool TrackHeaderDragSelection(int ACol, int ARow, int Y);
+    void TrackFixedBorders(bool ValidCell, int X, int Y);
+    bool IsOnSelectionResizer(int X, int Y);
+    void StartDragWhenMoved(bool ValidCell, int X, int Y, bool OnResizer);
+    // The drag of the selection from (X, Y): false when refused (OnOleDrag is asked first).
+    bool StartSelectionDrag(int X, int Y);
+    void TrackMoveFeedback(int ACol, int ARow, int X, int Y);
+    // The arrows at the column or row the moved one would land before; fire OnColumnMoving
+    // or OnRowMoving for the line under the mouse.
+    void PlaceColumnArrows(int ACol, int ARow, bool& Allow);
+    void PlaceRowArrows(int ACol, int ARow, bool& Allow);
+    void CancelShownHint();
+    // Sets FMouseSelectMode from what lies under the mouse (grid_cursors.cpp).
+    void UpdateSelectMode(int ACol, int ARow, int X, int Y, bool OnResizer, bool AboveHeader);
+    // Whether (X, Y) lies on a border of cell (ACol, ARow) that the base control sizes.
+    bool IsOnSizingBorder(int ACol, int ARow, int X, int Y);
+    // Link hover and the anchor events; sets FLinkUnderMouse.
+    void TrackLinks(int ACol, int ARow, int X, int Y);
+    void ReportSizing(int X, int Y);
+    void ShowSizingHint(int X, int Y);
+    // The renderer's hit test on a cell's text at (X, Y): true only on a hit.
+    bool HitTestCellMarkup(int ACol, int ARow, int X, int Y, TMarkupTextParams& Params);
+    // Filter lists (grid_filter_list.cpp): open over the header cell, or hide the plain list.
+    void OpenFilterDropDown(int ACol, int ARow, int RCol);
+    void HideFilterDropDown();
+    QListWidget* CreateFilterList(bool Checked);
+    // KeyDown's wraps at the edges (grid_key_down_moves.cpp).
+    void AdvanceCursorAtEdge(WORD Key);
+    void SkipDisabledRow(WORD Key, int StartRow);
+    void SyncOtherGrid();
+    // The release's disjunct cell selection: false when OnSelectCell refused the cell.
+    bool SelectDisjunctCell(int ACol, int ARow, TShiftState Shift);
+    // After a move's release: the image, the caption and the arrows go.
+    void EndMoveFeedback();
+    bool FEditStart = false;  // the inherited mouse-down runs from a press in the cells
+    QListWidget* FDropList = nullptr;
+    QListWidget* FDropCheckList = nullptr;
+    TPopupMenu* FFixedDropDownMenu = nullptr;
+    QWidget* MoveForm = nullptr;     // the drag image of a moved column or row
+    QLabel* MoveButton = nullptr;    // the header caption that follows the mouse
+    int FMoveColInd = -1;
+    int FMoveRowInd = -1;
+    bool FScrollHintShow = false;
+    TGridCoord FLastKeyCell{-1, -1};
+    bool FSpecialCursor = false;   // WMSetCursor shows a cursor of its own
+    bool FLinkUnderMouse = false;  // a link under the mouse asks for the hand cursor
+    TGridRect FMoveSelection{-1, -1, -1, -1};
+    TGridRect FSizeSelection{-1, -1, -1, -1};
     // ---- end of protected: mouse movement, hover, cursors, filter lists, cell hints ----
 
     // ---- protected: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----

@@ -7,8 +7,11 @@
 
 #include "grid/core/string_grid.h"
 
+#include "controls/text_utilities.h"
+
 #include <QCursor>
 #include <QHelpEvent>
+#include <QTextDocument>
 #include <QToolTip>
 
 namespace {
@@ -86,18 +89,22 @@ void TExStringGrid::CMCursorChanged() {
 }
 
 bool TExStringGrid::CMHintShow(QHelpEvent* Event) {
-    int col = -1;
-    int row = -1;
-    MouseToCell(Event->pos().x(), Event->pos().y(), col, row);
-    bool canShow = col >= 0 && row >= 0;
+    THintInfo info;
+    info.CursorPos = {Event->pos().x(), Event->pos().y()};
     QString hint;
-    QString wideHint;
-    if (canShow) GetCellHint(RealColIndex(DisplCol(col)), DisplRow(row), hint, wideHint);
-    const QString text = wideHint.isEmpty() ? hint : wideHint;
-    canShow = canShow && !text.isEmpty();
-    if (canShow) QToolTip::showText(Event->globalPos(), text, viewport());
-    else QToolTip::hideText();
-    return canShow;
+    PrepareCellHint(hint, info);
+    if (hint.isEmpty()) {
+        QToolTip::hideText();
+        return false;
+    }
+    // Mini-HTML goes to the tooltip as rich text; any other text is shown as typed.
+    const QString text = info.HintWindowClass.isEmpty() ? Qt::convertFromPlainText(hint, Qt::WhiteSpaceNormal)
+                                                        : EscapedToWide(hint);
+    QPalette palette = QToolTip::palette();
+    palette.setColor(QPalette::ToolTipBase, ToQColor(info.HintColor));
+    QToolTip::setPalette(palette);
+    QToolTip::showText(QPoint(info.HintPos.X, info.HintPos.Y), text, viewport());
+    return true;
 }
 
 // ---- size --------------------------------------------------------------------------------

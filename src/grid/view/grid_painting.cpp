@@ -185,6 +185,7 @@ bool TExStringGrid::viewportEvent(QEvent* event) {
         CMHintShow(static_cast<QHelpEvent*>(event));
         return true;
     }
+    if (event->type() == QEvent::Leave) CMMouseLeave();
     return TBaseGrid::viewportEvent(event);
 }
 
