@@ -7,6 +7,7 @@
 
 bool TExStringGrid::IsEditable(int ACol, int ARow) {
     if (!Options().Contains(goEditing) && !FMouseActions->RangeSelectAndEdit() && !FEditDisable) return false;
+    if (IsFixed(DisplColIndex(ACol), ARow)) return false;
     bool canEdit = true;
     CanEditBaseCell(RealCol(ACol), DisplRow(ARow), canEdit);
     return canEdit;

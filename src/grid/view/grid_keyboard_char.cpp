@@ -94,7 +94,9 @@ void TExStringGrid::KeyPress(QChar& Key) {
             Key = QChar();
             return;
         }
-        if (FNavigation->AdvanceOnEnter() && (EditorMode() || HasClickableObject(RCol, Row()))) {
+        // From an open editor or on a check box, button or radio cell Enter advances (with
+        // AdvanceOnEnter) instead of toggling the editor.
+        if (EditorMode() || HasClickableObject(RCol, Row())) {
             AdvanceOnEnterKey();
             const bool openNext = FNavigation->AdvanceAutoEdit() && !HasClickableObject(RealColIndex(Col()), Row());
             if (!openNext) {
@@ -107,10 +109,11 @@ void TExStringGrid::KeyPress(QChar& Key) {
     TBaseGrid::KeyPress(Key);
 }
 
-// The least advance after Enter: the editor closes and the next cell across the row (or
-// down the column) becomes current; the last cell stays where it is.
+// The least advance after Enter: the editor closes and, with AdvanceOnEnter, the next cell
+// across the row (or down the column) becomes current; the last cell stays where it is.
 void TExStringGrid::AdvanceOnEnterKey() {
     HideInplaceEdit();
+    if (!FNavigation->AdvanceOnEnter()) return;
     int c = Col();
     int r = Row();
     const int lastRow = RowCount() - FFixedFooters - 1;

@@ -1,0 +1,253 @@
+// Real keys on a shown grid: Space on Y/N cells, Enter, typing into cells, the clipboard
+// shortcuts, Insert and Delete with their refusals, Home and End, scroll-only moves, the
+// keypad decimal key and Enter on a cell that is not editable.
+
+#include "grid/view/keyboard_fixture.h"
+#include "platform/locale_settings.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CheckClick {
+    int Col;
+    int Row;
+    bool State;
+    friend bool operator==(const CheckClick&, const CheckClick&) = default;
+};
+
+// Displayed 3 shows real column 4 (MinMax, "N" in every row) right of the hidden column.
+constexpr int MinMaxShown = 3;
+constexpr int MinMaxReal = 4;
+
+TEST(GridKeyboardTest, SpaceFlipsYesNoCellsAndReportsTheRealColumnWhileEnterLeavesThem) {
+    struct Case {
+        const char* Name;
+        bool ReadOnly;
+        bool CheckAlwaysActive;
+        Qt::Key Key;
+        QString Expected;
+    };
+    const Case cases[] = {
+        {"Space toggles", false, false, Qt::Key_Space, "Y"},
+        {"Enter does not toggle", false, false, Qt::Key_Return, "N"},
+        {"read-only column stays", true, false, Qt::Key_Space, "N"},
+        {"read-only column with CheckAlwaysActive", true, true, Qt::Key_Space, "Y"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        KeyboardForm<ColumnKeyGrid> form;
+        ColumnKeyGrid& grid = *form.GridControl;
+        grid.Columns()->Items(MinMaxReal)->SetReadOnly(c.ReadOnly);
+        grid.ControlLook()->CheckAlwaysActive = c.CheckAlwaysActive;
+        std::vector<CheckClick> clicks;
+        grid.OnCheckBoxClick = [&](TObject*, int ACol, int ARow, bool State) { clicks.push_back({ACol, ARow, State}); };
+        grid.FocusCell(MinMaxShown, 2);
+        form.Key(c.Key);
+        EXPECT_EQ(grid.Cells(MinMaxReal, 2), c.Expected);
+        if (c.Expected == "Y")
+            EXPECT_EQ(clicks, (std::vector<CheckClick>{{MinMaxReal, 2, true}}));
+        else
+            EXPECT_TRUE(clicks.empty());
+        EXPECT_FALSE(grid.EditorMode());
+    }
+}
+
+TEST(GridKeyboardTest, SpaceTwiceGivesTheOldTextBack) {
+    KeyboardForm<ColumnKeyGrid> form;
+    ColumnKeyGrid& grid = *form.GridControl;
+    grid.FocusCell(1, 1);
+    ASSERT_EQ(grid.Cells(1, 1), "Y");
+    form.Key(Qt::Key_Space);
+    EXPECT_EQ(grid.Cells(1, 1), "N");
+    form.Key(Qt::Key_Space);
+    EXPECT_EQ(grid.Cells(1, 1), "Y");
+}
+
+TEST(GridKeyboardTest, ALetterOpensTheEditorHoldingItButACharacterAbove255DoesNot) {
+    KeyboardForm<PlainKeyGrid> form;
+    PlainKeyGrid& grid = *form.GridControl;
+    QString pressed;
+    grid.OnKeyPress = [&](TObject*, QChar& Key) { pressed += Key; };
+    grid.FocusCell(2, 2);
+    form.TypeText(QString(QChar(0x0100)));
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(pressed, QString(QChar(0x0100)));
+    EXPECT_EQ(grid.Cells(2, 2), "2,2");
+
+    form.Type('k');
+    ASSERT_TRUE(grid.EditorMode());
+    EXPECT_EQ(grid.InplaceEditor()->Text(), "k");
+}
+
+TEST(GridKeyboardTest, CtrlCCopiesTheSelectionAndTypesNothing) {
+    KeyboardForm<PlainKeyGrid> form;
+    PlainKeyGrid& grid = *form.GridControl;
+    grid.Navigation()->SetAllowClipboardShortCuts(true);
+    bool copyAsked = false;
+    grid.OnClipboardCopy = [&](TObject*, const QString&, bool&) { copyAsked = true; };
+    grid.SetSelection({1, 1, 2, 2});
+    QGuiApplication::clipboard()->setText("before");
+    form.Type('c', Qt::ControlModifier);
+    EXPECT_TRUE(copyAsked);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,1\t2,1\r\n1,2\t2,2");
+    EXPECT_FALSE(grid.EditorMode());
+    EXPECT_EQ(grid.Cells(2, 2), "2,2");
+}
+
+TEST(GridKeyboardTest, ARefusedCopyLeavesTheClipboard) {
+    KeyboardForm<PlainKeyGrid> form;
+    PlainKeyGrid& grid = *form.GridControl;
+    grid.Navigation()->SetAllowClipboardShortCuts(true);
+    grid.OnClipboardCopy = [](TObject*, const QString&, bool& Allow) { Allow = false; };
+    QGuiApplication::clipboard()->setText("before");
+    form.Type('c', Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+}
+
+TEST(GridKeyboardTest, InsertAndDeleteRowsWithAndWithoutTheirRefusals) {
+    struct Case {
+        const char* Name;
+        Qt::Key Key;
+        bool Refuse;
+        int RowsAfter;
+        int RowAfter;
+        QString TextAtRow3;
+    };
+    const Case cases[] = {
+        {"Insert after the current row", Qt::Key_Insert, false, 8, 3, ""},
+        {"Insert refused", Qt::Key_Insert, true, 7, 2, "1,3"},
+        {"Delete the current row", Qt::Key_Delete, false, 6, 2, "1,4"},
+        {"Delete refused", Qt::Key_Delete, true, 7, 2, "1,3"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        KeyboardForm<PlainKeyGrid> form;
+        PlainKeyGrid& grid = *form.GridControl;
+        grid.Navigation()->SetAllowInsertRow(true);
+        grid.Navigation()->SetAllowDeleteRow(true);
+        grid.Navigation()->SetInsertPosition(pInsertAfter);
+        grid.SetFilterActive(true);
+        std::vector<int> inserted, deleted;
+        grid.OnCanInsertRow = [&](TObject*, int, bool& CanInsert) { CanInsert = !c.Refuse; };
+        grid.OnCanDeleteRow = [&](TObject*, int, bool& CanDelete) { CanDelete = !c.Refuse; };
+        grid.OnAutoInsertRow = [&](TObject*, int ARow) { inserted.push_back(ARow); };
+        grid.OnAutoDeleteRow = [&](TObject*, int ARow) { deleted.push_back(ARow); };
+        grid.FocusCell(1, 2);
+        form.Key(c.Key);
+        EXPECT_EQ(grid.RowCount(), c.RowsAfter);
+        EXPECT_EQ(grid.Row(), c.RowAfter);
+        EXPECT_EQ(grid.Cells(1, 3), c.TextAtRow3);
+        EXPECT_TRUE(grid.FilterActive());
+        EXPECT_EQ(grid.Modified(), !c.Refuse);
+        if (c.Refuse) {
+            EXPECT_TRUE(inserted.empty() && deleted.empty());
+        } else if (c.Key == Qt::Key_Insert) {
+            EXPECT_EQ(inserted, std::vector<int>{3});
+        } else {
+            EXPECT_EQ(deleted, std::vector<int>{2});
+        }
+    }
+}
+
+TEST(GridKeyboardTest, HomeAndEndGoWhereHomeEndKeySays) {
+    struct Case {
+        THomeEndAction Action;
+        Qt::Key Key;
+        int Col;
+        int Row;
+    };
+    const Case cases[] = {
+        {heFirstLastColumn, Qt::Key_Home, 1, 3}, {heFirstLastColumn, Qt::Key_End, 4, 3},
+        {heFirstLastRow, Qt::Key_Home, 2, 1},    {heFirstLastRow, Qt::Key_End, 2, 6},
+        {heFirstLastCell, Qt::Key_Home, 1, 1},   {heFirstLastCell, Qt::Key_End, 4, 6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << int(c.Action) << " key " << c.Key);
+        KeyboardForm<PlainKeyGrid> form;
+        PlainKeyGrid& grid = *form.GridControl;
+        grid.Navigation()->SetHomeEndKey(c.Action);
+        std::vector<WORD> keys;
+        grid.OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { keys.push_back(Key); };
+        grid.FocusCell(2, 3);
+        form.Key(c.Key);
+        EXPECT_EQ(grid.Col(), c.Col);
+        EXPECT_EQ(grid.Row(), c.Row);
+        const WORD expected = c.Key == Qt::Key_Home ? VK_HOME : VK_END;
+        EXPECT_EQ(keys, std::vector<WORD>{expected});
+    }
+}
+
+TEST(GridKeyboardTest, MoveScrollOnlyScrollsTheRowsAndKeepsTheCurrentCell) {
+    KeyboardForm<PlainKeyGrid> form(60);
+    PlainKeyGrid& grid = *form.GridControl;
+    grid.Navigation()->SetMoveScrollOnly(true);
+    grid.FocusCell(2, 3);
+    const int top = grid.TopRow();
+    form.Key(Qt::Key_Down);
+    EXPECT_EQ(grid.TopRow(), top + 1);
+    EXPECT_EQ(grid.Row(), 3);
+    form.Key(Qt::Key_End);
+    EXPECT_EQ(grid.TopRow(), grid.RowCount() - grid.VisibleRowCount());
+    form.Key(Qt::Key_Home);
+    EXPECT_EQ(grid.TopRow(), grid.FixedRows());
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(grid.Col(), 2);
+}
+
+TEST(GridKeyboardTest, TheKeypadDecimalKeyTypesTheLocalesSeparator) {
+    SetDecimalSeparatorSource([] { return QStringLiteral(","); });
+    struct Case {
+        Qt::KeyboardModifiers Modifiers;
+        bool Excel;
+        QString Typed;
+    };
+    const Case cases[] = {
+        {Qt::KeypadModifier, true, ","},
+        {Qt::NoModifier, true, "."},
+        {Qt::KeypadModifier, false, "."},
+    };
+    for (const Case& c : cases) {
+        KeyboardForm<PlainKeyGrid> form;
+        PlainKeyGrid& grid = *form.GridControl;
+        grid.SetExcelStyleDecimalSeparator(c.Excel);
+        grid.FocusCell(1, 1);
+        form.Key(Qt::Key_Period, c.Modifiers);
+        ASSERT_TRUE(grid.EditorMode());
+        EXPECT_EQ(grid.InplaceEditor()->Text(), c.Typed);
+    }
+    SetDecimalSeparatorSource({});
+}
+
+TEST(GridKeyboardTest, EnterOnACellThatIsNotEditableReachesTheFormOnlyWithKeyPreview) {
+    for (const bool preview : {false, true}) {
+        SCOPED_TRACE(preview ? "key preview" : "no key preview");
+        KeyboardForm<ColumnKeyGrid> form;
+        ColumnKeyGrid& grid = *form.GridControl;
+        form.Form->SetKeyPreview(preview);
+        std::vector<WORD> formKeys, gridKeys;
+        QString pressed;
+        form.Form->OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { formKeys.push_back(Key); };
+        grid.OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { gridKeys.push_back(Key); };
+        grid.OnKeyPress = [&](TObject*, QChar& Key) { pressed += Key; };
+        grid.MoveCurrentCell(0, 2);  // "Device", read-only: editing goes off there
+        form.Key(Qt::Key_Return);
+        EXPECT_EQ(formKeys, preview ? std::vector<WORD>{VK_RETURN} : std::vector<WORD>{});
+        EXPECT_EQ(gridKeys, std::vector<WORD>{VK_RETURN});
+        EXPECT_FALSE(grid.EditorMode());
+        if (!preview) EXPECT_TRUE(pressed.isEmpty());  // consumed on the key-down side
+    }
+}
+
+TEST(GridKeyboardTest, CtrlASelectsEveryDataCell) {
+    KeyboardForm<PlainKeyGrid> form;
+    PlainKeyGrid& grid = *form.GridControl;
+    grid.FocusCell(2, 2);
+    form.Type('a', Qt::ControlModifier);
+    EXPECT_EQ(grid.Selection(), (TGridRect{1, 1, 4, 6}));
+    EXPECT_FALSE(grid.EditorMode());
+}
+
+}  // namespace
