@@ -18,6 +18,14 @@ bool IsMoveKey(WORD Key) {
     return IsArrow(Key) || Key == VK_PRIOR || Key == VK_NEXT || Key == VK_HOME || Key == VK_END;
 }
 
+// The parent form's key preview: its handler sees the key first; true when it took it.
+bool FormTakesKey(QWidget* Control, TKeyEvent TForm::*Handler, TWMKey& Message) {
+    TForm* form = ParentFormOf(Control);
+    if (!form || !form->KeyPreview() || !(form->*Handler)) return false;
+    (form->*Handler)(form, Message.CharCode, Message.Shift);
+    return Message.CharCode == 0;
+}
+
 }  // namespace
 
 // ---- Qt events ---------------------------------------------------------------------------
@@ -51,12 +59,13 @@ void TExStringGrid::keyReleaseEvent(QKeyEvent* event) {
 // ---- what the grid's steps pass a key on to ----------------------------------------------
 
 void TExStringGrid::InheritedKeyDown(TWMKey& Message) {
-    TForm* form = ParentFormOf(this);
-    if (form && form->KeyPreview() && form->OnKeyDown) {
-        form->OnKeyDown(form, Message.CharCode, Message.Shift);
-        if (Message.CharCode == 0) return;
-    }
+    if (FormTakesKey(this, &TForm::OnKeyDown, Message)) return;
     KeyDown(Message.CharCode, Message.Shift);
+}
+
+void TExStringGrid::WMKeyUp(TWMKey& Message) {
+    if (FormTakesKey(this, &TForm::OnKeyUp, Message)) return;
+    KeyUp(Message.CharCode, Message.Shift);
 }
 
 void TExStringGrid::InheritedChar(TWMKey& Message) {

@@ -2,22 +2,13 @@
 // after Enter, and the key-up phase.
 
 #include "grid/core/string_grid.h"
-#include "platform/form.h"
 #include "platform/locale_settings.h"
-
-#include <algorithm>
 
 namespace {
 
 constexpr ushort CtrlC = 3;
 constexpr ushort CtrlV = 22;
 constexpr ushort CtrlX = 24;
-
-TGridRect Normalised(TGridRect R) {
-    if (R.Left > R.Right) std::swap(R.Left, R.Right);
-    if (R.Top > R.Bottom) std::swap(R.Top, R.Bottom);
-    return R;
-}
 
 bool IsArrowKey(WORD Key) { return Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN; }
 
@@ -98,7 +89,8 @@ void TExStringGrid::KeyPress(QChar& Key) {
         // AdvanceOnEnter) instead of toggling the editor.
         if (EditorMode() || HasClickableObject(RCol, Row())) {
             AdvanceOnEnterKey();
-            const bool openNext = FNavigation->AdvanceAutoEdit() && !HasClickableObject(RealColIndex(Col()), Row());
+            const bool openNext = FNavigation->AdvanceOnEnter() && FNavigation->AdvanceAutoEdit() &&
+                                  !HasClickableObject(RealColIndex(Col()), Row());
             if (!openNext) {
                 if (OnKeyPress) OnKeyPress(this, Key);
                 Key = QChar();
@@ -132,15 +124,6 @@ void TExStringGrid::AdvanceOnEnterKey() {
 
 // ---- the key-up phase ----------------------------------------------------------------------
 
-void TExStringGrid::WMKeyUp(TWMKey& Message) {
-    TForm* form = ParentFormOf(this);
-    if (form && form->KeyPreview() && form->OnKeyUp) {
-        form->OnKeyUp(form, Message.CharCode, Message.Shift);
-        if (Message.CharCode == 0) return;
-    }
-    KeyUp(Message.CharCode, Message.Shift);
-}
-
 void TExStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
     switch (Key) {
     case VK_PRIOR:
@@ -154,7 +137,7 @@ void TExStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
     case VK_DELETE: SearchInc.clear(); break;
     default: break;
     }
-    const TGridRect old = Normalised(Selection());
+    const TGridRect old = SelectionRectangleOrdered();
     TBaseGrid::KeyUp(Key, Shift);
     const bool tab = Key == VK_TAB && Options().Contains(goTabs);
     if (FNavigation->AlwaysEdit() && (IsArrowKey(Key) || tab) && !HasClickableObject(RealColIndex(Col()), Row()))
@@ -164,7 +147,7 @@ void TExStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
     if (Shift.Contains(ssShift)) {
         for (int r = old.Top; r <= old.Bottom; ++r)
             for (int c = old.Left; c <= old.Right; ++c) SetSelectedCells(c, r, false);
-        const TGridRect now = Normalised(Selection());
+        const TGridRect now = SelectionRectangleOrdered();
         for (int r = now.Top; r <= now.Bottom; ++r)
             for (int c = now.Left; c <= now.Right; ++c)
                 if (c != Col() || r != Row()) SetSelectedCells(c, r, true);
@@ -181,7 +164,7 @@ void TExStringGrid::KeyUp(WORD& Key, TShiftState Shift) {
         const std::vector<TGridCoord> previous = FSelectedCells;
         for (const TGridCoord& cell : previous) SetSelectedCells(cell.X, cell.Y, false);
         SetSelectedCells(base.X, base.Y, true);
-        const TGridRect now = Normalised(Selection());
+        const TGridRect now = SelectionRectangleOrdered();
         if (now.Right > now.Left || now.Bottom > now.Top)
             for (int r = now.Top; r <= now.Bottom; ++r)
                 for (int c = now.Left; c <= now.Right; ++c)

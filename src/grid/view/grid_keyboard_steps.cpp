@@ -6,16 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-TGridRect Normalised(TGridRect R) {
-    if (R.Left > R.Right) std::swap(R.Left, R.Right);
-    if (R.Top > R.Bottom) std::swap(R.Top, R.Bottom);
-    return R;
-}
-
-}  // namespace
-
 // ---- Home and End ------------------------------------------------------------------------
 
 bool TExStringGrid::HomeEndKey(TWMKey& Message, int OldRow, int OldLeft) {
@@ -90,7 +80,7 @@ bool TExStringGrid::HomeEndKey(TWMKey& Message, int OldRow, int OldLeft) {
     if (onlyFixedRow()) return true;
     if (shift) {
         const int edge = home ? FixedCols() : ColCount() - FFixedRightCols - 1;
-        SetSelection(Normalised({Col(), Row(), edge, Row()}));
+        SetSelection({std::min(Col(), edge), Row(), std::max(Col(), edge), Row()});
         RepaintRow(Row());
     } else if (home) {
         const int first = FirstTabStopCol(Row());

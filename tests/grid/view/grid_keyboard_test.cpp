@@ -250,4 +250,88 @@ TEST(GridKeyboardTest, CtrlASelectsEveryDataCell) {
     EXPECT_FALSE(grid.EditorMode());
 }
 
+TEST(GridKeyboardTest, TypingWithEditOnDblClickOnlyAsksTheRealColumnRightOfTheHiddenOne) {
+    KeyboardForm<ColumnKeyGrid> form;
+    ColumnKeyGrid& grid = *form.GridControl;
+    grid.MouseActions()->SetEditOnDblClickOnly(true);
+    grid.SetOptions(grid.Options().Exclude(goEditing));
+    grid.MoveCurrentCell(2, 3);  // "Dimming" (real 3); the hidden real 2 is read-only
+    form.Type('x');
+    EXPECT_TRUE(grid.Options().Contains(goEditing));
+    EXPECT_TRUE(grid.EditorMode());
+}
+
+TEST(GridKeyboardTest, EnterInTheEditorStoresTheTextAndAdvancesWithAdvanceOnEnter) {
+    struct Case {
+        bool Advance;
+        bool AutoEdit;
+        int Col;
+        bool EditorAfter;
+    };
+    for (const Case& c : {Case{false, true, 2, false}, Case{true, false, 3, false}, Case{true, true, 3, true}}) {
+        SCOPED_TRACE(testing::Message() << c.Advance << c.AutoEdit);
+        KeyboardForm<PlainKeyGrid> form;
+        PlainKeyGrid& grid = *form.GridControl;
+        grid.Navigation()->SetAdvanceOnEnter(c.Advance);
+        grid.Navigation()->SetAdvanceAutoEdit(c.AutoEdit);
+        grid.MoveCurrentCell(2, 2);
+        form.Type('x');
+        ASSERT_TRUE(grid.EditorMode());
+        QTest::keyClick(grid.InplaceEditor(), Qt::Key_Return);
+        EXPECT_EQ(grid.EditorMode(), c.EditorAfter);
+        EXPECT_EQ(grid.Cells(2, 2), "x");
+        EXPECT_EQ(grid.Col(), c.Col);
+        EXPECT_EQ(grid.Row(), 2);
+    }
+}
+
+TEST(GridKeyboardTest, CtrlVPastesATabAndLineSeparatedBlockAtTheSelection) {
+    KeyboardForm<PlainKeyGrid> form;
+    PlainKeyGrid& grid = *form.GridControl;
+    grid.Navigation()->SetAllowClipboardShortCuts(true);
+    grid.HideColumn(2);
+    grid.MoveCurrentCell(2, 5);  // real column 3
+    QGuiApplication::clipboard()->setText("a\tb\tc\r\nd\te\r\n");
+    form.Type('v', Qt::ControlModifier);
+    EXPECT_EQ(grid.Cells(3, 5), "a");
+    EXPECT_EQ(grid.Cells(4, 5), "b");  // "c" falls beyond the last column
+    EXPECT_EQ(grid.Cells(3, 6), "d");
+    EXPECT_EQ(grid.Cells(4, 6), "e");
+    EXPECT_EQ(grid.Cells(2, 5), "2,5");  // the hidden column is left alone
+    EXPECT_FALSE(grid.EditorMode());
+}
+
+TEST(GridKeyboardTest, TabTextSizeCountsColumnsAndLineBreaks) {
+    struct Case {
+        const char* Text;
+        TPoint Size;
+    };
+    const Case cases[] = {
+        {"", {1, 0}}, {"a", {1, 0}}, {"a\tb", {2, 0}}, {"a\r\nb\tc\td\r\n", {3, 2}}, {"a\nb", {1, 1}},
+    };
+    for (const Case& c : cases) {
+        TPoint size{-1, -1};
+        TExStringGrid::TabTextSize(QString::fromLatin1(c.Text), size);
+        EXPECT_EQ(size, c.Size) << c.Text;
+    }
+}
+
+TEST(GridKeyboardTest, SpaceWithDisjunctCellSelectCollectsCells) {
+    KeyboardForm<PlainKeyGrid> form;
+    PlainKeyGrid& grid = *form.GridControl;
+    grid.SetOptions(grid.Options().Exclude(goEditing));
+    grid.MouseActions()->SetDisjunctCellSelect(true);
+    grid.MoveCurrentCell(1, 1);
+    form.Key(Qt::Key_Space);
+    grid.MoveCurrentCell(3, 2);
+    form.Key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_TRUE(grid.SelectedCells(1, 1));
+    EXPECT_TRUE(grid.SelectedCells(3, 2));
+    form.Key(Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_FALSE(grid.SelectedCells(3, 2));
+    form.Key(Qt::Key_Space);
+    EXPECT_FALSE(grid.SelectedCells(1, 1));
+    EXPECT_TRUE(grid.SelectedCells(3, 2));
+}
+
 }  // namespace
