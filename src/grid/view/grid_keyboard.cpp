@@ -128,6 +128,7 @@ void TExStringGrid::WMKeyDown(TWMKey& Message) {
     if (FNavigation->MoveScrollOnly() && ScrollOnlyKey(Message)) return;
 
     const bool enterOrF2 = key == VK_RETURN || key == VK_F2;
+    bool openedEditor = false;
     if (FMouseActions->EditOnDblClickOnly() && enterOrF2 && !Options().Contains(goEditing)) {
         const bool old = FMouseActions->RangeSelectAndEdit();
         FMouseActions->SetRangeSelectAndEdit(true);
@@ -142,6 +143,7 @@ void TExStringGrid::WMKeyDown(TWMKey& Message) {
         }
         SetOptions(Options() + TGridOptions{goEditing});
         ShowInplaceEdit();
+        openedEditor = EditorMode();
     }
     if (enterOrF2) {
         if (Options().Contains(goEditing) && !IsEditable(RCol, Row())) {
@@ -221,6 +223,8 @@ void TExStringGrid::WMKeyDown(TWMKey& Message) {
         if (CurrentCellHasControlTag()) setFocus(Qt::OtherFocusReason);
     }
     if (!(Selection() == FMoveSelection)) ReportSelectionChange();
+    // The editor opened for this Enter: its character must not close it again.
+    if (openedEditor) Message.CharCode = 0;
 }
 
 bool TExStringGrid::ScrollOnlyKey(TWMKey& Message) {

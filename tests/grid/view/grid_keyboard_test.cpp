@@ -334,4 +334,56 @@ TEST(GridKeyboardTest, SpaceWithDisjunctCellSelectCollectsCells) {
     EXPECT_TRUE(grid.SelectedCells(3, 2));
 }
 
+TEST(GridKeyboardTest, ArrowsStepOverCellsReportedFixed) {
+    struct Case {
+        Qt::Key Key;
+        int FromCol, FromRow, ToCol, ToRow;
+    };
+    const Case cases[] = {
+        {Qt::Key_Right, 1, 2, 4, 2}, {Qt::Key_Left, 4, 2, 1, 2}, {Qt::Key_Down, 2, 1, 2, 4}, {Qt::Key_Up, 2, 4, 2, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Key);
+        KeyboardForm<PlainKeyGrid> form;
+        PlainKeyGrid& grid = *form.GridControl;
+        // Columns 2 and 3 of row 2, and rows 2 and 3 of column 2, are fixed cells.
+        grid.OnIsFixedCell = [](TObject*, int ARow, int ACol, bool& IsFixed) {
+            IsFixed = IsFixed || (ARow == 2 && (ACol == 2 || ACol == 3)) || (ACol == 2 && (ARow == 2 || ARow == 3));
+        };
+        grid.MoveCurrentCell(c.FromCol, c.FromRow);
+        form.Key(c.Key);
+        EXPECT_EQ(grid.Col(), c.ToCol);
+        EXPECT_EQ(grid.Row(), c.ToRow);
+    }
+}
+
+TEST(GridKeyboardTest, EnterWithRangeSelectAndEditOpensTheEditorOnlyOnEditableCells) {
+    for (const bool readOnly : {false, true}) {
+        SCOPED_TRACE(readOnly);
+        KeyboardForm<PlainKeyGrid> form;
+        PlainKeyGrid& grid = *form.GridControl;
+        grid.SetOptions(grid.Options().Exclude(goEditing));
+        grid.MouseActions()->SetRangeSelectAndEdit(true);
+        grid.OnCanEditCell = [&](TObject*, int, int, bool& CanEdit) { CanEdit = !readOnly; };
+        std::vector<WORD> keys;
+        grid.OnKeyDown = [&](TObject*, WORD& Key, TShiftState) { keys.push_back(Key); };
+        grid.FocusCell(2, 2);
+        form.Key(Qt::Key_Return);
+        EXPECT_EQ(grid.EditorMode(), !readOnly);
+        EXPECT_EQ(grid.Options().Contains(goEditing), !readOnly);
+        if (readOnly) EXPECT_EQ(keys, std::vector<WORD>{VK_RETURN});
+    }
+}
+
+TEST(GridKeyboardTest, AlwaysEditOpensTheEditorAfterAnArrowKey) {
+    KeyboardForm<PlainKeyGrid> form;
+    PlainKeyGrid& grid = *form.GridControl;
+    grid.Navigation()->SetAlwaysEdit(true);
+    grid.MoveCurrentCell(2, 2);
+    form.Key(Qt::Key_Down);
+    EXPECT_EQ(grid.Row(), 3);
+    ASSERT_TRUE(grid.EditorMode());
+    EXPECT_EQ(grid.InplaceEditor()->Text(), "2,3");
+}
+
 }  // namespace
