@@ -1443,6 +1443,7 @@ protected:
     void SetRowSnapped(int ARow);
     void SetColSnapped(int ACol);
     void AdvanceOnEnterKey();
+    void IncrementalSearch(QChar Key);
     // One step of the Tab walk on its own cursor (ACol, ARow): Post when the Tab goes on to
     // the parent, Again when the step asks for another whatever the cell is.
     void TabStepForward(int& ACol, int& ARow, bool& Post, bool& Again);

@@ -98,7 +98,20 @@ void TExStringGrid::KeyPress(QChar& Key) {
             }
         }
     }
+    if (!Options().Contains(goEditing) && FNavigation->AutoGotoWhenSorted() && !Key.isNull()) IncrementalSearch(Key);
     TBaseGrid::KeyPress(Key);
+}
+
+// Typing into a grid that is not edited goes to the first row whose sort-column text
+// starts with what was typed.
+void TExStringGrid::IncrementalSearch(QChar Key) {
+    if (!FNavigation->AutoGotoIncremental()) SearchInc = Key;
+    else if (Key.unicode() == 8) SearchInc.chop(1);
+    else SearchInc += Key;
+    if (FNavigation->AutoGotoIncremental()) SearchTics = 0;
+    const int found = Search(SearchInc.toUpper());
+    if (found == -1) SearchInc.clear();
+    else SetRow(found);
 }
 
 // The least advance after Enter: the editor closes and, with AdvanceOnEnter, the next cell

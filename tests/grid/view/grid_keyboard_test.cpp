@@ -386,4 +386,26 @@ TEST(GridKeyboardTest, AlwaysEditOpensTheEditorAfterAnArrowKey) {
     EXPECT_EQ(grid.InplaceEditor()->Text(), "2,3");
 }
 
+TEST(GridKeyboardTest, TypingIntoAGridThatIsNotEditedFindsTheRowBySortColumn) {
+    KeyboardForm<PlainKeyGrid> form;
+    PlainKeyGrid& grid = *form.GridControl;
+    grid.SetOptions(grid.Options().Exclude(goEditing));
+    grid.Navigation()->SetAutoGotoWhenSorted(true);
+    grid.Navigation()->SetAutoGotoIncremental(true);
+    grid.SortSettings()->Column = 3;
+    const QStringList names = {"apple", "berry", "banana", "cherry", "bean", "date"};
+    for (int r = 1; r <= 6; ++r) grid.SetCells(3, r, names.at(r - 1));
+    grid.MoveCurrentCell(1, 1);
+    form.Type('b');
+    EXPECT_EQ(grid.Row(), 2);
+    form.Type('a');
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(grid.SearchInc, "ba");
+    form.Type('x');  // no row starts with "bax": the typed text starts afresh
+    EXPECT_EQ(grid.Row(), 3);
+    EXPECT_EQ(grid.SearchInc, "");
+    EXPECT_EQ(grid.Search("CH"), 4);
+    EXPECT_EQ(grid.Search("Z"), -1);
+}
+
 }  // namespace
