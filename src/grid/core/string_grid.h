@@ -39,6 +39,12 @@
 //   grid/view/grid_painting*.cpp   paint cycle, background outside the cells, border,
 //                                  focus frame, sizing lines, text size, balloon text,
 //                                  date notice, design-time panel
+//   grid/view/grid_keyboard*.cpp   key-down, character and key-up phases, Insert and
+//                                  Delete rows, the grid's key press (Enter, search)
+//   grid/view/grid_tab_walk*.cpp   Tab walk, tab-stop queries, row appending
+//   grid/view/grid_editing_least.cpp  least editing forms: IsEditable, SelectCell, the
+//                                  editor shown and hidden, simulated click
+//   grid/data/grid_clipboard.cpp, grid_search.cpp  clipboard text and incremental search
 //
 // Assign copies from another TExStringGrid: every published value property of this
 // header's property list, every settings object (by its Assign), the counts, fixed
