@@ -42,6 +42,12 @@
 //   grid/view/grid_painting*.cpp   paint cycle, background outside the cells, border,
 //                                  focus frame, sizing lines, text size, balloon text,
 //                                  date notice, design-time panel
+//   grid/view/grid_keyboard*.cpp   key-down, character and key-up phases, Insert and
+//                                  Delete rows, the grid's key press (Enter, search)
+//   grid/view/grid_tab_walk*.cpp   Tab walk, tab-stop queries, row appending
+//   grid/view/grid_editing_least.cpp  least editing forms: IsEditable, SelectCell, the
+//                                  editor shown and hidden, simulated click
+//   grid/data/grid_clipboard.cpp, grid_search.cpp  clipboard text and incremental search
 //
 // Assign copies from another TExStringGrid: every published value property of this
 // header's property list, every settings object (by its Assign), the counts, fixed
@@ -72,6 +78,7 @@
 #include "grid/view/grid_progress_appearance.h"
 #include "platform/form.h"
 #include "platform/hint_info.h"
+#include "platform/mask_edit.h"
 #include "platform/interval_timer.h"
 #include "platform/string_list.h"
 
@@ -1167,14 +1174,53 @@ public:
     // ---- end of public: grid painting, update lock, messages, timer, focus windows ----
 
     // ---- public: keyboard, tab walk, least editing forms, clipboard, search (grid/view/grid_keyboard*.cpp, grid/view/grid_tab_walk*.cpp) ----
-    // The in-place editor shown over the current cell and closed again (its text stored).
-    virtual bool IsEditable(int ACol, int ARow);
-    virtual void ShowInplaceEdit();
+    // Keys (grid_keyboard*.cpp). One Qt key press runs the key-down phase WMKeyDown and,
+    // unless that consumed the key (CharCode 0), the character phase WMChar; a release
+    // runs WMKeyUp. Messages carry the virtual-key code or character, the keypad bit
+    // (KeyDataKeypad) and the shift state; Alt counts as ssAlt whichever Alt it is.
+    void WMKeyDown(TWMKey& Message);
+    void WMChar(TWMKey& Message);
+    void WMKeyUp(TWMKey& Message);
+
+    // Tab walk and row appending (grid_tab_walk*.cpp); displayed indexes. False when the
+    // walk handed the Tab on to the next control of the parent's focus chain.
+    bool TabToNextCell(bool Backward);
+    bool IsTabStopCell(int ACol, int ARow);
+    int FirstTabStopCol(int ARow);
+    int LastTabStopCol(int ARow);
+    int FirstDataCol();
+    int VisibleFixedRightCols() const;
+    bool IsLastDataRow() const;
+    void AutoAddRow();
+    virtual void GotoFirstRow();
+
+    // Rows inserted and deleted from the keyboard (displayed rows): a row at ARow, and the
+    // row ARow deleted (or, the last data row left, emptied); the delete fires OnAutoDeleteRow.
+    virtual void AutoInsertRow(int ARow);
+    virtual void AutoDeleteRow(int ARow);
+
+    // Least editing forms until the editing work replaces them (grid_editing_least.cpp).
+    // IsEditable takes the real column and the displayed row.
+    bool IsEditable(int ACol, int ARow);
+    void ShowInplaceEdit();
     void HideInplaceEdit();
-    void DoStartBlockFocus();
-    // The selection to and from the clipboard as tab- and line-separated text.
+    void SimulateCellClick(int ACol, int ARow);
+    void RememberEditCell(int ACol, int ARow);
+    TPoint RememberedEditCell() const { return {FOldCol, FOldRow}; }
+
+    // Clipboard of the selection as tab- and line-separated text (grid/data/grid_clipboard.cpp),
+    // and the incremental search (grid/data/grid_search.cpp).
     void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
     void PasteSelectionFromClipboard();
+    void PasteTextAt(int ACol, int ARow, int& PastedCols, int& PastedRows, const QString& Text);
+    static void TabTextSize(const QString& Text, TPoint& Size);
+    int Search(const QString& S);
+
+    // Notices to a drop-down that embeds the grid: a drag image or move button starts and
+    // ends, while which its pop-up must not close.
+    TNotifyEvent FOnStartBlockFocus;
+    TNotifyEvent FOnEndBlockFocus;
     // ---- end of public: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- public: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
@@ -1486,6 +1532,49 @@ protected:
     // ---- end of protected: mouse and hover state ----
 
     // ---- protected: keyboard, tab walk, least editing forms, clipboard, search (grid/view/grid_keyboard*.cpp, grid/view/grid_tab_walk*.cpp) ----
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+    // The grid's key press: Esc, and Enter's advance (a least form).
+    void KeyPress(QChar& Key) override;
+    // Asked before every move of the current cell: keeps goEditing in step with the target.
+    bool SelectCell(int ACol, int ARow) override;
+    // The key-down and character handling the grid's own steps pass a key on to: the
+    // parent form's key preview, then KeyDown (KeyPress).
+    void InheritedKeyDown(TWMKey& Message);
+    void InheritedChar(TWMKey& Message);
+    // Steps of WMKeyDown; true when the key ended there.
+    bool ScrollOnlyKey(TWMKey& Message);
+    bool HomeEndKey(TWMKey& Message, int OldRow, int OldLeft);
+    bool SkipFixedCellsKey(TWMKey& Message);
+    bool ClipboardKey(TWMKey& Message);
+    void InsertRowKey();
+    void DeleteRowKey();
+    void SelectAllKey();
+    void DisjunctSelectKey(WORD Key, TShiftState Shift, int DRow);
+    void ClickableObjectKey(WORD Key, int RCol);
+    void FireKeyDown(WORD Key, TShiftState Shift);
+    void Swallow(TWMKey& Message);
+    void ReportSelectionChange();
+    bool CurrentCellHasControlTag();
+    void SetRowSnapped(int ARow);
+    void SetColSnapped(int ACol);
+    void AdvanceOnEnterKey();
+    void IncrementalSearch(QChar Key);
+    // One step of the Tab walk on its own cursor (ACol, ARow): Post when the Tab goes on to
+    // the parent, Again when the step asks for another whatever the cell is.
+    void TabStepForward(int& ACol, int& ARow, bool& Post, bool& Again);
+    void TabStepBackward(int& ACol, int& ARow, bool& Post, bool& Again);
+    // The parent gets the Tab at the end of the walk.
+    bool TabGoesToParent() const;
+    // The next (previous) control of the parent's focus chain that takes Tab takes the focus.
+    void FocusNextControl(bool Backward);
+    TGridRect FMoveSelection{};
+    QChar FStartEditChar;
+    bool FForceSel = false;
+    int FOldCol = -1;
+    int FOldRow = -1;
+    QString FOldCellText;
     // ---- end of protected: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- protected: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
