@@ -98,52 +98,51 @@ void TExStringGrid::WheelNotch(int WheelDelta, TShiftState Shift, TPoint MousePo
 
 void TExStringGrid::DoWheelStep(int /*RowDelta*/, bool& /*Handled*/) {}
 
-bool TExStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
-    if (FMouseActions->WheelAction() == waScroll || !EnableWheel()) {
-        bool handled = false;
-        if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, handled);
-        return handled;
+namespace {
+
+// A wheel step of the base grid, run with DirectEdit off: with row selection that keeps
+// its horizontal scroll the scrolled column is put back, otherwise an open editor's
+// focus returns to the grid. PlainStepAllowed false skips the plain step.
+template <class BaseStep>
+bool BaseWheelStep(TExStringGrid& Grid, bool PlainStepAllowed, BaseStep&& Step) {
+    TMouseActions* actions = Grid.MouseActions();
+    const bool directEdit = actions->DirectEdit();
+    actions->SetDirectEdit(false);
+    bool result = true;
+    if (Grid.Options().Contains(goRowSelect) && Grid.Navigation()->KeepHorizScroll()) {
+        Grid.StartUpdate();
+        const int leftCol = Grid.LeftCol();
+        result = Step();
+        Grid.SetLeftCol(leftCol);
+        Grid.ResetUpdate();
+        Grid.InvalidateGrid();
+    } else if (PlainStepAllowed) {
+        const bool editing = Grid.EditorMode();
+        result = Step();
+        if (editing) Grid.SetFocus();
     }
-    const bool directEdit = FMouseActions->DirectEdit();
-    FMouseActions->SetDirectEdit(false);
-    bool result;
-    if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
-        StartUpdate();
-        const int leftCol = LeftCol();
-        result = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-        SetLeftCol(leftCol);
-        ResetUpdate();
-        InvalidateGrid();
-    } else {
-        const bool editing = EditorMode();
-        result = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-        if (editing) SetFocus();
-    }
-    FMouseActions->SetDirectEdit(directEdit);
+    actions->SetDirectEdit(directEdit);
     return result;
 }
 
+// Without a step of its own (scrolling, or the wheel off) the grid only reports it.
+bool ReportOnly(TExStringGrid& Grid, const TMouseWheelUpDownEvent& Event, TShiftState Shift, TPoint MousePos) {
+    bool handled = false;
+    if (Event) Event(&Grid, Shift, MousePos, handled);
+    return handled;
+}
+
+}  // namespace
+
+bool TExStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+    if (FMouseActions->WheelAction() == waScroll || !EnableWheel())
+        return ReportOnly(*this, OnMouseWheelDown, Shift, MousePos);
+    return BaseWheelStep(*this, true, [&] { return TBaseGrid::DoMouseWheelDown(Shift, MousePos); });
+}
+
 bool TExStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
-    if (FMouseActions->WheelAction() == waScroll || !EnableWheel()) {
-        bool handled = false;
-        if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, handled);
-        return handled;
-    }
-    const bool directEdit = FMouseActions->DirectEdit();
-    FMouseActions->SetDirectEdit(false);
-    bool result = true;
-    if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
-        StartUpdate();
-        const int leftCol = LeftCol();
-        result = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
-        SetLeftCol(leftCol);
-        ResetUpdate();
-        InvalidateGrid();
-    } else if (Row() < RowCount() && Col() < ColCount()) {
-        const bool editing = EditorMode();
-        result = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
-        if (editing) SetFocus();
-    }
-    FMouseActions->SetDirectEdit(directEdit);
-    return result;
+    if (FMouseActions->WheelAction() == waScroll || !EnableWheel())
+        return ReportOnly(*this, OnMouseWheelUp, Shift, MousePos);
+    return BaseWheelStep(*this, Row() < RowCount() && Col() < ColCount(),
+                         [&] { return TBaseGrid::DoMouseWheelUp(Shift, MousePos); });
 }
