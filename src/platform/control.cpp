@@ -16,6 +16,14 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     Widget()->setGeometry(left, top, qMax(0, width), qMax(0, height));
 }
 
+bool TControl::CMMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos) {
+    bool handled = false;
+    if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    if (handled) return true;
+    TControl* parent = ControlOf(Widget()->parentWidget());
+    return parent && parent->CMMouseWheel(Shift, WheelDelta, MousePos);
+}
+
 void TControl::SetHint(const QString& value) {
     FHint = value;
     ApplyToolTip();

@@ -14,6 +14,12 @@
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TCursor { crDefault, crArrow, crHandPoint, crIBeam, crHSplit, crVSplit, crSizeWE, crSizeNS, crDrag, crNo };
 
+enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateItem>;
+
+using TMouseWheelEvent =
+    std::function<void(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled)>;
+
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* AOwner) : TComponent(AOwner) {}
@@ -79,6 +85,13 @@ public:
     void SetTag(int value) { FTag = value; }
 
     TNotifyEvent OnClick;
+    // Offered every wheel turn of a child control before the child handles it itself;
+    // setting Handled keeps the child from scrolling.
+    TMouseWheelEvent OnMouseWheel;
+
+    // The wheel notice a child sends its parent: true when this control's OnMouseWheel,
+    // or a parent further up, took the turn (MousePos in screen coordinates).
+    bool CMMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos);
 
     // Places the children that have an Align of their own, in the order they were created.
     static void AlignChildren(QWidget* container);

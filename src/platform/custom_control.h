@@ -23,9 +23,6 @@
 #include <memory>
 #include <type_traits>
 
-enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-using TShiftState = TSet<TShiftStateItem>;
-
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
 

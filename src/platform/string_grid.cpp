@@ -448,9 +448,14 @@ void TStringGrid::SetTopRow(int value) {
 // an item view does; the fixed lines stay. Qt repaints the strip the shift uncovers.
 void TStringGrid::ScrollPicture(bool Rows, int OldFirst, int NewFirst) {
     const TGridAxis& axis = Rows ? FRowAxis : FColAxis;
-    const int shift = NewFirst > OldFirst ? -axis.Extent(OldFirst, NewFirst) : axis.Extent(NewFirst, OldFirst);
     const int fixed = axis.FixedExtent();
     const int extent = Rows ? ClientH() : ClientW();
+    // Only a shift smaller than the scrolled area matters, so the lines are summed no
+    // further than that: a jump over a million rows costs what a short one does.
+    int distance = 0;
+    for (int i = std::min(OldFirst, NewFirst); i < std::max(OldFirst, NewFirst) && distance < extent - fixed; ++i)
+        distance += axis.Size(i);
+    const int shift = NewFirst > OldFirst ? -distance : distance;
     QWidget* surface = Surface();
     if (!CanScrollPicture() || !surface->isVisible() || !surface->updatesEnabled() || std::abs(shift) >= extent - fixed) {
         InvalidateGrid();

@@ -102,6 +102,9 @@ class QListWidget;
 class QCursor;
 class TPopupMenu;
 struct TMarkupTextParams;
+class QWheelEvent;
+class TControlEdit;
+class TControlCombo;
 class QDateTime;
 class TGridSpin;
 
@@ -166,7 +169,7 @@ class TGridItem;
     X(QString, FloatFormat, QStringLiteral("%.2f"))      \
     X(bool, HideFocusRect, false)                        \
     X(bool, HoverFixedCells, false)                      \
-    X(bool, IntelliPan, false)                           \
+    X(TIntelliPan, IntelliPan, ipNone)                   \
     X(bool, IntelliZoom, true)                           \
     X(QString, InvalidEntryTitle, QString())             \
     X(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)    \
@@ -1269,9 +1272,34 @@ public:
     // ---- end of public: mouse movement, hover, cursors, filter lists, cell hints ----
 
     // ---- public: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----
-    // Opens the editor of one mini-HTML form control of a cell.
+    // Form controls (CONTROL tags of the cell's markup) edited in place: an edit box for
+    // EDIT, PASSWORD and MASK, a combo box for COMBO, laid over CtrlRect (client
+    // coordinates); RCol is the real column, ACol the displayed one. Leaving the editor
+    // writes its text back as the tag's VALUE.
     void ShowControlEditor(const QString& CellText, const QString& CtrlType, int ARow, int RCol, int ACol,
                            TRect CtrlRect, const QString& CtrlValue, const QString& CtrlID);
+    void ControlEditDone(TObject* Sender);
+    void ControlComboSelect(TObject* Sender);
+    // The open control editors, nullptr until the first control is edited.
+    TControlEdit* ControlEdit() const { return FEditControl; }
+    TControlCombo* ControlCombo() const { return FComboControl; }
+
+    // Adds x pixels to every column width and row height that stays above 0, and x
+    // points to every cell's font; a sum beyond -10 .. 10 is refused whole.
+    void Zoom(int x);
+    // Asks SelectCell again for the current cell.
+    void Select();
+    // The owner form's resize handler: with SizeWithForm the grid grows and shrinks by
+    // the form's change of size, as long as neither side would reach 0.
+    void OwnerFormResize(TObject* Sender);
+    int PrevSizeX() const { return FOldFormWidth; }
+    int PrevSizeY() const { return FOldFormHeight; }
+
+    // Middle-button panning (IntelliPan): one cell per tick of a 10 ms timer towards the
+    // side the mouse is on, with a 5 pixel dead zone round the origin.
+    bool Panning() const { return FWheelPan; }
+    // The program's pan cursor now shown (8000 neutral .. 8008), 0 when not panning.
+    int PanCursorId() const { return FPanCursorId; }
     // ---- end of public: column and row moving, control tag editing, wheel, zoom, panning, window procedure ----
 
     // ---- public: cell editing hooks for custom and unit editors (grid/view/grid_editor_hooks*.cpp) ----
@@ -1336,8 +1364,6 @@ protected:
     // ---- end of the sizes and scrolling section ----
 
     // ---- protected: rows and columns: insert, remove, clear, move, swap, auto-size (string_grid_structure*.cpp) ----
-    // Displayed indexes; moves the real columns shown there.
-    void ColumnMoved(int FromIndex, int ToIndex) override;
     // The one removal every row operation ends in: takes the ascending, distinct
     // displayed rows out in one pass and keeps every side structure in step (see the
     // decisions above). FreeObjects frees the removed cells' objects; KeepHeightsInPlace
@@ -1701,6 +1727,54 @@ protected:
     // ---- end of protected: mouse movement, hover, cursors, filter lists, cell hints ----
 
     // ---- protected: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----
+    // Displayed indexes; moves the real columns shown there and what belongs to them.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
+    // Moves what travels with a column that ColumnMoved has no base road for: the texts
+    // of hidden rows, the sort column and index, the current column.
+    void MoveColumnSideData(int FromIndex, int ToIndex, int RFrom, int RTo);
+    // The wheel: notches of 120 units (finer steps add up), each offered to the parent
+    // first, then zooming with Ctrl or moving or scrolling by the lines per notch.
+    void wheelEvent(QWheelEvent* event) override;
+    void WheelNotch(int WheelDelta, TShiftState Shift, TPoint MousePos);
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    // Called after each wheel step the grid handled itself; empty here.
+    virtual void DoWheelStep(int RowDelta, bool& Handled);
+    // The lines per notch: the desktop's setting, the rows in view for "a whole screen".
+    int WheelLines();
+    // Panning: started by the middle button, ended by any press or key.
+    void StartPanning(TPoint Origin);
+    void StopPanning();
+    void PanStep();
+    void DrawPanIndicator();
+    void InvalidatePanIndicator();
+    // The posted "GridEditDone" and the notices turned into their handling.
+    void customEvent(QEvent* event) override;
+    void GridEditDone(int ACol, int ARow);
+    // Made once with the grid: the combo editor's change notices, and the presses and
+    // keys that start and end panning.
+    void ConnectInputNotices();
+    // The grid's combo editor reports a user's selection or typing as OnComboChange and
+    // OnComboObjectChange with the real column, once per change.
+    void ComboEditorChanged(int ItemIndex);
+    void ShowControlEditBox(const QString& CellText, const QString& CtrlType, TRect CtrlRect,
+                            const QString& CtrlValue, const QString& CtrlID);
+    void ShowControlComboBox(const QString& CellText, const QString& CtrlType, int ARow, int ACol,
+                             TRect CtrlRect, const QString& CtrlValue, const QString& CtrlID);
+    int FWheelTurn = 0;  // wheel units not yet amounting to a notch
+    bool FWheelPan = false;
+    TPoint FWheelPanPos{0, 0};
+    int FPanCursorId = 0;
+    std::unique_ptr<TIntervalTimer> FPanTimer;
+    QWidget* FPanIndicator = nullptr;  // the origin picture, a child of the viewport
+    QVariant FPrevCursor;              // the viewport's own cursor before panning, if it had one
+    QString FCtrlID;
+    QString FCtrlType;
+    bool FCtrlEditing = false;
+    bool FSyncedMove = false;
+    TControlEdit* FEditControl = nullptr;
+    TControlCombo* FComboControl = nullptr;
     // ---- end of protected: column and row moving, control tag editing, wheel, zoom, panning, window procedure ----
 
     // ---- protected: cell editing hooks for custom and unit editors (grid/view/grid_editor_hooks*.cpp) ----

@@ -15,4 +15,6 @@ enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSel
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
 // What the mouse would do at its place: plain selection, a whole column, row or grid,
 // a link, or sizing the selection.
+// Middle-button panning: the directions it moves in, or none.
+enum TIntelliPan { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TMouseSelectMode { msNormal, msColumn, msRow, msAll, msURL, msResize };

@@ -48,6 +48,7 @@ using TStrings = TStringList;
     X(TCanClickCellEvent, (int ARow, int ACol, bool& Allow), "ARow, ACol, Allow&") \
     X(TCanDeleteRowEvent, (int ARow, bool& CanDelete), "ARow, CanDelete&") \
     X(TCanEditCellEvent, (int ARow, int ACol, bool& CanEdit), "ARow, ACol, CanEdit&") \
+    X(TMouseWheelUpDownEvent, (TShiftState Shift, TPoint MousePos, bool& Handled), "Shift, MousePos, Handled&") \
     X(TCanInsertRowEvent, (int ARow, bool& CanInsert), "ARow, CanInsert&") \
     X(TCanShowFixedDropDownEvent, (int ACol, bool& CanShow), "ACol, CanShow&") \
     X(TCanSortEvent, (int ACol, bool& DoSort), "ACol, DoSort&") \
@@ -278,6 +279,8 @@ using TStrings = TStringList;
     X(OnDragScroll, TDragScrollEvent) \
     X(OnEditingDone, TNotifyEvent) \
     X(OnEditCellDone, TEditCellDoneEvent) \
+    X(OnMouseWheelDown, TMouseWheelUpDownEvent) \
+    X(OnMouseWheelUp, TMouseWheelUpDownEvent) \
     X(OnEditChange, TEditChangeEvent) \
     X(OnDateTimeChange, TDateTimeChangeEvent) \
     X(OnFooterPaint, TFooterPaintEvent) \

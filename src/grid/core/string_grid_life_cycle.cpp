@@ -108,8 +108,9 @@ void TExStringGrid::CreateRunTimeChildren() {
         FArrowWindows[i]->setObjectName(QString::fromLatin1(arrowNames[i]));
     }
     FEditCombo = HiddenChild<QComboBox>(this, "EditCombo");
+    ConnectInputNotices();
     for (const char* name : {"EditTrans", "ComboTrans", "EditCheck", "EditBtn", "UnitEditBtn", "GridButton",
-                             "MoveButton", "FEditControl", "FComboControl", "FScrollBar", "FPaintScrollBar"})
+                             "MoveButton", "FScrollBar", "FPaintScrollBar"})
         FEditors.push_back(HiddenChild<QWidget>(this, name));
 }
 
@@ -131,18 +132,7 @@ void TExStringGrid::ChainOwnerFormResize() {
     FOnResize = FOwnerForm->OnResize;
     FOldFormWidth = FOwnerForm->Width();
     FOldFormHeight = FOwnerForm->Height();
-    FOwnerForm->OnResize = [this](TObject* Sender) {
-        // The grid follows the form by the change of its size, then the form's own
-        // handler runs.
-        if (FSizeWithForm) {
-            const int dw = FOwnerForm->Width() - FOldFormWidth;
-            const int dh = FOwnerForm->Height() - FOldFormHeight;
-            resize(std::max(0, width() + dw), std::max(0, height() + dh));
-        }
-        FOldFormWidth = FOwnerForm->Width();
-        FOldFormHeight = FOwnerForm->Height();
-        if (FOnResize) FOnResize(Sender);
-    };
+    FOwnerForm->OnResize = [this](TObject* Sender) { OwnerFormResize(Sender); };
 }
 
 void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
@@ -183,6 +173,7 @@ void TExStringGrid::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ParentChange) HideFocusWindow();
     if (event->type() == QEvent::EnabledChange) CMEnabledChanged();
     if (event->type() == QEvent::PaletteChange) CMColorChanged();
+    if (event->type() == QEvent::ThemeChange && FAutoThemeAdapt) ThemeAdapt();
 }
 
 void TExStringGrid::CreateWnd() {

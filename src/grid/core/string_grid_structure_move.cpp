@@ -159,13 +159,8 @@ void TExStringGrid::MoveColumn(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount())
         return;
     if (FColumnOrder->Count() == 0) SetColumnOrder();
+    // The column-moved notice moves its cells and the recorded order with it.
     TStringGrid::MoveColumn(FromIndex, ToIndex);
-    // The recorded order follows the column (the column-moved notice moves its cells).
-    if (FromIndex < FColumnOrder->Count() && ToIndex < FColumnOrder->Count()) {
-        const int entry = FColumnOrder->Items(FromIndex);
-        FColumnOrder->Delete(FromIndex);
-        FColumnOrder->Insert(ToIndex, entry);
-    }
     RenumberCellControls([&](int X, int Y) {
         if (X == FromIndex) return TGridCoord{ToIndex, Y};
         if (ToIndex < FromIndex && X >= ToIndex && X < FromIndex) return TGridCoord{X + 1, Y};
@@ -283,14 +278,4 @@ void TExStringGrid::UnHideSelection() {
     const int top = FFixedRowAlways && TStringGrid::FixedRows() >= RowCount() ? 0 : TStringGrid::FixedRows();
     const int left = FFixedColAlways && TStringGrid::FixedCols() >= ColCount() ? 0 : TStringGrid::FixedCols();
     SetSelection({left, top, left, top});
-}
-
-// A column dragged by the mouse: the base moves displayed indexes; the cells and the
-// hidden-column flags move at the real columns shown there.
-void TExStringGrid::ColumnMoved(int FromIndex, int ToIndex) {
-    const int from = RealColIndex(FromIndex);
-    const int to = RealColIndex(ToIndex);
-    FColumnMap->RemoveColumns(RealCol(from), 1);
-    FColumnMap->InsertColumns(RealCol(to), 1);
-    TStringGrid::ColumnMoved(from, to);
 }

@@ -1,7 +1,5 @@
 #include "grid/view/markup_entities.h"
 
-#include "grid/view/markup_values.h"
-
 #include <array>
 #include <utility>
 
@@ -26,13 +24,36 @@ constexpr std::array<Entity, 51> kEntities = {{
 }  // namespace
 
 QString EntitiesToChars(const QString& text, bool withTable) {
-    QString result = ReplaceUntilNone(text, QStringLiteral("&lt;"), QStringLiteral("<"));
-    result = ReplaceUntilNone(result, QStringLiteral("&gt;"), QStringLiteral(">"));
-    result = ReplaceUntilNone(result, QStringLiteral("&amp;"), QStringLiteral("&"));
-    result = ReplaceUntilNone(result, QStringLiteral("&quot;"), QStringLiteral("\""));
-    if (withTable)
-        for (const auto& [entity, ch] : kEntities)
-            result = ReplaceUntilNone(result, QLatin1String(entity), QString(QChar(ch)));
+    // One pass from left to right, each entity decoded once: a decoded "&" never starts
+    // another entity, so a text CharsToEntities wrote reads back as it was typed.
+    static const std::array<Entity, 4> kMarkupEntities = {{
+        {"&lt;", u'<'}, {"&gt;", u'>'}, {"&amp;", u'&'}, {"&quot;", u'"'}}};
+    QString result;
+    result.reserve(text.size());
+    qsizetype at = 0;
+    while (at < text.size()) {
+        const qsizetype amp = text.indexOf(QLatin1Char('&'), at);
+        if (amp < 0) break;
+        result += QStringView(text).mid(at, amp - at);
+        at = amp;
+        const QStringView rest = QStringView(text).mid(amp);
+        bool decoded = false;
+        auto tryEntity = [&](const Entity& entry) {
+            const QLatin1String entity(entry.first);
+            if (decoded || !rest.startsWith(entity)) return;
+            result += QChar(entry.second);
+            at += entity.size();
+            decoded = true;
+        };
+        for (const Entity& entry : kMarkupEntities) tryEntity(entry);
+        if (withTable)
+            for (const Entity& entry : kEntities) tryEntity(entry);
+        if (!decoded) {
+            result += QLatin1Char('&');
+            ++at;
+        }
+    }
+    result += QStringView(text).mid(at);
     return result;
 }
 

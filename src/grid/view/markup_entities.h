@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// "&lt;", "&gt;", "&amp;" and "&quot;" in that order (so "&amp;lt;" gives "&lt;"),
-// then, with the table, its entities in table order.
+// "&lt;", "&gt;", "&amp;" and "&quot;", with the table also its entities, each decoded
+// once from left to right ("&amp;lt;" gives "&lt;", "&amp;quot;" gives "&quot;").
 QString EntitiesToChars(const QString& text, bool withTable);
 // "&", double quote, "<" and ">" as entities (a text "*amp;" also becomes "&amp;"),
 // then, with the table, its characters.

@@ -160,6 +160,7 @@ TEST_F(StringGridDimensionsTest, KeysAndWheelMoveOverDisplayedCellsOnly) {
         for (int c = 0; c < 5; ++c) Grid->SetCells(c, r, QString("%1,%2").arg(c).arg(r));
     Grid->HideColumn(2);
     Grid->HideRows(3, 4);
+    Grid->MouseActions()->SetWheelIncrement(1);  // one row per notch, whatever the desktop's lines
     Grid->SetFocus();
     Grid->GotoCell(1, 2);
     auto current = [&] { return Grid->Cells(Grid->RealColIndex(Grid->Col()), Grid->Row()); };

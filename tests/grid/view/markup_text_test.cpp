@@ -59,9 +59,13 @@ TEST(RemoveMatchTags, RemovesMarksInAnyCaseAndDecodesAngles) {
     EXPECT_EQ(RemoveMatchTags(QStringLiteral("<b>x</b>"), QStringLiteral("hi")), QStringLiteral("<b>x</b>"));
 }
 
-TEST(MarkupEntities, DecodeInOrderAndEncodeWithTheTable) {
+TEST(MarkupEntities, DecodeEachEntityOnceAndEncodeWithTheTable) {
     const TextCase decoded[] = {
-        {"&amp;lt;", "&lt;"},  // "&lt;" is decoded before "&amp;"
+        {"&amp;lt;", "&lt;"},  // each entity decoded once
+        {"&amp;amp;", "&amp;"},
+        {"&amp;quot;x", "&quot;x"},
+        {"&amp;eacute;", "&eacute;"},
+        {"a & b &", "a & b &"},
         {"&lt;b&gt; &quot;x&quot;", "<b> \"x\""},
         {"caf&eacute; &euro;5 &laquo;&raquo; &Aring;", "café €5 «» Å"},
         {"&nbsp;", "&nbsp;"},
