@@ -1125,6 +1125,57 @@ public:
     // ---- end of public: cell editing hooks for custom and unit editors ----
 
     // ---- public: nodes, cell pictures and controls, progress, comments, grouping (string_grid_nodes*.cpp, string_grid_pictures*.cpp, string_grid_indicators*.cpp, string_grid_grouping*.cpp) ----
+    // Node rows (string_grid_nodes.cpp: creation, queries, expand cells;
+    // string_grid_node_expand.cpp: expanding and contracting; string_grid_node_rows.cpp:
+    // node-aware row insertion and removal). A node row holds a ctNode object in column 0:
+    // CellBoolean = contracted, CellIndex = span (node row included; 0 = down to the next
+    // node row), CellErrFrom = sub-node count, CellAngle = the displayed row it was added
+    // at. Contracting hides the covered rows in the store of held-out rows, expanding
+    // shows them again; both work in batches, never row by row. The operations that
+    // change nodes take REAL rows, the queries DISPLAYED rows. None fires a node event.
+    void AddNode(int ARow, int Span);
+    void AddSummaryRow(int ARow);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool IsNode(int ARow) const;
+    bool IsSummary(int ARow) const;
+    // True while contracted.
+    bool GetNodeState(int ARow) const;
+    bool NodeState(int ARow) const { return GetNodeState(ARow); }
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow) const;
+    int GetNodeSpan(int ARow) const;
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow) const;
+    void UpdateSubNodeCount(int ARow, int Delta);
+    bool HasNodes() override { return FNumNodes > 0; }
+    int GetRowIndent(int ARow) override;
+    // Tree lines: 0 node row, 2 a row continued by the next, 1 the last of its level.
+    int GetNodeSpanType(int ARow) const;
+    // X in client coordinates; the grid itself never mirrors, so right to left only
+    // moves the glyph's place to the right edge.
+    bool IsOnNodeGlyph(int ARow, int X) const;
+    // The node row that contains ARow (itself for a node row), -1 outside all nodes.
+    int GetParentRow(int ARow) const;
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    void InsertNormalRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    int NumNodes() const { return FNumNodes; }
+
+    // Expand cells: a cell switching its row between two heights (base cell decides).
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool HasExpand(int ACol, int ARow) const;
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow) const;
+    int GetExpandHeight(int ACol, int ARow, bool Expanded) const;
+    TRect GetExpandButtonRect(int ACol, int ARow) const;
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
 protected:
@@ -1380,6 +1431,17 @@ protected:
     // ---- end of protected: cell editing hooks for custom and unit editors ----
 
     // ---- protected: nodes, cell pictures and controls, progress, comments, grouping (string_grid_nodes*.cpp, string_grid_pictures*.cpp, string_grid_indicators*.cpp, string_grid_grouping*.cpp) ----
+    int FNumNodes = 0;
+    TCellGraphic* NodeObject(int ARow) const;
+    // The displayed row of the next node below ARow, or RowCount.
+    int NextNodeRow(int ARow) const;
+    // The unhiding part of ExpandNode: shows every held-out row between the contracted
+    // node row r (displayed) and the next displayed row (span > 0) or next node row.
+    void ShowNodeRows(int r);
+    // The held-out real rows ShowNodeRows would show for node row r.
+    std::pair<int, int> NodeHiddenRange(int r) const;
+    void ShowRealRanges(const std::vector<std::pair<int, int>>& AscendingRanges);
+    void AddNodeLevel(int FromRow, int Count, int Delta);
     // ---- end of protected: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // Sizes and counts remembered by the dimension setters.
