@@ -83,6 +83,7 @@
 class TExStringGrid;
 class TForm;
 class TPicture;
+class TScrollControl;
 class QWidget;
 class QLabel;
 class QComboBox;
@@ -1299,6 +1300,11 @@ public:
     void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
     void RemoveBalloon(int ACol, int ARow);
     bool HasBalloon(int ACol, int ARow) const { return HasCellObject(ACol, ARow, {ctBalloon}); }
+
+    // The thin scroll bars of the Metro scroll type (string_grid_scroll_controls.cpp):
+    // created by CreateScrollControls, freed when the scroll type changes away.
+    TScrollControl* VertScrollControl() const { return vscrlctrl; }
+    TScrollControl* HorzScrollControl() const { return hscrlctrl; }
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
 protected:
@@ -1576,6 +1582,10 @@ protected:
                            TColor BKTextColor, const QString& Fmt, int Min, int Max);
     // Fits an automatic-range cell scroll bar to the row and the cell's text.
     void FitCellScrollBar(int ACol, int ARow);
+    // Children of the grid; Qt frees them with it.
+    TScrollControl* vscrlctrl = nullptr;
+    TScrollControl* hscrlctrl = nullptr;
+    void FreeScrollControls();
     // ---- end of protected: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // Sizes and counts remembered by the dimension setters.
