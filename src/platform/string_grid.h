@@ -269,8 +269,6 @@ protected:
     // are (a thumb being dragged cannot be held back).
     virtual bool ScrollNotice(TScrollBarKind /*Bar*/, TScrollCode /*Code*/, int /*Pos*/) { return false; }
 
-    // For a derived grid's own mouse handling: ends or starts a range selection.
-    void SetGridState(TGridState Value) { FGridState = Value; }
     void ShowEditor();
     void ShowEditorChar(QChar Ch);
     void HideEditor();

@@ -13,7 +13,6 @@ void TCellGraphic::FreeOwnedObjects() {
     };
     switch (FCellType) {
     case ctImages:
-    case ctBalloon:
     // A radio group holds its items in a TRadioItems, which frees the list only when
     // the grid made it.
     case ctRadio:
@@ -209,5 +208,11 @@ void TCellGraphic::Assign(const TObject* Source) {
     FCellColorTo = s->FCellColorTo;
     FCellTextColor = s->FCellTextColor;
     FCellTextColorTo = s->FCellTextColorTo;
+    FCellMarkerPos = s->FCellMarkerPos;
+    FCellMarkerLen = s->FCellMarkerLen;
+    FCellHasBalloon = s->FCellHasBalloon;
+    FCellBalloonTitle = s->FCellBalloonTitle;
+    FCellBalloonText = s->FCellBalloonText;
+    FCellBalloonIcon = s->FCellBalloonIcon;
     FCellCreated = s->FCellCreated;
 }

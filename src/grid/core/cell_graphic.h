@@ -24,12 +24,18 @@ enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull 
 enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+enum TBalloonIcon { biNone, biInfo, biWarning, biError };
+// A cell scroll bar's page size and range.
+struct TScrollProp {
+    int PageSize = 0;
+    int Range = 0;
+};
 
 class TCellGraphic : public TObject {
 public:
     TCellGraphic() = default;
-    // Frees the kind's object where the record owns it: always for ctImages and
-    // ctBalloon and the item holder of a radio group (radio_items.h); with CellCreated
+    // Frees the kind's object where the record owns it: always for ctImages and the
+    // item holder of a radio group (radio_items.h); with CellCreated
     // for bitmaps, pictures, bit buttons and icons; for check boxes and radio buttons
     // whose CellAngle is 1.
     ~TCellGraphic() override;
@@ -89,6 +95,33 @@ public:
     TColor CellTextColorTo() const { return FCellTextColorTo; }
     void SetCellTextColorTo(TColor Value) { FCellTextColorTo = Value; }
 
+    // The error marker: a stretch of the cell text marked as wrong (0, 0: none). Fields of
+    // its own, so a marker never changes a progress range or a node's sub-node count.
+    int CellMarkerPos() const { return FCellMarkerPos; }
+    int CellMarkerLen() const { return FCellMarkerLen; }
+    void SetMarker(int ErrPos, int ErrLen) {
+        FCellMarkerPos = ErrPos;
+        FCellMarkerLen = ErrLen;
+    }
+    // The balloon hint a ctBalloon record shows, or that a check box or radio button
+    // carries beside its box. Plain values: a copied record keeps them, nothing to free.
+    bool CellHasBalloon() const { return FCellHasBalloon; }
+    const QString& CellBalloonTitle() const { return FCellBalloonTitle; }
+    const QString& CellBalloonText() const { return FCellBalloonText; }
+    TBalloonIcon CellBalloonIcon() const { return FCellBalloonIcon; }
+    void SetBalloon(const QString& Title, const QString& Text, TBalloonIcon Icon) {
+        FCellHasBalloon = true;
+        FCellBalloonTitle = Title;
+        FCellBalloonText = Text;
+        FCellBalloonIcon = Icon;
+    }
+    void ClearBalloon() {
+        FCellHasBalloon = false;
+        FCellBalloonTitle.clear();
+        FCellBalloonText.clear();
+        FCellBalloonIcon = biNone;
+    }
+
     // Each setter sets the kind and the fields it names. It first frees what the record
     // owned for its previous kind and clears CellCreated, so that turning a record into
     // another kind neither leaks the old object nor frees the caller's new one later.
@@ -147,4 +180,10 @@ private:
     TColor FCellColorTo = clNone;
     TColor FCellTextColor = clNone;
     TColor FCellTextColorTo = clNone;
+    int FCellMarkerPos = 0;
+    int FCellMarkerLen = 0;
+    bool FCellHasBalloon = false;
+    QString FCellBalloonTitle;
+    QString FCellBalloonText;
+    TBalloonIcon FCellBalloonIcon = biNone;
 };

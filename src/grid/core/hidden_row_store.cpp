@@ -164,6 +164,14 @@ std::vector<TGridItem> THiddenRowStore::TakeLevel(int ALevel) {
     return TakeWhere([&](const TGridItem& item) { return item.FLevel == ALevel; });
 }
 
+std::vector<TGridItem> THiddenRowStore::TakeRanges(const std::vector<std::pair<RealRow, RealRow>>& AscendingRanges) {
+    std::size_t range = 0;
+    return TakeWhere([&](const TGridItem& item) {
+        while (range < AscendingRanges.size() && AscendingRanges[range].second.v < item.FIdx) ++range;
+        return range < AscendingRanges.size() && AscendingRanges[range].first.v <= item.FIdx;
+    });
+}
+
 std::vector<TGridItem> THiddenRowStore::TakeAll() {
     Changed();
     return std::exchange(FItems, {});

@@ -73,6 +73,8 @@ public:
     // ascending by real index.
     std::vector<TGridItem> Take(RealRow From, RealRow To);
     std::vector<TGridItem> TakeLevel(int ALevel);
+    // Takes out the rows inside any of the closed ranges (ascending, apart) in one pass.
+    std::vector<TGridItem> TakeRanges(const std::vector<std::pair<RealRow, RealRow>>& AscendingRanges);
     std::vector<TGridItem> TakeAll();
     // Rows held out at or after ARow move by Delta real rows (rows were inserted into or
     // removed from the grid before them). Removing rows never moves one below ARow.

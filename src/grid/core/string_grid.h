@@ -60,6 +60,7 @@
 // starts timer 111 (500 ms). The owner form's resize handler is kept and chained while
 // the grid lives, and given back by the destructor.
 
+#include "controls/cell_control_drawing.h"
 #include "controls/control_styles.h"
 #include "grid/core/base_grid.h"
 #include "grid/core/cell_graphic.h"
@@ -92,6 +93,8 @@
 
 class TExStringGrid;
 class TForm;
+class TPicture;
+class TScrollControl;
 class QWidget;
 class QLabel;
 class QComboBox;
@@ -1224,6 +1227,8 @@ public:
     // ends, while which its pop-up must not close.
     TNotifyEvent FOnStartBlockFocus;
     TNotifyEvent FOnEndBlockFocus;
+    void DoStartBlockFocus();
+    void DoEndBlockFocus();
     // ---- end of public: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- public: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
@@ -1251,6 +1256,8 @@ public:
     // ---- end of public: mouse press, release, double click, right button, sorting least forms ----
 
     // ---- public: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
+    // The filter's switch (grid/data/grid_filter_active.cpp): only the flag the filtering
+    // and the keys read; hiding and showing the filtered rows is the filtering's.
     void SetFilterActive(bool Value);
     // The hint of the cell under HintInfo.CursorPos: its text, its screen position and look
     // (grid_cell_hint.cpp). CMHintShow shows it through the platform's tooltip.
@@ -1314,7 +1321,183 @@ public:
     // ---- end of public: cell editing hooks for custom and unit editors ----
 
     // ---- public: nodes, cell pictures and controls, progress, comments, grouping (string_grid_nodes*.cpp, string_grid_pictures*.cpp, string_grid_indicators*.cpp, string_grid_grouping*.cpp) ----
+    // Node rows (string_grid_nodes.cpp: creation, queries, expand cells;
+    // string_grid_node_expand.cpp: expanding and contracting; string_grid_node_rows.cpp:
+    // node-aware row insertion and removal). A node row holds a ctNode object in column 0:
+    // CellBoolean = contracted, CellIndex = span (node row included; 0 = down to the next
+    // node row), CellErrFrom = sub-node count, CellAngle = the displayed row it was added
+    // at. Contracting hides the covered rows in the store of held-out rows, expanding
+    // shows them again; both work in batches, never row by row. The operations that
+    // change nodes take REAL rows, the queries DISPLAYED rows. None fires a node event.
+    void AddNode(int ARow, int Span);
+    void AddSummaryRow(int ARow);
+    void RemoveNode(int ARow);
     void RemoveAllNodes();
+    bool IsNode(int ARow) const;
+    bool IsSummary(int ARow) const;
+    // True while contracted.
+    bool GetNodeState(int ARow) const;
+    bool NodeState(int ARow) const { return GetNodeState(ARow); }
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow) const;
+    int GetNodeSpan(int ARow) const;
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow) const;
+    void UpdateSubNodeCount(int ARow, int Delta);
+    bool HasNodes() override { return FNumNodes > 0; }
+    int GetRowIndent(int ARow) override;
+    // Tree lines: 0 node row, 2 a row continued by the next, 1 the last of its level.
+    int GetNodeSpanType(int ARow) const;
+    // X in client coordinates; the grid itself never mirrors, so right to left only
+    // moves the glyph's place to the right edge.
+    bool IsOnNodeGlyph(int ARow, int X) const;
+    // The node row that contains ARow (itself for a node row), -1 outside all nodes.
+    int GetParentRow(int ARow) const;
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    void InsertNormalRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    int NumNodes() const { return FNumNodes; }
+
+    // Expand cells: a cell switching its row between two heights (base cell decides).
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool HasExpand(int ACol, int ARow) const;
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow) const;
+    int GetExpandHeight(int ACol, int ARow, bool Expanded) const;
+    TRect GetExpandButtonRect(int ACol, int ARow) const;
+
+    // Cell pictures, images, buttons, shapes and ratings (string_grid_pictures.cpp).
+    // Columns are real, rows displayed. Every Add replaces the cell's object. An object
+    // handed in stays the caller's, who keeps it alive while it is attached; a Create
+    // makes one the cell owns (CellCreated) and frees with its record. Bitmaps and icons
+    // are pictures on this platform. Wrong kinds answer nullptr, false or clNone.
+    void AddBitmap(int ACol, int ARow, TPicture* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                    TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    void AddFilePicture(int ACol, int ARow, TFilePicture* APicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    void AddIcon(int ACol, int ARow, TPicture* AIcon, TCellHAlign hal, TCellVAlign val);
+    TPicture* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    // The cell itself, not its base cell.
+    TPicture* GetBitmap(int ACol, int ARow) const;
+    TPicture* GetPicture(int ACol, int ARow) const;
+    TFilePicture* GetFilePicture(int ACol, int ARow) const;
+    bool HasBitmap(int ACol, int ARow) const { return GetBitmap(ACol, ARow) != nullptr; }
+    bool HasPicture(int ACol, int ARow) const { return GetPicture(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    void RemoveFilePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+    void RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    // Image-list images: the Adds and SetImageIdx do nothing without GridImages.
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    void RemoveImageIdx(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    bool GetImageIdx(int ACol, int ARow, int& idx) const;
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    // The index shown is the cell text; an empty cell is given Aidx as its text.
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    // Empties the cell text only when it removed a data image.
+    void RemoveDataImage(int ACol, int ARow);
+    bool HasDataImage(int ACol, int ARow) const { return HasCellObject(ACol, ARow, {ctDataImage}); }
+    // Dir 0: side by side, else stacked. The caller fills the list; each change repaints.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+    TIntList* GetCellImages(int ACol, int ARow) const;
+    TIntList* CellImages(int ACol, int ARow) const { return GetCellImages(ACol, ARow); }
+    // Buttons: the size is kept as height * 65536 + width.
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TPicture* Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    TPicture* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                              TCellVAlign val);
+    // ACol displayed. Act on button cells only: no other kind's fields change.
+    void SetButtonText(int ACol, int ARow, const QString& Caption);
+    QString GetButtonText(int ACol, int ARow) const;
+    void PushButton(int ACol, int ARow, bool Push);
+    bool HasButton(int ACol, int ARow) const { return HasCellObject(ACol, ARow, {ctButton, ctBitButton}); }
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+    void RemoveAllButtons();
+    // Shapes and ratings: colours in typed fields (fill and line; full and empty star).
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    void RemoveShape(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    TColor GetShapeColor(int ACol, int ARow) const;
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    void RemoveRating(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+    bool HasRating(int ACol, int ARow) const { return HasCellObject(ACol, ARow, {ctRating}); }
+    // Asks OnRatingChange (Allow starting true); the caller writes NewRate when allowed.
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    // An object that draws itself through ICellGraphic (grid/view/cell_graphic_interface.h).
+    void AddInterfacedCell(int ACol, int ARow, TObject* AObject);
+    TObject* GetInterfacedCell(int ACol, int ARow) const;
+    void RemoveInterfacedCell(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+    // The picker editors' choices, reported for the current cell.
+    void DoColorSelect(TColor SelectedColor, const QString& ColorText);
+    void DoImageSelect(int ItemIndex);
+
+    // Progress indicators, cell scroll bars, comments, markers and balloons
+    // (string_grid_indicators.cpp). The value shown is the cell text.
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow) const { return HasCellObject(ACol, ARow, {ctProgress}); }
+    void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddExProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveExProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+    // Page size 0, range 100, position 0; with AutoRange CellChanged fits page size to
+    // the row height and range to the text height, now and on every text change.
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow) const { return HasCellObject(ACol, ARow, {ctScrollbar}); }
+    bool HasAutoRangeScrollBar(int ACol, int ARow) const;
+    void RemoveScrollBar(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow) const;
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow) const;
+    void AddComment(int ACol, int ARow, const QString& Comment);
+    void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+    bool IsComment(int ACol, int ARow, QString& Comment) const;
+    QString GetComment(int ACol, int ARow) const;
+    // Without an object adds a comment; a cell holding another kind keeps it, unchanged.
+    void SetComment(int ACol, int ARow, const QString& Value);
+    QString CellComment(int ACol, int ARow) const { return GetComment(ACol, ARow); }
+    void SetCellComment(int ACol, int ARow, const QString& Value) { SetComment(ACol, ARow, Value); }
+    void RemoveComment(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    // The marker lies beside any object (a ctEmpty record is made for a bare cell).
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen) const;
+    // A check box or radio button carries the balloon beside its box; a cell holding
+    // another object gets none; a bare cell gets a ctBalloon record.
+    void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+    void RemoveBalloon(int ACol, int ARow);
+    bool HasBalloon(int ACol, int ARow) const { return HasCellObject(ACol, ARow, {ctBalloon}); }
+
+    // The thin scroll bars of the Metro scroll type (string_grid_scroll_controls.cpp):
+    // created by CreateScrollControls, freed when the scroll type changes away.
+    TScrollControl* VertScrollControl() const { return vscrlctrl; }
+    TScrollControl* HorzScrollControl() const { return hscrlctrl; }
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
 protected:
@@ -1658,7 +1841,6 @@ protected:
     QComboBox* ComboTrans = nullptr;
     int FFixedColEdit = -1;
     int FFixedRowEdit = -1;
-    bool FForceSel = false;
     int FOldTopRow = 0;
     int FOldKeepLeftCol = 0;
     // The button event being handled, for the inherited handling.
@@ -1722,7 +1904,6 @@ protected:
     TGridCoord FLastKeyCell{-1, -1};
     bool FSpecialCursor = false;   // WMSetCursor shows a cursor of its own
     bool FLinkUnderMouse = false;  // a link under the mouse asks for the hand cursor
-    TGridRect FMoveSelection{-1, -1, -1, -1};
     TGridRect FSizeSelection{-1, -1, -1, -1};
     // ---- end of protected: mouse movement, hover, cursors, filter lists, cell hints ----
 
@@ -1781,6 +1962,32 @@ protected:
     // ---- end of protected: cell editing hooks for custom and unit editors ----
 
     // ---- protected: nodes, cell pictures and controls, progress, comments, grouping (string_grid_nodes*.cpp, string_grid_pictures*.cpp, string_grid_indicators*.cpp, string_grid_grouping*.cpp) ----
+    int FNumNodes = 0;
+    TCellGraphic* NodeObject(int ARow) const;
+    // The displayed row of the next node below ARow, or RowCount.
+    int NextNodeRow(int ARow) const;
+    // The unhiding part of ExpandNode: shows every held-out row between the contracted
+    // node row r (displayed) and the next displayed row (span > 0) or next node row.
+    void ShowNodeRows(int r);
+    // The held-out real rows ShowNodeRows would show for node row r.
+    std::pair<int, int> NodeHiddenRange(int r) const;
+    void ShowRealRanges(const std::vector<std::pair<int, int>>& AscendingRanges);
+    void AddNodeLevel(int FromRow, int Count, int Delta);
+    // The record of a new object of kind AKind (replacing the cell's), or nullptr for a
+    // cell outside the grid.
+    TCellGraphic* NewCellObject(int ACol, int ARow, TCellType AKind);
+    // The cell's own object when it is of one of the kinds.
+    TCellGraphic* CellObjectOf(int ACol, int ARow, TSet<TCellType> Kinds) const;
+    // The base cell's object when it is of one of the kinds.
+    TCellGraphic* BaseCellObjectOf(int ACol, int ARow, TSet<TCellType> Kinds) const;
+    void AddProgressObject(int ACol, int ARow, TColor FGColor, TColor BKColor, bool TextColors, TColor FGTextColor,
+                           TColor BKTextColor, const QString& Fmt, int Min, int Max);
+    // Fits an automatic-range cell scroll bar to the row and the cell's text.
+    void FitCellScrollBar(int ACol, int ARow);
+    // Children of the grid; Qt frees them with it.
+    TScrollControl* vscrlctrl = nullptr;
+    TScrollControl* hscrlctrl = nullptr;
+    void FreeScrollControls();
     // ---- end of protected: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // Sizes and counts remembered by the dimension setters.

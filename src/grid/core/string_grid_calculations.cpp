@@ -9,7 +9,6 @@
 
 #include "grid/core/string_grid.h"
 
-#include "grid/core/string_grid_node_queries_p.h"
 
 #include <QSet>
 #include <cmath>
@@ -48,7 +47,7 @@ void TExStringGrid::ForEachColumnValue(int ACol, int FromRow, int ToRow, Visit&&
         const bool hidden = range.ByRealRow && IsHiddenRow(r);
         if (!hidden) {
             const int displayed = range.ByRealRow ? DisplRowIndex(r) : r;
-            const bool groupRow = node_queries::IsNode(*this, displayed) || node_queries::IsSummary(*this, displayed);
+            const bool groupRow = IsNode(displayed) || IsSummary(displayed);
             if (groupRow && FGroupColumn != -1) continue;
             if (!IsBaseCell(ACol, displayed)) continue;
         }

@@ -8,7 +8,6 @@
 #include "grid/core/string_grid.h"
 
 #include "grid/core/radio_items.h"
-#include "grid/core/string_grid_node_queries_p.h"
 
 namespace {
 
@@ -58,8 +57,8 @@ int TExStringGrid::FirstCheckBoxRow() const {
 
 void TExStringGrid::AddCheckBoxColumn(int ACol, bool DefaultState, bool DataCheckBox) {
     for (int r = FirstCheckBoxRow(); r < RowCount(); ++r) {
-        if (node_queries::IsSummary(*this, r)) continue;
-        if (node_queries::IsNode(*this, r))
+        if (IsSummary(r)) continue;
+        if (IsNode(r))
             AddCheckBox(ACol, r, cbUnchecked);
         else
             AddCheckBox(ACol, r, DefaultState, DataCheckBox);

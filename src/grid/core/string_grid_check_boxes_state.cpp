@@ -14,7 +14,6 @@
 
 #include "grid/core/grid_undo_redo.h"
 #include "grid/core/radio_items.h"
-#include "grid/core/string_grid_node_queries_p.h"
 
 namespace {
 
@@ -205,15 +204,15 @@ bool TExStringGrid::ToggleCheck(int ACol, int ARow, bool FromUser) {
     TCellGraphic* graphic = GetCellGraphic(ACol, ARow);
     if (!graphic) return false;
     const bool autoGroup = FGrouping->AutoCheckGroup;
-    const bool wasNode = autoGroup && node_queries::IsNode(*this, ARow);
+    const bool wasNode = autoGroup && IsNode(ARow);
     int nodeSpan = 0, parentRow = -1, parentSpan = 0;
     bool nodeContracted = false;
     if (wasNode) {
-        nodeSpan = node_queries::GetNodeSpan(*this, ARow);
-        nodeContracted = node_queries::GetNodeState(*this, ARow);
+        nodeSpan = GetNodeSpan(ARow);
+        nodeContracted = GetNodeState(ARow);
     } else if (autoGroup) {
-        parentRow = node_queries::GetParentRow(*this, ARow);
-        parentSpan = node_queries::GetNodeSpan(*this, parentRow);
+        parentRow = GetParentRow(ARow);
+        parentSpan = GetNodeSpan(parentRow);
     }
     const TCellType kind = graphic->CellType();
     if (!IsCheckBoxKind(kind)) return false;

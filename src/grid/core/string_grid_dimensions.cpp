@@ -198,6 +198,10 @@ void TExStringGrid::SetScrollType(TScrollType Value) {
     FScrollType = Value;
     FIsFlat = false;
     SetScrollBars(Value == ssMetro ? ssNone : ssBoth);
+    if (Value == ssMetro)
+        CreateScrollControls();
+    else
+        FreeScrollControls();
 }
 
 void TExStringGrid::SetScrollColor(TColor Value) { FScrollColor = Value; }

@@ -303,9 +303,7 @@ void TExStringGrid::GetCellDefaults(int ACol, int ARow, TFont& AFont, TBrush& AB
     }
 }
 
-void TExStringGrid::CellChanged(int, int) {
-    // Cells with a scroll bar of automatic range come with the cell scroll bars.
-}
+void TExStringGrid::CellChanged(int ACol, int ARow) { FitCellScrollBar(ACol, ARow); }
 
 void TExStringGrid::LastRowChanged() { PaintFooterPanel(); }
 

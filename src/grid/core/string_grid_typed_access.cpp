@@ -258,10 +258,3 @@ void TExStringGrid::DoCanInsertRow(int ARow, bool& CanInsert) {
     if (OnCanInsertRow) OnCanInsertRow(this, ARow, CanInsert);
 }
 
-// The thin scroll controls of the Metro scroll type come with their own control; until
-// then that type only hides the window's bars (its setting of ScrollBars is kept).
-void TExStringGrid::CreateScrollControls() {
-    if (FScrollType != ssMetro) return;
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-}

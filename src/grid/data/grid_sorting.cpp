@@ -8,7 +8,6 @@
 // place and sort the rows between node rows, so each node keeps its rows.
 
 #include "grid/core/string_grid.h"
-#include "grid/core/string_grid_node_queries_p.h"
 
 #include <algorithm>
 #include <numeric>
@@ -107,7 +106,7 @@ void TExStringGrid::SortGroups(const SortKeys& Keys) {
     int start = FirstSortRow();
     const int last = LastSortRow();
     for (int r = start; r <= last + 1; ++r) {
-        if (r <= last && !node_queries::IsNode(*this, r)) continue;
+        if (r <= last && !IsNode(r)) continue;
         SortRowRange(start, r - 1, Keys);
         start = r + 1;
     }

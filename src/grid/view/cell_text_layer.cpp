@@ -59,8 +59,8 @@ void TExStringGrid::DrawCellText(TCellDrawWork& Work) {
     IsPasswordCell(RealCol(rcol), DisplRow(row), password);
     if (password && !FPasswordChar.isEmpty()) text = QString(text.size(), FPasswordChar.at(0));
     const TCellGraphic* graphic = Work.Graphic;
-    const int errPos = graphic ? graphic->CellErrFrom() : 0;
-    const int errLen = graphic ? graphic->CellErrLen() : 0;
+    const int errPos = graphic ? graphic->CellMarkerPos() : 0;
+    const int errLen = graphic ? graphic->CellMarkerLen() : 0;
 
     // 3. The working rectangle; a scrolled cell is clipped to itself.
     TRect r = Work.Rect;

@@ -5,7 +5,6 @@
 
 #include "grid/core/string_grid.h"
 #include "controls/text_utilities.h"
-#include "grid/core/string_grid_node_queries_p.h"
 #include "platform/form.h"
 
 #include <QKeyEvent>
@@ -168,7 +167,7 @@ void TExStringGrid::WMKeyDown(TWMKey& Message) {
     if ((key == VK_RETURN || key == VK_SPACE) && HasClickableObject(RCol, Row())) ClickableObjectKey(key, RCol);
     if ((key == VK_HOME || key == VK_END) && HomeEndKey(Message, OldRow, OldLeft)) return;
 
-    const bool nodeRow = node_queries::IsNode(*this, Row());
+    const bool nodeRow = IsNode(Row());
     if (rowSelect && !nodeRow && ColCount() > VisibleColCount() && (key == VK_LEFT || key == VK_RIGHT)) {
         const bool scroll = FNavigation->LeftRightRowSelect() ? ctrl : true;
         if (scroll) {

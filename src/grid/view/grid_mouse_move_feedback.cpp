@@ -123,10 +123,12 @@ void TExStringGrid::PlaceRowArrows(int ACol, int ARow, bool& Allow) {
 }
 
 void TExStringGrid::EndMoveFeedback() {
+    const bool blocking = MoveForm || (MoveButton && MoveButton->isVisible());
     delete MoveForm;
     MoveForm = nullptr;
     if (MoveButton) MoveButton->hide();
     for (QWidget* arrow : FArrowWindows) arrow->hide();
     FMoveColInd = -1;
     FMoveRowInd = -1;
+    if (blocking) DoEndBlockFocus();
 }

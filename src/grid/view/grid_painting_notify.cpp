@@ -41,8 +41,6 @@ QString TExStringGrid::BalloonDisplayText(const QString& Text) {
     return text.mid(first);
 }
 
-bool TExStringGrid::IsBalloon(int, int, QString&, QString&, int&) { return false; }
-
 TExStringGrid::TBalloonText TExStringGrid::BalloonText(int X, int Y) {
     TBalloonText balloon;
     if (!FBalloonSettings->Enable) return balloon;

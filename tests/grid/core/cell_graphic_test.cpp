@@ -84,7 +84,7 @@ TEST(CellGraphic, DestructionFreesWhatTheKindOwns) {
         int angle;
         bool freed;
     } cases[] = {
-        {ctImages, false, 0, true},      {ctBalloon, false, 0, true},    {ctBitmap, false, 0, false},
+        {ctImages, false, 0, true},      {ctBalloon, false, 0, false},    {ctBitmap, false, 0, false},
         {ctBitmap, true, 0, true},       {ctPicture, true, 0, true},     {ctFilePicture, false, 0, false},
         {ctRadio, true, 0, true},        {ctBitButton, true, 0, true},   {ctCheckBox, true, 0, false},
         {ctCheckBox, false, 1, true},    {ctRadioButton, false, 1, true}, {ctButton, true, 1, false},

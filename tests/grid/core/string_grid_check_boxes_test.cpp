@@ -394,10 +394,7 @@ TEST(StringGridCheckBoxes, WithAutoCheckGroupANodeChecksItsChildrenAndChildrenSe
     TExStringGrid grid(nullptr);
     grid.SetRowCount(6);
     grid.Grouping()->AutoCheckGroup = true;
-    TCellGraphic* node = grid.CreateCellGraphic(0, 1);
-    node->SetCellType(ctNode);
-    node->SetCellIndex(3);
-    for (int r = 1; r <= 3; ++r) grid.CellProperties(0, r)->SetNodeLevel(1);
+    grid.AddNode(1, 3);
     grid.AddCheckBoxColumn(1, false, false);
     EXPECT_EQ(grid.GetCellType(1, 1), ctTriStateCheckBox);
     std::vector<CheckEvent> events;

@@ -114,8 +114,7 @@ TEST(CellTextLayer, ErrorUnderlineOnlyUnderAValueCell) {
         grid.SetCells(3, 1, QStringLiteral("abcd"));
         TCellGraphic* graphic = grid.CreateCellGraphic(3, 1);
         graphic->SetCellType(kind);
-        graphic->SetCellErrFrom(1);
-        graphic->SetCellErrLen(2);
+        graphic->SetMarker(1, 2);
         QImage image = CellLayersGrid::Blank();
         grid.Paint(image, 2, 1);
         int red = 0;
