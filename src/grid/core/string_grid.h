@@ -1237,6 +1237,11 @@ protected:
     void DrawTreeLines(TCellDrawWork& W);
     void DrawFixedEdges(TCellDrawWork& W);
     void DrawFocusRectangle(TCellDrawWork& W);
+    void DrawAlwaysVisibleEditorButtons(TCellDrawWork& W);
+    // The hover look of a fixed cell: hovered (or its column being moved) where
+    // HoverFixedCells allows it; drawn hovered, pressed or split at the drop-down button.
+    bool IsHoveredFixedCell(int ACol, int ARow) const;
+    void DrawHoveredFixedCell(TCellDrawWork& W);
     // Fixed as the colour rules count it: the fixed-cell test or inside the fixed rows or columns.
     bool IsFixedForColors(int ACol, int ARow);
     bool HasColorTones() const { return FTones.Background.BrushColor != clNone; }
@@ -1353,7 +1358,7 @@ protected:
     bool ColMoveFlg = false;
     bool ColSizeFlg = false;
     TPoint FHotFixedCell{-1, -1};
-    int FHoverRowIdx = -1;
+    // The hover row is TBaseGrid::FHoverRowIdx: the base painter fills that row.
     TPoint FHoverButton{-1, -1};
     TPoint FHoverCell{-1, -1};
     int FHoverlink = -1;
