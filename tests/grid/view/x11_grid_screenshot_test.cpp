@@ -32,8 +32,8 @@ TEST_P(X11GridScreenshot, KnxRuleTableLooksFinished) {
     BuildKnxRuleTable(*grid, 1024, 1024);
     ApplyKnxLook(*grid, GetParam());
     // Tahoma is not installed here; its fallback is wider and would wrap "Source Add"
-    // and "Bit Mode" out of their headers. A condensed face keeps them on one line.
-    grid->FixedFont()->Name = QStringLiteral("DejaVu Sans Condensed");
+    // and "Bit Mode" out of their headers. A narrow face keeps them on one line.
+    grid->FixedFont()->Name = QStringLiteral("Nimbus Sans Narrow");
     grid->FocusHelper()->SetEnabled(true);
     TGridOptions options = grid->Options();
     options.Include(goEditing);
