@@ -73,6 +73,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QImage>
 #include <QIODevice>
 #include <QVariant>
 #include <array>
@@ -987,6 +988,13 @@ public:
     static QString LookToCaption(TGridLook Look);
     TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
     void SetProgressAppearance(const TGridProgressAppearance& Value) { FProgressAppearance->Assign(&Value); }
+    // The picture drawn in the fixed column of the current row (none when null); its
+    // top-left pixel's colour is transparent.
+    const QImage& RowIndicator() const { return FRowIndicator; }
+    void SetRowIndicator(const QImage& Value) {
+        FRowIndicator = Value;
+        InvalidateGrid();
+    }
     // A cell with a graphic shows the graphic alone.
     bool NoImageAndText() const { return FNoImageAndText; }
     void SetNoImageAndText(bool Value) {
@@ -1238,6 +1246,9 @@ protected:
     void DrawFixedEdges(TCellDrawWork& W);
     void DrawFocusRectangle(TCellDrawWork& W);
     void DrawAlwaysVisibleEditorButtons(TCellDrawWork& W);
+    // The row indicator moves the cell's left edge; the width it took comes back.
+    int DrawRowIndicator(TCellDrawWork& W);
+    void DrawDesignColumnNumber(TCellDrawWork& W);
     // The hover look of a fixed cell: hovered (or its column being moved) where
     // HoverFixedCells allows it; drawn hovered, pressed or split at the drop-down button.
     bool IsHoveredFixedCell(int ACol, int ARow) const;
@@ -1250,6 +1261,7 @@ protected:
     void ApplyLookPreset(TGridLook Value);
 
     TGridLook FLook = glXP;
+    QImage FRowIndicator;
     TOfficeTheme FOfficeTheme = otUnknown;
     bool FNoImageAndText = false;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance = std::make_unique<TGridProgressAppearance>();

@@ -75,6 +75,8 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
                 !(HoverRow() && ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed));
     // 9.
     if (W.IsFixed && HasFixedGradientLook(FLook)) DrawFixedGradientLook(W, colorTo, mirrorColor, mirrorColorTo);
+    // 10.
+    const int indicatorWidth = DrawRowIndicator(W);
     // 11. The list-view header item is the platform style's header section.
     if (W.IsFixed && FLook == glListView && ctl3D) {
         QStyleOptionHeader option;
@@ -111,6 +113,7 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     Canvas.Font.Color = W.NormalFontColor;
     W.Rect = {W.Rect.Left - 1, W.Rect.Top - 1, W.Rect.Right + 1, W.Rect.Bottom + 1};
     DrawCellBorders(W);
+    W.Rect.Left -= indicatorWidth;
     // 18. to 21.
     DrawFixedEdges(W);
     // 22.
@@ -130,6 +133,38 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     if (OnCustomCellDraw) OnCustomCellDraw(this, &Canvas, W.RCol, ARow, W.AState, W.Rect, false);
     // 26.
     DrawFocusRectangle(W);
+    // 27.
+    if (ARow == 0 && FShowColumnNumbers && InDesignMode()) DrawDesignColumnNumber(W);
+}
+
+int TExStringGrid::DrawRowIndicator(TCellDrawWork& W) {
+    const int fixedCols = TStringGrid::FixedCols();
+    if (W.ACol != 0 || W.ARow != Row() || fixedCols == 0 || FRowIndicator.isNull()) return 0;
+    if (RowCount() == TStringGrid::FixedRows() && FixedRowAlways()) return 0;
+    const int h = FRowIndicator.height();
+    int top = W.Rect.Top;
+    if (VAlignment() == vtaCenter) top = (W.Rect.Top + W.Rect.Bottom - h) / 2;
+    else if (VAlignment() == vtaBottom) top = W.Rect.Bottom - h;
+    DrawTransparentBitmap(*W.Canvas, FRowIndicator, W.Canvas->Brush.Color,
+                          {W.Rect.Left + 2, top, W.Rect.Left + 2 + FRowIndicator.width(), top + h});
+    const int width = FRowIndicator.width() + 2;
+    W.Rect.Left += width;
+    return width;
+}
+
+// The real column index, small and gray in the bottom-right corner of the header.
+void TExStringGrid::DrawDesignColumnNumber(TCellDrawWork& W) {
+    TCanvas& canvas = *W.Canvas;
+    const TFont savedFont = canvas.Font;
+    const TBrushStyle savedStyle = canvas.Brush.Style;
+    canvas.Font.Size = 8;
+    canvas.Font.Color = clGray;
+    canvas.Font.Style = {};
+    canvas.Brush.Style = bsClear;
+    const QString number = QString::number(W.RCol);
+    canvas.TextOut(W.Rect.Right - 2 - canvas.TextWidth(number), W.Rect.Bottom - canvas.TextHeight(number), number);
+    canvas.Font = savedFont;
+    canvas.Brush.Style = savedStyle;
 }
 
 void TExStringGrid::DrawFixedGradientLook(TCellDrawWork& W, TColor ColorTo, TColor MirrorColor, TColor MirrorColorTo) {
