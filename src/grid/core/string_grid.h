@@ -85,6 +85,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <QImage>
 #include <QIODevice>
 #include <QVariant>
 #include <array>
@@ -1057,6 +1058,13 @@ public:
     static QString LookToCaption(TGridLook Look);
     TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
     void SetProgressAppearance(const TGridProgressAppearance& Value) { FProgressAppearance->Assign(&Value); }
+    // The picture drawn in the fixed column of the current row (none when null); its
+    // top-left pixel's colour is transparent.
+    const QImage& RowIndicator() const { return FRowIndicator; }
+    void SetRowIndicator(const QImage& Value) {
+        FRowIndicator = Value;
+        InvalidateGrid();
+    }
     // A cell with a graphic shows the graphic alone.
     bool NoImageAndText() const { return FNoImageAndText; }
     void SetNoImageAndText(bool Value) {
@@ -1613,6 +1621,14 @@ protected:
     void DrawTreeLines(TCellDrawWork& W);
     void DrawFixedEdges(TCellDrawWork& W);
     void DrawFocusRectangle(TCellDrawWork& W);
+    void DrawAlwaysVisibleEditorButtons(TCellDrawWork& W);
+    // The row indicator moves the cell's left edge; the width it took comes back.
+    int DrawRowIndicator(TCellDrawWork& W);
+    void DrawDesignColumnNumber(TCellDrawWork& W);
+    // The hover look of a fixed cell: hovered (or its column being moved) where
+    // HoverFixedCells allows it; drawn hovered, pressed or split at the drop-down button.
+    bool IsHoveredFixedCell(int ACol, int ARow) const;
+    void DrawHoveredFixedCell(TCellDrawWork& W);
     // Fixed as the colour rules count it: the fixed-cell test or inside the fixed rows or columns.
     bool IsFixedForColors(int ACol, int ARow);
     bool HasColorTones() const { return FTones.Background.BrushColor != clNone; }
@@ -1621,6 +1637,7 @@ protected:
     void ApplyLookPreset(TGridLook Value);
 
     TGridLook FLook = glXP;
+    QImage FRowIndicator;
     TOfficeTheme FOfficeTheme = otUnknown;
     bool FNoImageAndText = false;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance = std::make_unique<TGridProgressAppearance>();
@@ -1729,7 +1746,7 @@ protected:
     bool ColMoveFlg = false;
     bool ColSizeFlg = false;
     TPoint FHotFixedCell{-1, -1};
-    int FHoverRowIdx = -1;
+    // The hover row is TBaseGrid::FHoverRowIdx: the base painter fills that row.
     TPoint FHoverButton{-1, -1};
     TPoint FHoverCell{-1, -1};
     int FHoverlink = -1;

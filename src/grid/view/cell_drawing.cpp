@@ -8,9 +8,9 @@
 // restored the borders, the fixed-cell edges, tree lines, the graphic, OnDrawCell,
 // OnCustomCellDraw and last the focus rectangle.
 //
-// Not drawn yet: the cell scroll bar, the always-visible editor buttons, interface
-// graphics drawn before the text and the hover and pressed fixed cells come with the
-// cell controls and the mouse handling; application styles do not exist here.
+// The hover, pressed and hot looks of fixed cells read the state the mouse handling
+// keeps (the hovered and hot fixed cell, the pushed fixed cell, the open fixed
+// drop-down); application styles do not exist here.
 
 #include "controls/color_utilities.h"
 #include "controls/gradient_drawing.h"
@@ -37,6 +37,7 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     W.ARow = ARow;
     W.AState = AState;
     W.Rect = ARect;
+    const int right = ARect.Right;
     // 1.
     const bool ctl3D = !FFlat;
     W.RCol = RealColIndex(ACol);
@@ -74,6 +75,8 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
                 !(HoverRow() && ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed));
     // 9.
     if (W.IsFixed && HasFixedGradientLook(FLook)) DrawFixedGradientLook(W, colorTo, mirrorColor, mirrorColorTo);
+    // 10.
+    const int indicatorWidth = DrawRowIndicator(W);
     // 11. The list-view header item is the platform style's header section.
     if (W.IsFixed && FLook == glListView && ctl3D) {
         QStyleOptionHeader option;
@@ -81,6 +84,8 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
         option.rect = TRect{W.Rect.Left, W.Rect.Top, W.Rect.Right, W.Rect.Bottom + 1}.ToQRect();
         option.position = QStyleOptionHeader::End;
         option.state |= QStyle::State_Raised;
+        // Hot under the mouse, pressed while the mouse is down on it.
+        if (FHotFixedCell == TPoint{ACol, ARow}) option.state |= FMouseDown ? QStyle::State_Sunken : QStyle::State_MouseOver;
         style()->drawControl(QStyle::CE_HeaderSection, &option, Canvas.Painter(), this);
         Canvas.Pen.Color = clWhite;
         Canvas.Pen.Width = 1;
@@ -97,8 +102,9 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     }
     // 13.
     if (OnCustomCellBkgDraw) OnCustomCellBkgDraw(this, &Canvas, W.RCol, ARow, W.AState, W.Rect, false);
+    // 14.
+    if (!W.IsFixed) DrawAlwaysVisibleEditorButtons(W);
     // 16.
-    const int right = W.Rect.Right;
     const bool customDrawn = (OnDrawCell || OnCustomCellDraw) && FNoDefaultDraw;
     if (!(FNoImageAndText && W.Graphic) && !customDrawn) DrawCellText(W);
     // 17.
@@ -107,6 +113,7 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     Canvas.Font.Color = W.NormalFontColor;
     W.Rect = {W.Rect.Left - 1, W.Rect.Top - 1, W.Rect.Right + 1, W.Rect.Bottom + 1};
     DrawCellBorders(W);
+    W.Rect.Left -= indicatorWidth;
     // 18. to 21.
     DrawFixedEdges(W);
     // 22.
@@ -126,6 +133,38 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     if (OnCustomCellDraw) OnCustomCellDraw(this, &Canvas, W.RCol, ARow, W.AState, W.Rect, false);
     // 26.
     DrawFocusRectangle(W);
+    // 27.
+    if (ARow == 0 && FShowColumnNumbers && InDesignMode()) DrawDesignColumnNumber(W);
+}
+
+int TExStringGrid::DrawRowIndicator(TCellDrawWork& W) {
+    const int fixedCols = TStringGrid::FixedCols();
+    if (W.ACol != 0 || W.ARow != Row() || fixedCols == 0 || FRowIndicator.isNull()) return 0;
+    if (RowCount() == TStringGrid::FixedRows() && FixedRowAlways()) return 0;
+    const int h = FRowIndicator.height();
+    int top = W.Rect.Top;
+    if (VAlignment() == vtaCenter) top = (W.Rect.Top + W.Rect.Bottom - h) / 2;
+    else if (VAlignment() == vtaBottom) top = W.Rect.Bottom - h;
+    DrawTransparentBitmap(*W.Canvas, FRowIndicator, W.Canvas->Brush.Color,
+                          {W.Rect.Left + 2, top, W.Rect.Left + 2 + FRowIndicator.width(), top + h});
+    const int width = FRowIndicator.width() + 2;
+    W.Rect.Left += width;
+    return width;
+}
+
+// The real column index, small and gray in the bottom-right corner of the header.
+void TExStringGrid::DrawDesignColumnNumber(TCellDrawWork& W) {
+    TCanvas& canvas = *W.Canvas;
+    const TFont savedFont = canvas.Font;
+    const TBrushStyle savedStyle = canvas.Brush.Style;
+    canvas.Font.Size = 8;
+    canvas.Font.Color = clGray;
+    canvas.Font.Style = {};
+    canvas.Brush.Style = bsClear;
+    const QString number = QString::number(W.RCol);
+    canvas.TextOut(W.Rect.Right - 2 - canvas.TextWidth(number), W.Rect.Bottom - canvas.TextHeight(number), number);
+    canvas.Font = savedFont;
+    canvas.Brush.Style = savedStyle;
 }
 
 void TExStringGrid::DrawFixedGradientLook(TCellDrawWork& W, TColor ColorTo, TColor MirrorColor, TColor MirrorColorTo) {
@@ -135,7 +174,9 @@ void TExStringGrid::DrawFixedGradientLook(TCellDrawWork& W, TColor ColorTo, TCol
                                                   (W.ACol == Col() && fixedRows > 0 && W.ARow == fixedRows - 1));
     const bool sortHeader = FSortSettings->Show && FSortSettings->Column == W.RCol &&
                             FSortSettings->HeaderColor != clNone && W.ARow == fixedRows - 1 && W.ACol >= fixedCols;
-    if (activeHeader) {
+    if (IsHoveredFixedCell(W.ACol, W.ARow)) {
+        DrawHoveredFixedCell(W);
+    } else if (activeHeader) {
         DrawGradientMirrorRect(canvas, W.Rect, FActiveCellColor, FActiveCellColorTo, clNone, clNone, true, clNone,
                                false, true);
     } else if (sortHeader) {
@@ -146,6 +187,55 @@ void TExStringGrid::DrawFixedGradientLook(TCellDrawWork& W, TColor ColorTo, TCol
         DrawGradientMirrorRect(canvas, W.Rect, canvas.Brush.Color, ColorTo, MirrorColor, MirrorColorTo, true,
                                FLook == glVista ? clWhite : clNone, false, true);
     }
+}
+
+bool TExStringGrid::IsHoveredFixedCell(int ACol, int ARow) const {
+    if (!IsHoverFixedCell(ACol, ARow) || InDesignMode()) return false;
+    const bool columnMoving = GridState() == gsColMoving;
+    if (columnMoving) return ACol == Movecell && ARow < TStringGrid::FixedRows();
+    return ACol == FHoverFixedX && ARow == FHoverFixedY;
+}
+
+void TExStringGrid::DrawHoveredFixedCell(TCellDrawWork& W) {
+    TCanvas& canvas = *W.Canvas;
+    TRect r = W.Rect;
+    r.Bottom += 1;
+    const bool pressed = FMouseDownMove || GridState() == gsColMoving;
+    bool withButton = FControlLook->FixedDropDownButton;
+    if (withButton && OnCanShowFixedDropDown) OnCanShowFixedDropDown(this, W.RCol, withButton);
+    auto hoverLook = [&](TRect part) {
+        DrawGradientMirrorRect(canvas, part, FZRTGradientHoverFrom, FZRTGradientHoverTo, FZRTGradientHoverMirrorFrom,
+                               FZRTGradientHoverMirrorTo, true, FZRTGradientHoverBorder, false, true);
+    };
+    auto downLook = [&](TRect part) {
+        DrawGradientMirrorRect(canvas, part, FZRTGradientDownFrom, FZRTGradientDownTo, FZRTGradientDownMirrorFrom,
+                               FZRTGradientDownMirrorTo, true, FZRTGradientDownBorder, false, true);
+    };
+    const TRect button{r.Right - 16, r.Top, r.Right, r.Bottom};
+    const TRect rest{r.Left, r.Top, r.Right - 16, r.Bottom};
+    if (!pressed) {
+        hoverLook(r);
+    } else if (withButton) {
+        // The part under the press looks down, the other part only hovered.
+        if (FDropDownDown) {
+            hoverLook(rest);
+            downLook(button);
+        } else {
+            downLook(rest);
+            hoverLook(button);
+        }
+    } else {
+        downLook(r);
+    }
+    if (!withButton) return;
+    const TPen saved = canvas.Pen;
+    canvas.Pen.Color = pressed ? FZRTGradientDownBorder : FZRTGradientHoverBorder;
+    canvas.Pen.Width = 1;
+    canvas.Pen.Style = psSolid;
+    Line(canvas, button.Left, r.Top, button.Left, r.Bottom);
+    canvas.Pen = saved;
+    DrawSmallDownArrow(canvas, r.Right - 8, r.Top + 7, canvas.Font.Color);
+    W.Rect.Right -= 16;
 }
 
 void TExStringGrid::DrawCellBorders(TCellDrawWork& W) {
@@ -196,7 +286,16 @@ void TExStringGrid::DrawFixedEdges(TCellDrawWork& W) {
     canvas.Pen.Style = psSolid;
     const TGridOptions options = Options();
     TRect r = W.Rect;
-    if (FLook == glClassic && !FFlat) {
+    if (FFixedCellPushed && FPushedFixedCell == TPoint{W.ACol, W.ARow}) {
+        // A fixed cell pressed as a button sinks: dark on the top and left, light below.
+        r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom};
+        canvas.Pen.Color = clBtnShadow;
+        Line(canvas, r.Left, r.Bottom - 1, r.Left, r.Top);
+        canvas.LineTo(r.Right, r.Top);
+        canvas.Pen.Color = clBtnHighlight;
+        Line(canvas, r.Right - 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
+        canvas.LineTo(r.Left, r.Bottom - 1);
+    } else if (FLook == glClassic && !FFlat) {
         // Raised inner edge on the left and top, raised outer edge on the right and bottom.
         r.Top += 1;
         r.Bottom += 1;

@@ -58,8 +58,10 @@ void TExStringGrid::GetVisualProperties(int ACol, int ARow, TGridDrawState& ASta
                                         bool& WW, TCellGradientDirection& GD) {
     const int fixedCols = TStringGrid::FixedCols(), fixedRows = TStringGrid::FixedRows();
     const bool normalCell = ACol >= fixedCols && ARow >= fixedRows;
-    // 1. Printing uses the display fonts until the print settings bring their own.
-    AFont = normalCell ? GridFont() : *FFixedFont;
+    // 1. Printing without the display fonts takes the print settings' own.
+    const bool printFonts = Print && !FPrintSettings->UseDisplayFont;
+    if (normalCell) AFont = printFonts ? FPrintSettings->Font : GridFont();
+    else AFont = printFonts ? FPrintSettings->FixedFont : *FFixedFont;
     // 2.
     const int RCol = Remap ? RealColIndex(ACol) : ACol;
     const int flagRow = FlagRowOf(ARow);

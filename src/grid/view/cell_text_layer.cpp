@@ -52,6 +52,19 @@ void TExStringGrid::DrawCellText(TCellDrawWork& Work) {
         }
     }
 
+    // 5. (ahead of the text's colours) A disjunct selection colours only the rows or
+    // columns it holds: the others get the grid's colours and their own back. The font
+    // keeps its size: the zoom is already in it.
+    if (Work.ACol >= FixedCols() && row >= FixedRows() && !FMouseDown &&
+        ((FMouseActions->DisjunctRowSelect() && !RowSelect(Work.FlagRow)) ||
+         (FMouseActions->DisjunctColSelect() && !ColSelect(Work.ACol)))) {
+        canvas.Brush.Color = GridColor();
+        canvas.Font.Color = GridFont().Color;
+        linkColor = FURLColor;
+        TGridDrawState state = Work.AState;
+        GetCellColor(RealCol(rcol), DisplRow(row), state, &canvas.Brush, &canvas.Font);
+    }
+
     // 2. The text and its kind.
     QString text = GetFormattedCell(RealCol(rcol), DisplRow(row));
     int kind = CellTextKind(text, FEnableHTML);

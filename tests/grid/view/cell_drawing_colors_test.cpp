@@ -140,6 +140,29 @@ TEST(CellColors, DisabledRowsAndGridsShowTheDisabledFontColour) {
     EXPECT_NE(LookOf(grid, 2, 2).Font.Color, grid.DisabledFontColor());
 }
 
+TEST(CellColors, PrintingTakesThePrintFontsUnlessItUsesTheDisplayFonts) {
+    StringGridFixture grid;
+    grid.PrintSettings()->Font.Name = QStringLiteral("Print Normal");
+    grid.PrintSettings()->FixedFont.Name = QStringLiteral("Print Fixed");
+    const QString screenNormal = LookOf(grid, 1, 1).Font.Name, screenFixed = LookOf(grid, 1, 0).Font.Name;
+    ASSERT_NE(screenNormal, QStringLiteral("Print Normal"));
+    const struct {
+        bool print;
+        bool useDisplayFont;
+        int col, row;
+        QString expected;
+    } cases[] = {
+        {true, false, 1, 1, QStringLiteral("Print Normal")}, {true, false, 0, 1, QStringLiteral("Print Fixed")},
+        {true, true, 1, 1, screenNormal},                    {true, true, 1, 0, screenFixed},
+        {false, false, 1, 1, screenNormal},
+    };
+    for (const auto& c : cases) {
+        grid.PrintSettings()->UseDisplayFont = c.useDisplayFont;
+        EXPECT_EQ(LookOf(grid, c.col, c.row, c.print).Font.Name, c.expected)
+            << c.print << c.useDisplayFont << " " << c.col << "," << c.row;
+    }
+}
+
 TEST(CellColors, FontPropertiesTakeTheFixedFontTheCellsFontThenGetCellColor) {
     StringGridFixture grid;
     grid.SetFontColors(3, 2, clRed);

@@ -68,6 +68,34 @@ TEST(CellDrawingPixels, AModifiedRowShowsItsBarInColumnZero) {
     EXPECT_NE(FromQColor(image.pixelColor(76, 50)), clLime) << "only column 0";
 }
 
+// A 6 x 6 red square with a white top-left pixel (the transparent colour) on the current
+// row's fixed cell: it sits 2 pixels inside the left edge, placed by VAlignment, and the
+// cell's text moves right past it.
+TEST(CellDrawingPixels, RowIndicatorStandsInTheFixedColumnOfTheCurrentRow) {
+    QImage indicator(6, 6, QImage::Format_RGB32);
+    indicator.fill(Qt::red);
+    indicator.setPixelColor(0, 0, Qt::white);
+    const struct {
+        TVAlignment va;
+        int top;  // first red row inside the row-2 cell (y 40..59)
+    } cases[] = {{vtaTop, 40}, {vtaCenter, 47}, {vtaBottom, 53}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.va));
+        StringGridFixture grid;
+        grid.SetVAlignment(c.va);
+        grid.SetRowIndicator(indicator);
+        grid.SetRow(2);
+        ShowGrid(grid);
+        const QImage image = Render(grid);
+        int firstRed = -1;
+        for (int y = 40; y < 60 && firstRed < 0; ++y)
+            if (image.pixelColor(4, y) == QColor(Qt::red)) firstRed = y;
+        EXPECT_NEAR(firstRed, c.top, 1);
+        EXPECT_NE(image.pixelColor(4, 28), QColor(Qt::red)) << "not on another row";
+        EXPECT_NE(image.pixelColor(44, firstRed + 2), QColor(Qt::red)) << "not in a normal column";
+    }
+}
+
 TEST(CellDrawingPixels, CellBordersFollowOnGetCellBorder) {
     StringGridFixture grid;
     grid.SetShowSelection(false);

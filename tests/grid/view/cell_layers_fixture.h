@@ -50,6 +50,7 @@ public:
         work.ACol = c;
         work.RCol = RealColIndex(c);
         work.ARow = r;
+        work.FlagRow = FlagRowOf(r);
         work.AState = state;
         work.Rect = CellBox(c, r);
         work.IsFixed = c < FixedCols() || r < FixedRows();

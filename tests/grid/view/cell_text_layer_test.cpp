@@ -190,6 +190,29 @@ TEST(CellTextLayer, SelectedCellTakesTheSelectionColours) {
     EXPECT_EQ(InkSpan(plain, CellLayersGrid::CellBox(2, 1), clRed).second, -1);
 }
 
+TEST(CellTextLayer, DisjunctSelectionColoursOnlyTheRowsAndColumnsItHolds) {
+    const struct {
+        bool rows;
+        bool selected;
+        bool red;
+    } cases[] = {{true, false, false}, {true, true, true}, {false, false, false}, {false, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.rows ? "rows" : "columns") + (c.selected ? " selected" : " not selected"));
+        CellLayersGrid grid;
+        grid.SetSelectionTextColor(clRed);
+        if (c.rows) {
+            grid.MouseActions()->SetDisjunctRowSelect(true);
+            grid.SetRowSelect(1, c.selected);
+        } else {
+            grid.MouseActions()->SetDisjunctColSelect(true);
+            grid.SetColSelect(3, c.selected);
+        }
+        QImage image = CellLayersGrid::Blank();
+        grid.Paint(image, 3, 1, TGridDrawState{gdSelected});
+        EXPECT_EQ(InkSpan(image, CellLayersGrid::CellBox(3, 1), clRed).second != -1, c.red);
+    }
+}
+
 TEST(CellTextLayer, PlainTextLeavesItsVerticalAlignmentForTheEditor) {
     const struct {
         TVAlignment va;

@@ -457,8 +457,15 @@ TEST_F(GridPainting, DesignHelperOnlyWhileDesigningAndItsItemsAct) {
     const bool editing = Grid->Options().Contains(goEditing);
     Grid->DesignHelperClick(allowEdit.x(), allowEdit.y());
     EXPECT_NE(Grid->Options().Contains(goEditing), editing);
+    // The header shows each real column's number at its bottom-right corner.
+    const TRect header = Grid->CellRect(1, 0);
+    const QRect numberCorner(header.Right - 12, header.Top + 4, 10, header.Height() - 6);
+    const QImage withoutNumbers = RenderViewport().copy(numberCorner);
     Grid->DesignHelperClick(columnNumbers.x(), columnNumbers.y());
     EXPECT_TRUE(Grid->ShowColumnNumbers());
+    EXPECT_NE(RenderViewport().copy(numberCorner), withoutNumbers);
+    Grid->DesignHelperClick(columnNumbers.x(), columnNumbers.y());
+    EXPECT_EQ(RenderViewport().copy(numberCorner), withoutNumbers);
     Grid->DesignHelperClick(close.x(), close.y());
     EXPECT_FALSE(Grid->ShowDesignHelper());
     EXPECT_EQ(RenderViewport(), running);

@@ -93,4 +93,42 @@ inline void BuildKnxRuleTable(TExStringGrid& Grid, int Rows, int FilledRows) {
         if (kind == TKnxRuleColumn::Combo) AEditor = edComboList;
         if (kind == TKnxRuleColumn::Check) AEditor = edCheckBox;
     };
+    // The Enable check boxes stand centred, the other check boxes at the left.
+    Grid.OnGetAlignment = [](TObject*, int ARow, int ACol, TAlignment& HAlign, TVAlignment&) {
+        if (ACol == 1 && ARow > 0) HAlign = taCenter;
+    };
 }
+
+// A grid is created in glXP with the constructor's colours; passing through another
+// look applies the full preset of the wanted one (hover and pressed colours included),
+// as a form saved in the designer holds them.
+inline void ApplyKnxLook(TExStringGrid& Grid, TGridLook Look) {
+    Grid.SetLook(Look == glStandard ? glXP : glStandard);
+    Grid.SetLook(Look);
+}
+
+// The rule table with the hover and press state set as the mouse handling sets it.
+class TKnxRuleGrid : public TExStringGrid {
+public:
+    using TExStringGrid::TExStringGrid;
+    void HoverRowAt(int ARow) {
+        SetHoverRow(true);
+        FHoverRowIdx = ARow;
+        InvalidateGrid();
+    }
+    void HoverFixedCellAt(int ACol, int ARow) {
+        if (HoverFixedCellsKind() == hfNone) SetHoverFixedCellsKind(hfAll);
+        SetHoverFixedCell(ACol, ARow);
+        InvalidateGrid();
+    }
+    void PressHoveredFixedCell(bool OnDropDownButton) {
+        FMouseDownMove = true;
+        FDropDownDown = OnDropDownButton;
+        InvalidateGrid();
+    }
+    void PushFixedCell(int ACol, int ARow) {
+        FPushedFixedCell = {ACol, ARow};
+        FFixedCellPushed = true;
+        InvalidateGrid();
+    }
+};

@@ -27,22 +27,22 @@ TEST_P(X11GridScreenshot, KnxRuleTableLooksFinished) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("KNX Set Access"));
     window.resize(1205, 337);
-    auto* grid = new TExStringGrid(nullptr, &window);
+    auto* grid = new TKnxRuleGrid(nullptr, &window);
     grid->setGeometry(0, 0, 1205, 337);
     BuildKnxRuleTable(*grid, 1024, 1024);
-    grid->SetLook(GetParam());
+    ApplyKnxLook(*grid, GetParam());
+    // Tahoma is not installed here; its fallback is wider and would wrap "Source Add"
+    // and "Bit Mode" out of their headers. A narrow face keeps them on one line.
+    grid->FixedFont()->Name = QStringLiteral("Nimbus Sans Narrow");
     grid->FocusHelper()->SetEnabled(true);
     TGridOptions options = grid->Options();
     options.Include(goEditing);
     grid->SetOptions(options);
-    // A selected row, the hovered header cell and row as the mouse handling sets them.
-    grid->SetRow(4);
-    grid->SetCol(2);
-    grid->SetSelection(TGridRect{1, 4, 18, 4});
-    grid->SetCol(2);
-    grid->SetLeftCol(1);
-    grid->SetHoverFixedCellsKind(hfAll);
-    grid->SetHoverFixedCell(5, 0);
+    // The row of the edited cell shows selected; the hovered header cell and row as the
+    // mouse handling sets them.
+    grid->MouseActions()->SetDisjunctRowSelect(true);
+    grid->HoverFixedCellAt(5, 0);
+    grid->HoverRowAt(9);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     // The cell being edited, with its focus frame.
