@@ -76,6 +76,9 @@ TFDALI_Access::TFDALI_Access(TComponent* AOwner) : TSmallDialog(AOwner, QStringL
     PC_DALI->OnChange = [this](TObject* sender) { PC_DALIChange(sender); };
 }
 
+// The pages go after the grids: their removal must not compile the functions list.
+TFDALI_Access::~TFDALI_Access() { PC_DALI->OnChange = nullptr; }
+
 void TFDALI_Access::Init_Form_Type() {
     Set_Client_Size(kClientWidth, kClientHeight);
     for (TLabel* hidden : {L_NBI_Title, L_NBI_Value, L_NBO_Title, L_NBO_Value}) hidden->SetVisible(false);

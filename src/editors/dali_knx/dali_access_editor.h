@@ -20,6 +20,7 @@ class TSaveDialog;
 class TFDALI_Access : public TSmallDialog {
 public:
     explicit TFDALI_Access(TComponent* AOwner);
+    ~TFDALI_Access() override;
 
     TLabel* L_NBI_Title;
     TLabel* L_NBI_Value;
