@@ -68,6 +68,7 @@ void Build_Option_Grid(TExColumnGrid& grid, const std::array<DeviceColumn, N>& c
     grid.SetColCount(int(N));
     grid.SetRowCount(data_rows + 1);
     grid.SetFixedCols(0);
+    grid.SetLeftCol(0);  // the row titles are a scrolling column here
     grid.SetOptions(grid.Options().Include(goEditing).Include(goColSizing));
     grid.ControlLook()->DropDownAlwaysVisible = true;
     for (std::size_t c = 0; c < N; ++c) {

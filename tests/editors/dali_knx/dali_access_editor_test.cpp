@@ -75,6 +75,7 @@ TEST_F(DALIAccessEditorTest, WindowPagesGridsAndTexts) {
     EXPECT_EQ(devices.TotalColCount(), 6);
     EXPECT_EQ(devices.ColCount(), 5) << "Address hidden";
     EXPECT_EQ(devices.RowCount(), 65);
+    EXPECT_EQ(devices.LeftCol(), 0) << "the row titles show";
     EXPECT_EQ(devices.Cells(0, 1), "DALI ID Device 0");
     EXPECT_EQ(devices.Cells(0, 64), "DALI ID Device 63");
     EXPECT_EQ(devices.Columns()->Items(5)->Header(), "Recall Level");
