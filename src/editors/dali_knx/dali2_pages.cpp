@@ -103,6 +103,8 @@ void TFDALI_Access::Init_Table() {
     ASG->SetOptions(ASG->Options().Include(goEditing).Include(goColSizing).Include(goTabs));
     ASG->ControlLook()->DropDownAlwaysVisible = true;
     for (int c = 0; c < int(kSetAccessColumns.size()); ++c) ASG->SetColWidths(c, kSetAccessColumns[std::size_t(c)].width);
+    // Two header lines: "Ch. Number" or "Num Bytes" do not fit their narrow columns on one.
+    ASG->SetRowHeights(0, 2 * ASG->RowHeights(0));
     for (int r = 1; r <= DALI2_Input_Editor_Rows; ++r) ASG->SetCells(0, r, QString::number(r));
     ASG->AddCheckBoxColumn(Enable_Col, true, false);
     ASG->EndUpdate();
