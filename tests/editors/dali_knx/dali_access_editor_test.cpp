@@ -108,6 +108,24 @@ TEST_F(DALIAccessEditorTest, WindowPagesGridsAndTexts) {
     EXPECT_EQ(hint, "") << "no hint off the header";
 }
 
+// A language change relabels headers, row titles, pages and hints.
+TEST_F(DALIAccessEditorTest, SetLangRelabelsEveryText) {
+    for (const auto& [number, text] : std::initializer_list<std::pair<int, const char*>>{
+             {610, "Lampe 0"}, {673, "Lampe 63"}, {784, "Rundruf"}, {761, "Dimmmodus"}, {2503, "Typ"},
+             {2544, "Kurzname"}, {2556, "Zugriff"}, {2563, "Helligkeit 0 bis 255"}, {604, "Alle"}})
+        SL_Lang_Texts.SetStrings(number, QString::fromUtf8(text));
+    Editor->Set_Lang();
+    EXPECT_EQ(Editor->ACG_DALI_Device->Cells(0, 1), "Lampe 0");
+    EXPECT_EQ(Editor->ACG_DALI_Device->Cells(0, 64), "Lampe 63");
+    EXPECT_EQ(Editor->ACG_DALI_GroupBroad->Cells(0, 17), "Rundruf");
+    EXPECT_EQ(Editor->ACG_DALI_Device->Columns()->Items(3)->Header(), "Dimmmodus");
+    EXPECT_EQ(Editor->ASG->Cells(3, 0), "Typ");
+    EXPECT_EQ(Editor->ACG->Columns()->Items(7)->Header(), "Kurzname");
+    EXPECT_EQ(Editor->PC_DALI->tabText(1), "Zugriff");
+    EXPECT_EQ(Editor->Hint_Fun.Strings(4), "Helligkeit 0 bis 255");
+    EXPECT_EQ(Editor->Btn_SelectAll->Caption(), "Alle");
+}
+
 // Without files: the defaults; OK writes all 307 elements and two empty DALI-2 lists.
 TEST_F(DALIAccessEditorTest, OkWithoutFilesWritesTheDefaults) {
     Show();
