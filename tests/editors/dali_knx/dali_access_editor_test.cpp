@@ -8,6 +8,7 @@
 #include "editors/golden_files.h"
 #include "editors/dali_knx/dali2_access_check.h"
 #include "grid/core/column_grid.h"
+#include "core/program_state.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/popup_menu.h"
@@ -396,6 +397,51 @@ TEST_F(DALIAccessEditorTest, RowNumberColumn) {
     EXPECT_EQ(Editor->ASG->FixedCols(), 1);
     EXPECT_EQ(functions.FixedCols(), 1);
     EXPECT_TRUE(functions.Columns()->Items(0)->ReadOnly());
+}
+
+// Enter walks the cells and a header double click sizes its column, each with its option on.
+TEST_F(DALIAccessEditorTest, EnterAndDoubleClickFollowTheirOptions) {
+    Show();
+    TExStringGrid& rules = *Editor->ASG;
+    rules.FocusCell(12, 3);
+    QChar key(13);
+    rules.OnKeyPress(&rules, key);
+    EXPECT_EQ(std::make_pair(rules.Col(), rules.Row()), std::make_pair(12, 3)) << "option off";
+    Enable_Jump_Field = true;
+    rules.OnKeyPress(&rules, key);
+    Enable_Jump_Field = false;
+    EXPECT_EQ(std::make_pair(rules.Col(), rules.Row()), std::make_pair(1, 4));
+    EXPECT_EQ(key, QChar(0));
+
+    TExColumnGrid& functions = *Editor->ACG;
+    functions.SetCells(7, 1, "A mnemonic long enough to need a much wider column than this one");
+    const int before = functions.ColWidths(7);
+    functions.OnDblClickCell(&functions, 0, 7);
+    EXPECT_EQ(functions.ColWidths(7), before) << "option off";
+    Enable_Auto_Size = true;
+    functions.OnDblClickCell(&functions, 0, 7);
+    Enable_Auto_Size = false;
+    EXPECT_GT(functions.ColWidths(7), before);
+}
+
+// A DALI_Access.xml that is not well-formed: the message names it, the tables show the
+// defaults, and No at OK leaves it byte for byte.
+TEST_F(DALIAccessEditorTest, ABrokenDeviceFileIsReplacedOnlyOnYes) {
+    const QByteArray file = "<DALI_Access><DALI_ID_DEVICE_0>1</DALI_ID_DEVICE_0>";
+    WriteFile("PROJECTS/Plant/DALI_Access.xml", file);
+    Show();
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].contains("DALI_Access.xml"));
+    EXPECT_EQ(Editor->ACG_DALI_Device->Cells(1, 1), "N");
+    Answer = mrNo;
+    Editor->Btn_OKClick(nullptr);
+    EXPECT_EQ(Editor->ModalResult(), mrNone);
+    EXPECT_EQ(Read_Whole_File(File_DALI_Access), file);
+    EXPECT_FALSE(FileExists(File_DALI2_Access));
+    Answer = mrYes;
+    Editor->Btn_OKClick(nullptr);
+    EXPECT_EQ(Editor->ModalResult(), mrOk);
+    EXPECT_TRUE(Read_Whole_File(File_DALI_Access).contains("<DALI_ID_DEVICE_0>0</DALI_ID_DEVICE_0>"));
 }
 
 // The DALI maps export: ".csv" added, an existing file replaced only on Yes, eight
