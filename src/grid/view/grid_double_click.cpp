@@ -80,6 +80,10 @@ void TExStringGrid::WMLButtonDblClk(int XPos, int YPos) {
     if (FMouseActions->EditOnDblClickOnly()) {
         if (editable) {
             SetOptions(Options() + TGridOptions{goEditing});
+            RememberEditCell(ACol, ARow);
+            // A double click that no press made current moves there without the cell
+            // check, which would switch editing off again for a double-click-only grid.
+            FForceSel = true;
             if (Col() != ACol || Row() != ARow) MoveColRow(ACol, ARow, true, true);
             ShowInplaceEdit();
         }
