@@ -10,6 +10,8 @@ constexpr int kTitleHeight = 69;
 constexpr int kButtonPanelHeight = 40;
 constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 28;
+constexpr int kPanelMargin = 8;
+constexpr int kButtonGap = 4;
 }  // namespace
 
 TSmallDialog::TSmallDialog(TComponent* AOwner, const QString& name) : TForm(AOwner) {
@@ -66,11 +68,21 @@ void TSmallDialog::Set_Client_Size(int width, int height) {
 
 void TSmallDialog::resizeEvent(QResizeEvent* event) {
     TForm::resizeEvent(event);
-    int right = 0;
-    const QList<TLbButton*> buttons = P_Buttons->findChildren<TLbButton*>(Qt::FindDirectChildrenOnly);
-    for (const TLbButton* button : buttons)
-        if (button->Visible()) right = std::max(right, button->Left() + button->Width());
-    const int overflow = right + 8 - P_Buttons->Width();
-    if (overflow <= 0) return;
-    for (TLbButton* button : buttons) button->SetLeft(std::max(0, button->Left() - overflow));
+    QList<TLbButton*> buttons;
+    for (TLbButton* button : P_Buttons->findChildren<TLbButton*>(Qt::FindDirectChildrenOnly))
+        if (button->Visible()) buttons.append(button);
+    std::sort(buttons.begin(), buttons.end(), [](const TLbButton* a, const TLbButton* b) { return a->Left() < b->Left(); });
+    // Buttons beyond the right edge move left just as far as they must, pushing their left
+    // neighbours only where they would overlap, so none covers another while there is room.
+    int limit = P_Buttons->Width() - kPanelMargin;
+    for (auto it = buttons.rbegin(); it != buttons.rend(); ++it) {
+        TLbButton* button = *it;
+        if (button->Left() + button->Width() > limit) button->SetLeft(limit - button->Width());
+        limit = button->Left() - kButtonGap;
+    }
+    int lower = 0;
+    for (TLbButton* button : buttons) {
+        if (button->Left() < lower) button->SetLeft(lower);
+        lower = button->Left() + button->Width() + kButtonGap;
+    }
 }
