@@ -68,21 +68,31 @@ void TSmallDialog::Set_Client_Size(int width, int height) {
 
 void TSmallDialog::resizeEvent(QResizeEvent* event) {
     TForm::resizeEvent(event);
-    QList<TLbButton*> buttons;
-    for (TLbButton* button : P_Buttons->findChildren<TLbButton*>(Qt::FindDirectChildrenOnly))
-        if (button->Visible()) buttons.append(button);
-    std::sort(buttons.begin(), buttons.end(), [](const TLbButton* a, const TLbButton* b) { return a->Left() < b->Left(); });
+    // Each button's place as the window laid it out: a left set by code since the last
+    // reflow is the new layout; the reflow starts from these, so widening gives them back.
+    struct Placed {
+        TLbButton* button;
+        int left;
+    };
+    std::vector<Placed> buttons;
+    for (TLbButton* button : P_Buttons->findChildren<TLbButton*>(Qt::FindDirectChildrenOnly)) {
+        const auto reflowed = FReflowedLeft.find(button);
+        if (reflowed == FReflowedLeft.end() || reflowed->second != button->Left()) FLaidOutLeft[button] = button->Left();
+        if (button->Visible()) buttons.push_back({button, FLaidOutLeft[button]});
+    }
+    std::sort(buttons.begin(), buttons.end(), [](const Placed& a, const Placed& b) { return a.left < b.left; });
     // Buttons beyond the right edge move left just as far as they must, pushing their left
     // neighbours only where they would overlap, so none covers another while there is room.
     int limit = P_Buttons->Width() - kPanelMargin;
     for (auto it = buttons.rbegin(); it != buttons.rend(); ++it) {
-        TLbButton* button = *it;
-        if (button->Left() + button->Width() > limit) button->SetLeft(limit - button->Width());
-        limit = button->Left() - kButtonGap;
+        it->left = std::min(it->left, limit - it->button->Width());
+        limit = it->left - kButtonGap;
     }
     int lower = 0;
-    for (TLbButton* button : buttons) {
-        if (button->Left() < lower) button->SetLeft(lower);
-        lower = button->Left() + button->Width() + kButtonGap;
+    for (Placed& placed : buttons) {
+        placed.left = std::max(placed.left, lower);
+        lower = placed.left + placed.button->Width() + kButtonGap;
+        placed.button->SetLeft(placed.left);
+        FReflowedLeft[placed.button] = placed.left;
     }
 }

@@ -6,6 +6,8 @@
 #include "platform/form.h"
 #include "platform/standard_controls.h"
 
+#include <map>
+
 class TSmallDialog : public TForm {
 public:
     explicit TSmallDialog(TComponent* AOwner, const QString& name);
@@ -23,4 +25,8 @@ protected:
     // A window narrowed to fit a small screen moves the buttons that would stand beyond
     // the panel's right edge back onto it.
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    std::map<TLbButton*, int> FLaidOutLeft;
+    std::map<TLbButton*, int> FReflowedLeft;
 };
