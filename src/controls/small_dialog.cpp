@@ -68,6 +68,10 @@ void TSmallDialog::Set_Client_Size(int width, int height) {
 
 void TSmallDialog::resizeEvent(QResizeEvent* event) {
     TForm::resizeEvent(event);
+    Reflow_Buttons();
+}
+
+void TSmallDialog::Reflow_Buttons() {
     // Each button's place as the window laid it out: a left set by code since the last
     // reflow is the new layout; the reflow starts from these, so widening gives them back.
     struct Placed {
@@ -81,17 +85,25 @@ void TSmallDialog::resizeEvent(QResizeEvent* event) {
         if (button->Visible()) buttons.push_back({button, FLaidOutLeft[button]});
     }
     std::sort(buttons.begin(), buttons.end(), [](const Placed& a, const Placed& b) { return a.left < b.left; });
-    // Buttons beyond the right edge move left just as far as they must, pushing their left
-    // neighbours only where they would overlap, so none covers another while there is room.
-    int limit = P_Buttons->Width() - kPanelMargin;
-    for (auto it = buttons.rbegin(); it != buttons.rend(); ++it) {
-        it->left = std::min(it->left, limit - it->button->Width());
-        limit = it->left - kButtonGap;
+    const int limit = P_Buttons->Width() - kPanelMargin;
+    const bool overflow =
+        std::any_of(buttons.begin(), buttons.end(), [limit](const Placed& p) { return p.left + p.button->Width() > limit; });
+    if (overflow) {
+        // Buttons beyond the right edge move left just as far as they must, pushing their
+        // left neighbours only where they would overlap, so none covers another while
+        // there is room.
+        int right = limit;
+        for (auto it = buttons.rbegin(); it != buttons.rend(); ++it) {
+            it->left = std::min(it->left, right - it->button->Width());
+            right = it->left - kButtonGap;
+        }
+        int lower = 0;
+        for (Placed& placed : buttons) {
+            placed.left = std::max(placed.left, lower);
+            lower = placed.left + placed.button->Width() + kButtonGap;
+        }
     }
-    int lower = 0;
-    for (Placed& placed : buttons) {
-        placed.left = std::max(placed.left, lower);
-        lower = placed.left + placed.button->Width() + kButtonGap;
+    for (const Placed& placed : buttons) {
         placed.button->SetLeft(placed.left);
         FReflowedLeft[placed.button] = placed.left;
     }

@@ -25,6 +25,8 @@ protected:
     // A window narrowed to fit a small screen moves the buttons that would stand beyond
     // the panel's right edge back onto it.
     void resizeEvent(QResizeEvent* event) override;
+    // The same for the buttons now visible: a window that shows other buttons calls it.
+    void Reflow_Buttons();
 
 private:
     std::map<TLbButton*, int> FLaidOutLeft;

@@ -131,6 +131,7 @@ void TFDALI_Access::PC_DALIChange(TObject*) {
     Btn_ClearAll->SetVisible(devices);
     Btn_DALI_Maps->SetVisible(false);  // nothing in the program starts the maps export
     for (TLbButton* row_button : {Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow}) row_button->SetVisible(!devices);
+    Reflow_Buttons();
     Compile_Function();
 }
 
