@@ -67,10 +67,10 @@ void TExCustomDropDown::CreateDropDownForm() {
     FDropDownForm->setVisible(false);
     FDropDownForm->resize(std::max(0, FDropDownWidth), std::max(0, FDropDownHeight));
     FDropDownForm->OnHide = [this](TObject*) { DropDownHidden(); };
-    FDropDownForm->OnMouseWheelDown = [this](TObject*, TShiftState Shift, bool& Handled) {
+    FDropDownForm->OnMouseWheelDown = [this](TObject*, TShiftState Shift, TPoint, bool& Handled) {
         DropDownMouseWheelDown(Shift, Handled);
     };
-    FDropDownForm->OnMouseWheelUp = [this](TObject*, TShiftState Shift, bool& Handled) {
+    FDropDownForm->OnMouseWheelUp = [this](TObject*, TShiftState Shift, TPoint, bool& Handled) {
         DropDownMouseWheelUp(Shift, Handled);
     };
     FDropDownForm->OnDestroy = [this](TObject*) { DropDownDestroyed(); };

@@ -151,8 +151,10 @@ void TDropDownForm::keyReleaseEvent(QKeyEvent* event) {
 void TDropDownForm::wheelEvent(QWheelEvent* event) {
     bool handled = false;
     const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
-    if (event->angleDelta().y() < 0 && OnMouseWheelDown) OnMouseWheelDown(this, shift, handled);
-    else if (event->angleDelta().y() > 0 && OnMouseWheelUp) OnMouseWheelUp(this, shift, handled);
+    const QPoint global = event->globalPosition().toPoint();
+    const TPoint mousePos{global.x(), global.y()};
+    if (event->angleDelta().y() < 0 && OnMouseWheelDown) OnMouseWheelDown(this, shift, mousePos, handled);
+    else if (event->angleDelta().y() > 0 && OnMouseWheelUp) OnMouseWheelUp(this, shift, mousePos, handled);
     event->accept();
 }
 

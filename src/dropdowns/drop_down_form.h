@@ -34,7 +34,8 @@ inline bool IsHiddenByItself(const QWidget* widget) {
     return widget->isHidden() && widget->testAttribute(Qt::WA_WState_ExplicitShowHide);
 }
 
-using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, bool& Handled)>;
+// The toolkit's wheel notice: the mouse position in screen coordinates.
+using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 
 class TDropDownForm : public TForm, public IMessageHandler {
 public:

@@ -3,12 +3,11 @@
 // handler that sets the key to 0 keeps the key from the memo.
 
 #include "platform/custom_control.h"
+#include "platform/scroll_style.h"
 
 #include <QPlainTextEdit>
 
 class TPopupMenu;
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 class TMemo : public TControlOf<QPlainTextEdit> {
 public:

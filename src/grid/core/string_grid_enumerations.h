@@ -1,4 +1,6 @@
 #pragma once
+
+#include "platform/scroll_style.h"
 // Enumerations of the string grid's own properties and hooks.
 
 // Which fixed cells the mouse-over highlight applies to.
@@ -6,7 +8,6 @@ enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TGridLook { glStandard, glSoft, glClassic, glZRT, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };
 enum TInvalidEntryIcon { ieNone, ieInfo, ieWarning, ieError };
 enum TScrollType { ssNormal, ssFlat, ssEncarta, ssMetro };
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };
 enum TScrollHintType { shNone, shVertical, shHorizontal, shBoth };
 enum TFilterDropDownColumns { fdNormal, fdAll };
