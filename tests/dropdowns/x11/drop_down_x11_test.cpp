@@ -388,6 +388,7 @@ TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
              auto* detail = Make<TExDetailDropDown>();
              detail->SetDropDownWidth(240);
              detail->SetItemHeight(40);
+             detail->SetDropDownHeight(170);
              const std::tuple<const char*, const char*, QColor> rooms[] = {
                  {"Kitchen", "Ceiling light, <b>dimmable</b>", QColor(255, 200, 80)},
                  {"Hall", "Two spots on <i>group 3</i>", QColor(120, 190, 255)},
