@@ -100,31 +100,12 @@ void TExImagePickerDropDown::SetImageIndex(int Value) {
 
 void TExImagePickerDropDown::CreateDropDownForm() {
     TExCustomDropDown::CreateDropDownForm();
-    if (!FItemSelector) {
-        FItemSelector = new TExCustomItemSelector(this, DropDownForm());
-        FItemSelector->SetSelectorType(stImage);
-        FItemSelector->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        FItemSelector->setGeometry(0, 0, FItemSelector->width(), 150);
-    }
-    FItemSelector->setAutoFillBackground(true);
-    QPalette palette = FItemSelector->palette();
-    palette.setColor(QPalette::Window, ToQColor(DropDownColor()));
-    FItemSelector->setPalette(palette);
-    FItemSelector->UpdateSelectorPanel();
-    SetControl(FItemSelector);
+    CreateListSelector();
 }
 
 void TExImagePickerDropDown::FillSelector() {
-    FItemSelector->OnItemSelect = nullptr;
-    FItemSelector->SetColumns(FColumns);
-    FItemSelector->SetImages(Images());
-    FItemSelector->SetItemLayout(FLayout);
-    QPalette palette = FItemSelector->palette();
-    palette.setColor(QPalette::Window, ToQColor(DropDownColor()));
-    FItemSelector->setPalette(palette);
-    FItemSelector->SetItemAppearance(FItemAppearance);
+    ResetSelector(FColumns);
     TSelectorItems& entries = FItemSelector->Items();
-    entries.Clear();
     for (int i = 0; i < FItems.Count(); ++i) {
         const TImageItem* item = FItems.Items(i);
         TSelectorItem* entry = entries.Add();
@@ -133,9 +114,7 @@ void TExImagePickerDropDown::FillSelector() {
         entry->SetImageIndex(item->ImageIndex());
         entry->SetHint(item->Hint());
     }
-    FItemSelector->UpdateSelectorPanel();
-    if (FItemIndex >= 0) FItemSelector->SetItemIndex(FItemIndex);
-    FItemSelector->OnItemSelect = [this](TObject*) { ListSelected(); };
+    FinishSelectorFill();
 }
 
 void TExImagePickerDropDown::BeforeDropDown() {

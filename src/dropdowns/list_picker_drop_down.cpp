@@ -63,3 +63,36 @@ void TListPickerDropDown::AdaptListDropDownSize() {
     TExCustomDropDown::AdaptDropDownSize();
     FitPopUpToListSelector(DropDownForm(), FItemSelector, FDropDownWidth, DropDownBorderWidth());
 }
+
+void TListPickerDropDown::CreateListSelector() {
+    if (!FItemSelector) {
+        FItemSelector = new TExCustomItemSelector(this, DropDownForm());
+        FItemSelector->SetSelectorType(stImage);
+        FItemSelector->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        FItemSelector->setGeometry(0, 0, FItemSelector->width(), 150);
+    }
+    FItemSelector->setAutoFillBackground(true);
+    QPalette palette = FItemSelector->palette();
+    palette.setColor(QPalette::Window, ToQColor(DropDownColor()));
+    FItemSelector->setPalette(palette);
+    FItemSelector->UpdateSelectorPanel();
+    SetControl(FItemSelector);
+}
+
+void TListPickerDropDown::ResetSelector(int Columns) {
+    FItemSelector->OnItemSelect = nullptr;
+    FItemSelector->SetColumns(Columns);
+    FItemSelector->SetImages(Images());
+    FItemSelector->SetItemLayout(FLayout);
+    QPalette palette = FItemSelector->palette();
+    palette.setColor(QPalette::Window, ToQColor(DropDownColor()));
+    FItemSelector->setPalette(palette);
+    FItemSelector->SetItemAppearance(FItemAppearance);
+    FItemSelector->Items().Clear();
+}
+
+void TListPickerDropDown::FinishSelectorFill() {
+    FItemSelector->UpdateSelectorPanel();
+    if (ListItemIndex() >= 0) FItemSelector->SetItemIndex(ListItemIndex());
+    FItemSelector->OnItemSelect = [this](TObject*) { ListSelected(); };
+}

@@ -42,6 +42,13 @@ protected:
     // picker itself moved it.
     void ListSelected();
     void AdaptListDropDownSize();
+    // Makes the pop-up's item selector once and makes it the pop-up's control.
+    void CreateListSelector();
+    // Detaches the selector's selection and gives it the picker's images, layout, colour
+    // and look with no entries; FinishSelectorFill lays the entries out, selects the
+    // picker's item and attaches the selection again.
+    void ResetSelector(int Columns);
+    void FinishSelectorFill();
 
     TExCustomItemSelector* FItemSelector = nullptr;
     int FColumns = 1;

@@ -131,12 +131,20 @@ QString QtInputMaskOf(const QString& editMask) {
 
 TCustomMaskEdit::TCustomMaskEdit(TComponent* AOwner, QWidget* AParent) : TControlOf<QLineEdit>(AOwner, AParent) {
     setMaxLength(32767);
-    QObject::connect(this, &QLineEdit::textChanged, [this] { EditChanged(); });
+    QObject::connect(this, &QLineEdit::textChanged, [this] {
+        // A written text reports its change with the caret already at the start, as the
+        // write leaves it: a change handler that completes the text relies on it.
+        if (FWritingText) setCursorPosition(0);
+        EditChanged();
+    });
 }
 
 void TCustomMaskEdit::SetText(const QString& value) {
     if (value == text()) return;
+    const bool outer = FWritingText;
+    FWritingText = true;
     setText(value);
+    FWritingText = outer;
     setCursorPosition(0);
 }
 

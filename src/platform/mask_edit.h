@@ -178,6 +178,7 @@ private:
 
     int FMaxLength = 0;
     bool FAutoSelect = true;
+    bool FWritingText = false;
     QChar FPasswordChar;
     QString FEditMask;
     TRect FTextRect;

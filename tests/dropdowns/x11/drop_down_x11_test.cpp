@@ -7,6 +7,7 @@
 #include "controls/control_styles.h"
 #include "dropdowns/calculator_drop_down.h"
 #include "dropdowns/color_picker_drop_down.h"
+#include "dropdowns/detail_drop_down.h"
 #include "dropdowns/drop_down_button.h"
 #include "dropdowns/drop_down_placement.h"
 #include "dropdowns/image_picker_drop_down.h"
@@ -381,6 +382,28 @@ TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
              }
              picker->SetItemIndex(2);
              return picker;
+         }},
+        {"detail-list",
+         [this] {
+             auto* detail = Make<TExDetailDropDown>();
+             detail->SetDropDownWidth(240);
+             detail->SetItemHeight(40);
+             detail->SetDropDownHeight(170);
+             const std::tuple<const char*, const char*, QColor> rooms[] = {
+                 {"Kitchen", "Ceiling light, <b>dimmable</b>", QColor(255, 200, 80)},
+                 {"Hall", "Two spots on <i>group 3</i>", QColor(120, 190, 255)},
+                 {"Office", "Desk lamp and <b>blinds</b>", QColor(230, 120, 60)},
+                 {"Garage", "Motion sensor, 5 min", QColor(40, 50, 110)}};
+             for (const auto& [caption, notes, color] : rooms) {
+                 QImage image(24, 24, QImage::Format_RGB32);
+                 image.fill(color);
+                 TDetailItem* item = detail->Items().Add();
+                 item->SetCaption(QString::fromLatin1(caption));
+                 item->SetNotes(QString::fromLatin1(notes));
+                 item->SetImage(TPicture(image));
+             }
+             detail->SetItemIndex(1);
+             return detail;
          }},
         {"time-picker",
          [this] {
