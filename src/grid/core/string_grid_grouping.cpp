@@ -113,7 +113,7 @@ void TExStringGrid::Group(int Colindex) {
     EndUpdate();
 }
 
-// Every header and every summary row Group made is removed first; the values collected
+// Every header and every summary row Group made go in one removal; the values collected
 // from the headers then go into the restored column in one pass.
 void TExStringGrid::UnGroup() {
     if (FGroupColumn < 0) return;
@@ -125,23 +125,22 @@ void TExStringGrid::UnGroup() {
 
     const int captionCol = FGroupColumn == 0 ? 0 : 1;
     std::vector<QString> values;
+    std::vector<int> groupRows;
     QString value;
-    for (int r = FixedRows(); r < RowCount() - FixedFooters();) {
+    for (int r = FixedRows(); r < RowCount() - FixedFooters(); ++r) {
         if (IsNode(r)) {
             value = AllCells(captionCol, r);
             RemoveNode(RealRowIndex(r));
             if (FGrouping->MergeHeader) SplitCells(1, r);
-            ClearRect(0, r, TotalColCount() - 1, r);
-            RemoveRows(r, 1);
+            groupRows.push_back(r);
         } else if (FGroupSummaries && IsSummary(r)) {
             if (FGrouping->MergeSummary) SplitCells(1, r);
-            ClearRect(0, r, TotalColCount() - 1, r);
-            RemoveRows(r, 1);
+            groupRows.push_back(r);
         } else {
             values.push_back(value);
-            ++r;
         }
     }
+    RemoveRowsFound(groupRows, true, true);
 
     InsertCols(FGroupColumn, 1);
     SetAllColWidths(FGroupColumn, FGroupWidth);
