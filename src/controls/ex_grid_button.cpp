@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr TColor kButtonFace = TColor(0xFF00000F);
+constexpr TColor kButtonFace = clBtnFace;
 
 struct TGridButtonLook {
     TColor Color, ColorTo, ColorHot, ColorHotTo, ColorDown, ColorDownTo, ColorChecked, ColorCheckedTo, BorderDown,
@@ -179,7 +179,7 @@ void TExGridButton::Paint() {
     }
     const TColor border = pressed || checked ? BorderDownColor : BorderColor;
     if (border != clNone) {
-        canvas.Brush.Color = border;
+        canvas.Pen.Color = border;
         canvas.FrameRect(r);
     }
 }

@@ -29,7 +29,7 @@ public:
     // Preset 2 "NormalColor", 3 "HomeStead", 4 "Metallic", else 1 (also without a style).
     void AdaptToTheme();
 
-    TColor Color = TColor(0xFF00000F);
+    TColor Color = clBtnFace;
     TColor ColorTo = clNone;
     TColor ColorHot = 0xCAC7C7;
     TColor ColorHotTo = clNone;

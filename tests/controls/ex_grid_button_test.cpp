@@ -94,4 +94,25 @@ TEST(ExGridButton, PaintsTheCheckedFaceWhileDown) {
     EXPECT_EQ(button.grab().toImage().pixelColor(10, 10), QColor(0, 255, 0));
 }
 
+TEST(ExGridButton, EachLookPaintsItsFaceAndPressedBorder) {
+    const TColor faces[] = {0xEDF1F1, clBtnFace, 0xFDEADA, 0xCFF0EA, 0xECE2E1, clBtnFace, 0xCAFFFF};
+    for (int look = 0; look < 7; ++look) {
+        QWidget parent;
+        TExGridButton button(nullptr, &parent);
+        button.resize(40, 30);
+        button.SetLook(look);
+        const TColor face = ColorToRGB(faces[look]);
+        EXPECT_EQ(button.grab().toImage().pixelColor(1, 1), QColor(GetRValue(face), GetGValue(face), GetBValue(face)))
+            << "look " << look;
+        // A down check button shows the pressed border where the look has one.
+        button.SetStyle(tasCheck);
+        button.SetDown(true);
+        if (button.BorderDownColor == clNone) continue;
+        const TColor border = ColorToRGB(button.BorderDownColor);
+        EXPECT_EQ(button.grab().toImage().pixelColor(0, 15),
+                  QColor(GetRValue(border), GetGValue(border), GetBValue(border)))
+            << "look " << look;
+    }
+}
+
 }  // namespace
