@@ -173,8 +173,17 @@ TEST_F(GroupGrid, RoundTripsKeepEveryTextUnderEverySetting) {
         EXPECT_EQ(g.GroupColumn(), c.column) << c.column;
         EXPECT_GT(g.NumNodes(), 0) << c.column;
         EXPECT_TRUE(MergeIndexIsConsistent(g));
+        // Contracted, exactly the rows under a header are held out.
+        std::vector<bool> underHeader(std::size_t(g.RowCount()), false);
+        for (int r = 0; r < g.RowCount(); ++r)
+            if (g.IsNode(r))
+                for (int k = r + 1; k < r + g.GetNodeSpan(r); ++k) underHeader[std::size_t(k)] = true;
+        const int rows = g.RowCount();
         g.ContractAll();
+        ASSERT_EQ(g.TotalRowCount(), rows);
+        for (int r = 0; r < rows; ++r) EXPECT_EQ(g.IsHiddenRow(r), underHeader[std::size_t(r)]) << r;
         g.ExpandAll();
+        EXPECT_EQ(g.RowCount(), rows);
         g.UnGroup();
         EXPECT_EQ(g.GroupColumn(), -1);
         EXPECT_EQ(AllTexts(g), before) << "column " << c.column << " summary " << c.summary;
