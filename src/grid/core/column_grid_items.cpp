@@ -360,6 +360,8 @@ void TExColumnGrid::InsertCols(int ColIndex, int CCount) {
     FColumnCollection->FNoRecursiveUpdate = true;
     const int at = std::clamp(ColIndex, 0, FColumnCollection->Count());
     for (int i = 0; i < added; ++i) FColumnCollection->Insert(at);
+    // UnGroup puts the grouped column's item back.
+    if (FIsGrouping && added == 1) FColumnCollection->Items(at)->Assign(FSaveCol.get());
     FColumnCollection->FNoRecursiveUpdate = suppressed;
 }
 
@@ -367,6 +369,9 @@ void TExColumnGrid::InsertCols(int ColIndex, int CCount) {
 // let each notice bring ColCount back to the item count in between.
 void TExColumnGrid::RemoveCols(int ColIndex, int CCount) {
     const int before = TotalColCount();
+    // Group keeps the grouped column's item for UnGroup.
+    if (FIsGrouping && CCount == 1)
+        if (TGridColumnItem* item = ItemAt(ColIndex)) FSaveCol->Assign(item);
     TExStringGrid::RemoveCols(ColIndex, CCount);
     const int removed = before - TotalColCount();
     FColumnCollection->BeginUpdate();

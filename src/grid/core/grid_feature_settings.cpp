@@ -10,7 +10,24 @@ void CopyFrom(T& target, const TObject* Source) {
 
 void TSortSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TFilterDropDown::Assign(const TObject* Source) { CopyFrom(*this, Source); }
-void TGrouping::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TGrouping::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TGrouping*>(Source);
+    if (!source) return;
+    GroupCountFormat = source->GroupCountFormat;
+    HeaderColor = source->HeaderColor;
+    HeaderColorTo = source->HeaderColorTo;
+    HeaderTextColor = source->HeaderTextColor;
+    HeaderUnderline = source->HeaderUnderline;
+    MergeHeader = source->MergeHeader;
+    MergeSummary = source->MergeSummary;
+    ShowGroupCount = source->ShowGroupCount;
+    SummaryColor = source->SummaryColor;
+    SummaryColorTo = source->SummaryColorTo;
+    SummaryTextColor = source->SummaryTextColor;
+    SummaryLine = source->SummaryLine;
+    AutoCheckGroup = source->AutoCheckGroup;
+    AutoSelectGroup = source->AutoSelectGroup;
+}
 void TFloatingFooter::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TDragDropSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TShowModified::Assign(const TObject* Source) { CopyFrom(*this, Source); }

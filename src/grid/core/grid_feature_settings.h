@@ -158,17 +158,31 @@ private:
     TExStringGrid* FOwner = nullptr;
 };
 
+// How Group and SubGroup shape and colour header and summary rows.
 class TGrouping : public TObject {
 public:
+    bool MergeHeader = false;
+    bool MergeSummary = false;
+    TColor HeaderColor = clNone;
+    TColor SummaryColor = clNone;
+    TColor HeaderColorTo = clNone;
+    TColor HeaderTextColor = clNone;
+    bool Summary = false;
+    TColor SummaryTextColor = clNone;
+    TColor SummaryColorTo = clNone;
     bool HeaderUnderline = false;
-    TColor HeaderLineColor = clBlack;
-    int HeaderLineWidth = 2;
     bool SummaryLine = false;
-    TColor SummaryLineColor = clBlack;
     int SummaryLineWidth = 2;
-    void Assign(const TObject* Source);
+    int HeaderLineWidth = 2;
+    TColor SummaryLineColor = clBlue;
+    TColor HeaderLineColor = clBlue;
+    bool ShowGroupCount = false;
+    QString GroupCountFormat;
+    bool AutoSelectGroup = false;
     // Checking a node row's check box checks its group.
     bool AutoCheckGroup = false;
+    // Copies the looks, not Summary nor the line widths and colours.
+    void Assign(const TObject* Source);
 };
 
 enum TBackgroundDisplay { bdTile, bdFixed, bdCenter, bdStretch, bdGradientHorz, bdGradientVert };

@@ -223,7 +223,6 @@ class TGridItem;
     X(bool, ExcelClipboardFormat, false)                 \
     X(bool, ClearTextOnly, false)                        \
     X(bool, FilterIncremental, false)                    \
-    X(int, GroupColumn, -1)                              \
     X(int, MinRowHeight, 0)                              \
     X(int, MaxRowHeight, 0)                              \
     X(int, MinColWidth, 0)                               \
@@ -1506,6 +1505,32 @@ public:
     // created by CreateScrollControls, freed when the scroll type changes away.
     TScrollControl* VertScrollControl() const { return vscrlctrl; }
     TScrollControl* HorzScrollControl() const { return hscrlctrl; }
+
+    // Grouping (string_grid_grouping.cpp: Group, UnGroup; string_grid_sub_grouping.cpp:
+    // SubGroup, SubUnGroup; string_grid_group_calc.cpp: group calculations). Columns are
+    // real indexes. A group header is a node row covering its group; Group removes the
+    // grouped column and keeps it aside for UnGroup.
+    // The real index the grouped column had; -1 when not grouped.
+    int GroupColumn() const { return FGroupColumn; }
+    // -1 ungroups, a value above 0 groups by that column, 0 does nothing.
+    void SetGroupColumn(int Value);
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    // Method 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 OnGroupCalc, 7 distinct
+    // texts, 8 standard deviation; written into each expanded group's header row, or its
+    // summary row with Grouping->Summary.
+    void GroupCalc(int Colindex, int Method);
+    void GroupSum(int Colindex) { GroupCalc(Colindex, 1); }
+    void GroupAvg(int Colindex) { GroupCalc(Colindex, 2); }
+    void GroupMin(int Colindex) { GroupCalc(Colindex, 3); }
+    void GroupMax(int Colindex) { GroupCalc(Colindex, 4); }
+    void GroupCount(int Colindex) { GroupCalc(Colindex, 5); }
+    void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
+    void GroupDistinct(int Colindex) { GroupCalc(Colindex, 7); }
+    void GroupStdDev(int Colindex) { GroupCalc(Colindex, 8); }
+    bool IsGrouping() const { return FIsGrouping; }
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
 protected:
@@ -2005,6 +2030,20 @@ protected:
     TScrollControl* vscrlctrl = nullptr;
     TScrollControl* hscrlctrl = nullptr;
     void FreeScrollControls();
+    int FGroupColumn = -1;
+    QString FGroupCaption;
+    QString FGroupFooter;
+    int FGroupWidth = 0;
+    // True while Group or UnGroup restructures rows (the column grid keeps the item then).
+    bool FIsGrouping = false;
+    // Whether the present grouping made summary rows, so UnGroup removes only those.
+    bool FGroupSummaries = false;
+    // Row colours of a header (Header) or summary row; clNone settings are left alone.
+    void ColorGroupRow(int ARow, bool Header);
+    void UncolorGroupRow(int ARow, bool Header);
+    // Merges from ACol to the last column and gives its base cell the header or summary colours.
+    void MergeGroupRow(int ACol, int ARow, bool Header);
+    void InsertSummaryRow(int ARow);
     // ---- end of protected: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // Sizes and counts remembered by the dimension setters.
