@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QPaintDevice>
 #include <optional>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct TFontCacheEntry {
     QFont QtFont;
     // Metrics depend on the device's resolution; the device they were made for is kept.
     const QPaintDevice* Device = nullptr;
+    int DeviceDpi = 0;
     std::optional<QFontMetrics> Metrics;
     QHash<TTextBoundsKey, QSize> Bounds;
 };
@@ -36,6 +38,14 @@ thread_local std::vector<TFontCacheEntry> tFonts;
 
 void ClearFonts() { tFonts.clear(); }
 
+// A widget's resolution is its screen's, which is slow to ask for on every cell and does
+// not change under one paint; an image or pixmap is asked, since a new one may take the
+// address of an old one with another resolution.
+int ResolutionOf(const QPaintDevice* device) {
+    if (!device || device->devType() == QInternal::Widget) return 0;
+    return device->logicalDpiX() * 10000 + device->logicalDpiY();
+}
+
 TFontCacheEntry& EntryFor(const TFont& font) {
     for (std::size_t i = 0; i < tFonts.size(); ++i) {
         if (!(tFonts[i].Font == font)) continue;
@@ -50,15 +60,17 @@ TFontCacheEntry& EntryFor(const TFont& font) {
         clearOnExit = true;
     }
     if (tFonts.size() >= kMaxFonts) tFonts.pop_back();
-    tFonts.insert(tFonts.begin(), TFontCacheEntry{font, font.ToQFont(), nullptr, std::nullopt, {}});
+    tFonts.insert(tFonts.begin(), TFontCacheEntry{font, font.ToQFont(), nullptr, 0, std::nullopt, {}});
     return tFonts[0];
 }
 
 TFontCacheEntry& EntryWithMetrics(const TFont& font, const QPaintDevice* device) {
     TFontCacheEntry& entry = EntryFor(font);
-    if (!entry.Metrics || entry.Device != device) {
+    const int dpi = ResolutionOf(device);
+    if (!entry.Metrics || entry.Device != device || entry.DeviceDpi != dpi) {
         entry.Metrics.emplace(entry.QtFont, device);
         entry.Device = device;
+        entry.DeviceDpi = dpi;
         entry.Bounds.clear();
     }
     return entry;
