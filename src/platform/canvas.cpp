@@ -1,5 +1,6 @@
 #include "platform/canvas.h"
 #include "platform/bitmap.h"
+#include "platform/font_cache.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -29,7 +30,7 @@ QPen TCanvas::MakePen() const {
     return pen;
 }
 
-QFontMetrics TCanvas::Metrics() const { return QFontMetrics(Font.ToQFont(), FPainter->device()); }
+QFontMetrics TCanvas::Metrics() const { return CachedFontMetrics(Font, FPainter->device()); }
 
 void TCanvas::FillRect(const TRect& r) {
     if (r.IsEmpty() || Brush.Style == bsClear) return;
@@ -92,7 +93,7 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
     if (Brush.Style != bsClear && !TransparentText)
         FPainter->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.Color));
     FPainter->save();
-    FPainter->setFont(Font.ToQFont());
+    FPainter->setFont(CachedQFont(Font));
     FPainter->setPen(ToQColor(Font.Color));
     FPainter->drawText(QPoint(x, y + fm.ascent()), text);
     FPainter->restore();
@@ -194,8 +195,8 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
         }
         constexpr int kUnbounded = 1 << 20;
         const int width = (format & DT_WORDBREAK) && !(format & DT_SINGLELINE) ? qMax(0, r.Width()) : kUnbounded;
-        const QRect bounds =
-            Metrics().boundingRect(QRect(r.Left, r.Top, width, kUnbounded), flags & ~Qt::AlignHorizontal_Mask, text);
+        const QSize bounds =
+            CachedTextBounds(Font, FPainter->device(), text, flags & ~Qt::AlignHorizontal_Mask, width);
         // External leading adds the font's leading between the lines.
         const int leading = (format & DT_EXTERNALLEADING) ? Metrics().leading() : 0;
         const int lines = qMax(1, bounds.height() / qMax(1, Metrics().height()));
@@ -212,7 +213,7 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
         if (r.Height() >= lineHeight) clip.setHeight(r.Height() / lineHeight * lineHeight);
     }
     if (!(format & DT_NOCLIP)) FPainter->setClipRect(clip, Qt::IntersectClip);
-    FPainter->setFont(Font.ToQFont());
+    FPainter->setFont(CachedQFont(Font));
     FPainter->setPen(ToQColor(Font.Color));
     QRect drawn;
     const QString shown = (format & DT_END_ELLIPSIS) ? Metrics().elidedText(text, Qt::ElideRight, r.Width(), flags) : text;

@@ -1,5 +1,6 @@
 // Clipping that nests and rotated text of the canvas.
 #include "platform/canvas.h"
+#include "platform/font_cache.h"
 
 #include <QFontMetrics>
 #include <QtGlobal>
@@ -20,8 +21,8 @@ void TCanvas::RestoreClip() {
 }
 
 void TCanvas::TextOutRotated(int x, int y, int escapement, const QString& text) {
-    const QFont font = Font.ToQFont();
-    const QFontMetrics fm(font, FPainter->device());
+    const QFont font = CachedQFont(Font);
+    const QFontMetrics fm = Metrics();
     FPainter->save();
     FPainter->translate(x, y);
     // Escapement turns counter-clockwise; the painter's rotation is clockwise.

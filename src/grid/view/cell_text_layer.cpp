@@ -96,7 +96,6 @@ void TExStringGrid::DrawCellText(TCellDrawWork& Work) {
 
     const TRect beforeText = r;
     int leftGraphicOffset = 0;
-    const QFontMetrics metrics(canvas.Font.ToQFont(), canvas.Painter()->device());
     Work.TextHeight = canvas.TextHeight(QStringLiteral("hg"));
     const bool sortIndicator = ShowsSortIndicator(rcol, row);
 
