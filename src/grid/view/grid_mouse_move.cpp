@@ -76,8 +76,15 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         InvalidateGrid();
         FMoveSelection = Selection();
     }
-    // 18. Step 19 (KeepHorizScroll) waits for the press that records where LeftCol was.
+    // 18.
     TBaseGrid::MouseMove(Shift, X, Y);
+    // 19. A drag in a row-select grid keeps the columns where the press found them.
+    if (FNavigation->KeepHorizScroll() && FMouseKeepDown && GridState() != gsColMoving &&
+        LeftCol() != FOldKeepLeftCol) {
+        StartUpdate();
+        SetLeftCol(FOldKeepLeftCol);
+        ResetUpdate();
+    }
     WMSetCursor();
     // 20.-22.
     ReportSizing(X, Y);
