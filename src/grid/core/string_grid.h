@@ -1850,7 +1850,9 @@ protected:
     bool PressOnSelectionHandle(int X, int Y);
     void PressResizeSelection(int X, int Y, bool FromHandle);
     bool PressOnFixedSizing(int X, int Y);
-    bool PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y, TRect CR);
+    bool PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y, TRect CR, bool Node);
+    // The node glyphs: of the header (all nodes at once) and of a node row; true ends the press.
+    bool PressOnNodeGlyph(int ACol, int ARow, int X, int Y, bool Node);
     bool PressOnLink(int ACol, int ARow, int RCol, int OCol, int ORow, int X, int Y, TRect CR);
     void PressOnHeaderSelection(int ACol, int ARow);
     bool PressOnCheckGlyph(int ACol, int ARow, int RCol, int X, int Y, bool CanEdit);
@@ -1978,6 +1980,8 @@ protected:
     // Made once with the grid: the combo editor's change notices, and the presses and
     // keys that start and end panning.
     void ConnectInputNotices();
+    // A focus loss or Esc while a line is dragged with its feedback: the move is dropped.
+    void CancelMode();
     // The grid's combo editor reports a user's selection or typing as OnComboChange and
     // OnComboObjectChange with the real column, once per change.
     void ComboEditorChanged(int ItemIndex);

@@ -93,7 +93,7 @@ void TExStringGrid::UpdateSelectMode(int ACol, int ARow, int X, int Y, bool OnRe
         FMouseSelectMode = msColumn;
     const int lastRowOffset = FFloatingFooter->Visible && FFloatingFooter->FooterStyle == fsFixedLastRow ? 2 : 1;
     if (fixedCol && ARow <= RowCount() - lastRowOffset && (!fixedRow || AboveHeader) && FMouseActions->RowSelect() &&
-        !IsOnSizingBorder(ACol, ARow, X, Y))
+        !IsOnSizingBorder(ACol, ARow, X, Y) && !(IsNode(ARow) && IsOnNodeGlyph(ARow, X)))
         FMouseSelectMode = msRow;
     if (FMouseSelectMode == msAll || FMouseSelectMode == msColumn || FMouseSelectMode == msRow) Invokedchange = true;
 }

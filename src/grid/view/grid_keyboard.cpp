@@ -168,6 +168,11 @@ void TExStringGrid::WMKeyDown(TWMKey& Message) {
     if ((key == VK_HOME || key == VK_END) && HomeEndKey(Message, OldRow, OldLeft)) return;
 
     const bool nodeRow = IsNode(Row());
+    // A node row shows its caption merged over the row: the arrows fold it there.
+    if (nodeRow && IsMergedCell(RCol, Row())) {
+        if (key == VK_RIGHT) ExpandNode(RealRowIndex(Row()));
+        if (key == VK_LEFT) ContractNode(RealRowIndex(Row()));
+    }
     if (rowSelect && !nodeRow && ColCount() > VisibleColCount() && (key == VK_LEFT || key == VK_RIGHT)) {
         const bool scroll = FNavigation->LeftRightRowSelect() ? ctrl : true;
         if (scroll) {

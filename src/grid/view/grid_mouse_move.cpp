@@ -43,7 +43,7 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     const TGridRect selectionBefore = Selection();
     if (FSelectionRectangle && GridState() == gsSelecting && !(FSizeSelection == selectionBefore))
         FSizeSelection = selectionBefore;
-    // 3.-7. Hover looks. This grid has no cell scroll bars (step 4).
+    // 3.-7. Hover looks. Cell scroll bars are drawn but get no shared bar to drag (step 4).
     if (valid && !designing) TrackHoverRow(col, row);
     TrackHoverFixedCell(col, row);
     TrackHoverButton(col, row, X, Y);
@@ -76,8 +76,15 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
         InvalidateGrid();
         FMoveSelection = Selection();
     }
-    // 18. Step 19 (KeepHorizScroll) waits for the press that records where LeftCol was.
+    // 18.
     TBaseGrid::MouseMove(Shift, X, Y);
+    // 19. A drag in a row-select grid keeps the columns where the press found them.
+    if (FNavigation->KeepHorizScroll() && FMouseKeepDown && GridState() != gsColMoving &&
+        LeftCol() != FOldKeepLeftCol) {
+        StartUpdate();
+        SetLeftCol(FOldKeepLeftCol);
+        ResetUpdate();
+    }
     WMSetCursor();
     // 20.-22.
     ReportSizing(X, Y);

@@ -132,16 +132,18 @@ void TExStringGrid::WMLButtonDown(int XPos, int YPos, int& Result) {
 
     const bool innerFixed = IsFixed(ACol, ARow) && !fixed;
     if (fixed || IsFixed(ACol, ARow)) HideInplaceEdit();
+    bool node = IsNode(ARow);
     if ((fixed || innerFixed) && FFixedAsButtons && Options().Contains(goFixedVertLine) &&
-        Options().Contains(goFixedHorzLine)) {
+        Options().Contains(goFixedHorzLine) && !(node && IsOnNodeGlyph(ARow, X))) {
         FPushedFixedCell = {ACol, ARow};
         FPushedCellButton = {ACol, ARow};
         FFixedCellPushed = true;
         RepaintCell(ACol, ARow);
+        node = false;
     }
 
     const int RCol = RealColIndex(ACol);
-    if (!InDesignMode() && PressOnCellObject(ACol, ARow, RCol, X, Y, CR)) return;
+    if (!InDesignMode() && PressOnCellObject(ACol, ARow, RCol, X, Y, CR, node)) return;
 
     // A press on a merged area goes to its base cell when nobody watches the point.
     if (IsMergedCell(RCol, ARow) && !fixed && !OnMouseDown) {
@@ -286,18 +288,26 @@ bool TExStringGrid::PressOnFixedSizing(int X, int Y) {
     return false;
 }
 
-bool TExStringGrid::PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y, TRect CR) {
+bool TExStringGrid::PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y, TRect CR, bool Node) {
     if (FControlLook->SpinButtonsAlwaysVisible && CellHasSpinEdit(RealCol(RCol), DisplRow(ARow)) && X >= CR.Right - 18) {
         const int middle = (CR.Top + CR.Bottom) / 2;
         FSpinUpClick = Y <= middle;
         FSpinDnClick = Y > middle;
     }
+    if (PressOnNodeGlyph(ACol, ARow, X, Y, Node)) return true;
     bool editable = Options().Contains(goEditing);
     CanEditBaseCell(RealCol(RCol), DisplRow(ARow), editable);
     if (IsRadio(RCol, ARow) && (editable || FControlLook->RadioAlwaysActive)) {
         HideInplaceEdit();
         RadioGroupClick(RCol, ARow, X - CR.Left, Y - CR.Top);
         SetFocus();
+        return true;
+    }
+    // Column 0 of a node grid belongs to the tree: outside the glyph a press only reports.
+    if (ACol == 0 && HasNodes() && ARow >= FixedRows() && !FMouseActions->RowSelect() &&
+        !Options().Contains(goRowSizing)) {
+        if (OnMouseDown) OnMouseDown(this, mbLeft, KeysHeld(), X, Y);
+        if (OnClickCell) OnClickCell(this, ARow, ACol);
         return true;
     }
     if (HasCellObject(RCol, ARow, {ctRating}) && editable) {
@@ -328,6 +338,43 @@ bool TExStringGrid::PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y
         }
     }
     return false;
+}
+
+// The header's glyph folds or unfolds every node, a row's glyph its own node, asking
+// the before-events first.
+bool TExStringGrid::PressOnNodeGlyph(int ACol, int ARow, int X, int Y, bool Node) {
+    if (ACol != 0 || !IsNode(ARow) || !IsOnNodeGlyph(ARow, X)) return false;
+    if (ARow < FixedRows()) {
+        if (FMouseActions->NodeAllExpandContract()) {
+            TCellGraphic* header = NodeObject(ARow);
+            if (header->CellBoolean())
+                ExpandAll();
+            else
+                ContractAll();
+            header->SetCellBoolean(!header->CellBoolean());
+        }
+        return false;
+    }
+    if (!Node) return false;
+    if (OnMouseDown) OnMouseDown(this, mbLeft, KeysHeld(), X, Y);
+    if (OnClickCell) OnClickCell(this, ARow, ACol);
+    const int realRow = RealRowIndex(ARow);
+    bool allow = true;
+    if (GetNodeState(ARow)) {
+        if (OnBeforeExpandNode) OnBeforeExpandNode(this, ARow, realRow, allow);
+        if (allow) {
+            ExpandNode(realRow);
+            if (OnExpandNode) OnExpandNode(this, ARow, realRow);
+        }
+    } else {
+        if (OnBeforeContractNode) OnBeforeContractNode(this, ARow, realRow, allow);
+        if (allow) {
+            ContractNode(realRow);
+            if (OnContractNode) OnContractNode(this, ARow, realRow);
+        }
+    }
+    if (FMouseActions->MoveRowOnNodeClick()) SetRow(ARow);
+    return true;
 }
 
 void TExStringGrid::PressOnHeaderSelection(int ACol, int ARow) {

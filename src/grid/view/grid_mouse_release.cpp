@@ -5,6 +5,7 @@
 
 #include "grid/core/string_grid.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 
 void TExStringGrid::mouseReleaseEvent(QMouseEvent* event) {
@@ -44,6 +45,10 @@ void TExStringGrid::WMLButtonUp(int XPos, int YPos) {
     MouseToCell(XPos, YPos, ACol, ARow);
     const bool onButton = FPushedCellButton.X >= 0;
     ReleaseCellButton(XPos, YPos);
+    if (FScrollHintShow) {
+        if (FScrollHintWindow) FScrollHintWindow->hide();
+        FScrollHintShow = false;
+    }
     if (onButton && ACol >= 0 && ARow >= 0 && HasCellObject(RealColIndex(ACol), ARow, {ctButton, ctBitButton, ctExpand})) {
         // Graphic rectangles are asked by displayed column.
         const TRect g = GetCellGraphicRect(ACol, ARow);

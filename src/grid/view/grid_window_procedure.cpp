@@ -6,6 +6,8 @@
 #include "grid/view/grid_edit_done_event.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <functional>
@@ -63,6 +65,9 @@ void TExStringGrid::ConnectInputNotices() {
     }));
     installEventFilter(new TEventWatch(this, [this](QEvent* event) {
         if (event->type() == QEvent::KeyPress && FWheelPan) StopPanning();
+        const bool escape =
+            event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape;
+        if (escape || event->type() == QEvent::FocusOut) CancelMode();
     }));
 
     // The combo editor: a selection the user makes, and text the user types (a text set
@@ -73,6 +78,16 @@ void TExStringGrid::ConnectInputNotices() {
         const int index = FEditCombo->currentIndex();
         ComboEditorChanged(index >= 0 && FEditCombo->itemText(index) == text ? index : -1);
     });
+}
+
+void TExStringGrid::CancelMode() {
+    const TGridState state = GridState();
+    if (!FEnhRowColMove || (state != gsColMoving && state != gsRowMoving)) return;
+    if (Surface()->cursor().shape() != Qt::DragMoveCursor) return;
+    Surface()->unsetCursor();
+    if (MoveButton) MoveButton->setEnabled(false);
+    EndMoveFeedback();
+    SetGridState(gsNormal);
 }
 
 void TExStringGrid::ComboEditorChanged(int ItemIndex) {

@@ -55,6 +55,26 @@ TEST_F(HoverRepaintTest, HoverRowFollowsTheMouseAndGoesWhenItLeaves) {
     EXPECT_TRUE(Repainted(5, 4));
 }
 
+TEST_F(HoverGridTest, HoverRowIsPaintedInItsColourAndGoesWithTheMouse) {
+    Grid->SetHoverRow(true);
+    Grid->SetHoverRowColor(clLime);
+    Grid->SetHoverRowColorTo(clNone);
+    Grid->SetRow(8);
+    // Probes a few pixels inside the top-left corner, clear of the text.
+    const auto probe = [&](int col, int row) {
+        const TRect r = Grid->CellRect(col, row);
+        return FromQColor(View()->grab().toImage().pixelColor(r.Left + 2, r.Top + 2));
+    };
+    MoveTo(Centre(1, 3));
+    EXPECT_EQ(probe(4, 3), clLime);
+    EXPECT_NE(probe(4, 4), clLime);
+    MoveTo(Centre(1, 4));
+    EXPECT_NE(probe(4, 3), clLime);
+    EXPECT_EQ(probe(4, 4), clLime);
+    Leave();
+    EXPECT_NE(probe(4, 4), clLime);
+}
+
 TEST_F(HoverRepaintTest, HoveredHeaderIsRepaintedOnEnteringAndLeaving) {
     Grid->SetHoverFixedCellsKind(hfFixedRows);
     MoveTo(Centre(3, 0));

@@ -52,6 +52,28 @@ TEST_F(ColumnMoveTest, OnColumnMoveRefusingEndsTheMoveWithoutMovingAnything) {
     for (int c : {0, 1, 3, 4, 5, 6}) EXPECT_EQ(Grid->Cells(c, 0), QString("%1,0").arg(c));
 }
 
+TEST_F(ColumnMoveTest, EscOrAFocusLossDropsTheMove) {
+    for (const bool byEscape : {true, false}) {
+        SCOPED_TRACE(byEscape ? "Esc" : "focus loss");
+        PressHeader(1);
+        QTest::mouseMove(View(), Centre(4, 3));
+        ASSERT_EQ(Grid->GridState(), gsColMoving);
+        if (byEscape) {
+            QTest::keyClick(Grid, Qt::Key_Escape);
+        } else {
+            QFocusEvent lost(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+            QApplication::sendEvent(Grid, &lost);
+        }
+        EXPECT_EQ(Grid->GridState(), gsNormal);
+        EXPECT_FALSE(Arrow("ArwU")->isVisible());
+        QWidget* button = Window->findChild<QWidget*>("HeaderDragButton");
+        ASSERT_NE(button, nullptr);
+        EXPECT_FALSE(button->isVisible());
+        QTest::mouseRelease(View(), Qt::LeftButton, {}, Centre(4, 3));
+        for (int c : {0, 1, 3, 4, 5, 6}) EXPECT_EQ(Grid->Cells(c, 0), QString("%1,0").arg(c));
+    }
+}
+
 TEST_F(HoverGridTest, DisjunctCellsAreListedWithCtrlAndARefusedCellEndsTheRelease) {
     Grid->MouseActions()->SetDisjunctCellSelect(true);
     int releases = 0;

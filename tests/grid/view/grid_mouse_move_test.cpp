@@ -37,8 +37,29 @@ TEST_F(SizingTest, HintAndOnColumnSizingAgreeOnTheProspectiveWidth) {
     EXPECT_EQ(sizing[0], std::make_pair(2, before + 17));
     ASSERT_NE(Grid->FScrollHintWindow, nullptr);
     EXPECT_EQ(Grid->FScrollHintWindow->text(), QString("cw=<b>%1</b>").arg(before + 17));
+    EXPECT_TRUE(Grid->FScrollHintWindow->isVisible());
     QTest::mouseRelease(View(), Qt::LeftButton, {}, press + QPoint(17, 0));
     EXPECT_EQ(Grid->ColWidths(2), before + 17);
+    EXPECT_FALSE(Grid->FScrollHintWindow->isVisible());
+}
+
+TEST_F(HoverGridTest, KeepHorizScrollHoldsTheColumnsWhileTheButtonIsDown) {
+    Grid->SetColCount(14);
+    Grid->SetOptions(Grid->Options().Include(goRowSelect));
+    for (const bool keep : {true, false}) {
+        SCOPED_TRACE(keep ? "kept" : "free");
+        Grid->Navigation()->SetKeepHorizScroll(keep);
+        Grid->SetLeftCol(3);
+        QTest::mousePress(View(), Qt::LeftButton, {}, Centre(4, 3));
+        Grid->SetLeftCol(5);  // as a drag past the edge scrolls
+        MoveTo(Centre(5, 4));
+        EXPECT_EQ(Grid->LeftCol(), keep ? 3 : 5);
+        QTest::mouseRelease(View(), Qt::LeftButton, {}, Centre(5, 4));
+        // Without the button nothing holds the columns.
+        Grid->SetLeftCol(6);
+        MoveTo(Centre(6, 5));
+        EXPECT_EQ(Grid->LeftCol(), 6);
+    }
 }
 
 TEST_F(SizingTest, ReleaseBeyondTheRightEdgeCancelsTheSizing) {

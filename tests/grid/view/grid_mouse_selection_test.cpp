@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+
 namespace {
 
 TEST(GridMouseSelection, CtrlClicksAddAndRemoveDisjunctRows) {
@@ -131,9 +134,13 @@ TEST(GridMouseSelection, DraggingTheSelectionHandleReportsBothSelections) {
     g.OnSelectionResized = [&](TObject*, TGridRect From, TGridRect To) { resized.emplace_back(From, To); };
     const TRect handleCell = g.CellRect(1, 1);
     const QPoint handle(handleCell.Right - 2, handleCell.Bottom - 2);
+    QApplication::clipboard()->clear();
     QTest::mousePress(f.Surface(), Qt::LeftButton, {}, handle);
+    // The gesture carries the cells it started from on the clipboard.
+    EXPECT_EQ(QApplication::clipboard()->text().trimmed(), "name1");
     QTest::mouseMove(f.Surface(), f.Centre(1, 3));
     QTest::mouseRelease(f.Surface(), Qt::LeftButton, {}, f.Centre(1, 3));
+    EXPECT_EQ(g.Cells(1, 1), "name1");
     ASSERT_EQ(resized.size(), 1u);
     EXPECT_EQ(resized[0].first, (TGridRect{1, 1, 1, 1}));
     EXPECT_EQ(resized[0].second, (TGridRect{1, 1, 1, 3}));
