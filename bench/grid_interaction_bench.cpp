@@ -89,20 +89,16 @@ BENCHMARK(BM_WheelNotch)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    return RunBenchmarks(argc, argv, [&](RatioReporter& reporter) {
 
-    std::printf("\nTime at 1,000,000 rows / time at 1,000 rows (close to 1: independent of the rows)\n");
-    for (const char* step : {"BM_End", "BM_CtrlEnd", "BM_PgDn", "BM_Tab", "BM_WheelNotch"}) {
-        const std::string small = std::string(step) + "/1000";
-        const std::string large = std::string(step) + "/1000000";
-        if (reporter.Times.count(small) && reporter.Times.count(large))
-            std::printf("  %-14s %8.2f\n", step + 3, reporter.Times[large] / reporter.Times[small]);
-    }
-    Grids().clear();
-    benchmark::Shutdown();
-    return 0;
+        std::printf("\nTime at 1,000,000 rows / time at 1,000 rows (close to 1: independent of the rows)\n");
+        for (const char* step : {"BM_End", "BM_CtrlEnd", "BM_PgDn", "BM_Tab", "BM_WheelNotch"}) {
+            const std::string small = std::string(step) + "/1000";
+            const std::string large = std::string(step) + "/1000000";
+            if (reporter.Times.count(small) && reporter.Times.count(large))
+                std::printf("  %-14s %8.2f\n", step + 3, reporter.Times[large] / reporter.Times[small]);
+        }
+        Grids().clear();
+        benchmark::Shutdown();
+    });
 }

@@ -141,23 +141,19 @@ BENCHMARK(BM_Scroll_View)->ArgName("page")->Arg(0)->Arg(1)->Repetitions(9)->Repo
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    std::printf("\nPeer time / grid time (above 1: the grid is ahead)\n");
-    reporter.PrintRatio("BM_PaintView_View/rows:1000", "BM_PaintView_Grid/rows:1000",
-                        "  paint one view, 1,000 rows each                 %6.2f\n");
-    reporter.PrintRatio("BM_PaintView_View/rows:100000", "BM_PaintView_Grid/rows:1000000",
-                        "  paint one view, view 100,000 / grid 1,000,000   %6.2f\n");
-    reporter.PrintRatio("BM_Scroll_View/page:0/repeats:9_median", "BM_Scroll_Grid/page:0/repeats:9_median",
-                        "  scroll one row (median)                         %6.2f\n");
-    reporter.PrintRatio("BM_Scroll_View/page:1/repeats:9_median", "BM_Scroll_Grid/page:1/repeats:9_median",
-                        "  scroll one page (median)                        %6.2f\n");
-    std::printf("\nGrid time at 1,000,000 rows / at 1,000 rows (flat: about 1)\n");
-    reporter.PrintRatio("BM_PaintView_Grid/rows:1000000", "BM_PaintView_Grid/rows:1000",
-                        "  paint one view                                  %6.2f\n");
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [&](RatioReporter& reporter) {
+        std::printf("\nPeer time / grid time (above 1: the grid is ahead)\n");
+        reporter.PrintRatio("BM_PaintView_View/rows:1000", "BM_PaintView_Grid/rows:1000",
+                            "  paint one view, 1,000 rows each                 %6.2f\n");
+        reporter.PrintRatio("BM_PaintView_View/rows:100000", "BM_PaintView_Grid/rows:1000000",
+                            "  paint one view, view 100,000 / grid 1,000,000   %6.2f\n");
+        reporter.PrintRatio("BM_Scroll_View/page:0/repeats:9_median", "BM_Scroll_Grid/page:0/repeats:9_median",
+                            "  scroll one row (median)                         %6.2f\n");
+        reporter.PrintRatio("BM_Scroll_View/page:1/repeats:9_median", "BM_Scroll_Grid/page:1/repeats:9_median",
+                            "  scroll one page (median)                        %6.2f\n");
+        std::printf("\nGrid time at 1,000,000 rows / at 1,000 rows (flat: about 1)\n");
+        reporter.PrintRatio("BM_PaintView_Grid/rows:1000000", "BM_PaintView_Grid/rows:1000",
+                            "  paint one view                                  %6.2f\n");
+        benchmark::Shutdown();
+    });
 }

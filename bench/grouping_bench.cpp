@@ -45,13 +45,9 @@ BENCHMARK(BM_GroupUnGroup)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecon
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatio("BM_GroupUnGroup/100000", "BM_GroupUnGroup/10000",
-                        "Group and UnGroup at 100,000 rows take %.2f times as long as at 10,000 rows.\n");
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [&](RatioReporter& reporter) {
+        reporter.PrintRatio("BM_GroupUnGroup/100000", "BM_GroupUnGroup/10000",
+                            "Group and UnGroup at 100,000 rows take %.2f times as long as at 10,000 rows.\n");
+        benchmark::Shutdown();
+    });
 }

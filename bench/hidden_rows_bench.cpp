@@ -138,17 +138,13 @@ BENCHMARK(BM_MapBothWays_Proxy)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    return RunBenchmarks(argc, argv, [&](RatioReporter& reporter) {
 
-    reporter.PrintPeerOverOurs("QSortFilterProxyModel time / grid time (above 1: the grid is faster)", {
-        {"BM_HideShowList_Grid", "BM_HideShow_Proxy"},
-        {"BM_HideShowSelected_Grid", "BM_HideShow_Proxy"},
-        {"BM_MapBothWays_Grid", "BM_MapBothWays_Proxy"},
+        reporter.PrintPeerOverOurs("QSortFilterProxyModel time / grid time (above 1: the grid is faster)", {
+            {"BM_HideShowList_Grid", "BM_HideShow_Proxy"},
+            {"BM_HideShowSelected_Grid", "BM_HideShow_Proxy"},
+            {"BM_MapBothWays_Grid", "BM_MapBothWays_Proxy"},
+        });
+        benchmark::Shutdown();
     });
-    benchmark::Shutdown();
-    return 0;
 }

@@ -76,18 +76,14 @@ BENCHMARK(BM_Measure_Document)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter keeper;
-    benchmark::RunSpecifiedBenchmarks(&keeper);
-    std::printf("\nQTextDocument time / renderer time (above 1: the renderer is faster)\n");
-    for (const char* name : {"Paint", "Measure"}) {
-        const std::string markup = std::string("BM_") + name + "_Markup";
-        const std::string document = std::string("BM_") + name + "_Document";
-        if (keeper.Times.count(markup) && keeper.Times.count(document))
-            std::printf("  %-8s %6.2f\n", name, keeper.Times[document] / keeper.Times[markup]);
-    }
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv, [&](RatioReporter& reporter) {
+        std::printf("\nQTextDocument time / renderer time (above 1: the renderer is faster)\n");
+        for (const char* name : {"Paint", "Measure"}) {
+            const std::string markup = std::string("BM_") + name + "_Markup";
+            const std::string document = std::string("BM_") + name + "_Document";
+            if (reporter.Times.count(markup) && reporter.Times.count(document))
+                std::printf("  %-8s %6.2f\n", name, reporter.Times[document] / reporter.Times[markup]);
+        }
+        benchmark::Shutdown();
+    });
 }

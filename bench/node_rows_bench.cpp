@@ -85,17 +85,13 @@ BENCHMARK(BM_ContractExpandAll_Proxy)->Arg(10001)->Arg(100001)->Unit(benchmark::
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintPeerOverOurs("QSortFilterProxyModel time / grid time (above 1: the grid is faster)", {
-        {"BM_ContractExpandAll_Grid/10001", "BM_ContractExpandAll_Proxy/10001"},
-        {"BM_ContractExpandAll_Grid/100001", "BM_ContractExpandAll_Proxy/100001"},
+    return RunBenchmarks(argc, argv, [&](RatioReporter& reporter) {
+        reporter.PrintPeerOverOurs("QSortFilterProxyModel time / grid time (above 1: the grid is faster)", {
+            {"BM_ContractExpandAll_Grid/10001", "BM_ContractExpandAll_Proxy/10001"},
+            {"BM_ContractExpandAll_Grid/100001", "BM_ContractExpandAll_Proxy/100001"},
+        });
+        reporter.PrintRatio("BM_ContractExpandAll_Grid/100001", "BM_ContractExpandAll_Grid/10001",
+                            "Grid at 100,000 rows takes %.2f times as long as at 10,000 rows.\n");
+        benchmark::Shutdown();
     });
-    reporter.PrintRatio("BM_ContractExpandAll_Grid/100001", "BM_ContractExpandAll_Grid/10001",
-                        "Grid at 100,000 rows takes %.2f times as long as at 10,000 rows.\n");
-    benchmark::Shutdown();
-    return 0;
 }

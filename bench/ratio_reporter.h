@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+
 #include <cstdio>
 #include <initializer_list>
 #include <map>
@@ -34,3 +36,16 @@ public:
 
     std::map<std::string, double> Times;
 };
+
+// Runs the program's benchmarks in a Qt application (offscreen unless a platform is
+// chosen) and hands their times to Report once all ran.
+template <class Report>
+int RunBenchmarks(int argc, char** argv, Report report) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    report(reporter);
+    return 0;
+}

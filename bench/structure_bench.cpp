@@ -141,17 +141,13 @@ BENCHMARK(BM_RemoveChecked100k_Grid)->Unit(benchmark::kMillisecond)->Iterations(
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    return RunBenchmarks(argc, argv, [&](RatioReporter& reporter) {
 
-    reporter.PrintPeerOverOurs("QStandardItemModel time / grid time (above 1: the grid is faster)", {
-        {"BM_InsertRemoveBlock_Grid", "BM_InsertRemoveBlock_Model"},
-        {"BM_InsertRemoveBlock_ColumnGrid", "BM_InsertRemoveBlock_Model"},
-        {"BM_RemoveChecked_Grid/iterations:5", "BM_RemoveChecked_Model/iterations:5"},
+        reporter.PrintPeerOverOurs("QStandardItemModel time / grid time (above 1: the grid is faster)", {
+            {"BM_InsertRemoveBlock_Grid", "BM_InsertRemoveBlock_Model"},
+            {"BM_InsertRemoveBlock_ColumnGrid", "BM_InsertRemoveBlock_Model"},
+            {"BM_RemoveChecked_Grid/iterations:5", "BM_RemoveChecked_Model/iterations:5"},
+        });
+        benchmark::Shutdown();
     });
-    benchmark::Shutdown();
-    return 0;
 }
