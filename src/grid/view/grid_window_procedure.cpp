@@ -39,7 +39,9 @@ class TEventWatch : public QObject {
 public:
     TEventWatch(QObject* parent, std::function<void(QEvent*)> watch) : QObject(parent), FWatch(std::move(watch)) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        FWatch(event);
+        // While the grid is being destroyed its base classes still hear focus and key
+        // events; the grid's own part is gone by then.
+        if (dynamic_cast<TExStringGrid*>(parent())) FWatch(event);
         return false;
     }
 
