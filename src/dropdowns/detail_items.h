@@ -2,20 +2,12 @@
 // The items of the detail drop-down: a caption, a picture or an image-list image, and
 // notes in mini-HTML drawn under the caption.
 
-#include "platform/collection.h"
-#include "platform/picture.h"
+#include "dropdowns/picture_item.h"
 
-class TDetailItem : public TCollectionItem {
+class TDetailItem : public TPictureItem {
 public:
-    using TCollectionItem::TCollectionItem;
+    using TPictureItem::TPictureItem;
 
-    const QString& Caption() const { return FCaption; }
-    void SetCaption(const QString& Value);
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int Value);
-    TPicture& Image() { return FImage; }
-    const TPicture& Image() const { return FImage; }
-    void SetImage(const TPicture& Value) { FImage.Assign(Value); }
     const QString& Notes() const { return FNotes; }
     void SetNotes(const QString& Value) { FNotes = Value; }
     TObject* ItemObject() const { return FItemObject; }
@@ -26,10 +18,7 @@ public:
     void Assign(const TPersistent* Source) override;
 
 private:
-    QString FCaption;
-    int FImageIndex = -1;
     bool FEnabled = true;
-    TPicture FImage;
     QString FNotes;
     TObject* FItemObject = nullptr;
     int FTag = 0;

@@ -7,24 +7,10 @@
 #include <QFileInfo>
 #include <QPainter>
 
-void TImageItem::SetCaption(const QString& Value) {
-    if (FCaption == Value) return;
-    FCaption = Value;
-    if (Collection()) Collection()->ItemChanged();
-}
-
-void TImageItem::SetImageIndex(int Value) {
-    if (FImageIndex == Value) return;
-    FImageIndex = Value;
-    if (Collection()) Collection()->ItemChanged();
-}
-
 void TImageItem::Assign(const TPersistent* Source) {
     const auto* source = dynamic_cast<const TImageItem*>(Source);
     if (!source) return TPersistent::Assign(Source);
-    SetCaption(source->FCaption);
-    SetImageIndex(source->FImageIndex);
-    FImage.Assign(source->FImage);
+    AssignPicture(*source);
     FHint = source->FHint;
 }
 

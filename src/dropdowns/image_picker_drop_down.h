@@ -10,27 +10,17 @@
 // and no caption.
 
 #include "dropdowns/list_picker_drop_down.h"
-#include "platform/collection.h"
+#include "dropdowns/picture_item.h"
 
-class TImageItem : public TCollectionItem {
+class TImageItem : public TPictureItem {
 public:
-    using TCollectionItem::TCollectionItem;
+    using TPictureItem::TPictureItem;
 
-    const QString& Caption() const { return FCaption; }
-    void SetCaption(const QString& Value);
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int Value);
-    TPicture& Image() { return FImage; }
-    const TPicture& Image() const { return FImage; }
-    void SetImage(const TPicture& Value) { FImage.Assign(Value); }
     const QString& Hint() const { return FHint; }
     void SetHint(const QString& Value) { FHint = Value; }
     void Assign(const TPersistent* Source) override;
 
 private:
-    QString FCaption;
-    int FImageIndex = -1;
-    TPicture FImage;
     QString FHint;
 };
 
