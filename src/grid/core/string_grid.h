@@ -1533,6 +1533,21 @@ public:
     bool IsGrouping() const { return FIsGrouping; }
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
+    // ---- public: in-place editing: editor kinds, state, show and hide, validation, focus (grid/edit/grid_editing*.cpp) ----
+    // ---- end of public: in-place editing: editor kinds, state, show and hide, validation, focus ----
+
+    // ---- public: the in-place plain edit (grid/edit/ex_inplace_edit*.cpp) ----
+    // ---- end of public: the in-place plain edit ----
+
+    // ---- public: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----
+    // ---- end of public: combo editor, cell controls update, cursors, editor support ----
+
+    // ---- public: mini-HTML renderer and markup text utilities (grid/view/mini_html*.cpp, grid/view/markup_text*.cpp) ----
+    // ---- end of public: mini-HTML renderer and markup text utilities ----
+
+    // ---- public: picture container, hints, floating footer, drag and drop (grid/view/grid_hint*.cpp, grid/view/floating_footer*.cpp, grid/view/grid_drag_drop*.cpp) ----
+    // ---- end of public: picture container, hints, floating footer, drag and drop ----
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void showEvent(QShowEvent* event) override;
@@ -2049,6 +2064,21 @@ protected:
     void MergeGroupRow(int ACol, int ARow, bool Header);
     void InsertSummaryRow(int ARow);
     // ---- end of protected: nodes, cell pictures and controls, progress, comments, grouping ----
+
+    // ---- protected: in-place editing: editor kinds, state, show and hide, validation, focus (grid/edit/grid_editing*.cpp) ----
+    // ---- end of protected: in-place editing: editor kinds, state, show and hide, validation, focus ----
+
+    // ---- protected: the in-place plain edit (grid/edit/ex_inplace_edit*.cpp) ----
+    // ---- end of protected: the in-place plain edit ----
+
+    // ---- protected: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----
+    // ---- end of protected: combo editor, cell controls update, cursors, editor support ----
+
+    // ---- protected: mini-HTML renderer and markup text utilities (grid/view/mini_html*.cpp, grid/view/markup_text*.cpp) ----
+    // ---- end of protected: mini-HTML renderer and markup text utilities ----
+
+    // ---- protected: picture container, hints, floating footer, drag and drop (grid/view/grid_hint*.cpp, grid/view/floating_footer*.cpp, grid/view/grid_drag_drop*.cpp) ----
+    // ---- end of protected: picture container, hints, floating footer, drag and drop ----
 
     // Sizes and counts remembered by the dimension setters.
     int FFixedRowsMin = 1;
