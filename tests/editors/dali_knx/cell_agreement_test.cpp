@@ -8,7 +8,7 @@
 #include "config/configuration_compiler.h"
 #include "config/rule_cell_rules.h"
 #include "core/address_helpers.h"
-#include "configuration_fixture.h"
+#include "editors/configuration_fixture.h"
 
 #include <gtest/gtest.h>
 

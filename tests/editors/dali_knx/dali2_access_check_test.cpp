@@ -3,7 +3,7 @@
 
 #include "editors/dali_knx/dali2_access_check.h"
 
-#include "configuration_fixture.h"
+#include "editors/configuration_fixture.h"
 #include "core/text_table.h"
 
 #include <gtest/gtest.h>

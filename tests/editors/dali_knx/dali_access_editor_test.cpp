@@ -3,7 +3,7 @@
 
 #include "editors/dali_knx/dali_access_editor.h"
 
-#include "configuration_fixture.h"
+#include "editors/configuration_fixture.h"
 #include "core/text_table.h"
 #include "editors/golden_files.h"
 #include "editors/dali_knx/dali2_access_check.h"

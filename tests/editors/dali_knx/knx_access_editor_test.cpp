@@ -4,7 +4,7 @@
 #include "editors/dali_knx/knx_access_editor.h"
 #include "editors/dali_knx/knx_access_file.h"
 
-#include "configuration_fixture.h"
+#include "editors/configuration_fixture.h"
 #include "editors/golden_files.h"
 #include "core/text_table.h"
 #include "grid/core/column_grid.h"

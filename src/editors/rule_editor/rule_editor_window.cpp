@@ -1,0 +1,41 @@
+#include "editors/rule_editor/rule_editor_window.h"
+
+#include "controls/button_look.h"
+#include "core/program_state.h"
+#include "platform/dialogs.h"
+
+namespace {
+constexpr int kButtonWidth = 110;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonTop = 6;
+constexpr int kFirstLeft = 16;
+constexpr int kButtonGap = 8;
+}  // namespace
+
+TRuleEditorWindow::TRuleEditorWindow(TComponent* AOwner, const QString& name) : TSmallDialog(AOwner, name) {}
+
+TLbButton* TRuleEditorWindow::Add_Button(const char* name, const QString& glyphName, std::function<void()> click) {
+    auto* button = new TLbButton(this, P_Buttons);
+    button->SetName(QString::fromLatin1(name));
+    SetStandardButtonLook(button, glyphName);
+    button->OnClick = [click = std::move(click)](TObject*) { click(); };
+    return button;
+}
+
+void TRuleEditorWindow::Lay_Out(int clientWidth, int clientHeight, std::initializer_list<TLbButton*> buttons) {
+    Set_Client_Size(clientWidth, clientHeight);
+    int left = kFirstLeft;
+    for (TLbButton* button : buttons) {
+        button->SetBounds(left, kButtonTop, kButtonWidth, kButtonHeight);
+        left += kButtonWidth + kButtonGap;
+    }
+}
+
+void TRuleEditorWindow::Show_Error(const QString& text) { MessageDlg(text, mtError, {mbOK}); }
+
+bool TRuleEditorWindow::Save_Rule_Document(const TXMLDocument& document, const QString& fileName) {
+    // A configuration file never writes through a link to a place outside the configurations.
+    if (document.SaveToFile(fileName, Dir_Projects)) return true;
+    Show_Error(QStringLiteral("The file \"%1\" could not be written. It was left as it was.").arg(fileName));
+    return false;
+}

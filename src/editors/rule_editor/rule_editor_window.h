@@ -1,0 +1,26 @@
+#pragma once
+// The window the rule editors share: the title band with the software code and the
+// window's description, the tables between, and a row of command buttons 110 x 28
+// from the left of the button panel, 8 pixels apart, in the order each window gives.
+
+#include "controls/small_dialog.h"
+#include "platform/xml_document.h"
+
+#include <functional>
+#include <initializer_list>
+
+class TRuleEditorWindow : public TSmallDialog {
+public:
+    TRuleEditorWindow(TComponent* AOwner, const QString& name);
+
+protected:
+    // A command button on the button panel; its caption comes with the window's texts.
+    TLbButton* Add_Button(const char* name, const QString& glyphName, std::function<void()> click);
+    // Sets the inside size and places the buttons left to right in this order.
+    void Lay_Out(int clientWidth, int clientHeight, std::initializer_list<TLbButton*> buttons);
+    // The error box every failed check and failed save shows.
+    static void Show_Error(const QString& text);
+    // Saves the rebuilt document over the file, never leaving half a file; false, after
+    // telling the user, when the file could not be written.
+    static bool Save_Rule_Document(const TXMLDocument& document, const QString& fileName);
+};

@@ -1,0 +1,117 @@
+#include "editors/rule_editor/rule_table.h"
+
+#include "config/rule_cell_rules.h"
+#include "core/text_table.h"
+#include "grid/core/column_grid.h"
+
+namespace {
+
+constexpr int kRowHeight = 22;
+
+TEditorType Editor_Of(TRuleCell cell) {
+    switch (cell) {
+    case TRuleCell::Check: return edDataCheckBox;
+    case TRuleCell::ComboEdit: return edComboEdit;
+    case TRuleCell::ComboList: return edComboList;
+    case TRuleCell::Number:
+    case TRuleCell::Edit: break;
+    }
+    return edNormal;
+}
+
+int Data_Rows(const TExColumnGrid& grid) { return grid.RowCount() - 1; }
+
+}  // namespace
+
+void Build_Rule_Grid(TExColumnGrid& grid, const TRuleTable& table) {
+    grid.BeginUpdate();
+    grid.SetColCount(int(table.Columns.size()));
+    grid.SetFixedCols(1);
+    grid.SetFixedRows(1);
+    grid.SetDefaultRowHeight(kRowHeight);
+    grid.SetOptions(grid.Options() + TGridOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine,
+                                                  goRangeSelect, goColSizing});
+    for (int c = 0; c < int(table.Columns.size()); ++c) {
+        const TRuleColumn& column = table.Columns[std::size_t(c)];
+        TGridColumnItem* item = grid.Columns()->Items(c);
+        item->SetWidth(column.Width);
+        item->SetColor(column.Color);
+        item->SetEditor(Editor_Of(column.Cell));
+        item->SetReadOnly(column.Cell == TRuleCell::Number);
+        item->SetEditLength(column.Edit_Length);
+        if (column.Cell == TRuleCell::Check) {
+            item->SetCheckTrue(Flag_On_Text);
+            item->SetCheckFalse(QStringLiteral("N"));
+        }
+    }
+    for (int c = int(table.Columns.size()) - 1; c >= 0; --c)
+        if (table.Columns[std::size_t(c)].Hidden) grid.HideColumn(c);
+    grid.EndUpdate();
+}
+
+void Set_Rule_Headers(TExColumnGrid& grid, const TRuleTable& table, QStringList* hints) {
+    if (hints) hints->clear();
+    for (int c = 0; c < int(table.Columns.size()); ++c) {
+        const TRuleColumn& column = table.Columns[std::size_t(c)];
+        grid.Columns()->Items(c)->SetHeader(LangText(column.Header));
+        if (hints && c > 0) hints->append(column.Hint ? LangText(column.Hint) : QString());
+    }
+}
+
+void Reset_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table) {
+    grid.BeginUpdate();
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        grid.SetCells(0, r, QString::number(r));
+        for (int c = 1; c < int(table.Columns.size()); ++c)
+            grid.SetCells(c, r, c == table.Enable_Column ? Flag_On_Text : QString());
+    }
+    grid.EndUpdate();
+}
+
+std::vector<TRuleAttribute> Rule_Attributes(const TRuleTable& table) {
+    std::vector<TRuleAttribute> attributes;
+    for (const TRuleColumn& column : table.Columns)
+        if (column.Attribute) attributes.push_back({QString::fromLatin1(column.Attribute), column.Default});
+    return attributes;
+}
+
+QString Fill_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLNode& list, const QString& fileName) {
+    const QString listName = QString::fromLatin1(table.List_Name ? table.List_Name : "");
+    const TRuleRows read = Read_Rule_List(list, Rule_Attributes(table), Data_Rows(grid), fileName, listName);
+    grid.BeginUpdate();
+    for (std::size_t r = 0; r < read.Rows.size(); ++r) {
+        int attribute = 0;
+        for (int c = 0; c < int(table.Columns.size()); ++c)
+            if (table.Columns[std::size_t(c)].Attribute) grid.SetCells(c, int(r) + 1, read.Rows[r][attribute++]);
+    }
+    grid.EndUpdate();
+    // Rows beyond the table are a file no editor wrote; they are left out silently.
+    return read.Rows_Left_Out > 0 ? QString() : read.Message;
+}
+
+int Visited_Rule_Rows(const TExColumnGrid& grid, const TRuleTable& table) {
+    const int rows = Data_Rows(grid);
+    if (table.Key_Column < 0) return rows;
+    for (int r = 1; r <= rows; ++r)
+        if (Key_Cell_Is_Empty(grid.Cells(table.Key_Column, r))) return r - 1;
+    return rows;
+}
+
+bool Rule_Row_Enabled(const TExColumnGrid& grid, const TRuleTable& table, int row, bool ignoreCase) {
+    if (table.Enable_Column < 0) return true;
+    return grid.Cells(table.Enable_Column, row).trimmed().compare(Flag_On_Text,
+                                                                   ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
+}
+
+QString Rule_Row_Error(const QString& prefix, int row, const QString& text) { return prefix + QString::number(row) + text; }
+
+void Append_Rule_Rows(TXMLNode parent, const TExColumnGrid& grid, const TRuleTable& table, const QString& rowName) {
+    const int rows = Visited_Rule_Rows(grid, table);
+    for (int r = 1; r <= rows; ++r) {
+        TXMLNode element = parent.AddChild(rowName);
+        for (int c = 0; c < int(table.Columns.size()); ++c) {
+            const TRuleColumn& column = table.Columns[std::size_t(c)];
+            if (column.Attribute) element.SetAttribute(QString::fromLatin1(column.Attribute), grid.Cells(c, r));
+        }
+    }
+}

@@ -1,0 +1,67 @@
+#pragma once
+// A rule editor's table declared once as data: the grid, the reading of the rule file
+// and the writing back are all built from it, so a column cannot be shown one way and
+// saved another. Cells are addressed by real column: a hidden column keeps its index,
+// its content and its place in the file.
+
+#include "editors/rule_file_reader.h"
+#include "platform/color.h"
+#include "platform/xml_document.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <span>
+
+class TExColumnGrid;
+
+enum class TRuleCell { Number, Edit, Check, ComboEdit, ComboList };
+
+struct TRuleColumn {
+    int Header = 0;  // text number of the header
+    int Width = 64;
+    TRuleCell Cell = TRuleCell::Edit;
+    TColor Color = clWindow;
+    const char* Attribute = nullptr;  // the file's attribute; none for the row-number column
+    std::optional<QString> Default;   // what a missing attribute gives; none: the reading stops there
+    int Hint = 0;                     // text number of the header hint, 0 for none
+    int Edit_Length = 0;              // at most this many characters typed, 0 for no limit
+    bool Hidden = false;
+};
+
+struct TRuleTable {
+    const char* List_Name = nullptr;  // the list element under the root; none: the root is the list
+    std::span<const TRuleColumn> Columns;  // from column 0
+    int Key_Column = -1;     // the walk ends before the first row whose key cell is blank; -1: every row
+    int Enable_Column = -1;  // a check-box column starting "Y" on reset; -1: none
+};
+
+// Columns, widths, colours, editors and hidden columns of the grid; the row count is
+// the caller's (some tables change it on every show). Fixed column 0, header row 0.
+void Build_Rule_Grid(TExColumnGrid& grid, const TRuleTable& table);
+// Header texts (and the hints, when given a list) from the text table, in column order
+// from column 1 for the hints.
+void Set_Rule_Headers(TExColumnGrid& grid, const TRuleTable& table, QStringList* hints = nullptr);
+// Every data row gets its number in column 0, "Y" in the Enable column and the empty
+// text elsewhere, hidden columns included.
+void Reset_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table);
+
+// The attributes of the table's columns, in column order, for the reader.
+std::vector<TRuleAttribute> Rule_Attributes(const TRuleTable& table);
+// Fills data rows 1 ... from the list's element children (whatever their name), a
+// missing attribute giving its column's default; rows beyond the grid's data rows are
+// left out. The message says what could not be read: a required attribute missing
+// (the rows before it stay), or no list at all; empty otherwise.
+QString Fill_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLNode& list, const QString& fileName);
+
+// The rows the check and the save visit: from row 1 up to the first blank key cell
+// (trimmed), or every data row when the table has no key column.
+int Visited_Rule_Rows(const TExColumnGrid& grid, const TRuleTable& table);
+// Whether the row's Enable cell holds "Y" (trimmed, any case when asked).
+bool Rule_Row_Enabled(const TExColumnGrid& grid, const TRuleTable& table, int row, bool ignoreCase);
+// The error box text of a failed check: prefix, row number and rule text, nothing between.
+QString Rule_Row_Error(const QString& prefix, int row, const QString& text);
+
+// One element per visited row under the parent, named rowName, one attribute per saved
+// column in column order, each the cell text unchanged.
+void Append_Rule_Rows(TXMLNode parent, const TExColumnGrid& grid, const TRuleTable& table, const QString& rowName);
