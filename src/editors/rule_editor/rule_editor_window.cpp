@@ -2,6 +2,9 @@
 
 #include "controls/button_look.h"
 #include "core/program_state.h"
+#include "core/text_table.h"
+#include "editors/table_row_helpers.h"
+#include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
 
 namespace {
@@ -38,4 +41,25 @@ bool TRuleEditorWindow::Save_Rule_Document(const TXMLDocument& document, const Q
     if (document.SaveToFile(fileName, Dir_Projects)) return true;
     Show_Error(QStringLiteral("The file \"%1\" could not be written. It was left as it was.").arg(fileName));
     return false;
+}
+
+void TRuleEditorWindow::Delete_Current_Row(TExColumnGrid& grid, int confirmText) {
+    const int row = grid.Row();
+    if (row < 1) return;
+    if (MessageDlg(LangText(confirmText) + QString::number(row), mtConfirmation, {mbYes, mbNo}) == mrYes)
+        Delete_Row_ColumnGrid(row, grid);
+}
+
+void TRuleEditorWindow::Insert_Current_Row(TExColumnGrid& grid) {
+    if (grid.Row() >= 1) Insert_Row_ColumnGrid(grid.Row(), grid, true);
+}
+
+void TRuleEditorWindow::Copy_Current_Row(TExColumnGrid& grid, bool& copied) {
+    if (grid.Row() < 1) return;
+    Copy_Row_ColumnGrid(grid, grid.Row());
+    copied = true;
+}
+
+void TRuleEditorWindow::Paste_Current_Row(TExColumnGrid& grid, bool copied) {
+    if (grid.Row() >= 1) Paste_Row_ColumnGrid(grid, grid.Row(), copied);
 }

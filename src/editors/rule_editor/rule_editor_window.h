@@ -9,6 +9,8 @@
 #include <functional>
 #include <initializer_list>
 
+class TExColumnGrid;
+
 class TRuleEditorWindow : public TSmallDialog {
 public:
     TRuleEditorWindow(TComponent* AOwner, const QString& name);
@@ -18,6 +20,14 @@ protected:
     TLbButton* Add_Button(const char* name, const QString& glyphName, std::function<void()> click);
     // Sets the inside size and places the buttons left to right in this order.
     void Lay_Out(int clientWidth, int clientHeight, std::initializer_list<TLbButton*> buttons);
+    // The row buttons on a table's current data row (nothing on the header row). Delete
+    // asks first with the window's text followed by the row number; Copy fills the
+    // program's row clipboard and sets the table's copy flag; Paste refuses until the
+    // table's own flag is set.
+    static void Delete_Current_Row(TExColumnGrid& grid, int confirmText);
+    static void Insert_Current_Row(TExColumnGrid& grid);
+    static void Copy_Current_Row(TExColumnGrid& grid, bool& copied);
+    static void Paste_Current_Row(TExColumnGrid& grid, bool copied);
     // The error box every failed check and failed save shows.
     static void Show_Error(const QString& text);
     // Saves the rebuilt document over the file, never leaving half a file; false, after

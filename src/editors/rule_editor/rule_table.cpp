@@ -89,6 +89,18 @@ QString Fill_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLN
     return read.Rows_Left_Out > 0 ? QString() : read.Message;
 }
 
+TCellTable Rule_Cells(const TExColumnGrid& grid, const TRuleTable& table) {
+    TCellTable cells;
+    cells.reserve(std::size_t(Data_Rows(grid)));
+    for (int r = 1; r <= Data_Rows(grid); ++r) {
+        QStringList row;
+        row.reserve(qsizetype(table.Columns.size()) - 1);
+        for (int c = 1; c < int(table.Columns.size()); ++c) row << grid.Cells(c, r);
+        cells.push_back(std::move(row));
+    }
+    return cells;
+}
+
 int Visited_Rule_Rows(const TExColumnGrid& grid, const TRuleTable& table) {
     const int rows = Data_Rows(grid);
     if (table.Key_Column < 0) return rows;

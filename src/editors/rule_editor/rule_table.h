@@ -4,6 +4,7 @@
 // saved another. Cells are addressed by real column: a hidden column keeps its index,
 // its content and its place in the file.
 
+#include "editors/dali_knx/rule_table_file.h"
 #include "editors/rule_file_reader.h"
 #include "platform/color.h"
 #include "platform/xml_document.h"
@@ -53,6 +54,9 @@ std::vector<TRuleAttribute> Rule_Attributes(const TRuleTable& table);
 // left out. The message says what could not be read: a required attribute missing
 // (the rows before it stay), or no list at all; empty otherwise.
 QString Fill_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLNode& list, const QString& fileName);
+
+// Every data row's cells from column 1, hidden columns included, for the checks.
+TCellTable Rule_Cells(const TExColumnGrid& grid, const TRuleTable& table);
 
 // The rows the check and the save visit: from row 1 up to the first blank key cell
 // (trimmed), or every data row when the table has no key column.
