@@ -101,6 +101,13 @@ TCellTable Rule_Cells(const TExColumnGrid& grid, const TRuleTable& table) {
     return cells;
 }
 
+void Put_Rule_Cells(TExColumnGrid& grid, const TCellTable& cells) {
+    grid.BeginUpdate();
+    for (std::size_t r = 0; r < cells.size() && int(r) < Data_Rows(grid); ++r)
+        for (int c = 0; c < cells[r].size(); ++c) grid.SetCells(c + 1, int(r) + 1, cells[r][c]);
+    grid.EndUpdate();
+}
+
 int Visited_Rule_Rows(const TExColumnGrid& grid, const TRuleTable& table) {
     const int rows = Data_Rows(grid);
     if (table.Key_Column < 0) return rows;

@@ -58,6 +58,9 @@ QString Fill_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLN
 // Every data row's cells from column 1, hidden columns included, for the checks.
 TCellTable Rule_Cells(const TExColumnGrid& grid, const TRuleTable& table);
 
+// Puts rows of cell texts (from column 1) into data rows 1 ...
+void Put_Rule_Cells(TExColumnGrid& grid, const TCellTable& cells);
+
 // The rows the check and the save visit: from row 1 up to the first blank key cell
 // (trimmed), or every data row when the table has no key column.
 int Visited_Rule_Rows(const TExColumnGrid& grid, const TRuleTable& table);
