@@ -21,6 +21,7 @@
 #include "dropdowns/lookup_list.h"
 #include "dropdowns/multi_column_items.h"
 #include "dropdowns/multi_column_list_grid.h"
+#include "dropdowns/typing_completion.h"
 #include "dropdowns/drop_down_edit.h"
 
 using TMultiColumnDrawCellEvent =
@@ -134,7 +135,6 @@ private:
     void MoveSelection(WORD Key);
     void Lookup();
     void LookupOnEnter();
-    void PutLookupSelection();
     void PopUpSearch(QChar Key);
     // The first item whose lookup text starts with Entry under the pop-up search's case
     // rule; -1 for none.
@@ -161,9 +161,8 @@ private:
     TLookupList FLookupItems;
     bool FMatchCase = false;
     bool FMatchStart = true;
-    bool FItemChange = false;
-    int FItemIdx = -1;
-    int FItemSel = 0;
+    // The latest completion (its flag, item and typed length).
+    TTypingCompletion FCompletion;
     int FOldItemIndex = -1;
     bool FDropDownAutoWidth = true;
     bool FColumnSizeWithDropDown = true;
@@ -175,6 +174,4 @@ private:
     // built on its first key.
     TLookupList FPopUpLookup;
     bool FPopUpLookupBuilt = false;
-    int FLookupAnchor = -1;
-    int FLookupCaret = -1;
 };

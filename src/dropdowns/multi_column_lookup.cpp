@@ -26,44 +26,16 @@ void TExMultiColumnDropDown::Change() {
 }
 
 void TExMultiColumnDropDown::Lookup() {
-    FItemChange = false;
-    const QString text = Text();
-    SetIsModified(text != FOldValue);
-    const QString typed = text.left(SelStart());
-    const int found = FLookupItems.FindPrefix(typed, FMatchCase);
-    if (found >= 0) {
-        // The list may be older than the items: an index is kept only for an item that is there.
-        if (found < FItems.Count()) FItemIndex = found;
-        FItemIdx = found;
-        FItemSel = typed.size();
-        FItemChange = true;
-        // Writing a different text runs this handling again at once, with the caret at
-        // the start: that run only clears FItemChange.
-        const QString completed = (typed + FLookupItems.Text(found).mid(typed.size())).left(255);
-        SetTextDirect(completed);
-        FLookupAnchor = completed.size();
-        FLookupCaret = typed.size();
-        PutLookupSelection();
-        return;
-    }
-    if (typed.isEmpty()) return;
-    SetTextDirect(typed);
-    FLookupAnchor = FLookupCaret = typed.size();
-    PutLookupSelection();
-}
-
-void TExMultiColumnDropDown::PutLookupSelection() {
-    if (FLookupCaret < 0) return;
-    SetSel(FLookupAnchor, FLookupCaret);
+    const TTypingCompletion::TMatch match = FCompletion.Run(*this, FOldValue, [this](const QString& Typed) {
+        const int found = FLookupItems.FindPrefix(Typed, FMatchCase);
+        return TTypingCompletion::TMatch{found, found >= 0 ? FLookupItems.Text(found) : QString()};
+    });
+    // The list may be older than the items: an index is kept only for an item that is there.
+    if (match.Index >= 0 && match.Index < FItems.Count()) FItemIndex = match.Index;
 }
 
 void TExMultiColumnDropDown::WMChar(TWMKey& Message) {
-    // The edit puts the caret after a typed character once the change handling is done;
-    // the lookup's caret and selection are put again after it.
-    FLookupCaret = -1;
-    TExCustomDropDown::WMChar(Message);
-    PutLookupSelection();
-    FLookupCaret = -1;
+    FCompletion.AroundTypedChar(*this, [&] { TExCustomDropDown::WMChar(Message); });
 }
 
 void TExMultiColumnDropDown::LookupOnEnter() {
@@ -93,10 +65,10 @@ void TExMultiColumnDropDown::WMKeyDown(TWMKey& Message) {
 
 void TExMultiColumnDropDown::KeyUp(WORD& Key, TShiftState Shift) {
     TExCustomDropDown::KeyUp(Key, Shift);
-    if (!FItemChange) return;
-    if (FItemIdx < FItems.Count()) SetItemIndex(FItemIdx);
-    SetSel(Text().size(), FItemSel);
-    FItemChange = false;
+    if (!FCompletion.ItemChange) return;
+    if (FCompletion.ItemIdx < FItems.Count()) SetItemIndex(FCompletion.ItemIdx);
+    SetSel(Text().size(), FCompletion.ItemSel);
+    FCompletion.ItemChange = false;
 }
 
 void TExMultiColumnDropDown::ControlKeyDown(WORD& Key, TShiftState Shift) {
