@@ -61,6 +61,8 @@ void TExColGrid::SetGridLineWidth(int Value) {
 
 void TExColGrid::FillFrom(TExMultiColumnDropDown* DropDown) {
     FExDropDown = DropDown;
+    // A pick confirmed in an earlier opening is no pick in this one.
+    FConfirmSelection = false;
     FColumns.Assign(&DropDown->Columns());
     SetColCount(std::max(1, FColumns.Count()));
     const int items = DropDown->Items().Count();
