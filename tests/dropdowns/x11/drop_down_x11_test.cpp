@@ -315,6 +315,40 @@ TEST_F(X11DropDownTest, AMessageBoxOfAFooterButtonUnderBlockActivateTakesClicksA
 
 // Each drop-down open in each style, written as PNGs into $DROPDOWN_SCREENSHOTS for
 // looking at.
+TEST_F(X11DropDownTest, TheMultiColumnListTakesRealKeysAndClicks) {
+    auto* multi = Make<TExMultiColumnDropDown>();
+    multi->Columns().Add()->SetHeader(QStringLiteral("Room"));
+    multi->Columns().Add()->SetHeader(QStringLiteral("Group"));
+    for (const char* room : {"Kitchen", "Hall", "Office", "Garage"})
+        multi->Items().Add()->SetText({QString::fromLatin1(room), QStringLiteral("1")});
+    multi->EndUpdate();
+    multi->SetItemIndex(0);
+    int selects = 0;
+    multi->OnSelect = [&](TObject*) { ++selects; };
+
+    // Arrow keys move the item at once; a click elsewhere closes keeping the row reached.
+    OpenByClick(multi);
+    PressKey(QStringLiteral("Down"));
+    PressKey(QStringLiteral("Down"));
+    WAIT_UNTIL(multi->ItemIndex() == 2);
+    ClickOn(Other);
+    WAIT_UNTIL(!multi->DroppedDown());
+    EXPECT_EQ(multi->ItemIndex(), 2);
+    EXPECT_EQ(multi->Text(), "Office");
+    EXPECT_EQ(selects, 0);
+
+    // A click on a row picks it and closes.
+    QTest::qWait(300);
+    OpenByClick(multi);
+    multi_column::TExColGrid* list = multi->ExColGrid();
+    const TRect row = list->CellRect(1, 4);
+    ClickOnScreen(list->viewport()->mapToGlobal(QPoint((row.Left + row.Right) / 2, (row.Top + row.Bottom) / 2)));
+    WAIT_UNTIL(!multi->DroppedDown());
+    EXPECT_EQ(multi->ItemIndex(), 3);
+    EXPECT_EQ(multi->Text(), "Garage");
+    EXPECT_EQ(selects, 1);
+}
+
 TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
     const QString folder = qEnvironmentVariable("DROPDOWN_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "DROPDOWN_SCREENSHOTS names no folder";
