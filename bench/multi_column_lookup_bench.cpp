@@ -5,7 +5,8 @@
 // - the same keys typed end to end into the drop-down's edit, and into a QLineEdit with
 //   that QCompleter completing inline;
 // - opening the pop-up (filled from the items and painted) against a QTableView over a
-//   QStandardItemModel of the same rows, filled and shown.
+//   QStandardItemModel of the same rows, filled and shown; and both again with every
+//   row's height and a column's width measured from the texts.
 // The ratios (peer time over ours) are printed after the benchmarks.
 
 #include "dropdowns/drop_down_form.h"
@@ -155,7 +156,21 @@ void BM_OpenMultiColumnPopUp(benchmark::State& state) {
     }
 }
 
-void BM_OpenQTableViewOfTheSameRows(benchmark::State& state) {
+// The same with a wrapped, auto-sized column: every row and the column are measured at
+// each opening.
+void BM_OpenMultiColumnPopUpMeasured(benchmark::State& state) {
+    DropDownWindow window;
+    window.DropDown->Columns().Items(0)->SetWordwrap(true);
+    window.DropDown->Columns().Items(1)->SetAutoSize(true);
+    window.DropDown->SetItemIndex(5000);
+    for (auto _ : state) {
+        window.DropDown->ShowDropDown();
+        window.DropDown->DropDownForm()->repaint();
+        window.DropDown->HideDropDown(true);
+    }
+}
+
+void OpenQTableView(benchmark::State& state, bool measured) {
     const QStringList texts = ItemTexts();
     QWidget form;
     form.resize(400, 300);
@@ -172,6 +187,11 @@ void BM_OpenQTableViewOfTheSameRows(benchmark::State& state) {
         view.verticalHeader()->hide();
         view.setModel(&model);
         view.setGeometry(10, 40, 200, 200);
+        if (measured) {
+            view.setWordWrap(true);
+            view.resizeColumnToContents(1);
+            view.resizeRowsToContents();
+        }
         view.selectRow(5000);
         view.show();
         view.repaint();
@@ -179,13 +199,20 @@ void BM_OpenQTableViewOfTheSameRows(benchmark::State& state) {
     }
 }
 
+void BM_OpenQTableViewOfTheSameRows(benchmark::State& state) { OpenQTableView(state, false); }
+
+// The same sized to its contents: every row's height and the second column's width.
+void BM_OpenQTableViewMeasured(benchmark::State& state) { OpenQTableView(state, true); }
+
 BENCHMARK(BM_LookupIndexPerPrefix)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PlainScanPerPrefix)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_QCompleterPerPrefix)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeIntoMultiColumnDropDown)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_TypeIntoLineEditWithQCompleter)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenMultiColumnPopUp)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenMultiColumnPopUpMeasured)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenQTableViewOfTheSameRows)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenQTableViewMeasured)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
@@ -197,6 +224,8 @@ int main(int argc, char** argv) {
         reporter.PrintRatio("BM_TypeIntoLineEditWithQCompleter", "BM_TypeIntoMultiColumnDropDown",
                             "  typing end to end, QLineEdit:    %8.2f\n");
         reporter.PrintRatio("BM_OpenQTableViewOfTheSameRows", "BM_OpenMultiColumnPopUp", "  opening the pop-up, QTableView:  %8.2f\n");
+        reporter.PrintRatio("BM_OpenQTableViewMeasured", "BM_OpenMultiColumnPopUpMeasured",
+                            "  opening, rows and a column measured, QTableView: %8.2f\n");
         benchmark::Shutdown();
     });
 }
