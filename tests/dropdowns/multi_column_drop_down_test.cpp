@@ -151,6 +151,45 @@ TEST_F(MultiColumnDropDownTest, ItemIndexAndLookupTextChecks) {
     EXPECT_EQ(Selects, 0);
 }
 
+TEST_F(MultiColumnDropDownTest, AssignCopiesColumnsAndItemsWithTheirTexts) {
+    Multi->Columns().Items(1)->SetWidth(33);
+    Multi->Columns().Items(1)->SetColumnType(multi_column::ctImage);
+    Multi->Items().Items(2)->SetImageIndex(4);
+    Multi->SetLookupColumn(1);
+    Multi->SetItemIndex(2);
+    auto* copy = CreateDropDown<TExMultiColumnDropDown>(Form.get(), Form.get());
+    copy->Assign(Multi);
+    ASSERT_EQ(copy->Items().Count(), 5);
+    EXPECT_EQ(copy->Items().Items(2)->Text(), QStringList({"banana", "yellow"}));
+    EXPECT_EQ(copy->Items().Items(2)->ImageIndex(), 4);
+    EXPECT_EQ(copy->Columns().Items(1)->Width(), 33);
+    EXPECT_EQ(copy->Columns().Items(1)->ColumnType(), multi_column::ctImage);
+    EXPECT_EQ(copy->Columns().Items(0)->Header(), "Fruit");
+    EXPECT_EQ(copy->LookupColumn(), 1);
+    EXPECT_EQ(copy->ItemIndex(), 2);
+    // The copy's lookup list is its own, built at its EndUpdate.
+    copy->EndUpdate();
+    EXPECT_EQ(copy->LookupItems().Text(2), "yellow");
+    EXPECT_EQ(Multi->LookupItems().Text(2), "banana");
+}
+
+TEST_F(MultiColumnDropDownTest, AnOwnDrawingHandlerPaintsEveryCellInstead) {
+    int cells = 0;
+    Multi->OnDropDownDrawItem = [&](TObject* Sender, int, int, TCanvas& Canvas, TRect R) {
+        EXPECT_EQ(Sender, Multi);
+        ++cells;
+        Canvas.Brush.Color = 0x00FF00;
+        Canvas.FillRect(R);
+    };
+    Open();
+    const QImage shot = List()->viewport()->grab().toImage();
+    EXPECT_GE(cells, 2 * 6);
+    for (const auto& [col, row] : {std::pair{0, 0}, {1, 1}, {1, 3}}) {
+        const TRect r = List()->CellRect(col, row);
+        EXPECT_EQ(shot.pixelColor(r.Left + 3, r.Top + 3), QColor(Qt::green)) << col << "," << row;
+    }
+}
+
 TEST_F(MultiColumnDropDownTest, ClosedKeysStepTheItem) {
     struct Step {
         Qt::Key key;
