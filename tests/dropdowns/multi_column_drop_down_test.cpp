@@ -190,6 +190,22 @@ TEST_F(MultiColumnDropDownTest, AnOwnDrawingHandlerPaintsEveryCellInstead) {
     }
 }
 
+TEST_F(MultiColumnDropDownTest, AnIndexLeftPastItemsDeletedMeanwhileIsHarmless) {
+    Multi->SetItemIndex(4);
+    Multi->Items().Delete(4);
+    Multi->Items().Delete(3);
+    Open();
+    EXPECT_EQ(List()->RowCount(), 4);
+    // Esc looks the text up: its item is gone, so the edit empties.
+    QTest::keyClick(ListTarget(), Qt::Key_Escape);
+    EXPECT_FALSE(Multi->DroppedDown());
+    EXPECT_EQ(Multi->ItemIndex(), -1);
+    EXPECT_EQ(Multi->Text(), "");
+    QTest::keyClick(Multi, Qt::Key_Up);
+    EXPECT_EQ(Multi->ItemIndex(), 0);
+    EXPECT_EQ(Multi->Text(), "Apple");
+}
+
 TEST_F(MultiColumnDropDownTest, ClosedKeysStepTheItem) {
     struct Step {
         Qt::Key key;
