@@ -349,7 +349,20 @@ TEST_F(MultiColumnDropDownTest, ThePopUpHeightIsAWholeNumberOfRowsAndColumnsScal
     EXPECT_EQ(List()->ColWidths(0), 66);
     EXPECT_EQ(List()->ColWidths(1), 66);
     EXPECT_EQ(List()->ColWidths(2), 67);
+    // Sizing the pop-up by its corner scales them again.
+    Multi->DropDownForm()->SizeTo(300, Multi->DropDownForm()->height());
+    EXPECT_EQ(List()->ColWidths(0), 100);
+    EXPECT_EQ(List()->ColWidths(2), 100);
     Multi->HideDropDown(true);
+
+    // The strips are kept out of the rows' area.
+    Multi->DropDownHeader()->SetVisible(true);
+    Multi->SetDropDownHeight(200);
+    Open();
+    const int strip = Multi->DropDownHeader()->Height();
+    EXPECT_EQ(Multi->DropDownForm()->height(), strip + 25 + (200 - strip - 25 - 2) / 22 * 22 + 2);
+    Multi->HideDropDown(true);
+    Multi->DropDownHeader()->SetVisible(false);
 
     // A row height below 1 divides as 1.
     Multi->SetDropDownRowHeight(0);
