@@ -191,10 +191,10 @@ void TExDetailDropDown::KeyDown(WORD& Key, TShiftState Shift) {
 
 void TExDetailDropDown::KeyUp(WORD& Key, TShiftState Shift) {
     TExCustomDropDown::KeyUp(Key, Shift);
-    if (!FItemChange) return;
-    SetItemIndex(FItemIdx);
-    SetSel(Text().size(), FItemSel);
-    FItemChange = false;
+    if (!FCompletion.ItemChange) return;
+    SetItemIndex(FCompletion.ItemIdx);
+    SetSel(Text().size(), FCompletion.ItemSel);
+    FCompletion.ItemChange = false;
 }
 
 void TExDetailDropDown::Change() {
@@ -208,43 +208,17 @@ void TExDetailDropDown::DoEnter() {
 }
 
 void TExDetailDropDown::Lookup() {
-    FItemChange = false;
-    const QString text = Text();
-    SetIsModified(text != FOldValue);
-    const QString typed = text.left(SelStart());
-    const QString key = FMatchCase ? typed : typed.toUpper();
-    if (!key.isEmpty()) {
+    const TTypingCompletion::TMatch match = FCompletion.Run(*this, FOldValue, [this](const QString& Typed) {
+        const QString key = FMatchCase ? Typed : Typed.toUpper();
         for (int i = 0; i < FItems.Count(); ++i) {
             const QString& caption = FItems.Items(i)->Caption();
-            if (!(FMatchCase ? caption : caption.toUpper()).startsWith(key)) continue;
-            FItemIndex = i;
-            FItemIdx = i;
-            FItemSel = key.size();
-            FItemChange = true;
-            // Writing a different text runs this handling again at once, with the caret
-            // at the start: that run only clears FItemChange.
-            const QString completed = (typed + caption.mid(key.size())).left(255);
-            SetTextDirect(completed);
-            FLookupAnchor = completed.size();
-            FLookupCaret = typed.size();
-            PutLookupSelection();
-            return;
+            if ((FMatchCase ? caption : caption.toUpper()).startsWith(key)) return TTypingCompletion::TMatch{i, caption};
         }
-    }
-    if (typed.isEmpty()) return;
-    SetTextDirect(typed);
-    FLookupAnchor = FLookupCaret = typed.size();
-    PutLookupSelection();
-}
-
-void TExDetailDropDown::PutLookupSelection() {
-    if (FLookupCaret < 0) return;
-    SetSel(FLookupAnchor, FLookupCaret);
+        return TTypingCompletion::TMatch{};
+    });
+    if (match.Index >= 0) FItemIndex = match.Index;
 }
 
 void TExDetailDropDown::WMChar(TWMKey& Message) {
-    FLookupCaret = -1;
-    TExCustomDropDown::WMChar(Message);
-    PutLookupSelection();
-    FLookupCaret = -1;
+    FCompletion.AroundTypedChar(*this, [&] { TExCustomDropDown::WMChar(Message); });
 }

@@ -10,6 +10,7 @@
 
 #include "dropdowns/detail_items.h"
 #include "dropdowns/list_picker_drop_down.h"
+#include "dropdowns/typing_completion.h"
 
 using TOnDrawSelectedItem = std::function<void(TObject* Sender, TCanvas& Canvas, TRect R)>;
 
@@ -72,10 +73,6 @@ private:
     void DrawItem(TCanvas& Canvas, TRect R, int Index) const;
     void ShowItem(int Index);
     void Lookup();
-    // Puts the caret and selection of the latest lookup; the edit moves the caret to the
-    // end of a typed character after the change handling, so a lookup run by a typed
-    // character puts them again once the character is in.
-    void PutLookupSelection();
 
     TDetailItems FItems{this};
     int FItemIndex = -1;
@@ -83,12 +80,9 @@ private:
     TFont FCaptionFont;
     TFont FNotesFont;
     bool FWorkMode = true;
-    bool FItemChange = false;
-    int FItemIdx = -1;
-    int FItemSel = 0;
+    // The latest completion (its flag, item and typed length).
+    TTypingCompletion FCompletion;
     QString FOldValue;
-    int FLookupAnchor = -1;
-    int FLookupCaret = -1;
     bool FMatchCase = false;
     bool FMatchStart = false;
 };

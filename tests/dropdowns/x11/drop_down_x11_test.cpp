@@ -13,9 +13,11 @@
 #include "dropdowns/image_picker_drop_down.h"
 #include "dropdowns/item_selector.h"
 #include "dropdowns/memo_drop_down.h"
+#include "dropdowns/multi_column_drop_down.h"
 #include "dropdowns/popup_strip.h"
 #include "dropdowns/time_picker_drop_down.h"
 #include "dropdowns/trackbar_drop_down.h"
+#include "platform/image_list.h"
 #include "platform/memo.h"
 
 #include <QDir>
@@ -313,6 +315,40 @@ TEST_F(X11DropDownTest, AMessageBoxOfAFooterButtonUnderBlockActivateTakesClicksA
 
 // Each drop-down open in each style, written as PNGs into $DROPDOWN_SCREENSHOTS for
 // looking at.
+TEST_F(X11DropDownTest, TheMultiColumnListTakesRealKeysAndClicks) {
+    auto* multi = Make<TExMultiColumnDropDown>();
+    multi->Columns().Add()->SetHeader(QStringLiteral("Room"));
+    multi->Columns().Add()->SetHeader(QStringLiteral("Group"));
+    for (const char* room : {"Kitchen", "Hall", "Office", "Garage"})
+        multi->Items().Add()->SetText({QString::fromLatin1(room), QStringLiteral("1")});
+    multi->EndUpdate();
+    multi->SetItemIndex(0);
+    int selects = 0;
+    multi->OnSelect = [&](TObject*) { ++selects; };
+
+    // Arrow keys move the item at once; a click elsewhere closes keeping the row reached.
+    OpenByClick(multi);
+    PressKey(QStringLiteral("Down"));
+    PressKey(QStringLiteral("Down"));
+    WAIT_UNTIL(multi->ItemIndex() == 2);
+    ClickOn(Other);
+    WAIT_UNTIL(!multi->DroppedDown());
+    EXPECT_EQ(multi->ItemIndex(), 2);
+    EXPECT_EQ(multi->Text(), "Office");
+    EXPECT_EQ(selects, 0);
+
+    // A click on a row picks it and closes.
+    QTest::qWait(300);
+    OpenByClick(multi);
+    multi_column::TExColGrid* list = multi->ExColGrid();
+    const TRect row = list->CellRect(1, 4);
+    ClickOnScreen(list->viewport()->mapToGlobal(QPoint((row.Left + row.Right) / 2, (row.Top + row.Bottom) / 2)));
+    WAIT_UNTIL(!multi->DroppedDown());
+    EXPECT_EQ(multi->ItemIndex(), 3);
+    EXPECT_EQ(multi->Text(), "Garage");
+    EXPECT_EQ(selects, 1);
+}
+
 TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
     const QString folder = qEnvironmentVariable("DROPDOWN_SCREENSHOTS");
     if (folder.isEmpty()) GTEST_SKIP() << "DROPDOWN_SCREENSHOTS names no folder";
@@ -404,6 +440,37 @@ TEST_F(X11DropDownTest, ScreenshotsOfEachDropDownOpen) {
              }
              detail->SetItemIndex(1);
              return detail;
+         }},
+        {"multi-column",
+         [this] {
+             auto* multi = Make<TExMultiColumnDropDown>();
+             auto* images = new TCustomImageList(Form.get(), 16, 16);
+             for (const QColor& color : {QColor(255, 200, 80), QColor(120, 190, 255), QColor(40, 50, 110)}) {
+                 QImage image(16, 16, QImage::Format_RGB32);
+                 image.fill(color);
+                 images->Add(image);
+             }
+             multi->SetImages(images);
+             const std::pair<const char*, int> columns[] = {{"Room", 110}, {"Group", 60}, {"Level", 60}};
+             for (const auto& [header, width] : columns) {
+                 multi_column::TDropDownColumn* column = multi->Columns().Add();
+                 column->SetHeader(QString::fromLatin1(header));
+                 column->SetWidth(width);
+             }
+             multi->Columns().Items(0)->SetColumnType(multi_column::ctImage);
+             multi->Columns().Items(2)->SetAlignment(taRightJustify);
+             const std::tuple<const char*, const char*, const char*, int> rows[] = {
+                 {"Kitchen", "1", "80 %", 0}, {"Hall", "3", "40 %", 1},     {"Office", "2", "100 %", 0},
+                 {"Garage", "5", "0 %", 2},   {"Bedroom", "4", "25 %", 2},  {"Bath", "4", "60 %", 1},
+                 {"Stairs", "3", "10 %", 1},  {"Terrace", "6", "0 %", 0}};
+             for (const auto& [room, group, level, image] : rows) {
+                 multi_column::TDropDownItem* item = multi->Items().Add();
+                 item->SetText({QString::fromLatin1(room), QString::fromLatin1(group), QString::fromLatin1(level)});
+                 item->SetImageIndex(image);
+             }
+             multi->EndUpdate();
+             multi->SetItemIndex(2);
+             return multi;
          }},
         {"time-picker",
          [this] {
