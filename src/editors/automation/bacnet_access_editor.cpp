@@ -5,9 +5,12 @@
 #include "core/program_state.h"
 #include "core/text_table.h"
 #include "editors/automation/bacnet_access_check.h"
+#include "editors/automation/bacnet_ede_import.h"
+#include "editors/automation/ede_import_dialog.h"
 #include "editors/rule_editor/rule_table.h"
 #include "editors/table_row_helpers.h"
 #include "grid/core/column_grid.h"
+#include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/number_conversion.h"
 #include "platform/screen_geometry.h"
@@ -139,7 +142,7 @@ TFBACnetAccess::TFBACnetAccess(TComponent* AOwner) : TRuleEditorWindow(AOwner, Q
         Copy_Current_Row(Active_Table(), Active_Copy_Flag());
     });
     Btn_PasteRow = Add_Button("Btn_PasteRow", QString(), [this] { Paste_Current_Row(Active_Table(), Active_Copy_Flag()); });
-    Btn_Import_CSV = Add_Button("Btn_Import_CSV", QString(), [] {});
+    Btn_Import_CSV = Add_Button("Btn_Import_CSV", QString(), [this] { Btn_Import_CSVClick(this); });
     Btn_CopyRow->SetCaption(QStringLiteral("Copy Row"));
     Btn_PasteRow->SetCaption(QStringLiteral("Paste Row"));
 
@@ -159,6 +162,10 @@ TFBACnetAccess::TFBACnetAccess(TComponent* AOwner) : TRuleEditorWindow(AOwner, Q
     ACG1->OnGridHint = [this](TObject*, int ARow, int ACol, QString& hintstr) {
         hintstr = Str_Hint_Read(Rule_Cells(*ACG1, Read_Table()), ARow, ACG1->RealColIndex(ACol));
     };
+
+    OD_EDE_File = new TOpenDialog(this);
+    OD_EDE_File->Filter = QStringLiteral("BACnet EDE File (*.csv)|*.csv");
+    OD_EDE_File->InitialDir = Last_EDE_Folder;
 
     const std::optional<TRect> screen = ScreenWorkAreaAt(TPoint{0, 0});
     const int width = screen && screen->Width() < kNarrowScreen ? kNarrowWidth : kWideWidth;
@@ -290,6 +297,25 @@ void TFBACnetAccess::Btn_OKClick(TObject*) {
     for (auto [grid, table] : {std::pair{ACG1, &Read_Table()}, std::pair{ACG2, &Write_Table()}})
         Append_Rule_Rows(root.AddChild(QString::fromLatin1(table->List_Name)), *grid, *table, QStringLiteral("row"));
     if (Save_Rule_Document(document, File_BACnet_Master_Access)) SetModalResult(mrOk);
+}
+
+void TFBACnetAccess::Btn_Import_CSVClick(TObject*) {
+    FImportEDEFile->App_BACnet_Type = App_BACnet_Type;
+    if (!OD_EDE_File->Execute()) return;
+    const QString fileName = OD_EDE_File->FileName;
+    Last_EDE_Folder = ExtractFilePath(fileName);
+    OD_EDE_File->InitialDir = Last_EDE_Folder;
+    if (!FileExists(fileName)) return;
+    FImportEDEFile->EDE_File = fileName;
+    if (FImportEDEFile->ShowModal() != mrOk) return;
+    TCellTable read = Rule_Cells(*ACG1, Read_Table());
+    TCellTable write = Rule_Cells(*ACG2, Write_Table());
+    const int leftOut = Append_EDE_Objects(read, write, FImportEDEFile->List_EDE_Var, FImportEDEFile->E_ID_IP->Text());
+    Put_Rule_Cells(*ACG1, read);
+    Put_Rule_Cells(*ACG2, write);
+    if (leftOut > 0)
+        Show_Error(QStringLiteral("%1 of the picked objects found no free row in the tables and were not imported.")
+                       .arg(leftOut));
 }
 
 TExColumnGrid& TFBACnetAccess::Active_Table() { return PageControl1->ActivePageIndex() == 1 ? *ACG2 : *ACG1; }

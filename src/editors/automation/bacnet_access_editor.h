@@ -7,6 +7,7 @@
 #include "editors/rule_editor/rule_editor_window.h"
 
 class TExColumnGrid;
+class TOpenDialog;
 class TPageControl;
 class TTabSheet;
 struct TRuleTable;
@@ -25,6 +26,7 @@ public:
     TTabSheet* TS_BACnet_Write;
     TExColumnGrid* ACG1;
     TExColumnGrid* ACG2;
+    TOpenDialog* OD_EDE_File;
     int App_BACnet_Type = 0;
     bool Do_Copy_In_Read = false;
     bool Do_Copy_In_Write = false;
@@ -32,6 +34,9 @@ public:
     void Set_Lang();
     bool Controllo_dati();
     void Btn_OKClick(TObject* Sender);
+    // Picks an EDE file, lets the user choose its objects in the import dialog and
+    // appends them to the tables as rules.
+    void Btn_Import_CSVClick(TObject* Sender);
     // The lists of the Position columns: DALI targets (read), DALI devices and the
     // enabled DALI-2 rules' positions (write).
     void Prepare_Devices_Position_Columns();
