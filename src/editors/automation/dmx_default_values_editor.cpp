@@ -9,7 +9,6 @@
 #include "grid/core/column_grid.h"
 #include "platform/file_system.h"
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -50,9 +49,8 @@ void TFDMXDefVal::Set_Lang() {
 int TFDMXDefVal::Channel_Count() {
     TXMLDocument parameters;
     Load_General_Parameters_File(parameters, File_ParGen);
-    // The table needs a row for at least one channel, and a hostile count must not
-    // ask for more rows than memory holds.
-    return std::clamp(Read_General_Parameter_Extras(parameters).DMX_Num_Channels, 1, Max_DMX_Channels);
+    const int channels = Read_General_Parameter_Extras(parameters).DMX_Num_Channels;
+    return channels >= 1 && channels <= Max_DMX_Channels ? channels : Max_DMX_Channels;
 }
 
 void TFDMXDefVal::FormShow(TObject*) {

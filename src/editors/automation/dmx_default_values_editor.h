@@ -16,10 +16,10 @@ public:
     void Set_Lang();
     bool Controllo_dati();
     void Btn_OKClick(TObject* Sender);
-    // The channels the table shows: DMX_Num_Channels of the general parameters (512
-    // when missing or not a number), kept between 1 and Max_DMX_Channels.
+    // The channels the table shows: DMX_Num_Channels of the general parameters; 512, a
+    // DMX line's channels, when missing, not a number, below 1 or above 512.
     static int Channel_Count();
-    static constexpr int Max_DMX_Channels = 65536;
+    static constexpr int Max_DMX_Channels = 512;
 
 protected:
     void FormShow(TObject* Sender) override;

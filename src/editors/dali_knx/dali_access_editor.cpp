@@ -18,15 +18,6 @@ constexpr int kButtonWidth = 110;
 constexpr int kButtonHeight = 28;
 constexpr std::array<int, 4> kRowButtonLefts = {252, 370, 488, 606};
 
-QString Lost_Rows_Question(const TRuleFileProblem& problem) {
-    return problem.Whole_File
-               ? QStringLiteral("%1\n\nSaving replaces the whole file with the tables shown. Save anyway?")
-                     .arg(problem.Message)
-               : QStringLiteral("%1\n\nSaving loses %2 row(s) of the file. Save anyway?")
-                     .arg(problem.Message)
-                     .arg(problem.Rows_Lost);
-}
-
 }  // namespace
 
 TFDALI_Access::TFDALI_Access(TComponent* AOwner) : TSmallDialog(AOwner, QStringLiteral("FDALI_Access")) {

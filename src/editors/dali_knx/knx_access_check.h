@@ -9,12 +9,6 @@
 #include <QString>
 #include <optional>
 
-struct TRuleCheckError {
-    int Row = 0;     // table row, 1-based (the grid's row)
-    int Column = 0;  // grid column of the cell the message is about
-    QString Message;
-};
-
 // The data area's size; positions run from 0 to one less.
 constexpr int KNX_Max_Num_Byte = 1500;
 

@@ -223,16 +223,8 @@ bool TFKNXAccess::Controllo_dati() {
 
 void TFKNXAccess::Btn_OKClick(TObject*) {
     if (!Controllo_dati()) return;
-    if (!Load_Problem.Ok()) {
-        const QString question =
-            Load_Problem.Whole_File
-                ? QStringLiteral("%1\n\nSaving replaces the whole file with the table shown. Save anyway?")
-                      .arg(Load_Problem.Message)
-                : QStringLiteral("%1\n\nSaving loses %2 row(s) of the file. Save anyway?")
-                      .arg(Load_Problem.Message)
-                      .arg(Load_Problem.Rows_Lost);
-        if (MessageDlg(question, mtConfirmation, {mbYes, mbNo}) != mrYes) return;
-    }
+    if (!Load_Problem.Ok() && MessageDlg(Lost_Rows_Question(Load_Problem), mtConfirmation, {mbYes, mbNo}) != mrYes)
+        return;
     if (!Save_KNX_Access_File(File_KNX_SetAccess, Rules())) {
         MessageDlg(QStringLiteral("The file \"%1\" could not be written. It was left as it was.").arg(File_KNX_SetAccess),
                    mtError, {mbOK});
@@ -265,9 +257,7 @@ void TFKNXAccess::Btn_InsRowClick(TObject*) {
     if (row == 0) return;
     // A rule in the last row would be pushed out of the table.
     if (!Key_Cell_Is_Empty(ACG_KNX_in_Write->Cells(KNX_Source_Address + 1, KNX_Editor_Rows))) {
-        MessageDlg(QStringLiteral("The table is full: it holds at most %1 rules. Delete a rule before inserting one.")
-                       .arg(KNX_Editor_Rows),
-                   mtError, {mbOK});
+        MessageDlg(Full_Table_Message(KNX_Editor_Rows), mtError, {mbOK});
         return;
     }
     Insert_Row_ColumnGrid(row, *ACG_KNX_in_Write, true);

@@ -9,6 +9,18 @@ void TRuleFileProblem::Add(const QString& message) {
     Message += message;
 }
 
+QString Lost_Rows_Question(const TRuleFileProblem& problem) {
+    return problem.Whole_File
+               ? QStringLiteral("%1\n\nSaving replaces the whole file with the tables shown. Save anyway?").arg(problem.Message)
+               : QStringLiteral("%1\n\nSaving loses %2 row(s) of the file. Save anyway?")
+                     .arg(problem.Message)
+                     .arg(problem.Rows_Lost);
+}
+
+QString Full_Table_Message(int rows) {
+    return QStringLiteral("The table is full: it holds at most %1 rules. Delete a rule before inserting one.").arg(rows);
+}
+
 TRuleFileProblem Load_Table_File(TXMLDocument& document, const QString& fileName) {
     TRuleFileProblem problem;
     const TRuleFile file = Open_Rule_File(document, fileName);

@@ -27,6 +27,19 @@ struct TRuleFileProblem {
     void Add(const QString& message);
 };
 
+// A failed check: the message and the cell it is about.
+struct TRuleCheckError {
+    int Row = 0;     // table row, 1-based (the grid's row); 0 for a check over the whole table
+    int Column = 0;  // grid column (real) of the cell the message is about
+    QString Message;
+    int Table = 0;   // which of a window's tables, in their order
+};
+
+// The question OK asks before it saves over a file the tables could not show whole.
+QString Lost_Rows_Question(const TRuleFileProblem& problem);
+// The refusal of Insert Row when the table's last row holds a rule.
+QString Full_Table_Message(int rows);
+
 // Loads a rule file. On return the document holds it when it could be read; the problem
 // says why not (not well-formed, too large, unreadable).
 TRuleFileProblem Load_Table_File(TXMLDocument& document, const QString& fileName);

@@ -87,9 +87,11 @@ TEST_F(DMXDefaultValuesTest, ChannelsFollowTheGeneralParameters) {
         {"<Par_Gen><Other>1</Other></Par_Gen>", 512},  // what this product's form writes
         {"<Par_Gen><DMX_Num_Channels>16</DMX_Num_Channels></Par_Gen>", 16},
         {"<Par_Gen><DMX_Num_Channels>many</DMX_Num_Channels></Par_Gen>", 512},
-        {"<Par_Gen><DMX_Num_Channels>0</DMX_Num_Channels></Par_Gen>", 1},
-        {"<Par_Gen><DMX_Num_Channels>-3</DMX_Num_Channels></Par_Gen>", 1},
-        {"<Par_Gen><DMX_Num_Channels>2000000000</DMX_Num_Channels></Par_Gen>", TFDMXDefVal::Max_DMX_Channels},
+        {"<Par_Gen><DMX_Num_Channels>1</DMX_Num_Channels></Par_Gen>", 1},
+        {"<Par_Gen><DMX_Num_Channels>0</DMX_Num_Channels></Par_Gen>", 512},
+        {"<Par_Gen><DMX_Num_Channels>-3</DMX_Num_Channels></Par_Gen>", 512},
+        {"<Par_Gen><DMX_Num_Channels>513</DMX_Num_Channels></Par_Gen>", 512},
+        {"<Par_Gen><DMX_Num_Channels>2000000000</DMX_Num_Channels></Par_Gen>", 512},
         {"not xml at all", 512},
     };
     for (const Case& test : cases) {
