@@ -26,7 +26,9 @@ void TCellScrollBar::PaintCellBar(QPainter& Painter, const QRect& Rect, int Posi
                                   int Range) const {
     QStyleOptionSlider option;
     initStyleOption(&option);
-    option.rect = Rect;
+    // The style lays the arrows and the handle out from the option's rectangle as if it
+    // stood at the origin, as a widget's own rectangle does: paint there, moved into place.
+    option.rect = QRect(QPoint(0, 0), Rect.size());
     option.minimum = 0;
     option.maximum = LastPosition(PageSize, Range);
     option.pageStep = std::max(PageSize, 1);
@@ -38,6 +40,7 @@ void TCellScrollBar::PaintCellBar(QPainter& Painter, const QRect& Rect, int Posi
     option.subControls = QStyle::SC_All;
     option.activeSubControls = QStyle::SC_None;
     Painter.save();
+    Painter.translate(Rect.topLeft());
     style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &Painter, this);
     Painter.restore();
 }

@@ -95,6 +95,17 @@ TEST_F(CellScrollBarTest, TheCellPaintsItsBarAndItsTextMovesWithThePosition) {
     EXPECT_TRUE(barDrawn);
     EXPECT_EQ(top.pixelColor(plain.Right - 8, (plain.Top + plain.Bottom) / 2), QColor(Qt::white));
 
+    // The bar draws inside its strip and nowhere else: without it only that strip and the
+    // text beside it differ.
+    Grid->SetScrollProp(BarCol, BarRow, TScrollProp{100, 100});
+    QApplication::processEvents();
+    const QImage withoutBar = Render();
+    Grid->SetScrollProp(BarCol, BarRow, TScrollProp{20, 100});
+    for (int y = 0; y < top.height(); ++y)
+        for (int x = 0; x < top.width(); ++x)
+            if (top.pixel(x, y) != withoutBar.pixel(x, y))
+                ASSERT_TRUE(cell.ToQRect().contains(x, y)) << x << "," << y;
+
     Grid->SetScrollPosition(BarCol, BarRow, 10);
     QApplication::processEvents();
     const QImage scrolled = Render();
