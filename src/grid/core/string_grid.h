@@ -111,6 +111,7 @@ class TControlEdit;
 class TControlCombo;
 class QDateTime;
 class TGridSpin;
+class TCellScrollBar;
 
 // Raised for bad cell values and indexes; the message is fixed English text.
 class EExGridError : public Exception {
@@ -1659,6 +1660,7 @@ protected:
     void DrawFixedGradientLook(TCellDrawWork& W, TColor ColorTo, TColor MirrorColor, TColor MirrorColorTo);
     void DrawCellBorders(TCellDrawWork& W);
     void DrawTreeLines(TCellDrawWork& W);
+    void DrawCellScrollBar(TCellDrawWork& W);
     void DrawFixedEdges(TCellDrawWork& W);
     void DrawFocusRectangle(TCellDrawWork& W);
     void DrawAlwaysVisibleEditorButtons(TCellDrawWork& W);
@@ -1702,6 +1704,8 @@ protected:
 
     // ---- protected: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
     void Paint() override;
+    // A scrolled view leaves the shared cell scroll bar off its cell; the mouse brings it back.
+    void TopLeftChanged() override;
     // Scrolling moves the picture unless something not attached to the cells is painted
     // over them: merged areas, a background picture or gradient, footers, right fixed
     // columns, sizing lines, the design panel, or a paint held back by the lock.
@@ -1964,6 +1968,15 @@ protected:
     bool FSpecialCursor = false;   // WMSetCursor shows a cursor of its own
     bool FLinkUnderMouse = false;  // a link under the mouse asks for the hand cursor
     TGridRect FSizeSelection{-1, -1, -1, -1};
+    // Step 4: the shared cell scroll bar over a cell that has one (grid_cell_scroll_bar.cpp).
+    void TrackCellScrollBar(int ACol, int ARow);
+    void CellScrollBarMoved(int Position);
+    void HideCellScrollBar();
+    // Fires OnScrollCell for the cell the shared bar sits on.
+    virtual void DoScrollCell();
+    TCellScrollBar* FScrollBar = nullptr;
+    int FScrollCol = -1;  // real column of the cell the shared bar sits on
+    int FScrollRow = -1;
     // ---- end of protected: mouse movement, hover, cursors, filter lists, cell hints ----
 
     // ---- protected: column and row moving, control tag editing, wheel, zoom, panning, window procedure (grid/view/grid_moving*.cpp, grid/view/markup_utilities.cpp, grid/view/grid_wheel*.cpp, grid/view/grid_window_procedure*.cpp) ----

@@ -3,6 +3,7 @@
 // form's resize chain, versions, updates and change notifiers.
 
 #include "grid/core/string_grid.h"
+#include "grid/view/cell_scroll_bar.h"
 #include "grid/view/grid_focus_windows.h"
 
 #include "controls/office_theme.h"
@@ -110,8 +111,10 @@ void TExStringGrid::CreateRunTimeChildren() {
     FEditCombo = HiddenChild<QComboBox>(this, "EditCombo");
     ConnectInputNotices();
     for (const char* name : {"EditTrans", "ComboTrans", "EditCheck", "EditBtn", "UnitEditBtn", "GridButton",
-                             "MoveButton", "FScrollBar", "FPaintScrollBar"})
+                             "MoveButton"})
         FEditors.push_back(HiddenChild<QWidget>(this, name));
+    FScrollBar = new TCellScrollBar(Surface());
+    QObject::connect(FScrollBar, &QScrollBar::valueChanged, this, [this](int position) { CellScrollBarMoved(position); });
 }
 
 

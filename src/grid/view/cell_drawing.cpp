@@ -15,6 +15,7 @@
 #include "controls/color_utilities.h"
 #include "controls/gradient_drawing.h"
 #include "grid/core/string_grid.h"
+#include "grid/view/cell_scroll_bar.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -52,6 +53,8 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
         FFilterList->Assign(entries);
         FFilterList->SetSorted(sorted);
     }
+    // 2.
+    DrawCellScrollBar(W);
     // 3.
     TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
     TCellGradientDirection gd = GradientVertical;
@@ -135,6 +138,22 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     DrawFocusRectangle(W);
     // 27.
     if (ARow == 0 && FShowColumnNumbers && InDesignMode()) DrawDesignColumnNumber(W);
+}
+
+// A cell whose text is taller than the cell shows its scroll bar at the right edge; the
+// text moves up by the bar's position and keeps clear of the bar.
+void TExStringGrid::DrawCellScrollBar(TCellDrawWork& W) {
+    const TCellGraphic* bar = BaseCellObjectOf(W.RCol, W.ARow, {ctScrollbar});
+
+    if (!bar) return;
+    const TScrollProp prop = GetScrollProp(W.RCol, W.ARow);
+    if (prop.PageSize >= prop.Range) return;
+    const int position = GetScrollPosition(W.RCol, W.ARow);
+    const TRect barRect{W.Rect.Right - TCellScrollBar::BarWidth, W.Rect.Top, W.Rect.Right, W.Rect.Bottom};
+    if (FScrollBar && W.Canvas->Painter())
+        FScrollBar->PaintCellBar(*W.Canvas->Painter(), barRect.ToQRect(), position, prop.PageSize, prop.Range);
+    W.Rect.Right = barRect.Left;
+    W.ScrollOffset = position;
 }
 
 int TExStringGrid::DrawRowIndicator(TCellDrawWork& W) {
@@ -349,8 +368,9 @@ void TExStringGrid::DrawFixedEdges(TCellDrawWork& W) {
     canvas.Pen = saved;
 }
 
-// Tree lines in column 0: the horizontal line into the node and one vertical line per
-// level. The span lines below a node come with the node queries.
+// Tree lines in column 0: the horizontal line into the row, the line on to the next row
+// of the same branch, and one vertical line per level that runs on down while the branch
+// goes on. The lines reach 4 pixels below the cell so they meet the next row's.
 void TExStringGrid::DrawTreeLines(TCellDrawWork& W) {
     if (W.ARow < TStringGrid::FixedRows() || !FCellNode->ShowTree()) return;
     TCanvas& canvas = *W.Canvas;
@@ -364,7 +384,19 @@ void TExStringGrid::DrawTreeLines(TCellDrawWork& W) {
     const int c = x0 + indent / 2 - indent + 2;
     const int mid = (W.Rect.Top + W.Rect.Bottom) / 2;
     if (level > 0) Line(canvas, c, mid, FCellNode->ShowTreeFull() ? W.Rect.Right : x0 + 4, mid);
-    for (int i = 1; i <= level; ++i) Line(canvas, c - indent * i, W.Rect.Top, c - indent * i, mid);
+    const int span = GetNodeSpanType(W.ARow);
+    if (span == 1) Line(canvas, c, W.Rect.Top, c, mid);
+    else if (span == 2) Line(canvas, c, W.Rect.Top, c, W.Rect.Bottom + 4);
+    const bool lastRow = W.ARow >= RowCount() - 1;
+    const TCellProperties* next = lastRow ? nullptr : PropsOf(0, W.ARow + 1);
+    const bool nextIndented = next && next->NodeLevel() != 0;
+    for (int i = 1; i <= level; ++i) {
+        const int x = c - indent * i;
+        canvas.MoveTo(x, W.Rect.Top);
+        canvas.LineTo(x, mid);
+        if (!lastRow && nextIndented) canvas.LineTo(x, W.Rect.Bottom + 4);
+        else if (i < level) canvas.LineTo(x + indent, mid);
+    }
     canvas.Pen = saved;
     canvas.Pen.Style = psSolid;
 }

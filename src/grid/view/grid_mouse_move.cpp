@@ -43,8 +43,9 @@ void TExStringGrid::MouseMove(TShiftState Shift, int X, int Y) {
     const TGridRect selectionBefore = Selection();
     if (FSelectionRectangle && GridState() == gsSelecting && !(FSizeSelection == selectionBefore))
         FSizeSelection = selectionBefore;
-    // 3.-7. Hover looks. Cell scroll bars are drawn but get no shared bar to drag (step 4).
+    // 3.-7. Hover looks and the shared cell scroll bar.
     if (valid && !designing) TrackHoverRow(col, row);
+    TrackCellScrollBar(col, row);
     TrackHoverFixedCell(col, row);
     TrackHoverButton(col, row, X, Y);
     // 8.-12.

@@ -167,6 +167,41 @@ TEST(CellDrawingPixels, FocusRectangleOnlyWithFocusAndWithoutRowSelect) {
     }
 }
 
+// A node over rows 1..3 of six: row 2 has a sibling below, so its branch line runs on
+// through the cell's bottom; row 3 is the branch's last row, so its line stops at the
+// middle; row 4 is outside the node and has none.
+TEST(CellDrawingPixels, TreeLinesRunOnOnlyWhileTheBranchGoesOn) {
+    StringGridFixture grid;
+    grid.SetRowCount(6);
+    grid.CellNode()->SetShowTree(true);
+    grid.CellNode()->SetTreeColor(clRed);
+    grid.AddNode(1, 3);
+    ShowGrid(grid);
+    grid.resize(260, 200);
+    QApplication::processEvents();
+    const QImage image = Render(grid);
+    const int indent = grid.CellNode()->NodeIndent();
+    // The branch line of level 1 stands near Left + indent / 2 + 2.
+    auto redNear = [&](int row, int y) {
+        const TRect cell = grid.CellRect(0, row);
+        const int x = cell.Left + indent / 2 + 2;
+        for (int dx = -2; dx <= 2; ++dx)
+            if (FromQColor(image.pixelColor(x + dx, y)) == clRed) return true;
+        return false;
+    };
+    const struct {
+        int row;
+        bool upper;  // a quarter down the cell
+        bool lower;  // just above the cell's bottom
+    } cases[] = {{2, true, true}, {3, true, false}, {4, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.row);
+        const TRect cell = grid.CellRect(0, c.row);
+        EXPECT_EQ(redNear(c.row, cell.Top + cell.Height() / 4), c.upper);
+        EXPECT_EQ(redNear(c.row, cell.Bottom - 2), c.lower);
+    }
+}
+
 TEST(CellDrawingEvents, OneCellFiresItsEventsInOrderWithTheirOwnParameterOrder) {
     StringGridFixture grid;
     std::vector<std::string> log;

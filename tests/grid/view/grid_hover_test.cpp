@@ -85,6 +85,43 @@ TEST_F(HoverRepaintTest, HoveredHeaderIsRepaintedOnEnteringAndLeaving) {
     EXPECT_TRUE(Repainted(4, 0));
 }
 
+// The hover look of a fixed cell, probed on the pixels: the hovered header cell takes the
+// hover gradient where HoverFixedCells allows it, its neighbour does not, and it goes when
+// the mouse leaves.
+TEST_F(HoverGridTest, HoveredFixedCellIsPaintedInTheHoverGradientWhereAllowed) {
+    const struct {
+        THoverFixedCells kind;
+        int col, row;
+        bool painted;
+    } cases[] = {
+        {hfFixedRows, 3, 0, true},     {hfFixedRows, 0, 3, false}, {hfFixedColumns, 3, 0, false},
+        {hfFixedColumns, 0, 3, true},  {hfAll, 3, 0, true},        {hfAll, 0, 3, true},
+    };
+    Grid->SetLook(glXP);
+    TControlLook& look = *Grid->ControlLook();
+    look.SetFixedGradientHoverFrom(clLime);
+    look.SetFixedGradientHoverTo(clLime);
+    look.SetFixedGradientHoverMirrorFrom(clLime);
+    look.SetFixedGradientHoverMirrorTo(clLime);
+    look.SetFixedGradientHoverBorder(clLime);
+    // Probes a few pixels inside the top-left corner, clear of the caption.
+    const auto lime = [&](int col, int row) {
+        const TRect r = Grid->CellRect(col, row);
+        return FromQColor(View()->grab().toImage().pixelColor(r.Left + 3, r.Top + 3)) == clLime;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << " cell " << c.col << "," << c.row);
+        Grid->SetHoverFixedCellsKind(c.kind);
+        MoveTo(Centre(c.col, c.row));
+        EXPECT_EQ(lime(c.col, c.row), c.painted);
+        const int otherCol = c.row == 0 ? c.col + 1 : c.col;
+        const int otherRow = c.row == 0 ? c.row : c.row + 1;
+        EXPECT_FALSE(lime(otherCol, otherRow));
+        Leave();
+        EXPECT_FALSE(lime(c.col, c.row));
+    }
+}
+
 TEST_F(HoverGridTest, HoveredFixedCellIsTrackedUntilTheMouseLeaves) {
     Grid->SetHoverFixedCellsKind(hfAll);
     MoveTo(Centre(3, 0));

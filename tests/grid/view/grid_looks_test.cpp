@@ -275,6 +275,13 @@ TEST(GridLook, ColorTonesMakeTheGridFlatWithGlyphChecks) {
     EXPECT_TRUE(grid.ControlLook()->FlatButton);
     EXPECT_EQ(grid.SearchFooter()->ColorTo(), TColor(0x808000));
     EXPECT_EQ(grid.CellNode()->NodeType(), cnFlat);
+    // The flat check and radio pictures are compiled in: none may come up empty, and the
+    // checked picture must differ from the unchecked one.
+    const TControlLook& look = *grid.ControlLook();
+    for (const TBitmap* glyph : {&look.CheckedGlyph, &look.UnCheckedGlyph, &look.RadioOnGlyph, &look.RadioOffGlyph})
+        EXPECT_FALSE(glyph->Empty());
+    EXPECT_NE(look.CheckedGlyph.Image(), look.UnCheckedGlyph.Image());
+    EXPECT_NE(look.RadioOnGlyph.Image(), look.RadioOffGlyph.Image());
 }
 
 TEST(GridLook, LookNamesAndCaptions) {
