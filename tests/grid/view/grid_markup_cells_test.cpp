@@ -72,6 +72,33 @@ TEST_F(GridMarkupCellsTest, OnlyAWebAnchorUnderTheClickOpens) {
     EXPECT_TRUE(Opened.isEmpty());
 }
 
+TEST_F(GridMarkupCellsTest, AnAnchorIsUnderlinedOnlyWhileTheMouseIsOverIt) {
+    f.Grid->SetURLUnderlineOnHover(true);
+    f.Grid->SetURLColor(TColor(0xC00000));
+    f.Grid->SetColWidths(3, 200);
+    f.Grid->SetCells(4, 1, "<A HREF=\"https://example.com\">a wide anchor text</A>");
+    const TRect cell = f.Grid->CellRect(3, 1);
+    // The underline is a row of the anchor colour through the text's width.
+    const auto longestAnchorRow = [&] {
+        const QImage image = Render();
+        int longest = 0;
+        for (int y = cell.Top; y < cell.Bottom; ++y) {
+            int run = 0;
+            for (int x = cell.Left; x < cell.Right; ++x) {
+                run = (FromQColor(image.pixelColor(x, y)) & 0xFFFFFF) == TColor(0xC00000) ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        }
+        return longest;
+    };
+    const int textWidth = QFontMetrics(f.Grid->Fonts(4, 1).ToQFont()).horizontalAdvance("a wide anchor text");
+    EXPECT_LT(longestAnchorRow(), textWidth / 2);
+    QTest::mouseMove(f.Surface(), OnFirstLine(3, 1, 20));
+    EXPECT_GT(longestAnchorRow(), textWidth * 3 / 4);
+    QTest::mouseMove(f.Surface(), f.Centre(1, 2));
+    EXPECT_LT(longestAnchorRow(), textWidth / 2);
+}
+
 TEST_F(GridMarkupCellsTest, CheckAndRadioControlsWriteTheirValueBack) {
     f.Grid->SetCells(4, 1,
                      "<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"FALSE\" WIDTH=\"15\">"
