@@ -12,6 +12,9 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"updater_job_file", Fuzz_Updater_Job_File},
         {"xml_document", Fuzz_XML_Document},
         {"text_parsing", Fuzz_Text_Parsing},
+        {"draw_markup_text", Fuzz_Draw_Markup_Text},
+        {"markup_text", Fuzz_Markup_Text},
+        {"control_tags", Fuzz_Control_Tags},
     };
     return targets;
 }

@@ -27,3 +27,6 @@ int Fuzz_Compiler_KNX_SetAccess(const std::uint8_t* data, std::size_t size);
 int Fuzz_Updater_Job_File(const std::uint8_t* data, std::size_t size);
 int Fuzz_XML_Document(const std::uint8_t* data, std::size_t size);
 int Fuzz_Text_Parsing(const std::uint8_t* data, std::size_t size);
+int Fuzz_Draw_Markup_Text(const std::uint8_t* data, std::size_t size);
+int Fuzz_Markup_Text(const std::uint8_t* data, std::size_t size);
+int Fuzz_Control_Tags(const std::uint8_t* data, std::size_t size);

@@ -1,19 +1,23 @@
 // Setters of the string grid's look: highlight and active-cell colours, the selection
-// mixer, showing the selection, the ZRT gradient, the text offset and the fonts.
+// mixer, showing the selection, the ZRT gradient, the text offset and the fonts. The
+// highlight colours are also those of markup HI text, in every grid at once.
 
 #include "grid/core/string_grid.h"
+#include "grid/view/markup_renderer.h"
 
 #include <algorithm>
 
 void TExStringGrid::SetHighlightColor(TColor Value) {
     if (FHighlightColor == Value) return;
     FHighlightColor = Value;
+    SetHighlightColors(FHighlightColor, FHighlightTextColor);
     InvalidateGrid();
 }
 
 void TExStringGrid::SetHighlightTextColor(TColor Value) {
     if (FHighlightTextColor == Value) return;
     FHighlightTextColor = Value;
+    SetHighlightColors(FHighlightColor, FHighlightTextColor);
     InvalidateGrid();
 }
 

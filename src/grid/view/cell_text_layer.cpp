@@ -127,6 +127,11 @@ void TExStringGrid::DrawCellText(TCellDrawWork& Work) {
             params.AnchorColor = linkColor;
             params.ShadowColor = TColor(0x808080);
             params.UnderlineOnHoverOnly = FURLUnderlineOnHover;
+            // The anchor under the mouse, when the mouse is over this cell, takes the hover look.
+            params.HoverAnchorIndex = FHoverCell == TPoint{Work.ACol, row} ? FHoverlink : -1;
+            params.ControlPressed = FCtrlDown && FCtrlXY == TPoint{rcol, row};
+            // Without blinking, blinking text stays in its blink-on colours.
+            params.BlinkOn = FGridBlink || !EnableBlink();
             params.WordWrap = Work.WW || FMultilinecells;
             DrawMarkupText(params);
             Work.TextWidth = params.MaxLineWidth + 2;

@@ -3,9 +3,12 @@
 #include "grid/core/string_grid.h"
 
 #include "controls/text_utilities.h"
-#include "grid/view/markup_text.h"
+#include "grid/view/markup_renderer.h"
+#include "platform/image_list.h"
 
 #include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QtMath>
 #include <algorithm>
@@ -24,6 +27,28 @@ QString WithoutLinkScheme(QString text) {
     static const QRegularExpression scheme(QStringLiteral("^(https?://|ftp://|mailto:|file://)"),
                                            QRegularExpression::CaseInsensitiveOption);
     return text.remove(scheme);
+}
+
+// The measured size of a mini-HTML text in the bounds, + 2 each way; VS keeps their
+// width so the height is that of the wrapped text.
+TSize MeasureMarkupCell(const QString& text, const TFont& font, TRect bounds, bool VS, const TObject* images,
+                        TColor linkColor) {
+    if (!VS) bounds.Right = 65535;
+    bounds.Bottom = 65535;
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    TCanvas canvas(&painter);
+    canvas.Font = font;
+    TMarkupTextParams params;
+    params.Canvas = &canvas;
+    params.Text = text;
+    params.Bounds = bounds;
+    params.Images = dynamic_cast<const TCustomImageList*>(images);
+    params.MeasureOnly = true;
+    params.AnchorColor = linkColor;
+    params.ShadowColor = TColor(0x808080);
+    DrawMarkupText(params);
+    return {params.MaxLineWidth + 2, params.TotalHeight + 2};
 }
 
 }  // namespace
@@ -62,9 +87,8 @@ TSize TExStringGrid::CalcCellTextSize(int RCol, int DCol, int ARow, bool VS, boo
 
     TSize size;
     if (kind == ckMiniHtml) {
-        text = MarkupToPlainText(text);
-    }
-    if (VS) {
+        size = MeasureMarkupCell(text, font, r, VS, GetCellImageList(), FURLColor);
+    } else if (VS) {
         r = {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
         // The editor's empty last line counts as a line.
         if (EditorMode() && DCol == Col() && ARow == Row() && text.endsWith(QLatin1Char('\n')))

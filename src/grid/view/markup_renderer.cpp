@@ -173,7 +173,10 @@ private:
     TColor FHighlightSavedBrush = clNone, FHighlightSavedFontColor = clNone;
     TColor FFontSavedBrush = clNone;
     TRect FFocus;
-    bool FAnchorPending = false;
+    // The anchor whose text a measuring pass found under the mouse (0: none). Its number
+    // is kept so that only its own closing tag reports it, not one the painting pass of
+    // the line meets before reaching the anchor again.
+    int FPendingAnchor = 0;
     TPoint FHoverStart;
     int FHoverStartLine = 0;
     int FLineNumber = 0;
@@ -386,7 +389,7 @@ void MarkupRenderer::Run(const QString& text, qsizetype& pos, qsizetype n, const
                 if (P.MouseY > R.Top) {
                     P.AnchorHref = FHref;
                     P.AnchorTitle = FTitle;
-                    FAnchorPending = true;
+                    FPendingAnchor = FAnchorNumber;
                 }
             }
         }
@@ -651,12 +654,12 @@ void MarkupRenderer::ClosingTag(const QString& tag, const TRect& R, TRect& W, bo
         }
         if (!P.IgnoreColors) C.Font.Color = FEntryFont.Color;
         FInsideAnchor = false;
-        if (FAnchorPending) {
+        if (FPendingAnchor != 0 && FPendingAnchor == FAnchorNumber) {
             TPoint start = FHoverStart;
             if (FHoverStartLine != FLineNumber) start = Point(R.Left, R.Top);
             P.HoverAnchorRect = Rect(start.X, start.Y, R.Left + FLineWidth, R.Bottom);
             P.HoverAnchor = FAnchorNumber;
-            FAnchorPending = false;
+            FPendingAnchor = 0;
         }
         if (FAnchorNumber == P.FocusAnchorIndex + 1 && paint) {
             const int bottom = W.Bottom - FTextLift;

@@ -145,6 +145,21 @@ TEST_F(MarkupHitTest, AnchorUnderTheMouse) {
     EXPECT_FALSE(Hit);
 }
 
+TEST_F(MarkupHitTest, AStrayClosingTagBeforeTheHoveredAnchorIsNotItsEnd) {
+    // The anchor under the mouse goes on to the next line, where it closes.
+    const QString text = QStringLiteral("x</a> <a href=\"h\">link<br>more</a>");
+    const int linkLeft = 1 + TextWidth(QStringLiteral("x ")) + 3;
+    for (const bool hitTestOnly : {false, true}) {
+        TMarkupTextParams p = Params(text);
+        p.HitTestOnly = hitTestOnly;
+        p.MouseX = linkLeft;
+        p.MouseY = LineHeight() / 2;
+        // Only a measuring second pass hit-tests text; a painting one reports no hit.
+        EXPECT_EQ(DrawMarkupText(p), hitTestOnly);
+        EXPECT_EQ(p.HoverAnchor, 1) << hitTestOnly;
+    }
+}
+
 TEST_F(MarkupHitTest, PictureInAnAnchorShowsItsAltPictureUnderTheMouse) {
     TPictureContainer container;
     TPictureItem* normal = container.Items()->Add();
