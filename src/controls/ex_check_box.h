@@ -3,11 +3,11 @@
 // the top, middle or bottom, a read-only mode that still reports clicks, an optional end
 // ellipsis, drawn through the platform's style or as a classic frame.
 
+#include "controls/check_box_state.h"
 #include "platform/alignment.h"
 #include "platform/custom_control.h"
 #include "platform/messages.h"
 
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 
 class TExCheckBox : public TCustomControl, public IMessageHandler {

@@ -3,6 +3,7 @@
 // form's resize chain, versions, updates and change notifiers.
 
 #include "grid/core/string_grid.h"
+#include "grid/data/search_panel.h"
 #include "grid/view/grid_focus_windows.h"
 
 #include "controls/office_theme.h"
@@ -96,6 +97,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FFilterList->SetDuplicates(dupIgnore);
 
     if (!ComponentState().Contains(csDesigning)) CreateRunTimeChildren();
+    FSearchPanel = new TSearchPanel(this);
     ApplyBorderMargins();
 }
 
