@@ -39,6 +39,13 @@ TEST(SearchPanel, ControlsStandWhereTheStripPutsThem) {
     EXPECT_EQ(panel->EditControl()->width(), 110);
     EXPECT_EQ(panel->MatchCase()->pos(), QPoint(425, 8));
     EXPECT_EQ(panel->HiliteButton()->Style(), tasCheck);
+    // Every button carries its pictures: the close button its hot and pressed forms, the
+    // find buttons their disabled forms.
+    for (TExGridButton* b : {panel->ExitButton(), panel->ForwardButton(), panel->BackwardButton(), panel->HiliteButton()})
+        EXPECT_FALSE(b->Glyph().Empty()) << b->x();
+    EXPECT_FALSE(panel->ExitButton()->GlyphHot().Empty());
+    EXPECT_FALSE(panel->ExitButton()->GlyphDown().Empty());
+    EXPECT_EQ(panel->ForwardButton()->GlyphDisabled().Width(), 16);
 
     // Laid out right to left, the edit and the buttons mirror; the match-case box stays.
     panel->resize(600, kSearchPanelHeight);
