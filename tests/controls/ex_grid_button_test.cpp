@@ -306,7 +306,7 @@ TEST(ExGridButton, AcceleratorClicksOnlyAnEnabledShownButton) {
     EXPECT_EQ(clicks, 1);
 }
 
-TEST(ExGridButton, NonFlatButtonDrawsAFrameAndPressesItsCaption) {
+TEST(ExGridButton, NonFlatButtonDrawsAClassicOrThemedFrame) {
     QWidget parent;
     TExGridButton button(nullptr, &parent);
     button.resize(40, 24);
