@@ -65,6 +65,11 @@ void SaveWindowGlyph(const QString& folder, const char* name, const Motif& motif
     Render(24, 24, motif).save(folder + "/" + name + ".png");
 }
 
+// A small glyph of the grid's search footer on a transparent background.
+void SaveSearchGlyph(const QString& folder, const char* name, int size, const Motif& motif) {
+    Render(size, size, motif).save(folder + "/" + name + ".png");
+}
+
 QPen Stroke(const QColor& c, double width) { return QPen(c, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
 
 void Check(QPainter& p, QPointF at, double scale, const QColor& fill, const QColor& edge) {
@@ -307,5 +312,41 @@ int main(int argc, char** argv) {
     SaveWindowGlyph(out, "cancel", [&](QPainter& p) {
         Cross(p, QRectF(6, 6, 12, 12), QColor(220, 50, 50), QColor(140, 20, 20), 2.8);
     });
+    // The search footer: close (normal, hot, pressed), find next and previous, highlight;
+    // the disabled forms in grey.
+    const auto closeCross = [](QPainter& p, const QColor& circle, const QColor& cross) {
+        if (circle.isValid()) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(circle);
+            p.drawEllipse(QRectF(0.5, 0.5, 13, 13));
+        }
+        p.setPen(Stroke(cross, 1.8));
+        p.drawLine(QPointF(4, 4), QPointF(10, 10));
+        p.drawLine(QPointF(10, 4), QPointF(4, 10));
+    };
+    SaveSearchGlyph(out, "ASGCLOSE", 14, [&](QPainter& p) { closeCross(p, QColor(), QColor(90, 90, 90)); });
+    SaveSearchGlyph(out, "ASGCLOSEH", 14, [&](QPainter& p) { closeCross(p, QColor(220, 80, 60), Qt::white); });
+    SaveSearchGlyph(out, "ASGCLOSED", 14, [&](QPainter& p) { closeCross(p, QColor(150, 40, 30), Qt::white); });
+    const auto findArrow = [](QPainter& p, bool down, const QColor& fill) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(fill);
+        const double tip = down ? 13.5 : 2.5, base = down ? 7.5 : 8.5;
+        p.drawPolygon(QPolygonF{QPointF(2.5, base), QPointF(13.5, base), QPointF(8, tip)});
+        p.drawRect(QRectF(6, down ? 2.5 : 8.5, 4, 5));
+    };
+    SaveSearchGlyph(out, "ASGARDOWN", 16, [&](QPainter& p) { findArrow(p, true, QColor(40, 110, 200)); });
+    SaveSearchGlyph(out, "ASGARDOWND", 16, [&](QPainter& p) { findArrow(p, true, QColor(160, 160, 160)); });
+    SaveSearchGlyph(out, "ASGARUP", 16, [&](QPainter& p) { findArrow(p, false, QColor(40, 110, 200)); });
+    SaveSearchGlyph(out, "ASGARUPD", 16, [&](QPainter& p) { findArrow(p, false, QColor(160, 160, 160)); });
+    const auto marker = [](QPainter& p, const QColor& ink, const QColor& body) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        p.drawRect(QRectF(1, 12.5, 14, 2.5));
+        p.setPen(QPen(QColor(60, 60, 60), 1.0));
+        p.setBrush(body);
+        p.drawPolygon(QPolygonF{QPointF(5, 11), QPointF(12, 2), QPointF(15, 5), QPointF(8, 12.5)});
+    };
+    SaveSearchGlyph(out, "ASGHI", 16, [&](QPainter& p) { marker(p, QColor(255, 230, 0), QColor(255, 240, 120)); });
+    SaveSearchGlyph(out, "ASGHID", 16, [&](QPainter& p) { marker(p, QColor(190, 190, 190), QColor(220, 220, 220)); });
     return 0;
 }

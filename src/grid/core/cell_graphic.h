@@ -3,6 +3,7 @@
 // progress bar, comment, ...). Its kind decides what the general-purpose fields mean;
 // the setters turn it into a kind, and destruction frees what the kind owns.
 
+#include "controls/check_box_state.h"
 #include "grid/core/grid_utility_lists.h"
 #include "platform/color.h"
 #include "platform/component.h"
@@ -23,7 +24,6 @@ using TCellTypes = TSet<TCellType>;
 enum TCellHAlign { haLeft, haRight, haCenter, haBeforeText, haAfterText, haFull };
 enum TCellVAlign { vaTop, vaBottom, vaCenter, vaUnderText, vaAboveText, vaFull };
 enum TStretchMode { noStretch, Stretch, StretchWithAspectRatio, Shrink, ShrinkWithAspectRatio };
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 enum TBalloonIcon { biNone, biInfo, biWarning, biError };
 // A cell scroll bar's page size and range.
 struct TScrollProp {

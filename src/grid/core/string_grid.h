@@ -93,6 +93,7 @@
 #include <vector>
 
 class TExStringGrid;
+class TSearchPanel;
 class TForm;
 class TPicture;
 class TScrollControl;
@@ -1185,6 +1186,15 @@ public:
     int DesignHelperHitTest(int X, int Y);
     bool CMDesignHitTest(int X, int Y);
     bool ShowColumnNumbers() const { return FShowColumnNumbers; }
+    // The search footer's strip (grid/view/grid_search_panel_layout.cpp): a child of the
+    // grid, hidden and 0 high until the search footer shows it (Visible, Height 32).
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    // Keeps the shown search panel along the client area's bottom at its own height.
+    void AlignSearchPanel();
+    // With the search footer shown, scrolls down until the last row's bottom clears the panel.
+    void ScrollAboveSearchFooter();
+    // The panel's height while it is shown, else 0.
+    int SearchPanelHeight() const;
     // ---- end of public: grid painting, update lock, messages, timer, focus windows ----
 
     // ---- public: keyboard, tab walk, least editing forms, clipboard, search (grid/view/grid_keyboard*.cpp, grid/view/grid_tab_walk*.cpp) ----
@@ -1751,6 +1761,8 @@ protected:
     QString FTooltipText;
     int FDesignHelperItem = -1;
     bool FShowColumnNumbers = false;
+    TSearchPanel* FSearchPanel = nullptr;  // a Qt child of the grid
+    bool FAligningSearchPanel = false;
     // ---- end of protected: grid painting, update lock, messages, timer, focus windows ----
 
     // ---- protected: mouse and hover state (set by the press, release and move handling, read by painting) ----

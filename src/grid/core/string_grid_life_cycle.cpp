@@ -4,6 +4,7 @@
 
 #include "grid/core/string_grid.h"
 #include "grid/view/cell_scroll_bar.h"
+#include "grid/data/search_panel.h"
 #include "grid/view/grid_focus_windows.h"
 
 #include "controls/office_theme.h"
@@ -97,6 +98,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FFilterList->SetDuplicates(dupIgnore);
 
     if (!ComponentState().Contains(csDesigning)) CreateRunTimeChildren();
+    FSearchPanel = new TSearchPanel(this);
     ApplyBorderMargins();
 }
 

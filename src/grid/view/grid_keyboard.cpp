@@ -4,6 +4,7 @@
 // handles after it.
 
 #include "grid/core/string_grid.h"
+#include "grid/data/search_panel.h"
 #include "controls/text_utilities.h"
 #include "platform/form.h"
 
@@ -144,6 +145,8 @@ void TExStringGrid::WMKeyDown(TWMKey& Message) {
         ShowInplaceEdit();
         openedEditor = EditorMode();
     }
+    if (key == 'F' && ctrl && FSearchFooter->Visible() && FSearchPanel)
+        FSearchPanel->EditControl()->setFocus(Qt::ShortcutFocusReason);
     if (enterOrF2) {
         if (Options().Contains(goEditing) && !IsEditable(RCol, Row())) {
             FireKeyDown(key, shift);
@@ -198,12 +201,26 @@ void TExStringGrid::WMKeyDown(TWMKey& Message) {
         FMoveSelection = Selection();
     }
 
+    // On the last row with the search footer shown, the keys that would run past the end stop here.
+    const bool searchFooter = FSearchFooter->Visible();
+    if (searchFooter && TopRow() >= RowCount() - VisibleRowCount() && Row() >= RowCount() - 1) {
+        const bool pastEnd = (key == VK_RIGHT && Col() + 1 == ColCount()) || (key == VK_LEFT && Col() == FixedCols());
+        if (key == VK_DOWN) ScrollAboveSearchFooter();
+        if (key == VK_DOWN || pastEnd) {
+            Message.Result = 1;
+            FireKeyDown(key, shift);
+            return;
+        }
+    }
+
     if (keepScroll) BeginUpdate();
     InheritedKeyDown(Message);
     if (keepScroll) {
         SetLeftCol(OldLeft);
         EndUpdate();
     }
+    const bool towardsEnd = key == VK_NEXT || key == VK_END || key == VK_LEFT || key == VK_RIGHT || key == VK_DOWN;
+    if (searchFooter && towardsEnd && Row() == RowCount() - 1) ScrollAboveSearchFooter();
 
     const WORD passed = Message.CharCode;
     const int DRow =

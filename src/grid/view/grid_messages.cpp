@@ -8,6 +8,7 @@
 #include "grid/core/string_grid.h"
 
 #include "controls/text_utilities.h"
+#include "grid/data/search_panel.h"
 
 #include <QCursor>
 #include <QHelpEvent>
@@ -125,6 +126,10 @@ void TExStringGrid::WMSize() {
     // The stretch column follows through the base control's size notice (SizeChanged),
     // which also sets the scroll bars for the new size.
     ApplyScrollBarAlways(false);
+    if (FSearchPanel && FSearchPanel->Visible()) {
+        FSearchPanel->SetHeight(kSearchPanelHeight);
+        AlignSearchPanel();
+    }
 }
 
 // ---- grid timer ----------------------------------------------------------------------------

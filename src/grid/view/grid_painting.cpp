@@ -141,7 +141,8 @@ bool TExStringGrid::HasColoredBorder() const {
 
 void TExStringGrid::ApplyBorderMargins() {
     const int margin = FBorderStyle == bsNone ? 0 : FFitCellsInGrid ? 2 : 1;
-    setViewportMargins(margin, margin, margin, margin);
+    // The shown search panel sits below the cells, so it never covers a row.
+    setViewportMargins(margin, margin, margin, margin + SearchPanelHeight());
 }
 
 void TExStringGrid::SetBorderStyle(TFormBorderStyle Value) {

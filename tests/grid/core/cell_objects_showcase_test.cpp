@@ -1,10 +1,11 @@
-// One grid holding contracted and expanded nodes, pictures, buttons, shapes, ratings,
+// One grid holding a grouped table with summaries (contracted and expanded groups), pictures, buttons, shapes, ratings,
 // progress bars, a pie, a comment, a marker, a balloon and the thin scroll bars. Offscreen
 // the rendered grid is probed at a comment corner, a progress fill and a thumb; under a
 // real X server (scripts/test-x11) a screenshot is written to GRID_SCREENSHOTS.
 
 #include "grid/core/scroll_control.h"
 #include "grid/core/string_grid.h"
+#include "grid/data/search_panel.h"
 #include "platform/picture.h"
 
 #include <QApplication>
@@ -21,20 +22,31 @@ constexpr TColor CommentColor = clFuchsia;
 constexpr TColor ProgressFill = clBlue;
 
 void BuildShowcase(TExStringGrid& grid) {
-    grid.SetColCount(6);
-    grid.SetRowCount(40);
+    grid.SetColCount(7);
+    grid.SetRowCount(26);
     grid.SetDefaultColWidth(110);
     grid.SetDefaultRowHeight(24);
     grid.SetColor(clWhite);
-    const char* headers[] = {"Tree", "Item", "Progress", "Object", "Rating", "Note"};
-    for (int c = 0; c < 6; ++c) grid.SetCells(c, 0, QString::fromUtf8(headers[c]));
-    for (int r = 1; r < 40; ++r) grid.SetCells(1, r, QString("Item %1").arg(r));
-    grid.AddNode(1, 6);
-    grid.AddNode(3, 3);
-    grid.AddNode(7, 5);
-    grid.AddNode(12, 4);
-    grid.ContractNode(7);
-    // Displayed rows now: 1..6 (node 1 with 3 inside), 7 (contracted), 8.. (real 12..).
+    const char* headers[] = {"Tree", "Group", "Item", "Progress", "Object", "Rating", "Note"};
+    for (int c = 0; c < 7; ++c) grid.SetCells(c, 0, QString::fromUtf8(headers[c]));
+    // Four groups: 5 actuators, 4 gateways, 6 sensors and 10 spares.
+    const struct {
+        const char* name;
+        int count;
+    } groups[] = {{"Sensors", 6}, {"Actuators", 5}, {"Gateways", 4}, {"Spare", 10}};
+    int row = 1;
+    for (const auto& g : groups)
+        for (int i = 1; i <= g.count; ++i, ++row) {
+            grid.SetCells(1, row, QString::fromUtf8(g.name));
+            grid.SetCells(2, row, QString("%1 %2").arg(QString::fromUtf8(g.name)).arg(i));
+            grid.SetCells(3, row, QString::number(10 * i));
+        }
+    grid.Grouping()->Summary = true;
+    grid.Grouping()->SummaryColor = 0xF0E0D0;
+    grid.Group(1);
+    grid.GroupSum(2);
+    // Displayed rows now: 1 "Actuators" with 2..6 and its summary 7, 8 "Gateways" ...
+    grid.ContractNode(8);
     grid.AddProgress(2, 2, ProgressFill, clWhite);
     grid.SetCells(2, 2, QStringLiteral("50"));
     grid.AddProgressEx(2, 3, clGreen, clWhite, clSilver, clBlack);
@@ -67,6 +79,12 @@ TEST(CellObjectsShowcase, CommentCornerProgressFillAndThumbAreDrawn) {
     BuildShowcase(grid);
     grid.show();
     QApplication::processEvents();
+    // The grouped table: expanded first group with its summary, the second contracted.
+    EXPECT_TRUE(grid.IsNode(1));
+    EXPECT_TRUE(grid.IsSummary(7));
+    EXPECT_TRUE(grid.IsNode(8));
+    EXPECT_TRUE(grid.GetNodeState(8));
+    EXPECT_EQ(grid.Cells(1, 2), "Actuators 1");
     const QImage shot = grid.grab().toImage();
     const QPoint origin = grid.viewport()->geometry().topLeft();
     const TRect note = grid.CellRect(5, 2);
@@ -86,10 +104,23 @@ TEST(CellObjectsShowcase, ScreenshotUnderX) {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) GTEST_SKIP() << "needs a real X server";
     QWidget window;
     window.setWindowTitle(QStringLiteral("Grid cell objects"));
-    window.resize(700, 320);
+    window.resize(700, 360);
     auto* grid = new TExStringGrid(nullptr, &window);
-    grid->setGeometry(0, 0, 700, 320);
+    grid->setGeometry(0, 0, 700, 360);
     BuildShowcase(*grid);
+    // The search footer's strip under the cells.
+    TSearchPanel* panel = grid->SearchPanel();
+    panel->SetFindNextCaption(QStringLiteral("Find &next"));
+    panel->SetFindPrevCaption(QStringLiteral("Find &previous"));
+    panel->SetHighLightCaption(QStringLiteral("&Highlight"));
+    panel->SetMatchCaseCaption(QStringLiteral("Match case"));
+    panel->SetColorTo(0xE0C8B0);
+    for (TExGridButton* button : {panel->ForwardButton(), panel->BackwardButton(), panel->HiliteButton()})
+        button->SetLook(1);
+    grid->SearchFooter()->SetVisible(true);
+    panel->SetVisible(true);
+    panel->SetHeight(kSearchPanelHeight);
+    panel->EditControl()->SetText(QStringLiteral("Item"));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(300);
