@@ -12,6 +12,8 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"updater_job_file", Fuzz_Updater_Job_File},
         {"xml_document", Fuzz_XML_Document},
         {"text_parsing", Fuzz_Text_Parsing},
+        {"gif_frame_walk", Fuzz_Gif_Frame_Walk},
+        {"drop_payloads", Fuzz_Drop_Payloads},
     };
     return targets;
 }

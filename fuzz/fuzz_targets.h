@@ -27,3 +27,5 @@ int Fuzz_Compiler_KNX_SetAccess(const std::uint8_t* data, std::size_t size);
 int Fuzz_Updater_Job_File(const std::uint8_t* data, std::size_t size);
 int Fuzz_XML_Document(const std::uint8_t* data, std::size_t size);
 int Fuzz_Text_Parsing(const std::uint8_t* data, std::size_t size);
+int Fuzz_Gif_Frame_Walk(const std::uint8_t* data, std::size_t size);
+int Fuzz_Drop_Payloads(const std::uint8_t* data, std::size_t size);

@@ -35,7 +35,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     GridPackStartup();
 
     FSearchFooter = std::make_unique<TSearchFooter>(false);
-    FFloatingFooter = std::make_unique<TFloatingFooter>();
+    FFloatingFooter = std::make_unique<TFloatingFooter>(this);
     FSortSettings = std::make_unique<TSortSettings>();
     FDragDropSettings = std::make_unique<TDragDropSettings>();
     FControlLook = std::make_unique<TControlLook>(this);
@@ -43,7 +43,6 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FColumnSize = std::make_unique<TColumnSize>(this);
     FCellNode = std::make_unique<TCellNode>(this);
     FBands = std::make_unique<TBands>();
-    FBands->OnChange = [this](TObject*) { InvalidateGrid(); };
     FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
     FMouseActions = std::make_unique<TMouseActions>();
     FGrouping = std::make_unique<TGrouping>();
@@ -75,6 +74,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     resize(400, 250);
     FBalloonSettings = std::make_unique<TBalloonSettings>();
     FShowModified = std::make_unique<TShowModified>();
+    CreateRichContentParts();
 
     ChainOwnerFormResize();
 
@@ -159,6 +159,7 @@ void TExStringGrid::Loaded() {
         FNavigation->SetAlwaysEdit(true);
     }
     InitOrigColSizes();
+    LoadedRichContent();
 }
 
 void TExStringGrid::showEvent(QShowEvent* event) {
@@ -181,6 +182,7 @@ void TExStringGrid::CreateWnd() {
     if (!parentWidget() && !isWindow()) return;
     StartGridTimer();
     FIsWinXP = FIsWinXP && CurrentVisualStyle().Active;
+    CreateRichContentWindows();
 }
 
 void TExStringGrid::Invalidate() {
