@@ -27,6 +27,7 @@ public:
         if (hint.isEmpty()) return false;
         if (!FWindow) FWindow = new THTMLHintWindow();
         const QPoint at = static_cast<QHelpEvent*>(event)->globalPos();
+        FWindow->HideWith(widget);
         FWindow->ActivateHint({at.x(), at.y() + kBelowCursor, at.x(), at.y() + kBelowCursor}, hint);
         return true;
     }
@@ -68,5 +69,6 @@ void TExStringGrid::ShowHTMLHint(const QString& Hint, const THintInfo& Info) {
     const int maxWidth = Info.HintMaxWidth > 0 ? Info.HintMaxWidth : screen ? screen->Width() : THTMLHintWindow::kMeasureWidth;
     TRect r = window->CalcHintRect(maxWidth, Hint, Info.HintData);
     r = {Info.HintPos.X, Info.HintPos.Y, Info.HintPos.X + r.Width(), Info.HintPos.Y + r.Height()};
+    window->HideWith(Surface());
     window->ActivateHintData(r, Hint, Info.HintData);
 }

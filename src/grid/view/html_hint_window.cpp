@@ -7,6 +7,7 @@
 #include "platform/image_list.h"
 #include "platform/screen_geometry.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 
@@ -25,6 +26,26 @@ THTMLHintWindow::THTMLHintWindow(QWidget* AOwner)
     : QWidget(AOwner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setObjectName(QStringLiteral("THTMLHintWindow"));
+}
+
+void THTMLHintWindow::HideWith(QWidget* Watched) {
+    if (FWatched == Watched) return;
+    if (FWatched) FWatched->removeEventFilter(this);
+    FWatched = Watched;
+    if (FWatched) FWatched->installEventFilter(this);
+}
+
+bool THTMLHintWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != FWatched) return false;
+    switch (event->type()) {
+        case QEvent::Leave:
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::Hide: hide(); break;
+        default: break;
+    }
+    return false;
 }
 
 void THTMLHintWindow::SetCaption(const QString& Value) {

@@ -5,6 +5,7 @@
 #include "platform/color.h"
 #include "platform/types.h"
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -29,6 +30,9 @@ public:
     // The text's size measured MaxWidth wide, at (0, 0), without margins.
     TRect CalcHintRect(int MaxWidth, const QString& AHint, QObject* AData);
 
+    // The hint goes when the mouse leaves Watched, or on a click, a key or the wheel there.
+    void HideWith(QWidget* Watched);
+
     const QString& Caption() const { return FCaption; }
     // Repaints only; the size stays as it was measured.
     void SetCaption(const QString& Value);
@@ -44,6 +48,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct TTextSize {
@@ -56,6 +61,7 @@ private:
     void Paint();
     void DrawHintBorder(TCanvas& Canvas, const TRect& r) const;
 
+    QPointer<QWidget> FWatched;
     QString FCaption;
     QString FWideCaption;
     QString FWideFontName;

@@ -6,9 +6,11 @@
 #include "grid/core/string_grid.h"
 #include "platform/screen_geometry.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QImage>
+#include <QToolTip>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -134,7 +136,43 @@ TEST(GridHTMLHints, AMiniHtmlCellHintShowsInTheGridsHintWindow) {
     EXPECT_EQ(window->Caption(), "<b>bold</b> cell");
     grid->CancelShownHint();
     EXPECT_FALSE(window->isVisible());
+    // Shown again, it goes when the mouse leaves the cells.
+    QCoreApplication::sendEvent(grid->viewport(), &help);
+    ASSERT_TRUE(window->isVisible());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(grid->viewport(), &leave);
+    EXPECT_FALSE(window->isVisible());
     SetScreenWorkAreaSource({});
+}
+
+TEST(GridHTMLHints, UseHTMLHintsShowsEveryControlsHintInTheHTMLWindow) {
+    QWidget form;
+    form.resize(300, 200);
+    auto* grid = new TExStringGrid(nullptr, &form);
+    grid->setGeometry(0, 0, 200, 150);
+    auto* button = new QWidget(&form);
+    button->setGeometry(210, 10, 80, 30);
+    button->setToolTip("<b>bold</b> hint");
+    form.show();
+    auto hintWindow = [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* hint = dynamic_cast<THTMLHintWindow*>(w); hint && hint->isVisible()) return hint;
+        return static_cast<THTMLHintWindow*>(nullptr);
+    };
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), button->mapToGlobal(QPoint(5, 5)));
+    grid->SetUseHTMLHints(true);
+    QCoreApplication::sendEvent(button, &help);
+    THTMLHintWindow* shown = hintWindow();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->Caption(), "<b>bold</b> hint");
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(button, &leave);
+    EXPECT_EQ(hintWindow(), nullptr);
+
+    grid->SetUseHTMLHints(false);
+    QCoreApplication::sendEvent(button, &help);
+    EXPECT_EQ(hintWindow(), nullptr);
+    QToolTip::hideText();
 }
 
 }  // namespace
