@@ -5,7 +5,9 @@
 #include "grid/view/footer_panel.h"
 
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -116,6 +118,38 @@ TEST_F(FloatingFooter, ClicksReportTheColumnUnderTheMouseCountedFromLeftCol) {
     EXPECT_EQ(clicks[2], std::make_pair(7, 6));
     EXPECT_EQ(plainClicks, 3);
     EXPECT_EQ(Panel->ColumnAt(Panel->VisibleColumnsWidth()), -1);
+}
+
+TEST_F(FloatingFooter, HintsAskTheProgramForTheColumnUnderTheMouse) {
+    Footer->SetVisible(true);
+    Panel->CreateWnd();
+    Settle();
+    std::vector<std::pair<int, int>> asked;
+    Grid->OnGridHint = [&](TObject*, int ARow, int ACol, QString& hint) {
+        asked.push_back({ARow, ACol});
+        hint = QString("sum of %1").arg(ACol);
+    };
+    const int second = Grid->ColWidths(0) + Grid->ColWidths(1) + 3;
+    auto requestHint = [&](int x) {
+        QHelpEvent help(QEvent::ToolTip, QPoint(x, 5), Panel->mapToGlobal(QPoint(x, 5)));
+        QCoreApplication::sendEvent(Panel, &help);
+    };
+    requestHint(second);
+    EXPECT_EQ(asked, (std::vector<std::pair<int, int>>{{7, 2}}));
+    EXPECT_EQ(Panel->LastHintX(), -1);  // ShowHint is off: no hint shows
+
+    Footer->SetShowHint(true);
+    requestHint(second);
+    EXPECT_EQ(Panel->LastHintX(), 2);
+    QTest::mouseMove(Panel, QPoint(3, 5));
+    EXPECT_EQ(Panel->LastHintX(), 0);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(Panel, &leave);
+    EXPECT_EQ(Panel->LastHintX(), -1);
+    requestHint(Panel->VisibleColumnsWidth() + 2);
+    EXPECT_EQ(asked.size(), 2u);  // beyond the columns the program is not asked
+    EXPECT_EQ(Panel->LastHintX(), -1);
+    QToolTip::hideText();
 }
 
 TEST_F(FloatingFooter, BorderColorDrawsATopLineOverTheColumnsOnly) {
