@@ -5,7 +5,7 @@
 #include "fuzz_workspace.h"
 
 #include "grid/view/gif_frames.h"
-#include "grid/view/grid_drag_drop_formats.h"
+#include "grid/view/grid_drag_drop_data.h"
 
 #include <QByteArray>
 
@@ -45,5 +45,16 @@ int Fuzz_Drop_Payloads(const std::uint8_t* data, std::size_t size) {
     const QString html = CellsToHtmlTable({{text, text}});
     Fuzz_Require(!text.contains(QLatin1Char('<')) || html.count(QLatin1Char('<')) == 8, "a cell text made markup");
     IsCsvFileName(text);
+    // The same bytes in every format a drop may carry.
+    QMimeData dropped;
+    for (const QString& format : {QStringLiteral("text/plain"), kRichTextMimeType, kGridColumnMimeType,
+                                  GridCellsMimeType(), kUriListMimeType})
+        dropped.setData(format, block);
+    TDropAcceptance accept;
+    accept.Cols = true;
+    accept.RichText = true;
+    accept.ColumnCount = 10;
+    const TDropReading reading = ReadDrop(dropped, accept);
+    Fuzz_Require(!reading.Column || (*reading.Column >= 0 && *reading.Column < 10), "a dropped column outside the grid");
     return 0;
 }
