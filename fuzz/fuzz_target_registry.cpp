@@ -15,6 +15,8 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"draw_markup_text", Fuzz_Draw_Markup_Text},
         {"markup_text", Fuzz_Markup_Text},
         {"control_tags", Fuzz_Control_Tags},
+        {"gif_frame_walk", Fuzz_Gif_Frame_Walk},
+        {"drop_payloads", Fuzz_Drop_Payloads},
     };
     return targets;
 }

@@ -30,3 +30,5 @@ int Fuzz_Text_Parsing(const std::uint8_t* data, std::size_t size);
 int Fuzz_Draw_Markup_Text(const std::uint8_t* data, std::size_t size);
 int Fuzz_Markup_Text(const std::uint8_t* data, std::size_t size);
 int Fuzz_Control_Tags(const std::uint8_t* data, std::size_t size);
+int Fuzz_Gif_Frame_Walk(const std::uint8_t* data, std::size_t size);
+int Fuzz_Drop_Payloads(const std::uint8_t* data, std::size_t size);

@@ -28,7 +28,30 @@ void TGrouping::Assign(const TObject* Source) {
     AutoCheckGroup = source->AutoCheckGroup;
     AutoSelectGroup = source->AutoSelectGroup;
 }
-void TFloatingFooter::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TDragDropSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
-void TShowModified::Assign(const TObject* Source) { CopyFrom(*this, Source); }
-void TBalloonSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TShowModified::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TShowModified*>(Source);
+    if (!source) return;
+    Color = source->Color;
+    Enabled = source->Enabled;
+}
+
+void TShowModified::SetColor(TColor Value) {
+    Color = Value;
+    if (OnChange) OnChange(this);
+}
+void TBalloonSettings::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TBalloonSettings*>(Source);
+    if (!source) return;
+    TextColor = source->TextColor;
+    BackgroundColor = source->BackgroundColor;
+    InitialDelay = source->InitialDelay;
+    AutoHideDelay = source->AutoHideDelay;
+    ReshowDelay = source->ReshowDelay;
+    Enable = source->Enable;
+}
+
+void TBalloonSettings::SetEnable(bool Value) {
+    Enable = Value;
+    if (OnEnableChange) OnEnableChange(this);
+}

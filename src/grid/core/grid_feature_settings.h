@@ -221,15 +221,47 @@ private:
 
 enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 
+// Settings of the floating footer along the grid's bottom. Visible, Height and
+// FooterStyle are read as fields; their setters also update the grid and its footer
+// panel (grid/view/floating_footer.cpp).
 class TFloatingFooter : public TObject {
 public:
+    explicit TFloatingFooter(TExStringGrid* AOwner = nullptr) : FGrid(AOwner) {}
     bool Visible = false;
     int Height = 22;
-    void Assign(const TObject* Source);
     TFooterStyle FooterStyle = fsFixedLastRow;
     bool EnableCalculation = true;
     bool CalculateHiddenRows = true;
     std::function<void(TObject* Sender, int ACol, int ARow, QString& Value)> OnCalcFooter;
+
+    void SetVisible(bool Value);
+    void SetHeight(int Value);
+    void SetFooterStyle(TFooterStyle Value);
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool Value);
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+    int Column() const { return FColumn; }
+    void SetColumn(int Value);
+    const QString& CustomTemplate() const { return FCustomTemplate; }
+    void SetCustomTemplate(const QString& Value);
+    // The calculation of column c, kept with the last row's cell of that column.
+    TColumnCalcType ColumnCalc(int c) const;
+    void SetColumnCalc(int c, TColumnCalcType Value);
+    void Invalidate();
+    // Copies the look and the style, shows or hides as the source; not BorderColor,
+    // Height or EnableCalculation.
+    void Assign(const TObject* Source);
+
+private:
+    TExStringGrid* FGrid;
+    bool FShowHint = false;
+    TColor FColor = clBtnFace;
+    TColor FBorderColor = clNone;
+    int FColumn = 0;
+    QString FCustomTemplate;
 };
 
 class TDragDropSettings : public TObject {
@@ -248,14 +280,25 @@ public:
 class TShowModified : public TObject {
 public:
     bool Enabled = false;
-    TColor Color = clRed;  // the bar beside a modified row
+    TColor Color = clYellow;  // the bar beside a modified row; read as a field
+    void SetColor(TColor Value);
+    TNotifyEvent OnChange;
     void Assign(const TObject* Source);
 };
 
+// Balloon hints of the grid. Enable is read as a field; SetEnable also tells the grid.
 class TBalloonSettings : public TObject {
 public:
     bool Enable = false;
+    void SetEnable(bool Value);
     TColor TextColor = clNone;
     TColor BackgroundColor = clNone;
+    int InitialDelay = -1;   // milliseconds; -1 keeps the style's
+    int ReshowDelay = -1;
+    int AutoHideDelay = -1;
+    int Transparency = 0;    // 0 opaque; n gives an opacity of 255 - n
+    bool FInit = false;      // the balloon window exists
+    TNotifyEvent OnEnableChange;
+    // Copies all but Transparency, and Enable without telling the grid.
     void Assign(const TObject* Source);
 };

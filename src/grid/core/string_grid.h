@@ -113,6 +113,12 @@ class TControlCombo;
 class QDateTime;
 class TGridSpin;
 class TCellScrollBar;
+class TBalloonWindow;
+class TFooterPanel;
+class THTMLHintWindow;
+class THTMLPictureCache;
+class TPictureContainer;
+struct THintInfo;
 
 // Raised for bad cell values and indexes; the message is fixed English text.
 class EExGridError : public Exception {
@@ -233,7 +239,6 @@ class TGridItem;
     X(bool, AlwaysValidate, false)                       \
     X(bool, NoDefaultDraw, false)                        \
     X(bool, SizeGrowOnly, false)                         \
-    X(bool, UseHTMLHints, false)                         \
     X(TColor, ZRTGradientMirrorFrom, clNone)             \
     X(TColor, ZRTGradientMirrorTo, clNone)               \
     X(TColor, ZRTGradientHoverFrom, clNone)              \
@@ -1557,6 +1562,28 @@ public:
     // ---- end of public: mini-HTML renderer and markup text utilities ----
 
     // ---- public: picture container, hints, floating footer, drag and drop (grid/view/grid_hint*.cpp, grid/view/floating_footer*.cpp, grid/view/grid_drag_drop*.cpp) ----
+    // Pictures of mini-HTML text: the grid's own cache of pictures named by URL, and a
+    // container of named pictures it may point to.
+    THTMLPictureCache* ImageCache() const { return FImageCache.get(); }
+    TPictureContainer* PictureContainer() const { return FPictureContainer; }
+    void SetPictureContainer(TPictureContainer* Value) { FPictureContainer = Value; }
+    // True makes the HTML hint window show the hints of every control of the program;
+    // false gives them back to the toolkit's tooltip.
+    bool UseHTMLHints() const { return FUseHTMLHints; }
+    void SetUseHTMLHints(bool Value);
+    // The window of the grid's mini-HTML and wide-text hints; created on first use.
+    THTMLHintWindow* HTMLHintWindow();
+    // The balloon window exists from BalloonInit to BalloonDone.
+    void BalloonInit();
+    void BalloonDone();
+    // Watches the grid for balloons and gives them Title with Icon (0 none, 1
+    // information, 2 warning, 3 error; others none). Nothing without a balloon window.
+    void AddBalloonTool(int Icon, const QString& Title);
+    TBalloonWindow* BalloonWindow() const { return FHToolTip; }
+    // The panel of the floating footer along the grid's bottom.
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    void ShowModifiedChange();
+    void BandsChange();
     // ---- end of public: picture container, hints, floating footer, drag and drop ----
 
 protected:
@@ -2103,6 +2130,24 @@ protected:
     // ---- end of protected: mini-HTML renderer and markup text utilities ----
 
     // ---- protected: picture container, hints, floating footer, drag and drop (grid/view/grid_hint*.cpp, grid/view/floating_footer*.cpp, grid/view/grid_drag_drop*.cpp) ----
+    friend class TFooterPanel;
+    friend class TFloatingFooter;
+    // Steps of the grid's construction, window creation and loading for these parts.
+    void CreateRichContentParts();
+    void CreateRichContentWindows();
+    void LoadedRichContent();
+    void BalloonEnableChange();
+    void CreateBalloonWindow();
+    void DestroyBalloonWindow();
+    // Shows a prepared hint in the HTML hint window, measured as wide as the screen.
+    void ShowHTMLHint(const QString& Hint, const THintInfo& Info);
+    static std::unique_ptr<THTMLPictureCache, void (*)(THTMLPictureCache*)> MakeImageCache();
+    std::unique_ptr<THTMLPictureCache, void (*)(THTMLPictureCache*)> FImageCache = MakeImageCache();
+    TPictureContainer* FPictureContainer = nullptr;
+    TBalloonWindow* FHToolTip = nullptr;         // a child window of the grid while balloons are on
+    THTMLHintWindow* FHTMLHintWindow = nullptr;  // a child window of the grid
+    TFooterPanel* FFooterPanel = nullptr;        // a child of the grid
+    bool FUseHTMLHints = false;
     // ---- end of protected: picture container, hints, floating footer, drag and drop ----
 
     // Sizes and counts remembered by the dimension setters.

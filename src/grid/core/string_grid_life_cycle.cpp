@@ -37,7 +37,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     GridPackStartup();
 
     FSearchFooter = std::make_unique<TSearchFooter>(false);
-    FFloatingFooter = std::make_unique<TFloatingFooter>();
+    FFloatingFooter = std::make_unique<TFloatingFooter>(this);
     FSortSettings = std::make_unique<TSortSettings>();
     FDragDropSettings = std::make_unique<TDragDropSettings>();
     FControlLook = std::make_unique<TControlLook>(this);
@@ -45,7 +45,6 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FColumnSize = std::make_unique<TColumnSize>(this);
     FCellNode = std::make_unique<TCellNode>(this);
     FBands = std::make_unique<TBands>();
-    FBands->OnChange = [this](TObject*) { InvalidateGrid(); };
     FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
     FMouseActions = std::make_unique<TMouseActions>();
     FGrouping = std::make_unique<TGrouping>();
@@ -77,6 +76,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     resize(400, 250);
     FBalloonSettings = std::make_unique<TBalloonSettings>();
     FShowModified = std::make_unique<TShowModified>();
+    CreateRichContentParts();
 
     ChainOwnerFormResize();
 
@@ -164,6 +164,7 @@ void TExStringGrid::Loaded() {
         FNavigation->SetAlwaysEdit(true);
     }
     InitOrigColSizes();
+    LoadedRichContent();
 }
 
 void TExStringGrid::showEvent(QShowEvent* event) {
@@ -186,6 +187,7 @@ void TExStringGrid::CreateWnd() {
     if (!parentWidget() && !isWindow()) return;
     StartGridTimer();
     FIsWinXP = FIsWinXP && CurrentVisualStyle().Active;
+    CreateRichContentWindows();
 }
 
 void TExStringGrid::Invalidate() {

@@ -5,6 +5,8 @@
 #include "grid/core/string_grid.h"
 
 #include "controls/text_utilities.h"
+#include "grid/view/balloon_window.h"
+#include "grid/view/html_hint_window.h"
 #include "grid/view/markup_renderer.h"
 #include "platform/image_list.h"
 
@@ -88,7 +90,11 @@ void TExStringGrid::CMMouseLeave() {
     }
 }
 
-void TExStringGrid::CancelShownHint() { QToolTip::hideText(); }
+void TExStringGrid::CancelShownHint() {
+    QToolTip::hideText();
+    if (FHTMLHintWindow) FHTMLHintWindow->hide();
+    if (FHToolTip) FHToolTip->Pop();
+}
 
 bool TExStringGrid::HitTestCellMarkup(int ACol, int ARow, int X, int Y, TMarkupTextParams& Params) {
     const int realCol = RealColIndex(ACol);

@@ -98,9 +98,12 @@ bool TExStringGrid::CMHintShow(QHelpEvent* Event) {
         QToolTip::hideText();
         return false;
     }
-    // Mini-HTML goes to the tooltip as rich text; any other text is shown as typed.
-    const QString text = info.HintWindowClass.isEmpty() ? Qt::convertFromPlainText(hint, Qt::WhiteSpaceNormal)
-                                                        : EscapedToWide(hint);
+    if (info.HintWindowClass == QLatin1String("THTMLHintWindow")) {
+        QToolTip::hideText();
+        ShowHTMLHint(hint, info);
+        return true;
+    }
+    const QString text = Qt::convertFromPlainText(hint, Qt::WhiteSpaceNormal);
     QPalette palette = QToolTip::palette();
     palette.setColor(QPalette::ToolTipBase, ToQColor(info.HintColor));
     QToolTip::setPalette(palette);
