@@ -46,12 +46,16 @@ TEST(X11InplaceEditScreenshot, ThePlainEditWhileTypingSitsFlushOnItsCell) {
     grid->setFocus(Qt::OtherFocusReason);
     grid->SetCol(1);
     grid->SetRow(5);
-    QTest::keyClicks(grid, "Living room ceil");
+    QTest::keyClick(grid, 'L');  // the first key opens the edit, which takes the others
     ASSERT_TRUE(grid->EditorMode());
     TExInplaceEdit* edit = grid->NormalEdit();
+    QTest::keyClicks(edit, "iving room ceil");
     EXPECT_EQ(edit->Text(), "Living room ceil");
+    // Flush with the cell: up to the grid lines that the next column and row begin with.
     const TRect cell = grid->CellRect(1, 5);
-    EXPECT_EQ(edit->geometry(), QRect(cell.Left, cell.Top, cell.Width() - 1, cell.Height() - 1));
+    EXPECT_EQ(edit->geometry().topLeft(), QPoint(cell.Left, cell.Top));
+    EXPECT_EQ(edit->geometry().right() + 1, grid->CellRect(2, 5).Left);
+    EXPECT_EQ(edit->geometry().bottom() + 1, grid->CellRect(1, 6).Top);
     QTest::qWait(300);
 
     const QImage shot = window.screen()->grabWindow(window.winId()).toImage();
