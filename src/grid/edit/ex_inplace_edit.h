@@ -60,8 +60,10 @@ private:
     bool CaretOnLastLine() const;
     void GrowRowForLineBreak();
     void SizeWhileTypingAfterKey();
-    bool WalkOutLeft(WORD& Key);
-    bool WalkOutRight(WORD& Key);
+    // One cell along the row as the arrow walks; CursorWalkAlwaysEdit turns Key into Enter.
+    void WalkOneCell(bool Forward, WORD& Key);
+    void WalkOutLeft(WORD& Key);
+    void WalkOutRight(WORD& Key);
     bool CharAllowedByKind(QChar& Ch, TShiftState Shift);
     bool FloatCharAllowed(QChar Ch, TShiftState Shift, bool Positive);
     QString PastedTextByKind(const QString& Text) const;

@@ -208,7 +208,21 @@ void TExInplaceEdit::KeyPress(QChar& Key) {
 
 // ---- release -------------------------------------------------------------------------------
 
-bool TExInplaceEdit::WalkOutLeft(WORD& Key) {
+void TExInplaceEdit::WalkOneCell(bool Forward, WORD& Key) {
+    TNavigation* navigation = FGrid->Navigation();
+    const TAdvanceDirection direction = navigation->AdvanceDirection();
+    navigation->SetAdvanceDirection(adLeftRight);
+    FGrid->AdvanceAfterEdit(FGrid->Col(), FGrid->Row(), true, true, Forward, false, true);
+    navigation->SetAdvanceDirection(direction);
+    if (navigation->CursorWalkAlwaysEdit()) {
+        Key = VK_RETURN;
+    } else {
+        FGrid->HideInplaceEdit();
+        Key = 0;
+    }
+}
+
+void TExInplaceEdit::WalkOutLeft(WORD& Key) {
     Key = 0;
     const int col = FGrid->Col();
     const int row = FGrid->Row();
@@ -217,24 +231,13 @@ bool TExInplaceEdit::WalkOutLeft(WORD& Key) {
             FGrid->HideInplaceEdit();
             FGrid->SetCol(col - 1);
         }
-        return true;
+        return;
     }
     if (FGrid->ValidateCell(Text())) FGrid->HideInplaceEdit();
-    TNavigation* navigation = FGrid->Navigation();
-    const TAdvanceDirection direction = navigation->AdvanceDirection();
-    navigation->SetAdvanceDirection(adLeftRight);
-    FGrid->AdvanceAfterEdit(col, row, true, true, false, false, true);
-    navigation->SetAdvanceDirection(direction);
-    if (navigation->CursorWalkAlwaysEdit()) {
-        Key = VK_RETURN;
-    } else {
-        FGrid->HideInplaceEdit();
-        Key = 0;
-    }
-    return true;
+    WalkOneCell(false, Key);
 }
 
-bool TExInplaceEdit::WalkOutRight(WORD& Key) {
+void TExInplaceEdit::WalkOutRight(WORD& Key) {
     Key = 0;
     const int col = FGrid->Col();
     const int row = FGrid->Row();
@@ -246,20 +249,10 @@ bool TExInplaceEdit::WalkOutRight(WORD& Key) {
             FGrid->HideInplaceEdit();
             FGrid->SetCol(next);
         }
-        return true;
+        return;
     }
-    TNavigation* navigation = FGrid->Navigation();
-    const TAdvanceDirection direction = navigation->AdvanceDirection();
-    navigation->SetAdvanceDirection(adLeftRight);
-    FGrid->AdvanceAfterEdit(col, row, true, true, true, false, true);
-    navigation->SetAdvanceDirection(direction);
-    if (navigation->CursorWalkAlwaysEdit()) {
-        Key = VK_RETURN;
-    } else {
-        FGrid->HideInplaceEdit();
-        Key = 0;
-    }
-    return true;
+    // Moving the current cell closes the edit and validates what it stored.
+    WalkOneCell(true, Key);
 }
 
 void TExInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {

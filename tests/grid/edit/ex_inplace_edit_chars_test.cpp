@@ -1,47 +1,35 @@
 // The plain edit's character rules per kind under a fixed locale (comma decimal, point
 // thousands), the length limit and the auto advance of a full edit, typed as real keys.
 
-#include "grid/edit/ex_inplace_edit.h"
-#include "grid/view/keyboard_fixture.h"
+#include "grid/edit/inplace_edit_fixture.h"
 #include "platform/format_settings.h"
 #include "platform/message_beep.h"
-
-#include <gtest/gtest.h>
 
 namespace {
 
 // A plain grid whose every cell opens the given kind, under a comma-decimal locale.
-class CharRulesFixture : public ::testing::Test {
+class CharRulesFixture : public InplaceEditFixture {
 protected:
     void SetUp() override {
         Saved = FormatSettings();
         FormatSettings().DecimalSeparator = QLatin1Char(',');
         FormatSettings().ThousandSeparator = QLatin1Char('.');
         SetMessageBeepSink([this] { ++Beeps; });
-        Form = std::make_unique<KeyboardForm<PlainKeyGrid>>();
-        Grid().FocusCell(2, 2);
+        InplaceEditFixture::SetUp();
     }
     void TearDown() override {
-        Form.reset();
+        InplaceEditFixture::TearDown();
         SetMessageBeepSink({});
         FormatSettings() = Saved;
     }
-    PlainKeyGrid& Grid() { return *Form->GridControl; }
-    void UseKind(TEditorType Kind) {
-        Grid().OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
-    }
     // Opens the edit on an empty cell and types the keys into it.
     QString TypeIntoEmptyCell(const QString& Keys) {
-        Grid().SetCells(2, 2, QString());
-        Form->Key(Qt::Key_F2);
-        EXPECT_TRUE(Grid().EditorMode());
-        TExInplaceEdit* edit = Grid().NormalEdit();
-        for (QChar c : Keys) QTest::keyClick(edit, c.toLatin1());
-        return edit->Text();
+        OpenOn(QString());
+        for (QChar c : Keys) QTest::keyClick(Edit(), c.toLatin1());
+        return Edit()->Text();
     }
 
     TFormatSettings Saved;
-    std::unique_ptr<KeyboardForm<PlainKeyGrid>> Form;
     int Beeps = 0;
 };
 

@@ -2,21 +2,12 @@
 // arrows leave the cell (accepted and refused), Ctrl+A, Ctrl+Enter, lines walked with
 // Up and Down, cursor walking, Alt+Backspace and focus loss.
 
-#include "grid/edit/ex_inplace_edit.h"
-#include "grid/view/keyboard_fixture.h"
-
-#include <gtest/gtest.h>
+#include "grid/edit/inplace_edit_fixture.h"
 
 namespace {
 
-class InplaceKeysFixture : public ::testing::Test {
+class InplaceKeysFixture : public InplaceEditFixture {
 protected:
-    void SetUp() override {
-        Form = std::make_unique<KeyboardForm<PlainKeyGrid>>();
-        Grid().FocusCell(2, 2);
-    }
-    PlainKeyGrid& Grid() { return *Form->GridControl; }
-    TExInplaceEdit* Edit() { return Grid().NormalEdit(); }
     void Open() {
         Form->Key(Qt::Key_F2);
         ASSERT_TRUE(Grid().EditorMode());
@@ -32,7 +23,6 @@ protected:
         };
     }
 
-    std::unique_ptr<KeyboardForm<PlainKeyGrid>> Form;
     int Validations = 0;
 };
 

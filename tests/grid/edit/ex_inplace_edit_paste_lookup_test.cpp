@@ -1,31 +1,19 @@
 // The plain edit's paste rules per kind with the clipboard events, type-ahead from the
 // lookup list and the lookup history, and the password face.
 
-#include "grid/edit/ex_inplace_edit.h"
-#include "grid/view/keyboard_fixture.h"
+#include "grid/edit/inplace_edit_fixture.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <gtest/gtest.h>
 
 namespace {
 
-class InplacePasteFixture : public ::testing::Test {
+class InplacePasteFixture : public InplaceEditFixture {
 protected:
-    void SetUp() override {
-        Form = std::make_unique<KeyboardForm<PlainKeyGrid>>();
-        Grid().FocusCell(2, 2);
-    }
-    PlainKeyGrid& Grid() { return *Form->GridControl; }
-    TExInplaceEdit* Edit() { return Grid().NormalEdit(); }
     void OpenOn(const QString& Text, TEditorType Kind = edNormal) {
-        Grid().OnGetEditorType = [Kind](TObject*, int, int, TEditorType& AEditor) { AEditor = Kind; };
-        Grid().SetCells(2, 2, Text);
-        Form->Key(Qt::Key_F2);
-        ASSERT_TRUE(Grid().EditorMode());
+        UseKind(Kind);
+        InplaceEditFixture::OpenOn(Text);
     }
-
-    std::unique_ptr<KeyboardForm<PlainKeyGrid>> Form;
 };
 
 TEST_F(InplacePasteFixture, PasteFollowsTheKindAndTheLimit) {
