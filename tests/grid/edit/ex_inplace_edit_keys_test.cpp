@@ -1,6 +1,7 @@
 // The plain edit's keys on a shown grid: Esc, validation before Enter, Tab and the
 // arrows leave the cell (accepted and refused), Ctrl+A, Ctrl+Enter, lines walked with
-// Up and Down, cursor walking, Alt+Backspace and focus loss.
+// Up and Down, cursor walking, Alt+Backspace, focus loss, and how the edit opens: the
+// caret under a click, right alignment.
 
 #include "grid/edit/inplace_edit_fixture.h"
 
@@ -187,6 +188,37 @@ TEST_F(InplaceKeysFixture, AltBackspaceHeldKeepsTheEditOpenWhenTheFocusLeaves) {
     Form->After->setFocus(Qt::OtherFocusReason);
     EXPECT_TRUE(Grid().EditorMode());
     EXPECT_TRUE(Edit()->isVisible());
+}
+
+
+TEST_F(InplaceKeysFixture, AClickThatOpensTheEditPutsTheCaretUnderTheMouse) {
+    Grid().MouseActions()->SetCaretPositioning(true);
+    Grid().SetCells(2, 2, "abcdef");
+    const TRect cell = Grid().CellRect(2, 2);
+    // Near the right end of the text: the caret goes there, nothing selected.
+    const QFontMetrics metrics(Grid().font());
+    const QPoint at(cell.Left + 3 + metrics.horizontalAdvance("abcd"), cell.Top + cell.Height() / 2);
+    QCursor::setPos(Grid().viewport()->mapToGlobal(at));
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    if (!Grid().EditorMode()) QTest::mouseClick(Grid().viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    ASSERT_TRUE(Grid().EditorMode());
+    if (Edit()->mapFromGlobal(QCursor::pos()) != Edit()->mapFrom(Grid().viewport(), at))
+        GTEST_SKIP() << "the platform does not move the mouse pointer";
+    EXPECT_EQ(Edit()->SelLength(), 0);
+    EXPECT_NEAR(Edit()->SelStart(), 4, 1);
+}
+
+TEST_F(InplaceKeysFixture, ARightAlignedCellOpensARightAlignedEdit) {
+    Grid().OnGetAlignment = [](TObject*, int, int ACol, TAlignment& HAlign, TVAlignment&) {
+        if (ACol == 2) HAlign = taRightJustify;
+    };
+    Open();
+    EXPECT_TRUE(Edit()->VAlign());
+    EXPECT_EQ(Edit()->document()->defaultTextOption().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QTest::keyClick(Edit(), Qt::Key_Escape);
+    Grid().FocusCell(3, 2);
+    Open();
+    EXPECT_FALSE(Edit()->VAlign());
 }
 
 }  // namespace
