@@ -119,6 +119,9 @@ void TExInplaceEdit::focusOutEvent(QFocusEvent* event) {
         FGrid->EditMode = false;
         FGrid->SelectCell(FColE, FRowE);
     }
+    // The grid took the focus while the edit stays shown (a click on a cell): what was
+    // typed goes into the cell before the edit shows the cell's text again.
+    if (isVisible() && Modified()) FGrid->SetCurrentEditText(Text());
     {
         const bool old = std::exchange(FGrid->FNoEditChange, true);
         SetText(FGrid->CurrentCell());

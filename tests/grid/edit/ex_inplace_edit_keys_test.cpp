@@ -221,4 +221,17 @@ TEST_F(InplaceKeysFixture, ARightAlignedCellOpensARightAlignedEdit) {
     EXPECT_FALSE(Edit()->VAlign());
 }
 
+
+TEST_F(InplaceKeysFixture, AClickOnAnotherCellKeepsWhatWasTyped) {
+    Open();
+    QTest::keyClick(Edit(), Qt::Key_A, Qt::ControlModifier);
+    TypeInEdit("typed");
+    const TRect other = Grid().CellRect(3, 4);
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(other.Left + 5, other.Top + other.Height() / 2));
+    EXPECT_EQ(Grid().Cells(2, 2), "typed");
+    EXPECT_EQ(Grid().Col(), 3);
+    EXPECT_EQ(Grid().Row(), 4);
+}
+
 }  // namespace
