@@ -120,7 +120,8 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
     if (key != 0) {
         TWMKey down{WM_KEYDOWN, key, data, shift, 0};
         WMKeyDown(down);
-        consumed = down.Result != 0;
+        // A key typed with Alt held is a system key: it types nothing.
+        consumed = down.Result != 0 || shift.Contains(ssAlt);
     }
     const QChar ch = KeyCharacterOf(event);
     if (!consumed && !ch.isNull()) {
