@@ -66,9 +66,10 @@
 #include "platform/custom_control.h"
 #include "platform/grid_axis.h"
 #include "platform/grid_cell_store.h"
+#include "platform/mask_edit.h"
 
 #include <QAbstractScrollArea>
-#include <QLineEdit>
+#include <QTextEdit>
 #include <functional>
 
 enum TGridOption {
@@ -106,19 +107,85 @@ struct TGridRect {
 
 class TStringGrid;
 
-// The grid's in-place editor: a one-line edit that hands the navigation keys (Up, Down,
-// PgUp, PgDn, Tab, and Left/Right at the ends of its text) to the grid.
-class TInplaceEdit : public TControlOf<QLineEdit> {
+// The grid's in-place editor: a plain-text edit of one or more lines, or a one-line face
+// showing PasswordChar in place of each character. A key runs through the phases of the
+// original platform's edit: WMKeyDown (KeyDown, then the edit's own caret and deletion
+// keys), unless that consumed the key (Result non-zero) WMChar (KeyPress, then the edit
+// types the character: 8 deletes back, 13 and 10 break the line, 1 and 3, 22, 24 are
+// select all, copy, paste and cut), and WMKeyUp on release. KeyDown hands Up, Down, PgUp,
+// PgDn, Tab, Enter, and Left/Right at the ends of the text to the grid; Esc puts the
+// grid's text back and closes the editor. Positions count characters of Text(), whose
+// line breaks are single "\n" characters.
+class TInplaceEdit : public TControlOf<QTextEdit> {
 public:
     explicit TInplaceEdit(TStringGrid* AGrid);
-    QString Text() const { return text(); }
-    void SetText(const QString& value) { setText(value); }
+
+    QString Text() const;
+    // Replaces the whole text; the caret goes to its end and Modified is cleared.
+    void SetText(const QString& value);
+    int SelStart() const;
+    int SelLength() const;
+    QString SelText() const;
+    // Caret at value, nothing selected.
+    void SetSelStart(int value);
+    // Selects value characters from SelStart.
+    void SetSelLength(int value);
+    void SelectAll();
+    // 0 is no limit: typing and pasting never make the text longer than it.
+    int MaxLength() const { return FMaxLength; }
+    void SetMaxLength(int value) { FMaxLength = qMax(0, value); }
+    bool Modified() const;
+    void SetModified(bool value);
+    bool ReadOnly() const { return isReadOnly(); }
+    void SetReadOnly(bool value) { setReadOnly(value); }
+    // Null for the plain face; any other character gives the one-line password face.
+    QChar PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(QChar value);
+    // Lines wrap at the right margin; without it the text scrolls sideways.
+    void SetWrapping(bool value);
+    void SetRightAligned(bool value);
+    // Space kept free of text inside the edit.
+    void SetTextMargins(int left, int top, int right, int bottom);
+    // Visual line (wrapped lines count) of a character position, and the character
+    // under a point of the edit; -1 outside the text area.
+    int LineOfPosition(int position) const;
+    int CharFromPos(QPoint point) const;
 
 protected:
+    friend class TStringGrid;
+    TStringGrid* Grid() const { return FGrid; }
+    // Loads the text of the current cell (GetEditText); the grid calls it before it shows
+    // the editor.
+    virtual void UpdateContents();
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    virtual void WMKeyDown(TWMKey& Message);
+    virtual void WMChar(TWMKey& Message);
+    virtual void WMKeyUp(TWMKey& Message);
+    virtual void KeyDown(WORD& Key, TShiftState Shift);
+    virtual void KeyPress(QChar& Key);
+    virtual void KeyUp(WORD& Key, TShiftState Shift);
+    virtual void WMCut();
+    virtual void WMCopy();
+    virtual void WMPaste();
+    // What the edit itself does with a key and a character.
+    void DefaultKeyDown();
+    void DefaultChar(QChar Ch);
+    // Puts text in place of the selection, cut to what MaxLength leaves room for.
+    void InsertText(const QString& text);
+    // The key event being handled, for relaying it to the grid.
+    QKeyEvent* CurrentKeyEvent() const { return FKeyEvent; }
+    void PassKeyToGrid();
+    void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     TStringGrid* FGrid;
+    QKeyEvent* FKeyEvent = nullptr;
+    int FMaxLength = 0;
+    QChar FPasswordChar;
+    // The password face's text: the document holds only PasswordChar.
+    QString FSecret;
 };
 
 using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;

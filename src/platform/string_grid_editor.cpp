@@ -3,41 +3,6 @@
 
 #include "platform/string_grid.h"
 
-#include <QKeyEvent>
-
-TInplaceEdit::TInplaceEdit(TStringGrid* AGrid) : TControlOf<QLineEdit>(AGrid, AGrid->viewport()), FGrid(AGrid) {
-    setFrame(false);
-    hide();
-}
-
-void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
-    const WORD key = VirtualKeyOf(event->key());
-    const bool atStart = cursorPosition() == 0 && !hasSelectedText();
-    const bool atEnd = cursorPosition() == text().size() && !hasSelectedText();
-    switch (key) {
-    case VK_UP:
-    case VK_DOWN:
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_TAB:
-    case VK_RETURN:
-        FGrid->keyPressEvent(event);
-        return;
-    case VK_LEFT:
-        if (atStart) { FGrid->keyPressEvent(event); return; }
-        break;
-    case VK_RIGHT:
-        if (atEnd) { FGrid->keyPressEvent(event); return; }
-        break;
-    case VK_ESCAPE:
-        setText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
-        FGrid->HideEditor();
-        return;
-    default: break;
-    }
-    TControlOf<QLineEdit>::keyPressEvent(event);
-}
-
 bool TStringGrid::CanEditShow() {
     return FOptions.Contains(goEditing) && !FOptions.Contains(goRowSelect) && IsScrolledCell(Col(), Row());
 }
@@ -65,30 +30,31 @@ void TStringGrid::ShowEditor() {
     if (!CanEditShow()) return;
     if (!FInplaceEdit) FInplaceEdit = CreateEditor();
     FEditorMode = true;
-    FInplaceEdit->SetText(GetEditText(Col(), Row()));
-    FInplaceEdit->setModified(false);
+    FInplaceEdit->UpdateContents();
     PlaceEditor();
     FInplaceEdit->show();
+    // Selected before the focus arrives, so that the editor's focus handling may place
+    // the caret otherwise.
+    FInplaceEdit->SelectAll();
     FInplaceEdit->setFocus(Qt::OtherFocusReason);
-    FInplaceEdit->selectAll();
 }
 
 void TStringGrid::ShowEditorChar(QChar Ch) {
     ShowEditor();
     if (!FEditorMode) return;
     FInplaceEdit->SetText(Ch.unicode() == 8 ? QString() : QString(Ch));
-    FInplaceEdit->setModified(true);
-    FInplaceEdit->end(false);
+    FInplaceEdit->SetModified(true);
 }
 
 void TStringGrid::HideEditor() {
     if (!FEditorMode) return;
     FEditorMode = false;
-    const bool hadFocus = FInplaceEdit->hasFocus();
     // Only a text the user changed is stored (setting the text by code or Esc clears the flag).
-    if (FInplaceEdit->isModified()) SetEditText(Col(), Row(), FInplaceEdit->Text());
+    if (FInplaceEdit->Modified()) SetEditText(Col(), Row(), FInplaceEdit->Text());
+    // The grid takes the focus before the editor goes, so that the editor's focus loss
+    // sees it go to the grid and not to the next control of the window.
+    if (FInplaceEdit->hasFocus()) setFocus(Qt::OtherFocusReason);
     FInplaceEdit->hide();
-    if (hadFocus) setFocus(Qt::OtherFocusReason);
     InvalidateCell(Col(), Row());
 }
 

@@ -89,11 +89,13 @@
 #include <QIODevice>
 #include <QVariant>
 #include <array>
+#include <bitset>
 #include <memory>
 #include <vector>
 
 class TExStringGrid;
 class TSearchPanel;
+class TExInplaceEdit;
 class TForm;
 class TPicture;
 class TScrollControl;
@@ -1550,9 +1552,24 @@ public:
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // ---- public: in-place editing: editor kinds, state, show and hide, validation, focus (grid/edit/grid_editing*.cpp) ----
+    // The text the current cell held when its edit began; Esc puts it back.
+    QString OriginalCellValue() const { return FCellCache; }
+    bool ValidateCell(const QString& NewValue);
+    // Displayed column and row to move from.
+    void AdvanceAfterEdit(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursive,
+                          bool WasEditing);
+    // Real column.
+    void DoEditingDone(int ACol, int ARow);
+    bool EditorWantsTab();
     // ---- end of public: in-place editing: editor kinds, state, show and hide, validation, focus ----
 
     // ---- public: the in-place plain edit (grid/edit/ex_inplace_edit*.cpp) ----
+    // The plain edit of the plain editor kinds (nullptr until the first edit).
+    TExInplaceEdit* NormalEdit() const;
+    // The most text lines among the visible cells of a row with Multilinecells, else 1.
+    int MaxCellLinesInRow(int ARow);
+    // The characters edValidChars takes while ValidChars is empty (codes up to 255).
+    std::bitset<256>& ValidCharSet() { return FValidCharSet; }
     // ---- end of public: the in-place plain edit ----
 
     // ---- public: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----
@@ -2118,9 +2135,19 @@ protected:
     // ---- end of protected: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // ---- protected: in-place editing: editor kinds, state, show and hide, validation, focus (grid/edit/grid_editing*.cpp) ----
+    bool CanEditShow() override;
+    bool EditMode = false;
+    bool FEditing = false;
+    bool FValidating = false;
+    bool FNoEditChange = false;
+    QString FCellCache;
+    QString FNewCellText;
     // ---- end of protected: in-place editing: editor kinds, state, show and hide, validation, focus ----
 
     // ---- protected: the in-place plain edit (grid/edit/ex_inplace_edit*.cpp) ----
+    friend class TExInplaceEdit;
+    TInplaceEdit* CreateEditor() override;
+    std::bitset<256> FValidCharSet;
     // ---- end of protected: the in-place plain edit ----
 
     // ---- protected: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----

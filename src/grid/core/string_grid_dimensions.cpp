@@ -161,7 +161,7 @@ void TExStringGrid::SetSpreadSheet(bool Value) {
 
 void TExStringGrid::SetMaxEditLength(int Value) {
     FMaxEditLength = Value;
-    if (InplaceEditor()) InplaceEditor()->setMaxLength(Value > 0 ? Value : 32767);
+    if (InplaceEditor()) InplaceEditor()->SetMaxLength(Value);
 }
 
 void TExStringGrid::SetBorderColor(TColor Value) {

@@ -128,7 +128,7 @@ void TExStringGrid::SizeRowToContent(int ARow, bool GrowOnly, int Padding) {
     if (allRowsFitBefore && EditorMode() && FSizeWhileTyping->Height() && !AllRowsFit()) {
         HideEditor();
         ShowEditor();
-        if (EditorMode()) InplaceEditor()->end(false);
+        if (EditorMode()) InplaceEditor()->SetSelStart(InplaceEditor()->Text().size());
     }
 }
 

@@ -151,14 +151,14 @@ TEST(StringGridAutoSize, ARowGrownWhileTypingPlacesTheEditorOverItsCellAgain) {
         grid->SetRow(2);
         grid->ShowEditor();
         ASSERT_TRUE(grid->EditorMode());
-        grid->InplaceEditor()->setCursorPosition(0);  // the user's caret somewhere in the text
-        const QString typed = grid->InplaceEditor()->text();
+        grid->InplaceEditor()->SetSelStart(0);  // the user's caret somewhere in the text
+        const QString typed = grid->InplaceEditor()->Text();
         grid->SizeRowToContent(2, false);
         ASSERT_GT(grid->RowHeights(2), 22);
         EXPECT_TRUE(grid->EditorMode());
-        EXPECT_EQ(grid->InplaceEditor()->text(), typed);
-        EXPECT_FALSE(grid->InplaceEditor()->hasSelectedText());
-        EXPECT_EQ(grid->InplaceEditor()->cursorPosition(), sizeWhileTyping ? typed.size() : 0);
+        EXPECT_EQ(grid->InplaceEditor()->Text(), typed);
+        EXPECT_FALSE(grid->InplaceEditor()->SelLength() != 0);
+        EXPECT_EQ(grid->InplaceEditor()->SelStart(), sizeWhileTyping ? typed.size() : 0);
     }
 }
 
