@@ -30,8 +30,7 @@ void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
         if (atEnd) { FGrid->keyPressEvent(event); return; }
         break;
     case VK_ESCAPE:
-        setText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
-        FGrid->HideEditor();
+        FGrid->keyPressEvent(event);
         return;
     default: break;
     }
@@ -63,7 +62,10 @@ void TStringGrid::SetEditorMode(bool value) {
 void TStringGrid::ShowEditor() {
     ScrollIntoView(Col(), Row());
     if (!CanEditShow()) return;
-    if (!FInplaceEdit) FInplaceEdit = CreateEditor();
+    if (!FInplaceEdit) {
+        FInplaceEdit = CreateEditor();
+        EditorCreated();
+    }
     FEditorMode = true;
     FInplaceEdit->SetText(GetEditText(Col(), Row()));
     FInplaceEdit->setModified(false);
@@ -85,11 +87,11 @@ void TStringGrid::HideEditor() {
     if (!FEditorMode) return;
     FEditorMode = false;
     const bool hadFocus = FInplaceEdit->hasFocus();
-    // Only a text the user changed is stored (setting the text by code or Esc clears the flag).
-    if (FInplaceEdit->isModified()) SetEditText(Col(), Row(), FInplaceEdit->Text());
+    SetEditText(Col(), Row(), FInplaceEdit->Text());
     FInplaceEdit->hide();
     if (hadFocus) setFocus(Qt::OtherFocusReason);
     InvalidateCell(Col(), Row());
+    PlainEditorHidden();
 }
 
 void TStringGrid::InvalidateEditor() {
