@@ -90,6 +90,28 @@ public:
     }
 };
 
+// One column of a column-grid fixture: its header (also its item's Name), width, editor,
+// read-only flag and combo items.
+struct FixtureColumn {
+    const char* header;
+    int width;
+    TEditorType editor;
+    bool readOnly;
+    QStringList combo;
+};
+
+inline void ApplyFixtureColumns(TExColumnGrid& grid, const std::vector<FixtureColumn>& columns) {
+    for (int i = 0; i < int(columns.size()); ++i) {
+        TGridColumnItem* item = grid.Columns()->Items(i);
+        item->SetName(columns[i].header);
+        item->SetHeader(columns[i].header);
+        item->SetWidth(columns[i].width);
+        item->SetEditor(columns[i].editor);
+        item->SetReadOnly(columns[i].readOnly);
+        for (const QString& entry : columns[i].combo) item->ComboItems()->Add(entry);
+    }
+}
+
 // The column grid form, laid out like the DALI device grid: one header row, 8 data rows,
 // no fixed column; real columns 0 "Device" (read-only), 1 "Enable" (Y/N), 2 "Address"
 // (read-only, hidden between displayed ones), 3 "Dimming" (combo list, MinSize 30,
@@ -111,30 +133,14 @@ public:
         SetDefaultRowHeight(20);
         SetColor(clWhite);
         SetOptions(Options().Include(goColSizing).Include(goColMoving).Include(goEditing));
-        struct Column {
-            const char* header;
-            int width;
-            TEditorType editor;
-            bool readOnly;
-            QStringList combo;
-        };
-        const Column columns[] = {
-            {"Device", 70, edNormal, true, {}},
-            {"Enable", 50, edDataCheckBox, false, {}},
-            {"Address", 60, edNormal, true, {}},
-            {"Dimming", 80, edComboList, false, {"Normal", "Start Break"}},
-            {"MinMax", 50, edDataCheckBox, false, {}},
-            {"Recall", 90, edComboList, false, {"None", "Recall Min-Max", "Recall Old Value"}},
-        };
-        for (int i = 0; i < 6; ++i) {
-            TGridColumnItem* item = Columns()->Items(i);
-            item->SetName(columns[i].header);
-            item->SetHeader(columns[i].header);
-            item->SetWidth(columns[i].width);
-            item->SetEditor(columns[i].editor);
-            item->SetReadOnly(columns[i].readOnly);
-            for (const QString& entry : columns[i].combo) item->ComboItems()->Add(entry);
-        }
+        ApplyFixtureColumns(*this, {
+                                       {"Device", 70, edNormal, true, {}},
+                                       {"Enable", 50, edDataCheckBox, false, {}},
+                                       {"Address", 60, edNormal, true, {}},
+                                       {"Dimming", 80, edComboList, false, {"Normal", "Start Break"}},
+                                       {"MinMax", 50, edDataCheckBox, false, {}},
+                                       {"Recall", 90, edComboList, false, {"None", "Recall Min-Max", "Recall Old Value"}},
+                                   });
         Columns()->Items(3)->SetMinSize(30);
         Columns()->Items(3)->SetMaxSize(200);
         for (int r = 1; r <= DataRows; ++r) {
@@ -192,33 +198,17 @@ public:
         SetDefaultRowHeight(22);
         SetColor(clWhite);
         SetOptions(Options().Include(goEditing).Include(goTabs));
-        struct Column {
-            const char* header;
-            int width;
-            TEditorType editor;
-            bool readOnly;
-            QStringList combo;
-        };
-        const Column columns[] = {
-            {"N", 30, edNormal, true, {}},
-            {"Source", 70, edNormal, false, {}},
-            {"Note", 60, edNormal, false, {}},
-            {"Length", 60, edNormal, false, {}},
-            {"Device", 70, edNormal, true, {}},
-            {"Format", 90, edComboList, false, {"None", "Swap16", "Swap32"}},
-            {"Unit", 70, edComboEdit, false, {"ms", "s"}},
-            {"Enable", 50, edDataCheckBox, false, {}},
-            {"Name", 80, edNormal, false, {}},
-        };
-        for (int i = 0; i < 9; ++i) {
-            TGridColumnItem* item = Columns()->Items(i);
-            item->SetName(columns[i].header);
-            item->SetHeader(columns[i].header);
-            item->SetWidth(columns[i].width);
-            item->SetEditor(columns[i].editor);
-            item->SetReadOnly(columns[i].readOnly);
-            for (const QString& entry : columns[i].combo) item->ComboItems()->Add(entry);
-        }
+        ApplyFixtureColumns(*this, {
+                                       {"N", 30, edNormal, true, {}},
+                                       {"Source", 70, edNormal, false, {}},
+                                       {"Note", 60, edNormal, false, {}},
+                                       {"Length", 60, edNormal, false, {}},
+                                       {"Device", 70, edNormal, true, {}},
+                                       {"Format", 90, edComboList, false, {"None", "Swap16", "Swap32"}},
+                                       {"Unit", 70, edComboEdit, false, {"ms", "s"}},
+                                       {"Enable", 50, edDataCheckBox, false, {}},
+                                       {"Name", 80, edNormal, false, {}},
+                                   });
         Columns()->Items(3)->SetEditLength(4);
         for (int r = 1; r <= DataRows; ++r) {
             SetCells(0, r, QString::number(r));
