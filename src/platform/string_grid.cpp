@@ -377,6 +377,8 @@ void TStringGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show) {
     const bool moves = ACol != FCurrent.X || ARow != FCurrent.Y;
     if (moves && !SelectCell(ACol, ARow)) return;
     if (moves) HideEditor();
+    // Handlers that ran while the editor closed may have removed the target.
+    if (!IsScrolledCell(ACol, ARow)) return;
     const TGridRect oldSelection = Selection();
     FCurrent = {ACol, ARow};
     if (MoveAnchor || !FOptions.Contains(goRangeSelect)) FAnchor = FCurrent;

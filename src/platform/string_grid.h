@@ -33,8 +33,9 @@
 //   row. Shift with a move extends the selection when goRangeSelect is on. F2 and Enter
 //   open the editor when goEditing is on (Enter closes it again); a typed character
 //   (or Backspace) opens it with that character instead of reaching KeyPress; Esc in
-//   the editor restores its text and closes it. The editor hands Up, Down, PgUp, PgDn,
-//   Tab, Enter, and Left/Right at the ends of its text to the grid.
+//   the editor goes to the grid's keys, and KeyPress then loads the editor from the
+//   cell again and closes it. The editor hands Up, Down, PgUp, PgDn, Tab, Enter, Esc,
+//   and Left/Right at the ends of its text to the grid.
 // - The wheel moves the current cell one row per notch (down for a notch towards the
 //   user), scrolling with it; the finer steps of touchpads and free-spinning wheels add
 //   up to notches.
@@ -56,8 +57,9 @@
 //   opens the editor.
 // - The in-place editor is created once through CreateEditor when ShowEditor first
 //   needs it (after CanEditShow), loaded through GetEditText, placed over the current
-//   cell and focused; HideEditor stores its text through SetEditText and hides it. Any
-//   move of the current cell and every scroll hides it first.
+//   cell and focused; HideEditor stores its text through SetEditText (every time, also
+//   an unchanged text: what Esc restored must reach the cell) and hides it. Any move of
+//   the current cell and every scroll hides it first.
 // - Before DrawCell the canvas's brush takes FixedColor for a fixed cell, clHighlight
 //   for a selected one (font clHighlightText) and the grid's Color otherwise.
 // - Right-to-left mode (BiDiMode) is kept for the product's painting to read; the grid
@@ -306,6 +308,10 @@ protected:
     virtual void RowHeightsChanged() { UpdateScrollBars(); InvalidateGrid(); }
     virtual bool CanEditShow();
     virtual TInplaceEdit* CreateEditor();
+    // The plain editor was just created (once per grid), and it was just hidden (by
+    // HideEditor, also when a move, a scroll or a structure change closed it).
+    virtual void EditorCreated() {}
+    virtual void PlainEditorHidden() {}
     virtual QString GetEditText(int ACol, int ARow);
     virtual void SetEditText(int ACol, int ARow, const QString& Value);
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);

@@ -28,7 +28,10 @@ void TStringGrid::SetEditorMode(bool value) {
 void TStringGrid::ShowEditor() {
     ScrollIntoView(Col(), Row());
     if (!CanEditShow()) return;
-    if (!FInplaceEdit) FInplaceEdit = CreateEditor();
+    if (!FInplaceEdit) {
+        FInplaceEdit = CreateEditor();
+        EditorCreated();
+    }
     FEditorMode = true;
     FInplaceEdit->UpdateContents();
     PlaceEditor();
@@ -49,13 +52,14 @@ void TStringGrid::ShowEditorChar(QChar Ch) {
 void TStringGrid::HideEditor() {
     if (!FEditorMode) return;
     FEditorMode = false;
-    // Only a text the user changed is stored (setting the text by code or Esc clears the flag).
-    if (FInplaceEdit->Modified()) SetEditText(Col(), Row(), FInplaceEdit->Text());
+    // Every hide stores the text: the text Esc put back must reach the cell too.
+    SetEditText(Col(), Row(), FInplaceEdit->Text());
     // The grid takes the focus before the editor goes, so that the editor's focus loss
     // sees it go to the grid and not to the next control of the window.
     if (FInplaceEdit->hasFocus()) setFocus(Qt::OtherFocusReason);
     FInplaceEdit->hide();
     InvalidateCell(Col(), Row());
+    PlainEditorHidden();
 }
 
 void TStringGrid::InvalidateEditor() {

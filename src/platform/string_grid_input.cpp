@@ -79,6 +79,12 @@ void TStringGrid::KeyPress(QChar& Key) {
         return;
     }
     TCustomControlOf<QAbstractScrollArea>::KeyPress(Key);
+    if (Key.unicode() == 27 && FEditorMode) {
+        FInplaceEdit->SetText(GetEditText(Col(), Row()));
+        HideEditor();
+        Key = QChar();
+        return;
+    }
     if (Key.unicode() == 13 && FOptions.Contains(goEditing) && !FOptions.Contains(goAlwaysShowEditor)) {
         if (FEditorMode) HideEditor();
         else ShowEditor();

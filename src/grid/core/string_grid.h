@@ -45,8 +45,9 @@
 //   grid/view/grid_keyboard*.cpp   key-down, character and key-up phases, Insert and
 //                                  Delete rows, the grid's key press (Enter, search)
 //   grid/view/grid_tab_walk*.cpp   Tab walk, tab-stop queries, row appending
-//   grid/view/grid_editing_least.cpp  least editing forms: IsEditable, SelectCell, the
-//                                  editor shown and hidden, simulated click
+//   grid/edit/grid_editing*.cpp    in-place editing: editability, the editing gate,
+//                                  SelectCell, showing and hiding editors, the text
+//                                  exchange, validation, the advance, focus
 //   grid/data/grid_clipboard.cpp, grid_search.cpp  clipboard text and incremental search
 //
 // Assign copies from another TExStringGrid: every published value property of this
@@ -111,6 +112,7 @@ class TPopupMenu;
 struct TMarkupTextParams;
 class QWheelEvent;
 class TControlEdit;
+class TEditBalloon;
 class TControlCombo;
 class QDateTime;
 class TGridSpin;
@@ -1230,15 +1232,6 @@ public:
     virtual void AutoInsertRow(int ARow);
     virtual void AutoDeleteRow(int ARow);
 
-    // Least editing forms until the editing work replaces them (grid_editing_least.cpp).
-    // IsEditable takes the real column and the displayed row.
-    bool IsEditable(int ACol, int ARow);
-    void ShowInplaceEdit();
-    void HideInplaceEdit();
-    void SimulateCellClick(int ACol, int ARow);
-    void RememberEditCell(int ACol, int ARow);
-    TPoint RememberedEditCell() const { return {FOldCol, FOldRow}; }
-
     // Clipboard of the selection as tab- and line-separated text (grid/data/grid_clipboard.cpp),
     // and the incremental search (grid/data/grid_search.cpp).
     void CopySelectionToClipboard();
@@ -1552,15 +1545,57 @@ public:
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // ---- public: in-place editing: editor kinds, state, show and hide, validation, focus (grid/edit/grid_editing*.cpp) ----
-    // The text the current cell held when its edit began; Esc puts it back.
+    // Index kinds: IsEditable and IsEditableCell take the REAL column (every caller holds
+    // one); IsFixed, SelectCell, ShowCellEditor, HideCellEditor, GetEditText, SetEditText
+    // and RememberEditCell take DISPLAYED columns; StoreEditText, DoGetEditorProp and
+    // DoEditingDone take REAL ones. Rows are displayed throughout.
+    //
+    // Road of one edit: SelectCell remembers the cell and switches goEditing on; a key
+    // or click asks the base control's ShowEditor, which asks CanEditShow (plain kinds
+    // get the base control's edit, special kinds ShowCellEditor); the editor's text
+    // follows into the cell while typing; leaving it stores the text, ValidateCell
+    // accepts, corrects or refuses it once, HideInplaceEdit closes it, DoEditingDone
+    // fires OnEditingDone and posts "GridEditDone" (OnEditCellDone when the queue
+    // delivers it), AdvanceAfterEdit moves on.
+    bool IsEditable(int ACol, int ARow);
+    bool IsEditableCell(int ACol, int ARow);
+    // The kind of editor a cell (real column) gets: DefaultEditor through the kind hooks.
+    TEditorType CellEditorKind(int ACol, int ARow);
+    // The kinds edited in the base control's plain edit.
+    static bool IsPlainEditorKind(TEditorType Kind);
+    void ShowCellEditor(int ACol, int ARow);
+    void HideCellEditor(int ACol, int ARow);
+    void ShowCellEdit();
+    void HideCellEdit() { HideCellEditor(Col(), Row()); }
+    void ShowInplaceEdit();
+    void HideInplaceEdit();
+    void DoneInplaceEdit(WORD Key, TShiftState Shift);
+    virtual void DoEditingDone(int ACol, int ARow);
+    void SimulateCellClick(int ACol, int ARow);
+    void StoreEditText(int ACol, int ARow, const QString& Value);
+    void RestoreCellCache();
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    bool EditMode() const { return FEditMode; }
+    bool EditActive() const { return FEditActive; }
+    bool Editing() const { return FEditing; }
     QString OriginalCellValue() const { return FCellCache; }
+    QWidget* EditCtrl() const { return FEditCtrl; }
+    int ComboIdx() const { return FComboIdx; }
+    void SetComboIdx(int Value) { FComboIdx = Value; }
+    bool LastValidation() const { return FLastValidation; }
+
+    // Validation and the move after an edit.
+    void RememberEditCell(int ACol, int ARow);
+    TPoint RememberedEditCell() const { return {FOldCol, FOldRow}; }
     bool ValidateCell(const QString& NewValue);
-    // Displayed column and row to move from.
+    QString NewCellText() const { return FNewCellText; }
+    void DoCellChanging(int NewCol, int NewRow, bool& Allow);
     void AdvanceAfterEdit(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursive,
                           bool WasEditing);
-    // Real column.
-    void DoEditingDone(int ACol, int ARow);
-    bool EditorWantsTab();
+    bool EditorWantsTab() const;
+    // The balloon shown at the editor after a refusal (nullptr while none was shown).
+    TEditBalloon* InvalidEntryBalloon() const { return FInvalidEntryBalloon; }
     // ---- end of public: in-place editing: editor kinds, state, show and hide, validation, focus ----
 
     // ---- public: the in-place plain edit (grid/edit/ex_inplace_edit*.cpp) ----
@@ -1573,6 +1608,9 @@ public:
     // ---- end of public: the in-place plain edit ----
 
     // ---- public: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----
+    // The combo editor over a cell (displayed column), opened and closed by kind.
+    void ShowComboCellEditor(int ACol, int ARow);
+    void HideComboCellEditor();
     // ---- end of public: combo editor, cell controls update, cursors, editor support ----
 
     // ---- public: mini-HTML renderer and markup text utilities (grid/view/mini_html*.cpp, grid/view/markup_text*.cpp) ----
@@ -1861,10 +1899,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
-    // The grid's key press: Esc, and Enter's advance (a least form).
+    // The grid's key press: Esc puts the text from before the edit back, Enter advances,
+    // typing into a sorted grid searches.
     void KeyPress(QChar& Key) override;
-    // Asked before every move of the current cell: keeps goEditing in step with the target.
-    bool SelectCell(int ACol, int ARow) override;
     // The key-down and character handling the grid's own steps pass a key on to: the
     // parent form's key preview, then KeyDown (KeyPress).
     void InheritedKeyDown(TWMKey& Message);
@@ -1885,7 +1922,6 @@ protected:
     bool CurrentCellHasControlTag();
     void SetRowSnapped(int ARow);
     void SetColSnapped(int ACol);
-    void AdvanceOnEnterKey();
     void IncrementalSearch(QChar Key);
     // One step of the Tab walk on its own cursor (ACol, ARow): Post when the Tab goes on to
     // the parent, Again when the step asks for another whatever the cell is.
@@ -1896,11 +1932,7 @@ protected:
     // The next (previous) control of the parent's focus chain that takes Tab takes the focus.
     void FocusNextControl(bool Backward);
     TGridRect FMoveSelection{};
-    QChar FStartEditChar;
     bool FForceSel = false;
-    int FOldCol = -1;
-    int FOldRow = -1;
-    QString FOldCellText;
     // ---- end of protected: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- protected: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
@@ -2136,12 +2168,55 @@ protected:
 
     // ---- protected: in-place editing: editor kinds, state, show and hide, validation, focus (grid/edit/grid_editing*.cpp) ----
     bool CanEditShow() override;
-    bool EditMode = false;
+    // Asked before every move of the current cell: keeps goEditing in step with the target.
+    bool SelectCell(int ACol, int ARow) override;
+    void EditorCreated() override;
+    void PlainEditorHidden() override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void DoEnter();
+    void DoExit();
+    void WMSetFocus(bool FromPlainEdit);
+    // The plain edit lost the focus to NewFocus (nullptr when another window took it).
+    void PlainEditFocusLost(QWidget* NewFocus);
+    // Enter from the plain edit: validated before the grid sees the key; true when refused.
+    bool PlainEditRefusesEnter();
+    void ShowInvalidEntryBalloon();
+    // One target step of AdvanceAfterEdit; false when the advance ends without a move.
+    bool AdvanceTarget(int ACol, int ARow, bool Forward, int& NewCol, int& NewRow);
+    bool FEditMode = false;
     bool FEditing = false;
     bool FValidating = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FEntered = false;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool InvokedFocusChange = false;
+    bool FLastValidation = true;
     bool FNoEditChange = false;
+    bool FShowEditProcess = false;
+    bool FDisableChange = false;
+    bool FModified = false;
+    bool FOldModifiedValue = false;
+    QChar FStartEditChar;
     QString FCellCache;
+    QString FEditText;
     QString FNewCellText;
+    QString FOldCellText;
+    int FOldCol = -1;
+    int FOldRow = -1;
+    int FAECol = -1;
+    int FAERow = -1;
+    int FComboIdx = -1;
+    QWidget* FEditCtrl = nullptr;
+    TEditBalloon* FInvalidEntryBalloon = nullptr;  // a child of the grid, made on first refusal
+    // False while the focus leaves for another window: a refusal then corrects the cell
+    // without taking the focus back from the control the user chose.
+    bool FReopenAfterRefusal = true;
+    // OnEditingDone and "GridEditDone" come once per opened editor.
+    bool FEditDoneReported = true;
+    bool FFocusFromEditor = false;  // the focus comes back from the plain edit
     // ---- end of protected: in-place editing: editor kinds, state, show and hide, validation, focus ----
 
     // ---- protected: the in-place plain edit (grid/edit/ex_inplace_edit*.cpp) ----

@@ -99,6 +99,7 @@ using TStrings = TStringList;
     X(TGetCheckEvent, (int ACol, int ARow, QString& Value), "ACol, ARow, Value&") \
     X(TGetColumnFilterEvent, (int Column, TStrings* Filter), "Column, Filter") \
     X(TGetEditorPropEvent, (int ACol, int ARow, TEditLink* AEditLink), "ACol, ARow, AEditLink") \
+    X(TGetEditorPropIntEvent, (int ACol, int ARow), "ACol, ARow") \
     X(TGetEditorTypeEvent, (int ACol, int ARow, TEditorType& AEditor), "ACol, ARow, AEditor&") \
     X(TGridAlignEvent, (int ARow, int ACol, TAlignment& HAlign, TVAlignment& VAlign), "ARow, ACol, HAlign&, VAlign&") \
     X(TGridBalloonEvent, (int ACol, int ARow, QString& ATitle, QString& AText, int& AIcon), "ACol, ARow, ATitle&, AText&, AIcon&") \
@@ -251,6 +252,7 @@ using TStrings = TStringList;
     X(OnHasSpinEdit, THasSpinEditEvent) \
     X(OnGetEditorType, TGetEditorTypeEvent) \
     X(OnGetEditorProp, TGetEditorPropEvent) \
+    X(OnGetEditorPropInt, TGetEditorPropIntEvent) \
     X(OnGetFloatFormat, TFloatFormatEvent) \
     X(OnEllipsClick, TEllipsClickEvent) \
     X(OnButtonClick, TButtonClickEvent) \

@@ -259,6 +259,7 @@ void TExStringGrid::LoadCell(RealCol ACol, DisplRow ARow, const QString& Value) 
 
 void TExStringGrid::DoGetEditorProp(RealCol ACol, DisplRow ARow, TEditLink* AEditLink) {
     if (OnGetEditorProp) OnGetEditorProp(this, ACol.v, ARow.v, AEditLink);
+    if (OnGetEditorPropInt) OnGetEditorPropInt(this, ACol.v, ARow.v);
 }
 
 QString TExStringGrid::GetCellFloatFormat(RealCol ACol, DisplRow ARow) {

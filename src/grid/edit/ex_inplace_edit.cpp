@@ -108,17 +108,12 @@ void TExInplaceEdit::focusOutEvent(QFocusEvent* event) {
     if (event->reason() == Qt::PopupFocusReason) return;
     QWidget* next = QApplication::focusWidget();
     if (next != FGrid && next != this) {
-        try {
-            FGrid->ValidateCell(Text());
-            SetText(FGrid->CurrentCell());
-        } catch (...) {
-            // The edit ends whatever the handlers did.
-        }
-        FGrid->HideInplaceEdit();
-        FGrid->FEditing = false;
-        FGrid->EditMode = false;
-        FGrid->SelectCell(FColE, FRowE);
+        // The user chose another control: the grid validates, closes and reports the edit.
+        FGotFocus = false;
+        FGrid->PlainEditFocusLost(next);
+        return;
     }
+    FGrid->FFocusFromEditor = next == FGrid;
     // The grid took the focus while the edit stays shown (a click on a cell): what was
     // typed goes into the cell before the edit shows the cell's text again.
     if (isVisible() && Modified()) FGrid->SetCurrentEditText(Text());

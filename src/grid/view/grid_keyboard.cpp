@@ -126,6 +126,10 @@ void TExStringGrid::WMKeyDown(TWMKey& Message) {
                             LeftCol() != FixedCols() && FNavigation->KeepHorizScroll();
 
     if (FNavigation->MoveScrollOnly() && ScrollOnlyKey(Message)) return;
+    if (key == VK_RETURN && PlainEditRefusesEnter()) {
+        Swallow(Message);
+        return;
+    }
 
     const bool enterOrF2 = key == VK_RETURN || key == VK_F2;
     bool openedEditor = false;

@@ -73,29 +73,40 @@ void TExStringGrid::WMChar(TWMKey& Message) {
 
 void TExStringGrid::KeyPress(QChar& Key) {
     const ushort code = Key.unicode();
-    // Esc and the characters the grid does not type into a cell reach the handler only.
-    if (code == 27 || code > 255) {
+    if (code == 27) {
+        if (Options().Contains(goEditing) && FEditing) RestoreCellCache();
+        if (OnKeyPress) OnKeyPress(this, Key);
+        // The editor shows and stores the text from before the edit as it closes.
+        if (FEditMode && !FSpecialEditor && InplaceEditor()) {
+            InplaceEditor()->SetText(FCellCache);
+            HideInplaceEdit();
+        }
+        Key = QChar();
+        return;
+    }
+    // The characters the grid does not type into a cell reach the handler only.
+    if (code > 255) {
         if (OnKeyPress) OnKeyPress(this, Key);
         return;
     }
-    if (code == 13) {
-        const int RCol = RealColIndex(Col());
-        if (!FNavigation->AdvanceOnEnter() && !IsEditable(RCol, Row())) {
+    const int RCol = RealColIndex(Col());
+    if (code == 13 && !FNavigation->AdvanceOnEnter() && !IsEditable(RCol, Row())) {
+        if (OnKeyPress) OnKeyPress(this, Key);
+        Key = QChar();
+        return;
+    }
+    if (code == 13 && (!hasFocus() || HasClickableObject(RCol, Row()))) {
+        AdvanceAfterEdit(Col(), Row(), false, false, true, false, FEditMode);
+        if (!FNavigation->AdvanceAutoEdit()) {
             if (OnKeyPress) OnKeyPress(this, Key);
             Key = QChar();
             return;
         }
-        // From an open editor or on a check box, button or radio cell Enter advances (with
-        // AdvanceOnEnter) instead of toggling the editor.
-        if (EditorMode() || HasClickableObject(RCol, Row())) {
-            AdvanceOnEnterKey();
-            const bool openNext = FNavigation->AdvanceOnEnter() && FNavigation->AdvanceAutoEdit() &&
-                                  !HasClickableObject(RealColIndex(Col()), Row());
-            if (!openNext) {
-                if (OnKeyPress) OnKeyPress(this, Key);
-                Key = QChar();
-                return;
-            }
+        if (HasClickableObject(RCol, Row())) {
+            if (OnKeyPress) OnKeyPress(this, Key);
+            if (FNavigation->AdvanceOnEnter()) ShowInplaceEdit();
+            Key = QChar();
+            return;
         }
     }
     if (!Options().Contains(goEditing) && FNavigation->AutoGotoWhenSorted() && !Key.isNull()) IncrementalSearch(Key);
@@ -112,27 +123,6 @@ void TExStringGrid::IncrementalSearch(QChar Key) {
     const int found = Search(SearchInc.toUpper());
     if (found == -1) SearchInc.clear();
     else SetRow(found);
-}
-
-// The least advance after Enter: the editor closes and, with AdvanceOnEnter, the next cell
-// across the row (or down the column) becomes current; the last cell stays where it is.
-void TExStringGrid::AdvanceOnEnterKey() {
-    HideInplaceEdit();
-    if (!FNavigation->AdvanceOnEnter()) return;
-    int c = Col();
-    int r = Row();
-    const int lastRow = RowCount() - FFixedFooters - 1;
-    if (FNavigation->AdvanceDirection() == adLeftRight) {
-        if (c + 1 < ColCount() - FFixedRightCols) {
-            ++c;
-        } else if (r < lastRow) {
-            c = FirstDataCol();
-            ++r;
-        }
-    } else if (r < lastRow) {
-        ++r;
-    }
-    if (c != Col() || r != Row()) MoveColRow(c, r, true, true);
 }
 
 // ---- the key-up phase ----------------------------------------------------------------------

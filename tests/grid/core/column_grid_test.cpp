@@ -320,7 +320,9 @@ TEST(ColumnGridCells, FloatFormatShowsNumbersAndLeavesOtherTexts) {
 
 TEST(ColumnGridCells, FixedColumnsAndEditMasksMapTheDisplayedColumnOnce) {
     ColumnGridFixture grid;
-    // Displayed column 2 shows real column 3 (the hidden Address column is real 2).
+    // Displayed column 2 shows real column 3 (the hidden Address column is real 2). It
+    // becomes current before it turns fixed: a fixed cell cannot be moved to.
+    grid.SetCol(2);
     grid.Columns()->Items(3)->SetFixed(true);
     grid.Columns()->Items(3)->SetEditMask("999");
     grid.Columns()->Items(3)->SetEditLength(4);
@@ -330,7 +332,6 @@ TEST(ColumnGridCells, FixedColumnsAndEditMasksMapTheDisplayedColumnOnce) {
     EXPECT_EQ(grid.GetEditMask(3, 1), "");
     grid.SetEditMask("00");
     EXPECT_EQ(grid.GetEditMask(2, 1), "00");
-    grid.SetCol(2);
     EXPECT_EQ(grid.GetEditLimit(), 4);
     bool canEdit = true;
     grid.CanEditBaseCell(RealCol(3), DisplRow(1), canEdit);

@@ -90,6 +90,28 @@ public:
     }
 };
 
+// One column of a column-grid fixture: its header (also its item's Name), width, editor,
+// read-only flag and combo items.
+struct FixtureColumn {
+    const char* header;
+    int width;
+    TEditorType editor;
+    bool readOnly;
+    QStringList combo;
+};
+
+inline void ApplyFixtureColumns(TExColumnGrid& grid, const std::vector<FixtureColumn>& columns) {
+    for (int i = 0; i < int(columns.size()); ++i) {
+        TGridColumnItem* item = grid.Columns()->Items(i);
+        item->SetName(columns[i].header);
+        item->SetHeader(columns[i].header);
+        item->SetWidth(columns[i].width);
+        item->SetEditor(columns[i].editor);
+        item->SetReadOnly(columns[i].readOnly);
+        for (const QString& entry : columns[i].combo) item->ComboItems()->Add(entry);
+    }
+}
+
 // The column grid form, laid out like the DALI device grid: one header row, 8 data rows,
 // no fixed column; real columns 0 "Device" (read-only), 1 "Enable" (Y/N), 2 "Address"
 // (read-only, hidden between displayed ones), 3 "Dimming" (combo list, MinSize 30,
@@ -111,30 +133,14 @@ public:
         SetDefaultRowHeight(20);
         SetColor(clWhite);
         SetOptions(Options().Include(goColSizing).Include(goColMoving).Include(goEditing));
-        struct Column {
-            const char* header;
-            int width;
-            TEditorType editor;
-            bool readOnly;
-            QStringList combo;
-        };
-        const Column columns[] = {
-            {"Device", 70, edNormal, true, {}},
-            {"Enable", 50, edDataCheckBox, false, {}},
-            {"Address", 60, edNormal, true, {}},
-            {"Dimming", 80, edComboList, false, {"Normal", "Start Break"}},
-            {"MinMax", 50, edDataCheckBox, false, {}},
-            {"Recall", 90, edComboList, false, {"None", "Recall Min-Max", "Recall Old Value"}},
-        };
-        for (int i = 0; i < 6; ++i) {
-            TGridColumnItem* item = Columns()->Items(i);
-            item->SetName(columns[i].header);
-            item->SetHeader(columns[i].header);
-            item->SetWidth(columns[i].width);
-            item->SetEditor(columns[i].editor);
-            item->SetReadOnly(columns[i].readOnly);
-            for (const QString& entry : columns[i].combo) item->ComboItems()->Add(entry);
-        }
+        ApplyFixtureColumns(*this, {
+                                       {"Device", 70, edNormal, true, {}},
+                                       {"Enable", 50, edDataCheckBox, false, {}},
+                                       {"Address", 60, edNormal, true, {}},
+                                       {"Dimming", 80, edComboList, false, {"Normal", "Start Break"}},
+                                       {"MinMax", 50, edDataCheckBox, false, {}},
+                                       {"Recall", 90, edComboList, false, {"None", "Recall Min-Max", "Recall Old Value"}},
+                                   });
         Columns()->Items(3)->SetMinSize(30);
         Columns()->Items(3)->SetMaxSize(200);
         for (int r = 1; r <= DataRows; ++r) {
@@ -172,5 +178,46 @@ private:
         menu->SetName(name);
         for (const QString& caption : captions) menu->AddItem(caption);
         return menu;
+    }
+};
+
+// A rule table as the rule editors build it: a fixed row-number column, then real columns
+// 1 "Source" (plain), 2 "Note" (plain, hidden between displayed ones), 3 "Length" (plain,
+// EditLength 4), 4 "Device" (read-only), 5 "Format" (combo list of fixed items), 6 "Unit"
+// (editable combo), 7 "Enable" (Y/N check box), 8 "Name" (plain). DataRows rows, every
+// plain cell "c,r" of its real column and row; goEditing and goTabs on.
+class RuleTableFixture : public TExColumnGrid {
+public:
+    static constexpr int NoteCol = 2;
+    static constexpr int DataRows = 4;
+
+    explicit RuleTableFixture(QWidget* AParent = nullptr) : TExColumnGrid(nullptr, AParent) {
+        BeginLoading();
+        SetColCount(9);
+        SetRowCount(DataRows + 1);
+        SetDefaultRowHeight(22);
+        SetColor(clWhite);
+        SetOptions(Options().Include(goEditing).Include(goTabs));
+        ApplyFixtureColumns(*this, {
+                                       {"N", 30, edNormal, true, {}},
+                                       {"Source", 70, edNormal, false, {}},
+                                       {"Note", 60, edNormal, false, {}},
+                                       {"Length", 60, edNormal, false, {}},
+                                       {"Device", 70, edNormal, true, {}},
+                                       {"Format", 90, edComboList, false, {"None", "Swap16", "Swap32"}},
+                                       {"Unit", 70, edComboEdit, false, {"ms", "s"}},
+                                       {"Enable", 50, edDataCheckBox, false, {}},
+                                       {"Name", 80, edNormal, false, {}},
+                                   });
+        Columns()->Items(3)->SetEditLength(4);
+        for (int r = 1; r <= DataRows; ++r) {
+            SetCells(0, r, QString::number(r));
+            for (int c : {1, 2, 3, 4, 8}) SetCells(c, r, QString("%1,%2").arg(c).arg(r));
+            SetCells(5, r, "None");
+            SetCells(6, r, "ms");
+            SetCells(7, r, r % 2 ? "Y" : "N");
+        }
+        HideColumn(NoteCol);
+        EndLoading();
     }
 };

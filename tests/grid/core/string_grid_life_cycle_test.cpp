@@ -23,7 +23,7 @@ TEST(StringGridLifeCycle, CreateGivesEveryInitialValueOfTheTable) {
 TEST(StringGridLifeCycle, EveryPublishedEventHasADeclaredTypeWithItsArgumentOrder) {
     const auto& events = ExStringGridEventTable();
     const auto& types = ExStringGridEventTypeTable();
-    EXPECT_EQ(events.size(), 162u);
+    EXPECT_EQ(events.size(), 163u);
     std::set<QString> names;
     std::map<QString, QString> orders;
     for (const auto& type : types) orders[QString::fromLatin1(type.Type)] = QString::fromLatin1(type.ArgumentOrder);

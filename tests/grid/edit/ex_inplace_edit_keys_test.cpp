@@ -140,6 +140,7 @@ TEST_F(InplaceKeysFixture, UpAndDownWalkTheLinesBeforeTheyLeaveTheCell) {
 
 TEST_F(InplaceKeysFixture, CursorWalkingLeavesAtTheEndsOfTheText) {
     Grid().Navigation()->SetCursorWalkEditor(true);
+    Grid().Navigation()->SetCursorWalkAlwaysEdit(false);
     Grid().SetCells(2, 2, "ab");
     Open();
     QTest::keyClick(Edit(), Qt::Key_End);
@@ -155,6 +156,15 @@ TEST_F(InplaceKeysFixture, CursorWalkingLeavesAtTheEndsOfTheText) {
     QTest::keyClick(Edit(), Qt::Key_Left);
     EXPECT_FALSE(Grid().EditorMode());
     EXPECT_EQ(Grid().Col(), 2);
+
+    // By default the walk goes on editing in the cell it reaches.
+    Grid().Navigation()->SetCursorWalkAlwaysEdit(true);
+    Form->Key(Qt::Key_F2);
+    ASSERT_TRUE(Grid().EditorMode());
+    QTest::keyClick(Edit(), Qt::Key_End);
+    QTest::keyClick(Edit(), Qt::Key_Right);
+    EXPECT_TRUE(Grid().EditorMode());
+    EXPECT_EQ(Grid().Col(), 3);
 }
 
 TEST_F(InplaceKeysFixture, FocusLossValidatesClosesAndReportsDoneOnce) {

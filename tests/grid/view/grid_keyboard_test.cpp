@@ -258,7 +258,7 @@ TEST(GridKeyboardTest, TypingWithEditOnDblClickOnlyAsksTheRealColumnRightOfTheHi
     grid.MoveCurrentCell(2, 3);  // "Dimming" (real 3); the hidden real 2 is read-only
     form.Type('x');
     EXPECT_TRUE(grid.Options().Contains(goEditing));
-    EXPECT_TRUE(grid.EditorMode());
+    EXPECT_TRUE(grid.EditMode());  // a combo-list column: the combo editor, not the plain edit
 }
 
 TEST(GridKeyboardTest, EnterInTheEditorStoresTheTextAndAdvancesWithAdvanceOnEnter) {
