@@ -109,6 +109,7 @@ struct TMarkupTextParams;
 class QWheelEvent;
 class TControlEdit;
 class TControlCombo;
+class TGridCombo;
 class QDateTime;
 class TGridSpin;
 
@@ -1534,12 +1535,58 @@ public:
     // ---- end of public: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // ---- public: in-place editing: editor kinds, state, show and hide, validation, focus (grid/edit/grid_editing*.cpp) ----
+    // Validates the edited text of the current cell once; false when refused, and then
+    // FNewCellText holds the text the grid wants shown.
+    bool ValidateCell(const QString& NewValue);
+    // Ends editing after a key an editor control gave up (Tab, arrows, Enter).
+    void DoneInplaceEdit(WORD Key, TShiftState Shift);
+    // The move after an edit from (ACol, ARow), displayed indexes.
+    void AdvanceAfterEdit(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursive,
+                          bool WasEditing);
+    // Writes an editor's text into the cell (real column).
+    void StoreEditText(int ACol, int ARow, const QString& Value);
+    // The editing-done notification (real column).
+    void DoEditingDone(int ACol, int ARow);
     // ---- end of public: in-place editing: editor kinds, state, show and hide, validation, focus ----
 
     // ---- public: the in-place plain edit (grid/edit/ex_inplace_edit*.cpp) ----
     // ---- end of public: the in-place plain edit ----
 
     // ---- public: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----
+    // The combo editor of edComboEdit (editable) and edComboList cells, made with the grid.
+    TGridCombo* Combobox() const;
+    // The combo's part of opening a special editor on the displayed cell (ACol, ARow): it
+    // is styled, filled from the cell, placed over it, focused and maybe dropped down.
+    void ShowComboCellEditor(int ACol, int ARow);
+    // The combo's part of closing it: while editing, its text goes into the current cell.
+    void HideComboCellEditor();
+
+    // Scroll upkeep (grid_editor_support_scrolling.cpp): a special editor closes and
+    // commits, controls in cells and the cell scroll bar follow, the partner grid scrolls.
+    void TopLeftChanged() override;
+    // Places or hides the controls in cells (each kept at its real column and real row)
+    // and the cell scroll bar; rebuildlist first collects them again from every cell.
+    void CellControlsUpdate(bool rebuildlist);
+    // This platform has no toolkit styles: FUseVCLStyles stays false.
+    void UpdateVCLStyleColors();
+    // The form-control editor of an HTML cell hands over to the next editable control of
+    // that cell (displayed column), or the grid takes the focus when there is none.
+    void ShowNextControlEditor(int ACol, int ARow, const QString& CurrentID);
+    // The first form up the parent chain from Control, or nullptr.
+    static TForm* FindParentForm(QWidget* Control);
+    // The cursor of the program's resources 8014, the cell selector.
+    static constexpr int CellSelectorCursor = 8014;
+    bool CellSelectorMode() const { return FCellSelectorMode; }
+    void SetCellSelectorMode(bool Value) { FCellSelectorMode = Value; }
+
+    // Hooks that fire the grid's events (grid_editor_support_hooks.cpp).
+    virtual void DoClickSort(int ACol);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual bool InDesignMode(bool& IsDesigning) const;
+    virtual void DisableEditing();
+    virtual bool CanShowFixedDropDown(int ACol);
+    virtual QString DoEllipsClick(const QString& Value);
     // ---- end of public: combo editor, cell controls update, cursors, editor support ----
 
     // ---- public: mini-HTML renderer and markup text utilities (grid/view/mini_html*.cpp, grid/view/markup_text*.cpp) ----
@@ -2066,12 +2113,32 @@ protected:
     // ---- end of protected: nodes, cell pictures and controls, progress, comments, grouping ----
 
     // ---- protected: in-place editing: editor kinds, state, show and hide, validation, focus (grid/edit/grid_editing*.cpp) ----
+    bool EditMode = false;
+    bool FEditing = false;
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FBlockKill = false;
+    bool FLastValidation = true;
+    int FComboIdx = -1;
+    QString FNewCellText;
+    QWidget* EditCtrl = nullptr;
     // ---- end of protected: in-place editing: editor kinds, state, show and hide, validation, focus ----
 
     // ---- protected: the in-place plain edit (grid/edit/ex_inplace_edit*.cpp) ----
     // ---- end of protected: the in-place plain edit ----
 
     // ---- protected: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----
+    // The editor controls reach the cell and the editing state as the grid's own code does.
+    friend class TGridCombo;
+    friend class TEditorKeyProtocol;
+    // Runs the grid's key-down handling for a key an editor gives up.
+    void EditorKeyToGrid(WORD& Key, TShiftState Shift);
+    // Posts a Tab to the grid, which then moves on as a Tab pressed there would.
+    void PostTabToGrid(TShiftState Shift);
+    int FOldLeftCol = 0;
+    bool FCellSelectorMode = false;
+    // The cell hook's cursor for the cell under the mouse (OnGetCellCursor).
+    void CellCursorUnderMouse();
     // ---- end of protected: combo editor, cell controls update, cursors, editor support ----
 
     // ---- protected: mini-HTML renderer and markup text utilities (grid/view/mini_html*.cpp, grid/view/markup_text*.cpp) ----

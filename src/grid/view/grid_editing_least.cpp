@@ -21,6 +21,10 @@ void TExStringGrid::ShowInplaceEdit() {
 }
 
 void TExStringGrid::HideInplaceEdit() {
+    if (EditControl == edComboEdit || EditControl == edComboList) {
+        HideComboCellEditor();
+        return;
+    }
     if (!EditorMode()) return;
     HideEditor();
 }
