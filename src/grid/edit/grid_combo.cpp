@@ -271,6 +271,14 @@ void TGridCombo::WalkOutOfCell(bool Forward) {
 
 // ---- list, wheel, change -----------------------------------------------------------------
 
+void TGridCombo::showPopup() {
+    TAsgComboBox::showPopup();
+    QWidget* list = view()->window();
+    if (!DroppedDown() || list == window()) return;
+    const QPoint below = mapToGlobal(QPoint(0, height()));
+    if (list->y() < below.y()) list->move(list->x(), below.y());
+}
+
 void TGridCombo::TakeListHighlight() {
     const int highlighted = view()->currentIndex().row();
     if (highlighted < 0 || highlighted == currentIndex()) return;

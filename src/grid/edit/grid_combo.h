@@ -49,6 +49,9 @@ public:
     void SetItemIndexByCode(int Value);
     bool EditableStyle() const { return isEditable(); }
 
+    // The list drops below the cell, as the original list did, rather than over it.
+    void showPopup() override;
+
 protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
