@@ -439,3 +439,30 @@ TEST(GridComboCreationTest, AnOwnerThatIsNoGridIsRefused) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GridComboTest, TabWithGoTabsStoresAndWalksToTheNextCell) {
+    Grid->SetOptions(Grid->Options().Include(goTabs));
+    Open(ComboRuleGrid::TextCol, 2);
+    Combo->lineEdit()->selectAll();
+    Type("walk");
+    Key(Qt::Key_Tab);
+    EXPECT_FALSE(Combo->isVisible());
+    EXPECT_EQ(Grid->Cells(ComboRuleGrid::RealText, 2), "walk");
+    EXPECT_EQ(Grid->Col(), ComboRuleGrid::TextCol + 1);
+}
+
+TEST_F(GridComboTest, RightAtTheEndWalksOutOfTheEditableCombo) {
+    Grid->Navigation()->SetCursorWalkEditor(true);
+    Grid->Navigation()->SetCursorWalkAlwaysEdit(false);
+    Open(ComboRuleGrid::TextCol, 2);
+    Combo->lineEdit()->selectAll();
+    Type("go");
+    Key(Qt::Key_Right);
+    EXPECT_FALSE(Combo->isVisible());
+    EXPECT_EQ(Grid->Col(), ComboRuleGrid::TextCol + 1);
+    EXPECT_EQ(Grid->Cells(ComboRuleGrid::RealText, 2), "go");
+}
+
+}  // namespace
