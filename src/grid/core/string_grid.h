@@ -114,6 +114,7 @@ class QWheelEvent;
 class TControlEdit;
 class TEditBalloon;
 class TControlCombo;
+class TGridCombo;
 class QDateTime;
 class TGridSpin;
 class TCellScrollBar;
@@ -1608,9 +1609,40 @@ public:
     // ---- end of public: the in-place plain edit ----
 
     // ---- public: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----
-    // The combo editor over a cell (displayed column), opened and closed by kind.
+    // The combo editor of edComboEdit (editable) and edComboList cells, made with the grid.
+    TGridCombo* Combobox() const;
+    // The combo's part of opening a special editor on the displayed cell (ACol, ARow): it
+    // is styled, filled from the cell, placed over it, focused and maybe dropped down.
     void ShowComboCellEditor(int ACol, int ARow);
+    // The combo's part of closing it: while editing, its text goes into the current cell.
     void HideComboCellEditor();
+
+    // Scroll upkeep (grid_editor_support_scrolling.cpp): a special editor closes and
+    // commits, controls in cells and the cell scroll bar follow, the partner grid scrolls.
+    void TopLeftChanged() override;
+    // Places or hides the controls in cells (each kept at its real column and real row)
+    // and the cell scroll bar; rebuildlist first collects them again from every cell.
+    void CellControlsUpdate(bool rebuildlist);
+    // This platform has no toolkit styles: FUseVCLStyles stays false.
+    void UpdateVCLStyleColors();
+    // The form-control editor of an HTML cell hands over to the next editable control of
+    // that cell (displayed column), or the grid takes the focus when there is none.
+    void ShowNextControlEditor(int ACol, int ARow, const QString& CurrentID);
+    // The first form up the parent chain from Control, or nullptr.
+    static TForm* FindParentForm(QWidget* Control);
+    // The cursor of the program's resources 8014, the cell selector.
+    static constexpr int CellSelectorCursor = 8014;
+    bool CellSelectorMode() const { return FCellSelectorMode; }
+    void SetCellSelectorMode(bool Value) { FCellSelectorMode = Value; }
+
+    // Hooks that fire the grid's events (grid_editor_support_hooks.cpp).
+    virtual void DoClickSort(int ACol);
+    virtual void DoPrintGetPageNum(int PageNum, int PageColNum, QString& PageNumString);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual bool InDesignMode(bool& IsDesigning) const;
+    virtual void DisableEditing();
+    virtual bool CanShowFixedDropDown(int ACol);
+    virtual QString DoEllipsClick(const QString& Value);
     // ---- end of public: combo editor, cell controls update, cursors, editor support ----
 
     // ---- public: mini-HTML renderer and markup text utilities (grid/view/mini_html*.cpp, grid/view/markup_text*.cpp) ----
@@ -1796,8 +1828,6 @@ protected:
 
     // ---- protected: grid painting, update lock, messages, timer, focus windows (grid/view/grid_painting*.cpp, grid/view/grid_messages*.cpp) ----
     void Paint() override;
-    // A scrolled view leaves the shared cell scroll bar off its cell; the mouse brings it back.
-    void TopLeftChanged() override;
     // Scrolling moves the picture unless something not attached to the cells is painted
     // over them: merged areas, a background picture or gradient, footers, right fixed
     // columns, sizing lines, the design panel, or a paint held back by the lock.
@@ -2226,6 +2256,17 @@ protected:
     // ---- end of protected: the in-place plain edit ----
 
     // ---- protected: combo editor, cell controls update, cursors, editor support (grid/edit/grid_combo*.cpp, grid/edit/grid_editor_support*.cpp) ----
+    // The editor controls reach the cell and the editing state as the grid's own code does.
+    friend class TGridCombo;
+    friend class TEditorKeyProtocol;
+    // Runs the grid's key-down handling for a key an editor gives up.
+    void EditorKeyToGrid(WORD& Key, TShiftState Shift);
+    // Posts a Tab to the grid, which then moves on as a Tab pressed there would.
+    void PostTabToGrid(TShiftState Shift);
+    int FOldLeftCol = 0;
+    bool FCellSelectorMode = false;
+    // The cell hook's cursor for the cell under the mouse (OnGetCellCursor).
+    void CellCursorUnderMouse();
     // ---- end of protected: combo editor, cell controls update, cursors, editor support ----
 
     // ---- protected: mini-HTML renderer and markup text utilities (grid/view/mini_html*.cpp, grid/view/markup_text*.cpp) ----

@@ -5,6 +5,7 @@
 #include "grid/core/string_grid.h"
 #include "grid/view/cell_scroll_bar.h"
 #include "grid/data/search_panel.h"
+#include "grid/edit/grid_combo.h"
 #include "grid/view/grid_focus_windows.h"
 
 #include "controls/office_theme.h"
@@ -110,7 +111,11 @@ void TExStringGrid::CreateRunTimeChildren() {
         FArrowWindows[i] = new TArrowWindow(this, TArrowDirection(i));
         FArrowWindows[i]->setObjectName(QString::fromLatin1(arrowNames[i]));
     }
-    FEditCombo = HiddenChild<QComboBox>(this, "EditCombo");
+    auto* combo = new TGridCombo(this);
+    combo->setObjectName(QStringLiteral("EditCombo"));
+    combo->hide();
+    combo->setEnabled(false);
+    FEditCombo = combo;
     ConnectInputNotices();
     for (const char* name : {"EditTrans", "ComboTrans", "EditCheck", "EditBtn", "UnitEditBtn", "GridButton",
                              "MoveButton"})

@@ -52,8 +52,3 @@ void TExStringGrid::DoScrollCell() {
     OnScrollCell(this, FScrollCol, FScrollRow, FScrollBar->value(), FScrollBar->minimum(),
                  GetScrollProp(FScrollCol, FScrollRow).Range);
 }
-
-void TExStringGrid::TopLeftChanged() {
-    TBaseGrid::TopLeftChanged();
-    HideCellScrollBar();
-}

@@ -47,6 +47,16 @@ QPainterPath SplitPath(bool Columns) {
     return turn.map(path);
 }
 
+// A cross of two bars with a small cell frame round its centre: the cell selector.
+QPainterPath CellSelectorPath() {
+    QPainterPath path;
+    path.addRect(15, 2, 2, 28);
+    path.addRect(2, 15, 28, 2);
+    path.addRect(11, 11, 10, 10);
+    path.setFillRule(Qt::OddEvenFill);
+    return path;
+}
+
 QCursor DrawnCursor(const QPainterPath& Path, QPoint HotSpot) {
     QPixmap picture(kCursorSize, kCursorSize);
     picture.fill(Qt::transparent);
@@ -66,6 +76,7 @@ QCursor TExStringGrid::ResourceCursor(int Id) {
     case 8010: return DrawnCursor(ArrowPath(0, {24, 16}), {24, 16});      // row select: points right
     case 8011: return DrawnCursor(ArrowPath(90, {16, 24}), {16, 24});     // column select: points down
     case 8012: return DrawnCursor(ArrowPath(45, {22, 22}), {22, 22});     // select all: points down-right
+    case CellSelectorCursor: return DrawnCursor(CellSelectorPath(), {16, 16});
     case SplitColumnCursor: return DrawnCursor(SplitPath(true), {16, 16});
     case SplitRowCursor: return DrawnCursor(SplitPath(false), {16, 16});
     default: break;
@@ -110,8 +121,10 @@ void TExStringGrid::WMSetCursor() {
     else if (FMouseSelectMode == msColumn) cursor = 8011;
     else if (FMouseSelectMode == msRow) cursor = 8010;
     else if (FMouseSelectMode == msAll || FMouseSelectMode == msResize) cursor = 8012;
+    else if (FMouseSelectMode == msNormal && FCellSelectorMode) cursor = CellSelectorCursor;
     if (cursor != 0) view->setCursor(ResourceCursor(cursor));
     else if (FLinkUnderMouse) view->setCursor(Qt::PointingHandCursor);
     else if (FSpecialCursor && state != gsNormal) view->unsetCursor();
+    if (cursor == 0 && FMouseSelectMode == msNormal) CellCursorUnderMouse();
     FSpecialCursor = cursor != 0 || FLinkUnderMouse;
 }
