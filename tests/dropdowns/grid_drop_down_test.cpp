@@ -120,6 +120,17 @@ TEST_F(GridDropDownTest, EscapeOnATextNotListedClearsTheChoice) {
     EXPECT_EQ(Drop->Text(), "");
 }
 
+TEST_F(GridDropDownTest, EnterWithReturnIsTabTakesTheTextAndMovesOn) {
+    Fill({"Alpha", "Beta"});
+    Drop->SetReturnIsTab(true);
+    Drop->SetText(QStringLiteral("beta"));
+    QTest::keyClick(Drop, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_EQ(Drop->Text(), "Beta");
+    EXPECT_EQ(Drop->ItemIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), Other);
+}
+
 TEST_F(GridDropDownTest, ItemIndexKeepsItsLimits) {
     Fill({"Alpha", "Beta"});
     Drop->SetItemIndex(1);
