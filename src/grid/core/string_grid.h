@@ -1248,6 +1248,13 @@ public:
     TNotifyEvent FOnEndBlockFocus;
     void DoStartBlockFocus();
     void DoEndBlockFocus();
+
+    // Narrowing by typed text (grid/data/grid_narrow_down.cpp): the data rows whose cell in
+    // the real column ACol does not contain Text (ignoring case) are held out, in one pass
+    // over the rows shown; an empty Text removes every filter. RemoveAllFilters puts back
+    // every row a filter level held out.
+    void NarrowDown(const QString& Text, int ACol);
+    void RemoveAllFilters();
     // ---- end of public: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- public: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
@@ -1963,6 +1970,9 @@ protected:
     void FocusNextControl(bool Backward);
     TGridRect FMoveSelection{};
     bool FForceSel = false;
+    // The latest narrowing: a longer text containing it narrows the rows still shown.
+    QString FNarrowDownText;
+    int FNarrowDownColumn = -1;
     // ---- end of protected: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- protected: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
