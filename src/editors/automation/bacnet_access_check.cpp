@@ -51,15 +51,14 @@ constexpr TTableTexts kReadTexts{1437, 1438, 1439, 1440, 1441, 1442, 1470, 1471,
 constexpr TTableTexts kWriteTexts{1446, 1447, 1448, 1449, 1450, 1451, 1475, 1476, 1477, 1478,
                                   1479, 1487, 1483, 1485, 1489, 1455, 1456};
 
-// A check's outcome: nothing, a message text (number, then what follows it) or a silent refusal.
+// A check's outcome: nothing, or a message text (number, then what follows it).
 struct TFailure {
     int text = 0;
     QString tail;
-    bool silent = false;
-    explicit operator bool() const { return text != 0 || silent; }
+    explicit operator bool() const { return text != 0; }
 };
 
-TFailure Fail(int text, const QString& tail = QString()) { return {text, tail, false}; }
+TFailure Fail(int text, const QString& tail = QString()) { return {text, tail}; }
 
 TFailure Device_Failure(const QString& device, int bacnetType, const TTableTexts& texts) {
     if (bacnetType == 0) {
@@ -74,7 +73,8 @@ TFailure Device_Failure(const QString& device, int bacnetType, const TTableTexts
 // The multi-byte destination address: comma-separated bytes, exactly `bytes` of them.
 TFailure Dest_Add_Failure(const QString& values, int bytes, const TTableTexts& texts) {
     const QString text = values.trimmed();
-    if (text.isEmpty()) return {0, QString(), true};
+    // An empty address has too few bytes; refusing it without a word left OK seeming dead.
+    if (text.isEmpty()) return Fail(texts.too_few);
     int count = 0;
     for (const QString& part : text.split(u',')) {
         if (!In_Range(part.trimmed(), 0, 255)) return Fail(texts.byte_range);
@@ -154,7 +154,6 @@ std::optional<QString> Check_Table(const TCellTable& table, int bacnetType, int 
     for (int r = 0; r < used; ++r) {
         if (table[r][0] != QLatin1String("Y")) continue;
         const TFailure f = failure(table[r], bacnetType);
-        if (f.silent) return QString();
         if (f) return LangText(prefix) + QString::number(r + 1) + LangText(f.text) + f.tail;
     }
     return std::nullopt;

@@ -41,8 +41,7 @@ int Check_Num_Byte_Max(const QString& str);
 int BACnet_Key_Column(int bacnetType);
 
 // The first failing check of the enabled rows, read table first, as its complete
-// message; an empty message when a destination address was left empty (the save is
-// refused without a word).
+// message. An "M" destination length with an empty address fails as too few bytes.
 std::optional<QString> Check_BACnet_Rules(const TCellTable& read, const TCellTable& write, int bacnetType);
 
 // The hint over a read table cell (grid column and row): the byte count a NByte cell's

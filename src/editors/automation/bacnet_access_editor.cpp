@@ -136,7 +136,7 @@ int Key_Choice(int bacnetType) { return BACnet_Key_Column(bacnetType) == kDevice
 TFBACnetAccess::TFBACnetAccess(TComponent* AOwner) : TRuleEditorWindow(AOwner, QStringLiteral("FBACnetAccess")) {
     Btn_OK->OnClick = [this](TObject* sender) { Btn_OKClick(sender); };
     Btn_DelRow = Add_Button("Btn_DelRow", QString(), [this] { Delete_Current_Row(Active_Table(), 1436); });
-    Btn_InsRow = Add_Button("Btn_InsRow", QString(), [this] { Insert_Current_Row(Active_Table()); });
+    Btn_InsRow = Add_Button("Btn_InsRow", QString(), [this] { Insert_Current_Row(Active_Table(), Read_Table().Key_Column); });
     Btn_CopyRow = Add_Button("Btn_CopyRow", QString(), [this] {
         Do_Copy_In_Read = Do_Copy_In_Write = false;
         Copy_Current_Row(Active_Table(), Active_Copy_Flag());
@@ -284,8 +284,7 @@ bool TFBACnetAccess::Controllo_dati() {
     const std::optional<QString> error =
         Check_BACnet_Rules(Rule_Cells(*ACG1, Read_Table()), Rule_Cells(*ACG2, Write_Table()), App_BACnet_Type);
     if (!error) return true;
-    // An empty destination address refuses the save without a message.
-    if (!error->isEmpty()) Show_Error(*error);
+    Show_Error(*error);
     return false;
 }
 

@@ -80,7 +80,7 @@ TFSNMPManagerAccess::TFSNMPManagerAccess(TComponent* AOwner)
     : TRuleEditorWindow(AOwner, QStringLiteral("FSNMPManagerAccess")) {
     Btn_OK->OnClick = [this](TObject* sender) { Btn_OKClick(sender); };
     Btn_DelRow = Add_Button("Btn_DelRow", QString(), [this] { Delete_Current_Row(*ACG_SNMP, 2747); });
-    Btn_InsRow = Add_Button("Btn_InsRow", QString(), [this] { Insert_Current_Row(*ACG_SNMP); });
+    Btn_InsRow = Add_Button("Btn_InsRow", QString(), [this] { Insert_Current_Row(*ACG_SNMP, kTable.Key_Column); });
     Btn_CopyRow = Add_Button("Btn_CopyRow", QString(), [this] { Copy_Current_Row(*ACG_SNMP, Do_Copy_SNMP); });
     Btn_PasteRow = Add_Button("Btn_PasteRow", QString(), [this] { Paste_Current_Row(*ACG_SNMP, Do_Copy_SNMP); });
 

@@ -93,7 +93,7 @@ TFSNMP_Trap_Access::TFSNMP_Trap_Access(TComponent* AOwner)
     : TRuleEditorWindow(AOwner, QStringLiteral("FSNMP_Trap_Access")) {
     Btn_OK->OnClick = [this](TObject* sender) { Btn_OKClick(sender); };
     Btn_DelRow = Add_Button("Btn_DelRow", QString(), [this] { Delete_Current_Row(Active_Table(), 1975); });
-    Btn_InsRow = Add_Button("Btn_InsRow", QString(), [this] { Insert_Current_Row(Active_Table()); });
+    Btn_InsRow = Add_Button("Btn_InsRow", QString(), [this] { Insert_Current_Row(Active_Table(), kReadTable.Key_Column); });
     Btn_CopyRow = Add_Button("Btn_CopyRow", QString(), [this] {
         // The clipboard now holds a row of this table: the other table may not paste it.
         Do_Copy_In_Read = Do_Copy_In_Write = false;

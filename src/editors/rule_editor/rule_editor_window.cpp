@@ -3,6 +3,8 @@
 #include "controls/button_look.h"
 #include "core/program_state.h"
 #include "core/text_table.h"
+#include "config/rule_cell_rules.h"
+#include "editors/dali_knx/rule_table_file.h"
 #include "editors/table_row_helpers.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
@@ -50,8 +52,11 @@ void TRuleEditorWindow::Delete_Current_Row(TExColumnGrid& grid, int confirmText)
         Delete_Row_ColumnGrid(row, grid);
 }
 
-void TRuleEditorWindow::Insert_Current_Row(TExColumnGrid& grid) {
-    if (grid.Row() >= 1) Insert_Row_ColumnGrid(grid.Row(), grid, true);
+void TRuleEditorWindow::Insert_Current_Row(TExColumnGrid& grid, int keyColumn) {
+    if (grid.Row() < 1) return;
+    const int rows = grid.RowCount() - 1;
+    if (!Key_Cell_Is_Empty(grid.Cells(keyColumn, rows))) return Show_Error(Full_Table_Message(rows));
+    Insert_Row_ColumnGrid(grid.Row(), grid, true);
 }
 
 void TRuleEditorWindow::Copy_Current_Row(TExColumnGrid& grid, bool& copied) {

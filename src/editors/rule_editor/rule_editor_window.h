@@ -21,11 +21,12 @@ protected:
     // Sets the inside size and places the buttons left to right in this order.
     void Lay_Out(int clientWidth, int clientHeight, std::initializer_list<TLbButton*> buttons);
     // The row buttons on a table's current data row (nothing on the header row). Delete
-    // asks first with the window's text followed by the row number; Copy fills the
-    // program's row clipboard and sets the table's copy flag; Paste refuses until the
-    // table's own flag is set.
+    // asks first with the window's text followed by the row number; Insert refuses while
+    // the last row holds a rule (its key cell, a real column, is not blank) instead of
+    // pushing it out; Copy fills the program's row clipboard and sets the table's copy
+    // flag; Paste refuses until the table's own flag is set.
     static void Delete_Current_Row(TExColumnGrid& grid, int confirmText);
-    static void Insert_Current_Row(TExColumnGrid& grid);
+    static void Insert_Current_Row(TExColumnGrid& grid, int keyColumn);
     static void Copy_Current_Row(TExColumnGrid& grid, bool& copied);
     static void Paste_Current_Row(TExColumnGrid& grid, bool copied);
     // The error box every failed check and failed save shows.

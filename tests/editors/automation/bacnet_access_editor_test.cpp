@@ -135,8 +135,9 @@ TEST_F(BACnetCheckTest, EachRowCheckGivesItsMessage) {
         {"write D Len 6 without port", true, {{BWr_Enable_Destination, "Y"}, {BWr_Destination_Network, "5"},
                                                {BWr_Destination_Length, "6"}, {BWr_Destination_Address, "1.2.3.4"}}, 0,
          write + LangText(1479)},
-        {"write M2 empty address: silent", true, {{BWr_Enable_Destination, "Y"}, {BWr_Destination_Network, "5"},
-                                                  {BWr_Destination_Length, "M2"}, {BWr_Destination_Address, " "}}, 0, QString("")},
+        {"write M2 empty address", true, {{BWr_Enable_Destination, "Y"}, {BWr_Destination_Network, "5"},
+                                          {BWr_Destination_Length, "M2"}, {BWr_Destination_Address, " "}}, 0,
+         write + LangText(1489)},
     };
     for (const Case& test : cases) {
         QStringList r = Valid_Read(), w = Valid_Write();
@@ -254,7 +255,9 @@ TEST_F(BACnetEditorTest, FailuresKeepTheWindowOpen) {
     rule[BWr_Destination_Length] = "M2";
     Put(*Editor->ACG2, 1, rule);
     Editor->Btn_OKClick(nullptr);
-    EXPECT_TRUE(Messages.empty());  // an empty destination address refuses without a word
+    // An empty destination address says so, as too few bytes, instead of refusing silently.
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], LangText(1446) + "1" + LangText(1489));
     EXPECT_EQ(Editor->ModalResult(), mrNone);
     EXPECT_FALSE(QFile::exists(File_BACnet_Master_Access));
 }

@@ -227,6 +227,15 @@ TEST_F(SNMPManagerEditorTest, RowButtonsActOnTheCurrentRow) {
     Answer = mrYes;
     Editor->Btn_DelRow->Click();
     EXPECT_EQ(Grid().Cells(2, 4), "");
+
+    // A rule in the last row is never pushed out of the table.
+    Grid().SetCells(2, 512, "10.0.0.99");
+    Messages.clear();
+    Editor->Btn_InsRow->Click();
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], Full_Table_Message(512));
+    EXPECT_EQ(Grid().Cells(2, 512), "10.0.0.99");
+    EXPECT_EQ(Grid().Cells(2, 4), "");
 }
 
 }  // namespace
