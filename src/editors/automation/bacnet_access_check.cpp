@@ -148,13 +148,42 @@ TFailure Write_Row_Failure(const QStringList& row, int bacnetType) {
     return {};
 }
 
+// The grid column of the cell a row check's message is about, in either table.
+int Column_Of(int text) {
+    switch (text) {
+    case 1438: case 1439: case 1447: case 1448: return BRd_Device + 1;
+    case 1440: case 1449: return BRd_Object_Type + 1;
+    case 1441: return BRd_Instance + 1;
+    case 1442: return BRd_Property + 1;
+    case 1443: return BRd_NumByte + 1;
+    case 1470: return BRd_Destination_Network + 1;
+    case 1471: case 1486: return BRd_Destination_Length + 1;
+    case 1472: case 1473: case 1474: case 1482: case 1484: case 1488: return BRd_Destination_Address + 1;
+    case 1444: return BRd_PollTime + 1;
+    case 1445: return BRd_MaxError + 1;
+    case 1450: return BWr_Instance + 1;
+    case 1451: return BWr_Property + 1;
+    case 1452: case 1458: return BWr_Data_Type + 1;
+    case 1453: return BWr_Priority + 1;
+    case 1454: return BWr_NumByte + 1;
+    case 1475: return BWr_Destination_Network + 1;
+    case 1476: case 1487: return BWr_Destination_Length + 1;
+    case 1455: return BWr_PollTime + 1;
+    case 1456: return BWr_MaxError + 1;
+    default: return BWr_Destination_Address + 1;  // 1477 to 1479, 1483, 1485, 1489
+    }
+}
+
 template <class Failure>
-std::optional<QString> Check_Table(const TCellTable& table, int bacnetType, int prefix, Failure failure) {
+std::optional<TRuleCheckError> Check_Table(const TCellTable& table, int tableIndex, int bacnetType, int prefix,
+                                           Failure failure) {
     const int used = Used_Rows(table, BACnet_Key_Column(bacnetType) - 1);
     for (int r = 0; r < used; ++r) {
         if (table[r][0] != QLatin1String("Y")) continue;
         const TFailure f = failure(table[r], bacnetType);
-        if (f) return LangText(prefix) + QString::number(r + 1) + LangText(f.text) + f.tail;
+        if (f)
+            return TRuleCheckError{r + 1, Column_Of(f.text),
+                                   LangText(prefix) + QString::number(r + 1) + LangText(f.text) + f.tail, tableIndex};
     }
     return std::nullopt;
 }
@@ -230,9 +259,9 @@ int Check_Num_Byte_Max(const QString& str) {
 
 int BACnet_Key_Column(int bacnetType) { return bacnetType == 0 || bacnetType == 1 ? 2 : 3; }
 
-std::optional<QString> Check_BACnet_Rules(const TCellTable& read, const TCellTable& write, int bacnetType) {
-    if (auto error = Check_Table(read, bacnetType, kReadTexts.prefix, Read_Row_Failure)) return error;
-    return Check_Table(write, bacnetType, kWriteTexts.prefix, Write_Row_Failure);
+std::optional<TRuleCheckError> Check_BACnet_Rules(const TCellTable& read, const TCellTable& write, int bacnetType) {
+    if (auto error = Check_Table(read, 0, bacnetType, kReadTexts.prefix, Read_Row_Failure)) return error;
+    return Check_Table(write, 1, bacnetType, kWriteTexts.prefix, Write_Row_Failure);
 }
 
 QString Str_Hint_Read(const TCellTable& read, int ARow, int ACol) {

@@ -41,8 +41,9 @@ int Check_Num_Byte_Max(const QString& str);
 int BACnet_Key_Column(int bacnetType);
 
 // The first failing check of the enabled rows, read table first, as its complete
-// message. An "M" destination length with an empty address fails as too few bytes.
-std::optional<QString> Check_BACnet_Rules(const TCellTable& read, const TCellTable& write, int bacnetType);
+// message, with the table (0 read, 1 write), row and column of the cell it is about. An
+// "M" destination length with an empty address fails as too few bytes.
+std::optional<TRuleCheckError> Check_BACnet_Rules(const TCellTable& read, const TCellTable& write, int bacnetType);
 
 // The hint over a read table cell (grid column and row): the byte count a NByte cell's
 // object and property give, or nothing.

@@ -281,10 +281,10 @@ void TFBACnetAccess::FormShow(TObject*) {
 }
 
 bool TFBACnetAccess::Controllo_dati() {
-    const std::optional<QString> error =
+    const std::optional<TRuleCheckError> error =
         Check_BACnet_Rules(Rule_Cells(*ACG1, Read_Table()), Rule_Cells(*ACG2, Write_Table()), App_BACnet_Type);
     if (!error) return true;
-    Show_Error(*error);
+    Show_Check_Error(*error, {ACG1, ACG2}, PageControl1);
     return false;
 }
 

@@ -74,7 +74,7 @@ bool TFDMXDefVal::Controllo_dati() {
     for (int r = 1; r <= Visited_Rule_Rows(grid, kTable); ++r) {
         const int value = Rule_Integer(grid.Cells(1, r));
         if (value < 0 || value > 255) {
-            Show_Error(Rule_Row_Error(LangText(1307), r, LangText(1308)));
+            Show_Check_Error({r, 1, Rule_Row_Error(LangText(1307), r, LangText(1308))}, {ACG_DMX_Def_Val});
             return false;
         }
     }

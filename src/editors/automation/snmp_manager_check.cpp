@@ -42,6 +42,21 @@ int Row_Failure(const QStringList& row, int& budget) {
     return 0;
 }
 
+// The grid column of the cell a row check's message is about.
+int Column_Of(int text) {
+    switch (text) {
+    case 2738: return SNMPM_IP_Address + 1;
+    case 2757: return SNMPM_On_Timer + 1;
+    case 2745: return SNMPM_Time + 1;
+    case 2746: return SNMPM_Number_Bytes + 1;
+    case 2756: return SNMPM_ConvertFrom + 1;
+    case 2783: return SNMPM_Security_Level + 1;
+    case 2784: return SNMPM_Auth_Mode + 1;
+    case 2785: return SNMPM_Priv_Mode + 1;
+    default: return SNMPM_OID + 1;  // 2739 to 2744
+    }
+}
+
 bool Same_Request(const QStringList& a, const QStringList& b) {
     for (int column : {SNMPM_IP_Address, SNMPM_Version, SNMPM_OID})
         if (a[column].trimmed() != b[column].trimmed()) return false;
@@ -50,13 +65,13 @@ bool Same_Request(const QStringList& a, const QStringList& b) {
 
 }  // namespace
 
-std::optional<QString> Check_SNMP_Manager_Rules(const TCellTable& rules) {
+std::optional<TRuleCheckError> Check_SNMP_Manager_Rules(const TCellTable& rules) {
     const int used = Used_Rows(rules, SNMPM_IP_Address);
     int budget = 1;
     for (int r = 0; r < used; ++r) {
         if (!Is_On(rules[r][SNMPM_Enable])) continue;
         if (const int text = Row_Failure(rules[r], budget))
-            return LangText(2737) + QString::number(r + 1) + LangText(text);
+            return TRuleCheckError{r + 1, Column_Of(text), LangText(2737) + QString::number(r + 1) + LangText(text)};
     }
     // The walk for duplicates stops one row short of the table's end, as the window's
     // last row has no later row to compare with.
@@ -64,9 +79,10 @@ std::optional<QString> Check_SNMP_Manager_Rules(const TCellTable& rules) {
         if (!Is_On(rules[r][SNMPM_Enable])) continue;
         for (int later = r + 1; later < used; ++later)
             if (Is_On(rules[later][SNMPM_Enable]) && Same_Request(rules[r], rules[later]))
-                return LangText(2786) + QString::number(r + 1) + LangText(2787) + QString::number(later + 1) +
-                       LangText(2788);
+                return TRuleCheckError{later + 1, SNMPM_IP_Address + 1,
+                                       LangText(2786) + QString::number(r + 1) + LangText(2787) +
+                                           QString::number(later + 1) + LangText(2788)};
     }
-    if (budget >= SNMP_Manager_Budget) return LangText(2789);
+    if (budget >= SNMP_Manager_Budget) return TRuleCheckError{0, 0, LangText(2789)};
     return std::nullopt;
 }

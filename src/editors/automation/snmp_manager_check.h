@@ -21,5 +21,6 @@ constexpr int SNMP_Manager_Rows = 512;
 constexpr int SNMP_Manager_Budget = 47105;
 
 // Rows: one per grid data row from row 1; the rows checked end before the first blank
-// IP Address. The message is complete (texts from the text table).
-std::optional<QString> Check_SNMP_Manager_Rules(const TCellTable& rules);
+// IP Address. The message is complete (texts from the text table); the row and column
+// name the cell it is about (row 0 for the budget, which is about no cell).
+std::optional<TRuleCheckError> Check_SNMP_Manager_Rules(const TCellTable& rules);

@@ -138,9 +138,9 @@ void TFSNMPManagerAccess::FormShow(TObject*) {
 }
 
 bool TFSNMPManagerAccess::Controllo_dati() {
-    const std::optional<QString> error = Check_SNMP_Manager_Rules(Rule_Cells(*ACG_SNMP, kTable));
+    const std::optional<TRuleCheckError> error = Check_SNMP_Manager_Rules(Rule_Cells(*ACG_SNMP, kTable));
     if (!error) return true;
-    Show_Error(*error);
+    Show_Check_Error(*error, {ACG_SNMP});
     return false;
 }
 

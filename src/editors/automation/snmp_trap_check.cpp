@@ -60,14 +60,38 @@ int Write_Row_Failure(const QStringList& row) {
     return 0;
 }
 
-// Walks a table's enabled rows; the first failure's message, or none.
+// The grid column of the cell a row check's message is about, in either table.
+int Column_Of(int text) {
+    switch (text) {
+    case 1976: return TrapR_Community_Name + 1;
+    case 1961: return TrapR_Type + 1;
+    case 1962: return TrapR_Time + 1;
+    case 1963: return TrapR_Position + 1;
+    case 1964: case 1965: return TrapR_Bit + 1;
+    case 1966: case 1967: return TrapR_NumBits + 1;
+    case 1977: return TrapR_Description + 1;
+    case 1968: return TrapR_IP_Address + 1;
+    case 1985: return TrapR_Conversion + 1;
+    case 1978: return TrapW_Community_Name + 1;
+    case 1969: return TrapW_Type + 1;
+    case 1970: return TrapW_Position + 1;
+    case 1971: case 1972: return TrapW_Bit + 1;
+    case 1973: case 1974: return TrapW_NumBits + 1;
+    case 1979: return TrapW_Description + 1;
+    default: return TrapW_Conversion + 1;  // 1986
+    }
+}
+
+// Walks a table's enabled rows; the first failure, or none.
 template <class Failure>
-std::optional<QString> Check_Table(const TCellTable& table, int descriptionColumn, Failure failure,
-                                   QStringList& descriptions) {
+std::optional<TRuleCheckError> Check_Table(const TCellTable& table, int tableIndex, int descriptionColumn, Failure failure,
+                                           QStringList& descriptions) {
     const int used = Used_Rows(table, 1);
     for (int r = 0; r < used; ++r) {
         if (!Is_On(table[r][0])) continue;
-        if (const int text = failure(table[r])) return LangText(1960) + QString::number(r + 1) + LangText(text);
+        if (const int text = failure(table[r]))
+            return TRuleCheckError{r + 1, Column_Of(text), LangText(1960) + QString::number(r + 1) + LangText(text),
+                                   tableIndex};
         descriptions.append(table[r][descriptionColumn]);
     }
     return std::nullopt;
@@ -85,13 +109,14 @@ bool Check_Error_CommName_Desc(const QString& str, int Check_Type) {
     return false;
 }
 
-std::optional<QString> Check_SNMP_Trap_Rules(const TCellTable& read, const TCellTable& write, QStringList& descriptions) {
+std::optional<TRuleCheckError> Check_SNMP_Trap_Rules(const TCellTable& read, const TCellTable& write,
+                                                     QStringList& descriptions) {
     descriptions.clear();
-    if (auto error = Check_Table(read, TrapR_Description, Read_Row_Failure, descriptions)) return error;
-    if (auto error = Check_Table(write, TrapW_Description, Write_Row_Failure, descriptions)) return error;
+    if (auto error = Check_Table(read, 0, TrapR_Description, Read_Row_Failure, descriptions)) return error;
+    if (auto error = Check_Table(write, 1, TrapW_Description, Write_Row_Failure, descriptions)) return error;
     for (qsizetype i = 0; i < descriptions.size(); ++i)
         for (qsizetype j = i + 1; j < descriptions.size(); ++j)
-            if (descriptions[i] == descriptions[j]) return LangText(1980);
+            if (descriptions[i] == descriptions[j]) return TRuleCheckError{0, 0, LangText(1980)};
     return std::nullopt;
 }
 

@@ -32,8 +32,10 @@ bool Check_Error_CommName_Desc(const QString& str, int Check_Type);
 
 // Rows: one per grid data row from row 1; the rows checked end before the first blank
 // Community Name. The descriptions of the enabled rows that passed are collected in
-// order (read first); the message is complete.
-std::optional<QString> Check_SNMP_Trap_Rules(const TCellTable& read, const TCellTable& write, QStringList& descriptions);
+// order (read first); the message is complete, and the table (0 read, 1 write), row and
+// column name the cell it is about (row 0 for the unique descriptions).
+std::optional<TRuleCheckError> Check_SNMP_Trap_Rules(const TCellTable& read, const TCellTable& write,
+                                                     QStringList& descriptions);
 
 // The 64 rows each table shows when the configuration has no file yet.
 TCellTable SNMP_Trap_Default_Read_Rows();

@@ -202,10 +202,10 @@ void TFSNMP_Trap_Access::Index_Row_Build(TExColumnGrid* app_SGA) {
 }
 
 bool TFSNMP_Trap_Access::Controllo_dati() {
-    const std::optional<QString> error = Check_SNMP_Trap_Rules(Rule_Cells(*ACG_SNMP_Read, kReadTable),
-                                                               Rule_Cells(*ACG_SNMP_Write, kWriteTable), SL_Check_Desc);
+    const std::optional<TRuleCheckError> error = Check_SNMP_Trap_Rules(
+        Rule_Cells(*ACG_SNMP_Read, kReadTable), Rule_Cells(*ACG_SNMP_Write, kWriteTable), SL_Check_Desc);
     if (!error) return true;
-    Show_Error(*error);
+    Show_Check_Error(*error, {ACG_SNMP_Read, ACG_SNMP_Write}, PageControl1);
     return false;
 }
 

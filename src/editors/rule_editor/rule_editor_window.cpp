@@ -8,6 +8,7 @@
 #include "editors/table_row_helpers.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
+#include "platform/standard_controls.h"
 
 namespace {
 constexpr int kButtonWidth = 110;
@@ -34,6 +35,17 @@ void TRuleEditorWindow::Lay_Out(int clientWidth, int clientHeight, std::initiali
         button->SetBounds(left, kButtonTop, kButtonWidth, kButtonHeight);
         left += kButtonWidth + kButtonGap;
     }
+}
+
+void TRuleEditorWindow::Show_Check_Error(const TRuleCheckError& error, std::initializer_list<TExColumnGrid*> tables,
+                                         TPageControl* pages) {
+    if (error.Table >= 0 && error.Table < int(tables.size())) {
+        TExColumnGrid* grid = tables.begin()[error.Table];
+        if (pages) pages->SetActivePageIndex(error.Table);
+        if (error.Row >= 1 && error.Row < grid->RowCount() && !grid->IsHiddenColumn(error.Column))
+            grid->FocusCell(grid->DisplColIndex(error.Column), error.Row);
+    }
+    Show_Error(error.Message);
 }
 
 void TRuleEditorWindow::Show_Error(const QString& text) { MessageDlg(text, mtError, {mbOK}); }

@@ -4,12 +4,14 @@
 // from the left of the button panel, 8 pixels apart, in the order each window gives.
 
 #include "controls/small_dialog.h"
+#include "editors/dali_knx/rule_table_file.h"
 #include "platform/xml_document.h"
 
 #include <functional>
 #include <initializer_list>
 
 class TExColumnGrid;
+class TPageControl;
 
 class TRuleEditorWindow : public TSmallDialog {
 public:
@@ -29,6 +31,9 @@ protected:
     static void Insert_Current_Row(TExColumnGrid& grid, int keyColumn);
     static void Copy_Current_Row(TExColumnGrid& grid, bool& copied);
     static void Paste_Current_Row(TExColumnGrid& grid, bool copied);
+    // A failed check: its table's page and cell become current, then the error box shows.
+    static void Show_Check_Error(const TRuleCheckError& error, std::initializer_list<TExColumnGrid*> tables,
+                                 TPageControl* pages = nullptr);
     // The error box every failed check and failed save shows.
     static void Show_Error(const QString& text);
     // Saves the rebuilt document over the file, never leaving half a file; false, after

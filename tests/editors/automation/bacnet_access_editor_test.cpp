@@ -6,6 +6,7 @@
 
 #include "core/text_table.h"
 #include "editors/configuration_fixture.h"
+#include "editors/rule_check_message.h"
 #include "editors/golden_files.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
@@ -143,12 +144,12 @@ TEST_F(BACnetCheckTest, EachRowCheckGivesItsMessage) {
         QStringList r = Valid_Read(), w = Valid_Write();
         if (test.type == 1) r[BRd_Device] = w[BWr_Device] = "1";
         for (const auto& [column, text] : test.cells) (test.inWrite ? w : r)[column] = text;
-        const std::optional<QString> error = Check_BACnet_Rules({r}, {w}, test.type);
+        const std::optional<TRuleCheckError> error = Check_BACnet_Rules({r}, {w}, test.type);
         if (test.message.isNull()) {
-            EXPECT_FALSE(error) << test.name << ": " << error.value_or(QString()).toStdString();
+            EXPECT_FALSE(error) << test.name << ": " << Message_Of(error).toStdString();
         } else {
             ASSERT_TRUE(error) << test.name;
-            EXPECT_EQ(*error, test.message) << test.name;
+            EXPECT_EQ(error->Message, test.message) << test.name;
         }
     }
 }
@@ -259,6 +260,10 @@ TEST_F(BACnetEditorTest, FailuresKeepTheWindowOpen) {
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Messages[0], LangText(1446) + "1" + LangText(1489));
     EXPECT_EQ(Editor->ModalResult(), mrNone);
+    // The write page and the address cell become current.
+    EXPECT_EQ(Editor->PageControl1->ActivePageIndex(), 1);
+    EXPECT_EQ(Editor->ACG2->Row(), 1);
+    EXPECT_EQ(Editor->ACG2->RealColIndex(Editor->ACG2->Col()), BWr_Destination_Address + 1);
     EXPECT_FALSE(QFile::exists(File_BACnet_Master_Access));
 }
 

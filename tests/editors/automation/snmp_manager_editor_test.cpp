@@ -6,6 +6,7 @@
 
 #include "core/text_table.h"
 #include "editors/configuration_fixture.h"
+#include "editors/rule_check_message.h"
 #include "editors/golden_files.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
@@ -67,13 +68,13 @@ TEST_F(SNMPManagerCheckTest, EachRowCheckGivesItsMessage) {
         for (const auto& [column, text] : test.cells) request[column] = text;
         QStringList first = Valid_Request();
         first[SNMPM_IP_Address] = "192.168.1.11";
-        const std::optional<QString> error = Check_SNMP_Manager_Rules({first, request});
+        const std::optional<TRuleCheckError> error = Check_SNMP_Manager_Rules({first, request});
         if (test.text == 0) {
-            EXPECT_FALSE(error) << test.name << ": " << error.value_or(QString()).toStdString();
+            EXPECT_FALSE(error) << test.name << ": " << Message_Of(error).toStdString();
             continue;
         }
         ASSERT_TRUE(error) << test.name;
-        EXPECT_EQ(*error, LangText(2737) + "2" + LangText(test.text)) << test.name;
+        EXPECT_EQ(error->Message, LangText(2737) + "2" + LangText(test.text)) << test.name;
     }
 }
 
@@ -84,8 +85,8 @@ TEST_F(SNMPManagerCheckTest, DuplicatesAndBudgetComeAfterEveryRowPassed) {
     bad[SNMPM_IP_Address] = "1.2.3.4";
     bad[SNMPM_Number_Bytes] = "2000";
     // A later bad row is reported before the duplicate of rows 1 and 2.
-    EXPECT_EQ(Check_SNMP_Manager_Rules({Valid_Request(), other, bad}), LangText(2737) + "3" + LangText(2746));
-    EXPECT_EQ(Check_SNMP_Manager_Rules({Valid_Request(), other, {}}),
+    EXPECT_EQ(Message_Of(Check_SNMP_Manager_Rules({Valid_Request(), other, bad})), LangText(2737) + "3" + LangText(2746));
+    EXPECT_EQ(Message_Of(Check_SNMP_Manager_Rules({Valid_Request(), other, {}})),
               LangText(2786) + "1" + LangText(2787) + "2" + LangText(2788));
     other[SNMPM_Enable] = "N";
     EXPECT_FALSE(Check_SNMP_Manager_Rules({Valid_Request(), other}));
@@ -104,7 +105,7 @@ TEST_F(SNMPManagerCheckTest, DuplicatesAndBudgetComeAfterEveryRowPassed) {
         row[SNMPM_OID] = longOid.left(127);
         table.push_back(row);
     }
-    EXPECT_EQ(Check_SNMP_Manager_Rules(table), LangText(2789));
+    EXPECT_EQ(Message_Of(Check_SNMP_Manager_Rules(table)), LangText(2789));
     table.pop_back();
     EXPECT_FALSE(Check_SNMP_Manager_Rules(table));
 }
@@ -201,6 +202,9 @@ TEST_F(SNMPManagerEditorTest, FailedCheckShowsOneBoxAndKeepsTheFile) {
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_EQ(Messages[0], "Error row 1" + LangText(2741));
     EXPECT_EQ(Editor->ModalResult(), mrNone);
+    // The user lands on the cell the message is about.
+    EXPECT_EQ(Grid().Row(), 1);
+    EXPECT_EQ(Grid().RealColIndex(Grid().Col()), SNMPM_OID + 1);
     EXPECT_FALSE(QFile::exists(File_SNMP_Manager));
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/text_table.h"
 #include "editors/configuration_fixture.h"
+#include "editors/rule_check_message.h"
 #include "editors/golden_files.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
@@ -42,7 +43,7 @@ protected:
         ConfigurationFixture::SetUp();
         Load_Default_Texts();
     }
-    std::optional<QString> Check(const TCellTable& read, const TCellTable& write) {
+    std::optional<TRuleCheckError> Check(const TCellTable& read, const TCellTable& write) {
         return Check_SNMP_Trap_Rules(read, write, Descriptions);
     }
     QStringList Descriptions;
@@ -94,13 +95,13 @@ TEST_F(SNMPTrapCheckTest, EachRowCheckGivesItsMessage) {
         TCellTable write = SNMP_Trap_Default_Write_Rows();
         QStringList& row = (test.write ? write : read)[std::size_t(test.row)];
         for (const auto& [column, text] : test.cells) row[column] = text;
-        const std::optional<QString> error = Check(read, write);
+        const std::optional<TRuleCheckError> error = Check(read, write);
         if (test.text == 0) {
-            EXPECT_FALSE(error) << test.name << ": " << error.value_or(QString()).toStdString();
+            EXPECT_FALSE(error) << test.name << ": " << Message_Of(error).toStdString();
             continue;
         }
         ASSERT_TRUE(error) << test.name;
-        EXPECT_EQ(*error, LangText(1960) + QString::number(test.row + 1) + LangText(test.text)) << test.name;
+        EXPECT_EQ(error->Message, LangText(1960) + QString::number(test.row + 1) + LangText(test.text)) << test.name;
     }
 }
 
@@ -108,11 +109,11 @@ TEST_F(SNMPTrapCheckTest, DescriptionsAreUniqueOverBothTables) {
     TCellTable read = SNMP_Trap_Default_Read_Rows();
     TCellTable write = SNMP_Trap_Default_Write_Rows();
     write[5][TrapW_Description] = "lampADV3";
-    EXPECT_EQ(Check(read, write), LangText(1980));
+    EXPECT_EQ(Message_Of(Check(read, write)), LangText(1980));
     read[3][TrapR_Enable] = "N";  // a disabled row's description does not count
     EXPECT_FALSE(Check(read, write));
     write[5][TrapW_Description] = "LAMPADV4";  // case counts, yet a description starts in lower case
-    EXPECT_EQ(Check(read, write), LangText(1960) + "6" + LangText(1979));
+    EXPECT_EQ(Message_Of(Check(read, write)), LangText(1960) + "6" + LangText(1979));
 }
 
 class SNMPTrapEditorTest : public SNMPTrapCheckTest {
