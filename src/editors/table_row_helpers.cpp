@@ -5,7 +5,16 @@
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
 
+#include <QPointer>
+
 namespace {
+
+// The table the row clipboard was filled from: a paste takes it only into that table, so
+// a row copied in another window's table of the same width never lands in a rule.
+QPointer<QObject>& Copy_Source() {
+    static QPointer<QObject> source;
+    return source;
+}
 
 constexpr int kTextRowUsed = 900;
 constexpr int kTextWrongWidth = 901;
@@ -91,13 +100,14 @@ void ClearColumnGridRow(TExColumnGrid& grid, int row) {
 }  // namespace
 
 void Copy_Row_ColumnGrid(TExColumnGrid& grid, int row) {
+    Copy_Source() = &grid;
     SL_Copy_Row.Clear();
     for (int c = 1; c < grid.TotalColCount(); ++c) SL_Copy_Row.Add(grid.Cells(c, row));
 }
 
 void Paste_Row_ColumnGrid(TExColumnGrid& grid, int row, bool copied) {
     const int columns = grid.TotalColCount();
-    if (!PasteAllowed(copied, columns - 1)) return;
+    if (!PasteAllowed(copied && Copy_Source() == &grid, columns - 1)) return;
     bool used = false;
     for (int c = 1; c < columns && !used; ++c)
         used = !IsDataCheckBoxCell(grid, c, row) && !grid.Cells(c, row).trimmed().isEmpty();
@@ -121,6 +131,7 @@ void Delete_Row_ColumnGrid(int row, TExColumnGrid& grid) {
 }
 
 void Copy_Row_StringGrid(TExStringGrid& grid, int row) {
+    Copy_Source() = &grid;
     SL_Copy_Row.Clear();
     const int columns = grid.TotalColCount();
     Copy_Row_CheckBox.assign(std::size_t(columns), false);
@@ -138,7 +149,7 @@ void Copy_Row_StringGrid(TExStringGrid& grid, int row) {
 
 void Paste_Row_StringGrid(TExStringGrid& grid, int row, bool copied) {
     const int columns = grid.TotalColCount();
-    if (!PasteAllowed(copied, columns - 1)) return;
+    if (!PasteAllowed(copied && Copy_Source() == &grid, columns - 1)) return;
     bool used = false;
     for (int c = 1; c < columns && !used; ++c) used = !grid.HasCheckBox(c, row) && !grid.Cells(c, row).isEmpty();
     if (used && !OverwriteConfirmed()) return;

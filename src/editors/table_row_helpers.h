@@ -4,9 +4,9 @@
 // grids of the rule editors, one for the DALI editor's string grid with check boxes.
 //
 // The row clipboard (SL_Copy_Row, Copy_Row_CheckBox in core/program_state.h) is shared by
-// every table of every window. A paste is refused until the caller's table had a row
-// copied (its own flag, passed as `copied`); what it pastes is the last row copied
-// anywhere, provided the widths agree.
+// every table of every window, and remembers the table it was filled from. A paste is
+// refused until the caller's table had a row copied (its own flag, passed as `copied`)
+// and unless the last row copied anywhere came from that same table.
 //
 // Column indexes:
 // - Column 0 holds the row number and is never touched; row 0 is the header.

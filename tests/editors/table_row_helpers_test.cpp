@@ -85,6 +85,29 @@ TEST_F(TableRowHelpersTest, ColumnGridPasteRefusalsAndQuestion) {
     }
 }
 
+// A row copied in one table of the same width is never pasted into another, whatever
+// that table's own copy flag says; a table whose row was copied and then freed neither.
+TEST_F(TableRowHelpersTest, PasteTakesOnlyARowCopiedFromTheSameTable) {
+    ColumnGridFixture source;
+    ColumnGridFixture target;
+    source.SetCells(3, 2, "Start Break");
+    Copy_Row_ColumnGrid(source, 2);
+    const QString before = target.Cells(3, 4);
+    MessageLog log;
+    Paste_Row_ColumnGrid(target, 4, true);
+    ASSERT_EQ(log.texts.size(), 1u);
+    EXPECT_EQ(log.texts[0], Default_Text(902));
+    EXPECT_EQ(target.Cells(3, 4), before);
+    Paste_Row_ColumnGrid(source, 4, true);
+    EXPECT_EQ(source.Cells(3, 4), "Start Break");
+    {
+        ColumnGridFixture gone;
+        Copy_Row_ColumnGrid(gone, 1);
+    }
+    Paste_Row_ColumnGrid(source, 5, true);
+    EXPECT_EQ(log.texts.back(), Default_Text(902));
+}
+
 TEST_F(TableRowHelpersTest, ColumnGridInsertAndDeleteMoveWholeRows) {
     ColumnGridFixture grid;
     const int last = grid.RowCount() - 1;

@@ -276,7 +276,7 @@ void TFBACnetAccess::FormShow(TObject*) {
             }
         }
     }
-    Do_Copy_In_Read = Do_Copy_In_Write = false;
+    // The copy flags live as long as the window; the clipboard knows its table.
     if (!problem.isEmpty()) Show_Error(problem);
 }
 
