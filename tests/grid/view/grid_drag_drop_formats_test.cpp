@@ -15,7 +15,7 @@ QByteArray CellsBlock(quint32 declaredLength, const QByteArray& payload) {
 }
 
 TEST(GridDragDropFormats, CellsBlockReadsBackAndRefusesBadLengths) {
-    const QByteArray stream("\x01\x02\x00cells", 8);
+    const QByteArray stream("\x01\x02\x00" "cells", 8);
     const QByteArray block = EncodeGridCellsBlock(stream);
     ASSERT_EQ(block.size(), 8 + stream.size());
     EXPECT_EQ(qFromLittleEndian<quint32>(block.constData()), quint32(stream.size()));
