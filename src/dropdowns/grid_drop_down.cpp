@@ -1,6 +1,7 @@
 // Construction, properties, the pop-up and the styles of the grid drop-down.
 
 #include "dropdowns/grid_drop_down.h"
+#include "dropdowns/column_scaling.h"
 
 #include "dropdowns/drop_down_form.h"
 
@@ -196,22 +197,12 @@ void TCustomExGridDropDown::ScaleColumns() {
     if (!FExColGrid || !FColumnSizeWithDropDown || !DropDownForm()) return;
     FExColGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (FColumns.Count() == 0) return;
-    int total = 1;
-    for (int i = 0; i < FColumns.Count(); ++i) total += FColumns.Items(i)->Width();
     int available = DropDownForm()->width();
     if (!FExColGrid->AllRowsVisible()) available -= TExColGrid::ScrollBarWidth();
-    const double factor = static_cast<double>(available) / total;
-    double remainder = 0;
-    for (int i = 0; i < FColumns.Count() && i < FExColGrid->ColCount(); ++i) {
-        const double exact = factor * FColumns.Items(i)->Width();
-        int width = static_cast<int>(std::nearbyint(exact));
-        remainder += exact - width;
-        if (remainder > 1) {
-            remainder -= 1;
-            ++width;
-        }
-        FExColGrid->SetColWidths(i, width);
-    }
+    std::vector<int> widths;
+    for (int i = 0; i < FColumns.Count(); ++i) widths.push_back(FColumns.Items(i)->Width());
+    const std::vector<int> scaled = Scaled_Column_Widths(widths, available, THalfRounding::ToEven);
+    for (int i = 0; i < FColumns.Count() && i < FExColGrid->ColCount(); ++i) FExColGrid->SetColWidths(i, scaled[std::size_t(i)]);
 }
 
 void TCustomExGridDropDown::MakeRowCurrent(int ARow) {

@@ -1,6 +1,7 @@
 // Construction, properties and the pop-up of the multi-column drop-down.
 
 #include "dropdowns/multi_column_drop_down.h"
+#include "dropdowns/column_scaling.h"
 
 #include "dropdowns/drop_down_form.h"
 
@@ -156,22 +157,12 @@ void TExMultiColumnDropDown::DropDownSizing() { ScaleColumns(); }
 void TExMultiColumnDropDown::ScaleColumns() {
     if (!FExColGrid || !FColumnSizeWithDropDown || FColumns.Count() == 0 || !DropDownForm()) return;
     FExColGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int total = 1;
-    for (int i = 0; i < FColumns.Count(); ++i) total += FColumns.Items(i)->Width();
     int available = DropDownForm()->width();
     if (!FExColGrid->AllDataRowsVisible()) available -= TExColGrid::ScrollBarWidth();
-    const double factor = static_cast<double>(available) / total;
-    double remainder = 0;
-    for (int i = 0; i < FColumns.Count() && i < FExColGrid->ColCount(); ++i) {
-        const double exact = factor * FColumns.Items(i)->Width();
-        int width = static_cast<int>(std::lround(exact));
-        remainder += exact - width;
-        if (remainder > 1) {
-            remainder -= 1;
-            ++width;
-        }
-        FExColGrid->SetColWidths(i, width);
-    }
+    std::vector<int> widths;
+    for (int i = 0; i < FColumns.Count(); ++i) widths.push_back(FColumns.Items(i)->Width());
+    const std::vector<int> scaled = Scaled_Column_Widths(widths, available, THalfRounding::AwayFromZero);
+    for (int i = 0; i < FColumns.Count() && i < FExColGrid->ColCount(); ++i) FExColGrid->SetColWidths(i, scaled[std::size_t(i)]);
 }
 
 void TExMultiColumnDropDown::ListRowChanging(int Row) {
