@@ -246,6 +246,8 @@ protected:
     virtual void DoShowDropDown();
     virtual void PlaceDropDownControl();
     virtual void AdaptDropDownSize();
+    // Widens or narrows the list to Width and the pop-up around it (its border on both sides).
+    void FitPopUpToList(QWidget* List, int Width);
     void DoHideDropDown(bool Cancel) override;
     virtual void DropDownHidden();
     virtual void DropDownDestroyed() {}

@@ -56,6 +56,12 @@ void TExCustomDropDown::DropDownClick() {
     if (since > kReopenGuardMs) DoShowDropDown();
 }
 
+void TExCustomDropDown::FitPopUpToList(QWidget* List, int Width) {
+    List->resize(Width, List->height());
+    FDropDownForm->resize(Width + 2 * FDropDownBorderWidth, FDropDownForm->height());
+    FDropDownForm->LayOutChildren();
+}
+
 void TExCustomDropDown::AdaptDropDownSize() {
     if (!FDropDownForm) return;
     const bool content = FControl && !IsHiddenByItself(FControl);

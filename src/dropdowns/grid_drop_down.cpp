@@ -170,10 +170,7 @@ void TCustomExGridDropDown::DoShowDropDown() {
 void TCustomExGridDropDown::AdaptDropDownSize() {
     TExCustomDropDown::AdaptDropDownSize();
     if (!FExColGrid || !FDropDownAutoWidth || !DropDownForm()) return;
-    const int width = FExColGrid->ListWidth();
-    FExColGrid->resize(width, FExColGrid->height());
-    DropDownForm()->resize(width + 2 * FDropDownBorderWidth, DropDownForm()->height());
-    DropDownForm()->LayOutChildren();
+    FitPopUpToList(FExColGrid, FExColGrid->ListWidth());
 }
 
 void TCustomExGridDropDown::DoHideDropDown(bool Cancel) {

@@ -135,10 +135,7 @@ void TExMultiColumnDropDown::PlaceDropDownControl() {
 void TExMultiColumnDropDown::AdaptDropDownSize() {
     TExCustomDropDown::AdaptDropDownSize();
     if (!FExColGrid || !FDropDownAutoWidth || !DropDownForm()) return;
-    const int width = FExColGrid->ColumnsWidth();
-    FExColGrid->resize(width, FExColGrid->height());
-    DropDownForm()->resize(width + 2 * FDropDownBorderWidth, DropDownForm()->height());
-    DropDownForm()->LayOutChildren();
+    FitPopUpToList(FExColGrid, FExColGrid->ColumnsWidth());
 }
 
 void TExMultiColumnDropDown::DoHideDropDown(bool Cancel) {

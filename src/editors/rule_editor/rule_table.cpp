@@ -21,6 +21,14 @@ TEditorType Editor_Of(TRuleCell cell) {
 
 int Data_Rows(const TExColumnGrid& grid) { return grid.RowCount() - 1; }
 
+// The attributes of the table's columns, in column order, for the reader.
+std::vector<TRuleAttribute> Rule_Attributes(const TRuleTable& table) {
+    std::vector<TRuleAttribute> attributes;
+    for (const TRuleColumn& column : table.Columns)
+        if (column.Attribute) attributes.push_back({QString::fromLatin1(column.Attribute), column.Default});
+    return attributes;
+}
+
 }  // namespace
 
 void Build_Rule_Grid(TExColumnGrid& grid, const TRuleTable& table) {
@@ -68,13 +76,6 @@ void Reset_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table) {
     grid.EndUpdate();
 }
 
-std::vector<TRuleAttribute> Rule_Attributes(const TRuleTable& table) {
-    std::vector<TRuleAttribute> attributes;
-    for (const TRuleColumn& column : table.Columns)
-        if (column.Attribute) attributes.push_back({QString::fromLatin1(column.Attribute), column.Default});
-    return attributes;
-}
-
 QString Fill_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLNode& list, const QString& fileName) {
     const QString listName = QString::fromLatin1(table.List_Name ? table.List_Name : "");
     const TRuleRows read = Read_Rule_List(list, Rule_Attributes(table), Data_Rows(grid), fileName, listName);
@@ -114,12 +115,6 @@ int Visited_Rule_Rows(const TExColumnGrid& grid, const TRuleTable& table) {
     for (int r = 1; r <= rows; ++r)
         if (Key_Cell_Is_Empty(grid.Cells(table.Key_Column, r))) return r - 1;
     return rows;
-}
-
-bool Rule_Row_Enabled(const TExColumnGrid& grid, const TRuleTable& table, int row, bool ignoreCase) {
-    if (table.Enable_Column < 0) return true;
-    return grid.Cells(table.Enable_Column, row).trimmed().compare(Flag_On_Text,
-                                                                   ignoreCase ? Qt::CaseInsensitive : Qt::CaseSensitive) == 0;
 }
 
 QString Rule_Row_Error(const QString& prefix, int row, const QString& text) { return prefix + QString::number(row) + text; }

@@ -47,8 +47,6 @@ void Set_Rule_Headers(TExColumnGrid& grid, const TRuleTable& table, QStringList*
 // text elsewhere, hidden columns included.
 void Reset_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table);
 
-// The attributes of the table's columns, in column order, for the reader.
-std::vector<TRuleAttribute> Rule_Attributes(const TRuleTable& table);
 // Fills data rows 1 ... from the list's element children (whatever their name), a
 // missing attribute giving its column's default; rows beyond the grid's data rows are
 // left out. The message says what could not be read: a required attribute missing
@@ -64,8 +62,6 @@ void Put_Rule_Cells(TExColumnGrid& grid, const TCellTable& cells);
 // The rows the check and the save visit: from row 1 up to the first blank key cell
 // (trimmed), or every data row when the table has no key column.
 int Visited_Rule_Rows(const TExColumnGrid& grid, const TRuleTable& table);
-// Whether the row's Enable cell holds "Y" (trimmed, any case when asked).
-bool Rule_Row_Enabled(const TExColumnGrid& grid, const TRuleTable& table, int row, bool ignoreCase);
 // The error box text of a failed check: prefix, row number and rule text, nothing between.
 QString Rule_Row_Error(const QString& prefix, int row, const QString& text);
 
