@@ -1680,6 +1680,21 @@ public:
     void BandsChange();
     // ---- end of public: picture container, hints, floating footer, drag and drop ----
 
+    // ---- public: sorting and filtering, filter drop-down lists (grid/data/grid_sort*.cpp, grid/data/grid_filter*.cpp, grid/data/filter_drop*.cpp) ----
+    // ---- end of public: sorting and filtering, filter drop-down lists ----
+
+    // ---- public: clipboard, cell block stream, HTML string (grid/data/grid_clipboard*.cpp, grid/data/cell_block_stream*.cpp, grid/data/html_export*.cpp) ----
+    // ---- end of public: clipboard, cell block stream, HTML string ----
+
+    // ---- public: find and replace, search footer, highlighting, marking, checking (grid/data/grid_find*.cpp, grid/data/search_footer*.cpp, grid/data/grid_highlight*.cpp) ----
+    // ---- end of public: find and replace, search footer, highlighting, marking, checking ----
+
+    // ---- public: spin, edit-button and unit editors (grid/edit/spin_edit*.cpp, grid/edit/edit_button*.cpp) ----
+    // ---- end of public: spin, edit-button and unit editors ----
+
+    // ---- public: rich text editor and RTF cells (grid/edit/rich_edit*.cpp, grid/edit/rtf_codec*.cpp) ----
+    // ---- end of public: rich text editor and RTF cells ----
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void showEvent(QShowEvent* event) override;
@@ -2302,6 +2317,21 @@ protected:
     TFooterPanel* FFooterPanel = nullptr;        // a child of the grid
     bool FUseHTMLHints = false;
     // ---- end of protected: picture container, hints, floating footer, drag and drop ----
+
+    // ---- protected: sorting and filtering, filter drop-down lists (grid/data/grid_sort*.cpp, grid/data/grid_filter*.cpp, grid/data/filter_drop*.cpp) ----
+    // ---- end of protected: sorting and filtering, filter drop-down lists ----
+
+    // ---- protected: clipboard, cell block stream, HTML string (grid/data/grid_clipboard*.cpp, grid/data/cell_block_stream*.cpp, grid/data/html_export*.cpp) ----
+    // ---- end of protected: clipboard, cell block stream, HTML string ----
+
+    // ---- protected: find and replace, search footer, highlighting, marking, checking (grid/data/grid_find*.cpp, grid/data/search_footer*.cpp, grid/data/grid_highlight*.cpp) ----
+    // ---- end of protected: find and replace, search footer, highlighting, marking, checking ----
+
+    // ---- protected: spin, edit-button and unit editors (grid/edit/spin_edit*.cpp, grid/edit/edit_button*.cpp) ----
+    // ---- end of protected: spin, edit-button and unit editors ----
+
+    // ---- protected: rich text editor and RTF cells (grid/edit/rich_edit*.cpp, grid/edit/rtf_codec*.cpp) ----
+    // ---- end of protected: rich text editor and RTF cells ----
 
     // Sizes and counts remembered by the dimension setters.
     int FFixedRowsMin = 1;
