@@ -1,4 +1,5 @@
 #include "controls/ex_grid_button.h"
+#include "controls/ex_grid_button_action_link.h"
 
 #include "controls/gradient_drawing.h"
 #include "controls/office_theme.h"
@@ -278,11 +279,16 @@ void TExGridButton::UpdateExclusive() {
         if (auto* button = dynamic_cast<TExGridButton*>(child)) button->ButtonPressed(FGroupIndex, this);
 }
 
+std::unique_ptr<TControlActionLink> TExGridButton::CreateActionLink() {
+    return std::make_unique<TExGridButtonActionLink>(this);
+}
+
 void TExGridButton::ButtonPressed(int Group, TExGridButton* Sender) {
     if (Group != FGroupIndex || Sender == this) return;
     if (Sender->FDown && FDown) {
         FDown = false;
         FState = bsUp;
+        if (QAction* action = Action()) action->setChecked(false);
         update();
     }
     FAllowAllUp = Sender->FAllowAllUp;

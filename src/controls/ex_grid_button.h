@@ -104,6 +104,7 @@ public:
     void WndProc(TMessage& Message) override;
 
 protected:
+    std::unique_ptr<TControlActionLink> CreateActionLink() override;
     void Paint() override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;

@@ -1,8 +1,33 @@
 #include "platform/control.h"
 
+#include "platform/action_link.h"
+
 #include <QFont>
 #include <QTextDocument>
 #include <QPalette>
+
+TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
+TControl::~TControl() = default;
+
+QAction* TControl::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+void TControl::SetAction(QAction* Value) {
+    if (!Value) {
+        FActionLink.reset();
+        return;
+    }
+    if (!FActionLink) FActionLink = CreateActionLink();
+    FActionLink->SetAction(Value);
+}
+
+std::unique_ptr<TControlActionLink> TControl::CreateActionLink() {
+    return std::make_unique<TControlActionLink>(this);
+}
+
+void TControl::ClickOrExecute() {
+    if (OnClick) OnClick(this);
+    else if (FActionLink) FActionLink->Execute();
+}
 
 void TControl::SetName(const QString& name) {
     TComponent::SetName(name);

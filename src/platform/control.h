@@ -10,6 +10,10 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
+
+class QAction;
+class TControlActionLink;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 enum TCursor { crDefault, crArrow, crHandPoint, crIBeam, crHSplit, crVSplit, crSizeWE, crSizeNS, crDrag, crNo };
@@ -22,7 +26,8 @@ using TMouseWheelEvent =
 
 class TControl : public TComponent {
 public:
-    explicit TControl(TComponent* AOwner) : TComponent(AOwner) {}
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
 
     virtual QWidget* Widget() = 0;
     const QWidget* Widget() const { return const_cast<TControl*>(this)->Widget(); }
@@ -85,6 +90,11 @@ public:
     void SetTag(int value) { FTag = value; }
 
     TNotifyEvent OnClick;
+    // The action the control shows and triggers; nullptr for none.
+    QAction* Action() const;
+    void SetAction(QAction* Value);
+    // The control's click: OnClick when set, else the linked action.
+    void ClickOrExecute();
     // Offered every wheel turn of a child control before the child handles it itself;
     // setting Handled keeps the child from scrolling.
     TMouseWheelEvent OnMouseWheel;
@@ -96,8 +106,14 @@ public:
     // Places the children that have an Align of their own, in the order they were created.
     static void AlignChildren(QWidget* container);
 
+protected:
+    // The link a control of this class keeps to its action.
+    virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+
 private:
     void ApplyToolTip();
+
+    std::unique_ptr<TControlActionLink> FActionLink;
 
     QString FHint;
     bool FShowHint = true;

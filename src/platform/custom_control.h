@@ -75,9 +75,7 @@ protected:
     virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
         if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
     }
-    virtual void Click() {
-        if (this->OnClick) this->OnClick(this);
-    }
+    virtual void Click() { this->ClickOrExecute(); }
     virtual void DblClick() {
         if (OnDblClick) OnDblClick(this);
     }

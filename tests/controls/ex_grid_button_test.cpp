@@ -3,6 +3,9 @@
 
 #include "controls/ex_grid_button.h"
 #include "controls/office_theme.h"
+#include "platform/action_link.h"
+
+#include <QAction>
 
 #include <gtest/gtest.h>
 
@@ -318,6 +321,94 @@ TEST(ExGridButton, NonFlatButtonDrawsAClassicOrThemedFrame) {
         button.SetAutoXPStyle(themed);
         EXPECT_FALSE(button.grab().toImage().isNull());
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ExGridButton, LinkedActionGivesItsPropertiesAndRunsOnClick) {
+    QWidget parent;
+    TExGridButton button(nullptr, &parent);
+    QAction action("Find");
+    action.setToolTip("Find the next match");
+    int triggered = 0;
+    QObject::connect(&action, &QAction::triggered, [&] { ++triggered; });
+    button.SetAction(&action);
+    EXPECT_EQ(button.Caption(), "Find");
+    EXPECT_EQ(button.Hint(), "Find the next match");
+
+    ClickAt(&button, {5, 5}, {5, 5});
+    EXPECT_EQ(triggered, 1);
+    // OnClick, when set, takes the click instead of the action.
+    int clicks = 0;
+    button.OnClick = [&](TObject*) { ++clicks; };
+    ClickAt(&button, {5, 5}, {5, 5});
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(triggered, 1);
+
+    action.setText("Next");
+    action.setEnabled(false);
+    EXPECT_EQ(button.Caption(), "Next");
+    EXPECT_FALSE(button.Enabled());
+    // A caption set on the button itself is kept when the action changes again.
+    button.SetCaption("Own");
+    action.setText("Later");
+    EXPECT_EQ(button.Caption(), "Own");
+
+    button.SetAction(nullptr);
+    action.setEnabled(true);
+    EXPECT_FALSE(button.Enabled());
+}
+
+TEST(ExGridButton, LinkedActionCheckedAndGroupFollowOnlyWhileTheButtonAgrees) {
+    QWidget parent;
+    TExGridButton first(nullptr, &parent);
+    TExGridButton second(nullptr, &parent);
+    QAction firstAction("A");
+    QAction secondAction("B");
+    firstAction.setCheckable(true);
+    secondAction.setCheckable(true);
+    for (auto [button, action] : {std::pair{&first, &firstAction}, std::pair{&second, &secondAction}}) {
+        button->SetGroupIndex(3);
+        button->SetAllowAllUp(true);
+        SetActionGroupIndex(action, 3);
+        button->SetAction(action);
+    }
+    firstAction.setChecked(true);
+    EXPECT_TRUE(first.Down());
+    // The other button of the group going down releases the first and unchecks its action.
+    secondAction.setChecked(true);
+    EXPECT_TRUE(second.Down());
+    EXPECT_FALSE(first.Down());
+    EXPECT_FALSE(firstAction.isChecked());
+
+    // The group number follows the action while the button had the action's number.
+    SetActionGroupIndex(&firstAction, 4);
+    EXPECT_EQ(first.GroupIndex(), 4);
+    first.SetGroupIndex(7);
+    SetActionGroupIndex(&firstAction, 5);
+    EXPECT_EQ(first.GroupIndex(), 7);
+
+    // Without AllowAllUp the checked state is not linked.
+    second.SetAllowAllUp(false);
+    secondAction.setChecked(false);
+    EXPECT_TRUE(second.Down());
+}
+
+TEST(ExGridButton, ActionDestroyedFirstLeavesAWorkingButton) {
+    QWidget parent;
+    TExGridButton button(nullptr, &parent);
+    int clicks = 0;
+    {
+        QAction action("Gone");
+        button.SetAction(&action);
+    }
+    EXPECT_EQ(button.Action(), nullptr);
+    ClickAt(&button, {5, 5}, {5, 5});
+    button.OnClick = [&](TObject*) { ++clicks; };
+    ClickAt(&button, {5, 5}, {5, 5});
+    EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace

@@ -309,12 +309,23 @@ void TFBACnetAccess::Btn_Import_CSVClick(TObject*) {
     if (FImportEDEFile->ShowModal() != mrOk) return;
     TCellTable read = Rule_Cells(*ACG1, Read_Table());
     TCellTable write = Rule_Cells(*ACG2, Write_Table());
-    const int leftOut = Append_EDE_Objects(read, write, FImportEDEFile->List_EDE_Var, FImportEDEFile->E_ID_IP->Text());
+    const auto refusal = Append_EDE_Objects(read, write, FImportEDEFile->List_EDE_Var, FImportEDEFile->E_ID_IP->Text(),
+                                            BACnet_Key_Column(App_BACnet_Type));
+    if (refusal) {
+        const QString table = LangText(refusal->WriteTable ? 1407 : 1406);
+        Show_Error(refusal->RuleRow > 0
+                       ? QStringLiteral("Nothing was imported: row %1 of the table \"%2\" holds a rule where the "
+                                        "picked objects would go.")
+                             .arg(refusal->RuleRow)
+                             .arg(table)
+                       : QStringLiteral("Nothing was imported: the table \"%1\" lacks %2 free rows for the picked "
+                                        "objects.")
+                             .arg(table)
+                             .arg(refusal->MissingRows));
+        return;
+    }
     Put_Rule_Cells(*ACG1, read);
     Put_Rule_Cells(*ACG2, write);
-    if (leftOut > 0)
-        Show_Error(QStringLiteral("%1 of the picked objects found no free row in the tables and were not imported.")
-                       .arg(leftOut));
 }
 
 TExColumnGrid& TFBACnetAccess::Active_Table() { return PageControl1->ActivePageIndex() == 1 ? *ACG2 : *ACG1; }

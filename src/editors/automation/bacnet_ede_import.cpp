@@ -7,11 +7,23 @@ namespace {
 
 const QString Present_Value = QStringLiteral("Present Value (85)");
 
-// The first row whose device cell is blank; the rows below it are taken in turn.
-std::size_t First_Free_Row(const TCellTable& table) {
+bool Holds_Rule(const QStringList& row, int keyIndex) { return !row[keyIndex].trimmed().isEmpty(); }
+
+// The first row whose key cell is blank; the rows below it are taken in turn.
+std::size_t First_Free_Row(const TCellTable& table, int keyIndex) {
     std::size_t r = 0;
-    while (r < table.size() && !table[r][1].trimmed().isEmpty()) ++r;
+    while (r < table.size() && Holds_Rule(table[r], keyIndex)) ++r;
     return r;
+}
+
+// Whether `count` rows from `first` on exist and hold no rule.
+std::optional<TEDEImportRefusal> Room_For(const TCellTable& table, std::size_t first, std::size_t count,
+                                          int keyIndex, bool writeTable) {
+    for (std::size_t r = first; r < first + count && r < table.size(); ++r)
+        if (Holds_Rule(table[r], keyIndex)) return TEDEImportRefusal{writeTable, static_cast<int>(r) + 1, 0};
+    if (first + count > table.size())
+        return TEDEImportRefusal{writeTable, 0, static_cast<int>(first + count - table.size())};
+    return std::nullopt;
 }
 
 QStringList Read_Rule(const TBACnet_Var& var, const QString& device) {
@@ -54,21 +66,25 @@ QStringList Write_Rule(const TBACnet_Var& var, const QString& device) {
 
 }  // namespace
 
-int Append_EDE_Objects(TCellTable& read, TCellTable& write, const std::vector<TBACnet_Var>& objects,
-                       const QString& device) {
-    std::size_t nextRead = First_Free_Row(read);
-    std::size_t nextWrite = First_Free_Row(write);
-    int leftOut = 0;
+std::optional<TEDEImportRefusal> Append_EDE_Objects(TCellTable& read, TCellTable& write,
+                                                    const std::vector<TBACnet_Var>& objects, const QString& device,
+                                                    int keyColumn) {
+    const int keyIndex = keyColumn - 1;
+    std::size_t readRules = 0;
+    std::size_t writeRules = 0;
     for (const TBACnet_Var& var : objects) {
         if (!var.import) continue;
-        if (var.read) {
-            if (nextRead < read.size()) read[nextRead++] = Read_Rule(var, device);
-            else ++leftOut;
-        }
-        if (var.write) {
-            if (nextWrite < write.size()) write[nextWrite++] = Write_Rule(var, device);
-            else ++leftOut;
-        }
+        readRules += var.read ? 1 : 0;
+        writeRules += var.write ? 1 : 0;
     }
-    return leftOut;
+    std::size_t nextRead = First_Free_Row(read, keyIndex);
+    std::size_t nextWrite = First_Free_Row(write, keyIndex);
+    if (auto refusal = Room_For(read, nextRead, readRules, keyIndex, false)) return refusal;
+    if (auto refusal = Room_For(write, nextWrite, writeRules, keyIndex, true)) return refusal;
+    for (const TBACnet_Var& var : objects) {
+        if (!var.import) continue;
+        if (var.read) read[nextRead++] = Read_Rule(var, device);
+        if (var.write) write[nextWrite++] = Write_Rule(var, device);
+    }
+    return std::nullopt;
 }

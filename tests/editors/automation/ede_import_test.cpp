@@ -49,11 +49,11 @@ TEST(BACnetEDEImport, PickedObjectsBecomeRulesFromTheFirstFreeRow) {
     read[0][BRd_Device] = "10.0.0.1";  // a rule already there
     TBACnet_Var skipped = Var(0, 9, true, true, "skipped");
     skipped.import = false;
-    const int leftOut = Append_EDE_Objects(
-        read, write, {Var(2, 5, true, true, "Setpoint"), skipped, Var(46, 6, false, true, "Energy"), Var(0, 7, true, false, "Temp"),
-                      Var(1, 8, true, true, "Out")},
-        "192.168.0.9");
-    EXPECT_EQ(leftOut, 2);  // the read table had room for two, the write table for two
+    const auto refusal = Append_EDE_Objects(
+        read, write, {Var(2, 5, true, true, "Setpoint"), skipped, Var(46, 6, false, true, "Energy"), Var(0, 7, true, false, "Temp")},
+        "192.168.0.9", BACnet_Key_Column(0));
+    ASSERT_FALSE(refusal);
+    EXPECT_EQ(read[0][BRd_Device], "10.0.0.1");
     EXPECT_EQ(read[1][BRd_Object_Type], "Analog Value");
     EXPECT_EQ(read[1][BRd_Instance], "5");
     EXPECT_EQ(read[1][BRd_Property], "Present Value (85)");
@@ -67,6 +67,56 @@ TEST(BACnetEDEImport, PickedObjectsBecomeRulesFromTheFirstFreeRow) {
     EXPECT_EQ(write[1][BWr_NumByte], "8");
     EXPECT_EQ(write[1][BWr_Device], "192.168.0.9");
     EXPECT_EQ(write[1][BWr_Position], "");
+}
+
+// Under a BACnet type keyed by Object Type the device stays empty: a second import must
+// still go below the first one's rules.
+TEST(BACnetEDEImport, ASecondImportKeyedByObjectTypeGoesBelowTheFirst) {
+    TCellTable read(4, QStringList(BACnet_Read_Columns));
+    TCellTable write(4, QStringList(BACnet_Write_Columns));
+    const int key = BACnet_Key_Column(2);
+    ASSERT_FALSE(Append_EDE_Objects(read, write, {Var(0, 1, true, false, "First")}, "", key));
+    ASSERT_FALSE(Append_EDE_Objects(read, write, {Var(0, 2, true, false, "Second")}, "", key));
+    EXPECT_EQ(read[0][BRd_Mnemonic], "First - desc");
+    EXPECT_EQ(read[1][BRd_Mnemonic], "Second - desc");
+}
+
+TEST(BACnetEDEImport, ImportsNothingWhenARuleIsInTheWayOrRowsAreMissing) {
+    struct Case {
+        const char* name;
+        int readRows;
+        int writeRows;
+        int ruleInReadRow;   // -1 none; a rule below the first free row
+        int ruleInWriteRow;  // -1 none
+        bool refusedInWrite;
+        int ruleRow;
+        int missingRows;
+    };
+    const Case cases[] = {
+        {"rule below the free row of the read table", 5, 5, 2, -1, false, 3, 0},
+        {"rule below the free row of the write table", 5, 5, -1, 1, true, 2, 0},
+        {"read table too short", 2, 5, -1, -1, false, 0, 1},
+        {"write table too short", 5, 1, -1, -1, true, 0, 1},
+    };
+    // Three read rules and two write rules are picked.
+    const std::vector<TBACnet_Var> objects = {Var(0, 1, true, false, "a"), Var(2, 2, true, true, "b"),
+                                              Var(2, 3, true, true, "c")};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TCellTable read(c.readRows, QStringList(BACnet_Read_Columns));
+        TCellTable write(c.writeRows, QStringList(BACnet_Write_Columns));
+        if (c.ruleInReadRow >= 0) read[c.ruleInReadRow][BRd_Device] = "10.0.0.1";
+        if (c.ruleInWriteRow >= 0) write[c.ruleInWriteRow][BWr_Device] = "10.0.0.1";
+        const TCellTable readBefore = read;
+        const TCellTable writeBefore = write;
+        const auto refusal = Append_EDE_Objects(read, write, objects, "192.168.0.9", BACnet_Key_Column(0));
+        ASSERT_TRUE(refusal);
+        EXPECT_EQ(refusal->WriteTable, c.refusedInWrite);
+        EXPECT_EQ(refusal->RuleRow, c.ruleRow);
+        EXPECT_EQ(refusal->MissingRows, c.missingRows);
+        EXPECT_EQ(read, readBefore);
+        EXPECT_EQ(write, writeBefore);
+    }
 }
 
 class EDEImportDialogTest : public ConfigurationFixture {
