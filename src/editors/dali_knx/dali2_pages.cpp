@@ -175,13 +175,13 @@ void TFDALI_Access::Connect_DALI2_Handlers() {
     ACG->OnComboChange = [this](TObject*, int ACol, int ARow, int, const QString& ASelection) {
         if (ACol == Event_Value_Col) SetConditionOnEvent(ASelection, ARow);
     };
-    const auto hint = [](const TStringList& hints) {
-        return [&hints](TObject*, int ARow, int ACol, QString& hintstr) {
-            if (ARow == 0 && ACol >= 1 && ACol - 1 < hints.Count()) hintstr = hints.Strings(ACol - 1);
+    const auto hint = [](const TStringList* hints) {
+        return [hints](TObject*, int ARow, int ACol, QString& hintstr) {
+            if (ARow == 0 && ACol >= 1 && ACol - 1 < hints->Count()) hintstr = hints->Strings(ACol - 1);
         };
     };
-    ASG->OnGridHint = hint(Hint);
-    ACG->OnGridHint = hint(Hint_Fun);
+    ASG->OnGridHint = hint(&Hint);
+    ACG->OnGridHint = hint(&Hint_Fun);
     for (TExStringGrid* grid : {ASG, static_cast<TExStringGrid*>(ACG)}) {
         grid->OnClickCell = [grid](TObject*, int ARow, int ACol) {
             if (ACol == 0 && ARow > 0) grid->SetSelection({1, ARow, grid->ColCount() - 1, ARow});
