@@ -10,57 +10,24 @@
 #include "core/program_state.h"
 #include "core/text_table.h"
 #include "editors/configuration_fixture.h"
+#include "editors/dali_knx/grid_user_input.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
 #include "platform/popup_menu.h"
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <cstdlib>
-#include <QApplication>
-#include <QMenu>
-#include <QTest>
 
 namespace {
-
-QPoint Centre(TExStringGrid& grid, int col, int row) {
-    const TRect r = grid.CellRect(col, row);
-    return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-}
 
 // The text the grid's hint shows over a cell.
 QString Hint_Over(TExStringGrid& grid, int col, int row) {
     THintInfo info;
-    const QPoint p = Centre(grid, col, row);
+    const QPoint p = Cell_Centre(grid, col, row);
     info.CursorPos = {p.x(), p.y()};
     QString hint;
     grid.PrepareCellHint(hint, info);
     return hint;
-}
-
-// Types into the current cell as a user does: the first key opens the editor, the rest go
-// to whatever has the focus then, and Enter ends it.
-void Type_Cell(TExStringGrid& grid, const QString& text) {
-    grid.setFocus();
-    QTest::keyClick(&grid, text.at(0).toLatin1());
-    QTest::keyClicks(QApplication::focusWidget(), text.mid(1));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-}
-
-// Opens the list of the current cell with F2, moves the highlight `steps` items down (up
-// when negative) and takes it with Enter.
-void Choose_Combo_Item(TExStringGrid& grid, int steps) {
-    grid.setFocus();
-    QTest::keyClick(&grid, Qt::Key_F2);
-    QWidget* list = QApplication::focusWidget();
-    for (int i = 0; i < std::abs(steps); ++i) QTest::keyClick(list, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
-    QTest::keyClick(list, Qt::Key_Return);
-}
-
-void Click_Menu_Item(TPopupMenu* menu, int index) {
-    QAction* action = menu->actions().at(index);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
 }
 
 class RuleEditorsRealInputTest : public ConfigurationFixture {
@@ -185,7 +152,7 @@ TEST_F(RuleEditorsRealInputTest, ARowNumberClickSelectsTheRow) {
     QCoreApplication::processEvents();
     for (TExStringGrid* grid : {static_cast<TExStringGrid*>(&Rules()), static_cast<TExStringGrid*>(DALI->ACG)}) {
         SCOPED_TRACE(grid->Name().toStdString());
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, Centre(*grid, 0, 3));
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, Cell_Centre(*grid, 0, 3));
         EXPECT_EQ(grid->Selection().Left, 1);
         EXPECT_EQ(grid->Selection().Top, 3);
         EXPECT_EQ(grid->Selection().Right, grid->ColCount() - 1);
@@ -206,7 +173,7 @@ TEST_F(RuleEditorsRealInputTest, AGroupHeaderMenuByMouse) {
     for (int r = 1; r <= 17; ++r) groups.SetCells(2, r, "N");
     QStringList device_flags;
     for (int r = 1; r <= 64; ++r) device_flags << devices.Cells(4, r);
-    QTest::mouseClick(groups.viewport(), Qt::RightButton, {}, Centre(groups, 2, 0));
+    QTest::mouseClick(groups.viewport(), Qt::RightButton, {}, Cell_Centre(groups, 2, 0));
     ASSERT_TRUE(DALI->PM_MinMax_GB->isVisible());
     Click_Menu_Item(DALI->PM_MinMax_GB, 0);
     EXPECT_FALSE(DALI->PM_MinMax_GB->isVisible());
@@ -256,7 +223,7 @@ TEST_F(RuleEditorsRealInputTest, DALICheckBoxesAndYNCellsToggleBySpace) {
     QTest::keyClick(&rules, Qt::Key_Space);
     rules.GetCheckBoxState(1, 4, ticked);
     EXPECT_FALSE(ticked);
-    QTest::mouseClick(rules.viewport(), Qt::LeftButton, {}, Centre(rules, 1, 4));
+    QTest::mouseClick(rules.viewport(), Qt::LeftButton, {}, Cell_Centre(rules, 1, 4));
     rules.GetCheckBoxState(1, 4, ticked);
     EXPECT_TRUE(ticked) << "a click on the box ticks it again";
 }
@@ -269,10 +236,10 @@ TEST_F(RuleEditorsRealInputTest, AHeaderDoubleClickSizesTheColumnWithItsOption) 
     const int column = KNX_Source_Address + 1;
     grid.SetCells(column, 2, "A source address long enough to need a much wider column");
     const int before = grid.ColWidths(column);
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, Centre(grid, column, 0));
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, Cell_Centre(grid, column, 0));
     EXPECT_EQ(grid.ColWidths(column), before) << "option off";
     Enable_Auto_Size = true;
-    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, Centre(grid, column, 0));
+    QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, Cell_Centre(grid, column, 0));
     EXPECT_GT(grid.ColWidths(column), before);
 }
 
