@@ -10,6 +10,7 @@
 #include "editors/dali_knx/knx_access_editor.h"
 #include "editors/dali_knx/knx_access_file.h"
 #include "platform/dialogs.h"
+#include "full_rule_tables.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -20,15 +21,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-TCellTable Full_KNX_Table() {
-    TCellTable rules;
-    for (int r = 0; r < KNX_Editor_Rows; ++r)
-        rules.push_back({"Y", "1.1." + QString::number(r % 256), QString::number(r % 32) + "/3/" + QString::number(r % 256),
-                         "Write", "Normal", "Float16 to Int * 10", "0.5", "N", "Y", "Y", "Y", "Y", "1000",
-                         QString::number(r), "No", "1", "500", "Rule " + QString::number(r + 1)});
-    return rules;
-}
 
 TDALI2Tables Full_DALI2_Tables() {
     TDALI2Tables tables;
