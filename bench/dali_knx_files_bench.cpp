@@ -6,6 +6,7 @@
 #include "core/program_state.h"
 #include "editors/dali_knx/knx_access_file.h"
 #include "platform/xml_well_formedness.h"
+#include "full_rule_tables.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -15,15 +16,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-TCellTable Full_KNX_Table() {
-    TCellTable rules;
-    for (int r = 0; r < KNX_Editor_Rows; ++r)
-        rules.push_back({"Y", "1.1." + QString::number(r % 256), QString::number(r % 32) + "/3/" + QString::number(r % 256),
-                         "Write", "Normal", "Float16 to Int * 10", "0,5", "N", "Y", "Y", "Y", "Y", "1000",
-                         QString::number(r), "No", "1", "500", "Rule " + QString::number(r + 1)});
-    return rules;
-}
 
 const QString& KNX_File() {
     static QTemporaryDir folder;

@@ -175,13 +175,13 @@ void TFDALI_Access::Connect_DALI2_Handlers() {
     ACG->OnComboChange = [this](TObject*, int ACol, int ARow, int, const QString& ASelection) {
         if (ACol == Event_Value_Col) SetConditionOnEvent(ASelection, ARow);
     };
-    const auto hint = [](const TStringList& hints) {
-        return [&hints](TObject*, int ARow, int ACol, QString& hintstr) {
-            if (ARow == 0 && ACol >= 1 && ACol - 1 < hints.Count()) hintstr = hints.Strings(ACol - 1);
+    const auto hint = [](const TStringList* hints) {
+        return [hints](TObject*, int ARow, int ACol, QString& hintstr) {
+            if (ARow == 0 && ACol >= 1 && ACol - 1 < hints->Count()) hintstr = hints->Strings(ACol - 1);
         };
     };
-    ASG->OnGridHint = hint(Hint);
-    ACG->OnGridHint = hint(Hint_Fun);
+    ASG->OnGridHint = hint(&Hint);
+    ACG->OnGridHint = hint(&Hint_Fun);
     for (TExStringGrid* grid : {ASG, static_cast<TExStringGrid*>(ACG)}) {
         grid->OnClickCell = [grid](TObject*, int ARow, int ACol) {
             if (ACol == 0 && ARow > 0) grid->SetSelection({1, ARow, grid->ColCount() - 1, ARow});
@@ -222,16 +222,16 @@ void TFDALI_Access::Load_DALI2_Pages() {
     ASG->BeginUpdate();
     ACG->BeginUpdate();
     for (int r = 1; r <= DALI2_Input_Editor_Rows; ++r) {
-        ASG->SetCells(0, r, QString::number(r));
         ASG->SetCheckBoxState(Enable_Col, r, true);
         for (int c = 1; c < ASG->TotalColCount(); ++c) {
-            if (c != Enable_Col) ASG->SetCells(c, r, QString());
+            if (c != Enable_Col && !ASG->Cells(c, r).isEmpty()) ASG->SetCells(c, r, QString());
             // Delete Row locks the emptied last row; a new showing unlocks it.
             if (ASG->ReadOnly(c, r)) ASG->SetReadOnly(c, r, false);
         }
     }
     for (int r = 1; r <= DALI2_Function_Editor_Rows; ++r)
-        for (int c = 1; c < ACG->TotalColCount(); ++c) ACG->SetCells(c, r, QString());
+        for (int c = 1; c < ACG->TotalColCount(); ++c)
+            if (!ACG->Cells(c, r).isEmpty()) ACG->SetCells(c, r, QString());
     DALI2_Load_Problem = {};
     if (FileExists(File_DALI2_Access)) {
         const TDALI2AccessLoad load = Read_DALI2_Access_File(File_DALI2_Access);

@@ -176,22 +176,26 @@ void TFKNXAccess::FormShow(TObject*) { Load_Rules(); }
 void TFKNXAccess::Load_Rules() {
     TExColumnGrid& grid = *ACG_KNX_in_Write;
     grid.BeginUpdate();
-    for (int r = 1; r <= KNX_Editor_Rows; ++r) {
-        grid.SetCells(0, r, QString::number(r));
-        grid.SetCells(1, r, Flag_On_Text);
-        for (int c = 2; c < grid.TotalColCount(); ++c) grid.SetCells(c, r, QString());
-    }
     Max_Num_Byte = KNX_Max_Num_Byte;
+    // The items are the same at every showing: built once, not 1500 texts each time.
     TStringList* positions = grid.Columns()->Items(KNX_Position + 1)->ComboItems();
-    positions->Clear();
-    for (int p = 0; p < Max_Num_Byte; ++p) positions->Add(QString::number(p));
+    if (positions->Count() != Max_Num_Byte) {
+        positions->Clear();
+        for (int p = 0; p < Max_Num_Byte; ++p) positions->Add(QString::number(p));
+    }
 
     Load_Problem = {};
-    if (FileExists(File_KNX_SetAccess)) {
-        const TKNXAccessLoad load = Read_KNX_Access_File(File_KNX_SetAccess);
-        for (std::size_t r = 0; r < load.Rules.size(); ++r)
-            for (int c = 0; c < KNX_Access_Columns; ++c) grid.SetCells(c + 1, int(r) + 1, load.Rules[r][c]);
-        Load_Problem = load.Problem;
+    TKNXAccessLoad load;
+    if (FileExists(File_KNX_SetAccess)) load = Read_KNX_Access_File(File_KNX_SetAccess);
+    Load_Problem = load.Problem;
+    const int loaded = int(load.Rules.size());
+    for (int r = 1; r <= loaded; ++r)
+        for (int c = 0; c < KNX_Access_Columns; ++c) grid.SetCells(c + 1, r, load.Rules[std::size_t(r - 1)][c]);
+    // The rows the file does not fill start as new rules: enabled, the rest empty.
+    for (int r = loaded + 1; r <= KNX_Editor_Rows; ++r) {
+        grid.SetCells(1, r, Flag_On_Text);
+        for (int c = 2; c < grid.TotalColCount(); ++c)
+            if (!grid.Cells(c, r).isEmpty()) grid.SetCells(c, r, QString());
     }
     grid.EndUpdate();
     Do_Copy_In_Write = false;

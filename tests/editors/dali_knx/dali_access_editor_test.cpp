@@ -389,7 +389,7 @@ TEST_F(DALIAccessEditorTest, RowButtonsOfBothPages) {
 TEST_F(DALIAccessEditorTest, RowNumberColumn) {
     Show();
     TExColumnGrid& functions = *Editor->ACG;
-    // The grid does not raise its cell click yet: the handler is driven directly.
+    // The handler alone; a real click on the number is in the real-input tests.
     functions.OnClickCell(&functions, 7, 0);
     EXPECT_EQ(functions.Selection().Top, 7);
     EXPECT_EQ(functions.Selection().Bottom, 7);

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -250,6 +251,28 @@ TEST_F(KNXAccessEditorTest, InsertOnAFullTableRefuses) {
     ASSERT_EQ(Messages.size(), 1u);
     EXPECT_TRUE(Messages[0].contains("1024"));
     EXPECT_EQ(Grid().Cells(2, 1024), "1.1.20");
+}
+
+}  // namespace
+
+namespace {
+
+// A file that cannot be replaced: the message names it, the dialog stays open, and the
+// next OK once it can be written closes it.
+TEST_F(KNXAccessEditorTest, AWriteFailureKeepsTheDialogOpen) {
+    Show();
+    Type_Rule(1, Valid_Rule());
+    // A folder where KNX_SetAccess.xml belongs cannot be replaced by a file.
+    ASSERT_TRUE(QDir().mkpath(File_KNX_SetAccess));
+    Editor->Btn_OKClick(nullptr);
+    ASSERT_TRUE(QDir(File_KNX_SetAccess).removeRecursively());
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_TRUE(Messages[0].contains("KNX_SetAccess.xml"));
+    EXPECT_TRUE(Messages[0].contains("could not be written"));
+    EXPECT_EQ(Editor->ModalResult(), mrNone);
+    Editor->Btn_OKClick(nullptr);
+    EXPECT_EQ(Editor->ModalResult(), mrOk);
+    EXPECT_EQ(Read_KNX_Access_File(File_KNX_SetAccess).Rules.size(), 1u);
 }
 
 }  // namespace

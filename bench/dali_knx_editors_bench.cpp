@@ -1,0 +1,162 @@
+// The two rule editors on full tables: showing the window (reading its files into the
+// grids) and OK (checking the tables and writing the files), each next to pugixml alone
+// doing the file work of the same step (parsing the files; building and saving them).
+
+#include "config/rule_cell_rules.h"
+#include "core/program_state.h"
+#include "core/text_table.h"
+#include "editors/dali_knx/dali2_access_check.h"
+#include "editors/dali_knx/dali_access_editor.h"
+#include "editors/dali_knx/knx_access_editor.h"
+#include "editors/dali_knx/knx_access_file.h"
+#include "platform/dialogs.h"
+#include "full_rule_tables.h"
+#include "ratio_reporter.h"
+
+#include <benchmark/benchmark.h>
+#include <pugixml.hpp>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+
+TDALI2Tables Full_DALI2_Tables() {
+    TDALI2Tables tables;
+    for (int k = 1; k <= DALI2_Function_Editor_Rows; ++k)
+        tables.Functions.push_back({"Set Out", "When Equal to Value", "Short Press", "DALI Channel " + QString::number(k % 64),
+                                    QString::number(k % 256), QString::number((k + 1) % 251), "Function " + QString::number(k)});
+    for (int r = 0; r < DALI2_Input_Editor_Rows; ++r) {
+        const int k = r % DALI2_Function_Editor_Rows + 1;
+        const bool sensor = r % 2;
+        tables.Set_Access.push_back({"Y", sensor ? "Sensor" : "Device", sensor ? "Push Button" : "Dimmer",
+                                     QString::number(r % 64), QString::number(r % 32), QString::number(r % 256), "1000",
+                                     "5000", QString::number(k) + " - Function " + QString::number(k), QString::number(r),
+                                     sensor ? "2" : "1", "Rule " + QString::number(r + 1)});
+    }
+    return tables;
+}
+
+// A configuration folder holding the full files, made current for the editors.
+class Full_Configuration {
+public:
+    Full_Configuration() {
+        Project_Folder = Folder.path();
+        Build_Configuration_Paths();
+        Load_Default_Texts();
+        SetMessageDialogResponder([](const MessageDialogRequest&) { return mrYes; });
+        Save_KNX_Access_File(File_KNX_SetAccess, Full_KNX_Table());
+        TDALIDeviceTables devices = Default_DALI_Device_Tables({});
+        for (QStringList& device : devices.Devices) device[Dev_Enable] = Flag_On_Text;
+        Save_DALI_Access_Files(File_DALI_Access, File_DALI2_Access, devices, Full_DALI2_Tables());
+    }
+    QTemporaryDir Folder;
+};
+
+Full_Configuration& Configuration() {
+    static Full_Configuration configuration;
+    return configuration;
+}
+
+template <class Editor>
+void Show_Editor(benchmark::State& state) {
+    Configuration();
+    Editor editor(nullptr);
+    for (auto _ : state) {
+        editor.show();
+        QCoreApplication::processEvents();
+        editor.hide();
+    }
+}
+
+template <class Editor>
+void OK_Editor(benchmark::State& state) {
+    Configuration();
+    Editor editor(nullptr);
+    editor.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        editor.SetModalResult(mrNone);
+        editor.Btn_OKClick(nullptr);
+        if (editor.ModalResult() != mrOk) state.SkipWithError("OK did not save the full tables");
+    }
+}
+
+void Pugixml_Parse(benchmark::State& state, const std::vector<QString>& files) {
+    std::vector<std::string> paths;
+    for (const QString& file : files) paths.push_back(file.toStdString());
+    for (auto _ : state)
+        for (const std::string& path : paths) {
+            pugi::xml_document document;
+            benchmark::DoNotOptimize(document.load_file(path.c_str()));
+        }
+}
+
+// Each document built node by node from a parsed model of it, then saved in place.
+void Pugixml_Build_And_Save(benchmark::State& state, const std::vector<QString>& files) {
+    std::vector<pugi::xml_document> models(files.size());
+    std::vector<std::string> paths;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        models[i].load_file(files[i].toStdString().c_str(), pugi::parse_default | pugi::parse_comments);
+        paths.push_back((files[i] + QStringLiteral(".pugixml")).toStdString());
+    }
+    for (auto _ : state)
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            pugi::xml_document document;
+            for (pugi::xml_node node : models[i].children()) document.append_copy(node);
+            if (!document.save_file(paths[i].c_str(), "  ", pugi::format_indent | pugi::format_no_declaration))
+                state.SkipWithError("the file was not written");
+        }
+}
+
+void BM_Show_KNX_Editor_1024(benchmark::State& state) { Show_Editor<TFKNXAccess>(state); }
+BENCHMARK(BM_Show_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
+
+void BM_Pugixml_Parse_KNX_File(benchmark::State& state) {
+    Configuration();
+    Pugixml_Parse(state, {File_KNX_SetAccess});
+}
+BENCHMARK(BM_Pugixml_Parse_KNX_File)->Unit(benchmark::kMillisecond);
+
+void BM_OK_KNX_Editor_1024(benchmark::State& state) { OK_Editor<TFKNXAccess>(state); }
+BENCHMARK(BM_OK_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
+
+void BM_Pugixml_Build_And_Save_KNX_File(benchmark::State& state) {
+    Configuration();
+    Pugixml_Build_And_Save(state, {File_KNX_SetAccess});
+}
+BENCHMARK(BM_Pugixml_Build_And_Save_KNX_File)->Unit(benchmark::kMillisecond);
+
+void BM_Show_DALI_Editor_Full(benchmark::State& state) { Show_Editor<TFDALI_Access>(state); }
+BENCHMARK(BM_Show_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
+
+void BM_Pugixml_Parse_DALI_Files(benchmark::State& state) {
+    Configuration();
+    Pugixml_Parse(state, {File_DALI_Access, File_DALI2_Access});
+}
+BENCHMARK(BM_Pugixml_Parse_DALI_Files)->Unit(benchmark::kMillisecond);
+
+void BM_OK_DALI_Editor_Full(benchmark::State& state) { OK_Editor<TFDALI_Access>(state); }
+BENCHMARK(BM_OK_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
+
+void BM_Pugixml_Build_And_Save_DALI_Files(benchmark::State& state) {
+    Configuration();
+    Pugixml_Build_And_Save(state, {File_DALI_Access, File_DALI2_Access});
+}
+BENCHMARK(BM_Pugixml_Build_And_Save_DALI_Files)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return RunBenchmarks(argc, argv, [](RatioReporter& reporter) {
+        reporter.PrintRatio("BM_Show_KNX_Editor_1024", "BM_Pugixml_Parse_KNX_File",
+                            "Showing the KNX editor with 1024 rules takes %.2f times pugixml parsing its file.\n");
+        reporter.PrintRatio("BM_OK_KNX_Editor_1024", "BM_Pugixml_Build_And_Save_KNX_File",
+                            "OK on the 1024 rules takes %.2f times pugixml building and saving the file.\n");
+        reporter.PrintRatio("BM_Show_DALI_Editor_Full", "BM_Pugixml_Parse_DALI_Files",
+                            "Showing the DALI editor with full tables takes %.2f times pugixml parsing its files.\n");
+        reporter.PrintRatio("BM_OK_DALI_Editor_Full", "BM_Pugixml_Build_And_Save_DALI_Files",
+                            "OK on the full DALI tables takes %.2f times pugixml building and saving the files.\n");
+    });
+}
