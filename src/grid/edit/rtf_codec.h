@@ -56,7 +56,8 @@ bool IsRtfText(const QString& Text);
 // paragraph mark that closes the last paragraph is not part of the runs.
 TRtfRuns ReadRtf(const QString& Rtf);
 
-// The runs of a text that is not RTF: line ends (CR LF, CR, LF) become paragraph ends.
+// The runs of a text that is not RTF: line ends (CR LF, CR, LF) become paragraph ends,
+// other control characters but the tab are left out.
 TRtfRuns PlainTextRuns(const QString& Text);
 
 // 7-bit RTF for the runs; DefaultFace names the font of runs without a face.

@@ -280,7 +280,10 @@ private:
         if (s.Destination == TDestination::Skip) return;
 
         if (s.Destination == TDestination::FontTable) {
-            if (is("f")) {
+            if (is("u")) {
+                FFontEntry.Name += UnicodeCharacter(Parameter);
+                FPendingSkip = s.UnicodeSkip;
+            } else if (is("f")) {
                 CommitFont();
                 FFontIndexInTable = Parameter;
                 FFontEntry = {};
@@ -302,8 +305,8 @@ private:
         else if (is("line")) Emit(QChar::LineSeparator);
         else if (is("tab") || is("cell")) Emit(QLatin1Char('\t'));
         else if (is("u")) {
-            const int code = std::clamp(Parameter, -32768, 65535);
-            Emit(QChar(static_cast<char16_t>(code < 0 ? code + 65536 : code)));
+            const QChar c = UnicodeCharacter(Parameter);
+            if (c == QLatin1Char('\t') || c.unicode() >= 0x20) Emit(c);  // other control characters carry no text
             FPendingSkip = s.UnicodeSkip;
         } else if (is("uc")) s.UnicodeSkip = std::clamp(Parameter, 0, kMaxUnicodeSkip);
         else if (is("b")) f.Bold = on;
@@ -338,6 +341,11 @@ private:
         else if (is("qmspace")) Emit(QChar(0x2005));
     }
 
+    static QChar UnicodeCharacter(int Parameter) {
+        const int code = std::clamp(Parameter, -32768, 65535);
+        return QChar(static_cast<char16_t>(code < 0 ? code + 65536 : code));
+    }
+
     void Character(QChar c) {
         FGroupStart = false;
         if (FPendingSkip > 0) {
@@ -350,7 +358,7 @@ private:
                 break;
             case TDestination::FontTable:
                 if (c == QLatin1Char(';')) CommitFont();
-                else FFontEntry.Name += c;
+                else if (c.unicode() >= 0x20) FFontEntry.Name += c;
                 break;
             case TDestination::ColorTable:
                 if (c == QLatin1Char(';')) {
@@ -398,11 +406,12 @@ private:
         }
         if (text.isEmpty())
             for (char byte : bytes) text += Windows1252(static_cast<unsigned char>(byte));
-        if (State().Destination == TDestination::FontTable) {
-            FFontEntry.Name += text;
-            return;
+        const bool fontName = State().Destination == TDestination::FontTable;
+        for (QChar c : text) {
+            if (c.unicode() < 0x20 && c != QLatin1Char('\t')) continue;  // control characters carry no text
+            if (!fontName) Emit(c);
+            else if (c != QLatin1Char('\\') && c != QLatin1Char('{') && c != QLatin1Char('}')) FFontEntry.Name += c;
         }
-        for (QChar c : text) Emit(c);
     }
 
     QStringDecoder* Decoder(int CodePage) {
@@ -465,6 +474,8 @@ TRtfRuns PlainTextRuns(const QString& Text) {
     text.replace(QLatin1String("\r\n"), QString(QChar::ParagraphSeparator));
     text.replace(QLatin1Char('\r'), QChar::ParagraphSeparator);
     text.replace(QLatin1Char('\n'), QChar::ParagraphSeparator);
+    // Control characters other than the tab carry no text in a rich edit.
+    text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t'); });
     TRtfRuns runs;
     AppendRun(runs, text, {});
     return runs;
