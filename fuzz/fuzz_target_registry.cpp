@@ -17,6 +17,7 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"control_tags", Fuzz_Control_Tags},
         {"gif_frame_walk", Fuzz_Gif_Frame_Walk},
         {"drop_payloads", Fuzz_Drop_Payloads},
+        {"rtf_reader", Fuzz_Rtf_Reader},
     };
     return targets;
 }

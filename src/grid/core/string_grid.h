@@ -112,6 +112,7 @@ class TPopupMenu;
 struct TMarkupTextParams;
 class QWheelEvent;
 class TControlEdit;
+class TExRichEdit;
 class TEditBalloon;
 class TControlCombo;
 class TGridCombo;
@@ -1106,8 +1107,8 @@ public:
     void DrawCellBackgroundFixed(TCanvas& Canvas, TRect R);
     void DrawCellBackgroundTiled(TCanvas& Canvas, TRect R, int ACol, int ARow);
     void DrawCellBackgroundGradient(TCanvas& Canvas, TRect R);
-    // An RTF cell shown as its plain text (no rich text engine on this platform), within
-    // ARect less the XYOffset margin.
+    // An RTF cell drawn formatted through the hidden rich edit, within ARect less the
+    // XYOffset margin.
     void DrawRichTextCell(int ACol, int ARow, TRect ARect, TCanvas& Canvas);
     TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
     void SetSelectionRectangleColor(TColor Value) { FSelectionRectangleColor = Value; }
@@ -1693,6 +1694,20 @@ public:
     // ---- end of public: spin, edit-button and unit editors ----
 
     // ---- public: rich text editor and RTF cells (grid/edit/rich_edit*.cpp, grid/edit/rtf_codec*.cpp) ----
+    // The hidden rich edit through which RTF cells are converted, measured and painted,
+    // and the in-place editor of edRichEdit cells; both made on first use.
+    TExRichEdit* RichEdit();
+    TExRichEdit* InplaceRichEdit();
+    // A cell's RTF (or plain text) into a rich edit; an empty cell empties it.
+    void CellToRich(int Col, int Row, TExRichEdit* Richeditor);
+    // A rich edit's content as 7-bit RTF (empty only while the grid is destroyed).
+    QString RichToString(TExRichEdit* Richeditor);
+    void RichToCell(int Col, int Row, TExRichEdit* Richeditor);
+    // The "Rich Text Format" text the clipboard offers for a cell: its RTF written anew,
+    // or empty when the cell holds no rich text.
+    QString ClipboardRichText(int ACol, int ARow);
+    // Paints a cell's rich text into a rectangle of the canvas.
+    void PaintRichTextCell(int ACol, int ARow, TRect ARect, TCanvas& Canvas);
     // ---- end of public: rich text editor and RTF cells ----
 
 protected:
@@ -2331,6 +2346,15 @@ protected:
     // ---- end of protected: spin, edit-button and unit editors ----
 
     // ---- protected: rich text editor and RTF cells (grid/edit/rich_edit*.cpp, grid/edit/rtf_codec*.cpp) ----
+    friend class TExRichEdit;
+    // The edRichEdit rows of ShowCellEditor and HideCellEditor.
+    void ShowRichCellEditor(int ACol, int ARow);
+    void HideRichCellEditor(int ACol, int ARow);
+    // Draws the hidden rich edit's content into ARect less the XYOffset margin, in the
+    // canvas's font and colour where the text sets none.
+    void DrawRichEditContent(TRect ARect, TCanvas& Canvas);
+    TExRichEdit* FRichEdit = nullptr;
+    TExRichEdit* FInplaceRichEdit = nullptr;
     // ---- end of protected: rich text editor and RTF cells ----
 
     // Sizes and counts remembered by the dimension setters.

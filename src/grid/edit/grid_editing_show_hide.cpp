@@ -16,6 +16,7 @@ void TExStringGrid::ShowCellEditor(int ACol, int ARow) {
     FEditCtrl = nullptr;
     if (EditControl != edCustom) FLastValidation = true;
     if (EditControl == edComboEdit || EditControl == edComboList) ShowComboCellEditor(ACol, ARow);
+    if (EditControl == edRichEdit) ShowRichCellEditor(ACol, ARow);
     FStartEditChar = QChar();
 }
 
@@ -28,6 +29,7 @@ void TExStringGrid::HideCellEditor(int ACol, int ARow) {
         HideComboCellEditor();
         FEditMode = false;
     }
+    if (EditControl == edRichEdit) HideRichCellEditor(ACol, ARow);
     if (EditControl != edNormal && FEditActive) DoEditingDone(RealColIndex(ACol), ARow);
     FBlockKill = false;
     FEditActive = false;

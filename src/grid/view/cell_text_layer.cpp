@@ -7,7 +7,8 @@
 #include "controls/gradient_drawing.h"
 #include "controls/text_utilities.h"
 #include "grid/view/markup_renderer.h"
-#include "grid/view/rich_text_plain.h"
+#include "grid/edit/ex_rich_edit.h"
+#include "grid/edit/rtf_codec.h"
 #include "platform/image_list.h"
 
 namespace {
@@ -202,11 +203,6 @@ void TExStringGrid::DrawCellText(TCellDrawWork& Work) {
 
 void TExStringGrid::DrawRichTextCell(int ACol, int ARow, TRect ARect, TCanvas& Canvas) {
     if (InDesignMode()) return;
-    const QString plain = RichTextToPlainText(GetFormattedCell(RealCol(ACol), DisplRow(ARow)));
-    const int margin = FXYOffset.X;
-    TRect r = Rect(ARect.Left + margin, ARect.Top + margin, ARect.Right - margin, ARect.Bottom - margin);
-    const bool transparent = Canvas.TransparentText;
-    Canvas.TransparentText = true;
-    Canvas.DrawText(plain, r, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-    Canvas.TransparentText = transparent;
+    RtfToDocument(GetFormattedCell(RealCol(ACol), DisplRow(ARow)), *RichEdit()->document());
+    DrawRichEditContent(ARect, Canvas);
 }
