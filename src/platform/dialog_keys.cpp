@@ -48,3 +48,12 @@ void EnableDialogKeys(QWidget* window) {
         return;
     new TDialogKeyDispatcher(window);
 }
+
+void FocusNextControl(QWidget* control, bool backward) {
+    QWidget* next = control;
+    do {
+        next = backward ? next->previousInFocusChain() : next->nextInFocusChain();
+    } while (next != control && (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled() ||
+                                 !next->isVisibleTo(control->window()) || control->isAncestorOf(next)));
+    if (next != control) next->setFocus(backward ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+}

@@ -7,3 +7,8 @@
 
 // Installs the dialog keys on a window once; later calls do nothing.
 void EnableDialogKeys(QWidget* window);
+
+// Tab not taken by a control: the focus goes to the next (or previous) control of the
+// window that takes it by Tab, leaving out the control's own children (the editor inside
+// a grid leaves the grid). Nothing happens when there is none.
+void FocusNextControl(QWidget* control, bool backward);

@@ -3,6 +3,8 @@
 
 #include "platform/string_grid.h"
 
+#include "platform/dialog_keys.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QClipboard>
@@ -22,10 +24,18 @@ TInplaceEdit::TInplaceEdit(TStringGrid* AGrid) : TControlOf<QTextEdit>(AGrid, AG
     hide();
 }
 
-QString TInplaceEdit::Text() const { return FPasswordChar.isNull() ? toPlainText() : FSecret; }
+QString TInplaceEdit::Text() const {
+    if (!FPasswordChar.isNull()) return FSecret;
+    return FMaskEngine ? FMaskEngine->Text() : toPlainText();
+}
+
+int TInplaceEdit::ShownLength() const { return qMax(0, document()->characterCount() - 1); }
 
 void TInplaceEdit::SetText(const QString& value) {
-    if (FPasswordChar.isNull()) {
+    if (FMaskEngine && FPasswordChar.isNull()) {
+        FMaskEngine->SetText(value);
+        setPlainText(FMaskEngine->displayText());
+    } else if (FPasswordChar.isNull()) {
         setPlainText(value);
     } else {
         FSecret = value;
@@ -44,7 +54,7 @@ QString TInplaceEdit::SelText() const { return Text().mid(SelStart(), SelLength(
 
 void TInplaceEdit::SetSelStart(int value) {
     QTextCursor cursor = textCursor();
-    cursor.setPosition(qBound(0, value, Text().size()));
+    cursor.setPosition(qBound(0, value, ShownLength()));
     setTextCursor(cursor);
 }
 
@@ -52,7 +62,7 @@ void TInplaceEdit::SetSelLength(int value) {
     QTextCursor cursor = textCursor();
     const int start = cursor.selectionStart();
     cursor.setPosition(start);
-    cursor.setPosition(qBound(0, start + value, Text().size()), QTextCursor::KeepAnchor);
+    cursor.setPosition(qBound(0, start + value, ShownLength()), QTextCursor::KeepAnchor);
     setTextCursor(cursor);
 }
 
@@ -73,8 +83,38 @@ void TInplaceEdit::SetPasswordChar(QChar value) {
     SetText(text);
 }
 
+void TInplaceEdit::SetEditMask(const QString& value) {
+    if (value == FEditMask) return;
+    const QString text = Text();
+    FEditMask = value;
+    if (value.isEmpty()) {
+        FMaskEngine.reset();
+    } else {
+        if (!FMaskEngine) FMaskEngine = std::make_unique<TCustomMaskEdit>(nullptr);
+        FMaskEngine->SetEditMask(value);
+        SetWrapping(false);
+    }
+    setUndoRedoEnabled(!FMaskEngine && FPasswordChar.isNull());
+    SetText(text);
+}
+
+bool TInplaceEdit::EditMaskFilled() const {
+    // The masked edit's text leaves out the blanks still to fill.
+    return FMaskEngine && FMaskEngine->Text().size() == FMaskEngine->displayText().size();
+}
+
+void TInplaceEdit::ShowMaskedText() {
+    const int caret = FMaskEngine->cursorPosition();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(FMaskEngine->displayText());
+    cursor.endEditBlock();
+    SetSelStart(caret);
+}
+
 void TInplaceEdit::SetWrapping(bool value) {
-    const bool wrap = value && FPasswordChar.isNull();
+    const bool wrap = value && FPasswordChar.isNull() && !FMaskEngine;
     setLineWrapMode(wrap ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
     setWordWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
 }
@@ -90,7 +130,7 @@ void TInplaceEdit::SetTextMargins(int left, int top, int right, int bottom) {
 }
 
 int TInplaceEdit::LineOfPosition(int position) const {
-    const QTextBlock target = document()->findBlock(qBound(0, position, Text().size()));
+    const QTextBlock target = document()->findBlock(qBound(0, position, ShownLength()));
     int line = 0;
     for (QTextBlock block = document()->begin(); block.isValid() && block != target; block = block.next())
         line += qMax(1, block.layout()->lineCount());
@@ -107,15 +147,58 @@ int TInplaceEdit::CharFromPos(QPoint point) const {
 
 void TInplaceEdit::UpdateContents() { SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row())); }
 
+void TInplaceEdit::BoundsChanged() {
+    const TRect r = FGrid->CellRect(FGrid->Col(), FGrid->Row());
+    if (r.IsEmpty()) {
+        setGeometry(0, 0, 0, 0);
+        return;
+    }
+    const int line = FGrid->GridLineWidth();
+    setGeometry(r.Left, r.Top, r.Width() - line, r.Height() - line);
+}
+
 // ---- keys ------------------------------------------------------------------------------
+
+void TInplaceEdit::CMWantSpecialKey(TMessage& Message) {
+    switch (Message.WParam) {
+    case VK_TAB: Message.Result = FGrid->Options().Contains(goTabs); break;
+    case VK_RETURN:
+    case VK_ESCAPE: Message.Result = FPasswordChar.isNull(); break;
+    default: Message.Result = IsSpecialKey(WORD(Message.WParam)); break;
+    }
+}
+
+bool TInplaceEdit::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            TMessage want{CM_WANTSPECIALKEY, VK_TAB, 0, 0};
+            CMWantSpecialKey(want);
+            if (want.Result != 0) {
+                keyPressEvent(key);
+                return true;
+            }
+            // QTextEdit would keep the Tab for itself: the window's next control takes the focus.
+            const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            FocusNextControl(FGrid, backward);
+            return true;
+        }
+    }
+    return TControlOf<QTextEdit>::event(event);
+}
 
 void TInplaceEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
     const TKeyboardStateScope keyboard(event->modifiers());
-    QKeyEvent* outer = std::exchange(FKeyEvent, event);
     const TShiftState shift = ShiftStateOf(event->modifiers());
     const WORD key = event->key() == Qt::Key_Backtab ? VK_TAB : VirtualKeyOf(event->key());
     const LPARAM data = event->modifiers() & Qt::KeypadModifier ? KeyDataKeypad : 0;
+    if (key != VK_TAB && IsSpecialKey(key) && !shift.Contains(ssAlt)) {
+        TMessage want{CM_WANTSPECIALKEY, key, data, 0};
+        CMWantSpecialKey(want);
+        if (want.Result == 0 && WindowTakesDialogKey(this, key, shift)) return;
+    }
+    QKeyEvent* outer = std::exchange(FKeyEvent, event);
     bool consumed = false;
     if (key != 0) {
         TWMKey down{WM_KEYDOWN, key, data, shift, 0};
@@ -161,7 +244,7 @@ void TInplaceEdit::WMKeyUp(TWMKey& Message) { KeyUp(Message.CharCode, Message.Sh
 void TInplaceEdit::KeyDown(WORD& Key, TShiftState Shift) {
     const bool nothingSelected = SelLength() == 0;
     const bool atStart = nothingSelected && SelStart() == 0;
-    const bool atEnd = nothingSelected && SelStart() == Text().size();
+    const bool atEnd = nothingSelected && SelStart() == ShownLength();
     const bool plainKey = !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl);
     switch (Key) {
     case VK_UP:
@@ -203,7 +286,7 @@ void TInplaceEdit::DefaultKeyDown() {
         return;
     }
     const int key = FKeyEvent->key();
-    if (!FPasswordChar.isNull() && (key == Qt::Key_Delete)) {
+    if ((!FPasswordChar.isNull() || FMaskEngine) && key == Qt::Key_Delete) {
         if (SelLength() == 0) SetSelLength(1);
         InsertText(QString());
         return;
@@ -213,6 +296,13 @@ void TInplaceEdit::DefaultKeyDown() {
     if (FKeyEvent->matches(QKeySequence::Copy)) { WMCopy(); return; }
     if (FKeyEvent->matches(QKeySequence::Paste)) { WMPaste(); return; }
     QTextEdit::keyPressEvent(FKeyEvent);
+    // Whatever the document's own keys changed goes through the mask again.
+    if (FMaskEngine && FPasswordChar.isNull() && toPlainText() != FMaskEngine->displayText()) {
+        const int caret = SelStart();
+        FMaskEngine->SetText(toPlainText());
+        FMaskEngine->setCursorPosition(caret);
+        ShowMaskedText();
+    }
 }
 
 void TInplaceEdit::DefaultChar(QChar Ch) {
@@ -241,6 +331,17 @@ void TInplaceEdit::DefaultChar(QChar Ch) {
 }
 
 void TInplaceEdit::InsertText(const QString& text) {
+    if (FMaskEngine && FPasswordChar.isNull()) {
+        if (SelLength() > 0) FMaskEngine->SetSel(SelStart(), SelStart() + SelLength());
+        else FMaskEngine->setCursorPosition(SelStart());
+        // The mask fills its positions one by one: line breaks have none.
+        QString inserted = text;
+        inserted.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+        if (inserted.isEmpty()) FMaskEngine->del();
+        else FMaskEngine->insert(inserted);
+        ShowMaskedText();
+        return;
+    }
     QString inserted = text;
     if (FMaxLength > 0) inserted.truncate(qMax(0, FMaxLength - (Text().size() - SelLength())));
     if (inserted.isEmpty() && !text.isEmpty()) return;

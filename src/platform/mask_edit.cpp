@@ -27,14 +27,19 @@ Qt::KeyboardModifiers ModifiersOf(TShiftState shift) {
     return m;
 }
 
+LPARAM ShiftBits(TShiftState shift);
+
+}  // namespace
+
 bool IsSpecialKey(WORD key) {
     return key == VK_RETURN || key == VK_ESCAPE || key == VK_TAB || key == VK_LEFT || key == VK_RIGHT ||
            key == VK_UP || key == VK_DOWN;
 }
 
-LPARAM ShiftBits(TShiftState shift);
-
-}  // namespace
+bool WindowTakesDialogKey(QWidget* control, WORD key, TShiftState shift) {
+    return (key == VK_RETURN || key == VK_ESCAPE) &&
+           Broadcast(control->window(), CM_DIALOGKEY, key, ShiftBits(shift)) != 0;
+}
 
 QChar KeyCharacterOf(const QKeyEvent* event) {
     const Qt::KeyboardModifiers m = event->modifiers();
@@ -277,9 +282,7 @@ void TCustomMaskEdit::RunKey(QKeyEvent* event) {
     if (IsSpecialKey(key) && key != VK_TAB) {
         TMessage want{CM_WANTSPECIALKEY, key, data, 0};
         CMWantSpecialKey(want);
-        if (want.Result == 0 && !FWantAllKeys && (key == VK_RETURN || key == VK_ESCAPE) &&
-            Broadcast(window(), CM_DIALOGKEY, key, ShiftBits(shift)) != 0)
-            return;
+        if (want.Result == 0 && !FWantAllKeys && WindowTakesDialogKey(this, key, shift)) return;
     }
     if (key != 0) {
         TWMKey down = KeyMessage(WM_KEYDOWN, key, data, shift);

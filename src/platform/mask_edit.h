@@ -68,6 +68,12 @@ class TForm;
 // a key that types none.
 QChar KeyCharacterOf(const QKeyEvent* event);
 
+// Enter, Esc, Tab and the four arrows: the keys an edit is asked for before their key-down.
+bool IsSpecialKey(WORD key);
+// Offers Enter or Esc to the dialog keys of the control's window (default and cancel
+// buttons); true when one took it.
+bool WindowTakesDialogKey(QWidget* control, WORD key, TShiftState shift);
+
 // The form among the ancestors of a widget (the widget itself included), or nullptr.
 TForm* ParentFormOf(QWidget* widget);
 

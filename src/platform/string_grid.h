@@ -118,6 +118,11 @@ class TStringGrid;
 // PgDn, Tab, Enter, and Left/Right at the ends of the text to the grid; Esc puts the
 // grid's text back and closes the editor. Positions count characters of Text(), whose
 // line breaks are single "\n" characters.
+// Before Tab reaches Qt's focus chain, and before the key-down of Enter, Esc and the
+// arrows, the edit is asked whether it wants the key (CMWantSpecialKey). Not wanted, Tab
+// moves the focus to the next control and Enter and Esc go to the window's dialog keys
+// first (default and cancel buttons). The multi-line face wants Enter, Esc and the
+// arrows, the one-line password face the arrows only; both want Tab with goTabs.
 class TInplaceEdit : public TControlOf<QTextEdit> {
 public:
     explicit TInplaceEdit(TStringGrid* AGrid);
@@ -148,6 +153,12 @@ public:
     void SetRightAligned(bool value);
     // Space kept free of text inside the edit.
     void SetTextMargins(int left, int top, int right, int bottom);
+    // An edit mask of the masked edit's notation: the edit shows one line with the mask's
+    // blanks, typing and deleting follow the mask, and Text() is the masked edit's text.
+    QString EditMask() const { return FEditMask; }
+    void SetEditMask(const QString& value);
+    // Every position to fill holds a character.
+    bool EditMaskFilled() const;
     // Visual line (wrapped lines count) of a character position, and the character
     // under a point of the edit; -1 outside the text area.
     int LineOfPosition(int position) const;
@@ -159,6 +170,8 @@ protected:
     // Loads the text of the current cell (GetEditText); the grid calls it before it shows
     // the editor.
     virtual void UpdateContents();
+    // Places the edit over the current cell; the grid calls it whenever the cell moves.
+    virtual void BoundsChanged();
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     virtual void WMKeyDown(TWMKey& Message);
@@ -170,11 +183,17 @@ protected:
     virtual void WMCut();
     virtual void WMCopy();
     virtual void WMPaste();
+    // Message.WParam is the key; a non-zero Result keeps it in the edit.
+    virtual void CMWantSpecialKey(TMessage& Message);
+    bool event(QEvent* event) override;
     // What the edit itself does with a key and a character.
     void DefaultKeyDown();
     void DefaultChar(QChar Ch);
     // Puts text in place of the selection, cut to what MaxLength leaves room for.
     void InsertText(const QString& text);
+    // Characters the edit shows, the caret's last position: Text()'s length, or with an
+    // edit mask the masked text's with its blanks.
+    int ShownLength() const;
     // The key event being handled, for relaying it to the grid.
     QKeyEvent* CurrentKeyEvent() const { return FKeyEvent; }
     void PassKeyToGrid();
@@ -188,6 +207,11 @@ private:
     QChar FPasswordChar;
     // The password face's text: the document holds only PasswordChar.
     QString FSecret;
+    // With an edit mask, the masked edit (never shown) holds the text and applies the
+    // mask; the document shows its text with the blanks.
+    QString FEditMask;
+    std::unique_ptr<TCustomMaskEdit> FMaskEngine;
+    void ShowMaskedText();
 };
 
 using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;

@@ -66,11 +66,4 @@ void TStringGrid::InvalidateEditor() {
     if (FEditorMode) PlaceEditor();
 }
 
-void TStringGrid::PlaceEditor() {
-    const TRect r = CellRect(Col(), Row());
-    if (r.IsEmpty()) {
-        FInplaceEdit->setGeometry(0, 0, 0, 0);
-        return;
-    }
-    FInplaceEdit->setGeometry(r.Left, r.Top, r.Width() - FGridLineWidth, r.Height() - FGridLineWidth);
-}
+void TStringGrid::PlaceEditor() { FInplaceEdit->BoundsChanged(); }

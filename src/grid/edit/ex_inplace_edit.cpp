@@ -48,6 +48,7 @@ void TExInplaceEdit::ApplyWindowStyle() {
 void TExInplaceEdit::UpdateContents() {
     {
         const bool old = std::exchange(FGrid->FNoEditChange, true);
+        SetEditMask(FGrid->GetEditMask(FGrid->Col(), FGrid->Row()));
         TInplaceEdit::UpdateContents();
         FGrid->FNoEditChange = old;
     }
@@ -79,6 +80,20 @@ void TExInplaceEdit::UpdateContents() {
     FGrid->DoGetEditorProp(RealCol(FGrid->RealColIndex(ACol)), DisplRow(ARow), nullptr);
 }
 
+void TExInplaceEdit::BoundsChanged() {
+    TRect R = FGrid->CellRect(FGrid->Col(), FGrid->Row());
+    if (R.IsEmpty()) {
+        setGeometry(0, 0, 0, 0);
+        return;
+    }
+    // Read right to left, the grid line of the cell before stands on the cell's first
+    // column of pixels.
+    if (FGrid->UseRightToLeftAlignment()) R.Left += 1;
+    // Up to the grid lines the next column and row begin with, whatever their width.
+    const int line = FGrid->GridLineWidth();
+    setGeometry(R.Left, R.Top, R.Right - R.Left - line, R.Bottom - R.Top - line);
+}
+
 // ---- focus -------------------------------------------------------------------------------
 
 void TExInplaceEdit::focusInEvent(QFocusEvent* event) {
@@ -86,7 +101,12 @@ void TExInplaceEdit::focusInEvent(QFocusEvent* event) {
     FGotFocus = true;
     FGrid->FNoEditChange = false;
     SetLengthLimit(FGrid->GetEditLimit());
-    if (!FGrid->Navigation()->EditSelectAll()) SetSelStart(Text().size());
+    if (!EditMask().isEmpty() && !FGrid->LButFlg && FGrid->Navigation()->ImproveMaskSel()) {
+        SetSelStart(0);
+        SetSelLength(1);
+        return;
+    }
+    if (!FGrid->Navigation()->EditSelectAll()) SetSelStart(ShownLength());
     if (FGrid->LButFlg) {
         const QPoint mouse = mapFromGlobal(QCursor::pos());
         if (mouse.x() >= 0 && mouse.x() <= width() && mouse.y() >= 0 && mouse.y() <= height()) {

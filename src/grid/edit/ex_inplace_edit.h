@@ -37,6 +37,8 @@ public:
 
 protected:
     void UpdateContents() override;
+    // Over the whole merged area of the current cell.
+    void BoundsChanged() override;
     void WMKeyDown(TWMKey& Message) override;
     void WMChar(TWMKey& Message) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
@@ -45,6 +47,8 @@ protected:
     void WMCut() override;
     void WMCopy() override;
     void WMPaste() override;
+    // Tab stays in the edit also while the grid validates what leaves a cell.
+    void CMWantSpecialKey(TMessage& Message) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -106,6 +106,12 @@ void TExInplaceEdit::WMChar(TWMKey& Message) {
     const int caretBefore = SelStart();
     Message.CharCode = ch.unicode();
     TInplaceEdit::WMChar(Message);
+    // A filled mask moves on by itself, as if Enter followed the last character.
+    if (isVisible() && code >= 32 && navigation->AdvanceAuto() && !EditMask().isEmpty() && EditMaskFilled() &&
+        SelLength() == 0 && SelStart() == ShownLength()) {
+        GridKeyPress(QChar(13));
+        return;
+    }
     if (kind == edMixedCase && Message.CharCode >= 32) {
         SetText(CapitalizeWords(Text()));
         SetModified(true);
@@ -113,6 +119,6 @@ void TExInplaceEdit::WMChar(TWMKey& Message) {
     }
     const int maxLength = FGrid->MaxEditLength();
     if (isVisible() && navigation->AdvanceAuto() && navigation->AdvanceOnEnter() && maxLength > 0 &&
-        Text().size() == maxLength && SelLength() == 0 && SelStart() == Text().size())
+        Text().size() == maxLength && SelLength() == 0 && SelStart() == ShownLength())
         GridKeyPress(QChar(13));
 }

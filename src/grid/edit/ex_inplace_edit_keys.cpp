@@ -21,12 +21,12 @@ bool HasShiftKeys(TShiftState Shift) {
 
 bool TExInplaceEdit::CaretOnFirstLine() const { return LineOfPosition(SelStart()) == 0; }
 
-bool TExInplaceEdit::CaretOnLastLine() const { return LineOfPosition(SelStart()) == LineOfPosition(Text().size()); }
+bool TExInplaceEdit::CaretOnLastLine() const { return LineOfPosition(SelStart()) == LineOfPosition(ShownLength()); }
 
 void TExInplaceEdit::ShowRefusal(const QString& OldCellText, bool Repaint) {
     SetText(FGrid->FNewCellText);
     if (FGrid->Navigation()->EditSelectAll()) SelectAll();
-    else SetSelStart(Text().size());
+    else SetSelStart(ShownLength());
     if (Repaint) viewport()->update();
     FGrid->FOldCellText = OldCellText;
 }
@@ -37,6 +37,11 @@ void TExInplaceEdit::keyReleaseEvent(QKeyEvent* event) {
     // Alt+Backspace is held until its key or Alt comes up.
     if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Alt) FAltBack = false;
     TInplaceEdit::keyReleaseEvent(event);
+}
+
+void TExInplaceEdit::CMWantSpecialKey(TMessage& Message) {
+    TInplaceEdit::CMWantSpecialKey(Message);
+    if (Message.WParam == VK_TAB && FGrid->EditorWantsTab()) Message.Result = 1;
 }
 
 void TExInplaceEdit::WMKeyDown(TWMKey& Message) {
@@ -88,7 +93,7 @@ void TExInplaceEdit::WMKeyDown(TWMKey& Message) {
         return;
     }
     const bool leftAtStart = key == VK_LEFT && SelStart() == 0 && SelLength() == 0;
-    const bool rightAtEnd = key == VK_RIGHT && SelStart() == S.size() && SelLength() == 0;
+    const bool rightAtEnd = key == VK_RIGHT && SelStart() == ShownLength() && SelLength() == 0;
     if ((leftAtStart || rightAtEnd) && shift.Contains(ssShift) && navigation->CursorWalkEditor()) {
         consume();
         {
@@ -130,7 +135,7 @@ void TExInplaceEdit::WMKeyDown(TWMKey& Message) {
         SetText(FGrid->FNewCellText);
     }
     if ((key == VK_HOME || key == VK_END) && !ctrl && !shift.Contains(ssShift)) {
-        SetSelStart(key == VK_HOME ? 0 : Text().size());
+        SetSelStart(key == VK_HOME ? 0 : ShownLength());
         consume();
         return;
     }
@@ -258,7 +263,7 @@ void TExInplaceEdit::WalkOutRight(WORD& Key) {
 void TExInplaceEdit::KeyUp(WORD& Key, TShiftState Shift) {
     if (FGrid->Navigation()->CursorWalkEditor() && !HasShiftKeys(Shift) && SelLength() == 0) {
         if (Key == VK_LEFT && SelStart() == 0 && FSelKeyDown == 0) WalkOutLeft(Key);
-        else if (Key == VK_RIGHT && FSelKeyDown == Text().size()) WalkOutRight(Key);
+        else if (Key == VK_RIGHT && FSelKeyDown == ShownLength()) WalkOutRight(Key);
     }
     if (Key == VK_LEFT || Key == VK_RIGHT) return;
     TInplaceEdit::KeyUp(Key, Shift);

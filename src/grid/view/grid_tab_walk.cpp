@@ -10,6 +10,7 @@
 // cell where it was.
 
 #include "grid/core/string_grid.h"
+#include "platform/dialog_keys.h"
 
 #include <unordered_set>
 
@@ -55,14 +56,7 @@ void TExStringGrid::GotoFirstRow() { SetRow(FixedRows()); }
 
 bool TExStringGrid::TabGoesToParent() const { return parentWidget() != nullptr && FNavigation->TabToNextAtEnd(); }
 
-void TExStringGrid::FocusNextControl(bool Backward) {
-    QWidget* next = this;
-    do {
-        next = Backward ? next->previousInFocusChain() : next->nextInFocusChain();
-    } while (next != this && (!(next->focusPolicy() & Qt::TabFocus) || !next->isEnabled() ||
-                              !next->isVisibleTo(window()) || isAncestorOf(next)));
-    if (next != this) next->setFocus(Backward ? Qt::BacktabFocusReason : Qt::TabFocusReason);
-}
+void TExStringGrid::FocusNextControl(bool Backward) { ::FocusNextControl(this, Backward); }
 
 // ---- the walk ------------------------------------------------------------------------------
 

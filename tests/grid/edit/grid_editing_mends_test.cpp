@@ -81,8 +81,9 @@ TEST(GridEditingMendsTest, AnEditReachedByArrowKeysValidatesAndWritesItsOwnCell)
 }
 
 TEST(GridEditingMendsTest, HandlersRemovingRowsWhileEditingNeverCrashTheGrid) {
-    enum class Handler { Validate, KeyPress, EditCellDone, EditingDone };
-    for (Handler h : {Handler::Validate, Handler::KeyPress, Handler::EditCellDone, Handler::EditingDone}) {
+    enum class Handler { Validate, KeyPress, EditCellDone, EditingDone, EditChange };
+    for (Handler h : {Handler::Validate, Handler::KeyPress, Handler::EditCellDone, Handler::EditingDone,
+                      Handler::EditChange}) {
         SCOPED_TRACE(int(h));
         RuleForm form;
         RuleTableFixture& grid = *form.GridControl;
@@ -101,6 +102,7 @@ TEST(GridEditingMendsTest, HandlersRemovingRowsWhileEditingNeverCrashTheGrid) {
             break;
         case Handler::EditCellDone: grid.OnEditCellDone = [&](TObject*, int, int) { removeRows(); }; break;
         case Handler::EditingDone: grid.OnEditingDone = [&](TObject*) { removeRows(); }; break;
+        case Handler::EditChange: grid.OnEditChange = [&](auto&&...) { removeRows(); }; break;
         }
         grid.FocusCell(1, 4);
         form.Type('a');
