@@ -17,6 +17,8 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"control_tags", Fuzz_Control_Tags},
         {"gif_frame_walk", Fuzz_Gif_Frame_Walk},
         {"drop_payloads", Fuzz_Drop_Payloads},
+        {"clipboard_text", Fuzz_Clipboard_Text},
+        {"cell_block", Fuzz_Cell_Block},
     };
     return targets;
 }

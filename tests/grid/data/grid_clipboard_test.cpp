@@ -9,6 +9,8 @@
 #include "platform/format_settings.h"
 
 #include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -309,6 +311,27 @@ TEST(GridClipboard, KeysCopyCutAndPasteAndARefusedPasteIsCaught) {
     QGuiApplication::clipboard()->setText(QStringLiteral("x\t").repeated(100000));
     form.Type('v', Qt::ControlModifier);
     EXPECT_EQ(g.Snapshot(), before);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CellBlockCodec, TheFuzzSeedReadsIntoFreshDefaults) {
+    QFile file(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
+               QStringLiteral("/../../../fuzz/seeds/cell_block/check_box_cell.bin"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::optional<TCellBlock> block = DecodeCellBlock(file.readAll());
+    ASSERT_TRUE(block);
+    ASSERT_EQ(block->Cells.size(), 2u);
+    EXPECT_EQ(block->Cells[0].Cell, QStringLiteral("x\r\ny ✓"));
+    ASSERT_TRUE(block->Cells[0].Properties && block->Cells[0].Properties->Graphic);
+    EXPECT_EQ(block->Cells[0].Properties->FontColor, 255);
+    EXPECT_TRUE(block->Cells[0].Properties->Graphic->CellBoolean);
+    // The second record names no text: it must not carry the first one's.
+    EXPECT_EQ(block->Cells[1].Cell, QString());
+    EXPECT_FALSE(block->Cells[1].Properties);
+    EXPECT_EQ(DecodeCellBlock(EncodeCellBlock(*block)).has_value(), true);
 }
 
 }  // namespace
