@@ -18,6 +18,8 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"gif_frame_walk", Fuzz_Gif_Frame_Walk},
         {"drop_payloads", Fuzz_Drop_Payloads},
         {"rtf_reader", Fuzz_Rtf_Reader},
+        {"clipboard_text", Fuzz_Clipboard_Text},
+        {"cell_block", Fuzz_Cell_Block},
     };
     return targets;
 }

@@ -33,3 +33,5 @@ int Fuzz_Control_Tags(const std::uint8_t* data, std::size_t size);
 int Fuzz_Gif_Frame_Walk(const std::uint8_t* data, std::size_t size);
 int Fuzz_Drop_Payloads(const std::uint8_t* data, std::size_t size);
 int Fuzz_Rtf_Reader(const std::uint8_t* data, std::size_t size);
+int Fuzz_Clipboard_Text(const std::uint8_t* data, std::size_t size);
+int Fuzz_Cell_Block(const std::uint8_t* data, std::size_t size);

@@ -74,6 +74,7 @@
 #include "grid/core/string_grid_enumerations.h"
 #include "grid/core/string_grid_events.h"
 #include "grid/data/grid_filter.h"
+#include "grid/data/html_settings.h"
 #include "grid/data/print_settings.h"
 #include "grid/view/cell_draw_work.h"
 #include "grid/view/grid_look_enumerations.h"
@@ -1234,13 +1235,7 @@ public:
     virtual void AutoInsertRow(int ARow);
     virtual void AutoDeleteRow(int ARow);
 
-    // Clipboard of the selection as tab- and line-separated text (grid/data/grid_clipboard.cpp),
-    // and the incremental search (grid/data/grid_search.cpp).
-    void CopySelectionToClipboard();
-    void CutSelectionToClipboard();
-    void PasteSelectionFromClipboard();
-    void PasteTextAt(int ACol, int ARow, int& PastedCols, int& PastedRows, const QString& Text);
-    static void TabTextSize(const QString& Text, TPoint& Size);
+    // The incremental search (grid/data/grid_search.cpp).
     int Search(const QString& S);
 
     // Notices to a drop-down that embeds the grid: a drag image or move button starts and
@@ -1685,6 +1680,39 @@ public:
     // ---- end of public: sorting and filtering, filter drop-down lists ----
 
     // ---- public: clipboard, cell block stream, HTML string (grid/data/grid_clipboard*.cpp, grid/data/cell_block_stream*.cpp, grid/data/html_export*.cpp) ----
+    // Clipboard (grid/data/grid_clipboard*.cpp). A copy offers the range as spreadsheet
+    // text (text/plain, clipboard_text.h) and as an HTML table (text/html); with
+    // Navigation.AllowFmtClipboard also the cell block (GridCellsMimeType: the block
+    // envelope around SaveRectToBinStream's bytes), with AllowRTFClipboard the rich text of
+    // the top-left cell. Paste prefers the block, then the rich text, then the text.
+    // Selections, ACol and pasted extents are displayed columns; cells are written at the
+    // real column shown there. Data from outside is checked whole first: a paste that
+    // would grow the grid beyond grid_cell_limit.h, or a block that does not read, raises
+    // EExGridError and changes nothing; cells landing outside the grid are dropped.
+    void CopySelectionToClipboard();
+    void CutSelectionToClipboard();
+    void PasteSelectionFromClipboard();
+    void CopyToClipBoard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    void CopyToClipBoardAsHTML();
+    QString GetSelectionAsText();
+    void SetSelectionAsText(const QString& Value);
+    // Lines: the lines pasted; Fields: the fields of the last line. Result: the fields
+    // met, the empty text after a final line break counted as one.
+    int PasteTextAt(int ACol, int ARow, int& Lines, int& Fields, const QString& Text);
+    // Size.X: the most fields of a line; Size.Y: the rows below the first.
+    static void TabTextSize(const QString& Text, TPoint& Size);
+    // Cell block stream (grid/data/cell_block_stream*.cpp): the cells of the displayed
+    // rectangle with their texts, properties and cell graphics, in the encoding of
+    // cell_block_codec.h. The reader checks the whole stream before it writes a cell and
+    // raises EExGridError for a stream it cannot read; cells outside the grid are dropped.
+    void SaveRectToBinStream(TRect Rect, QIODevice& Stream);
+    void LoadAtPointFromBinStream(TPoint Point, QIODevice& Stream);
+    // HTML (grid/data/html_export.cpp): the save range as one document in the look of
+    // HTMLSettings. Cell pictures are left out (Dir names where they would go).
+    THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+    QString SaveToHTMLString(const QString& Dir);
     // ---- end of public: clipboard, cell block stream, HTML string ----
 
     // ---- public: find and replace, search footer, highlighting, marking, checking (grid/data/grid_find*.cpp, grid/data/search_footer*.cpp, grid/data/grid_highlight*.cpp) ----
@@ -2337,6 +2365,29 @@ protected:
     // ---- end of protected: sorting and filtering, filter drop-down lists ----
 
     // ---- protected: clipboard, cell block stream, HTML string (grid/data/grid_clipboard*.cpp, grid/data/cell_block_stream*.cpp, grid/data/html_export*.cpp) ----
+    QString CellRangeToText(const TGridRect& Rect, bool Disjunct);
+    void CopyRangeToClipboard(const TGridRect& Rect, bool Disjunct);
+    void ExpandSelectionToMergedCells();
+    int PasteFromClipboardAt(int ACol, int ARow, int& Lines, int& Fields);
+    virtual void StoreCellValue(int ACol, int ARow, const QString& Value);
+    virtual void FlagRowsModified(TPoint FromCell, TRect Rect, TClipOperation LastOp);
+    virtual bool AllowFormattedClipboard();
+    // The texts of the range as the copy takes them (one list per taken row), with the
+    // clipboard origin and the export notices of a copy.
+    QList<QStringList> ClipboardRangeCells(const TGridRect& Rect, bool Disjunct);
+    // The last row a paste writes or grows into: the row before a floating footer that
+    // is shown as the grid's last row.
+    int ClipboardRowEnd() const;
+    // Raises EExGridError unless the grid may grow to Columns × Rows.
+    void CheckGrowthWithinLimit(qint64 Columns, qint64 Rows) const;
+    TClipOperation FLastClipOperation = coCut;
+    TPoint FClipTopLeft{-1, -1};
+    bool FPasteAll = false;
+    // Tells our own blocks from other programs' (also other instances of the program):
+    // a random number drawn when the grid is created.
+    static qint32 NewClipboardID();
+    qint32 FClipboardID = NewClipboardID();
+    std::unique_ptr<THTMLSettings> FHTMLSettings = std::make_unique<THTMLSettings>();
     // ---- end of protected: clipboard, cell block stream, HTML string ----
 
     // ---- protected: find and replace, search footer, highlighting, marking, checking (grid/data/grid_find*.cpp, grid/data/search_footer*.cpp, grid/data/grid_highlight*.cpp) ----
@@ -2446,7 +2497,6 @@ private:
     int FGridTimerID = 0;
     int FLastTabCol = -1;
     int FLastTabRow = -1;
-    TGridCoord FClipTopLeft{-1, -1};
 
     // Owned objects.
     std::unique_ptr<TSearchFooter> FSearchFooter;

@@ -153,6 +153,8 @@ bool TExStringGrid::ClipboardKey(TWMKey& Message) {
     if (action == None) return false;
     bool allow = true;
     const QString selected = SelectedText();
+    // A paste the grid refuses (data beyond its limits or unreadable) changed nothing.
+    try {
     switch (action) {
     case Cut:
         if (OnClipboardCut) OnClipboardCut(this, selected, allow);
@@ -166,6 +168,8 @@ bool TExStringGrid::ClipboardKey(TWMKey& Message) {
         if (OnClipboardPaste) OnClipboardPaste(this, selected, allow);
         if (allow) PasteSelectionFromClipboard();
         break;
+    }
+    } catch (const EExGridError&) {
     }
     return true;
 }

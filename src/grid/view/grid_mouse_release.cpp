@@ -108,7 +108,11 @@ void TExStringGrid::WMLButtonUp(int XPos, int YPos) {
     if (FMouseResize) {
         if (OnSelectionResize) OnSelectionResize(this, FDropSelection, Selection());
         FEditDisable = true;
-        PasteSelectionFromClipboard();
+        try {
+            PasteSelectionFromClipboard();
+        } catch (const EExGridError&) {
+            // The fill was refused whole; the cells are as they were.
+        }
         FEditDisable = false;
         FMouseResize = false;
         if (OnSelectionResized) OnSelectionResized(this, FDropSelection, Selection());

@@ -92,7 +92,7 @@ TEST(GridKeyboardTest, CtrlCCopiesTheSelectionAndTypesNothing) {
     QGuiApplication::clipboard()->setText("before");
     form.Type('c', Qt::ControlModifier);
     EXPECT_TRUE(copyAsked);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,1\t2,1\r\n1,2\t2,2");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1,1\t2,1\r\n1,2\t2,2\r\n");
     EXPECT_FALSE(grid.EditorMode());
     EXPECT_EQ(grid.Cells(2, 2), "2,2");
 }
@@ -307,7 +307,7 @@ TEST(GridKeyboardTest, TabTextSizeCountsColumnsAndLineBreaks) {
         TPoint Size;
     };
     const Case cases[] = {
-        {"", {1, 0}}, {"a", {1, 0}}, {"a\tb", {2, 0}}, {"a\r\nb\tc\td\r\n", {3, 2}}, {"a\nb", {1, 1}},
+        {"", {1, 0}}, {"a", {1, 0}}, {"a\tb", {2, 0}}, {"a\r\nb\tc\td\r\n", {3, 1}}, {"a\nb", {1, 1}},
     };
     for (const Case& c : cases) {
         TPoint size{-1, -1};
