@@ -1,7 +1,6 @@
 #include "editors/fieldbus/modbus_master_check.h"
 
 #include "config/rule_cell_rules.h"
-#include "core/address_helpers.h"
 #include "core/text_table.h"
 #include "editors/rule_integer.h"
 
@@ -64,8 +63,22 @@ std::optional<TRuleCheckError> Check_Table(const TCellTable& rows, const TModbus
 }  // namespace
 
 bool Check_IP_Address(const QString& IP_Address) {
-    std::uint8_t b1 = 0, b2 = 0, b3 = 0, b4 = 0;
-    return Parse_IP_Bytes(IP_Address, b1, b2, b3, b4);
+    if (IP_Address.isEmpty()) return true;
+    // Each part converts as every number cell of the tables does (hexadecimal and
+    // leading blanks included); a part missing its dot is empty.
+    QStringView rest(IP_Address);
+    bool invalid = false;
+    for (int part = 0; part < 4; ++part) {
+        QStringView text = rest;
+        if (part < 3) {
+            const qsizetype dot = rest.indexOf(u'.');
+            text = dot >= 0 ? rest.left(dot) : QStringView();
+            if (dot >= 0) rest = rest.mid(dot + 1);
+        }
+        const int value = Rule_Integer(text);
+        invalid = invalid || value < 0 || value > 255;
+    }
+    return invalid;
 }
 
 std::optional<TRuleCheckError> Check_Modbus_Master_Rules(const TModbusMasterLayout& layout, const TCellTable& read,
