@@ -63,12 +63,7 @@ void TCANFrameEditor::FormShow(TObject*) {
     Grid->BeginUpdate();
     Reset_Rule_Rows(*Grid, *Form.Table);
     MAX_Byte = Form.Check.Max_Byte;
-    for (int k = 0; k < 8; ++k) {
-        TStringList* items = Grid->Columns()->Items(Form.Check.First_Byte + k)->ComboItems();
-        items->Clear();
-        items->Add(CAN_No_Byte);
-        for (int p = 0; p < MAX_Byte; ++p) items->Add(QString::number(p));
-    }
+    for (int k = 0; k < 8; ++k) Fill_Number_Items(*Grid, Form.Check.First_Byte + k, MAX_Byte, CAN_No_Byte);
     Load_Problem = Load_Rule_File(*Form.File, {{Grid, Form.Table}});
     Grid->EndUpdate();
     Do_Copy = false;

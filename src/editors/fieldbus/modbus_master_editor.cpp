@@ -25,12 +25,6 @@ const QStringList& Items_Of(const char* attribute, bool write) {
     return none;
 }
 
-void Fill_Positions(TExColumnGrid& grid, int column, int count) {
-    TStringList* positions = grid.Columns()->Items(column)->ComboItems();
-    positions->Clear();
-    for (int p = 0; p < count; ++p) positions->Add(QString::number(p));
-}
-
 }  // namespace
 
 TModbusMasterEditor::TModbusMasterEditor(TComponent* AOwner, const TModbusMasterForm& form)
@@ -112,8 +106,8 @@ void TModbusMasterEditor::FormShow(TObject*) {
     PageControl1->SetActivePageIndex(0);
     NByte_IN = Modbus_Read_Bytes;
     NByte_OUT = Modbus_Write_Bytes;
-    Fill_Positions(*ACG_Modbus_Read, Form.Check.Read.Position, NByte_IN);
-    Fill_Positions(*ACG_Modbus_Write, Form.Check.Write.Position, NByte_OUT);
+    Fill_Number_Items(*ACG_Modbus_Read, Form.Check.Read.Position, NByte_IN);
+    Fill_Number_Items(*ACG_Modbus_Write, Form.Check.Write.Position, NByte_OUT);
     Load_Problem = Load_Rule_File(*Form.File, {{ACG_Modbus_Read, Form.Read}, {ACG_Modbus_Write, Form.Write}});
     ACG_Modbus_Write->EndUpdate();
     ACG_Modbus_Read->EndUpdate();

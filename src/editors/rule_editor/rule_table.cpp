@@ -62,6 +62,13 @@ void Build_Rule_Grid(TExColumnGrid& grid, const TRuleTable& table) {
     grid.EndUpdate();
 }
 
+void Fill_Number_Items(TExColumnGrid& grid, int column, int count, const QString& first) {
+    TStringList* items = grid.Columns()->Items(column)->ComboItems();
+    items->Clear();
+    if (!first.isEmpty()) items->Add(first);
+    for (int n = 0; n < count; ++n) items->Add(QString::number(n));
+}
+
 void Set_Rule_Headers(TExColumnGrid& grid, const TRuleTable& table, QStringList* hints) {
     if (hints) hints->clear();
     for (int c = 0; c < int(table.Columns.size()); ++c) {

@@ -45,6 +45,8 @@ struct TRuleTable {
 // Columns, widths, colours, editors and hidden columns of the grid; the row count is
 // the caller's (some tables change it on every show). Fixed column 0, header row 0.
 void Build_Rule_Grid(TExColumnGrid& grid, const TRuleTable& table);
+// The column's combo items become the first item (when given) and then "0" ... count - 1.
+void Fill_Number_Items(TExColumnGrid& grid, int column, int count, const QString& first = QString());
 // Header texts (and the hints, when given a list) from the text table, in column order
 // from column 1 for the hints.
 void Set_Rule_Headers(TExColumnGrid& grid, const TRuleTable& table, QStringList* hints = nullptr);

@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
 #include <functional>
 
 namespace {
@@ -34,15 +33,6 @@ const RuleWindow kWindows[] = {
     {"CAN_Rec_Frames.xml", &File_CAN_Rec_Frames, [] { return std::make_unique<TFReceiveCAN>(nullptr); }},
     {"CAN_Send_Frames.xml", &File_CAN_Send_Frames, [] { return std::make_unique<TFTransmitCAN>(nullptr); }},
 };
-
-::testing::AssertionResult Passes_Xmllint(const QString& path) {
-    QProcess xmllint;
-    xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
-    if (!xmllint.waitForFinished(30000)) return ::testing::AssertionFailure() << "xmllint did not run";
-    if (xmllint.exitCode() != 0)
-        return ::testing::AssertionFailure() << path.toStdString() << ": " << xmllint.readAllStandardError().toStdString();
-    return ::testing::AssertionSuccess();
-}
 
 using FieldbusRuleFilesTest = RuleWindowFixture;
 
