@@ -57,7 +57,8 @@ TRuleRows Read_Rule_List(const TXMLNode& list, const std::vector<TRuleAttribute>
             if (node.HasAttribute(attribute.Name)) {
                 cells.append(node.Attribute(attribute.Name));
             } else if (attribute.Default) {
-                cells.append(*attribute.Default);
+                const bool given = attribute.Default_When_On < 0 || cells[attribute.Default_When_On] == QLatin1String("Y");
+                cells.append(given ? *attribute.Default : QString());
             } else {
                 result.Message = QStringLiteral("Row %1 of the list \"%2\" in the file \"%3\" lacks the attribute \"%4\".")
                                      .arg(QString::number(row), listName, fileName, attribute.Name);

@@ -37,6 +37,9 @@ TXMLNode Find_Rule_List(const TXMLNode& root, const QString& listName);
 struct TRuleAttribute {
     QString Name;
     std::optional<QString> Default;  // none: the attribute is required
+    // The default is given only when the row's attribute of this index (an earlier one)
+    // reads exactly "Y", the empty text otherwise; -1: always.
+    int Default_When_On = -1;
 };
 
 struct TRuleRows {

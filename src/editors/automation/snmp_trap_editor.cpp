@@ -81,12 +81,6 @@ const QStringList& Items_Of(const char* attribute) {
     return none;
 }
 
-void Fill_Positions(TExColumnGrid& grid, int column, int count) {
-    TStringList* positions = grid.Columns()->Items(column)->ComboItems();
-    positions->Clear();
-    for (int p = 0; p < count; ++p) positions->Add(QString::number(p));
-}
-
 }  // namespace
 
 TFSNMP_Trap_Access::TFSNMP_Trap_Access(TComponent* AOwner)
@@ -168,8 +162,8 @@ void TFSNMP_Trap_Access::FormShow(TObject*) {
     Reset_Rule_Rows(*ACG_SNMP_Write, kWriteTable);
     NByte_IN = SNMP_Trap_Data_Bytes;
     NByte_OUT = SNMP_Trap_Data_Bytes;
-    Fill_Positions(*ACG_SNMP_Read, TrapR_Position + 1, NByte_IN);
-    Fill_Positions(*ACG_SNMP_Write, TrapW_Position + 1, NByte_OUT);
+    Fill_Number_Items(*ACG_SNMP_Read, TrapR_Position + 1, NByte_IN);
+    Fill_Number_Items(*ACG_SNMP_Write, TrapW_Position + 1, NByte_OUT);
     QString problem;
     if (FileExists(File_SNMP_Trap)) {
         TXMLDocument document;

@@ -1,11 +1,15 @@
 #pragma once
+// The CAN receive frame rule editor: the frames the converter receives and where each
+// of their bytes goes in its data area, kept in CAN_Rec_Frames.xml.
 
-#include "controls/small_dialog.h"
+#include "editors/fieldbus/can_frame_editor.h"
 
-class TFReceiveCAN : public TSmallDialog {
+class TFReceiveCAN : public TCANFrameEditor {
 public:
     explicit TFReceiveCAN(TComponent* AOwner);
-    void Set_Lang();
+
+    TExColumnGrid*& ACG_CAN_Receive = Grid;
+    TStringList& Hint_ReceiveCAN = Hint;
 };
 
 inline TFReceiveCAN* FReceiveCAN = nullptr;

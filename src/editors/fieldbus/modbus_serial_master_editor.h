@@ -1,11 +1,12 @@
 #pragma once
+// The Modbus serial master rule editor: what the converter polls from and writes to the
+// slaves of its serial line, told apart by slave ID, kept in ModbusM_SetAccess.xml.
 
-#include "controls/small_dialog.h"
+#include "editors/fieldbus/modbus_master_editor.h"
 
-class TFSetAccess : public TSmallDialog {
+class TFSetAccess : public TModbusMasterEditor {
 public:
     explicit TFSetAccess(TComponent* AOwner);
-    void Set_Lang();
 };
 
 inline TFSetAccess* FSetAccess = nullptr;

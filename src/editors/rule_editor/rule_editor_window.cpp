@@ -5,6 +5,7 @@
 #include "core/text_table.h"
 #include "config/rule_cell_rules.h"
 #include "editors/dali_knx/rule_table_file.h"
+#include "editors/rule_editor/rule_table.h"
 #include "editors/table_row_helpers.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
@@ -50,6 +51,17 @@ void TRuleEditorWindow::Show_Check_Error(const TRuleCheckError& error, std::init
 
 void TRuleEditorWindow::Show_Error(const QString& text) { MessageDlg(text, mtError, {mbOK}); }
 
+bool TRuleEditorWindow::Confirm_Save(const TRuleFileProblem& problem,
+                                     std::initializer_list<std::pair<const TExColumnGrid*, const TRuleTable*>> tables) {
+    if (!problem.Ok() && MessageDlg(Lost_Rows_Question(problem), mtConfirmation, {mbYes, mbNo}) != mrYes) return false;
+    for (const auto& [grid, table] : tables) {
+        const TRulesBelowGap gap = Rules_Below_Gap(*grid, *table);
+        if (gap.Count > 0 && MessageDlg(Rules_Below_Gap_Question(gap), mtConfirmation, {mbYes, mbNo}) != mrYes)
+            return false;
+    }
+    return true;
+}
+
 bool TRuleEditorWindow::Save_Rule_Document(const TXMLDocument& document, const QString& fileName) {
     // A configuration file never writes through a link to a place outside the configurations.
     if (document.SaveToFile(fileName, Dir_Projects)) return true;
@@ -64,11 +76,11 @@ void TRuleEditorWindow::Delete_Current_Row(TExColumnGrid& grid, int confirmText)
         Delete_Row_ColumnGrid(row, grid);
 }
 
-void TRuleEditorWindow::Insert_Current_Row(TExColumnGrid& grid, int keyColumn) {
+void TRuleEditorWindow::Insert_Current_Row(TExColumnGrid& grid, int keyColumn, bool enableNew) {
     if (grid.Row() < 1) return;
     const int rows = grid.RowCount() - 1;
     if (!Key_Cell_Is_Empty(grid.Cells(keyColumn, rows))) return Show_Error(Full_Table_Message(rows));
-    Insert_Row_ColumnGrid(grid.Row(), grid, true);
+    Insert_Row_ColumnGrid(grid.Row(), grid, enableNew);
 }
 
 void TRuleEditorWindow::Copy_Current_Row(TExColumnGrid& grid, bool& copied) {

@@ -11,8 +11,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <optional>
 #include <span>
+#include <utility>
 
 class TExColumnGrid;
 
@@ -28,6 +30,9 @@ struct TRuleColumn {
     int Hint = 0;                     // text number of the header hint, 0 for none
     int Edit_Length = 0;              // at most this many characters typed, 0 for no limit
     bool Hidden = false;
+    // The default is given only when this column's cell (an earlier one) of the row is
+    // exactly "Y", the empty text otherwise; -1: always.
+    int Default_When_On = -1;
 };
 
 struct TRuleTable {
@@ -40,6 +45,8 @@ struct TRuleTable {
 // Columns, widths, colours, editors and hidden columns of the grid; the row count is
 // the caller's (some tables change it on every show). Fixed column 0, header row 0.
 void Build_Rule_Grid(TExColumnGrid& grid, const TRuleTable& table);
+// The column's combo items become the first item (when given) and then "0" ... count - 1.
+void Fill_Number_Items(TExColumnGrid& grid, int column, int count, const QString& first = QString());
 // Header texts (and the hints, when given a list) from the text table, in column order
 // from column 1 for the hints.
 void Set_Rule_Headers(TExColumnGrid& grid, const TRuleTable& table, QStringList* hints = nullptr);
@@ -53,6 +60,18 @@ void Reset_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table);
 // (the rows before it stay), or no list at all; empty otherwise.
 QString Fill_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLNode& list, const QString& fileName);
 
+// As Fill_Rule_Rows, for the windows that ask before they save over a file they could
+// not show whole: what could not be read is added to the problem with the number of the
+// list's rows the shown table leaves out (a missing list counts as the whole file).
+void Load_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLNode& list, const QString& fileName,
+                    TRuleFileProblem& problem);
+
+// Loads the file (when there is one) into the tables, each from its list under the root
+// (or the root itself for a table without a list name), and says what could not be
+// shown: a file that could not be read at all, a missing list, a row stopping the reading.
+TRuleFileProblem Load_Rule_File(const QString& fileName,
+                                std::initializer_list<std::pair<TExColumnGrid*, const TRuleTable*>> tables);
+
 // Every data row's cells from column 1, hidden columns included, for the checks.
 TCellTable Rule_Cells(const TExColumnGrid& grid, const TRuleTable& table);
 
@@ -62,6 +81,15 @@ void Put_Rule_Cells(TExColumnGrid& grid, const TCellTable& cells);
 // The rows the check and the save visit: from row 1 up to the first blank key cell
 // (trimmed), or every data row when the table has no key column.
 int Visited_Rule_Rows(const TExColumnGrid& grid, const TRuleTable& table);
+// Rules the save would drop: rows below the first blank key cell that hold a key.
+struct TRulesBelowGap {
+    int First_Row = 0;  // the first such row, 0 when there is none
+    int Count = 0;
+};
+TRulesBelowGap Rules_Below_Gap(const TExColumnGrid& grid, const TRuleTable& table);
+// The question OK asks before it saves without them.
+QString Rules_Below_Gap_Question(const TRulesBelowGap& gap);
+
 // The error box text of a failed check: prefix, row number and rule text, nothing between.
 QString Rule_Row_Error(const QString& prefix, int row, const QString& text);
 

@@ -20,15 +20,6 @@ namespace {
 
 QString Golden(const QString& relative) { return QStringLiteral(DALI_KNX_GOLDEN_FOLDER "/") + relative; }
 
-::testing::AssertionResult Passes_Xmllint(const QString& path) {
-    QProcess xmllint;
-    xmllint.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), path});
-    if (!xmllint.waitForFinished(30000)) return ::testing::AssertionFailure() << "xmllint did not run";
-    if (xmllint.exitCode() != 0)
-        return ::testing::AssertionFailure() << path.toStdString() << ": " << xmllint.readAllStandardError().toStdString();
-    return ::testing::AssertionSuccess();
-}
-
 class DALIKNXFilesTest : public ConfigurationFixture {
 protected:
     // Loads the three files of a folder and saves them unchanged into the configuration.

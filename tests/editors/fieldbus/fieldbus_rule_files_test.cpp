@@ -1,0 +1,125 @@
+// The rule files of the Modbus master and CAN frame editors, read by the windows and
+// written back on OK: golden folders, and hostile files with their messages.
+
+#include "editors/fieldbus/can_receive_editor.h"
+#include "editors/fieldbus/can_transmit_editor.h"
+#include "editors/fieldbus/modbus_serial_master_editor.h"
+#include "editors/fieldbus/modbus_tcp_master_editor.h"
+#include "editors/fieldbus/rule_window_fixture.h"
+
+#include "core/program_state.h"
+#include "grid/core/column_grid.h"
+#include "platform/file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <functional>
+
+namespace {
+
+QString Golden(const QString& relative) { return QStringLiteral(FIELDBUS_GOLDEN_FOLDER "/rule_files/") + relative; }
+
+struct RuleWindow {
+    const char* file;
+    const QString* path;
+    std::function<std::unique_ptr<TRuleEditorWindow>()> make;
+};
+
+const RuleWindow kWindows[] = {
+    {"ModbusTCPM_SetAccess.xml", &File_ModbusTCPM_SetAccess,
+     [] { return std::make_unique<TFModbus_TCP_Master_Set_Access>(nullptr); }},
+    {"ModbusM_SetAccess.xml", &File_ModbusM_SetAccess, [] { return std::make_unique<TFSetAccess>(nullptr); }},
+    {"CAN_Rec_Frames.xml", &File_CAN_Rec_Frames, [] { return std::make_unique<TFReceiveCAN>(nullptr); }},
+    {"CAN_Send_Frames.xml", &File_CAN_Send_Frames, [] { return std::make_unique<TFTransmitCAN>(nullptr); }},
+};
+
+using FieldbusRuleFilesTest = RuleWindowFixture;
+
+// Each case: the folder of the files read (none: no file) and that of the files OK writes.
+TEST_F(FieldbusRuleFilesTest, GoldenFoldersReadAndWriteBack) {
+    const std::pair<const char*, const char*> cases[] = {
+        {nullptr, "no_file"},
+        {"missing_attributes/in", "missing_attributes"},
+        {"declaration/in", "realistic"},
+        {"realistic", "realistic"},
+        {"special_texts", "special_texts"},
+    };
+    for (const auto& [input, expected] : cases) {
+        for (const RuleWindow& kind : kWindows) {
+            const QString name = QString::fromLatin1(kind.file);
+            SCOPED_TRACE((QString::fromLatin1(expected) + "/" + name).toStdString());
+            QFile::remove(*kind.path);
+            if (input) ASSERT_TRUE(QFile::copy(Golden(QString::fromLatin1(input) + "/" + name), *kind.path));
+            const std::unique_ptr<TRuleEditorWindow> window = kind.make();
+            Messages.clear();
+            Show(*window);
+            window->Btn_OK->Click();
+            EXPECT_TRUE(Messages.empty()) << Last_Message().toStdString();
+            EXPECT_EQ(window->ModalResult(), mrOk);
+            EXPECT_EQ(Read_Whole_File(*kind.path), Read_Whole_File(Golden(QString::fromLatin1(expected) + "/" + name)));
+            EXPECT_TRUE(Passes_Xmllint(*kind.path));
+        }
+    }
+}
+
+// A file the window cannot show whole: the message on show, what could be read in the
+// table, and on OK the question; No leaves the file byte for byte.
+TEST_F(FieldbusRuleFilesTest, HostileFilesAreReportedAndKeptUntilYes) {
+    const QByteArray canRow = R"(<row COBID="5" Dim="1" Mnemonic="first" />)";
+    QByteArray tooMany = "<Receive_Frames>";
+    for (int r = 0; r < 513; ++r) tooMany += canRow;
+    tooMany += "</Receive_Frames>";
+    struct Case {
+        const char* name;
+        int window;  // into kWindows
+        QByteArray content;
+        QString message;       // %1: the file
+        int rowsLost;          // -1: the whole file
+        int row;               // a row shown, with its key cell
+        const char* key;
+    };
+    const Case cases[] = {
+        {"not well-formed", 2, "<Receive_Frames><row COBID=\"1\"", "The file \"%1\" is not well-formed XML.", -1, 1, ""},
+        {"empty file", 3, "", "The file \"%1\" is not well-formed XML.", -1, 1, ""},
+        {"only a comment", 1, "<!-- nothing -->", "The file \"%1\" is not well-formed XML.", -1, 1, ""},
+        {"binary bytes", 0, QByteArray("\x00\xff\xfe<", 4), "The file \"%1\" is not well-formed XML.", -1, 1, ""},
+        {"a missing list", 1,
+         R"(<EtherNetIP_to_Modbus><Modbus_Read><row Slave_ID="9" Type="Coil Status" Address="0" NPoint="1" PollTime="1" MaxError="0" Position="0" Bit="0" OnChange="N" Mnemonic="" /></Modbus_Read></EtherNetIP_to_Modbus>)",
+         "The file \"%1\" has no list \"Modbus_Write\".", -1, 1, "9"},
+        {"a required attribute missing", 0,
+         R"(<R><Modbus_Read><row IP_Address="1.1.1.1" Port="502" Slave_ID="1" Type="Coil Status" Address="0" NPoint="1" PollTime="1" MaxError="0" Position="0" Bit="0" Mnemonic="" /><row IP_Address="1.1.1.2" /><row IP_Address="1.1.1.3" /></Modbus_Read><Modbus_Write /></R>)",
+         "Row 2 of the list \"Modbus_Read\" in the file \"%1\" lacks the attribute \"Port\".", 2, 1, "1.1.1.1"},
+        {"more rows than the table", 2, tooMany,
+         "The list \"\" in the file \"%1\" holds 513 rows; only the first 512 are read.", 1, 512, "5"},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        const RuleWindow& kind = kWindows[test.window];
+        Write_File(*kind.path, test.content);
+        const std::unique_ptr<TRuleEditorWindow> window = kind.make();
+        Messages.clear();
+        Show(*window);
+        TRuleFileProblem problem;
+        problem.Add(test.message.arg(*kind.path));
+        problem.Rows_Lost = std::max(test.rowsLost, 0);
+        problem.Whole_File = test.rowsLost < 0;
+        ASSERT_EQ(Messages.size(), 1u);
+        EXPECT_EQ(Messages[0], problem.Message);
+        const auto* grid = window->findChild<TExColumnGrid*>(test.window < 2 ? QStringLiteral("ACG_Modbus_Read") : QString());
+        ASSERT_TRUE(grid);
+        EXPECT_EQ(grid->Cells(2, test.row), QString::fromLatin1(test.key));
+        Answer = mrNo;
+        window->Btn_OK->Click();
+        ASSERT_EQ(Messages.size(), 2u);
+        EXPECT_EQ(Messages[1], Lost_Rows_Question(problem));
+        EXPECT_EQ(Read_Whole_File(*kind.path), test.content);
+        EXPECT_NE(window->ModalResult(), mrOk);
+        Answer = mrYes;
+        window->Btn_OK->Click();
+        EXPECT_EQ(window->ModalResult(), mrOk);
+        EXPECT_TRUE(Passes_Xmllint(*kind.path));
+    }
+}
+
+}  // namespace
