@@ -100,6 +100,9 @@ void TCustomExGridDropDown::BeforeDropDown() {
     TSortSettings* sort = FExColGrid->SortSettings();
     sort->Show = FSorting != gsNone;
     sort->IndexShow = FSorting == gsMultiColumn;
+    // The list opens sorted by its first column, case-blind, until a header click picks another.
+    sort->IgnoreCase = true;
+    if (sort->Column < 0) sort->Column = 0;
     FBalloonInit = false;
     FExColGrid->FOnStartBlockFocus = [this](TObject*) { DropDownForm()->SetBlockActivate(true); };
     FExColGrid->FOnEndBlockFocus = [this](TObject*) { DropDownForm()->SetBlockActivate(false); };

@@ -83,6 +83,7 @@ void TGridCellStore::SetText(int ACol, int ARow, const QString& value) {
     const TRowCells* existing = FindRow(ARow);
     if (value.isEmpty() && (!existing || ACol >= int(existing->Texts.size()))) return;  // stays unallocated
     Row(ARow).SetText(ACol, value);
+    ++FTextVersion;
 }
 
 TObject* TGridCellStore::Object(int ACol, int ARow) const {
@@ -106,6 +107,7 @@ int TGridCellStore::ColumnSlots() const {
 
 void TGridCellStore::InsertRows(int ARow, int ACount) {
     if (ACount <= 0 || ARow < 0 || ARow >= RowSlots()) return;  // nothing stored from there on
+    ++FTextVersion;
     // New empty rows are added at the end and rotated into place: pointer moves only.
     FRows.resize(FRows.size() + std::size_t(ACount));
     std::rotate(FRows.begin() + ARow, FRows.end() - ACount, FRows.end());
@@ -114,6 +116,7 @@ void TGridCellStore::InsertRows(int ARow, int ACount) {
 void TGridCellStore::DeleteRows(int ARow, int ACount) {
     if (ACount <= 0 || ARow < 0 || ARow >= RowSlots()) return;
     const int last = std::min(RowSlots(), ARow + ACount);
+    ++FTextVersion;
     FRows.erase(FRows.begin() + ARow, FRows.begin() + last);
 }
 
@@ -133,6 +136,7 @@ void TGridCellStore::SwapRows(int ARow1, int ARow2) {
 
 void TGridCellStore::InsertColumns(int ACol, int ACount) {
     if (ACount <= 0 || ACol < 0) return;
+    ++FTextVersion;
     for (auto& row : FRows) {
         if (!row) continue;
         if (ACol < int(row->Texts.size())) row->Texts.insert(row->Texts.begin() + ACol, std::size_t(ACount), QString());
@@ -143,6 +147,7 @@ void TGridCellStore::InsertColumns(int ACol, int ACount) {
 
 void TGridCellStore::DeleteColumns(int ACol, int ACount) {
     if (ACount <= 0 || ACol < 0) return;
+    ++FTextVersion;
     for (auto& row : FRows) {
         if (!row) continue;
         EraseWithin(row->Texts, ACol, ACount);
@@ -152,6 +157,7 @@ void TGridCellStore::DeleteColumns(int ACol, int ACount) {
 
 void TGridCellStore::MoveColumn(int FromIndex, int ToIndex) {
     if (FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0) return;
+    ++FTextVersion;
     for (auto& row : FRows) {
         if (!row) continue;
         MoveWithin(row->Texts, FromIndex, ToIndex);
@@ -160,9 +166,11 @@ void TGridCellStore::MoveColumn(int FromIndex, int ToIndex) {
 }
 
 std::vector<TGridCellStore::TRowHandle> TGridCellStore::TakeRows(const std::vector<int>& ascendingRows) {
+    ++FTextVersion;
     return TakeAtAscending(FRows, ascendingRows);
 }
 
 void TGridCellStore::PutRows(const std::vector<int>& ascendingPositions, std::vector<TRowHandle> rows) {
+    ++FTextVersion;
     PutAtAscending(FRows, ascendingPositions, std::move(rows));
 }

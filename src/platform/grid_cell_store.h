@@ -59,10 +59,16 @@ public:
     // pass; the other rows keep their order around them.
     void PutRows(const std::vector<int>& ascendingPositions, std::vector<TRowHandle> rows);
 
+    // Counts the changes that can change which texts a column holds (texts written,
+    // rows or columns added, removed, moved across columns, taken out or put back); row
+    // order alone does not count. Lets a reader keep what it derived from the texts.
+    unsigned long long TextVersion() const { return FTextVersion; }
+
 private:
     const TRowCells* FindRow(int ARow) const;
     TRowCells& Row(int ARow);
 
     std::vector<std::unique_ptr<TRowCells>> FRows;
     int FWidthHint = 0;
+    unsigned long long FTextVersion = 0;
 };

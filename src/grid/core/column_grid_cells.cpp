@@ -28,7 +28,6 @@ TGridSpin* TExStringGrid::GetSpinEdit() {
     return FSpinEdit;
 }
 
-void TExStringGrid::FilterSelect(int) { FFilterCol = -1; }
 
 namespace {
 double NumberOf(const QString& text) {

@@ -8,7 +8,15 @@ void CopyFrom(T& target, const TObject* Source) {
 }
 }  // namespace
 
-void TSortSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TSortSettings::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TSortSettings*>(Source);
+    if (!source) return;
+    const bool virtualCells = SortOnVirtualCells;
+    const bool ignoreCase = IgnoreCase;
+    CopyFrom(*this, Source);
+    SortOnVirtualCells = virtualCells;
+    IgnoreCase = ignoreCase;
+}
 void TFilterDropDown::Assign(const TObject* Source) { CopyFrom(*this, Source); }
 void TGrouping::Assign(const TObject* Source) {
     const auto* source = dynamic_cast<const TGrouping*>(Source);

@@ -14,12 +14,25 @@
 #include <functional>
 
 enum TIndexSortKey { ikShift, ikCtrl };
+enum TSortBlankPosition { blFirst, blLast };
 
 // The members painting reads; sorting itself completes them. Empty glyphs draw the
 // built-in sort indicator.
 class TSortSettings : public TObject {
 public:
-    int Column = 0;
+    // Real column QSort sorts by; -1: the grid is not sorted.
+    int Column = -1;
+    // How rows compare (grid/data/row_sort_keys.cpp): Full breaks ties by the columns to
+    // the right; AutoFormat detects numbers, dates and times from the texts; IgnoreBlanks
+    // puts empty texts at BlankPos in both directions; SortOnVirtualCells compares the
+    // display texts, else the stored ones; NormalCellsOnly keeps column 0 in place.
+    bool Full = true;
+    bool AutoFormat = true;
+    bool IgnoreCase = false;
+    bool IgnoreBlanks = false;
+    TSortBlankPosition BlankPos = blFirst;
+    bool NormalCellsOnly = false;
+    bool SortOnVirtualCells = true;
     int Row = 0;
     bool Show = false;
     bool SingleColumn = false;
@@ -43,7 +56,9 @@ public:
     TColor HeaderColorTo = clNone;
     TColor HeaderMirrorColor = clNone;
     TColor HeaderMirrorColorTo = clNone;
+    // Copies every setting except SortOnVirtualCells and IgnoreCase.
     void Assign(const TObject* Source);
+    void ToggleDirection() { Direction = Direction == sdAscending ? sdDescending : sdAscending; }
 };
 
 // The filter drop-down's look; empty glyphs draw the built-in filter glyph.

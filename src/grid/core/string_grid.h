@@ -1245,12 +1245,6 @@ public:
     void DoStartBlockFocus();
     void DoEndBlockFocus();
 
-    // Narrowing by typed text (grid/data/grid_narrow_down.cpp): the data rows whose cell in
-    // the real column ACol does not contain Text (ignoring case) are held out, in one pass
-    // over the rows shown; an empty Text removes every filter. RemoveAllFilters puts back
-    // every row a filter level held out.
-    void NarrowDown(const QString& Text, int ACol);
-    void RemoveAllFilters();
     // ---- end of public: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- public: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
@@ -1262,25 +1256,11 @@ public:
     void ShowFixedCellEditor(int ACol, int ARow);
     QLineEdit* FixedCellEdit() const { return EditTrans; }
     QComboBox* FixedCellCombo() const { return ComboTrans; }
-    // Sorting of the data rows (grid/data/grid_sorting.cpp): stable, by cell text, by
-    // SortSettings (Column real, Direction) or, in the indexed forms, by SortIndexes. The
-    // grouped forms keep every node row in place and sort the rows below each node. Each
-    // sort keeps the row cross-reference in step, so QUnSort restores the order
-    // InitSortXRef saw.
-    virtual void QSort();
-    virtual void QSortGroup();
-    virtual void QSortIndexed();
-    virtual void QSortGroupIndexed();
-    virtual void QUnSort();
-    void InitSortXRef();
     // Milliseconds the last sort by a header click took.
     int SortTime = 0;
     // ---- end of public: mouse press, release, double click, right button, sorting least forms ----
 
     // ---- public: mouse movement, hover, cursors, filter lists, cell hints (grid/view/grid_mouse_move*.cpp, grid/view/grid_cursors*.cpp) ----
-    // The filter's switch (grid/data/grid_filter_active.cpp): only the flag the filtering
-    // and the keys read; hiding and showing the filtered rows is the filtering's.
-    void SetFilterActive(bool Value);
     // The hint of the cell under HintInfo.CursorPos: its text, its screen position and look
     // (grid_cell_hint.cpp). CMHintShow shows it through the platform's tooltip.
     void PrepareCellHint(QString& HintStr, THintInfo& HintInfo);
@@ -1677,6 +1657,60 @@ public:
     // ---- end of public: picture container, hints, floating footer, drag and drop ----
 
     // ---- public: sorting and filtering, filter drop-down lists (grid/data/grid_sort*.cpp, grid/data/grid_filter*.cpp, grid/data/filter_drop*.cpp) ----
+    // Sorting of the data rows (grid/data/grid_sorting.cpp, row_sort_keys.cpp). Columns
+    // are real (SortSettings.Column, SortIndexes, IgnoreColumns), rows displayed. Every
+    // sort is stable, reads each text once, and moves rows through SortSwapRows, at most
+    // one swap per row, so the cross-reference, heights, flags and the tracked row follow;
+    // QUnSort puts back the order InitSortXRef saw. QSort sorts by SortSettings.Column
+    // (nothing when -1) and clears SortIndexes; QSortIndexed by SortIndexes (EExGridError
+    // when empty); the grouped forms sort the children of each expanded node of the
+    // deepest node level.
+    virtual void QSort();
+    virtual void QSortIndexed();
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    virtual void QUnSort();
+    void Sort(int Column, TSortDirection Direction);
+    void SortByColumn(int Col);
+    // Rows Left..Right (clipped to the grid) by column Col, or by SortIndexes, without
+    // the frame of QSort (no update lock, no cross-reference check).
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // One compare-and-swap step: swaps the two rows when column Col (or, on a tie, the
+    // next column) orders them against the direction of the last sort.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    void InitSortXRef();
+    // 1, 0 or -1: row ARow1 against ARow2 in real column ACol, as the sort compares them.
+    int CompareRows(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+
+    // Filtering (grid/data/grid_filter_active.cpp, grid_narrow_down.cpp). Rows are
+    // displayed, filter columns real. MatchFilter tests a row against every condition of
+    // Filter, joined by their operations, then OnCustomFilter. ApplyFilter holds out the
+    // failing data rows as one new level; FilterActive on applies a level, off gives the
+    // last level back; RemoveLastFilter gives back the last level (true while more than
+    // one stays), RemoveAllFilters every level (or clears Filter when none is in place).
+    virtual bool MatchFilter(int ARow);
+    void ApplyFilter();
+    void FilterRow(int ARow);
+    void SetFilterActive(bool Value);
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    // Narrows the data rows to those whose stored text in real column AColumn (or, for
+    // -1, any cell of the row) holds ACondition as typed, case-blind: one more level per
+    // character typed on, one level back per character deleted; any other change starts
+    // over from every row, and an empty text gives every row back.
+    void NarrowDown(const QString& ACondition, int AColumn);
+
+    // The column filter drop-down (grid/data/filter_drop_down.cpp). FilterSelect takes
+    // entry ItemIndex of FilterList for the open column (FilterCol, real): its condition
+    // (after the first "=", or the entry; FilterDropDownClear removes the column's
+    // conditions) becomes the column's, applied at once with AutoFilterUpdate.
+    // FilterCheck makes the ticked entries of the check list the conditions, joined by
+    // "or", and switches the filter on. Entries the automatic list takes from cell texts
+    // filter on that text exactly.
+    virtual void FilterCheck();
+    // True when entry Index of FilterList is a cell text the automatic list found.
+    bool IsCellTextFilterEntry(int Index) const;
     // ---- end of public: sorting and filtering, filter drop-down lists ----
 
     // ---- public: clipboard, cell block stream, HTML string (grid/data/grid_clipboard*.cpp, grid/data/cell_block_stream*.cpp, grid/data/html_export*.cpp) ----
@@ -2028,9 +2062,6 @@ protected:
     void FocusNextControl(bool Backward);
     TGridRect FMoveSelection{};
     bool FForceSel = false;
-    // The latest narrowing: a longer text containing it narrows the rows still shown.
-    QString FNarrowDownText;
-    int FNarrowDownColumn = -1;
     // ---- end of protected: keyboard, tab walk, least editing forms, clipboard, search ----
 
     // ---- protected: mouse press, release, double click, right button, sorting least forms (grid/view/grid_mouse_press*.cpp, grid/view/grid_mouse_release*.cpp) ----
@@ -2079,13 +2110,6 @@ protected:
     void ReleaseCellButton(int X, int Y);
     void ReleaseSortClick(int ACol, int ARow, int X, int Y, bool Moved);
     void SortByHeaderClick(int RCol);
-    // Sorting: applies a row order (old displayed rows in their new order) to the data
-    // rows from First on through swaps, so every row-bound list follows.
-    void ApplyRowOrder(int First, const std::vector<int>& Order);
-    void SortRowRange(int First, int Last, const std::vector<std::pair<int, bool>>& Keys);
-    void SortGroups(const std::vector<std::pair<int, bool>>& Keys);
-    int FirstSortRow() const;
-    int LastSortRow() const;
     QLineEdit* EditTrans = nullptr;
     QComboBox* ComboTrans = nullptr;
     int FFixedColEdit = -1;
@@ -2362,6 +2386,42 @@ protected:
     // ---- end of protected: picture container, hints, floating footer, drag and drop ----
 
     // ---- protected: sorting and filtering, filter drop-down lists (grid/data/grid_sort*.cpp, grid/data/grid_filter*.cpp, grid/data/filter_drop*.cpp) ----
+    friend class TRowSortKeys;
+    // The data rows a sort reorders: between the fixed rows and the footer rows.
+    int FirstSortRow() const;
+    int LastSortRow() const;
+    // Sorts rows First..Last by SortSettings.Column (or by SortIndexes) and returns the
+    // old rows in their new order, applied already.
+    std::vector<int> SortRowRange(int First, int Last, bool Indexed);
+    void SortGroups(bool Indexed);
+    // Runs a sort inside the frame every entry point shares: column 0 kept with
+    // NormalCellsOnly, TopRow with KeepScrollOnSort, the update lock, and the current
+    // row following its data with MoveRowOnSort. Returns the current row before.
+    void RunSortFrame(const std::function<void()>& SortWork, bool SetRowAfter);
+    // Applies a row order (old displayed rows in their new order) to the rows from First
+    // on through swaps; the tracked row follows.
+    void ApplyRowOrder(int First, const std::vector<int>& Order);
+    // +1 ascending, -1 descending: the direction of the last single-column sort, 0 before.
+    int FSortDirectionSign = 0;
+    // The current row's data while a sort runs, -1 outside.
+    int FSortTrackedRow = -1;
+    // FixedRows when the filter was last applied, put back when rows come back.
+    int FSavedFixedRows = 0;
+    // The condition of the previous NarrowDown.
+    QString FNarrowDownText;
+    // The automatic filter list last built, and what it was built from: it is built again
+    // only when one of these changed.
+    struct TAutoFilterCache {
+        int Column = -1;
+        unsigned long long TextVersion = 0;
+        int RowCount = -1;
+        int HeldOutRows = -1;
+        int FixedRows = -1;
+        int FixedFooters = -1;
+        bool Incremental = false;
+        QStringList Texts;
+    };
+    TAutoFilterCache FAutoFilterCache;
     // ---- end of protected: sorting and filtering, filter drop-down lists ----
 
     // ---- protected: clipboard, cell block stream, HTML string (grid/data/grid_clipboard*.cpp, grid/data/cell_block_stream*.cpp, grid/data/html_export*.cpp) ----

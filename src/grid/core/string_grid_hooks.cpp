@@ -163,28 +163,6 @@ void TExStringGrid::GetCheckFalse(RealCol ACol, DisplRow ARow, QString& Value) {
     if (OnGetCheckFalse) OnGetCheckFalse(this, ACol.v, ARow.v, Value);
 }
 
-bool TExStringGrid::GetColumnFilter(RealCol Column) {
-    FFilterList->Clear();
-    FFilterList->SetSorted(true);
-    auto quoted = [](const QString& text) {
-        // A text with a blank becomes a display name with its quoted condition.
-        return text.contains(QLatin1Char(' ')) ? text + QStringLiteral("=\"") + text + QLatin1Char('"') : text;
-    };
-    if (FFilterDropDownAuto && (Column.v >= TStringGrid::FixedCols() || FFilterDropDownColumns == fdAll)) {
-        for (int r = TStringGrid::FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r)
-            FFilterList->Add(quoted(Cells(Column.v, r).trimmed()));
-        if (!FFilterIncremental && NumHiddenRows() > 0) {
-            // Held-out rows offer their texts too, as stored.
-            for (int real = 0; real < TotalRowCount(); ++real)
-                if (IsHiddenRow(real)) FFilterList->Add(quoted(AllGridCells(Column.v, real)));
-        }
-        FFilterList->SetSorted(false);
-        if (!FFilterDropDownClear.isEmpty()) FFilterList->Insert(0, FFilterDropDownClear);
-    }
-    if (OnGetColumnFilter) OnGetColumnFilter(this, Column.v, FFilterList.get());
-    return FFilterList->Count() > 0;
-}
-
 void TExStringGrid::GetCellCursor(RealCol ACol, DisplRow ARow, int X, int Y) {
     if (!OnGetCellCursor) return;
     TCursor cursor = FCursor;

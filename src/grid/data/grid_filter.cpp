@@ -1,17 +1,39 @@
 #include "grid/data/grid_filter.h"
 
-TFilterData& TFilter::Add() { return FItems.emplace_back(); }
+void TFilterData::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TFilterData*>(Source);
+    if (!source || source == this) return;
+    Column = source->Column;
+    Condition = source->Condition;
+    CaseSensitive = source->CaseSensitive;
+    Data = source->Data;
+    Prefix = source->Prefix;
+    Suffix = source->Suffix;
+    Operation = source->Operation;
+}
+
+TFilterData& TFilter::Add() {
+    TFilterData& item = *FItems.emplace_back(std::make_unique<TFilterData>());
+    item.Operation = FItems.size() == 1 ? foNONE : foAND;
+    return item;
+}
+
+TFilterData& TFilter::Insert(int) { return *FItems.emplace_back(std::make_unique<TFilterData>()); }
 
 bool TFilter::HasFilter(int ACol) const {
-    for (const TFilterData& item : FItems)
-        if (item.Column == ACol && !item.Condition.isEmpty()) return true;
+    for (const auto& item : FItems)
+        if (item->Column == ACol && !item->Condition.isEmpty()) return true;
     return false;
 }
 
-TFilterData& TFilter::GetColFilter(int Col) {
-    for (TFilterData& item : FItems)
-        if (item.Column == Col) return item;
+TFilterData& TFilter::ColumnFilter(int Col) {
+    for (const auto& item : FItems)
+        if (item->Column == Col) return *item;
     TFilterData& item = Add();
     item.Column = Col;
     return item;
+}
+
+void TFilter::RemoveColumnFilter(int Col) {
+    std::erase_if(FItems, [Col](const std::unique_ptr<TFilterData>& item) { return item->Column == Col; });
 }

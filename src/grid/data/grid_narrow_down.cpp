@@ -1,36 +1,38 @@
-// Narrowing the data rows to those whose cell contains a typed text, and removing every
-// filter level again.
+// Narrowing the data rows as the user types: one filter level per character typed on,
+// one given back per character deleted.
 
-#include "grid/core/hidden_row_store.h"
 #include "grid/core/string_grid.h"
 
-void TExStringGrid::NarrowDown(const QString& Text, int ACol) {
-    if (Text.isEmpty() || ACol < 0) {
+void TExStringGrid::NarrowDown(const QString& ACondition, int AColumn) {
+    SetFixedRowAlways(true);
+    // The typed text is found as typed: no character of it acts as an operator.
+    auto setCondition = [&] {
+        FFilter->Clear();
+        TFilterData& item = FFilter->Add();
+        item.CaseSensitive = false;
+        item.Column = AColumn;
+        item.Condition = ACondition;
+        if (AColumn == -1) {
+            item.Data = fcRow;
+        } else {
+            item.Data = fcNormal;
+            item.Method = fmContains;
+        }
+    };
+    const QString& last = FNarrowDownText;
+    if (!last.isEmpty() && ACondition.size() == last.size() + 1 && ACondition.startsWith(last)) {
+        setCondition();
+        ApplyFilter();
+    } else if (!ACondition.isEmpty() && last.size() == ACondition.size() + 1 && last.startsWith(ACondition)) {
+        RemoveLastFilter();
+    } else {
         RemoveAllFilters();
-        return;
+        if (!ACondition.isEmpty()) {
+            setCondition();
+            ApplyFilter();
+        }
     }
-    // Typing on only narrows further: the rows held out stay out, and the rows shown are
-    // walked once. Any other text starts again from every row.
-    const bool further = FFilterActive && ACol == FNarrowDownColumn && !FNarrowDownText.isEmpty() &&
-                         Text.contains(FNarrowDownText, Qt::CaseInsensitive);
-    if (!further) RemoveAllFilters();
-    std::vector<int> failing;
-    const int last = RowCount() - FixedFooters();
-    for (int row = FixedRows(); row < last; ++row)
-        if (!Cells(ACol, row).contains(Text, Qt::CaseInsensitive)) failing.push_back(row);
-    if (!failing.empty()) {
-        HoldRowsOut(std::move(failing), FFilterLevel);
-        ++FFilterLevel;
-    }
-    FNarrowDownText = Text;
-    FNarrowDownColumn = ACol;
-    SetFilterActive(true);
-}
-
-void TExStringGrid::RemoveAllFilters() {
-    for (int level = FFilterLevel - 1; level >= 0; --level) ShowHeldOutRows(FHiddenRows->TakeLevel(level));
-    FFilterLevel = 0;
-    FNarrowDownText.clear();
-    FNarrowDownColumn = -1;
-    SetFilterActive(false);
+    FNarrowDownText = ACondition;
+    // The filter reads as active while a narrowing holds rows out.
+    FFilterActive = FFilterLevel > 0;
 }

@@ -1,50 +1,21 @@
-// Sorting the data rows: stable sorts by cell text (numbers by value), by one column (SortSettings) or by
-// several (SortIndexes), and the undo through the row cross-reference. A sort computes
-// the new order first and then swaps rows into place (SortSwapRows), so the cross-
-// reference, row flags and heights follow every row; no more swaps than rows.
+// Sorting the data rows: the entry points (QSort, QSortIndexed, the grouped forms,
+// QUnSort, the range sorts and SortLine), the frame they share, and applying an order.
+//
+// A sort computes the new order first (a stable merge sort over row numbers, comparing
+// through TRowSortKeys) and then swaps rows into place cycle by cycle through
+// SortSwapRows, at most one swap per row, so whole rows move, hidden columns included,
+// and the cross-reference, heights, flags and the tracked row follow. Nothing is copied
+// into spare rows and the column count never changes.
 //
 // The data rows are those between the fixed rows and the footer rows (FixedFooters, and
-// a floating footer drawn as the last row). The grouped forms keep every node row in
-// place and sort the rows between node rows, so each node keeps its rows.
+// a floating footer drawn as the last row).
 
 #include "grid/core/string_grid.h"
+#include "grid/data/row_sort_keys.h"
+#include "grid/data/stable_merge_sort.h"
 
 #include <algorithm>
 #include <numeric>
-
-namespace {
-
-// Sort keys: (real column, descending).
-using SortKeys = std::vector<std::pair<int, bool>>;
-
-SortKeys KeysOfIndexes(const TSortIndexList& Indexes) {
-    SortKeys keys;
-    for (int i = 0; i < Indexes.Count(); ++i) keys.emplace_back(Indexes.SortColumns(i), Indexes.SortDirections(i));
-    return keys;
-}
-
-// A cell's text as a sort key: numbers compare by value, other texts without case;
-// a number sorts before a text.
-struct CellSortKey {
-    bool IsNumber = false;
-    double Number = 0;
-    QString Text;
-};
-
-CellSortKey SortKeyOf(const QString& text) {
-    CellSortKey key;
-    key.Number = text.trimmed().toDouble(&key.IsNumber);
-    if (!key.IsNumber) key.Text = text;
-    return key;
-}
-
-int CompareSortKeys(const CellSortKey& a, const CellSortKey& b) {
-    if (a.IsNumber && b.IsNumber) return a.Number < b.Number ? -1 : a.Number > b.Number ? 1 : 0;
-    if (a.IsNumber != b.IsNumber) return a.IsNumber ? -1 : 1;
-    return QString::compare(a.Text, b.Text, Qt::CaseInsensitive);
-}
-
-}  // namespace
 
 int TExStringGrid::FirstSortRow() const { return TStringGrid::FixedRows(); }
 
@@ -66,6 +37,14 @@ void TExStringGrid::ApplyRowOrder(int First, const std::vector<int>& Order) {
     std::iota(rowAt.begin(), rowAt.end(), First);
     std::vector<int> position(Order.size());
     std::iota(position.begin(), position.end(), First);
+    const int last = First + int(Order.size()) - 1;
+    if (FSortTrackedRow >= First && FSortTrackedRow <= last) {
+        for (std::size_t target = 0; target < Order.size(); ++target)
+            if (Order[target] == FSortTrackedRow) {
+                FSortTrackedRow = First + int(target);
+                break;
+            }
+    }
     for (std::size_t target = 0; target < Order.size(); ++target) {
         const int wanted = Order[target];
         const int from = position[std::size_t(wanted - First)];
@@ -80,66 +59,132 @@ void TExStringGrid::ApplyRowOrder(int First, const std::vector<int>& Order) {
     }
 }
 
-void TExStringGrid::SortRowRange(int First, int Last, const SortKeys& Keys) {
-    if (Last <= First || Keys.empty()) return;
+std::vector<int> TExStringGrid::SortRowRange(int First, int Last, bool Indexed) {
+    First = std::max(First, 0);
+    Last = std::min(Last, RowCount() - 1);
+    if (Last <= First) return {};
     std::vector<int> order(std::size_t(Last - First + 1));
     std::iota(order.begin(), order.end(), First);
-    // The texts are read once: comparisons then touch no cells.
-    std::vector<std::vector<CellSortKey>> texts;
-    for (const auto& key : Keys) {
-        std::vector<CellSortKey> column;
-        column.reserve(order.size());
-        for (int r = First; r <= Last; ++r) column.push_back(SortKeyOf(Cells(key.first, r)));
-        texts.push_back(std::move(column));
+    TRowSortKeys keys(*this);
+    if (Indexed) {
+        StableMergeSort(order, [&](int a, int b) { return keys.CompareRowsIndexed(0, a, b) < 0; });
+    } else {
+        FSortDirectionSign = FSortSettings->Direction == sdDescending ? -1 : 1;
+        const int column = FSortSettings->Column;
+        const int sign = FSortDirectionSign;
+        StableMergeSort(order, [&](int a, int b) { return keys.CompareRowsFull(column, a, b) * sign < 0; });
     }
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        for (std::size_t k = 0; k < Keys.size(); ++k) {
-            const int c = CompareSortKeys(texts[k][std::size_t(a - First)], texts[k][std::size_t(b - First)]);
-            if (c != 0) return Keys[k].second ? c > 0 : c < 0;
-        }
-        return false;
-    });
     ApplyRowOrder(First, order);
+    return order;
 }
 
-void TExStringGrid::SortGroups(const SortKeys& Keys) {
-    int start = FirstSortRow();
+void TExStringGrid::SortGroups(bool Indexed) {
+    const int first = FirstSortRow();
     const int last = LastSortRow();
-    for (int r = start; r <= last + 1; ++r) {
-        if (r <= last && !IsNode(r)) continue;
-        SortRowRange(start, r - 1, Keys);
-        start = r + 1;
+    int deepest = -1;
+    for (int r = first; r <= last; ++r)
+        if (IsNode(r)) deepest = std::max(deepest, GetNodeLevel(r));
+    if (deepest < 0) return;
+    for (int r = first; r <= last; ++r) {
+        if (!IsNode(r) || GetNodeLevel(r) != deepest || GetNodeState(r)) continue;
+        const int span = GetNodeSpan(r);
+        if (span < 3) continue;
+        SortRowRange(r + 1, std::min(r + span - 1, last), Indexed);
     }
+}
+
+void TExStringGrid::RunSortFrame(const std::function<void()>& SortWork, bool SetRowAfter) {
+    if (FSortRowXRef->Count() != RowCount()) InitSortXRef();
+    const bool keepColumnZero = FSortSettings->NormalCellsOnly && TStringGrid::FixedCols() > 0;
+    QStringList columnZero;
+    if (keepColumnZero)
+        for (int r = 0; r < RowCount(); ++r) columnZero << GridCells(0, r);
+    const int topRow = TopRow();
+    const int oldRow = Row();
+    FSortTrackedRow = oldRow;
+    BeginUpdate();
+    struct Restore {
+        TExStringGrid& Grid;
+        const QStringList& ColumnZero;
+        bool KeepColumnZero;
+        int TopRow;
+        ~Restore() {
+            if (KeepColumnZero)
+                for (int r = 0; r < ColumnZero.size() && r < Grid.RowCount(); ++r) Grid.SetGridCell(0, r, ColumnZero[r]);
+            if (Grid.Navigation()->KeepScrollOnSort()) Grid.SetTopRow(TopRow);
+            Grid.FSortTrackedRow = -1;
+            Grid.EndUpdate();
+        }
+    } restore{*this, columnZero, keepColumnZero, topRow};
+    SortWork();
+    if (SetRowAfter) SetRow(FNavigation->MoveRowOnSort() ? FSortTrackedRow : oldRow);
 }
 
 void TExStringGrid::QSort() {
     if (FSortSettings->Column < 0) return;
-    if (FSortRowXRef->Count() != RowCount()) InitSortXRef();
-    BeginUpdate();
-    SortRowRange(FirstSortRow(), LastSortRow(), {{FSortSettings->Column, FSortSettings->Direction == sdDescending}});
-    EndUpdate();
+    FSortIndexes->Clear();
+    const int oldRow = Row();
+    RunSortFrame([this] { SortRowRange(FirstSortRow(), LastSortRow(), false); },
+                 !FMouseActions->DisjunctRowSelect());
+    if (OnRowUpdate && !FNavigation->MoveRowOnSort()) OnRowUpdate(this, oldRow, Row());
+}
+
+void TExStringGrid::QSortIndexed() {
+    if (FSortIndexes->Count() == 0) throw EExGridError(QStringLiteral("No indexes specified for indexed sort"));
+    RunSortFrame([this] { SortRowRange(FirstSortRow(), LastSortRow(), true); }, true);
 }
 
 void TExStringGrid::QSortGroup() {
     if (FSortSettings->Column < 0) return;
-    if (FSortRowXRef->Count() != RowCount()) InitSortXRef();
-    BeginUpdate();
-    SortGroups({{FSortSettings->Column, FSortSettings->Direction == sdDescending}});
-    EndUpdate();
-}
-
-void TExStringGrid::QSortIndexed() {
-    if (FSortRowXRef->Count() != RowCount()) InitSortXRef();
-    BeginUpdate();
-    SortRowRange(FirstSortRow(), LastSortRow(), KeysOfIndexes(*FSortIndexes));
-    EndUpdate();
+    RunSortFrame([this] { SortGroups(false); }, true);
 }
 
 void TExStringGrid::QSortGroupIndexed() {
-    if (FSortRowXRef->Count() != RowCount()) InitSortXRef();
-    BeginUpdate();
-    SortGroups(KeysOfIndexes(*FSortIndexes));
-    EndUpdate();
+    if (FSortIndexes->Count() == 0) throw EExGridError(QStringLiteral("No indexes specified for indexed sort"));
+    RunSortFrame([this] { SortGroups(true); }, true);
+}
+
+void TExStringGrid::Sort(int Column, TSortDirection Direction) {
+    FSortSettings->Column = Column;
+    FSortSettings->Direction = Direction;
+    QSort();
+}
+
+void TExStringGrid::SortByColumn(int Col) {
+    if (RowCount() < 2) return;
+    FSortSettings->Column = Col;
+    QSort();
+}
+
+void TExStringGrid::QuickSort(int Col, int Left, int Right) {
+    const int saved = FSortSettings->Column;
+    FSortSettings->Column = Col;
+    SortRowRange(Left, Right, false);
+    FSortSettings->Column = saved;
+}
+
+void TExStringGrid::QuickSortIndexed(int Left, int Right) {
+    if (FSortIndexes->Count() == 0) return;
+    SortRowRange(Left, Right, true);
+}
+
+int TExStringGrid::CompareRows(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
+    TRowSortKeys keys(*this);
+    return keys.CompareRows(ACol, ARow1, ARow2, Direction);
+}
+
+bool TExStringGrid::SortLine(int Col, int ARow1, int ARow2) {
+    TRowSortKeys keys(*this);
+    const int last = AllColCount() - 1;
+    for (int col = std::max(Col, 0); col <= last; ++col) {
+        const int result = keys.CompareRows(col, ARow1, ARow2, FSortSettings->Direction);
+        if (result != 0 && result == FSortDirectionSign) {
+            SortSwapRows(ARow1, ARow2);
+            return true;
+        }
+        if (result != 0) return false;
+    }
+    return false;
 }
 
 void TExStringGrid::QUnSort() {
@@ -152,7 +197,5 @@ void TExStringGrid::QUnSort() {
         if (original < 0 || original >= count || order[std::size_t(original)] >= 0) return;
         order[std::size_t(original)] = p;
     }
-    BeginUpdate();
-    ApplyRowOrder(0, order);
-    EndUpdate();
+    RunSortFrame([&] { ApplyRowOrder(0, order); }, false);
 }

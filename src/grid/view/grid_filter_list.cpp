@@ -1,13 +1,21 @@
 // The filter lists a click on a header's filter glyph opens: a plain list (FDropList) or,
 // with FilterDropDownCheck, a check list (FDropCheckList) of the column's filter entries,
-// placed under the glyph over the grid. Choosing an entry of the plain list hands it to
-// FilterSelect and closes the list.
+// placed under the glyph over the grid. Enter or a click on an entry of the plain list
+// hands it to FilterSelect and closes the list; ticking an entry of the check list (a
+// click on its box, or Space) hands the ticks to FilterCheck and keeps the list open.
+// Esc, a mouse press outside the list or the window losing activation close either list
+// and change nothing.
 
 #include "grid/core/string_grid.h"
 
+#include <QApplication>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <QSignalBlocker>
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -15,9 +23,55 @@ constexpr int kGlyphOffset = 16;
 constexpr int kEntryMargin = 8;
 constexpr int kEdge = 2;  // the list's sunken frame on each side
 
-// The part of an entry before its first "=", which is what the list shows.
-QString DisplayTextOf(const QString& Entry) {
-    const int equals = Entry.indexOf(QLatin1Char('='));
+// The keys of an open list and the presses and deactivation that close it unchanged.
+class TFilterListKeys : public QObject {
+public:
+    TFilterListKeys(QListWidget* List, bool Checked, std::function<void(int)> Pick, std::function<void()> Cancel)
+        : QObject(List), FList(List), FChecked(Checked), FPick(std::move(Pick)), FCancel(std::move(Cancel)) {
+        List->installEventFilter(this);
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override {
+        if (!FList->isVisible()) return false;
+        if (Watched == FList && Event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(Event)->key();
+            if (key == Qt::Key_Escape) {
+                FCancel();
+                return true;
+            }
+            if (!FChecked && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                const int index = FList->currentRow();
+                FList->hide();
+                FPick(index);
+                return true;
+            }
+            if (FChecked && key == Qt::Key_Space) {
+                if (QListWidgetItem* item = FList->currentItem())
+                    item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+                return true;
+            }
+        }
+        // A press on the grid itself is the grid's to judge (a glyph toggles its list).
+        if (Event->type() == QEvent::MouseButtonPress && Watched->isWidgetType() && Watched != FList->parentWidget()) {
+            const QPoint global = static_cast<QMouseEvent*>(Event)->globalPosition().toPoint();
+            if (!FList->rect().contains(FList->mapFromGlobal(global))) FCancel();
+        }
+        if (Event->type() == QEvent::WindowDeactivate && Watched == FList->window()) FCancel();
+        return false;
+    }
+
+private:
+    QListWidget* FList;
+    bool FChecked;
+    std::function<void(int)> FPick;
+    std::function<void()> FCancel;
+};
+
+// What the list shows of an entry: a cell text whole, else the part before its first "=".
+QString DisplayTextOf(const QString& Entry, bool CellText) {
+    const int equals = CellText ? -1 : int(Entry.indexOf(QLatin1Char('=')));
     return equals >= 0 ? Entry.left(equals) : Entry;
 }
 
@@ -30,13 +84,20 @@ QListWidget* TExStringGrid::CreateFilterList(bool Checked) {
     list->setFrameShadow(QFrame::Sunken);
     list->setLineWidth(kEdge);
     list->hide();
-    if (!Checked) {
+    auto cancel = [this, list] {
+        list->hide();
+        FFilterCol = -1;
+    };
+    if (Checked) {
+        QObject::connect(list, &QListWidget::itemChanged, list, [this](QListWidgetItem*) { FilterCheck(); });
+    } else {
         QObject::connect(list, &QListWidget::itemClicked, list, [this, list](QListWidgetItem* item) {
             const int index = list->row(item);
             list->hide();
             FilterSelect(index);
         });
     }
+    new TFilterListKeys(list, Checked, [this](int index) { FilterSelect(index); }, cancel);
     return list;
 }
 
@@ -59,23 +120,28 @@ void TExStringGrid::OpenFilterDropDown(int ACol, int ARow, int RCol) {
     font.setFamily(FFilterDropDown->Font.Name);
     font.setPointSize(FFilterDropDown->Font.Size);
     list->setFont(font);
+    const QSignalBlocker quiet(list);
     list->clear();
     const QFontMetrics metrics(font);
     int widest = 0;
     for (int i = 0; i < FFilterList->Count(); ++i) {
-        const QString shown = DisplayTextOf(FFilterList->Strings(i));
+        const bool cellText = IsCellTextFilterEntry(i);
+        const QString entry = FFilterList->Strings(i);
+        const QString shown = DisplayTextOf(entry, cellText);
         auto* item = new QListWidgetItem(shown, list);
-        QString measured = shown;
         if (checked) {
-            // A text with a blank is held as a quoted condition.
-            if (shown.contains(QLatin1Char(' '))) measured = QLatin1Char('"') + shown + QLatin1Char('"');
+            const int equals = cellText ? -1 : int(entry.indexOf(QLatin1Char('=')));
+            const QString condition = equals >= 0 ? entry.mid(equals + 1) : entry;
             bool inFilter = false;
             for (int f = 0; f < FFilter->Count(); ++f)
-                if (FFilter->Items(f).Column == FFilterCol && FFilter->Items(f).Condition == measured) inFilter = true;
+                if (FFilter->Items(f).Column == FFilterCol &&
+                    (FFilter->Items(f).Condition == condition ||
+                     (cellText && FFilter->Items(f).Condition == QLatin1Char('"') + condition + QLatin1Char('"'))))
+                    inFilter = true;
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(inFilter ? Qt::Checked : Qt::Unchecked);
         }
-        widest = std::max(widest, metrics.horizontalAdvance(measured) + kEntryMargin);
+        widest = std::max(widest, metrics.horizontalAdvance(shown) + kEntryMargin);
     }
     if (!checked && list->count() > 0) list->setCurrentRow(0);
     int width = FFilterDropDown->Width;
@@ -99,6 +165,7 @@ void TExStringGrid::OpenFilterDropDown(int ACol, int ARow, int RCol) {
 }
 
 void TExStringGrid::HideFilterDropDown() {
-    if (FDropList && FDropList->isVisible()) FDropList->hide();
+    for (QListWidget* list : {FDropList, FDropCheckList})
+        if (list && list->isVisible()) list->hide();
     FFilterCol = -1;
 }

@@ -195,7 +195,9 @@ TEST_F(StringGridHooksTest, ColumnFilterOffersEachTextOnceWithTheClearEntryFirst
     const TStringList& list = *Grid.FilterList();
     ASSERT_EQ(list.Count(), 3);
     EXPECT_EQ(list[0], "(All)");
-    EXPECT_EQ(list[1], "New York=\"New York\"");
+    // A cell text is offered whole and filters on exactly that text.
+    EXPECT_EQ(list[1], "New York");
+    EXPECT_TRUE(Grid.IsCellTextFilterEntry(1));
     EXPECT_EQ(list[2], "Rome");
 
     // Without the automatic list a fixed column offers nothing unless the handler adds.

@@ -37,6 +37,8 @@ TEST(GridSorting, StableAndReversibleByTheCrossReference) {
     EXPECT_EQ(Column(g, 4), QStringList({"2", "4", "1", "3", "5"}));
     EXPECT_EQ(g.UnSortedCells(4, 1), "1");
 
+    // Without the tie-break by the columns to the right, equal keys keep their order.
+    g.SortSettings()->Full = false;
     g.SortSettings()->Direction = sdDescending;
     g.QSort();
     EXPECT_EQ(Column(g, 4), QStringList({"5", "1", "3", "2", "4"}));
@@ -63,7 +65,9 @@ TEST(GridSorting, IndexedSortByTwoColumns) {
     g.SortIndexes()->AddIndex(1, true);
     g.SortIndexes()->AddIndex(3, false);
     g.QSortIndexed();
-    EXPECT_EQ(Column(g, 4), QStringList({"1", "3", "4", "2"}));
+    // Real column 3 holds the Enable check boxes, so it orders by their states (rows 1
+    // and 3 checked): the x rows and the y rows tie there and keep their order.
+    EXPECT_EQ(Column(g, 4), QStringList({"1", "3", "2", "4"}));
 }
 
 TEST(GridSorting, GroupedSortKeepsNodeRowsInPlace) {
@@ -95,7 +99,8 @@ TEST(GridSorting, ShiftClickAddsASortColumn) {
     EXPECT_EQ(g.SortIndexes()->SortColumns(0), 1);
     EXPECT_EQ(g.SortIndexes()->SortColumns(1), 3);
     EXPECT_EQ(g.SortSettings()->Column, 1);
-    EXPECT_EQ(Column(g, 4), QStringList({"3", "1", "2", "4"}));
+    // The second key is the Enable check-box column: it orders by the box states.
+    EXPECT_EQ(Column(g, 4), QStringList({"1", "3", "2", "4"}));
     // A plain click on another column starts again with that column alone.
     f.Click(f.Centre(3, 0));
     EXPECT_EQ(g.SortIndexes()->Count(), 1);

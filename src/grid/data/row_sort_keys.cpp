@@ -1,0 +1,315 @@
+#include "grid/data/row_sort_keys.h"
+
+#include "controls/date_utilities.h"
+#include "controls/filter_condition.h"
+#include "controls/text_utilities.h"
+#include "grid/core/string_grid.h"
+#include "grid/view/markup_text.h"
+#include "platform/format_settings.h"
+
+namespace {
+
+int Sign(double a, double b) { return a > b ? 1 : a < b ? -1 : 0; }
+int Sign(int c) { return c > 0 ? 1 : c < 0 ? -1 : 0; }
+
+// Upper case for the letters a to z only, as the plain case-blind styles compare.
+QString UpperAsciiLetters(const QString& text) {
+    QString upper = text;
+    for (QChar& ch : upper)
+        if (ch >= QLatin1Char('a') && ch <= QLatin1Char('z')) ch = QChar(ch.unicode() - 32);
+    return upper;
+}
+
+// The value of the number a text starts with (sign, digits, fraction, exponent), 0 when
+// it starts with anything else: what a conversion that stops at the first invalid
+// character has read.
+double LeadingNumber(const QString& text) {
+    int i = 0;
+    const int n = int(text.size());
+    while (i < n && text[i] == QLatin1Char(' ')) ++i;
+    const int start = i;
+    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) ++i;
+    int digits = 0;
+    while (i < n && text[i].isDigit() && text[i].unicode() < 128) ++i, ++digits;
+    if (i < n && text[i] == QLatin1Char('.')) {
+        ++i;
+        while (i < n && text[i].isDigit() && text[i].unicode() < 128) ++i, ++digits;
+    }
+    if (digits == 0) return 0;
+    int end = i;
+    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        int j = i + 1;
+        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-'))) ++j;
+        const int expStart = j;
+        while (j < n && text[j].isDigit() && text[j].unicode() < 128) ++j;
+        if (j > expStart) end = j;
+    }
+    return text.mid(start, end - start).toDouble();
+}
+
+// A time "h:m[:s]" with an optional AM or PM, as a fraction of a day; 0 when the text
+// is no time.
+double TimeValue(const QString& text, QChar separator) {
+    QString t = text.trimmed().toUpper();
+    int addHours = 0;
+    bool twelveHour = false;
+    if (t.endsWith(QLatin1String("AM")) || t.endsWith(QLatin1String("PM"))) {
+        twelveHour = true;
+        addHours = t.endsWith(QLatin1String("PM")) ? 12 : 0;
+        t = t.left(t.size() - 2).trimmed();
+    }
+    const QStringList parts = t.split(separator);
+    if (parts.size() < 2 || parts.size() > 3) return 0;
+    int values[3] = {0, 0, 0};
+    for (int i = 0; i < parts.size(); ++i) {
+        bool ok = false;
+        values[i] = parts[i].toInt(&ok);
+        if (!ok || values[i] < 0) return 0;
+    }
+    int hours = values[0];
+    if (twelveHour) {
+        if (hours < 1 || hours > 12) return 0;
+        hours = hours % 12 + addHours;
+    }
+    if (hours > 23 || values[1] > 59 || values[2] > 59) return 0;
+    return (hours * 3600 + values[1] * 60 + values[2]) / 86400.0;
+}
+
+bool IsCheckBoxType(TCellType type) {
+    return type == ctCheckBox || type == ctDataCheckBox || type == ctVirtCheckBox || type == ctRowCheckBox;
+}
+
+bool IsNumberKind(int kind) { return kind == ntInteger || kind == ntFloat || kind == ntScientific; }
+
+}  // namespace
+
+struct TRowSortKeys::TCellKey {
+    bool Loaded = false;
+    QString Text;
+    bool FirstTextLooksLikeDate = false;  // a date separator at 2 or 3, digits around it
+    bool DatePositionFits = false;        // a date separator at 2 or 3, not at the end
+    bool LooksLikeTime = false;           // digits around a time separator
+    bool HasDateSeparator = false;
+    bool HasTimeSeparator = false;
+    signed char NumberKind = -1;
+    bool HasNumber = false;
+    bool NumberConverts = false;
+    bool EditedEmpty = false;
+    double Number = 0;
+    bool HasUpper = false;
+    QString Upper;
+    bool HasDate = false;
+    double Date = 0;
+    bool HasCellType = false;
+    bool IsCheckBox = false;
+};
+
+struct TRowSortKeys::TColumnKeys {
+    int Index = 0;
+    TSortStyle Style = ssAutomatic;
+    QString Prefix;
+    QString Suffix;
+    std::vector<TCellKey> Rows;
+};
+
+TRowSortKeys::TRowSortKeys(TExStringGrid& Grid) : FGrid(Grid) {}
+TRowSortKeys::~TRowSortKeys() = default;
+
+TRowSortKeys::TColumnKeys& TRowSortKeys::Column(int ACol) {
+    auto found = FColumns.find(ACol);
+    if (found != FColumns.end()) return *found->second;
+    auto column = std::make_unique<TColumnKeys>();
+    column->Index = ACol;
+    const TSortSettings& settings = *FGrid.SortSettings();
+    column->Style = settings.AutoFormat ? ssAutomatic : settings.IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+    FGrid.GetCellFormat(RealCol(ACol), column->Style, column->Prefix, column->Suffix);
+    column->Rows.resize(std::size_t(std::max(0, FGrid.RowCount())));
+    return *FColumns.emplace(ACol, std::move(column)).first->second;
+}
+
+TRowSortKeys::TCellKey& TRowSortKeys::Key(TColumnKeys& Column, int ARow) {
+    static TCellKey outside;
+    if (ARow < 0 || ARow >= int(Column.Rows.size())) {
+        outside = TCellKey();
+        outside.Loaded = true;
+        outside.NumberKind = ntNotNumber;
+        return outside;
+    }
+    TCellKey& key = Column.Rows[std::size_t(ARow)];
+    if (key.Loaded) return key;
+    key.Loaded = true;
+    key.Text = FGrid.SortSettings()->SortOnVirtualCells ? FGrid.Cells(Column.Index, ARow)
+                                                        : FGrid.GridCells(Column.Index, ARow);
+    const TFormatSettings& format = FormatSettings();
+    const QString& text = key.Text;
+    key.HasDateSeparator = text.contains(format.DateSeparator);
+    key.HasTimeSeparator = text.contains(format.TimeSeparator);
+    const int p = int(text.indexOf(format.DateSeparator)) + 1;
+    key.DatePositionFits = p > 1 && p < 4 && text.size() > p;
+    key.FirstTextLooksLikeDate = key.DatePositionFits && text[p - 2].isDigit() && text[p].isDigit();
+    const int t = int(text.indexOf(format.TimeSeparator)) + 1;
+    key.LooksLikeTime = t > 1 && text.size() > t && text[t - 2].isDigit() && text[t].isDigit();
+    return key;
+}
+
+TSortStyle TRowSortKeys::DetectStyle(TColumnKeys& Column, TCellKey& First, TCellKey& Second, int ARow1) {
+    if (!First.HasCellType) {
+        First.HasCellType = true;
+        First.IsCheckBox = IsCheckBoxType(FGrid.GetCellType(Column.Index, ARow1));
+    }
+    if (First.IsCheckBox) return ssCheckBox;
+    if (First.NumberKind < 0) First.NumberKind = static_cast<signed char>(ClassifyNumberText(First.Text));
+    if (IsNumberKind(First.NumberKind)) return ssNumeric;
+    const TSortStyle alphabetic = FGrid.SortSettings()->IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+    if (First.DatePositionFits) {
+        if (First.FirstTextLooksLikeDate && Second.HasDateSeparator)
+            return First.HasTimeSeparator ? ssDateTime : ssDate;
+        return alphabetic;
+    }
+    if (First.LooksLikeTime && Second.HasTimeSeparator) return ssTime;
+    return alphabetic;
+}
+
+int TRowSortKeys::CompareByStyle(TColumnKeys& Column, TSortStyle Style, TCellKey& A, TCellKey& B, int ARow1,
+                                 int ARow2, bool& NumericEdit) {
+    const TFormatSettings& format = FormatSettings();
+    auto number = [&](TCellKey& key, bool financial) {
+        if (key.HasNumber) return;
+        key.HasNumber = true;
+        QString text = key.Text;
+        if (!Column.Suffix.isEmpty()) {
+            const int at = int(text.indexOf(Column.Suffix));
+            if (at >= 0) text.remove(at, Column.Suffix.size());
+        }
+        if (!Column.Prefix.isEmpty()) {
+            const int at = int(text.indexOf(Column.Prefix));
+            if (at >= 0) text.remove(at, Column.Prefix.size());
+        }
+        if (financial) text.remove(format.ThousandSeparator);
+        if (format.DecimalSeparator != QLatin1Char('.')) {
+            const int at = int(text.indexOf(format.DecimalSeparator));
+            if (at >= 0) text[at] = QLatin1Char('.');
+        }
+        key.EditedEmpty = text.isEmpty();
+        bool ok = false;
+        key.Number = text.toDouble(&ok);
+        key.NumberConverts = ok || key.Text.isEmpty();
+        if (!ok) key.Number = key.Text.isEmpty() ? 0 : LeadingNumber(text);
+    };
+    auto upper = [](TCellKey& key) -> const QString& {
+        if (!key.HasUpper) {
+            key.HasUpper = true;
+            key.Upper = UpperAsciiLetters(key.Text);
+        }
+        return key.Upper;
+    };
+    auto date = [&](TCellKey& key) {
+        if (key.HasDate) return key.Date;
+        key.HasDate = true;
+        TDateTime value = 0;
+        if (key.Text.isEmpty()) value = 0;
+        else if (Style == ssShortDateEU) value = ParseDateDMY(key.Text);
+        else if (Style == ssShortDateUS) value = ParseDateMDY(key.Text);
+        else if (Style == ssTime) value = TimeValue(key.Text, format.TimeSeparator);
+        else if (!ParseDateTimeText(key.Text, value, format)) value = 0;
+        key.Date = value;
+        return key.Date;
+    };
+    switch (Style) {
+    case ssNumeric:
+    case ssFinancial: {
+        NumericEdit = true;
+        number(A, Style == ssFinancial);
+        number(B, Style == ssFinancial);
+        if (!A.NumberConverts && !B.NumberConverts) return 0;
+        return Sign(A.Number, B.Number);
+    }
+    case ssDate:
+    case ssDateTime:
+    case ssShortDateEU:
+    case ssShortDateUS:
+    case ssTime: return Sign(date(A), date(B));
+    case ssAlphaNoCase: return Sign(upper(A).compare(upper(B)));
+    case ssAnsiAlphaCase: return Sign(QString::localeAwareCompare(A.Text, B.Text));
+    case ssAnsiAlphaNoCase: return Sign(QString::localeAwareCompare(A.Text.toUpper(), B.Text.toUpper()));
+    case ssHTML: return Sign(MarkupToPlainText(A.Text).compare(MarkupToPlainText(B.Text)));
+    case ssCustom: {
+        int result = 0;
+        if (FGrid.OnCustomCompare) FGrid.OnCustomCompare(&FGrid, A.Text, B.Text, result);
+        return Sign(result);
+    }
+    case ssRaw: {
+        int result = 0;
+        if (FGrid.OnRawCompare) FGrid.OnRawCompare(&FGrid, Column.Index, ARow1, ARow2, result);
+        return Sign(result);
+    }
+    case ssImages: {
+        // A picture ranks by its image index; a bitmap or an icon counts as 0.
+        auto imageKey = [&](int row) {
+            const TCellType type = FGrid.GetCellType(Column.Index, row);
+            if (type == ctBitmap || type == ctIcon) return 0;
+            return FGrid.GetGraphicSortValue(Column.Index, row);
+        };
+        return Sign(imageKey(ARow1) - imageKey(ARow2));
+    }
+    case ssCheckBox: {
+        // A cell without a check box counts as unchecked.
+        auto checked = [&](int row) {
+            bool state = false;
+            return FGrid.GetCheckBoxState(Column.Index, row, state) && state;
+        };
+        return int(checked(ARow1)) - int(checked(ARow2));
+    }
+    default: return Sign(A.Text.compare(B.Text));
+    }
+}
+
+int TRowSortKeys::CompareRows(int ACol, int ARow1, int ARow2, TSortDirection Direction) {
+    TColumnKeys& column = Column(ACol);
+    TCellKey& a = Key(column, ARow1);
+    TCellKey& b = Key(column, ARow2);
+    TSortStyle style = column.Style;
+    if (style == ssAutomatic) style = DetectStyle(column, a, b, ARow1);
+    if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
+        if (a.NumberKind < 0) a.NumberKind = static_cast<signed char>(ClassifyNumberText(a.Text));
+        if (b.NumberKind < 0) b.NumberKind = static_cast<signed char>(ClassifyNumberText(b.Text));
+        const bool numbers = IsNumberKind(a.NumberKind) && IsNumberKind(b.NumberKind);
+        style = numbers ? ssNumeric : style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
+    }
+    bool numericEdit = false;
+    int result = CompareByStyle(column, style, a, b, ARow1, ARow2, numericEdit);
+    const TSortSettings& settings = *FGrid.SortSettings();
+    if (settings.IgnoreBlanks) {
+        const bool emptyA = numericEdit ? a.EditedEmpty : a.Text.isEmpty();
+        const bool emptyB = numericEdit ? b.EditedEmpty : b.Text.isEmpty();
+        if (emptyA != emptyB) {
+            // Empty texts end at BlankPos in the final order, whichever the direction.
+            int blankFirst = settings.BlankPos == blFirst ? -1 : 1;
+            if (Direction == sdDescending) blankFirst = -blankFirst;
+            result = emptyA ? blankFirst : -blankFirst;
+        }
+    }
+    return result;
+}
+
+int TRowSortKeys::CompareRowsFull(int ACol, int ARow1, int ARow2) {
+    const TSortSettings& settings = *FGrid.SortSettings();
+    const int last = FGrid.AllColCount() - 1;
+    for (int col = ACol;; ++col) {
+        const int result = FGrid.IsIgnoredColumn(col) ? 0 : CompareRows(col, ARow1, ARow2, settings.Direction);
+        if (result != 0 || !settings.Full || col >= last) return result;
+    }
+}
+
+int TRowSortKeys::CompareRowsIndexed(int Index, int ARow1, int ARow2) {
+    const TSortIndexList& indexes = *FGrid.SortIndexes();
+    const bool full = FGrid.SortSettings()->Full;
+    for (int i = Index; i < indexes.Count(); ++i) {
+        const int col = indexes.SortColumns(i);
+        const bool descending = indexes.SortDirections(i);
+        int result = FGrid.IsIgnoredColumn(col) ? 0
+                                                : CompareRows(col, ARow1, ARow2, descending ? sdDescending : sdAscending);
+        if (result != 0 || !full) return descending ? -result : result;
+    }
+    return 0;
+}
