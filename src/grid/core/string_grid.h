@@ -73,6 +73,7 @@
 #include "grid/core/node_settings.h"
 #include "grid/core/string_grid_enumerations.h"
 #include "grid/core/string_grid_events.h"
+#include "grid/data/find_parameters.h"
 #include "grid/data/grid_filter.h"
 #include "grid/data/html_settings.h"
 #include "grid/data/print_settings.h"
@@ -97,6 +98,7 @@
 
 class TExStringGrid;
 class TSearchPanel;
+class TExStringGridCheck;
 class TExInplaceEdit;
 class TForm;
 class TPicture;
@@ -972,6 +974,9 @@ public:
     void ClearRowHeaders();
     void ShowRowHeaders();
     void RowHeadersChanged() { ShowRowHeaders(); }
+    // Highlighting and marking over a rectangle of base cells (real columns, displayed
+    // rows): only a cell whose stored text holds S is rewritten, as plain text around the
+    // tags; the removal gives such a cell back exactly and leaves cells without the tag.
     void WrapMatchesInRange(const QString& S, const QString& Tag, bool DoCase, int FromCol, int FromRow, int ToCol,
                             int ToRow);
     void RemoveMatchTagsInRange(const QString& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
@@ -1750,6 +1755,80 @@ public:
     // ---- end of public: clipboard, cell block stream, HTML string ----
 
     // ---- public: find and replace, search footer, highlighting, marking, checking (grid/data/grid_find*.cpp, grid/data/search_footer*.cpp, grid/data/grid_highlight*.cpp) ----
+    // Find and replace (grid/data/grid_find.cpp). Cell positions are (column, row), (-1, -1)
+    // for none; columns and rows are displayed ones unless fnIncludeHiddenColumns or
+    // fnIncludeHiddenRows make them real. A find starts one step past StartCell, or at the
+    // area's first (with fnBackward last) cell from (-1, -1), and never wraps around.
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    // The same over WideCells (the same texts here), without the scroll away from the bottom.
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    // Find from the first cell, and again from the last match with the same text and options.
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    TPoint FindNext();
+    // Replaces every occurrence in each matching cell's stored text; with fnMatchCase only
+    // case-exact occurrences. Returns the number of cells changed.
+    int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    TFindParams FindParams() const { return FFindParams; }
+    void SetFindParams(TFindParams Value) { FFindParams = Value; }
+    TPoint SearchCell() const { return FSearchCell; }
+    void SetSearchCell(TPoint Value) { FSearchCell = Value; }
+    QString SearchCache() const { return FSearchCache; }
+    // The column and row that fnFindInPresetCol and fnFindInPresetRow restrict to.
+    int FindCol() const { return FFindCol; }
+    void SetFindCol(int Value) { FFindCol = Value; }
+    int FindRow() const { return FFindRow; }
+    void SetFindRow(int Value) { FFindRow = Value; }
+    // Set when a find starts, cleared when one ends without a match.
+    bool FindBusy() const { return FFindBusy; }
+
+    // Highlighting (<hi>) and marking (<e>) of occurrences (grid/data/grid_highlight.cpp).
+    // The text forms work on mini-HTML and leave its tags in place. The cell forms take
+    // real columns and displayed rows; a row or grid range walks the displayed columns,
+    // except HilightInGrid and the removals, which reach hidden ones too. Only base cells
+    // holding a match are rewritten (their stored text, written as plain text around the
+    // tags), and the removals give such a cell back exactly, leaving cells without the tag.
+    static QString HilightText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnHilightText(const QString& S);
+    static QString MarkText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnMarkText(const QString& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    // Hidden columns are left out here, unlike HilightInGrid and the removals.
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+
+    // Cell checking through the attached checker (grid/data/grid_cell_check.cpp); true when
+    // no checked cell changed, and always true without a checker. Columns are real; rows
+    // and the grid are checked over their displayed columns. The grid lets go of the
+    // checker when it is destroyed.
+    TExStringGridCheck* CellChecker() const { return FCellChecker; }
+    void SetCellChecker(TExStringGridCheck* Value);
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+
+    // The search footer's handlers (grid/data/search_footer.cpp), bound to the panel's
+    // events, and the copy of the SearchFooter settings into the panel.
+    void SearchPanelEditChange(TObject* Sender);
+    void SearchPanelForwardClick(TObject* Sender);
+    void SearchPanelBackwardClick(TObject* Sender);
+    void SearchPanelExitClick(TObject* Sender);
+    void SearchPanelHighLightClick(TObject* Sender);
+    void SearchFooterChange(TObject* Sender);
     // ---- end of public: find and replace, search footer, highlighting, marking, checking ----
 
     // ---- public: spin, edit-button and unit editors (grid/edit/spin_edit*.cpp, grid/edit/edit_button*.cpp) ----
@@ -2451,6 +2530,29 @@ protected:
     // ---- end of protected: clipboard, cell block stream, HTML string ----
 
     // ---- protected: find and replace, search footer, highlighting, marking, checking (grid/data/grid_find*.cpp, grid/data/search_footer*.cpp, grid/data/grid_highlight*.cpp) ----
+    // The find core shared by Find and FindWide, and the test of one cell against the
+    // stored search text.
+    TPoint FindCell(TPoint StartCell, const QString& s, TFindParams FindParams, bool Wide);
+    bool CellMatchesSearch(int ACol, int ARow, bool Wide);
+    // One range check over real columns, and the real columns of displayed ones.
+    bool CheckColumnsOfRows(const std::vector<int>& Columns, int FromRow, int ToRow);
+    std::vector<int> RealColumnsOfDisplayed(int FromCol, int ToCol) const;
+    // Moves to a match of a find with fnAutoGoto (expanding the node that hides its row).
+    void GotoFoundCell(TPoint Cell, TFindParams FindParams);
+    // The search footer's highlighting of the edit text, and its removal.
+    void SearchFooterHighlight();
+    void SearchFooterUnHighlight();
+    // The find options the footer's settings and controls ask for (without fnAutoGoto).
+    TFindParams SearchFooterFindParams(bool WithFixedAndHiddenRows);
+    TFindParams FFindParams;
+    QString FSearchCache;
+    QString FSearchCacheWide;
+    TPoint FSearchCell{-1, -1};
+    int FFindCol = 0;
+    int FFindRow = 0;
+    bool FFindBusy = false;
+    TExStringGridCheck* FCellChecker = nullptr;
+    bool FSearchFooterWasVisible = false;
     // ---- end of protected: find and replace, search footer, highlighting, marking, checking ----
 
     // ---- protected: spin, edit-button and unit editors (grid/edit/spin_edit*.cpp, grid/edit/edit_button*.cpp) ----

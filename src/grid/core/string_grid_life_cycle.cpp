@@ -5,6 +5,7 @@
 #include "grid/core/string_grid.h"
 #include "grid/view/cell_scroll_bar.h"
 #include "grid/data/search_panel.h"
+#include "grid/data/ex_string_grid_check.h"
 #include "grid/edit/grid_combo.h"
 #include "grid/view/grid_focus_windows.h"
 
@@ -100,6 +101,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
 
     if (!ComponentState().Contains(csDesigning)) CreateRunTimeChildren();
     FSearchPanel = new TSearchPanel(this);
+    FSearchFooter->OnChange = [this](TObject* Sender) { SearchFooterChange(Sender); };
     ApplyBorderMargins();
 }
 
@@ -150,6 +152,7 @@ void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation != opRemove) return;
     if (AComponent == FGridImages) FGridImages = nullptr;
     if (AComponent == FOwnerForm) FOwnerForm = nullptr;
+    if (AComponent == FCellChecker) FCellChecker = nullptr;
     auto it = std::find(FNotifierList.begin(), FNotifierList.end(), AComponent);
     if (it != FNotifierList.end()) FNotifierList.erase(it);
 }

@@ -5,11 +5,11 @@
 // measurements, small assorted members.
 
 #include "grid/core/string_grid.h"
+#include "grid/data/match_tags.h"
 
 #include "controls/text_utilities.h"
 #include "controls/user_number_format.h"
 #include "grid/view/markup_control_tags.h"
-#include "grid/view/markup_entities.h"
 #include "grid/view/markup_text.h"
 #include "platform/format_settings.h"
 
@@ -203,12 +203,16 @@ void TExStringGrid::ShowRowHeaders() {
 
 void TExStringGrid::WrapMatchesInRange(const QString& S, const QString& Tag, bool DoCase, int FromCol, int FromRow,
                                        int ToCol, int ToRow) {
-    const QString search = CharsToEntities(S, false);
+    if (S.isEmpty()) return;
     for (int r = FromRow; r <= ToRow; ++r)
         for (int c = FromCol; c <= ToCol; ++c) {
             if (!IsBaseCell(c, r)) continue;
-            const QString text = OnGetDisplText ? Cells(c, r) : GridCells(c, r);
-            SetCells(c, r, WrapMatchesInTag(CharsToEntities(text, false), search, Tag, DoCase));
+            // A cell wrapped before is wrapped afresh, so one removal gives it back.
+            const QString stored = GridCells(c, r);
+            const QString plain = PlainTextOfMatchTags(stored, Tag);
+            const QString wrapped = WrapPlainMatches(plain, S, Tag, DoCase);
+            if (wrapped != plain) SetCells(c, r, wrapped);
+            else if (plain != stored) SetCells(c, r, plain);
         }
 }
 
@@ -216,8 +220,8 @@ void TExStringGrid::RemoveMatchTagsInRange(const QString& Tag, int FromCol, int 
     for (int r = FromRow; r <= ToRow; ++r)
         for (int c = FromCol; c <= ToCol; ++c) {
             if (!IsBaseCell(c, r)) continue;
-            const QString text = OnGetDisplText ? Cells(c, r) : GridCells(c, r);
-            SetCells(c, r, RemoveMatchTags(EntitiesToChars(text, false), Tag));
+            const QString stored = GridCells(c, r);
+            if (HasMatchTag(stored, Tag)) SetCells(c, r, PlainTextOfMatchTags(stored, Tag));
         }
 }
 

@@ -1,6 +1,7 @@
 #include "grid/data/ret_edit.h"
 
 #include <QKeyEvent>
+#include <QPalette>
 
 void TRetEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
@@ -15,4 +16,12 @@ void TRetEdit::keyPressEvent(QKeyEvent* event) {
     // The typed carriage return still reaches OnKeyPress, then goes no further.
     QChar key(13);
     if (OnKeyPress) OnKeyPress(this, key);
+}
+
+void TRetEdit::SetColor(TColor value) {
+    TEdit::SetColor(value);
+    QPalette p = palette();
+    if (value == clDefault || value == clNone || value == clWindow) p.setColor(QPalette::Base, QPalette().color(QPalette::Base));
+    else p.setColor(QPalette::Base, ToQColor(value));
+    setPalette(p);
 }

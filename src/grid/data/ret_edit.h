@@ -8,6 +8,9 @@ class TRetEdit : public TEdit {
 public:
     explicit TRetEdit(TComponent* AOwner, QWidget* AParent = nullptr) : TEdit(AOwner, AParent) {}
 
+    // The colour is the edit's background (clWindow again with clDefault or clWindow).
+    void SetColor(TColor value) override;
+
     TNotifyEvent OnReturn;
     TNotifyEvent OnCtrlReturn;
 

@@ -62,6 +62,12 @@ TSearchPanel::TSearchPanel(TExStringGrid* AGrid)
     FExitButton->OnClick = [this](TObject*) { Fire(OnExitClick, this); };
     FHiliteButton->OnClick = [this](TObject*) { Fire(OnHighlightClick, this); };
 
+    OnEditChange = [AGrid](TObject* Sender) { AGrid->SearchPanelEditChange(Sender); };
+    OnForwardClick = [AGrid](TObject* Sender) { AGrid->SearchPanelForwardClick(Sender); };
+    OnBackwardClick = [AGrid](TObject* Sender) { AGrid->SearchPanelBackwardClick(Sender); };
+    OnExitClick = [AGrid](TObject* Sender) { AGrid->SearchPanelExitClick(Sender); };
+    OnHighlightClick = [AGrid](TObject* Sender) { AGrid->SearchPanelHighLightClick(Sender); };
+
     PlaceControls();
     if (FGrid->OnCreatedSearchFooter) FGrid->OnCreatedSearchFooter(FGrid);
 }
@@ -78,6 +84,15 @@ void TSearchPanel::PlaceControls() {
     place(FHiliteButton, 330, 5, 90, 23);
     // The match-case box keeps its place in either direction.
     FMatchCase->move(FHiliteButton->isHidden() ? 330 : 425, 8);
+}
+
+void TSearchPanel::ShowControls(bool HighLight, bool Close, bool MatchCase, bool FindPrev, bool FindNext) {
+    FHiliteButton->setVisible(HighLight);
+    FExitButton->setVisible(Close);
+    FMatchCase->setVisible(MatchCase);
+    FBackwardButton->setVisible(FindPrev);
+    FForwardButton->setVisible(FindNext);
+    PlaceControls();
 }
 
 void TSearchPanel::EditChanged() {

@@ -50,6 +50,11 @@ public:
     QString HintHighlight() const { return FHintHighlight; }
     void SetHintHighlight(const QString& Value);
 
+    // Shows or hides the controls and places them again (the match-case box moves left
+    // when the highlight button is hidden).
+    void ShowControls(bool HighLight, bool Close, bool MatchCase, bool FindPrev, bool FindNext);
+
+    // Bound to the grid's search footer handlers when the panel is made.
     TNotifyEvent OnForwardClick;
     TNotifyEvent OnBackwardClick;
     TNotifyEvent OnEditChange;

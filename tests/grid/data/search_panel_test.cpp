@@ -142,6 +142,7 @@ TEST(SearchPanel, PaintsItsColourOrGradientUnderALineInTheGridLineColour) {
     ShowPanel(grid);
     TSearchPanel* panel = grid.SearchPanel();
     panel->SetColor(0x00FF00);
+    panel->SetColorTo(clNone);  // the footer's own end colour would make a gradient
     grid.SetGridLineColor(0x0000FF);
     QImage image = panel->grab().toImage();
     EXPECT_EQ(image.pixelColor(480, 0), QColor(255, 0, 0));

@@ -392,6 +392,7 @@ TEST(GridKeyboardTest, TypingIntoAGridThatIsNotEditedFindsTheRowBySortColumn) {
     grid.SetOptions(grid.Options().Exclude(goEditing));
     grid.Navigation()->SetAutoGotoWhenSorted(true);
     grid.Navigation()->SetAutoGotoIncremental(true);
+    grid.SortSettings()->Show = true;
     grid.SortSettings()->Column = 3;
     const QStringList names = {"apple", "berry", "banana", "cherry", "bean", "date"};
     for (int r = 1; r <= 6; ++r) grid.SetCells(3, r, names.at(r - 1));
