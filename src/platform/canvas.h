@@ -65,11 +65,12 @@ constexpr unsigned DT_EDITCONTROL = 0x2000;
 enum TEdgeKind { ekRaised, ekSunken };
 // Themed parts drawn through the Fusion style; states 0 normal, 1 hot, 2 pressed, 3 disabled.
 enum TThemedPart { tpCheckBox, tpRadioButton, tpPushButton, tpComboArrow, tpSpinUp, tpSpinDown, tpHeaderSection,
-                   tpProgressBar, tpProgressChunk };
+                   tpProgressBar, tpProgressChunk, tpSpinLeft, tpSpinRight };
 // Check marks of a themed or classic check box.
 enum TCheckMark { cmUnchecked, cmChecked, cmMixed };
 // The classic frame controls, drawn in our own 3D look.
-enum TFrameControl { fcCheckBox, fcRadioButton, fcPushButton, fcComboArrow, fcSpinUp, fcSpinDown };
+enum TFrameControl { fcCheckBox, fcRadioButton, fcPushButton, fcComboArrow, fcSpinUp, fcSpinDown, fcScrollLeft,
+                     fcScrollRight };
 
 class TCanvas {
 public:

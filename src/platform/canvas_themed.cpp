@@ -51,7 +51,9 @@ void TCanvas::DrawThemedPart(const TRect& r, TThemedPart part, int state, TCheck
     }
     case tpComboArrow:
     case tpSpinUp:
-    case tpSpinDown: {
+    case tpSpinDown:
+    case tpSpinLeft:
+    case tpSpinRight: {
         // A raised button face with the arrow of its kind in the middle.
         QStyleOptionButton option;
         option.rect = r.ToQRect();
@@ -60,8 +62,11 @@ void TCanvas::DrawThemedPart(const TRect& r, TThemedPart part, int state, TCheck
         QStyleOption arrow;
         arrow.rect = part == tpComboArrow ? r.ToQRect().adjusted(3, 3, -3, -3) : r.ToQRect().adjusted(2, 1, -2, -1);
         arrow.state = flags;
-        style->drawPrimitive(part == tpSpinUp ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &arrow,
-                             FPainter);
+        const QStyle::PrimitiveElement element = part == tpSpinUp      ? QStyle::PE_IndicatorArrowUp
+                                                 : part == tpSpinLeft  ? QStyle::PE_IndicatorArrowLeft
+                                                 : part == tpSpinRight ? QStyle::PE_IndicatorArrowRight
+                                                                       : QStyle::PE_IndicatorArrowDown;
+        style->drawPrimitive(element, &arrow, FPainter);
         break;
     }
     case tpHeaderSection: {
@@ -155,6 +160,24 @@ void TCanvas::DrawFrameControl(const TRect& r, TFrameControl kind, bool checked,
             const int y = kind == fcSpinUp ? cy - size / 2 + row : cy - size / 2 + row;
             const int half = kind == fcSpinUp ? row : size - 1 - row;
             FPainter->fillRect(QRect(cx - half, y, 2 * half + 1, 1), mark);
+        }
+        break;
+    }
+    case fcScrollLeft:
+    case fcScrollRight: {
+        if (flat) {
+            FPainter->fillRect(r.ToQRect(), ToQColor(clBtnFace));
+        } else {
+            DrawEdge(r, state == 2 ? ekSunken : ekRaised, true);
+        }
+        // A small solid arrow in the middle, pointing left or right; pushed one pixel on.
+        const int shift = state == 2 ? 1 : 0;
+        const int cx = r.Left + r.Width() / 2 + shift, cy = r.Top + r.Height() / 2 + shift;
+        const int size = qMax(1, qMin(4, qMin(r.Width(), r.Height()) / 3));
+        for (int column = 0; column < size; ++column) {
+            const int x = cx - size / 2 + column;
+            const int half = kind == fcScrollLeft ? column : size - 1 - column;
+            FPainter->fillRect(QRect(x, cy - half, 1, 2 * half + 1), mark);
         }
         break;
     }

@@ -25,8 +25,12 @@ struct TMessage {
 constexpr unsigned WM_KEYDOWN = 0x0100;
 constexpr unsigned WM_KEYUP = 0x0101;
 constexpr unsigned WM_CHAR = 0x0102;
+constexpr unsigned WM_COMMAND = 0x0111;
 constexpr unsigned WM_SIZING = 0x0214;
 constexpr unsigned WM_USER = 0x0400;
+
+// Notification code of WM_COMMAND (high word of WParam): an edit's text changed.
+constexpr unsigned EN_CHANGE = 0x0300;
 
 // WParam of WM_SIZING: the edge or corner being dragged.
 constexpr WPARAM WMSZ_BOTTOMRIGHT = 8;
