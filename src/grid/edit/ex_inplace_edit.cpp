@@ -89,9 +89,8 @@ void TExInplaceEdit::BoundsChanged() {
     // Read right to left, the grid line of the cell before stands on the cell's first
     // column of pixels.
     if (FGrid->UseRightToLeftAlignment()) R.Left += 1;
-    // Up to the grid lines the next column and row begin with, whatever their width.
-    const int line = FGrid->GridLineWidth();
-    setGeometry(R.Left, R.Top, R.Right - R.Left - line, R.Bottom - R.Top - line);
+    // The rectangle ends where the next column and row begin, with their grid lines.
+    setGeometry(R.Left, R.Top, R.Right - R.Left, R.Bottom - R.Top);
 }
 
 // ---- focus -------------------------------------------------------------------------------
