@@ -93,8 +93,8 @@ void TExStringGrid::PaintBackgroundOutsideCells() {
     QPainter* painter = Canvas()->Painter();
     painter->save();
     painter->setClipRegion(region, Qt::IntersectClip);
+    // The search footer has room of its own below the cells; the floating footer lies over them.
     TRect area = client;
-    if (FSearchFooter->Visible()) area.Bottom -= 32;
     if (FFloatingFooter->Visible) area.Bottom -= FFloatingFooter->Height;
     if (FBackGround->Bitmap.Empty()) {
         if (FBackGround->IsGradient())
