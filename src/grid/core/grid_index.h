@@ -6,6 +6,8 @@
 // does not compile. The constructors are explicit: a plain int never becomes either kind
 // by accident.
 
+#include <compare>
+
 struct RealCol {
     int v = 0;
     RealCol() = default;
