@@ -281,7 +281,8 @@ private:
 
         if (s.Destination == TDestination::FontTable) {
             if (is("u")) {
-                FFontEntry.Name += UnicodeCharacter(Parameter);
+                // A font name holds no control characters, whichever way they are written.
+                if (const QChar c = UnicodeCharacter(Parameter); c.unicode() >= 0x20) FFontEntry.Name += c;
                 FPendingSkip = s.UnicodeSkip;
             } else if (is("f")) {
                 CommitFont();
@@ -410,7 +411,8 @@ private:
         for (QChar c : text) {
             if (c.unicode() < 0x20 && c != QLatin1Char('\t')) continue;  // control characters carry no text
             if (!fontName) Emit(c);
-            else if (c != QLatin1Char('\\') && c != QLatin1Char('{') && c != QLatin1Char('}')) FFontEntry.Name += c;
+            else if (c != QLatin1Char('\t') && c != QLatin1Char('\\') && c != QLatin1Char('{') && c != QLatin1Char('}'))
+                FFontEntry.Name += c;
         }
     }
 
