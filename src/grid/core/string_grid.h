@@ -1851,6 +1851,27 @@ public:
     void PaintRichTextCell(int ACol, int ARow, TRect ARect, TCanvas& Canvas);
     // ---- end of public: rich text editor and RTF cells ----
 
+    // ---- public: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers (grid/edit/grid_cell_editors*.cpp, grid/edit/edit_link*.cpp) ----
+    // ---- end of public: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers ----
+
+    // ---- public: date and time picker editors (grid/edit/grid_date_editors*.cpp) ----
+    // ---- end of public: date and time picker editors ----
+
+    // ---- public: drop-down editor wrappers, kinds 30 to 38 (grid/edit/grid_drop_down_editors*.cpp) ----
+    // ---- end of public: drop-down editor wrappers, kinds 30 to 38 ----
+
+    // ---- public: text format, CSV, fixed width and ASCII files (grid/data/grid_text_files*.cpp, grid/data/grid_csv*.cpp) ----
+    // ---- end of public: text format, CSV, fixed width and ASCII files ----
+
+    // ---- public: printing and preview (grid/data/grid_print*.cpp) ----
+    // ---- end of public: printing and preview ----
+
+    // ---- public: HTML and XML files (grid/data/html_file*.cpp, grid/data/grid_xml*.cpp) ----
+    // ---- end of public: HTML and XML files ----
+
+    // ---- public: office documents and settings persistence (grid/data/office_*.cpp, grid/data/grid_settings*.cpp) ----
+    // ---- end of public: office documents and settings persistence ----
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void showEvent(QShowEvent* event) override;
@@ -2569,6 +2590,27 @@ protected:
     TExRichEdit* FRichEdit = nullptr;
     TExRichEdit* FInplaceRichEdit = nullptr;
     // ---- end of protected: rich text editor and RTF cells ----
+
+    // ---- protected: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers (grid/edit/grid_cell_editors*.cpp, grid/edit/edit_link*.cpp) ----
+    // ---- end of protected: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers ----
+
+    // ---- protected: date and time picker editors (grid/edit/grid_date_editors*.cpp) ----
+    // ---- end of protected: date and time picker editors ----
+
+    // ---- protected: drop-down editor wrappers, kinds 30 to 38 (grid/edit/grid_drop_down_editors*.cpp) ----
+    // ---- end of protected: drop-down editor wrappers, kinds 30 to 38 ----
+
+    // ---- protected: text format, CSV, fixed width and ASCII files (grid/data/grid_text_files*.cpp, grid/data/grid_csv*.cpp) ----
+    // ---- end of protected: text format, CSV, fixed width and ASCII files ----
+
+    // ---- protected: printing and preview (grid/data/grid_print*.cpp) ----
+    // ---- end of protected: printing and preview ----
+
+    // ---- protected: HTML and XML files (grid/data/html_file*.cpp, grid/data/grid_xml*.cpp) ----
+    // ---- end of protected: HTML and XML files ----
+
+    // ---- protected: office documents and settings persistence (grid/data/office_*.cpp, grid/data/grid_settings*.cpp) ----
+    // ---- end of protected: office documents and settings persistence ----
 
     // Sizes and counts remembered by the dimension setters.
     int FFixedRowsMin = 1;
