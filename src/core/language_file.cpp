@@ -1,8 +1,8 @@
 #include "core/language_file.h"
 #include "core/program_state.h"
+#include "platform/text_encoding.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace {
 
@@ -14,22 +14,6 @@ QString TrimControls(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
-QString DecodeWindows1252(const QByteArray& bytes) {
-    // The characters of 0x80..0x9F that differ from Latin-1; 0 marks an unused code.
-    static const char16_t high[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                      0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                      0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-    QString out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        const unsigned char b = static_cast<unsigned char>(c);
-        if (b >= 0x80 && b < 0xA0 && high[b - 0x80] != 0) out += QChar(high[b - 0x80]);
-        else out += QChar(b);
-    }
-    return out;
-}
-
 const QChar Pilcrow(0x00B6);
 
 // Far beyond any caption, hint or message; laying out a label of megabytes would freeze
@@ -37,18 +21,6 @@ const QChar Pilcrow(0x00B6);
 constexpr qsizetype Longest_Text = 4096;
 
 }  // namespace
-
-QString Decode_Language_File(const QByteArray& bytes) {
-    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-        return decoder.decode(bytes.mid(2));
-    }
-    QStringDecoder utf8(QStringConverter::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    return DecodeWindows1252(bytes);
-}
 
 void Apply_Language_Line(const QString& rawLine) {
     const QString line = TrimControls(rawLine);
@@ -109,5 +81,5 @@ void Load_Language_File(const QString& fileName) {
     // One byte more than the size found shows a file that grew meanwhile.
     const QByteArray bytes = file.read(file.size() + 1);
     if (bytes.size() > Longest_Language_File) return;
-    for (const QString& line : Split_Language_Lines(Decode_Language_File(bytes))) Apply_Language_Line(line);
+    for (const QString& line : Split_Language_Lines(DecodeTextFile(bytes))) Apply_Language_Line(line);
 }

@@ -10,8 +10,5 @@ constexpr qint64 Longest_Language_File = qint64(1) << 20;
 
 // Applies every line of the file to SL_Lang_Texts; an unreadable file changes nothing.
 void Load_Language_File(const QString& fileName);
-// A BOM selects UTF-8 or UTF-16; without one, valid UTF-8 is read as UTF-8 and
-// anything else as Windows-1252.
-QString Decode_Language_File(const QByteArray& bytes);
 // Applies one line; malformed lines (and texts of more than 4096 characters) change nothing.
 void Apply_Language_Line(const QString& line);

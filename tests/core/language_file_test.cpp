@@ -65,6 +65,7 @@ TEST_F(LanguageFileTest, FileEncodingsAndLaterLinesWin) {
         {"STR0 = Old\rSTR0 = Second\r", "Second"},  // lines ended by CR alone
         {"\xEF\xBB\xBFSTR0 = Caf\xC3\xA9\n", QString::fromUtf8("Caf\xC3\xA9")},
         {"STR0 = Caf\xE9 \x80\n", QString::fromUtf8("Caf\xC3\xA9 \xE2\x82\xAC")},  // Windows-1252
+        {"STR0 = Caf\xE9", QString::fromUtf8("Caf\xC3\xA9")},  // a Windows-1252 letter last in the file
         {QByteArray("\xFF\xFE", 2) + QByteArray("S\0T\0R\0" "0\0=\0x\0", 12), "x"},
         // An unpaired surrogate in a UTF-16 file spoils only its own line.
         {QByteArray("\xFF\xFE", 2) + QByteArray("S\0T\0R\0" "2\0=\0a\0\x00\xD8\r\0\n\0S\0T\0R\0" "0\0=\0x\0\r\0\n\0", 34),

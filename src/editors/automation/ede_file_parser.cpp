@@ -1,7 +1,7 @@
 #include "editors/automation/ede_file_parser.h"
-#include "core/language_file.h"
 #include "editors/automation/bacnet_object_types.h"
 #include "editors/rule_integer.h"
+#include "platform/text_encoding.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -78,7 +78,7 @@ TBACnet_Var Parse_EDE_Line(QStringView line) {
 }
 
 std::vector<TBACnet_Var> Parse_EDE_File(const QByteArray& bytes) {
-    const QString text = Decode_Language_File(bytes);
+    const QString text = DecodeTextFile(bytes);
     const std::vector<QStringView> lines = Split_Lines(text);
     qsizetype dataStart = -1;
     if (qsizetype(lines.size()) > Column_Kinds_Line_Index && Is_Column_Kinds_Line(lines[Column_Kinds_Line_Index])) {

@@ -104,9 +104,9 @@ struct TRecord {
     std::vector<std::pair<QByteArray, TValue>> Properties;
 };
 
-class TCursor {
+class TByteCursor {
 public:
-    explicit TCursor(const QByteArray& Bytes) : FData(Bytes) {}
+    explicit TByteCursor(const QByteArray& Bytes) : FData(Bytes) {}
     bool AtEnd() const { return FPos == FData.size(); }
     bool Take(qsizetype Count, const char*& Out) {
         if (Count < 0 || Count > FData.size() - FPos) return false;
@@ -152,7 +152,7 @@ private:
     qsizetype FPos = 0;
 };
 
-bool ReadValue(TCursor& Cursor, TValue& Value) {
+bool ReadValue(TByteCursor& Cursor, TValue& Value) {
     quint8 type = 0;
     if (!Cursor.U8(type)) return false;
     Value.Type = TValueType(type);
@@ -187,7 +187,7 @@ bool ReadValue(TCursor& Cursor, TValue& Value) {
     }
 }
 
-bool ReadRecord(TCursor& Cursor, TRecord& Record) {
+bool ReadRecord(TByteCursor& Cursor, TRecord& Record) {
     quint8 mark = 0;
     quint16 count = 0;
     if (!Cursor.U8(mark) || mark != 'R' || !Cursor.ShortName(Record.ClassName) || !Cursor.U16(count)) return false;
@@ -397,7 +397,7 @@ std::optional<TCellBlock> DecodeCellBlock(const QByteArray& Bytes) {
     if (Bytes.size() < 6 || std::memcmp(Bytes.constData(), kSignature, 4) != 0) return std::nullopt;
     if (qFromLittleEndian<quint16>(Bytes.constData() + 4) != kVersion) return std::nullopt;
     const QByteArray body = Bytes.mid(6);
-    TCursor cursor(body);
+    TByteCursor cursor(body);
     TRecord record;
     TCellBlock block;
     if (!ReadRecord(cursor, record) || record.ClassName != "TGridPropIO" ||
