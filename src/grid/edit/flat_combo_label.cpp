@@ -4,15 +4,6 @@
 
 #include <QFontMetrics>
 
-namespace {
-
-// Centred on a span: a longer label sticks out equally on both sides.
-int Centred(int start, int span, int length) {
-    return length > span ? start - (length - span) / 2 : start + (span - length) / 2;
-}
-
-}  // namespace
-
 QString TAsgCustomCombo::LabelCaption() const { return FLabel ? FLabel->Caption() : QString(); }
 
 void TAsgCustomCombo::SetLabelCaption(const QString& value) {
@@ -73,24 +64,6 @@ void TAsgCustomCombo::PlaceLabel() {
     }
     FLabel->adjustSize();
     const int tw = QFontMetrics(FLabel->font()).horizontalAdvance(FLabel->Caption());
-    const int lh = FLabel->height(), lw = FLabel->width(), m = FLabelMargin;
-    const int left = Left(), top = Top(), w = Width(), h = Height();
-    int labelTop = top, labelLeft = left;
-    switch (FLabelPosition) {
-    case lpLeftTop: labelTop = top; labelLeft = left - tw - m; break;
-    case lpLeftCenter: labelTop = Centred(top, h, lh); labelLeft = left - tw - m; break;
-    case lpLeftBottom: labelTop = top + h - lh; labelLeft = left - tw - m; break;
-    case lpTopLeft: labelTop = top - lh - m; labelLeft = left; break;
-    case lpBottomLeft: labelTop = top + h + m; labelLeft = left; break;
-    case lpLeftTopLeft: labelTop = top; labelLeft = left - m; break;
-    case lpLeftCenterLeft: labelTop = Centred(top, h, lh); labelLeft = left - m; break;
-    case lpLeftBottomLeft: labelTop = top + h - lh; labelLeft = left - m; break;
-    case lpTopCenter: labelTop = top - lh - m; labelLeft = Centred(left, w, lw); break;
-    case lpBottomCenter: labelTop = top + h + m; labelLeft = Centred(left, w, lw); break;
-    case lpRightTop: labelTop = top; labelLeft = left + w + m; break;
-    case lpRightCenter: labelTop = Centred(top, h, lh); labelLeft = left + w + m; break;
-    case lpRighBottom: labelTop = top + h - lh; labelLeft = left + w + m; break;
-    }
-    FLabel->move(labelLeft, labelTop);
+    FLabel->move(LabelTopLeft(FLabelPosition, geometry(), tw, FLabel->size(), FLabelMargin));
     FLabel->setVisible(!isHidden() && FLabel->parentWidget() != this);
 }

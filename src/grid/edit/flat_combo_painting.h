@@ -45,10 +45,18 @@ struct TFlatComboLook {
     TColor BorderColor = clNone;
     TColor FocusBorderColor = clNone;
     TColor FlatLineColor = clNone;
+    // The date pickers' variant: the coloured button keeps its rectangle and its arrow
+    // stands one pixel further right, and the button area of an active picker gets a
+    // raised edge (flat while the calendar is dropped down).
+    bool PickerButton = false;
 
     int ClientWidth() const { return Width; }
     int ClientHeight() const { return Height; }
 };
+
+class QWidget;
+// The background colour of a control's parent: its own Color when set, else its palette's.
+TColor ParentBrushColorOf(const QWidget* Control);
 
 // The control paints itself rather than leaving it all to the platform.
 bool FlatComboPaintsItself(const TFlatComboLook& look);

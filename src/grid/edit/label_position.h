@@ -17,3 +17,12 @@ enum TLabelPosition {
     lpRightCenter,
     lpRighBottom
 };
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Where the label's top-left corner goes beside a control's bounds: TextWidth is the
+// measured caption (the left positions keep it clear of the control), LabelSize the
+// label's own size (used for centring and the top and bottom positions).
+QPoint LabelTopLeft(TLabelPosition Position, const QRect& Control, int TextWidth, QSize LabelSize, int Margin);
