@@ -338,6 +338,11 @@ void TDateTimePicker::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
+    if (!ch.isNull() && TypeDigit(ch)) {
+        e->accept();
+        return;
+    }
+    FTypedDigits.clear();
     if ((e->key() == Qt::Key_Right || e->key() == Qt::Key_Left) && e->modifiers() == Qt::NoModifier) {
         // The arrows move from field to field, the whole field selected.
         const int next = currentSectionIndex() + (e->key() == Qt::Key_Right ? 1 : -1);
@@ -349,6 +354,58 @@ void TDateTimePicker::keyPressEvent(QKeyEvent* e) {
     const QDateTime before = dateTime();
     TControlOf<QDateTimeEdit>::keyPressEvent(e);
     if (dateTime() != before && OnUserInput) OnUserInput(this);
+}
+
+bool TDateTimePicker::TypeDigit(QChar Digit) {
+    if (!Digit.isDigit() || Digit.unicode() > '9' || isReadOnly()) return false;
+    const QDateTimeEdit::Section section = currentSection();
+    const QString shown = sectionText(section);
+    bool numeric = false;
+    shown.toInt(&numeric);
+    if (!numeric) return false;
+    int highest = 0;
+    switch (section) {
+    case QDateTimeEdit::DaySection: highest = 31; break;
+    case QDateTimeEdit::MonthSection: highest = 12; break;
+    case QDateTimeEdit::YearSection: highest = 9999; break;
+    case QDateTimeEdit::HourSection: highest = 23; break;
+    case QDateTimeEdit::MinuteSection:
+    case QDateTimeEdit::SecondSection: highest = 59; break;
+    default: return false;
+    }
+    if (FTypedSection != currentSectionIndex()) FTypedDigits.clear();
+    FTypedSection = currentSectionIndex();
+    FTypedDigits += Digit;
+    const int value = FTypedDigits.toInt();
+    // A year takes effect with its fourth digit; the other fields at once.
+    const bool year = section == QDateTimeEdit::YearSection;
+    const QDateTime now = dateTime();
+    QDate date = now.date();
+    QTime time = now.time();
+    if (!year || FTypedDigits.size() == 4) {
+        int y = date.year(), m = date.month(), d = date.day();
+        switch (section) {
+        case QDateTimeEdit::DaySection: d = value; break;
+        case QDateTimeEdit::MonthSection: m = value; break;
+        case QDateTimeEdit::YearSection: y = value; break;
+        case QDateTimeEdit::HourSection: time = QTime(value, time.minute(), time.second()); break;
+        case QDateTimeEdit::MinuteSection: time = QTime(time.hour(), value, time.second()); break;
+        default: time = QTime(time.hour(), time.minute(), value); break;
+        }
+        // A new month or year keeps the day where it can, else takes the month's last.
+        if (section != QDateTimeEdit::DaySection && m >= 1 && m <= 12 && y >= 1)
+            d = std::min(d, QDate(y, m, 1).daysInMonth());
+        date = QDate(y, m, d);
+        if (date.isValid() && time.isValid()) {
+            setDateTime(QDateTime(date, time));
+            if (OnUserInput) OnUserInput(this);
+        } else {
+            FTypedDigits = Digit;  // the digit starts the field afresh
+        }
+    }
+    if (FTypedDigits.size() >= (year ? 4 : 2) || FTypedDigits.toInt() * 10 > highest) FTypedDigits.clear();
+    setSelectedSection(section);
+    return true;
 }
 
 void TDateTimePicker::keyReleaseEvent(QKeyEvent* e) {

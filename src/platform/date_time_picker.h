@@ -4,6 +4,9 @@
 // in date mode dmComboBox a month calendar drops down from its button, F4 or Alt+Down,
 // in dmUpDown the arrows step the section under the caret.
 //
+// Digits typed into a number field replace it as they come, and the field stays
+// selected until Left or Right moves on (Qt would wait for a field to be complete and
+// then move on by itself).
 // Left and Right move from field to field, as the platform's picker does (Qt's move the
 // caret by one character).
 // Keys run through phases the controls override: KeyDown (Shift+Tab arrives as Tab with
@@ -99,8 +102,11 @@ public:
     void DropDown();
     void CloseUp();
 
-    // Focus moves, for the owner's focus handling and tests.
-    void SelectSection(int Index) { setCurrentSectionIndex(Index); }
+    // Moves to a field and selects it, so a typed digit replaces the field.
+    void SelectSection(int Index) {
+        setCurrentSectionIndex(Index);
+        setSelectedSection(currentSection());
+    }
     int SectionIndex() const { return currentSectionIndex(); }
 
     TNotifyEvent OnChange;
@@ -145,6 +151,9 @@ private:
     void PlaceCheckBox();
     void WatchCalendar();
     bool DropKey(int QtKey, Qt::KeyboardModifiers Modifiers) const;
+    // A digit typed into a numeric field: the field takes the digits typed so far at once
+    // (a year its four), and stays selected; false for anything else.
+    bool TypeDigit(QChar Digit);
 
     TDateTimeKind FKind = dtkDate;
     TDTDateMode FDateMode = dmComboBox;
@@ -157,4 +166,6 @@ private:
     QPointer<QWidget> FCalendarWindow;
     TMonthCalendar* FCalendar = nullptr;  // owned by the pop-up Qt makes for it
     bool FFocusInside = false;
+    QString FTypedDigits;
+    int FTypedSection = -1;
 };
