@@ -6,7 +6,6 @@
 #include "platform/standard_controls.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 
 namespace {
 
@@ -89,14 +88,7 @@ void TExDateTimePicker::SetLabelBold(bool Bold) {
 
 void TExDateTimePicker::PlaceLabel() {
     if (!FLabel || ComponentState().Contains(csDestroying)) return;
-    if (parentWidget() && FLabel->parentWidget() != parentWidget()) FLabel->setParent(parentWidget());
-    FLabel->setAutoFillBackground(!FLabelTransparent);
-    QFont labelFont = FParentFnt ? font() : FLabelFont.ToQFont();
-    labelFont.setBold(FLabel->font().bold());
-    FLabel->setFont(labelFont);
-    FLabel->adjustSize();
-    const int tw = QFontMetrics(FLabel->font()).horizontalAdvance(FLabel->Caption());
-    FLabel->move(LabelTopLeft(FLabelPosition, geometry(), tw, FLabel->size(), FLabelMargin));
-    FLabel->setVisible(!isHidden() && FLabel->parentWidget() != this);
+    PlaceCaptionLabel(FLabel, this, FLabelPosition, FLabelMargin, FLabelTransparent,
+                      FParentFnt ? font() : FLabelFont.ToQFont());
     if (!FLabelAlwaysEnabled) FLabel->setEnabled(isEnabled());
 }

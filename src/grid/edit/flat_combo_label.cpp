@@ -2,8 +2,6 @@
 // control at one of thirteen positions whenever the control or a label property changes.
 #include "grid/edit/flat_combo.h"
 
-#include <QFontMetrics>
-
 QString TAsgCustomCombo::LabelCaption() const { return FLabel ? FLabel->Caption() : QString(); }
 
 void TAsgCustomCombo::SetLabelCaption(const QString& value) {
@@ -54,16 +52,6 @@ void TAsgCustomCombo::SetLabelBold(bool bold) {
 
 void TAsgCustomCombo::PlaceLabel() {
     if (!FLabel || ComponentState().Contains(csDestroying)) return;
-    // A label made while the control had no parent joins the control's parent later.
-    if (parentWidget() && FLabel->parentWidget() != parentWidget()) FLabel->setParent(parentWidget());
-    FLabel->setAutoFillBackground(!FLabelTransparent);
-    if (!FParentFont) {
-        QFont labelFont = FLabelFont.ToQFont();
-        labelFont.setBold(FLabel->font().bold());
-        FLabel->setFont(labelFont);
-    }
-    FLabel->adjustSize();
-    const int tw = QFontMetrics(FLabel->font()).horizontalAdvance(FLabel->Caption());
-    FLabel->move(LabelTopLeft(FLabelPosition, geometry(), tw, FLabel->size(), FLabelMargin));
-    FLabel->setVisible(!isHidden() && FLabel->parentWidget() != this);
+    PlaceCaptionLabel(FLabel, this, FLabelPosition, FLabelMargin, FLabelTransparent,
+                      FParentFont ? FLabel->font() : FLabelFont.ToQFont());
 }

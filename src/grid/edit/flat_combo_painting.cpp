@@ -3,6 +3,7 @@
 
 #include "platform/control.h"
 
+#include <QGuiApplication>
 #include <QRegion>
 
 namespace {
@@ -62,6 +63,18 @@ int ThemedButtonState(const TFlatComboLook& look) {
 }
 
 }  // namespace
+
+TFlatComboLook WidgetLook(const QWidget* Control) {
+    TFlatComboLook look;
+    look.Width = Control->width();
+    look.Height = Control->height();
+    look.Enabled = Control->isEnabled();
+    look.ActiveControl = Control->hasFocus();
+    look.MouseButtonDown = (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
+    look.ParentColor = ParentBrushColorOf(Control);
+    look.FontColor = FromQColor(Control->palette().color(QPalette::Text));
+    return look;
+}
 
 TColor ParentBrushColorOf(const QWidget* Control) {
     QWidget* parent = Control->parentWidget();

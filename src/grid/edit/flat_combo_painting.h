@@ -55,6 +55,9 @@ struct TFlatComboLook {
 };
 
 class QWidget;
+// A look with what the widget itself tells: size, enabled, keyboard focus, the mouse
+// buttons held now, its parent's and its text colour. The control adds its own state.
+TFlatComboLook WidgetLook(const QWidget* Control);
 // The background colour of a control's parent: its own Color when set, else its palette's.
 TColor ParentBrushColorOf(const QWidget* Control);
 

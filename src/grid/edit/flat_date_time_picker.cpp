@@ -80,26 +80,19 @@ void TFlatDateTimePicker::SetCtl3D(bool Value) {
 TColor TFlatDateTimePicker::ParentBrushColor() const { return ParentBrushColorOf(this); }
 
 TFlatComboLook TFlatDateTimePicker::Look() const {
-    TFlatComboLook look;
-    look.Width = width();
-    look.Height = height();
+    TFlatComboLook look = WidgetLook(this);
     look.ButtonWidth = FButtonWidth;
-    look.Enabled = isEnabled();
     look.ThemedPlatform = FIsThemed;
     look.ThemesActive = ThemesActive();
     look.DisabledBorder = FDisabledBorder;
     look.IsWinXP = FIsWinXP;
     look.Focused = FHasFocus;
-    look.ActiveControl = hasFocus();
     look.MouseInControl = FMouseInControl;
     look.ButtonHover = FButtonHover;
-    look.MouseButtonDown = (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
     look.DroppedDown = DroppedDown();
     look.FocusBorder = FFocusBorder;
     look.Designing = Designing();
     look.Color = Color() == clDefault ? clWindow : Color();
-    look.ParentColor = ParentBrushColor();
-    look.FontColor = FromQColor(palette().color(QPalette::Text));
     look.ButtonColor = FButtonColor;
     look.ButtonColorHot = FButtonColorHot;
     look.ButtonColorDown = FButtonColorDown;

@@ -1,5 +1,8 @@
 #include "grid/edit/label_position.h"
 
+#include <QFontMetrics>
+#include <QLabel>
+
 namespace {
 
 // Centred on a span: a longer label sticks out equally on both sides.
@@ -28,4 +31,19 @@ QPoint LabelTopLeft(TLabelPosition Position, const QRect& Control, int TextWidth
     case lpRighBottom: return {left + w + m, top + h - lh};
     }
     return {left, top};
+}
+
+void PlaceCaptionLabel(QLabel* Label, const QWidget* Control, TLabelPosition Position, int Margin, bool Transparent,
+                       const QFont& Font) {
+    // A label made while the control had no parent joins the control's parent later.
+    QWidget* parent = Control->parentWidget();
+    if (parent && Label->parentWidget() != parent) Label->setParent(parent);
+    Label->setAutoFillBackground(!Transparent);
+    QFont labelFont = Font;
+    labelFont.setBold(Label->font().bold());
+    Label->setFont(labelFont);
+    Label->adjustSize();
+    const int tw = QFontMetrics(Label->font()).horizontalAdvance(Label->text());
+    Label->move(LabelTopLeft(Position, Control->geometry(), tw, Label->size(), Margin));
+    Label->setVisible(!Control->isHidden() && Label->parentWidget() != Control);
 }
