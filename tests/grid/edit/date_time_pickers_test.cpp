@@ -164,6 +164,23 @@ TEST_F(DateTimePickersTest, KindMakesPlacesAndFreesTheTimePicker) {
     }
 }
 
+TEST_F(DateTimePickersTest, UncheckingTheDateDisablesTheTimePart) {
+    auto* ex = Make<TExDateTimePicker>();
+    ex->SetShowCheckbox(true);
+    int changes = 0;
+    ex->OnChange = [&](TObject*) { ++changes; };
+    ASSERT_TRUE(ex->TimePicker()->isEnabled());
+    QTest::mouseClick(ex->CheckBoxWidget(), Qt::LeftButton);
+    EXPECT_FALSE(ex->Checked());
+    EXPECT_FALSE(ex->TimePicker()->isEnabled());
+    QTest::mouseClick(ex->CheckBoxWidget(), Qt::LeftButton);
+    EXPECT_TRUE(ex->TimePicker()->isEnabled());
+    EXPECT_EQ(changes, 2);
+    // Disabling the picker disables its time part whatever the check box says.
+    ex->setEnabled(false);
+    EXPECT_FALSE(ex->TimePicker()->isEnabled());
+}
+
 TEST_F(DateTimePickersTest, AutoTabWalksTheDateFieldsIntoTheTimePart) {
     auto* ex = Make<TExDateTimePicker>();
     ex->SetFormat("dd/MM/yyyy");
