@@ -106,8 +106,8 @@ class TScrollControl;
 class QWidget;
 class QLabel;
 class QComboBox;
-class QDateEdit;
-class QDateTimeEdit;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class QHelpEvent;
 class QListWidget;
 class QCursor;
@@ -626,12 +626,6 @@ public:
     QWidget* FocusWindow() const { return FFocusWindow; }
     QWidget* ArrowWindow(int Index) const { return FArrowWindows[Index]; }
     QComboBox* EditCombo() const { return FEditCombo; }
-    // The date and date-time pickers, created on first use.
-    QDateEdit* EditDate();
-    QDateTimeEdit* EditDateTime();
-    // Date picker switches for its calendar, read when the picker is created.
-    bool DatePickerWeekNumbers = false;
-    bool DatePickerShowToday = true;
 
     // ================================================================ events
 #define EX_GRID_DECLARE_EVENT(Event, Type) Type Event;
@@ -1855,6 +1849,18 @@ public:
     // ---- end of public: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers ----
 
     // ---- public: date and time picker editors (grid/edit/grid_date_editors*.cpp) ----
+    // The date picker (edDateEdit, edDateEditUpDown, edTimeEdit) and the date-and-time
+    // picker (edDateTimeEdit), made hidden and disabled on first use and kept.
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    // The date picker's notices: the calendar closed (OnDatePickerCloseUp, and the edit
+    // ends with MouseActions.DirectDateClose), the calendar opens (its week numbers,
+    // "Today" line and today frame from the picker; OnDatePickerDropDown), the value
+    // changed (OnEditChange with the shown text).
+    void DoDatePickerCloseUp();
+    void DoDatePickerDropDown();
+    void DoDatePickerChange();
+    static bool IsDateEditorKind(TEditorType Kind);
     // ---- end of public: date and time picker editors ----
 
     // ---- public: drop-down editor wrappers, kinds 30 to 38 (grid/edit/grid_drop_down_editors*.cpp) ----
@@ -2595,6 +2601,19 @@ protected:
     // ---- end of protected: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers ----
 
     // ---- protected: date and time picker editors (grid/edit/grid_date_editors*.cpp) ----
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
+    // The date kinds' rows of ShowCellEditor and HideCellEditor.
+    void ShowDateCellEditor(int ACol, int ARow);
+    void HideDateCellEditor(int ACol, int ARow);
+    // The cell's look (visual properties of the current row) the editors take.
+    void EditorCellLook(int ACol, TColor& Color, TFont& Font);
+    TGridDatePicker* FDateTimePicker = nullptr;
+    TGridDateTimePicker* FDateAndTimePicker = nullptr;
+    // What the cell held when the date-and-time editor opened.
+    TDateTime FOriginalDateTime = 0;
+    // Esc ended the date edit: the cell keeps its text from before the edit.
+    bool FDateEditCancelled = false;
     // ---- end of protected: date and time picker editors ----
 
     // ---- protected: drop-down editor wrappers, kinds 30 to 38 (grid/edit/grid_drop_down_editors*.cpp) ----
@@ -2753,8 +2772,6 @@ private:
     QWidget* FFocusWindow = nullptr;
     QWidget* FArrowWindows[4] = {};
     QComboBox* FEditCombo = nullptr;
-    QDateEdit* FEditDate = nullptr;
-    QDateTimeEdit* FEditDateTime = nullptr;
     std::vector<QWidget*> FEditors;
 };
 

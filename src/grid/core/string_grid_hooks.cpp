@@ -1,17 +1,12 @@
 // The per-cell hooks of the string grid: each gives its built-in answer, then fires its
 // event with the arguments in the order of the event's type. Also the grid's answers to
-// the base grid's hooks and the date picker notices.
+// the base grid's hooks.
 
 #include "grid/core/string_grid.h"
 #include "grid/view/markup_text.h"
 
 #include "controls/text_utilities.h"
 
-#include <QCalendarWidget>
-#include <QDateEdit>
-#include <QDateTimeEdit>
-#include <QLocale>
-#include <QTextCharFormat>
 
 void TExStringGrid::GetCellHint(RealCol ACol, DisplRow ARow, QString& AHint, QString& AWideHint) {
     if (OnGridHint) OnGridHint(this, ARow.v, ACol.v, AHint);
@@ -286,48 +281,3 @@ void TExStringGrid::CellChanged(int ACol, int ARow) { FitCellScrollBar(ACol, ARo
 
 void TExStringGrid::LastRowChanged() { PaintFooterPanel(); }
 
-// ---- date pickers ----------------------------------------------------------------
-// Created on first use, hidden and disabled until the editor shows them, with their
-// notices wired to the grid's events.
-
-QDateEdit* TExStringGrid::EditDate() {
-    if (FEditDate) return FEditDate;
-    FEditDate = new QDateEdit(this);
-    FEditDate->setObjectName(QStringLiteral("FEditDate"));
-    FEditDate->hide();
-    FEditDate->setEnabled(false);
-    FEditDate->setCalendarPopup(true);
-    QDateEdit* date = FEditDate;
-    QObject::connect(date, &QDateEdit::dateTimeChanged, date, [this, date] {
-        // A picker showing only a time reports the time in the long format.
-        const bool timeOnly = !(date->displayedSections() & QDateTimeEdit::DateSections_Mask);
-        const QString text = timeOnly ? QLocale().toString(date->time(), QLocale::LongFormat)
-                                      : QLocale().toString(date->date(), QLocale::ShortFormat);
-        if (OnEditChange) OnEditChange(this, Col(), Row(), text);
-    });
-    // The calendar shows week numbers and the today mark as asked; the today circle and
-    // the placement at the calendar's minimum size have no counterpart in the calendar
-    // widget.
-    QCalendarWidget* calendar = date->calendarWidget();
-    calendar->setVerticalHeaderFormat(DatePickerWeekNumbers ? QCalendarWidget::ISOWeekNumbers
-                                                            : QCalendarWidget::NoVerticalHeader);
-    if (!DatePickerShowToday) calendar->setDateTextFormat(QDate::currentDate(), QTextCharFormat());
-    QObject::connect(calendar, &QCalendarWidget::clicked, date, [this, date] {
-        if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());
-        if (FMouseActions->DirectDateClose()) date->hide();
-    });
-    return FEditDate;
-}
-
-QDateTimeEdit* TExStringGrid::EditDateTime() {
-    if (FEditDateTime) return FEditDateTime;
-    FEditDateTime = new QDateTimeEdit(this);
-    FEditDateTime->setObjectName(QStringLiteral("FEditDateTime"));
-    FEditDateTime->hide();
-    FEditDateTime->setEnabled(false);
-    FEditDateTime->setCalendarPopup(true);
-    QObject::connect(FEditDateTime, &QDateTimeEdit::dateTimeChanged, FEditDateTime, [this](const QDateTime& value) {
-        WMNotifyDateTimeChange(value);
-    });
-    return FEditDateTime;
-}

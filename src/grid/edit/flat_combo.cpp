@@ -139,14 +139,7 @@ void TAsgCustomCombo::SetColor(TColor value) {
     setPalette(palette);
 }
 
-TColor TAsgCustomCombo::ParentBrushColor() const {
-    QWidget* parent = parentWidget();
-    if (!parent) return clBtnFace;
-    if (TControl* control = ControlOf(parent)) {
-        if (control->Color() != clDefault && control->Color() != clNone) return control->Color();
-    }
-    return FromQColor(parent->palette().color(QPalette::Window));
-}
+TColor TAsgCustomCombo::ParentBrushColor() const { return ParentBrushColorOf(this); }
 
 bool TAsgCustomCombo::ThemesActive() const { return FIsThemed && CurrentVisualStyle().Active; }
 

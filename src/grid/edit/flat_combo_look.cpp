@@ -12,11 +12,8 @@
 #include <QStyleOptionComboBox>
 
 TFlatComboLook TAsgCustomCombo::Look() const {
-    TFlatComboLook look;
-    look.Width = width();
-    look.Height = height();
+    TFlatComboLook look = WidgetLook(this);
     look.ButtonWidth = FButtonWidth;
-    look.Enabled = isEnabled();
     look.Flat = FFlat;
     look.ThemedPlatform = FIsThemed;
     look.ThemesActive = ThemesActive();
@@ -24,16 +21,12 @@ TFlatComboLook TAsgCustomCombo::Look() const {
     look.IsWinXP = FIsWinXP;
     look.IsVista = FIsVista;
     look.Focused = FHasFocus;
-    look.ActiveControl = hasFocus();
     look.MouseInControl = FMouseInControl;
     look.ButtonHover = FButtonHover;
-    look.MouseButtonDown = (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
     look.DroppedDown = FDroppedDown;
     look.FocusBorder = FFocusBorder;
     look.Designing = ComponentState().Contains(csDesigning);
     look.Color = Color() == clDefault ? clWindow : Color();
-    look.ParentColor = ParentBrushColor();
-    look.FontColor = FromQColor(palette().color(QPalette::Text));
     look.ButtonColor = FButtonColor;
     look.ButtonColorHot = FButtonColorHot;
     look.ButtonColorDown = FButtonColorDown;

@@ -1,6 +1,9 @@
 // The flat combo's drop-down button (custom colours, themed or classic) and its borders.
 #include "grid/edit/flat_combo_painting.h"
 
+#include "platform/control.h"
+
+#include <QGuiApplication>
 #include <QRegion>
 
 namespace {
@@ -26,13 +29,17 @@ TRect Shrunk(TRect r, int by) { return {r.Left + by, r.Top + by, r.Right - by, r
 void PaintColoredButton(TCanvas& Canvas, TRect r, const TFlatComboLook& look) {
     TColor fill = look.ButtonColor;
     if (look.ButtonHover) fill = look.MouseButtonDown ? look.ButtonColorDown : look.ButtonColorHot;
-    r.Left -= 1;
-    r.Top += 1;
-    r.Bottom -= 1;
-    r.Right -= 1;
     Canvas.Brush.Color = fill;
     Canvas.Brush.Style = bsSolid;
-    Canvas.FillRect(r);
+    if (look.PickerButton) {
+        Canvas.FillRect(Rect(r.Left + 2, r.Top, r.Right, r.Bottom));
+    } else {
+        r.Left -= 1;
+        r.Top += 1;
+        r.Bottom -= 1;
+        r.Right -= 1;
+        Canvas.FillRect(r);
+    }
     Canvas.Pen.Color = look.ButtonBorderColor;
     Canvas.Pen.Style = look.ButtonBorderColor == clNone ? psClear : psSolid;
     Canvas.MoveTo(r.Left, r.Top);
@@ -43,7 +50,8 @@ void PaintColoredButton(TCanvas& Canvas, TRect r, const TFlatComboLook& look) {
     Canvas.Brush.Color = arrow;
     Canvas.Pen.Color = arrow;
     Canvas.Pen.Style = psSolid;
-    Canvas.Polygon({{r.Left + 4, r.Top + 7}, {r.Left + 10, r.Top + 7}, {r.Left + 7, r.Top + 10}});
+    const int shift = look.PickerButton ? 1 : 0;
+    Canvas.Polygon({{r.Left + 4 + shift, r.Top + 7}, {r.Left + 10 + shift, r.Top + 7}, {r.Left + 7 + shift, r.Top + 10}});
 }
 
 // Themed part states of the canvas: 0 normal, 1 hot, 2 pressed, 3 disabled.
@@ -55,6 +63,27 @@ int ThemedButtonState(const TFlatComboLook& look) {
 }
 
 }  // namespace
+
+TFlatComboLook WidgetLook(const QWidget* Control) {
+    TFlatComboLook look;
+    look.Width = Control->width();
+    look.Height = Control->height();
+    look.Enabled = Control->isEnabled();
+    look.ActiveControl = Control->hasFocus();
+    look.MouseButtonDown = (QGuiApplication::mouseButtons() & (Qt::LeftButton | Qt::RightButton)) != 0;
+    look.ParentColor = ParentBrushColorOf(Control);
+    look.FontColor = FromQColor(Control->palette().color(QPalette::Text));
+    return look;
+}
+
+TColor ParentBrushColorOf(const QWidget* Control) {
+    QWidget* parent = Control->parentWidget();
+    if (!parent) return clBtnFace;
+    if (TControl* control = ControlOf(parent)) {
+        if (control->Color() != clDefault && control->Color() != clNone) return control->Color();
+    }
+    return FromQColor(parent->palette().color(QPalette::Window));
+}
 
 bool FlatComboPaintsItself(const TFlatComboLook& look) {
     if (look.IsVista && look.ButtonColor == clNone) return false;
@@ -131,6 +160,11 @@ void PaintFlatComboBorders(TCanvas& Canvas, const TFlatComboLook& look) {
                              look.ClientHeight() - 4);
     TRect area = Shrunk(Rect(look.ClientWidth() - look.ButtonWidth - 2, 0, look.Width, look.Height), 2);
     const bool idle = look.Designing ? !look.Enabled : !(look.MouseInControl || look.ActiveControl);
+    if (!idle && look.PickerButton) {
+        if (look.DroppedDown) FrameIn(Canvas, area, clBtnShadow);
+        else Canvas.DrawEdge(area, ekRaised, false);
+        return;
+    }
     if (!idle) return;
     area.Top += 1;
     area.Bottom -= 1;

@@ -45,10 +45,21 @@ struct TFlatComboLook {
     TColor BorderColor = clNone;
     TColor FocusBorderColor = clNone;
     TColor FlatLineColor = clNone;
+    // The date pickers' variant: the coloured button keeps its rectangle and its arrow
+    // stands one pixel further right, and the button area of an active picker gets a
+    // raised edge (flat while the calendar is dropped down).
+    bool PickerButton = false;
 
     int ClientWidth() const { return Width; }
     int ClientHeight() const { return Height; }
 };
+
+class QWidget;
+// A look with what the widget itself tells: size, enabled, keyboard focus, the mouse
+// buttons held now, its parent's and its text colour. The control adds its own state.
+TFlatComboLook WidgetLook(const QWidget* Control);
+// The background colour of a control's parent: its own Color when set, else its palette's.
+TColor ParentBrushColorOf(const QWidget* Control);
 
 // The control paints itself rather than leaving it all to the platform.
 bool FlatComboPaintsItself(const TFlatComboLook& look);

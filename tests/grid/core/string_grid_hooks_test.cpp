@@ -2,10 +2,10 @@
 // the row and column in the order of the event's type; the change notifiers.
 
 #include "grid/core/string_grid.h"
+#include "grid/edit/grid_date_pickers.h"
 
 #include <gtest/gtest.h>
 
-#include <QDateEdit>
 #include <QLocale>
 #include <QStringList>
 
@@ -273,13 +273,13 @@ TEST(StringGridDatePickers, ChangesReachTheEventsWithTheCurrentCell) {
         editedCol = c;
         edited = v;
     };
-    QDateEdit* date = grid.EditDate();
-    EXPECT_EQ(grid.EditDate(), date);
+    TGridDatePicker* date = grid.DateTimePicker();
+    EXPECT_EQ(grid.DateTimePicker(), date);
     EXPECT_FALSE(date->isVisible());
     EXPECT_FALSE(date->isEnabled());
-    date->setDate(QDate(2024, 2, 29));
-    EXPECT_EQ(editedCol, 2);
-    EXPECT_EQ(edited, QLocale().toString(QDate(2024, 2, 29), QLocale::ShortFormat));
+    // Outside an edit the picker's changes are no edit changes.
+    date->TDateTimePicker::SetDate(EncodeDate(2024, 2, 29));
+    EXPECT_EQ(editedCol, -1);
 
     TDateTime received = 0;
     int receivedRow = -1;
@@ -287,7 +287,11 @@ TEST(StringGridDatePickers, ChangesReachTheEventsWithTheCurrentCell) {
         receivedRow = r;
         received = v;
     };
-    grid.EditDateTime()->setDateTime(QDateTime(QDate(1900, 1, 1), QTime(12, 0)));
+    TGridDateTimePicker* dateAndTime = grid.DateAndTimePicker();
+    EXPECT_FALSE(dateAndTime->isEnabled());
+    EXPECT_TRUE(dateAndTime->AutoTab());
+    dateAndTime->SetDateTime(2.25);
+    dateAndTime->TimePicker()->setTime(QTime(12, 0));
     EXPECT_EQ(receivedRow, 3);
     EXPECT_DOUBLE_EQ(received, 2.5);
 }
