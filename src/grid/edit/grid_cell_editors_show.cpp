@@ -41,6 +41,19 @@ void PostStartChar(QWidget* Editor, QChar Start) {
     if (!Start.isNull()) QCoreApplication::postEvent(Editor, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(Start)));
 }
 
+// Places an editor over R (less the grid line), in the cell's colour and font, shows,
+// enables and focuses it.
+void ShowOver(TControl& Editor, const TRect& R, TColor Color, const TFont& Font) {
+    QWidget* widget = Editor.Widget();
+    Editor.SetBounds(R.Left, R.Top, R.Right - R.Left - 1, R.Bottom - R.Top - 1);
+    widget->show();
+    widget->raise();
+    widget->setEnabled(true);
+    if (Color != clNone) Editor.SetColor(Color);
+    widget->setFont(Font.ToQFont());
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
 void Disable(QWidget* Editor) {
     Editor->setEnabled(false);
     Editor->hide();
@@ -97,12 +110,6 @@ void TExStringGrid::ShowSpinCellEditor(int ACol, int ARow) {
     TGridSpin* spin = GetSpinEdit();
     FEditMode = true;
     spin->ReCreate();
-    spin->SetBounds(R.Left, R.Top, R.Right - R.Left - 1, R.Bottom - R.Top - 1);
-    spin->show();
-    spin->raise();
-    spin->setEnabled(true);
-    spin->SetColor(color);
-    spin->setFont(font.ToQFont());
     spin->SetExcelStyleDecimalSeparator(ExcelStyleDecimalSeparator());
     DoGetEditorProp(RealCol(RCol), DisplRow(ARow), nullptr);
     const QString text = GetEditText(ACol, ARow);
@@ -124,7 +131,7 @@ void TExStringGrid::ShowSpinCellEditor(int ACol, int ARow) {
         spin->SetSpinType(sptNormal);
         break;
     }
-    spin->setFocus(Qt::OtherFocusReason);
+    ShowOver(*spin, R, color, font);
     PostStartChar(spin, FStartEditChar);
     if (FSpinUpClick) spin->IncrementValue(false);
     if (FSpinDnClick) spin->DecrementValue(false);
@@ -159,20 +166,13 @@ void TExStringGrid::ShowEditBtnCellEditor(int ACol, int ARow) {
     TColor color;
     TFont font;
     const TRect R = CellEditorLook(ACol, color, font);
-    const int RCol = RealColIndex(ACol);
     TGridEditBtn* edit = BtnEdit();
     FEditMode = true;
     edit->ReCreate();
-    edit->SetBounds(R.Left, R.Top, R.Right - R.Left - 1, R.Bottom - R.Top - 1);
-    if (EditControl == edMaskEditBtn) edit->SetEditMask(GetEditMask(RCol, ARow));
+    if (EditControl == edMaskEditBtn) edit->SetEditMask(GetEditMask(RealColIndex(ACol), ARow));
     edit->SetText(GetEditText(ACol, ARow));
     edit->SetMaxLength(GetEditLimit());
-    edit->show();
-    edit->raise();
-    edit->setEnabled(true);
-    edit->SetColor(color);
-    edit->setFont(font.ToQFont());
-    edit->setFocus(Qt::OtherFocusReason);
+    ShowOver(*edit, R, color, font);
     PostStartChar(edit, FStartEditChar);
     FEditCtrl = edit;
 }
@@ -190,22 +190,14 @@ void TExStringGrid::ShowUnitCellEditor(int ACol, int ARow) {
     TColor color;
     TFont font;
     const TRect R = CellEditorLook(ACol, color, font);
-    const int RCol = RealColIndex(ACol);
     TGridUnitEditBtn* edit = BtnUnitEdit();
     FEditMode = true;
     edit->ReCreate();
-    edit->SetBounds(R.Left, R.Top, R.Right - R.Left - 1, R.Bottom - R.Top - 1);
     edit->SetMaxLength(GetEditLimit());
+    // After the editor-properties hook, which may give the units.
+    DoGetEditorProp(RealCol(RealColIndex(ACol)), DisplRow(ARow), nullptr);
     edit->SetTextAndUnit(GetEditText(ACol, ARow));
-    DoGetEditorProp(RealCol(RCol), DisplRow(ARow), nullptr);
-    // The editor-properties hook may have given the units only now.
-    edit->SetTextAndUnit(GetEditText(ACol, ARow));
-    edit->show();
-    edit->raise();
-    edit->setEnabled(true);
-    edit->SetColor(color);
-    edit->setFont(font.ToQFont());
-    edit->setFocus(Qt::OtherFocusReason);
+    ShowOver(*edit, R, color, font);
     PostStartChar(edit, FStartEditChar);
     FEditCtrl = edit;
 }
@@ -226,12 +218,8 @@ void TExStringGrid::ShowCheckBoxCellEditor(int ACol, int ARow) {
     TGridCheckBox* box = CheckBoxEditor();
     FEditMode = true;
     box->ReCreate();
-    box->SetBounds(R.Left, R.Top, R.Right - R.Left - 1, R.Bottom - R.Top - 1);
     box->SetCaption(GetEditText(ACol, ARow));
-    box->setEnabled(true);
-    box->show();
-    box->raise();
-    box->setFocus(Qt::OtherFocusReason);
+    ShowOver(*box, R, color, font);
 }
 
 void TExStringGrid::ShowButtonCellEditor(int ACol, int ARow) {
@@ -241,12 +229,9 @@ void TExStringGrid::ShowButtonCellEditor(int ACol, int ARow) {
     TGridButton* button = Btn();
     FEditMode = true;
     button->ReCreate();
-    button->SetBounds(R.Left - 1, R.Top - 1, R.Right - R.Left + 1, R.Bottom - R.Top + 1);
     button->SetText(GetEditText(ACol, ARow));
-    button->setEnabled(true);
-    button->show();
-    button->raise();
-    button->setFocus(Qt::OtherFocusReason);
+    // One pixel outside the cell on every side.
+    ShowOver(*button, {R.Left - 1, R.Top - 1, R.Right + 1, R.Bottom + 1}, clNone, font);
     FEditCtrl = button;
 }
 

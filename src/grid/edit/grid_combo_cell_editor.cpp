@@ -37,16 +37,9 @@ void TExStringGrid::ShowComboCellEditor(int ACol, int ARow) {
     const int H = R.Bottom - R.Top - 1;
     const int RCol = RealColIndex(ACol);
     // The editor takes the look of the cell.
-    TGridDrawState state;
     TBrush brush;
     TFont font;
-    TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
-    TAlignment horizontal = taLeftJustify;
-    TVAlignment vertical = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradient = GradientVertical;
-    GetVisualProperties(ACol, Row(), state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo, font,
-                        horizontal, vertical, wordWrap, gradient);
+    CellEditorLook(ACol, brush.Color, font);
     FEditMode = true;
 
     combo->setMaxVisibleItems(std::max(1, FControlLook->DropDownCount));
