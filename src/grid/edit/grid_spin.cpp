@@ -74,9 +74,8 @@ void TGridSpin::WMKeyDown(TWMKey& Message) {
             update();
             return;
         }
-        if (Key == VK_TAB && FGrid->Options().Contains(goTabs)) {
-            FProtocol.CloseAndFocusGrid();
-            FGrid->TabToNextCell(Shift.Contains(ssShift));
+        // With goTabs the walk (the editor closed first); without, the edit ends below.
+        if (Key == VK_TAB && FGrid->Options().Contains(goTabs) && FProtocol.WalkOrPostTab(Shift)) {
             Key = 0;
             return;
         }

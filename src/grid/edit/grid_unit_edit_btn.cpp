@@ -44,9 +44,8 @@ void TGridUnitEditBtn::KeyDown(WORD& Key, TShiftState Shift) {
         FGrid->AdvanceAfterEdit(FGrid->Col(), FGrid->Row(), false, true, true, false, false);
         return;
     }
-    if (Key == VK_TAB && FGrid->Options().Contains(goTabs)) {
-        FProtocol.CloseAndFocusGrid();
-        FGrid->TabToNextCell(Shift.Contains(ssShift));
+    // With goTabs the walk (the editor closed first); without, the edit ends below.
+    if (Key == VK_TAB && FGrid->Options().Contains(goTabs) && FProtocol.WalkOrPostTab(Shift)) {
         Key = 0;
         return;
     }
