@@ -77,6 +77,37 @@ TEST_F(CellEditorsTest, EachKindOpensShowsTheCellAndStoresByItsEndingKey) {
     }
 }
 
+TEST_F(CellEditorsTest, FocusLeavingTheEditorStoresItsValueAndClosesIt) {
+    struct LeaveCase {
+        int RealCol;
+        QString Before;
+        QString After;
+    };
+    const LeaveCase cases[] = {
+        {CellEditorGrid::Spin, "1", "42"},
+        {CellEditorGrid::EditBtn, "a", "42"},
+        {CellEditorGrid::Unit, "1", "42"},
+        {CellEditorGrid::Custom, "a", "42"},
+    };
+    for (const LeaveCase& c : cases) {
+        SCOPED_TRACE(c.RealCol);
+        int done = 0;
+        Grid().OnEditingDone = [&](TObject*) { ++done; };
+        OpenOn(c.RealCol, c.Before);
+        QWidget* editor = Focused();
+        ASSERT_NE(editor, &Grid());
+        Key(Qt::Key_A, Qt::ControlModifier);
+        Type("42");
+        Form->After->setFocus();
+        Settle();
+        EXPECT_FALSE(Grid().EditMode());
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_EQ(Cell(c.RealCol), c.After);
+        EXPECT_EQ(done, 1);
+        Grid().setFocus();
+    }
+}
+
 TEST_F(CellEditorsTest, RefusedValueKeepsTheEditorOpenOnTheCellWithTheOldText) {
     Grid().OnCellValidate = [](TObject*, int, int, QString& Value, bool& Valid) { Valid = Value != "66"; };
     for (int col : {int(CellEditorGrid::Spin), int(CellEditorGrid::EditBtn), int(CellEditorGrid::Unit)}) {
