@@ -18,16 +18,6 @@ QString TExStringGrid::GetEditMask(int, int) { return FEditMask; }
 
 int TExStringGrid::GetEditLimit() { return FMaxEditLength; }
 
-TGridSpin* TExStringGrid::GetSpinEdit() {
-    if (FSpinEdit) return FSpinEdit;
-    FSpinEdit = new TGridSpin(this);
-    FSpinEdit->setObjectName(QStringLiteral("SpinEdit"));
-    FSpinEdit->setFrame(false);
-    FSpinEdit->hide();
-    FSpinEdit->setEnabled(false);
-    return FSpinEdit;
-}
-
 
 namespace {
 double NumberOf(const QString& text) {
@@ -221,6 +211,8 @@ void TExColumnGrid::GetCellEditorTypeEx(RealCol ACol, DisplRow ARow, TEditorType
         spin->SetMinValue(item->SpinMin());
         spin->SetMaxValue(item->SpinMax());
         spin->SetIncrement(item->SpinStep());
+        // The column's link serves its edCustom cells.
+        if (item->EditLink()) SetEditLink(item->EditLink());
         ControlLook()->DropDownCount = item->DropDownCount();
     }
     TExStringGrid::GetCellEditorTypeEx(ACol, ARow, AEditor);

@@ -1846,6 +1846,22 @@ public:
     // ---- end of public: rich text editor and RTF cells ----
 
     // ---- public: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers (grid/edit/grid_cell_editors*.cpp, grid/edit/edit_link*.cpp) ----
+    // The editors of the check box, edit-with-button, unit and push button kinds (the spin
+    // is GetSpinEdit), each made on first use as a hidden, disabled child of the grid.
+    class TGridCheckBox* CheckBoxEditor();
+    class TGridEditBtn* BtnEdit();
+    class TGridUnitEditBtn* BtnUnitEdit();
+    class TGridButton* Btn();
+    // The custom editor link edCustom cells open with; without one they open nothing. The
+    // grid forgets a link that is destroyed.
+    class TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value);
+    static bool IsSpinKind(TEditorType Kind);
+    static bool IsEditBtnKind(TEditorType Kind);
+    static bool IsUnitKind(TEditorType Kind);
+    // The size of an RTF cell's text laid out formatted in Font (through the hidden
+    // RichEdit): wrapped at Width when it is above 0, else on its own lines.
+    TSize RichCellTextSize(int RCol, int ARow, const TFont& Font, int Width);
     // ---- end of public: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers ----
 
     // ---- public: date and time picker editors (grid/edit/grid_date_editors*.cpp) ----
@@ -2598,6 +2614,32 @@ protected:
     // ---- end of protected: rich text editor and RTF cells ----
 
     // ---- protected: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers (grid/edit/grid_cell_editors*.cpp, grid/edit/edit_link*.cpp) ----
+    friend class TGridSpin;
+    friend class TGridCheckBox;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridButton;
+    friend class TEditLink;
+    // The rows of ShowCellEditor and HideCellEditor for these kinds (displayed column).
+    void ShowSpinCellEditor(int ACol, int ARow);
+    void HideSpinCellEditor(int ACol, int ARow);
+    void ShowEditBtnCellEditor(int ACol, int ARow);
+    void HideEditBtnCellEditor(int ACol, int ARow);
+    void ShowUnitCellEditor(int ACol, int ARow);
+    void HideUnitCellEditor(int ACol, int ARow);
+    void ShowCheckBoxCellEditor(int ACol, int ARow);
+    void ShowButtonCellEditor(int ACol, int ARow);
+    void HideCheckBoxOrButtonCellEditor();
+    void ShowCustomCellEditor(int ACol, int ARow);
+    void HideCustomCellEditor(int ACol, int ARow);
+    // The cell's colour and font for its editor (the current row's look), and the
+    // rectangle the editor covers.
+    TRect CellEditorLook(int ACol, TColor& Color, TFont& Font);
+    TGridCheckBox* FCheckBoxEditor = nullptr;  // children of the grid
+    TGridEditBtn* FBtnEdit = nullptr;
+    TGridUnitEditBtn* FBtnUnitEdit = nullptr;
+    TGridButton* FBtn = nullptr;
+    TEditLink* FEditLink = nullptr;
     // ---- end of protected: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers ----
 
     // ---- protected: date and time picker editors (grid/edit/grid_date_editors*.cpp) ----
@@ -2606,8 +2648,6 @@ protected:
     // The date kinds' rows of ShowCellEditor and HideCellEditor.
     void ShowDateCellEditor(int ACol, int ARow);
     void HideDateCellEditor(int ACol, int ARow);
-    // The cell's look (visual properties of the current row) the editors take.
-    void EditorCellLook(int ACol, TColor& Color, TFont& Font);
     TGridDatePicker* FDateTimePicker = nullptr;
     TGridDateTimePicker* FDateAndTimePicker = nullptr;
     // What the cell held when the date-and-time editor opened.

@@ -3,6 +3,7 @@
 // form's resize chain, versions, updates and change notifiers.
 
 #include "grid/core/string_grid.h"
+#include "grid/edit/edit_link.h"
 #include "grid/view/cell_scroll_bar.h"
 #include "grid/data/search_panel.h"
 #include "grid/data/ex_string_grid_check.h"
@@ -153,6 +154,7 @@ void TExStringGrid::Notification(TComponent* AComponent, TOperation Operation) {
     if (AComponent == FGridImages) FGridImages = nullptr;
     if (AComponent == FOwnerForm) FOwnerForm = nullptr;
     if (AComponent == FCellChecker) FCellChecker = nullptr;
+    if (AComponent == FEditLink) FEditLink = nullptr;
     auto it = std::find(FNotifierList.begin(), FNotifierList.end(), AComponent);
     if (it != FNotifierList.end()) FNotifierList.erase(it);
 }

@@ -40,6 +40,12 @@ static TTextExtent CellTextExtent(TExStringGrid& Grid, int DisplayedCol, int ARo
     TBrush brush;
     Grid.GetCellColor(RealCol(real), DisplRow(ARow), {}, &brush, &Font);
     QString text = Grid.Cells(real, ARow);
+    if (CellTextKind(text, true) == ckRichText) {
+        // Sized as shown, formatted, not as its RTF source.
+        Font.Size += ZoomFactor;
+        const TSize size = Grid.RichCellTextSize(real, ARow, Font, 0);
+        return {size.cx, size.cy};
+    }
     Grid.GetDisplText(real, ARow, text);
     return MeasureText(Font, ZoomFactor, text);
 }

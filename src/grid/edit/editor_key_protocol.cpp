@@ -37,6 +37,12 @@ const std::vector<TEditorKeyRules>& KeyRulesTable() {
 
 }  // namespace
 
+TExStringGrid* EditorGridOwner(TComponent* AOwner) {
+    auto* grid = dynamic_cast<TExStringGrid*>(AOwner);
+    if (!grid) throw Exception(QStringLiteral("Invalid class typecast"));
+    return grid;
+}
+
 const TEditorKeyRules& EditorKeyRules(const char* EditorClass) {
     const auto& table = KeyRulesTable();
     for (const TEditorKeyRules& rules : table)

@@ -13,7 +13,12 @@
 #include <initializer_list>
 #include <vector>
 
+class TComponent;
 class TExStringGrid;
+
+// The grid an editor control is created for: its owner, which must be a TExStringGrid
+// (anything else fails the construction with "Invalid class typecast").
+TExStringGrid* EditorGridOwner(TComponent* AOwner);
 
 // The text Esc puts back into the editor.
 enum class TEscRestores { CurrentCell, OriginalCellValue, CellParsedAsDate, NotedDateTime, GridRestoresCell, Nothing };

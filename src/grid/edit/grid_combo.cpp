@@ -15,12 +15,6 @@
 
 namespace {
 
-TExStringGrid* GridOwner(TComponent* AOwner) {
-    auto* grid = dynamic_cast<TExStringGrid*>(AOwner);
-    if (!grid) throw Exception(QStringLiteral("Invalid class typecast"));
-    return grid;
-}
-
 bool IsArrow(WORD Key) { return Key == VK_LEFT || Key == VK_RIGHT || Key == VK_UP || Key == VK_DOWN; }
 
 bool IsListKey(int QtKey) {
@@ -49,8 +43,8 @@ TShiftState ShiftOf(const QKeyEvent* e) {
 }  // namespace
 
 TGridCombo::TGridCombo(TComponent* AOwner)
-    : TAsgComboBox(AOwner, GridOwner(AOwner)),
-      FGrid(GridOwner(AOwner)),
+    : TAsgComboBox(AOwner, EditorGridOwner(AOwner)),
+      FGrid(EditorGridOwner(AOwner)),
       FProtocol(FGrid, EditorKeyRules("TGridCombo")) {
     SetButtonWidth(16);
     // The grid completes typed text itself (DoChange), with its own case rule.

@@ -39,7 +39,7 @@ void TExStringGrid::ShowComboCellEditor(int ACol, int ARow) {
     // The editor takes the look of the cell.
     TColor cellColor = clWindow;
     TFont font;
-    EditorCellLook(ACol, cellColor, font);
+    CellEditorLook(ACol, cellColor, font);
     FEditMode = true;
 
     combo->setMaxVisibleItems(std::max(1, FControlLook->DropDownCount));

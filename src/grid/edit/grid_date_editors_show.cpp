@@ -15,19 +15,6 @@ bool TExStringGrid::IsDateEditorKind(TEditorType Kind) {
     return Kind == edDateEdit || Kind == edDateEditUpDown || Kind == edTimeEdit || Kind == edDateTimeEdit;
 }
 
-void TExStringGrid::EditorCellLook(int ACol, TColor& Color, TFont& Font) {
-    TGridDrawState state;
-    TBrush brush;
-    TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
-    TAlignment horizontal = taLeftJustify;
-    TVAlignment vertical = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradient = GradientVertical;
-    GetVisualProperties(ACol, Row(), state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo, Font,
-                        horizontal, vertical, wordWrap, gradient);
-    Color = brush.Color;
-}
-
 // ---- the editors ---------------------------------------------------------------------------
 
 TGridDatePicker* TExStringGrid::DateTimePicker() {
@@ -91,7 +78,7 @@ void TExStringGrid::ShowDateCellEditor(int ACol, int ARow) {
     const int RCol = RealColIndex(ACol);
     TColor color = clWindow;
     TFont font;
-    EditorCellLook(ACol, color, font);
+    CellEditorLook(ACol, color, font);
     const QString text = GetEditText(ACol, ARow);
     FDateEditCancelled = false;
     FEditMode = true;

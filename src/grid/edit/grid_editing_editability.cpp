@@ -47,8 +47,9 @@ namespace {
 // The special kinds whose editor exists on this grid; the others open nothing, and an
 // edit mode without a visible editor would swallow the keys.
 bool HasSpecialEditor(TEditorType Kind) {
-    return Kind == edComboEdit || Kind == edComboList || Kind == edRichEdit ||
-           TExStringGrid::IsDateEditorKind(Kind);
+    return Kind == edComboEdit || Kind == edComboList || Kind == edRichEdit || TExStringGrid::IsSpinKind(Kind) ||
+           TExStringGrid::IsEditBtnKind(Kind) || TExStringGrid::IsUnitKind(Kind) || Kind == edCheckBox ||
+           Kind == edButton || Kind == edCustom || TExStringGrid::IsDateEditorKind(Kind);
 }
 
 }  // namespace
@@ -66,6 +67,8 @@ bool TExStringGrid::CanEditShow() {
         if (EditControl == edNone) return false;
         const bool plain = IsPlainEditorKind(EditControl);
         if (!plain && !HasSpecialEditor(EditControl)) return false;
+        // A custom cell without a link would leave the grid editing with no editor shown.
+        if (EditControl == edCustom && !FEditLink) return false;
         // The text before the edit is the one validation compares with, whichever way the
         // cell became current (arrow keys do not remember it).
         if (!FEditing) RememberEditCell(Col(), Row());

@@ -18,6 +18,12 @@ void TExStringGrid::ShowCellEditor(int ACol, int ARow) {
     if (EditControl == edComboEdit || EditControl == edComboList) ShowComboCellEditor(ACol, ARow);
     if (EditControl == edRichEdit) ShowRichCellEditor(ACol, ARow);
     if (IsDateEditorKind(EditControl)) ShowDateCellEditor(ACol, ARow);
+    if (IsSpinKind(EditControl)) ShowSpinCellEditor(ACol, ARow);
+    if (IsEditBtnKind(EditControl)) ShowEditBtnCellEditor(ACol, ARow);
+    if (IsUnitKind(EditControl)) ShowUnitCellEditor(ACol, ARow);
+    if (EditControl == edCheckBox) ShowCheckBoxCellEditor(ACol, ARow);
+    if (EditControl == edButton) ShowButtonCellEditor(ACol, ARow);
+    if (EditControl == edCustom) ShowCustomCellEditor(ACol, ARow);
     FStartEditChar = QChar();
 }
 
@@ -32,6 +38,11 @@ void TExStringGrid::HideCellEditor(int ACol, int ARow) {
     }
     if (EditControl == edRichEdit) HideRichCellEditor(ACol, ARow);
     if (IsDateEditorKind(EditControl)) HideDateCellEditor(ACol, ARow);
+    if (IsSpinKind(EditControl)) HideSpinCellEditor(ACol, ARow);
+    if (IsEditBtnKind(EditControl)) HideEditBtnCellEditor(ACol, ARow);
+    if (IsUnitKind(EditControl)) HideUnitCellEditor(ACol, ARow);
+    if (EditControl == edCheckBox || EditControl == edButton) HideCheckBoxOrButtonCellEditor();
+    if (EditControl == edCustom) HideCustomCellEditor(ACol, ARow);
     if (EditControl != edNormal && FEditActive) DoEditingDone(RealColIndex(ACol), ARow);
     FBlockKill = false;
     FEditActive = false;

@@ -4,6 +4,7 @@
 
 #include "grid/core/grid_undo_redo.h"
 #include "grid/core/string_grid.h"
+#include "grid/data/ex_string_grid_check.h"
 #include "grid/edit/edit_balloon.h"
 
 void TExStringGrid::RememberEditCell(int ACol, int ARow) {
@@ -40,7 +41,11 @@ bool TExStringGrid::ValidateCell(const QString& NewValue) {
             const bool advanceOnEnter = FNavigation->AdvanceOnEnter();
             FNavigation->SetAdvanceOnEnter(false);
             QString value = NewValue;
+            // The checker's correction is what the handler sees; its marks come after the
+            // handler, accepted or not, on the corrected text.
+            if (FCellChecker && FCellChecker->AutoCorrect()) value = FCellChecker->Correct(ACol, ARow, value);
             if (OnCellValidate) OnCellValidate(this, ACol, ARow, value, valid);
+            if (FCellChecker && FCellChecker->AutoMarkError()) value = FCellChecker->MarkError(ACol, ARow, value);
             FNavigation->SetAdvanceOnEnter(advanceOnEnter);
             // A refusal that puts the earlier text back changes nothing: no modified mark.
             const QString stored = valid || value != NewValue ? value : FOldCellText;

@@ -1,34 +1,42 @@
 #pragma once
-// The grid's spin editor: a spin box whose range and step are set the way the column
-// items give them. MinValue and MaxValue both 0 mean no range.
+// TGridSpin: the grid's spin editor of edSpinEdit, edFloatSpinEdit, edTimeSpinEdit and
+// edDateSpinEdit cells. It follows the editors' shared key protocol with its own row:
+// Tab, Enter, Esc, Up and Down end the edit (Up and Down leave the cell rather than
+// step), the page keys change an integer or float value within the limits first, Esc
+// puts back the text the cell had when the edit began, a refusal shows the cell's text.
+// Its button clicks are reported by spin type (OnSpinClick, OnFloatSpinClick,
+// OnDateSpinClick, OnTimeSpinClick), its text changes through OnEditChange, and leaving
+// it commits. MinValue and MaxValue both 0 (equal) mean no range.
 
-#include <QSpinBox>
-#include <algorithm>
-#include <limits>
+#include "grid/edit/editor_key_protocol.h"
+#include "grid/edit/spin_edit.h"
 
-class TGridSpin : public QSpinBox {
+class TExStringGrid;
+
+class TGridSpin : public TAsgSpinEdit {
 public:
-    explicit TGridSpin(QWidget* AParent) : QSpinBox(AParent) { ApplyRange(); }
+    // AOwner must be a TExStringGrid; it is also the parent.
+    explicit TGridSpin(TComponent* AOwner);
 
-    int MinValue() const { return FMinValue; }
-    void SetMinValue(int Value) {
-        FMinValue = Value;
-        ApplyRange();
-    }
-    int MaxValue() const { return FMaxValue; }
-    void SetMaxValue(int Value) {
-        FMaxValue = Value;
-        ApplyRange();
-    }
-    int Increment() const { return singleStep(); }
-    void SetIncrement(int Value) { setSingleStep(Value); }
+    // Starts afresh for the next edit: empty text, nothing selected.
+    void ReCreate();
+
+    void UpButtonClick(TObject* Sender) override;
+    void DownButtonClick(TObject* Sender) override;
+
+protected:
+    void WMKeyDown(TWMKey& Message) override;
+    void WMChar(TWMKey& Message) override;
+    void KeyPress(QChar& Key) override;
+    void CMWantSpecialKey(TMessage& Message) override;
+    void Change() override;
+    void DoExit() override;
 
 private:
-    void ApplyRange() {
-        if (FMinValue == 0 && FMaxValue == 0) setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-        else setRange(FMinValue, std::max(FMinValue, FMaxValue));
-    }
+    // PgUp, PgDn, Home and End of the integer and float types; true when the key was one.
+    bool PageStep(WORD Key);
+    void ReportButtonClick(bool Up);
 
-    int FMinValue = 0;
-    int FMaxValue = 0;
+    TExStringGrid* FGrid;
+    TEditorKeyProtocol FProtocol;
 };

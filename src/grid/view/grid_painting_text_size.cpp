@@ -88,6 +88,8 @@ TSize TExStringGrid::CalcCellTextSize(int RCol, int DCol, int ARow, bool VS, boo
     TSize size;
     if (kind == ckMiniHtml) {
         size = MeasureMarkupCell(text, font, r, VS, GetCellImageList(), FURLColor);
+    } else if (kind == ckRichText) {
+        size = RichCellTextSize(RCol, ARow, font, VS ? r.Width() : 0);
     } else if (VS) {
         r = {r.Left + 2, r.Top + 2, r.Right - 2, r.Bottom - 2};
         // The editor's empty last line counts as a line.

@@ -286,13 +286,13 @@ TEST(ColumnGridCells, AskingTheEditorSetsTheSpinEditorsRangeFromTheColumn) {
     EXPECT_FALSE(spin->isVisible());
     EXPECT_EQ(spin->MaxValue(), 63);
     EXPECT_EQ(spin->Increment(), 2);
-    spin->setValue(100);
-    EXPECT_EQ(spin->value(), 63);
+    spin->SetValue(100);
+    EXPECT_EQ(spin->Value(), 63);
     // Another column's range replaces it; 0 and 0 is no range at all.
     grid.GetCellEditorTypeEx(RealCol(3), DisplRow(1), editor);
     EXPECT_EQ(spin->Increment(), 1);
-    spin->setValue(-1000);
-    EXPECT_EQ(spin->value(), -1000);
+    spin->SetValue(-1000);
+    EXPECT_EQ(spin->Value(), -1000);
 }
 
 TEST(ColumnGridCells, FloatFormatShowsNumbersAndLeavesOtherTexts) {

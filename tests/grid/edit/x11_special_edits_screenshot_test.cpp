@@ -64,6 +64,8 @@ TEST_P(X11SpecialEditsScreenshot, SpinUnitAndButtonEditsLookFinished) {
     unit->SetBounds(150, 140, 120, 24);
     unit->SetIsWinXP(true);
     unit->SetUnitSpace(26);
+    // As the grid gives its unit editor: the button shows "...", not an empty face.
+    unit->SetButtonCaption(QStringLiteral("..."));
     TStringList units;
     for (const char* u : {"mm", "cm", "m", "km"}) units.Add(QString::fromLatin1(u));
     unit->SetUnits(&units);

@@ -1,0 +1,43 @@
+#pragma once
+// TGridEditBtn: the grid's edit-with-button editor of edEditBtn, edNumericEditBtn,
+// edFloatEditBtn and edMaskEditBtn cells. It follows the editors' shared key protocol
+// with its own row (Esc puts back the text the cell had when the edit began; a refusal
+// always shows the grid's text and keeps the cell's editor kind); characters are
+// filtered by the cell's kind; the button (or F4) passes the text through the grid's
+// OnEllipsClick. Keys it does not handle reach the grid's OnKeyDown and OnKeyUp first.
+
+#include "grid/edit/edit_button.h"
+#include "grid/edit/editor_key_protocol.h"
+
+class TExStringGrid;
+
+class TGridEditBtn : public TAsgEditBtn {
+public:
+    // AOwner must be a TExStringGrid; it is also the parent.
+    explicit TGridEditBtn(TComponent* AOwner);
+
+    // False while the last key pressed was Backspace or Delete.
+    bool WorkMode = true;
+    // The editor closes after a button click.
+    bool StopEditAfterClick() const { return FStopEditAfterClick; }
+    void SetStopEditAfterClick(bool Value) { FStopEditAfterClick = Value; }
+    // Starts afresh for the next edit: empty text, no mask.
+    void ReCreate();
+
+protected:
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyUp(WORD& Key, TShiftState Shift) override;
+    void WMChar(TWMKey& Message) override;
+    void CMWantSpecialKey(TMessage& Message) override;
+    void Change() override;
+    void DoExit() override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+private:
+    void ButtonClicked();
+
+    TExStringGrid* FGrid;
+    TEditorKeyProtocol FProtocol;
+    int FSelKeyDown = 0;
+    bool FStopEditAfterClick = false;
+};
