@@ -100,6 +100,25 @@ TEST(FilterCondition, MatchFilterExpressionTable) {
     }
 }
 
+TEST(FilterCondition, AConditionParsedOnceAnswersEveryTextAsWhenParsedForIt) {
+    // Filtering parses each condition once and then tests every row: nothing read from
+    // one text (its number or date) may carry over to the next.
+    const QStringList conditions{">10&<20", "!a*", "(a*|b*)&*e", ">=1/1/2020", "<\"a b\"", "x*|(a*&*e)", ">1.000,5",
+                                 "ABC", "=Smith|=Jones", "\"a&b\"", ">5^<2", "((", ""};
+    const QStringList texts{"15", "abc", "apple", "2/1/2020", "25", "a a", "", "ABC", "1.000,75", "Jones", "1", "bear",
+                            "a&b", "31/12/2019", "7"};
+    for (const QString& condition : conditions)
+        for (const bool caseSensitive : {true, false})
+            for (const TFormatSettings& settings : {MonthFirst(), DayFirst()}) {
+                const TFilterExpressionMatcher matcher(condition, caseSensitive, settings);
+                // Twice over, so every text also follows every kind of text before it.
+                for (int round = 0; round < 2; ++round)
+                    for (const QString& text : texts)
+                        EXPECT_EQ(matcher.Matches(text), TFilterExpressionMatcher(condition, caseSensitive, settings).Matches(text))
+                            << condition << " against " << text << " case " << caseSensitive;
+            }
+}
+
 TEST(FilterCondition, ManyStarsAgainstALongTextFinishQuickly) {
     // A backtracking matcher that retries every ending for every star would never finish.
     const QString text(5000, QLatin1Char('a'));

@@ -2509,6 +2509,8 @@ protected:
     int FSavedFixedRows = 0;
     // The condition of the previous NarrowDown.
     QString FNarrowDownText;
+    // Filter's expressions, parsed once per ApplyFilter or FilterRow.
+    TFilterMatchers FFilterMatchers;
     // The automatic filter list last built, and what it was built from: it is built again
     // only when one of these changed.
     struct TAutoFilterCache {
