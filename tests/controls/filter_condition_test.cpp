@@ -1,5 +1,7 @@
 #include "controls/filter_condition.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,7 +117,7 @@ TEST(FilterCondition, AConditionParsedOnceAnswersEveryTextAsWhenParsedForIt) {
                 for (int round = 0; round < 2; ++round)
                     for (const QString& text : texts)
                         EXPECT_EQ(matcher.Matches(text), TFilterExpressionMatcher(condition, caseSensitive, settings).Matches(text))
-                            << condition << " against " << text << " case " << caseSensitive;
+                            << condition.toStdString() << " against " << text.toStdString() << " case " << caseSensitive;
             }
 }
 

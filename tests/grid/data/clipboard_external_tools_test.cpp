@@ -165,8 +165,10 @@ TEST(ClipboardExternalTools, ATabFileLibreOfficeWritesPastesIntoTheSameCells) {
     TExStringGrid target(nullptr);
     target.SetColCount(3);
     target.SetRowCount(fixture.RowCount());
-    target.FocusCell(1, 1);
-    target.PasteFromClipboard();
+    target.SetOptions(target.Options().Include(goEditing));
+    // As Ctrl+V does: at the selection's top-left cell.
+    target.SetSelection({1, 1, 1, 1});
+    target.PasteSelectionFromClipboard();
     for (int r = 1; r < fixture.RowCount(); ++r)
         for (int c = 1; c <= 2; ++c) EXPECT_EQ(target.Cells(c, r), fixture.Cells(c, r)) << c << "," << r;
 }

@@ -1,7 +1,7 @@
 // Filtering and finding on the shared fixture, where a hidden column, held-out rows, a
 // merged area, a node, a Y/N column and a display hook all put the index kinds to the
 // test: the filter column is real, its rows displayed; held-out rows stay out when the
-// filter gives its rows back; a find reads what the cell shows.
+// filter gives its rows back; a find reads what a shown cell shows.
 
 #include "data_grid_fixture.h"
 
@@ -40,7 +40,8 @@ TEST(DataFixture, FindReadsTheDisplayTextAtDisplayedOrRealRows) {
         {"#1,5", {fnMatchFull, fnMatchCase}, {1, 4}},
         {"#1,5", {fnMatchFull, fnMatchCase, fnIncludeHiddenRows}, {1, 5}},
         {"#1,6", {fnMatchFull, fnMatchCase}, {-1, -1}},  // held out
-        {"#1,6", {fnMatchFull, fnMatchCase, fnIncludeHiddenRows}, {1, 6}},
+        // A held-out row is shown nowhere, so no display hook is asked: its stored text counts.
+        {"1,6", {fnMatchFull, fnMatchCase, fnIncludeHiddenRows}, {1, 6}},
         {"1,5", {fnMatchFull, fnMatchCase}, {-1, -1}},  // the stored text is not what shows
         {"5,7", {fnMatchFull, fnMatchCase}, {-1, -1}},  // the Y/N column shows Y, not its old text
     };
