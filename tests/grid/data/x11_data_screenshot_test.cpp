@@ -69,7 +69,14 @@ protected:
 
 TEST_F(X11DataScreenshot, SearchFooterHighlightsThenTurnsRed) {
     Grid->SetHighlightColor(clYellow);
-    Grid->SearchFooter()->SetVisible(true);
+    Grid->SetHighlightTextColor(clBlack);
+    // The captions and hints a designed form gives the footer.
+    TSearchFooter* footer = Grid->SearchFooter();
+    footer->SetFindNextCaption(QStringLiteral("Find &next"));
+    footer->SetFindPrevCaption(QStringLiteral("Find &previous"));
+    footer->SetMatchCaseCaption(QStringLiteral("Match case"));
+    footer->SetHighLightCaption(QStringLiteral("Highlight"));
+    footer->SetVisible(true);
     TSearchPanel* panel = Grid->SearchPanel();
     ASSERT_NE(panel, nullptr);
     QTest::qWait(100);
