@@ -7,11 +7,15 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <vector>
 
-namespace {
+namespace filter_condition_internal {
 
 const QChar kQuote = QLatin1Char('"');
 const QChar kBlank = QLatin1Char(' ');
+
+// Named rather than anonymous: the parsed condition that the header's class holds is
+// made of these types.
 
 // Texts longer than this are compared on their first characters only.
 constexpr int kTextCompareLength = 255;
@@ -72,31 +76,57 @@ Operand ReadOperand(const QString& condition, QChar op) {
     return operand;
 }
 
-std::optional<double> ReadNumber(const QString& text, const TFormatSettings& settings) {
+// What a text reads as, worked out once however many comparisons ask: a text that reads
+// as a date is no number.
+struct TValueReading {
+    std::optional<TDateTime> date;
+    std::optional<double> number;
+};
+
+TValueReading ReadValue(const QString& text, const TFormatSettings& settings) {
+    TValueReading reading;
     TDateTime date = 0;
-    if (ParseDateTimeText(text, date, settings)) return std::nullopt;
+    if (ParseDateTimeText(text, date, settings)) {
+        reading.date = date;
+        return reading;
+    }
     bool ok = false;
     const double value = QLocale::c().toDouble(NormalizeDecimalText(text, settings).trimmed(), &ok);
-    if (!ok || !std::isfinite(value)) return std::nullopt;
-    return value;
+    if (ok && std::isfinite(value)) reading.number = value;
+    return reading;
 }
 
-std::optional<TDateTime> ReadDate(const QString& text, const TFormatSettings& settings) {
-    TDateTime date = 0;
-    if (!ParseDateTimeText(text, date, settings)) return std::nullopt;
-    return date;
-}
+// A text being matched: its reading is taken on the first comparison that needs it.
+class TMatchedText {
+public:
+    TMatchedText(const QString& text, const TFormatSettings& settings) : FText(text), FSettings(settings) {}
+    const QString& Text() const { return FText; }
+    const TValueReading& Reading() const {
+        if (!FReading) FReading = ReadValue(FText, FSettings);
+        return *FReading;
+    }
+
+private:
+    const QString& FText;
+    const TFormatSettings& FSettings;
+    mutable std::optional<TValueReading> FReading;
+};
+
+// A comparison operand with its reading, taken when the condition is parsed.
+struct TComparison {
+    Operand operand;
+    TValueReading reading;
+};
 
 // Sign of text against operand: numbers first, then dates, then the ordinal order of
 // the first characters.
-int CompareWithOperand(const QString& text, const QString& operand, const TFormatSettings& settings) {
-    const auto textNumber = ReadNumber(text, settings);
-    const auto operandNumber = ReadNumber(operand, settings);
-    if (textNumber && operandNumber) return (*textNumber > *operandNumber) - (*textNumber < *operandNumber);
-    const auto textDate = ReadDate(text, settings);
-    const auto operandDate = ReadDate(operand, settings);
-    if (textDate && operandDate) return (*textDate > *operandDate) - (*textDate < *operandDate);
-    const int order = QStringView(text).left(kTextCompareLength).compare(QStringView(operand).left(kTextCompareLength));
+int CompareWithOperand(const TMatchedText& text, const TComparison& comparison) {
+    const TValueReading& ours = text.Reading();
+    const TValueReading& theirs = comparison.reading;
+    if (ours.number && theirs.number) return (*ours.number > *theirs.number) - (*ours.number < *theirs.number);
+    if (ours.date && theirs.date) return (*ours.date > *theirs.date) - (*ours.date < *theirs.date);
+    const int order = QStringView(text.Text()).left(kTextCompareLength).compare(
+        QStringView(comparison.operand.text).left(kTextCompareLength));
     return (order > 0) - (order < 0);
 }
 
@@ -141,7 +171,8 @@ std::array<char, 3> DateOrder(const QString& shortDateFormat) {
     return order;
 }
 
-}  // namespace
+}  // namespace filter_condition_internal
+using namespace filter_condition_internal;
 
 QString RemoveBlanksOutsideQuotes(const QString& text) {
     QString result;
@@ -232,71 +263,143 @@ bool ParseDateTimeText(const QString& text, TDateTime& value, const TFormatSetti
     return true;
 }
 
+namespace filter_condition_internal {
+
+// One sub-condition, parsed: its comparisons, which operator characters it holds, and its
+// wildcard pattern.
+class TSingleCondition {
+public:
+    TSingleCondition(const QString& condition, const TFormatSettings& settings)
+        : FGreater{ReadOperand(condition, QLatin1Char('>')), {}}, FLess{ReadOperand(condition, QLatin1Char('<')), {}} {
+        if (FGreater.operand.present) FGreater.reading = ReadValue(FGreater.operand.text, settings);
+        if (FLess.operand.present) FLess.reading = ReadValue(FLess.operand.text, settings);
+        FHasCaret = condition.contains(QLatin1Char('^'));
+        FHasAmpersand = condition.contains(QLatin1Char('&'));
+        FNegate = condition.contains(QLatin1Char('!'));
+        FPattern.reserve(condition.size());
+        for (QChar ch : condition) {
+            if (ch == QLatin1Char('!') || ch == kQuote) continue;
+            if (ch == QLatin1Char('*') && FPattern.endsWith(QLatin1Char('*'))) continue;
+            FPattern += ch;
+        }
+    }
+
+    bool Matches(const TMatchedText& text) const {
+        bool greater = true, less = true;
+        if (FGreater.operand.present) {
+            const int order = CompareWithOperand(text, FGreater);
+            greater = FGreater.operand.inclusive ? order >= 0 : order > 0;
+        }
+        if (FLess.operand.present) {
+            const int order = CompareWithOperand(text, FLess);
+            less = FLess.operand.inclusive ? order <= 0 : order < 0;
+        }
+        const bool greaterPresent = FGreater.operand.present || FNegate;
+        const bool lessPresent = FLess.operand.present || FNegate;
+
+        if (FHasCaret && (greaterPresent || lessPresent)) return greater || less;
+        if (FHasAmpersand && greaterPresent && lessPresent) return greater && less;
+        if (FGreater.operand.present && greater) return true;
+        if (FLess.operand.present && less) return true;
+        return WildcardMatch(FPattern, text.Text()) != FNegate;
+    }
+
+private:
+    TComparison FGreater;
+    TComparison FLess;
+    bool FHasCaret = false;
+    bool FHasAmpersand = false;
+    bool FNegate = false;
+    QString FPattern;
+};
+
+QString UpperCased(const QString& text) { return QLocale().toUpper(text); }
+
+}  // namespace filter_condition_internal
+using namespace filter_condition_internal;
+
+// Operands joined strictly from left to right; each is a sub-condition or a group.
+struct TFilterExpressionMatcher::TExpression {
+    struct Step {
+        Join join = Join::None;
+        std::unique_ptr<TExpression> group;
+        std::optional<TSingleCondition> condition;
+    };
+    std::vector<Step> steps;
+
+    TExpression(QString condition, bool caseSensitive, const TFormatSettings& settings) {
+        condition = RemoveBlanksOutsideQuotes(condition.trimmed());
+        if (condition.startsWith(QLatin1Char('='))) condition.remove(0, 1);
+        auto single = [&](const QString& text) {
+            return TSingleCondition(caseSensitive ? text : UpperCased(text), settings);
+        };
+        Join pending = Join::None;
+        int position = 0;
+        static const QString operators = QStringLiteral("(;^&|");
+        while (FindOperatorOutsideQuotes(operators, condition, position)) {
+            const QChar found = condition[position - 1];
+            Step& step = steps.emplace_back();
+            step.join = pending;
+            if (condition.startsWith(QLatin1Char('('))) {
+                // An unbalanced "(" takes the rest of the condition as its group.
+                int closing = ClosingParenPos(condition);
+                const bool balanced = closing > 0;
+                if (!balanced) closing = static_cast<int>(condition.size());
+                step.group = std::make_unique<TExpression>(condition.mid(1, closing - (balanced ? 2 : 1)), caseSensitive,
+                                                           settings);
+                condition.remove(0, closing);
+            } else {
+                step.condition.emplace(single(condition.left(position - 1)));
+                condition.remove(0, position);
+            }
+            pending = JoinOf(found);
+        }
+        Step& last = steps.emplace_back();
+        last.join = pending;
+        last.condition.emplace(single(condition));
+    }
+
+    bool Matches(const TMatchedText& text) const {
+        bool result = true;
+        for (const Step& step : steps) {
+            // Operands have no side effects: one whose value cannot change the result is
+            // not evaluated.
+            if (step.join == Join::AfterGroup || (step.join == Join::And && !result) ||
+                (step.join == Join::Or && result))
+                continue;
+            result = Combine(step.join, result, step.group ? step.group->Matches(text) : step.condition->Matches(text));
+        }
+        return result;
+    }
+};
+
+TFilterExpressionMatcher::TFilterExpressionMatcher(const QString& condition, bool caseSensitive,
+                                                   const TFormatSettings& settings)
+    : FExpression(std::make_unique<TExpression>(condition, caseSensitive, settings)),
+      FCaseSensitive(caseSensitive),
+      FSettings(settings) {}
+
+TFilterExpressionMatcher::~TFilterExpressionMatcher() = default;
+TFilterExpressionMatcher::TFilterExpressionMatcher(TFilterExpressionMatcher&&) noexcept = default;
+TFilterExpressionMatcher& TFilterExpressionMatcher::operator=(TFilterExpressionMatcher&&) noexcept = default;
+
+bool TFilterExpressionMatcher::Matches(const QString& text) const {
+    if (FCaseSensitive) return FExpression->Matches(TMatchedText(text, FSettings));
+    const QString upper = UpperCased(text);
+    return FExpression->Matches(TMatchedText(upper, FSettings));
+}
+
 bool MatchSingleCondition(const QString& condition, const QString& text, const TFormatSettings& settings) {
-    const Operand greaterOperand = ReadOperand(condition, QLatin1Char('>'));
-    const Operand lessOperand = ReadOperand(condition, QLatin1Char('<'));
-    bool greater = true, less = true;
-    if (greaterOperand.present) {
-        const int order = CompareWithOperand(text, greaterOperand.text, settings);
-        greater = greaterOperand.inclusive ? order >= 0 : order > 0;
-    }
-    if (lessOperand.present) {
-        const int order = CompareWithOperand(text, lessOperand.text, settings);
-        less = lessOperand.inclusive ? order <= 0 : order < 0;
-    }
-    const bool negation = condition.contains(QLatin1Char('!'));
-    const bool greaterPresent = greaterOperand.present || negation;
-    const bool lessPresent = lessOperand.present || negation;
-
-    if (condition.contains(QLatin1Char('^')) && (greaterPresent || lessPresent)) return greater || less;
-    if (condition.contains(QLatin1Char('&')) && greaterPresent && lessPresent) return greater && less;
-    if (greaterOperand.present && greater) return true;
-    if (lessOperand.present && less) return true;
-
-    bool negate = false;
-    QString pattern;
-    pattern.reserve(condition.size());
-    for (QChar ch : condition) {
-        if (ch == QLatin1Char('!')) negate = true;
-        else if (ch == kQuote) continue;
-        else if (ch == QLatin1Char('*') && pattern.endsWith(QLatin1Char('*'))) continue;
-        else pattern += ch;
-    }
-    return WildcardMatch(pattern, text) != negate;
+    return TSingleCondition(condition, settings).Matches(TMatchedText(text, settings));
 }
 
 bool MatchFilterCondition(const QString& condition, const QString& text, bool caseSensitive,
                           const TFormatSettings& settings) {
     if (caseSensitive) return MatchSingleCondition(condition, text, settings);
-    const QLocale locale;
-    return MatchSingleCondition(locale.toUpper(condition), locale.toUpper(text), settings);
+    return MatchSingleCondition(UpperCased(condition), UpperCased(text), settings);
 }
 
 bool MatchFilterExpression(QString condition, const QString& text, bool caseSensitive,
                            const TFormatSettings& settings) {
-    condition = RemoveBlanksOutsideQuotes(condition.trimmed());
-    if (condition.startsWith(QLatin1Char('='))) condition.remove(0, 1);
-
-    bool result = true;
-    Join pending = Join::None;
-    int position = 0;
-    static const QString operators = QStringLiteral("(;^&|");
-    while (FindOperatorOutsideQuotes(operators, condition, position)) {
-        const QChar found = condition[position - 1];
-        bool value = false;
-        if (condition.startsWith(QLatin1Char('('))) {
-            // An unbalanced "(" takes the rest of the condition as its group.
-            int closing = ClosingParenPos(condition);
-            const bool balanced = closing > 0;
-            if (!balanced) closing = static_cast<int>(condition.size());
-            value = MatchFilterExpression(condition.mid(1, closing - (balanced ? 2 : 1)), text, caseSensitive, settings);
-            condition.remove(0, closing);
-        } else {
-            value = MatchFilterCondition(condition.left(position - 1), text, caseSensitive, settings);
-            condition.remove(0, position);
-        }
-        result = Combine(pending, result, value);
-        pending = JoinOf(found);
-    }
-    return Combine(pending, result, MatchFilterCondition(condition, text, caseSensitive, settings));
+    return TFilterExpressionMatcher(condition, caseSensitive, settings).Matches(text);
 }

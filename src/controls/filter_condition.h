@@ -14,6 +14,26 @@
 #include "platform/format_settings.h"
 
 #include <QString>
+#include <memory>
+
+// A condition parsed once and then matched against any number of texts, with the answers
+// of MatchFilterExpression: filtering tests every row against the same conditions.
+class TFilterExpressionMatcher {
+public:
+    TFilterExpressionMatcher(const QString& condition, bool caseSensitive,
+                             const TFormatSettings& settings = FormatSettings());
+    ~TFilterExpressionMatcher();
+    TFilterExpressionMatcher(TFilterExpressionMatcher&&) noexcept;
+    TFilterExpressionMatcher& operator=(TFilterExpressionMatcher&&) noexcept;
+    bool Matches(const QString& text) const;
+
+    struct TExpression;
+
+private:
+    std::unique_ptr<TExpression> FExpression;
+    bool FCaseSensitive;
+    TFormatSettings FSettings;
+};
 
 bool MatchFilterExpression(QString condition, const QString& text, bool caseSensitive,
                            const TFormatSettings& settings = FormatSettings());

@@ -1,5 +1,7 @@
 #include "controls/filter_condition.h"
 
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -98,6 +100,25 @@ TEST(FilterCondition, MatchFilterExpressionTable) {
                   c.expected)
             << c.condition << " against " << c.text;
     }
+}
+
+TEST(FilterCondition, AConditionParsedOnceAnswersEveryTextAsWhenParsedForIt) {
+    // Filtering parses each condition once and then tests every row: nothing read from
+    // one text (its number or date) may carry over to the next.
+    const QStringList conditions{">10&<20", "!a*", "(a*|b*)&*e", ">=1/1/2020", "<\"a b\"", "x*|(a*&*e)", ">1.000,5",
+                                 "ABC", "=Smith|=Jones", "\"a&b\"", ">5^<2", "((", ""};
+    const QStringList texts{"15", "abc", "apple", "2/1/2020", "25", "a a", "", "ABC", "1.000,75", "Jones", "1", "bear",
+                            "a&b", "31/12/2019", "7"};
+    for (const QString& condition : conditions)
+        for (const bool caseSensitive : {true, false})
+            for (const TFormatSettings& settings : {MonthFirst(), DayFirst()}) {
+                const TFilterExpressionMatcher matcher(condition, caseSensitive, settings);
+                // Twice over, so every text also follows every kind of text before it.
+                for (int round = 0; round < 2; ++round)
+                    for (const QString& text : texts)
+                        EXPECT_EQ(matcher.Matches(text), TFilterExpressionMatcher(condition, caseSensitive, settings).Matches(text))
+                            << condition.toStdString() << " against " << text.toStdString() << " case " << caseSensitive;
+            }
 }
 
 TEST(FilterCondition, ManyStarsAgainstALongTextFinishQuickly) {

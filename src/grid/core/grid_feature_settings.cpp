@@ -13,11 +13,31 @@ void TSortSettings::Assign(const TObject* Source) {
     if (!source) return;
     const bool virtualCells = SortOnVirtualCells;
     const bool ignoreCase = IgnoreCase;
+    TExStringGrid* const owner = FOwner;
     CopyFrom(*this, Source);
     SortOnVirtualCells = virtualCells;
     IgnoreCase = ignoreCase;
+    FOwner = owner;
 }
-void TFilterDropDown::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TFilterDropDown::SetGlyph(const TBitmap& Value) {
+    Glyph = Value;
+    if (OnChange) OnChange(this);
+}
+void TFilterDropDown::SetGlyphActive(const TBitmap& Value) {
+    GlyphActive = Value;
+    if (OnChange) OnChange(this);
+}
+void TFilterDropDown::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TFilterDropDown*>(Source);
+    if (!source) return;
+    Color = source->Color;
+    ColumnWidth = source->ColumnWidth;
+    Font = source->Font;
+    Height = source->Height;
+    Width = source->Width;
+    SetGlyph(source->Glyph);
+    SetGlyphActive(source->GlyphActive);
+}
 void TGrouping::Assign(const TObject* Source) {
     const auto* source = dynamic_cast<const TGrouping*>(Source);
     if (!source) return;

@@ -13,6 +13,8 @@
 #include <QString>
 #include <functional>
 
+class TExStringGrid;
+
 enum TIndexSortKey { ikShift, ikCtrl };
 enum TSortBlankPosition { blFirst, blLast };
 
@@ -20,6 +22,9 @@ enum TSortBlankPosition { blFirst, blLast };
 // built-in sort indicator.
 class TSortSettings : public TObject {
 public:
+    // The owner grid is the one SaveToString, LoadFromString and Remove work on.
+    explicit TSortSettings(TExStringGrid* AOwner = nullptr) : FOwner(AOwner) {}
+    TExStringGrid* Owner() const { return FOwner; }
     // Real column QSort sorts by; -1: the grid is not sorted.
     int Column = -1;
     // How rows compare (grid/data/row_sort_keys.cpp): Full breaks ties by the columns to
@@ -56,22 +61,41 @@ public:
     TColor HeaderColorTo = clNone;
     TColor HeaderMirrorColor = clNone;
     TColor HeaderMirrorColorTo = clNone;
-    // Copies every setting except SortOnVirtualCells and IgnoreCase.
+    // Copies every setting except SortOnVirtualCells and IgnoreCase, and keeps the owner.
     void Assign(const TObject* Source);
     void ToggleDirection() { Direction = Direction == sdAscending ? sdDescending : sdAscending; }
+    // The sort in a few characters (grid/data/sort_settings_text.cpp): "i;" and the sort
+    // list with IndexShow, else "u" (ascending) or "d" (descending) and Column.
+    QString SaveToString() const;
+    // Shows the sort and sorts the owner grid as Value says (nothing for an empty text);
+    // EExGridError "Invalid sort settings specifier" for a text shorter than two
+    // characters, after Show was set. A column that is no number sorts nothing.
+    void LoadFromString(const QString& Value);
+    // Unsorted: Column -1, no sort list, the header row repainted.
+    void Remove();
+
+private:
+    TExStringGrid* FOwner = nullptr;
 };
 
-// The filter drop-down's look; empty glyphs draw the built-in filter glyph.
+// The filter drop-down's look; empty glyphs draw the built-in filter glyph. Width and
+// Height size the list unless AutoSize fits it to its widest entry or ColumnWidth to the
+// column's header cell.
 class TFilterDropDown : public TObject {
 public:
     bool AutoSize = false;
     TColor Color = clWindow;
     TFont Font;
-    int Width = 200;
-    int Height = 200;
-    int ColumnWidth = 0;
+    int Width = 150;
+    int Height = 150;
+    bool ColumnWidth = false;
     TBitmap Glyph;
     TBitmap GlyphActive;
+    // Store a copy of the picture and fire OnChange (the grid repaints on it).
+    void SetGlyph(const TBitmap& Value);
+    void SetGlyphActive(const TBitmap& Value);
+    TNotifyEvent OnChange;
+    // Copies all but AutoSize and OnChange.
     void Assign(const TObject* Source);
 };
 

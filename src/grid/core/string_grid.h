@@ -93,6 +93,7 @@
 #include <QVariant>
 #include <array>
 #include <bitset>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -2531,19 +2532,22 @@ protected:
     int FSavedFixedRows = 0;
     // The condition of the previous NarrowDown.
     QString FNarrowDownText;
-    // The automatic filter list last built, and what it was built from: it is built again
-    // only when one of these changed.
+    // Filter's expressions, parsed once per ApplyFilter or FilterRow.
+    TFilterMatchers FFilterMatchers;
+    // The automatic filter list of each column, and what it was built from: it is built
+    // again only when one of these changed, so painting every header scans no rows.
     struct TAutoFilterCache {
-        int Column = -1;
         unsigned long long TextVersion = 0;
         int RowCount = -1;
         int HeldOutRows = -1;
         int FixedRows = -1;
         int FixedFooters = -1;
         bool Incremental = false;
-        QStringList Texts;
+        QString ClearEntry;
+        // The list's entries as FilterList takes them: copied, not built, on each call.
+        TStringList Entries;
     };
-    TAutoFilterCache FAutoFilterCache;
+    std::map<int, TAutoFilterCache> FAutoFilterCaches;
     // ---- end of protected: sorting and filtering, filter drop-down lists ----
 
     // ---- protected: clipboard, cell block stream, HTML string (grid/data/grid_clipboard*.cpp, grid/data/cell_block_stream*.cpp, grid/data/html_export*.cpp) ----

@@ -41,7 +41,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
 
     FSearchFooter = std::make_unique<TSearchFooter>(false);
     FFloatingFooter = std::make_unique<TFloatingFooter>(this);
-    FSortSettings = std::make_unique<TSortSettings>();
+    FSortSettings = std::make_unique<TSortSettings>(this);
     FDragDropSettings = std::make_unique<TDragDropSettings>();
     FControlLook = std::make_unique<TControlLook>(this);
     FNavigation = std::make_unique<TNavigation>();
@@ -70,6 +70,7 @@ TExStringGrid::TExStringGrid(TComponent* AOwner, QWidget* AParent) : TBaseGrid(A
     FOrigColSizes = std::make_unique<TIntList>(0, 0);
     FBackGround = std::make_unique<TBackGround>(this);
     FProgressAppearance->OnChange = [this](TObject*) { InvalidateGrid(); };
+    FFilterDropDown->OnChange = [this](TObject*) { InvalidateGrid(); };
     FControlList = std::make_unique<TControlList>();
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     FFocusHelper = std::make_unique<TFocusHelper>();

@@ -2,6 +2,7 @@
 // the selected text, and a picture of a cell block in a window of its own.
 
 #include "grid/core/string_grid.h"
+#include "grid/data/no_active_form.h"
 
 #include "controls/text_utilities.h"
 
@@ -157,9 +158,7 @@ QWidget* TExStringGrid::SelectionToForm(TGridRect ARect) {
         painter.drawLine(0, 0, picture.width() - 1, 0);
     painter.end();
 
-    auto* window = new QWidget(this, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                                         Qt::WindowDoesNotAcceptFocus);
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
+    auto* window = new TNoActiveForm(this);
     window->setWindowOpacity(192.0 / 255.0);
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -44,12 +44,12 @@ bool TExStringGrid::GetColumnFilter(RealCol Column) {
     FFilterList->SetSorted(false);
     FFilterList->Clear();
     if (FFilterDropDownAuto && (Column.v >= TStringGrid::FixedCols() || FFilterDropDownColumns == fdAll)) {
-        TAutoFilterCache& cache = FAutoFilterCache;
+        TAutoFilterCache& cache = FAutoFilterCaches[Column.v];
         const unsigned long long version = CellStore().TextVersion();
         const int heldOut = FHiddenRows->Count();
-        if (cache.Column != Column.v || cache.TextVersion != version || cache.RowCount != RowCount() ||
+        if (cache.RowCount < 0 || cache.TextVersion != version || cache.RowCount != RowCount() ||
             cache.HeldOutRows != heldOut || cache.FixedRows != FixedRows() || cache.FixedFooters != FFixedFooters ||
-            cache.Incremental != FFilterIncremental) {
+            cache.Incremental != FFilterIncremental || cache.ClearEntry != FFilterDropDownClear) {
             QStringList texts;
             for (int r = FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r) texts << Cells(Column.v, r).trimmed();
             if (!FFilterIncremental)
@@ -59,10 +59,11 @@ bool TExStringGrid::GetColumnFilter(RealCol Column) {
                 return c != 0 ? c < 0 : a < b;
             });
             texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
-            cache = {Column.v, version, RowCount(), heldOut, FixedRows(), FFixedFooters, FFilterIncremental, texts};
+            cache = {version, RowCount(), heldOut, FixedRows(), FFixedFooters, FFilterIncremental, FFilterDropDownClear, {}};
+            if (!FFilterDropDownClear.isEmpty()) cache.Entries.Add(FFilterDropDownClear);
+            for (const QString& text : texts) cache.Entries.AddObject(text, CellTextEntryMark());
         }
-        if (!FFilterDropDownClear.isEmpty()) FFilterList->Add(FFilterDropDownClear);
-        for (const QString& text : cache.Texts) FFilterList->AddObject(text, CellTextEntryMark());
+        FFilterList->Assign(cache.Entries);
     }
     if (OnGetColumnFilter) OnGetColumnFilter(this, Column.v, FFilterList.get());
     return FFilterList->Count() > 0;

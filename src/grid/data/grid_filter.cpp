@@ -37,3 +37,14 @@ TFilterData& TFilter::ColumnFilter(int Col) {
 void TFilter::RemoveColumnFilter(int Col) {
     std::erase_if(FItems, [Col](const std::unique_ptr<TFilterData>& item) { return item->Column == Col; });
 }
+
+const TFilterExpressionMatcher& TFilterMatchers::For(int Index, const TFilterData& Item) {
+    if (std::size_t(Index) >= FItems.size()) FItems.resize(std::size_t(Index) + 1);
+    TParsed& parsed = FItems[std::size_t(Index)];
+    if (!parsed.Matcher || parsed.Condition != Item.Condition || parsed.CaseSensitive != Item.CaseSensitive) {
+        parsed.Matcher.emplace(Item.Condition, Item.CaseSensitive);
+        parsed.Condition = Item.Condition;
+        parsed.CaseSensitive = Item.CaseSensitive;
+    }
+    return *parsed.Matcher;
+}

@@ -2,10 +2,12 @@
 // The grid's filter conditions (TFilter of TFilterData items). Columns are real. How a
 // row is tested against them and held out is the grid's (grid_filter_active.cpp).
 
+#include "controls/filter_condition.h"
 #include "platform/component.h"
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
 // Which text of a row a condition tests: the display text, the stored text, the text
@@ -55,4 +57,21 @@ public:
 
 private:
     std::vector<std::unique_ptr<TFilterData>> FItems;
+};
+
+// The expressions of a filter's items parsed once for a run over the rows. An item's
+// expression is parsed again only when its condition or case changed; Clear forgets them
+// all, so that the next run reads the current format settings.
+class TFilterMatchers {
+public:
+    const TFilterExpressionMatcher& For(int Index, const TFilterData& Item);
+    void Clear() { FItems.clear(); }
+
+private:
+    struct TParsed {
+        QString Condition;
+        bool CaseSensitive = true;
+        std::optional<TFilterExpressionMatcher> Matcher;
+    };
+    std::vector<TParsed> FItems;
 };

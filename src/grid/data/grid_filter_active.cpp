@@ -2,7 +2,6 @@
 // the failing rows level by level (HideRowList) and giving levels back (UnHideRowList),
 // and the FilterActive switch. The narrow-down built on it is grid_narrow_down.cpp.
 
-#include "controls/filter_condition.h"
 #include "controls/text_utilities.h"
 #include "grid/core/string_grid.h"
 
@@ -59,7 +58,7 @@ bool TExStringGrid::MatchFilter(int ARow) {
                 match = text.contains(item.Condition, item.CaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive);
             else {
                 try {
-                    match = MatchFilterExpression(item.Condition, text, item.CaseSensitive);
+                    match = FFilterMatchers.For(i, item).Matches(text);
                 } catch (...) {
                     match = false;
                 }
@@ -73,6 +72,7 @@ bool TExStringGrid::MatchFilter(int ARow) {
 }
 
 void TExStringGrid::ApplyFilter() {
+    FFilterMatchers.Clear();
     FSavedFixedRows = FixedRows();
     TIntList failing(0, 0);
     const int first = FixedRows();
@@ -94,6 +94,7 @@ void TExStringGrid::ApplyFilter() {
 }
 
 void TExStringGrid::FilterRow(int ARow) {
+    FFilterMatchers.Clear();
     if (!MatchFilter(ARow)) HideRow(RealRowIndex(ARow));
 }
 

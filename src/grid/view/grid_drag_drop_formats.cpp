@@ -59,7 +59,14 @@ QString CellsToHtmlTable(const QList<QStringList>& Rows) {
     QString html = QStringLiteral("<table>");
     for (const QStringList& row : Rows) {
         html += QStringLiteral("<tr>");
-        for (const QString& cell : row) html += QStringLiteral("<td>") + cell.toHtmlEscaped() + QStringLiteral("</td>");
+        for (const QString& cell : row) {
+            // HTML folds a line break into a blank: a multi-line cell keeps its lines as <br>.
+            QString text = cell.toHtmlEscaped();
+            text.replace(QStringLiteral("\r\n"), QStringLiteral("<br>"));
+            text.replace(QLatin1Char('\n'), QStringLiteral("<br>"));
+            text.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
+            html += QStringLiteral("<td>") + text + QStringLiteral("</td>");
+        }
         html += QStringLiteral("</tr>");
     }
     return html + QStringLiteral("</table>");

@@ -36,7 +36,8 @@ struct TDroppedUris {
 };
 TDroppedUris DecodeUriList(const QByteArray& UriList);
 
-// The cells as an HTML table, every text escaped; Rows are lists of cell texts.
+// The cells as an HTML table, every text escaped and its line breaks written as <br>;
+// Rows are lists of cell texts.
 QString CellsToHtmlTable(const QList<QStringList>& Rows);
 
 // Ctrl asks for a copy; else a move when it is allowed; else a copy.

@@ -74,4 +74,36 @@ TEST_F(FilterDropDownInput, CheckListKeepsRowsMatchingAnyTick) {
     EXPECT_EQ(kept.size(), expected);
 }
 
+TEST(FilterDropDownSettings, DefaultsAndAssignKeepAutoSize) {
+    TExStringGrid grid(nullptr);
+    TFilterDropDown* settings = grid.FilterDropDown();
+    EXPECT_EQ(settings->Width, 150);
+    EXPECT_EQ(settings->Height, 150);
+    EXPECT_FALSE(settings->ColumnWidth);
+    EXPECT_FALSE(settings->AutoSize);
+    EXPECT_EQ(settings->Color, clWindow);
+
+    TFilterDropDown source;
+    source.Width = 90;
+    source.Height = 60;
+    source.ColumnWidth = true;
+    source.AutoSize = true;
+    source.Color = clYellow;
+    source.Glyph.SetSize(4, 4);
+    int changes = 0;
+    auto bound = settings->OnChange;
+    settings->OnChange = [&](TObject* sender) {
+        ++changes;
+        bound(sender);
+    };
+    settings->Assign(&source);
+    EXPECT_EQ(settings->Width, 90);
+    EXPECT_EQ(settings->Height, 60);
+    EXPECT_TRUE(settings->ColumnWidth);
+    EXPECT_FALSE(settings->AutoSize);  // not copied
+    EXPECT_EQ(settings->Color, clYellow);
+    EXPECT_EQ(settings->Glyph.Width(), 4);
+    EXPECT_GT(changes, 0);  // a new picture repaints the grid
+}
+
 }  // namespace

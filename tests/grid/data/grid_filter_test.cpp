@@ -33,6 +33,39 @@ protected:
     std::unique_ptr<TExStringGrid> Grid;
 };
 
+TEST_F(GridFilter, AChangedConditionIsParsedAgain) {
+    // A condition is parsed once for many rows; changing its text or its case between
+    // tests must not leave the old parse in use.
+    Fill({"apple", "Banana", "cherry"});
+    TFilterData& item = Grid->Filter()->Add();
+    item.Column = 1;
+    struct Step {
+        const char* Condition;
+        bool CaseSensitive;
+        QStringList Kept;
+    };
+    const Step steps[] = {
+        {"a*", true, {"apple"}},
+        {"b*", true, {}},
+        {"b*", false, {"Banana"}},
+        {">b", true, {"cherry"}},
+        {">b", false, {"Banana", "cherry"}},  // upper-cased, "BANANA" follows "B"
+        {"*a*", true, {"apple", "Banana"}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Condition);
+        item.Condition = QString::fromLatin1(step.Condition);
+        item.CaseSensitive = step.CaseSensitive;
+        QStringList kept;
+        for (int r = 1; r < Grid->RowCount(); ++r)
+            if (Grid->MatchFilter(r)) kept << Grid->Cells(1, r);
+        EXPECT_EQ(kept, step.Kept);
+        Grid->SetFilterActive(true);
+        EXPECT_EQ(Shown(*Grid, 1), step.Kept);
+        Grid->SetFilterActive(false);
+    }
+}
+
 TEST_F(GridFilter, ConditionsJoinByTheirOperations) {
     const QStringList texts{"10", "25", "AT&T", "Hello!", "a b", "x"};
     struct Case {
@@ -161,12 +194,16 @@ TEST_F(GridFilter, AutomaticEntriesFilterOnExactlyTheirText) {
         Grid->FilterSelect(0);  // "(All)"
         EXPECT_EQ(Shown(*Grid, 1).size(), 6);
     }
-    // Unchanged cells are not read again; a changed cell is.
+    // Unchanged cells are not read again, also when the lists of several columns are
+    // asked in turn, as painting the headers does; a changed cell is.
     Grid->GetColumnFilter(RealCol(1));
+    Grid->GetColumnFilter(RealCol(2));
     int reads = 0;
     Grid->OnGetDisplText = [&](TObject*, int, int, QString&) { ++reads; };
-    Grid->GetColumnFilter(RealCol(1));
+    for (int round = 0; round < 2; ++round)
+        for (int col : {1, 2}) Grid->GetColumnFilter(RealCol(col));
     EXPECT_EQ(reads, 0);
+    EXPECT_GE(Grid->FilterList()->IndexOf(QStringLiteral("5")), 0);  // column 2's list, whole
     Grid->SetCells(1, 1, QStringLiteral("new"));
     Grid->GetColumnFilter(RealCol(1));
     EXPECT_GT(reads, 0);

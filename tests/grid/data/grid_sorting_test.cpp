@@ -107,6 +107,51 @@ TEST(GridSorting, ShiftClickAddsASortColumn) {
     EXPECT_EQ(g.SortSettings()->Column, 4);
 }
 
+TEST(GridSorting, SettingsTextSortsAsItSaysAndComesBackTheSame) {
+    // Column 1 sorts x < y; column 3 holds the second keys; column 4 the identity.
+    const struct {
+        const char* Text;
+        QStringList Order;  // column 4 after loading; empty: unchanged
+        bool IndexShow;
+    } cases[] = {
+        {"u1", {"1", "3", "2", "4"}, false},
+        {"d1", {"4", "2", "3", "1"}, false},  // ties broken by the columns to the right, descending too
+        {"i;u1;d4", {"3", "1", "4", "2"}, true},
+        {"u?", {}, false},  // no column: nothing sorts
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        MouseGridFixture f;
+        TExStringGrid& g = *f.Grid;
+        Fill(g, {"x", "y", "x", "y"}, {"2", "1", "1", "2"});
+        g.InitSortXRef();
+        g.SortSettings()->LoadFromString(QString::fromLatin1(c.Text));
+        EXPECT_TRUE(g.SortSettings()->Show);
+        EXPECT_EQ(g.SortSettings()->IndexShow, c.IndexShow);
+        EXPECT_EQ(Column(g, 4), c.Order.isEmpty() ? QStringList({"1", "2", "3", "4"}) : c.Order);
+        if (!c.Order.isEmpty()) EXPECT_EQ(g.SortSettings()->SaveToString(), QString::fromLatin1(c.Text));
+    }
+
+    MouseGridFixture f;
+    TExStringGrid& g = *f.Grid;
+    Fill(g, {"x", "y"});
+    // Nothing for an empty text; one character is refused after Show was set.
+    g.SortSettings()->LoadFromString(QString());
+    EXPECT_FALSE(g.SortSettings()->Show);
+    EXPECT_THROW(g.SortSettings()->LoadFromString(QStringLiteral("u")), EExGridError);
+    EXPECT_TRUE(g.SortSettings()->Show);
+    // Remove leaves the grid unsorted and forgets the sort list.
+    g.SortSettings()->LoadFromString(QStringLiteral("i;d1"));
+    g.SortSettings()->Column = 1;
+    g.SortSettings()->Remove();
+    EXPECT_EQ(g.SortSettings()->Column, -1);
+    EXPECT_EQ(g.SortIndexes()->Count(), 0);
+    // Assign copies the settings, never the grid they belong to.
+    TSortSettings copy;
+    g.SortSettings()->Assign(&copy);
+    EXPECT_EQ(g.SortSettings()->Owner(), &g);
+}
+
 TEST(GridSorting, UnsortRefusesAForeignCrossReference) {
     MouseGridFixture f;
     TExStringGrid& g = *f.Grid;

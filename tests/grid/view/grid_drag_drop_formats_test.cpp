@@ -71,6 +71,8 @@ TEST(GridDragDropFormats, HtmlTableEscapesEveryText) {
     EXPECT_EQ(CellsToHtmlTable({{"a<b>", "&x"}, {"\"q\"", ""}}),
               "<table><tr><td>a&lt;b&gt;</td><td>&amp;x</td></tr><tr><td>&quot;q&quot;</td><td></td></tr></table>");
     EXPECT_EQ(CellsToHtmlTable({}), "<table></table>");
+    // A spreadsheet or word processor would show a bare line break as a blank.
+    EXPECT_EQ(CellsToHtmlTable({{"a\r\nb\nc\rd"}}), "<table><tr><td>a<br>b<br>c<br>d</td></tr></table>");
 }
 
 TEST(GridDragDropFormats, KeyStateToDropEffect) {
