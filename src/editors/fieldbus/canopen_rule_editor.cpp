@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kClientHeight = 337;
 constexpr int kRowHeight = 21;
+constexpr int kHeaderHeight = 34;
 
 }  // namespace
 
@@ -56,8 +57,12 @@ TExColumnGrid* TCANopenRuleEditor::Build_Table(TTabSheet* page, const char* name
     grid->SetOptions(grid->Options() + TGridOptions{goEditing});
     grid->SetShowHint(true);
     grid->SetHintShowCells(true);
-    for (int c = 0; c < int(table.Columns.size()); ++c)
+    // The narrow position columns keep their widths: their headers take two lines.
+    grid->SetFixedRowHeight(kHeaderHeight);
+    for (int c = 0; c < int(table.Columns.size()); ++c) {
+        grid->SetWordWraps(c, 0, true);
         if (table.Columns[std::size_t(c)].Cell == TRuleCell::Check) grid->Columns()->Items(c)->SetAlignment(taCenter);
+    }
     grid->EndUpdate();
     grid->OnClickCell = [this](TObject* sender, int ARow, int ACol) { ClickCell(sender, ARow, ACol); };
     grid->OnDblClickCell = [this](TObject* sender, int ARow, int ACol) { DblClickCell(sender, ARow, ACol); };
