@@ -58,6 +58,11 @@ TEST_F(FieldbusRuleInputTest, TypingIntoModbusEditAndComboCells) {
     EXPECT_EQ(read.Cells(2, 1), "192.168.1.5");
     EXPECT_EQ(read.Cells(3, 1), "502");
     EXPECT_EQ(read.Cells(5, 1), "Holding Register");
+    // The Position list holds "0" ... "127": typing a number picks that number.
+    Type(read, 10, 1, "12");
+    EXPECT_EQ(read.Cells(10, 1), "12");
+    Type(read, 10, 2, "7");
+    EXPECT_EQ(read.Cells(10, 2), "7");
     // Enable and Swap toggle between "Y" and "N" with a click.
     Click(read, 1, 1);
     EXPECT_EQ(read.Cells(1, 1), "N");
