@@ -7,10 +7,10 @@
 #include "core/text_table.h"
 #include "editors/fieldbus/canopen_sdo_server_editor.h"
 #include "platform/dialogs.h"
+#include "pugixml_peers.h"
 #include "ratio_reporter.h"
 
 #include <benchmark/benchmark.h>
-#include <pugixml.hpp>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -65,11 +65,7 @@ BENCHMARK(BM_Show_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Parse_SDO_Server_File(benchmark::State& state) {
     Configuration();
-    const std::string path = File_SDO_Server_CANopen.toStdString();
-    for (auto _ : state) {
-        pugi::xml_document document;
-        benchmark::DoNotOptimize(document.load_file(path.c_str()));
-    }
+    Pugixml_Parse(state, {File_SDO_Server_CANopen});
 }
 BENCHMARK(BM_Pugixml_Parse_SDO_Server_File)->Unit(benchmark::kMillisecond);
 
@@ -86,18 +82,9 @@ void BM_OK_SDO_Server_Editor_Full(benchmark::State& state) {
 }
 BENCHMARK(BM_OK_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
 
-// The document built node by node from a parsed model of it, then saved beside it.
 void BM_Pugixml_Build_And_Save_SDO_Server_File(benchmark::State& state) {
     Configuration();
-    pugi::xml_document model;
-    model.load_file(File_SDO_Server_CANopen.toStdString().c_str(), pugi::parse_default | pugi::parse_comments);
-    const std::string path = (File_SDO_Server_CANopen + QStringLiteral(".pugixml")).toStdString();
-    for (auto _ : state) {
-        pugi::xml_document document;
-        for (pugi::xml_node node : model.children()) document.append_copy(node);
-        if (!document.save_file(path.c_str(), "  ", pugi::format_indent | pugi::format_no_declaration))
-            state.SkipWithError("the file was not written");
-    }
+    Pugixml_Build_And_Save(state, {File_SDO_Server_CANopen});
 }
 BENCHMARK(BM_Pugixml_Build_And_Save_SDO_Server_File)->Unit(benchmark::kMillisecond);
 

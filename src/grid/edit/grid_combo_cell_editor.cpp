@@ -82,9 +82,6 @@ void TExStringGrid::ShowComboCellEditor(int ACol, int ARow) {
         combo->SetColor(brush.Color);
     }
     combo->setVisible(true);
-    // The one combo serves every cell: letters typed into the last cell must not lead the
-    // list search in this one (a "1" after "H" found nothing and left the first item).
-    combo->view()->keyboardSearch(QString());
 
     // The finish both styles share.
     const bool flat = LookMakesFlatCombo(Look());

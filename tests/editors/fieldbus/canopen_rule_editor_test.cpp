@@ -153,26 +153,6 @@ TEST_F(CANopenRuleEditorTest, SDOServerChecksByNByte) {
 
 class CANopenRuleInputTest : public RuleWindowFixture {
 protected:
-    static void Activate(TForm& window) {
-        Show(window);
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    static void Click(TExColumnGrid& grid, int col, int row) {
-        const TRect r = grid.CellRect(col, row);
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
-        QApplication::processEvents();
-    }
-    static void Type(TExColumnGrid& grid, int col, int row, const QString& text) {
-        grid.setFocus();
-        Click(grid, col, row);
-        for (const QChar ch : text) {
-            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
-            QApplication::processEvents();
-        }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QApplication::processEvents();
-    }
     static QString Hint(TExColumnGrid& grid, int row, int col) {
         QString hint = "proposal";
         grid.OnGridHint(&grid, row, col, hint);

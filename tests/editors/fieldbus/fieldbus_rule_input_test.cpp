@@ -20,33 +20,7 @@
 
 namespace {
 
-class FieldbusRuleInputTest : public RuleWindowFixture {
-protected:
-    static void Activate(TForm& window) {
-        Show(window);
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    static QPoint Centre(TExColumnGrid& grid, int col, int row) {
-        const TRect r = grid.CellRect(col, row);
-        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    }
-    static void Click(TExColumnGrid& grid, int col, int row) {
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, Centre(grid, col, row));
-        QApplication::processEvents();
-    }
-    // Clicks the cell, types into it key by key to whatever has the focus, and ends with Enter.
-    static void Type(TExColumnGrid& grid, int col, int row, const QString& text) {
-        grid.setFocus();
-        Click(grid, col, row);
-        for (const QChar ch : text) {
-            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
-            QApplication::processEvents();
-        }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QApplication::processEvents();
-    }
-};
+using FieldbusRuleInputTest = RuleWindowFixture;
 
 TEST_F(FieldbusRuleInputTest, TypingIntoModbusEditAndComboCells) {
     TFModbus_TCP_Master_Set_Access editor(nullptr);
