@@ -73,3 +73,18 @@ private:
     const TCANopenForm& Form;
     TRuleFileProblem Load_Problem;
 };
+
+// The SDO client and server windows name their pages, hint lists and copy flags alike
+// (the server's hint lists keep the client's names).
+class TSDORuleEditor : public TCANopenRuleEditor {
+public:
+    TTabSheet*& TS_SDO_Read = Pages[0];
+    TTabSheet*& TS_SDO_Write = Pages[1];
+    TStringList& Hint_SDO_Client_Read = Hints[0];
+    TStringList& Hint_SDO_Client_Write = Hints[1];
+    bool& Do_Copy_SDO_Read = Copied[0];
+    bool& Do_Copy_SDO_Write = Copied[1];
+
+protected:
+    using TCANopenRuleEditor::TCANopenRuleEditor;
+};

@@ -71,4 +71,4 @@ const TCANopenForm kForm{
 
 }  // namespace
 
-TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(TComponent* AOwner) : TCANopenRuleEditor(AOwner, kForm) {}
+TFSet_SDO_Client_Access::TFSet_SDO_Client_Access(TComponent* AOwner) : TSDORuleEditor(AOwner, kForm) {}

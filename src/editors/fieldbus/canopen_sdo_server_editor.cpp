@@ -56,4 +56,4 @@ const TCANopenForm kForm{
 
 }  // namespace
 
-TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(TComponent* AOwner) : TCANopenRuleEditor(AOwner, kForm) {}
+TFSet_SDO_Server_Access::TFSet_SDO_Server_Access(TComponent* AOwner) : TSDORuleEditor(AOwner, kForm) {}
