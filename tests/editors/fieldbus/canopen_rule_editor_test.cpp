@@ -186,7 +186,7 @@ TEST_F(CANopenRuleInputTest, TypingTogglesAndRowSelection) {
     EXPECT_EQ(editor.sgb->Cells(12, 1), first == "Y" ? "N" : "Y");
 }
 
-TEST_F(CANopenRuleInputTest, EnterMovesOnWhenTheOptionIsOn) {
+TEST_F(CANopenRuleInputTest, EnterAndHeaderDoubleClickFollowTheirOptions) {
     TFSet_SDO_Server_Access editor(nullptr);
     Activate(editor);
     Enable_Jump_Field = true;
@@ -197,6 +197,17 @@ TEST_F(CANopenRuleInputTest, EnterMovesOnWhenTheOptionIsOn) {
     EXPECT_EQ(editor.sgb->Col(), 2);
     EXPECT_EQ(editor.sgb->Row(), 1);
     Enable_Jump_Field = false;
+
+    // A double click on a header sizes its column to the contents, with that option on.
+    Enable_Auto_Size = true;
+    editor.sgb->SetCells(8, 2, "A description far longer than the Mnemonic column is wide");
+    const int before = editor.sgb->ColWidths(8);
+    const TRect header = editor.sgb->CellRect(8, 0);
+    QTest::mouseDClick(editor.sgb->viewport(), Qt::LeftButton, {},
+                       QPoint((header.Left + header.Right) / 2, (header.Top + header.Bottom) / 2));
+    QApplication::processEvents();
+    EXPECT_GT(editor.sgb->ColWidths(8), before);
+    Enable_Auto_Size = false;
 }
 
 // Header hints come from the list of the active page, whichever grid asks.
