@@ -2,6 +2,8 @@
 // open list's keys, the wheel, change, focus arrival and exit.
 #include "grid/edit/grid_combo.h"
 
+#include <QApplication>
+
 #include "grid/core/string_grid.h"
 #include "platform/custom_control.h"
 #include "platform/mask_edit.h"
@@ -110,8 +112,38 @@ void TGridCombo::HandleKeyEvent(QKeyEvent* e) {
             e->accept();
             return;
         }
+        if (!EditableStyle() && !DroppedDown() && ch.isPrint() &&
+            !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+            SearchList(ch);
+            e->accept();
+            return;
+        }
     }
     TAsgComboBox::keyPressEvent(e);
+}
+
+void TGridCombo::SearchList(QChar Key) {
+    if (!FSearchTime.isValid() || FSearchTime.restart() > QApplication::keyboardInputInterval()) FSearch.clear();
+    if (!FSearchTime.isValid()) FSearchTime.start();
+    FSearch += Key;
+    const int items = count();
+    if (items == 0) return;
+    const auto find = [this, items](const QString& prefix, int from) {
+        for (int i = 0; i < items; ++i) {
+            const int at = (from + i) % items;
+            if (itemText(at).startsWith(prefix, Qt::CaseInsensitive)) return at;
+        }
+        return -1;
+    };
+    const int current = qMax(currentIndex(), 0);
+    int found = find(FSearch, FSearch.size() == 1 ? current + 1 : current);
+    if (found < 0 && FSearch.size() > 1) {
+        FSearch = Key;
+        found = find(FSearch, current + 1);
+    }
+    if (found < 0 || found == currentIndex()) return;
+    setCurrentIndex(found);
+    Q_EMIT activated(found);
 }
 
 void TGridCombo::keyReleaseEvent(QKeyEvent* e) {
@@ -323,6 +355,9 @@ void TGridCombo::SetItemIndexByCode(int Value) {
 
 void TGridCombo::focusInEvent(QFocusEvent* e) {
     TAsgComboBox::focusInEvent(e);
+    // The one combo serves every cell: what was typed into the last cell must not lead
+    // the search in this one (a "1" after "H" found nothing and kept the first item).
+    if (e->reason() != Qt::PopupFocusReason) FSearch.clear();
     if (e->reason() == Qt::PopupFocusReason || !EditableStyle()) return;
     QLineEdit* edit = lineEdit();
     if (FGrid->Navigation()->EditSelectAll()) edit->selectAll();

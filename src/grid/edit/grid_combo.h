@@ -25,6 +25,8 @@
 #include "grid/edit/editor_key_protocol.h"
 #include "grid/edit/flat_combo.h"
 
+#include <QElapsedTimer>
+
 class TExStringGrid;
 class TStringList;
 
@@ -77,8 +79,13 @@ private:
     void WheelStep(bool Down);
     // The key-down, key-press and base handling of one Qt key event.
     void HandleKeyEvent(QKeyEvent* e);
+    // A closed list finds the item starting with the keys typed in quick succession, from
+    // the one after the current for a first key, wrapping round.
+    void SearchList(QChar Key);
 
     TExStringGrid* FGrid;
     TEditorKeyProtocol FProtocol;
     bool FCodeChange = false;
+    QString FSearch;
+    QElapsedTimer FSearchTime;
 };

@@ -7,6 +7,7 @@
 #include "editors/fieldbus/rule_window_fixture.h"
 
 #include "core/program_state.h"
+#include "editors/rule_editor/rule_table.h"
 #include "grid/core/column_grid.h"
 #include "platform/file_system.h"
 
@@ -98,6 +99,31 @@ TEST_F(CANFrameEditorTest, TransmitChecksEnabledRows) {
                   {"byte 8", {{4, "8"}, {16, "x"}}, 2160, "511 or None"},
               },
               2147, File_CAN_Send_Frames);
+}
+
+// An inserted row leaves its CobID empty: OK asks before it drops the frames below, No
+// keeps the window open and writes nothing, Yes saves the frames above the gap.
+TEST_F(CANFrameEditorTest, FramesBelowAnEmptyCobIDAreAskedAbout) {
+    TFReceiveCAN editor(nullptr);
+    Show(editor);
+    TExColumnGrid& grid = *editor.ACG_CAN_Receive;
+    const QStringList valid = {"Y", "$181", "2.0A (11 bits)", "1", "0", "0", "", "", "", "", "", "", "", "Level"};
+    for (int r : {1, 2})
+        for (int c = 0; c < valid.size(); ++c) grid.SetCells(c + 1, r, valid[c]);
+    grid.FocusCell(2, 1);
+    editor.Btn_InsRow->Click();
+    ASSERT_EQ(grid.Cells(2, 1), "");
+    Answer = mrNo;
+    Messages.clear();
+    editor.Btn_OK->Click();
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], Rules_Below_Gap_Question({2, 2}));
+    EXPECT_FALSE(FileExists(File_CAN_Rec_Frames));
+    EXPECT_NE(editor.ModalResult(), mrOk);
+    Answer = mrYes;
+    editor.Btn_OK->Click();
+    EXPECT_EQ(editor.ModalResult(), mrOk);
+    EXPECT_FALSE(Read_Whole_File(File_CAN_Rec_Frames).contains("<row"));
 }
 
 }  // namespace

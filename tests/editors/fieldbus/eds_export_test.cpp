@@ -12,7 +12,8 @@
 
 namespace {
 
-QString Source_Folder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath(); }
+// The golden folders, wherever the tests run from.
+QString Source_Folder() { return QStringLiteral(FIELDBUS_GOLDEN_FOLDER "/.."); }
 
 const QDateTime Fixed_Moment(QDate(2023, 5, 2), QTime(14, 7));
 

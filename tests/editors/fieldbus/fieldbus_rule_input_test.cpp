@@ -20,33 +20,7 @@
 
 namespace {
 
-class FieldbusRuleInputTest : public RuleWindowFixture {
-protected:
-    static void Activate(TForm& window) {
-        Show(window);
-        window.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    }
-    static QPoint Centre(TExColumnGrid& grid, int col, int row) {
-        const TRect r = grid.CellRect(col, row);
-        return QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2);
-    }
-    static void Click(TExColumnGrid& grid, int col, int row) {
-        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, Centre(grid, col, row));
-        QApplication::processEvents();
-    }
-    // Clicks the cell, types into it key by key to whatever has the focus, and ends with Enter.
-    static void Type(TExColumnGrid& grid, int col, int row, const QString& text) {
-        grid.setFocus();
-        Click(grid, col, row);
-        for (const QChar ch : text) {
-            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
-            QApplication::processEvents();
-        }
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QApplication::processEvents();
-    }
-};
+using FieldbusRuleInputTest = RuleWindowFixture;
 
 TEST_F(FieldbusRuleInputTest, TypingIntoModbusEditAndComboCells) {
     TFModbus_TCP_Master_Set_Access editor(nullptr);
@@ -58,6 +32,11 @@ TEST_F(FieldbusRuleInputTest, TypingIntoModbusEditAndComboCells) {
     EXPECT_EQ(read.Cells(2, 1), "192.168.1.5");
     EXPECT_EQ(read.Cells(3, 1), "502");
     EXPECT_EQ(read.Cells(5, 1), "Holding Register");
+    // The Position list holds "0" ... "127": typing a number picks that number.
+    Type(read, 10, 1, "12");
+    EXPECT_EQ(read.Cells(10, 1), "12");
+    Type(read, 10, 2, "7");
+    EXPECT_EQ(read.Cells(10, 2), "7");
     // Enable and Swap toggle between "Y" and "N" with a click.
     Click(read, 1, 1);
     EXPECT_EQ(read.Cells(1, 1), "N");

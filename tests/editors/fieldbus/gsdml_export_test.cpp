@@ -14,7 +14,8 @@
 
 namespace {
 
-QString Source_Folder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath(); }
+// The golden folders, wherever the tests run from.
+QString Source_Folder() { return QStringLiteral(FIELDBUS_GOLDEN_FOLDER "/.."); }
 
 class GsdmlExportTest : public ProgramFolderTest {
 protected:

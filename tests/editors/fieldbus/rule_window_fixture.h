@@ -1,16 +1,18 @@
 #pragma once
 // A configuration with the fieldbus rule windows' texts, the message boxes answered by
-// the test (every question with Answer) and recorded, and a window shown as the main
-// window shows it.
+// the test (every question with Answer) and recorded, a window shown as the main
+// window shows it, and real clicks and keys on its tables.
 
 #include "core/text_table.h"
 #include "editors/configuration_fixture.h"
 #include "editors/golden_files.h"
 #include "editors/rule_editor/rule_editor_window.h"
+#include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
+#include <QTest>
 #include <memory>
 #include <vector>
 
@@ -37,6 +39,27 @@ protected:
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
+    }
+    static void Activate(TForm& window) {
+        Show(window);
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    static void Click(TExColumnGrid& grid, int col, int row) {
+        const TRect r = grid.CellRect(col, row);
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+        QApplication::processEvents();
+    }
+    // Clicks the cell, types into it key by key to whatever has the focus, and ends with Enter.
+    static void Type(TExColumnGrid& grid, int col, int row, const QString& text) {
+        grid.setFocus();
+        Click(grid, col, row);
+        for (const QChar ch : text) {
+            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+            QApplication::processEvents();
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QApplication::processEvents();
     }
     QString Last_Message() const { return Messages.empty() ? QString() : Messages.back(); }
 

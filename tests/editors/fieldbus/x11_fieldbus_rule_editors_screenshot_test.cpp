@@ -1,9 +1,12 @@
-// Screenshots of the Modbus master and CAN frame rule editors with realistic rows, and
+// Screenshots of the Modbus master, CAN frame and CANopen rule editors with realistic rows, and
 // of a check error box over its window, in real windows under X (xcb platform;
 // scripts/test-x11 starts Xvfb). EDITOR_SCREENSHOTS names the folder.
 
 #include "editors/fieldbus/can_receive_editor.h"
 #include "editors/fieldbus/can_transmit_editor.h"
+#include "editors/fieldbus/canopen_pdo_editor.h"
+#include "editors/fieldbus/canopen_sdo_client_editor.h"
+#include "editors/fieldbus/canopen_sdo_server_editor.h"
 #include "editors/fieldbus/modbus_serial_master_editor.h"
 #include "editors/fieldbus/modbus_tcp_master_editor.h"
 
@@ -117,6 +120,64 @@ TEST_F(X11FieldbusRuleEditorScreenshot, EachWindowWithADozenRules) {
         transmit.Btn_OK->Click();
         EXPECT_NE(transmit.ModalResult(), mrOk);
     }
+}
+
+TEST_F(X11FieldbusRuleEditorScreenshot, CANopenWindowsWithADozenRules) {
+    const char* names[] = {"Drive", "Valve", "Lamp group", "Sensor"};
+    QByteArray receive, transmit, read, write, objectsRead, objectsWrite;
+    for (int r = 0; r < 12; ++r) {
+        const int dimension = r % 8 + 1;
+        QByteArray positions, four;
+        for (int k = 1; k <= 8; ++k)
+            positions += " Address_B" + N(k) + "=\"" + (k <= dimension ? N(r * 8 + k - 1) : QByteArray()) + "\"";
+        const int size = QList<int>({1, 2, 4})[r % 3];
+        for (int k = 1; k <= 4; ++k) four += " Address_B" + N(k) + "=\"" + (k <= size ? N(r * 4 + k - 1) : QByteArray()) + "\"";
+        const QByteArray name = QByteArray(names[r % 4]) + " " + N(r / 4 + 1);
+        receive += "<row COB-ID=\"0x" + QByteArray::number(0x181 + r, 16) + "\" Dimension=\"" + N(dimension) + "\"" + positions +
+                   " TimeOut=\"" + N(r % 2 ? 1000 : 0) + "\" Mnemonic=\"" + name + " status\"/>";
+        transmit += "<row COB-ID=\"$" + QByteArray::number(0x201 + r, 16).toUpper() + "\" Dimension=\"" + N(dimension) + "\"" +
+                    positions + " Send_Time=\"" + N(100 * (r % 3)) + "\" On_Change=\"" + (r % 2 ? "Y" : "N") +
+                    "\" Mnemonic=\"" + name + "\"/>";
+        read += "<row Device_ID=\"" + N(r % 5 + 2) + "\" Index=\"0x60" + N(40 + r) + "\" SubIndex=\"0\" NByte=\"" + N(size) +
+                "\" Poll_Time=\"" + N(100 + 50 * r) + "\"" + four + " Mnemonic=\"" + name + "\"/>";
+        write += "<row Device_ID=\"" + N(r % 5 + 2) + "\" Index=\"0x60" + N(40 + r) + "\" SubIndex=\"" + N(r % 3) +
+                 "\" NByte=\"" + N(size) + "\" Poll_Time=\"" + N(r % 2 ? 0 : 500) + "\" On_Change=\"" + (r % 2 ? "Y" : "N") +
+                 "\"" + four + " Mnemonic=\"" + name + " set\"/>";
+        objectsRead += "<row Index=\"0x" + QByteArray::number(0x2000 + r / 4, 16) + "\" SubIndex=\"" + N(r % 4 + 1) +
+                       "\" NByte=\"" + N(size) + "\"" + four + " Mnemonic=\"" + name + "\"/>";
+        objectsWrite += "<row Index=\"0x" + QByteArray::number(0x3000 + r / 4, 16) + "\" SubIndex=\"" + N(r % 4) +
+                        "\" NByte=\"" + N(size) + "\"" + four + " Mnemonic=\"" + name + " level\"/>";
+    }
+    Write(File_PDO_CANopen, "<PDO_CANopen><Receive_PDO>" + receive + "</Receive_PDO><Transmit_PDO>" + transmit +
+                                "</Transmit_PDO></PDO_CANopen><!--SW_VERSION = 1.000-->");
+    Write(File_SDO_Client_CANopen, "<SDO_Client_CANopen><SDO_Read>" + read + "</SDO_Read><SDO_Write>" + write +
+                                       "</SDO_Write></SDO_Client_CANopen><!--SW_VERSION = 1.000-->");
+    Write(File_SDO_Server_CANopen, "<SDO_Server_CANopen><SDO_Read>" + objectsRead + "</SDO_Read><SDO_Write>" +
+                                       objectsWrite + "</SDO_Write></SDO_Server_CANopen><!--SW_VERSION = 1.000-->");
+    TFSet_PDO_Access pdo(nullptr);
+    TFSet_SDO_Client_Access client(nullptr);
+    TFSet_SDO_Server_Access server(nullptr);
+    const std::pair<TCANopenRuleEditor*, const char*> windows[] = {{&pdo, "canopen-pdo"}, {&client, "canopen-sdo-client"},
+                                                                   {&server, "canopen-sdo-server"}};
+    for (const auto& [window, name] : windows) {
+        Shoot(*window, (QByteArray(name) + "-first").constData());
+        window->PageControl1->SetActivePageIndex(1);
+        Shoot(*window, (QByteArray(name) + "-second").constData());
+        window->hide();
+    }
+
+    // A failed check on the second page: the box over the window, the page and cell current.
+    pdo.PageControl1->SetActivePageIndex(0);
+    pdo.show();
+    pdo.sgb->SetCells(4, 3, "1440");
+    SetMessageDialogResponder({});
+    QTimer::singleShot(600, [&pdo] {
+        Save(pdo.screen()->grabWindow(0).toImage(), "canopen-pdo-check-error");
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    pdo.Btn_OK->Click();
+    EXPECT_NE(pdo.ModalResult(), mrOk);
+    EXPECT_EQ(pdo.PageControl1->ActivePageIndex(), 1);
 }
 
 }  // namespace

@@ -146,6 +146,18 @@ TEST_F(GridComboTest, ListOpensOnTheCellsItemAndEnterCommitsTheItemChosenByArrow
     EXPECT_EQ(Changes.size(), 1u);
 }
 
+// The list search starts afresh in every cell, however quickly the next cell is typed into.
+TEST_F(GridComboTest, TypingIntoTheNextListCellSearchesOnlyWhatIsTypedThere) {
+    Open(ComboRuleGrid::ModeCol, 1);
+    Type("t");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Grid->Cells(ComboRuleGrid::RealMode, 1), "Toggle");
+    Open(ComboRuleGrid::ModeCol, 2);
+    Type("on");
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Grid->Cells(ComboRuleGrid::RealMode, 2), "On");
+}
+
 TEST_F(GridComboTest, UpAndDownFollowComboGetUpDownAndTheStyle) {
     struct Case {
         int col;

@@ -1,0 +1,100 @@
+// The SDO server object editor with both 500-row tables full: showing the window
+// (reading the file into the grids) and OK (checking the tables and writing the file),
+// each next to pugixml alone doing the file work of the same step (parsing the file;
+// building and saving it).
+
+#include "core/program_state.h"
+#include "core/text_table.h"
+#include "editors/fieldbus/canopen_sdo_server_editor.h"
+#include "platform/dialogs.h"
+#include "pugixml_peers.h"
+#include "ratio_reporter.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int kRows = 500;
+
+// A configuration folder holding a full SDO_Server_CANopen.xml, made current.
+class Full_Configuration {
+public:
+    Full_Configuration() {
+        Project_Folder = Folder.path();
+        Build_Configuration_Paths();
+        Load_Default_Texts();
+        SetMessageDialogResponder([](const MessageDialogRequest&) { return mrYes; });
+        QByteArray text = "<SDO_Server_CANopen>\n";
+        for (const char* list : {"SDO_Read", "SDO_Write"}) {
+            text += QByteArray("  <") + list + ">\n";
+            for (int r = 0; r < kRows; ++r)
+                text += "    <row Index=\"0x" + QByteArray::number(0x2000 + r / 4 + (list[4] == 'W' ? 0x1000 : 0), 16) +
+                        "\" SubIndex=\"" + QByteArray::number(r % 4) + "\" NByte=\"4\" Address_B1=\"" +
+                        QByteArray::number(r % 1437) + "\" Address_B2=\"" + QByteArray::number(r % 1437 + 1) +
+                        "\" Address_B3=\"" + QByteArray::number(r % 1437 + 2) + "\" Address_B4=\"" +
+                        QByteArray::number(r % 1437 + 3) + "\" Mnemonic=\"Application variable " +
+                        QByteArray::number(r + 1) + "\" />\n";
+            text += QByteArray("  </") + list + ">\n";
+        }
+        text += "</SDO_Server_CANopen>\n<!--SW_VERSION = 1.000-->\n";
+        QFile file(File_SDO_Server_CANopen);
+        if (file.open(QIODevice::WriteOnly)) file.write(text);
+    }
+    QTemporaryDir Folder;
+};
+
+Full_Configuration& Configuration() {
+    static Full_Configuration configuration;
+    return configuration;
+}
+
+void BM_Show_SDO_Server_Editor_Full(benchmark::State& state) {
+    Configuration();
+    TFSet_SDO_Server_Access editor(nullptr);
+    for (auto _ : state) {
+        editor.show();
+        QCoreApplication::processEvents();
+        editor.hide();
+    }
+}
+BENCHMARK(BM_Show_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
+
+void BM_Pugixml_Parse_SDO_Server_File(benchmark::State& state) {
+    Configuration();
+    Pugixml_Parse(state, {File_SDO_Server_CANopen});
+}
+BENCHMARK(BM_Pugixml_Parse_SDO_Server_File)->Unit(benchmark::kMillisecond);
+
+void BM_OK_SDO_Server_Editor_Full(benchmark::State& state) {
+    Configuration();
+    TFSet_SDO_Server_Access editor(nullptr);
+    editor.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        editor.SetModalResult(mrNone);
+        editor.Btn_OK_Click(nullptr);
+        if (editor.ModalResult() != mrOk) state.SkipWithError("OK did not save the full tables");
+    }
+}
+BENCHMARK(BM_OK_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
+
+void BM_Pugixml_Build_And_Save_SDO_Server_File(benchmark::State& state) {
+    Configuration();
+    Pugixml_Build_And_Save(state, {File_SDO_Server_CANopen});
+}
+BENCHMARK(BM_Pugixml_Build_And_Save_SDO_Server_File)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    return RunBenchmarks(argc, argv, [](RatioReporter& reporter) {
+        reporter.PrintRatio("BM_Show_SDO_Server_Editor_Full", "BM_Pugixml_Parse_SDO_Server_File",
+                            "Showing the SDO server editor with 2 x 500 objects takes %.2f times pugixml parsing its file.\n");
+        reporter.PrintRatio("BM_OK_SDO_Server_Editor_Full", "BM_Pugixml_Build_And_Save_SDO_Server_File",
+                            "OK on the 2 x 500 objects takes %.2f times pugixml building and saving the file.\n");
+    });
+}
