@@ -43,7 +43,11 @@ int Fuzz_Drop_Payloads(const std::uint8_t* data, std::size_t size) {
     Fuzz_Require(uris.Files.size() + uris.Links.size() <= block.count('\n') + 1, "more URIs than lines");
     const QString text = QString::fromUtf8(block);
     const QString html = CellsToHtmlTable({{text, text}});
-    Fuzz_Require(!text.contains(QLatin1Char('<')) || html.count(QLatin1Char('<')) == 8, "a cell text made markup");
+    // Two cells of the same text: the table's eight tags and one <br> per line break in each.
+    QString breaks = text;
+    breaks.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const qsizetype lineBreaks = breaks.count(QLatin1Char('\n')) + breaks.count(QLatin1Char('\r'));
+    Fuzz_Require(html.count(QLatin1Char('<')) == 8 + 2 * lineBreaks, "a cell text made markup");
     IsCsvFileName(text);
     // The same bytes in every format a drop may carry.
     QMimeData dropped;
