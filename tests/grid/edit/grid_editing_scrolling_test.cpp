@@ -22,9 +22,12 @@ void FillRows(RuleTableFixture& grid) {
     for (int r = 1; r <= Rows; ++r) grid.SetCells(1, r, QString("1,%1").arg(r));
 }
 
-void WheelOn(QWidget* target, int delta) {
+// One notch down that scrolls the view by 20 rows, turned over the given widget.
+void ScrollByWheelOn(RuleTableFixture& grid, QWidget* target) {
+    grid.MouseActions()->SetWheelAction(waScroll);
+    grid.MouseActions()->SetWheelIncrement(20);
     const QPointF at(target->width() / 2.0, target->height() / 2.0);
-    QWheelEvent wheel(at, target->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+    QWheelEvent wheel(at, target->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
                       false);
     QApplication::sendEvent(target, &wheel);
     QCoreApplication::processEvents();
@@ -43,19 +46,9 @@ TEST(GridEditingScrollingTest, ThePlainEditStaysOnItsCellOrCommitsAndClosesWhenT
         {"scroll bar far down", 2,
          [](RuleForm& f) { f.GridControl->verticalScrollBar()->setValue(30); }, false},
         {"wheel scrolling the view", 2,
-         [](RuleForm& f) {
-             f.GridControl->MouseActions()->SetWheelAction(waScroll);
-             f.GridControl->MouseActions()->SetWheelIncrement(20);
-             WheelOn(f.GridControl->viewport(), -120);
-         },
-         false},
+         [](RuleForm& f) { ScrollByWheelOn(*f.GridControl, f.GridControl->viewport()); }, false},
         {"wheel on the edit itself", 2,
-         [](RuleForm& f) {
-             f.GridControl->MouseActions()->SetWheelAction(waScroll);
-             f.GridControl->MouseActions()->SetWheelIncrement(20);
-             WheelOn(f.GridControl->InplaceEditor(), -120);
-         },
-         false},
+         [](RuleForm& f) { ScrollByWheelOn(*f.GridControl, f.GridControl->InplaceEditor()); }, false},
         {"page down typed into the edit", 2,
          [](RuleForm& f) { QTest::keyClick(f.GridControl->InplaceEditor(), Qt::Key_PageDown); }, false},
         {"code moving the top row", 3, [](RuleForm& f) { f.GridControl->SetTopRow(2); }, true},
