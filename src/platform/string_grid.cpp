@@ -427,23 +427,31 @@ void TStringGrid::SetOptions(TGridOptions value) {
 void TStringGrid::SetLeftCol(int value) {
     value = std::clamp(value, std::min(FixedCols(), ColCount() - 1), std::max(FixedCols(), FColAxis.MaxFirst(ClientW())));
     if (value == LeftCol()) return;
-    HideEditor();
     const int oldFirst = LeftCol();
     FColAxis.SetFirst(value);
     UpdateScrollBars();
     ScrollPicture(false, oldFirst, value);
+    KeepEditorOnItsCell();
     TopLeftChanged();
 }
 
 void TStringGrid::SetTopRow(int value) {
     value = std::clamp(value, std::min(FixedRows(), RowCount() - 1), std::max(FixedRows(), FRowAxis.MaxFirst(ClientH())));
     if (value == TopRow()) return;
-    HideEditor();
     const int oldFirst = TopRow();
     FRowAxis.SetFirst(value);
     UpdateScrollBars();
     ScrollPicture(true, oldFirst, value);
+    KeepEditorOnItsCell();
     TopLeftChanged();
+}
+
+// Scrolling moves an open editor with its cell; a cell scrolled out of view ends the edit,
+// storing its text, so that the editor never stands over another cell.
+void TStringGrid::KeepEditorOnItsCell() {
+    if (!FEditorMode) return;
+    if (CellScreenRect(Col(), Row()).IsEmpty()) HideEditor();
+    else PlaceEditor();
 }
 
 // The scrolled area shifts by the extent of the lines that left or entered the view, as

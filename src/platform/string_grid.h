@@ -369,6 +369,7 @@ protected:
     void ShowEditor();
     void ShowEditorChar(QChar Ch);
     void HideEditor();
+    void KeepEditorOnItsCell();
     void InvalidateEditor();
     // Makes (ACol, ARow) current after SelectCell agrees; MoveAnchor also collapses the
     // selection onto it, Show scrolls it into view.

@@ -1554,6 +1554,9 @@ public:
     void ShowInplaceEdit();
     void HideInplaceEdit();
     void DoneInplaceEdit(WORD Key, TShiftState Shift);
+    // Before rows or columns move under an open editor: any editor stores into its own
+    // cell and closes, so that it never writes into the cell that moves into its place.
+    void EndEditBeforeLinesMove();
     virtual void DoEditingDone(int ACol, int ARow);
     void SimulateCellClick(int ACol, int ARow);
     void StoreEditText(int ACol, int ARow, const QString& Value);

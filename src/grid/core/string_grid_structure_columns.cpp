@@ -40,7 +40,7 @@ void ShiftItemColumns(TGridItem& Item, int ACol, int Delta, int Width) {
 void TExStringGrid::InsertCols(int ColIndex, int CCount) {
     if (CCount <= 0 || ColIndex < 0) return;
     ColIndex = std::min(ColIndex, TotalColCount());
-    HideEditor();
+    EndEditBeforeLinesMove();
     const int width = std::max(TotalColCount(), CellStore().ColumnSlots());
     // Areas cut by the new columns are split; an area right of them moves whole.
     if (FMergeCount > 0 && ColIndex < TotalColCount()) LinesMoving(false, ColIndex, TotalColCount() - 1, false);
@@ -78,7 +78,7 @@ void TExStringGrid::RemoveCols(int ColIndex, int CCount) {
     };
     while (CCount > 0 && shownIn(CCount) >= ColCount()) --CCount;
     if (CCount <= 0) return;
-    HideEditor();
+    EndEditBeforeLinesMove();
     const int last = ColIndex + CCount - 1;
     const int width = std::max(TotalColCount(), CellStore().ColumnSlots());
 

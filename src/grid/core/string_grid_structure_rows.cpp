@@ -47,6 +47,7 @@ void TExStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControls
     RowIndex = std::min(RowIndex, RowCount());
     // A visible floating footer stays the last row.
     if (FFloatingFooter->Visible && RowIndex >= RowCount() && RowCount() > 1) RowIndex = RowCount() - 1;
+    EndEditBeforeLinesMove();
     if (FSelHidden || Col() >= ColCount() || Row() >= RowCount()) UnHideSelection();
 
     const int realAt = RealRowIndex(RowIndex);
@@ -97,7 +98,7 @@ void TExStringGrid::FreeRowObjects(const std::vector<int>& AscendingRows) {
 void TExStringGrid::RemoveDisplayedRows(const std::vector<int>& AscendingRows, bool FreeObjects, bool UpdateControls,
                                         bool KeepHeightsInPlace) {
     if (AscendingRows.empty()) return;
-    HideEditor();
+    EndEditBeforeLinesMove();
     // Real indexes before anything moves: held-out rows and controls are kept by them.
     std::vector<int> realRows;
     realRows.reserve(AscendingRows.size());

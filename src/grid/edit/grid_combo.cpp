@@ -86,7 +86,8 @@ bool TGridCombo::eventFilter(QObject* watched, QEvent* e) {
         auto* key = static_cast<QKeyEvent*>(e);
         if (IsListKey(key->key())) {
             if (key->key() != Qt::Key_Escape) TakeListHighlight();
-            HandleKeyEvent(key);
+            // A change handler may have ended the edit (rows removed): the key is spent.
+            if (isVisible()) HandleKeyEvent(key);
             return true;
         }
     }

@@ -69,6 +69,11 @@ void TExStringGrid::HideInplaceEdit() {
     SelectCell(Col(), Row());
 }
 
+void TExStringGrid::EndEditBeforeLinesMove() {
+    HideEditor();
+    if (FEditMode && FSpecialEditor) HideInplaceEdit();
+}
+
 void TExStringGrid::PlainEditorHidden() {
     // A move, a scroll or a change of rows closed the plain edit without HideInplaceEdit.
     if (!FSpecialEditor) FEditMode = false;

@@ -10,10 +10,12 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
 #include <QWheelEvent>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -469,6 +471,124 @@ TEST_F(GridComboTest, RightAtTheEndWalksOutOfTheEditableCombo) {
     EXPECT_FALSE(Combo->isVisible());
     EXPECT_EQ(Grid->Col(), ComboRuleGrid::TextCol + 1);
     EXPECT_EQ(Grid->Cells(ComboRuleGrid::RealText, 2), "go");
+}
+
+}  // namespace
+
+namespace {
+
+// An OnComboChange handler removes rows while the list is open: the row above the edited
+// one, the edited row itself, or the row below. Whatever the user does next, the choice
+// lands in the edited rule's own row or nowhere, and no other rule's cell changes.
+TEST_F(GridComboTest, RowsRemovedByOnComboChangeWhileTheListIsOpenLeaveOtherRowsAlone) {
+    enum class Action { MousePick, KeysInTheList, Wheel, TypedInTheEditableCombo };
+    struct Case {
+        const char* Name;
+        int RemovedRow;
+        Action Act;
+    };
+    const Case cases[] = {
+        {"row above, mouse pick", 1, Action::MousePick},
+        {"edited row, mouse pick", 3, Action::MousePick},
+        {"row below, mouse pick", 4, Action::MousePick},
+        {"row above, keys in the list", 1, Action::KeysInTheList},
+        {"edited row, keys in the list", 3, Action::KeysInTheList},
+        {"row above, wheel", 1, Action::Wheel},
+        {"row above, typed key", 1, Action::TypedInTheEditableCombo},
+        {"edited row, typed key", 3, Action::TypedInTheEditableCombo},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        // A fresh form per case: a list closed under the mouse leaves this platform's
+        // window state behind.
+        Form.reset();
+        Changes.clear();
+        SetUp();
+        bool removed = false;
+        Grid->OnComboChange = [&](TObject*, int, int, int, const QString&) {
+            if (!std::exchange(removed, true)) Grid->RemoveRows(c.RemovedRow, 1);
+        };
+        const bool editable = c.Act == Action::TypedInTheEditableCombo;
+        Open(editable ? ComboRuleGrid::TextCol : ComboRuleGrid::ModeCol, 3);
+        switch (c.Act) {
+        case Action::MousePick: {
+            Combo->showPopup();
+            QAbstractItemView* list = Combo->view();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+            break;
+        }
+        case Action::KeysInTheList:
+            Combo->showPopup();
+            QTest::keyClick(Combo->view(), Qt::Key_Down);
+            QTest::keyClick(Combo->view(), Qt::Key_Down);
+            QTest::keyClick(Combo->view(), Qt::Key_Return);
+            break;
+        case Action::Wheel: Wheel(-120); break;
+        case Action::TypedInTheEditableCombo:
+            Combo->lineEdit()->selectAll();
+            Type("z");
+            break;
+        }
+        QApplication::processEvents();
+        ASSERT_TRUE(removed);
+        // The user goes on: Enter in whatever has the focus now, then the loop runs.
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : Grid, Qt::Key_Return);
+        QApplication::processEvents();
+
+        ASSERT_EQ(Grid->RowCount(), 4);
+        EXPECT_LT(Grid->Row(), Grid->RowCount());
+        const int realCol = editable ? ComboRuleGrid::RealText : ComboRuleGrid::RealMode;
+        for (int r = 1; r < 4; ++r) {
+            const QString rule = Grid->Cells(0, r);
+            const QString text = Grid->Cells(realCol, r);
+            if (rule == "Rule 3") {
+                const QString chosen = editable ? "z" : c.Act == Action::Wheel ? "On" : "Toggle";
+                EXPECT_TRUE(text == (editable ? "t3" : "Off") || text == chosen) << text.toStdString();
+            } else {
+                EXPECT_EQ(text, editable ? QString("t%1").arg(rule.back()) : QString("Off")) << rule.toStdString();
+            }
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Pasting into an open combo: the editable combo takes the clipboard text up to
+// MaxComboLength as one change and Enter stores it; the list combo has no text to paste
+// into, so a text that is no item never reaches its cell.
+TEST_F(GridComboTest, PasteGoesIntoTheEditableComboOnlyAndKeepsItsLengthLimit) {
+    struct Case {
+        int Col;
+        int MaxLength;
+        QString Clipboard;
+        QString CellAfter;
+        size_t Changes;
+    };
+    const Case cases[] = {
+        {ComboRuleGrid::TextCol, 0, "Pasted text", "Pasted text", 1},
+        {ComboRuleGrid::TextCol, 4, "Pasted text", "Past", 1},
+        {ComboRuleGrid::TextCol, 0, "Other", "Other", 1},
+        {ComboRuleGrid::ModeCol, 0, "Garbage", "Off", 0},
+        {ComboRuleGrid::ModeCol, 0, "Toggle", "Off", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.Col << " " << c.MaxLength << " " << c.Clipboard.toStdString());
+        Grid->SetCells(ComboRuleGrid::RealText, 1, "t1");
+        Grid->SetCells(ComboRuleGrid::RealMode, 1, "Off");
+        Grid->SetMaxComboLength(c.MaxLength);
+        Changes.clear();
+        QGuiApplication::clipboard()->setText(c.Clipboard);
+        Open(c.Col, 1);
+        if (Combo->EditableStyle()) Combo->lineEdit()->selectAll();
+        Key(Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Changes.size(), c.Changes);
+        Key(Qt::Key_Return);
+        EXPECT_FALSE(Combo->isVisible());
+        const int realCol = c.Col == ComboRuleGrid::TextCol ? ComboRuleGrid::RealText : ComboRuleGrid::RealMode;
+        EXPECT_EQ(Grid->Cells(realCol, 1), c.CellAfter);
+    }
 }
 
 }  // namespace
