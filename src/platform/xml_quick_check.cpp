@@ -1,6 +1,7 @@
 #include "platform/xml_quick_check.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -11,6 +12,25 @@ namespace {
 // More attributes than this on one element are left to the full parser, so that the
 // duplicate check, which compares every pair, stays linear in the text.
 constexpr std::size_t kMaxAttributes = 64;
+
+// What each byte may be where the scanner runs through it without a closer look.
+enum : std::uint8_t { Plain_Text = 1, Plain_Value = 2, Name_Start = 4, Name_Rest = 8 };
+
+constexpr std::array<std::uint8_t, 256> Byte_Classes() {
+    std::array<std::uint8_t, 256> classes{};
+    for (int c = 0x20; c < 0x7F; ++c) classes[std::size_t(c)] = Plain_Text | Plain_Value;
+    for (int c : {'\t', '\n', '\r'}) classes[std::size_t(c)] = Plain_Text | Plain_Value;
+    for (int c : {'<', '&'}) classes[std::size_t(c)] = 0;
+    classes[']'] = Plain_Value;  // "]]>" ends nothing in a value, but is refused in text
+    for (int c : {'"', '\''}) classes[std::size_t(c)] = Plain_Text;
+    for (int c = 'a'; c <= 'z'; ++c) classes[std::size_t(c)] |= Name_Start | Name_Rest;
+    for (int c = 'A'; c <= 'Z'; ++c) classes[std::size_t(c)] |= Name_Start | Name_Rest;
+    for (int c : {'_', ':'}) classes[std::size_t(c)] |= Name_Start | Name_Rest;
+    for (int c = '0'; c <= '9'; ++c) classes[std::size_t(c)] |= Name_Rest;
+    for (int c : {'-', '.'}) classes[std::size_t(c)] |= Name_Rest;
+    return classes;
+}
+constexpr std::array<std::uint8_t, 256> kByteClasses = Byte_Classes();
 
 class QuickScanner {
 public:
@@ -28,12 +48,8 @@ public:
 
 private:
     static bool Is_Space(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-    static bool Is_Name_Start(unsigned char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == ':';
-    }
-    static bool Is_Name_Char(unsigned char c) {
-        return Is_Name_Start(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
-    }
+    static bool Is_Name_Start(unsigned char c) { return kByteClasses[c] & Name_Start; }
+    static bool Is_Name_Char(unsigned char c) { return kByteClasses[c] & Name_Rest; }
     // DEL is left to the full parser along with the C0 controls.
     static bool Is_Ascii_Char(unsigned char c) { return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n' || c == '\r'; }
     static bool Is_Char(unsigned long v) {
@@ -91,14 +107,10 @@ private:
         return false;
     }
 
-    // Skips plain ASCII text up to the next byte that needs a closer look: markup, a
-    // reference, a bracket, a control or a byte beyond ASCII, or the given quote.
-    void Plain_Run(unsigned char quote) {
-        while (FPos != FEnd) {
-            const unsigned char c = *FPos;
-            if (c < 0x20 || c >= 0x7F || c == '<' || c == '&' || c == ']' || c == quote) return;
-            ++FPos;
-        }
+    // Skips plain ASCII up to the next byte that needs a closer look: markup, a
+    // reference, a control or a byte beyond ASCII; in text a bracket, in a value a quote.
+    void Plain_Run(std::uint8_t kind) {
+        while (FPos != FEnd && (kByteClasses[*FPos] & kind)) ++FPos;
     }
 
     bool Name(std::string_view& name) {
@@ -191,7 +203,7 @@ private:
         if (FPos == FEnd || (*FPos != '"' && *FPos != '\'')) return false;
         const unsigned char quote = *FPos++;
         while (FPos != FEnd) {
-            Plain_Run(quote);
+            Plain_Run(Plain_Value);
             if (FPos == FEnd) break;
             const unsigned char c = *FPos;
             if (c == quote) {
@@ -199,7 +211,7 @@ private:
                 return true;
             }
             if (c == '<') return false;
-            if (c == ']') ++FPos;  // allowed in a value
+            if (c == '"' || c == '\'') ++FPos;  // the other quote
             else if (c == '&' ? !Reference() : !Character()) return false;
         }
         return false;
@@ -245,7 +257,7 @@ private:
     // Everything inside the root, up to and with its end tag.
     bool Content() {
         while (FPos != FEnd) {
-            Plain_Run('<');
+            Plain_Run(Plain_Text);
             if (FPos == FEnd) break;
             const unsigned char c = *FPos;
             bool ok;
