@@ -12,6 +12,8 @@
 #include "core/text_table.h"
 #include "platform/file_system.h"
 #include "platform/xml_document.h"
+#include "platform/xml_quick_check.h"
+#include "platform/xml_well_formedness.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -114,5 +116,15 @@ int Fuzz_XML_Document(const std::uint8_t* data, std::size_t size) {
     TXMLDocument again;
     Fuzz_Require(again.LoadFromString(written), "a document read from a file was written unreadable");
     Fuzz_Require(again.SaveToString() == written, "a document changed on its way back");
+    return 0;
+}
+
+int Fuzz_XML_Quick_Check(const std::uint8_t* data, std::size_t size) {
+    const char* text = reinterpret_cast<const char*>(data);
+    if (Quick_Xml_Check(text, size) != TXmlQuickVerdict::Well_Formed) return 0;
+    // What the quick pass vouches for, the conforming parser takes too, read either way.
+    Fuzz_Require(Full_Parser_Finds_Well_Formed(text, size, TXmlTextEncoding::Declared) &&
+                     Full_Parser_Finds_Well_Formed(text, size, TXmlTextEncoding::Utf8),
+                 "the quick pass vouched for a document the parser refuses");
     return 0;
 }

@@ -157,9 +157,13 @@ bool Str_To_Float_Sep(const QString& text, QChar separator, float& value) {
     double number = 0.0;
     if (ok) {
         normal.replace(own, u'.');
-        QLocale c = QLocale::c();
-        c.setNumberOptions(QLocale::RejectGroupSeparator);
-        number = c.toDouble(normal.trimmed(), &ok);
+        // Made once: setting the options copies the locale's data.
+        static const QLocale reader = [] {
+            QLocale c = QLocale::c();
+            c.setNumberOptions(QLocale::RejectGroupSeparator);
+            return c;
+        }();
+        number = reader.toDouble(QStringView(normal).trimmed(), &ok);
     }
     // A value a 32-bit float cannot hold is no number for the device either. The bound is
     // where rounding to single starts giving infinity, so the largest single's own text

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -145,22 +146,44 @@ void TXMLNode::SetAttribute(const QString& name, const QString& value) {
     a.set_value(ToXmlText(value).constData());
 }
 
+namespace {
+// True when the stored UTF-8 text is ASCII and the same as the string: the string can
+// be kept instead of converting the text again.
+bool Same_Ascii_Text(const QString& kept, const char* text) {
+    const qsizetype size = kept.size();
+    const char16_t* chars = reinterpret_cast<const char16_t*>(kept.constData());
+    qsizetype i = 0;
+    for (; text[i] != '\0'; ++i)
+        if (i == size || static_cast<unsigned char>(text[i]) >= 0x80 || chars[i] != char16_t(text[i])) return false;
+    return i == size;
+}
+}  // namespace
+
 void TXMLNode::ReadAttributes(std::span<const char* const> names, std::span<std::optional<QString>> values) const {
-    Q_ASSERT(names.size() == values.size());
-    for (std::optional<QString>& value : values) value.reset();
-    if (IsNull()) return;
-    std::size_t expected = 0;  // where the next attribute is looked for first
-    for (pugi::xml_attribute a = Node().first_attribute(); a; a = a.next_attribute()) {
-        const char* name = a.name();
-        for (std::size_t tried = 0; tried < names.size(); ++tried) {
-            const std::size_t i = (expected + tried) % names.size();
-            if (std::strcmp(names[i], name) != 0) continue;
-            // A duplicate never reaches here (the parser refuses it), so the first one wins.
-            if (!values[i]) values[i] = FromUtf8(a.value());
-            expected = i + 1;
-            break;
+    Q_ASSERT(names.size() == values.size() && names.size() <= 64);
+    std::uint64_t found = 0;  // bit i: names[i] was met on this element
+    if (!IsNull()) {
+        std::size_t expected = 0;  // where the next attribute is looked for first
+        for (pugi::xml_attribute a = Node().first_attribute(); a; a = a.next_attribute()) {
+            const char* name = a.name();
+            for (std::size_t tried = 0; tried < names.size(); ++tried) {
+                const std::size_t i = (expected + tried) % names.size();
+                if (std::strcmp(names[i], name) != 0) continue;
+                // A duplicate never reaches here (the parser refuses it), so the first one wins.
+                const std::uint64_t bit = std::uint64_t(1) << i;
+                if (!(found & bit)) {
+                    found |= bit;
+                    // The rows of a table repeat most of their texts: an unchanged one is
+                    // shared with the previous row's value rather than built again.
+                    if (!values[i] || !Same_Ascii_Text(*values[i], a.value())) values[i] = FromUtf8(a.value());
+                }
+                expected = i + 1;
+                break;
+            }
         }
     }
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (!(found & (std::uint64_t(1) << i))) values[i].reset();
 }
 
 void TXMLNode::AppendAttribute(const char* name, const QString& value) {

@@ -56,8 +56,10 @@ public:
     void AppendAttribute(const char* name, const QString& value);
     int AttributeCount() const;
     // Reads many attributes in one walk over the element's attributes: values[i] gets the
-    // value of names[i] (ASCII names), or nothing when the element lacks it. Attributes in
-    // the order of names cost one comparison each, so a row reads in linear time.
+    // value of names[i] (ASCII names, at most 64), or nothing when the element lacks it.
+    // Attributes in the order of names cost one comparison each, so a row reads in linear
+    // time. Values may hold the previous row's on entry: a text equal to one of them is
+    // shared, not converted again.
     void ReadAttributes(std::span<const char* const> names, std::span<std::optional<QString>> values) const;
     QString AttributeName(int index) const;
 

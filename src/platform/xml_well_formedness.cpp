@@ -1,4 +1,5 @@
 #include "platform/xml_well_formedness.h"
+#include "platform/xml_quick_check.h"
 
 #include <expat.h>
 
@@ -37,6 +38,14 @@ void OnSkippedEntity(void* userData, const XML_Char*, int) { Refuse(userData); }
 }  // namespace
 
 bool Is_Well_Formed_Xml(const char* data, std::size_t size, TXmlTextEncoding encoding) {
+    if (size > std::size_t(INT_MAX)) return false;
+    // The program's own files take the one linear pass; anything it cannot vouch for goes
+    // through the full parser, which alone refuses a document.
+    if (Quick_Xml_Check(data, size) == TXmlQuickVerdict::Well_Formed) return true;
+    return Full_Parser_Finds_Well_Formed(data, size, encoding);
+}
+
+bool Full_Parser_Finds_Well_Formed(const char* data, std::size_t size, TXmlTextEncoding encoding) {
     if (size > std::size_t(INT_MAX)) return false;
     ParserHandle parser(XML_ParserCreate(encoding == TXmlTextEncoding::Utf8 ? "UTF-8" : nullptr));
     if (!parser) return false;

@@ -1,6 +1,7 @@
 #pragma once
-// A full well-formedness check of an XML text by a conforming parser, run before the
-// document tree is built (the tree builder itself lets many faults through).
+// A full well-formedness check of an XML text, run before the document tree is built
+// (the tree builder itself lets many faults through). A quick linear pass vouches for
+// the common shape of document; a conforming parser decides everything else.
 
 #include <cstddef>
 
@@ -12,3 +13,7 @@ enum class TXmlTextEncoding {
 // True when the text is one well-formed document. Documents that declare entities are
 // refused as well, so no entity is ever expanded or fetched from elsewhere.
 bool Is_Well_Formed_Xml(const char* data, std::size_t size, TXmlTextEncoding encoding);
+
+// The conforming parser's verdict alone, with the same refusals; the quick pass must
+// never call well-formed what this refuses.
+bool Full_Parser_Finds_Well_Formed(const char* data, std::size_t size, TXmlTextEncoding encoding);

@@ -119,3 +119,28 @@ TEST(XmlDocument, TextJoinsTextAndCdataPartsAndRowsReadInOneWalk) {
     EXPECT_EQ(values[2], QString::fromUtf8("\u00e8 & <"));
     EXPECT_FALSE(values[3].has_value());
 }
+
+// Rows read one after the other into the same values: each gets its own texts, whether
+// a text repeats the previous row's, grows, shrinks, turns empty, leaves ASCII or is missing.
+TEST(XmlDocument, RowsReadInSequenceGetTheirOwnTexts) {
+    TXMLDocument doc;
+    ASSERT_TRUE(doc.LoadFromString(QString::fromUtf8(
+        "<r><row A=\"Y\" B=\"No\" C=\"abc\"/><row A=\"Y\" B=\"N\" C=\"abcd\"/><row A=\"\" B=\"N\u00f6\" C=\"abc\"/>"
+        "<row B=\"No\"/><row A=\"Y\" B=\"No\" C=\"Ab\"/></r>")));
+    const char* const names[] = {"A", "B", "C"};
+    const std::optional<QString> expected[][3] = {
+        {QStringLiteral("Y"), QStringLiteral("No"), QStringLiteral("abc")},
+        {QStringLiteral("Y"), QStringLiteral("N"), QStringLiteral("abcd")},
+        {QString(), QString::fromUtf8("N\u00f6"), QStringLiteral("abc")},
+        {std::nullopt, QStringLiteral("No"), std::nullopt},
+        {QStringLiteral("Y"), QStringLiteral("No"), QStringLiteral("Ab")},
+    };
+    std::optional<QString> values[3];
+    int r = 0;
+    for (TXMLNode row = doc.DocumentElement().FindNode("row"); !row.IsNull(); row = row.NextSibling(), ++r) {
+        ASSERT_LT(r, 5);
+        row.ReadAttributes(names, values);
+        for (int c = 0; c < 3; ++c) EXPECT_EQ(values[c], expected[r][c]) << "row " << r << " column " << c;
+    }
+    EXPECT_EQ(r, 5);
+}

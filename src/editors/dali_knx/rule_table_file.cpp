@@ -66,7 +66,7 @@ TCellTable Read_Table_Rows(const TXMLNode& list, const TTableLayout& layout, con
         row.reserve(qsizetype(columns));
         for (std::size_t c = 0; c < columns && !stopped; ++c) {
             if (values[c]) {
-                row.append(std::move(*values[c]));
+                row.append(*values[c]);  // shared; kept for the next row to reuse
             } else if (layout.Defaults[c]) {
                 row.append(*layout.Defaults[c]);
             } else {
