@@ -62,7 +62,9 @@ protected:
         drag->setMimeData(data);
         const Qt::DropAction action = drag->exec(Qt::CopyAction);
         Print(QStringLiteral("drag ended %1").arg(int(action)));
-        QTimer::singleShot(0, qApp, &QApplication::quit);
+        // The target fetches the data after the drag has ended here: this program owns
+        // it until then.
+        QTimer::singleShot(3000, qApp, &QApplication::quit);
     }
 
 private:
