@@ -2519,6 +2519,8 @@ protected:
     void DropCol(QPoint P, int Column, int DropFormats);
     void DropRTF(QPoint P, const QString& S);
     void DropURL(QPoint P, const QString& S);
+    // The text goes into the cell under P once Ask (when assigned) allows it.
+    void DropIntoCell(QPoint P, const QString& S, const TOleDropURLEvent& Ask);
     void DropFiles(QPoint P, const QStringList& Files);
     void PlaceArrowWindow(int Index, QPoint ScreenPoint, bool Visible);
     void HideDropIndicators();

@@ -269,20 +269,15 @@ void TExStringGrid::DropCol(QPoint P, int Column, int DropFormats) {
     if (OnOleDropCol) OnOleDropCol(this, row, dropColumn, Column);
 }
 
-void TExStringGrid::DropRTF(QPoint P, const QString& S) {
-    bool append = false;
-    const TGridCoord cell = DropTargetCell(P, false, append);
-    bool allow = true;
-    if (OnOleDrop) OnOleDrop(this, cell.Y, cell.X, S, allow);
-    if (allow && cell.X >= 0 && cell.Y >= 0) SetCellEx(RealColIndex(cell.X), cell.Y, S);
-    HideDropIndicators();
-}
+void TExStringGrid::DropRTF(QPoint P, const QString& S) { DropIntoCell(P, S, OnOleDrop); }
 
-void TExStringGrid::DropURL(QPoint P, const QString& S) {
+void TExStringGrid::DropURL(QPoint P, const QString& S) { DropIntoCell(P, S, OnOleDropURL); }
+
+void TExStringGrid::DropIntoCell(QPoint P, const QString& S, const TOleDropURLEvent& Ask) {
     bool append = false;
     const TGridCoord cell = DropTargetCell(P, false, append);
     bool allow = true;
-    if (OnOleDropURL) OnOleDropURL(this, cell.Y, cell.X, S, allow);
+    if (Ask) Ask(this, cell.Y, cell.X, S, allow);
     if (allow && cell.X >= 0 && cell.Y >= 0) SetCellEx(RealColIndex(cell.X), cell.Y, S);
     HideDropIndicators();
 }

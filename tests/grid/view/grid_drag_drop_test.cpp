@@ -3,8 +3,7 @@
 // and the drag itself is played by a runner that hands the drop to a grid the way
 // QDrag::exec would.
 
-#include "grid/core/string_grid.h"
-#include "grid/view/footer_panel.h"
+#include "drag_drop_grid_fixture.h"
 #include "grid/view/grid_drag_drop_data.h"
 #include "grid/view/header_drag_button.h"
 #include "platform/drag_runner.h"
@@ -82,28 +81,8 @@ protected:
         SetDropRTFEnabled(false);
         Window.reset();
     }
-    // A header row "H0".."H4", a number column, and cells "c<col>r<row>".
-    TExStringGrid* MakeGrid(int Left) {
-        auto* grid = new TExStringGrid(nullptr, Window.get());
-        grid->setGeometry(Left, 0, 440, 300);
-        grid->SetColCount(5);
-        grid->SetRowCount(7);
-        grid->SetDefaultColWidth(80);
-        grid->SortSettings()->Column = -1;
-        for (int c = 0; c < 5; ++c) grid->SetCells(c, 0, QStringLiteral("H%1").arg(c));
-        for (int r = 1; r < 7; ++r) {
-            grid->SetCells(0, r, QString::number(r));
-            for (int c = 1; c < 5; ++c) grid->SetCells(c, r, QStringLiteral("c%1r%2").arg(c).arg(r));
-        }
-        grid->Navigation()->SetAllowClipboardAlways(true);
-        grid->DragDropSettings()->OleDropSource = true;
-        grid->DragDropSettings()->SetOleDropTarget(true);
-        return grid;
-    }
-    QPoint Centre(TExStringGrid& Grid, int Col, int Row) const {
-        const TRect r = Grid.CellRect(Col, Row);
-        return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
-    }
+    TExStringGrid* MakeGrid(int Left) { return MakeDragDropGrid(Window.get(), Left); }
+    QPoint Centre(TExStringGrid& Grid, int Col, int Row) const { return CellCentre(Grid, Col, Row); }
     // Presses on (Col, Row) of Grid and moves the mouse away with the button held, as a
     // user starting a drag; the drag runner decides what the drop does.
     void DragFrom(TExStringGrid& Grid, int Col, int Row) {
@@ -515,35 +494,6 @@ TEST_F(GridDragDrop, HeaderDragButtonShowsItsCaptionOnTheFixedColour) {
             for (int y = 1; y < face.height() - 1; ++y) dark += qGray(face.pixel(x, y)) < 100;
         EXPECT_GT(dark, 10);  // the caption
     }
-}
-
-TEST(FooterRepaint, TheFooterRowRepaintsWhenTheLastRowChanges) {
-    QWidget window;
-    window.resize(420, 320);
-    auto* grid = new TExStringGrid(nullptr, &window);
-    grid->setGeometry(0, 0, 400, 300);
-    grid->SetRowCount(6);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    grid->FloatingFooter()->SetHeight(25);
-    grid->FloatingFooter()->SetVisible(true);
-    QWidget* panel = grid->FooterPanel();
-    struct PaintCounter : QObject {
-        int Paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override {
-            Paints += event->type() == QEvent::Paint;
-            return false;
-        }
-    } counter;
-    panel->installEventFilter(&counter);
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    counter.Paints = 0;
-    grid->SetCells(1, 2, "not the footer");
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    EXPECT_EQ(counter.Paints, 0);
-    grid->SetCells(1, 5, "total");
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    EXPECT_GT(counter.Paints, 0);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 // drop. Runs only under scripts/test-x11; GRID_SCREENSHOTS names the folder for the
 // picture of a drag in progress.
 
-#include "grid/core/string_grid.h"
+#include "drag_drop_grid_fixture.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -40,8 +40,7 @@ std::unique_ptr<QProcess> StartDrag(QPoint From, QPoint To) {
 }
 
 QPoint ScreenCentre(TExStringGrid& Grid, int Col, int Row) {
-    const TRect r = Grid.CellRect(Col, Row);
-    return Grid.viewport()->mapToGlobal(QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    return Grid.viewport()->mapToGlobal(CellCentre(Grid, Col, Row));
 }
 
 // The other program, started and waited for until its window shows.
@@ -89,22 +88,7 @@ protected:
         QTest::qWait(300);
     }
     void TearDown() override { Window.reset(); }
-    TExStringGrid* MakeGrid(int Left) {
-        auto* grid = new TExStringGrid(nullptr, Window.get());
-        grid->setGeometry(Left, 0, 440, 300);
-        grid->SetColCount(5);
-        grid->SetRowCount(7);
-        grid->SetDefaultColWidth(80);
-        for (int c = 0; c < 5; ++c) grid->SetCells(c, 0, QStringLiteral("H%1").arg(c));
-        for (int r = 1; r < 7; ++r) {
-            grid->SetCells(0, r, QString::number(r));
-            for (int c = 1; c < 5; ++c) grid->SetCells(c, r, QStringLiteral("c%1r%2").arg(c).arg(r));
-        }
-        grid->Navigation()->SetAllowClipboardAlways(true);
-        grid->DragDropSettings()->OleDropSource = true;
-        grid->DragDropSettings()->SetOleDropTarget(true);
-        return grid;
-    }
+    TExStringGrid* MakeGrid(int Left) { return MakeDragDropGrid(Window.get(), Left); }
 
     std::unique_ptr<QWidget> Window;
     TExStringGrid* Source = nullptr;
