@@ -1,5 +1,7 @@
 #include "grid/core/grid_feature_settings.h"
 
+#include "grid/view/grid_drag_drop_formats.h"
+
 namespace {
 // Settings objects copy only from their own class.
 template <class T>
@@ -56,7 +58,35 @@ void TGrouping::Assign(const TObject* Source) {
     AutoCheckGroup = source->AutoCheckGroup;
     AutoSelectGroup = source->AutoSelectGroup;
 }
-void TDragDropSettings::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TDragDropSettings::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TDragDropSettings*>(Source);
+    if (!source) return;
+    const TNotifyEvent onChange = OnChange;
+    const bool dropTarget = FOleDropTarget;
+    *this = *source;
+    OnChange = onChange;
+    FOleDropTarget = dropTarget;  // the setter tells the grid when it changes
+    SetOleDropTarget(source->FOleDropTarget);
+    SetOleDropRTF(source->FOleDropRTF);
+}
+void TDragDropSettings::SetOleDropTarget(bool Value) {
+    if (FOleDropTarget == Value) return;
+    FOleDropTarget = Value;
+    if (OnChange) OnChange(this);
+}
+void TDragDropSettings::SetOleDropRTF(bool Value) {
+    FOleDropRTF = Value;
+    SetDropRTFEnabled(Value);
+}
+void TDragScrollDelays::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TDragScrollMargins::Assign(const TObject* Source) { CopyFrom(*this, Source); }
+void TDragScrollOptions::Assign(const TObject* Source) {
+    const auto* source = dynamic_cast<const TDragScrollOptions*>(Source);
+    if (!source) return;
+    Active = source->Active;
+    FDelays->Assign(source->Delays());
+    FMargins->Assign(source->Margins());
+}
 void TShowModified::Assign(const TObject* Source) {
     const auto* source = dynamic_cast<const TShowModified*>(Source);
     if (!source) return;

@@ -12,6 +12,7 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 class TExStringGrid;
 
@@ -303,17 +304,64 @@ private:
     QString FCustomTemplate;
 };
 
+// Drag and drop of cells, rows and columns between grids and other programs. Plain
+// fields only store; OleDropTarget and OleDropRTF are set through their setters, which
+// tell the grid (OnChange) and, for the rich text, every grid of the program.
 class TDragDropSettings : public TObject {
 public:
-    bool OleEntireRows = false;
-    bool OleAcceptText = true;
+    bool ShowCells = true;            // the drag image shows the dragged cells
     bool OleAcceptFiles = true;
+    bool OleAcceptText = true;
     bool OleAcceptURLs = true;
-    // Whether a drag of the selection may start, and what it carries.
+    bool OleAppendRows = false;       // a drop below the last row appends (with OleEntireRows)
+    bool OleColumnDragDrop = false;   // a drag started in the header drags the column
+    bool OleColumnReorder = false;    // a column dropped on the same grid moves there
+    bool OleColumnsOnly = false;      // only drags started in the fixed rows go ahead
+    bool OleCopyAlways = false;       // a move never removes or clears the source cells
     bool OleDropSource = false;
-    bool OleColumnsOnly = false;
-    bool ShowCells = true;
+    bool OleEntireRows = false;
+    bool OleInsertRows = false;       // dropped text is inserted as new rows
+    bool OleRemoveRows = false;       // a move removes the dragged rows (with goRowSelect)
+    bool OleDropTarget() const { return FOleDropTarget; }
+    void SetOleDropTarget(bool Value);
+    bool OleDropRTF() const { return FOleDropRTF; }
+    void SetOleDropRTF(bool Value);
+    TNotifyEvent OnChange;
+    // Copies every option, the two with setters through them.
     void Assign(const TObject* Source);
+
+private:
+    bool FOleDropTarget = false;
+    bool FOleDropRTF = false;
+};
+
+class TDragScrollDelays : public TObject {
+public:
+    int InitialDelay = 1000;  // milliseconds
+    int RepeatDelay = 250;
+    void Assign(const TObject* Source);
+};
+
+class TDragScrollMargins : public TObject {
+public:
+    int TopMargin = 50;  // pixels
+    int BottomMargin = 50;
+    int LeftMargin = 50;
+    int RightMargin = 50;
+    void Assign(const TObject* Source);
+};
+
+// Scrolling while something is dragged over the grid.
+class TDragScrollOptions : public TObject {
+public:
+    bool Active = false;
+    TDragScrollDelays* Delays() const { return FDelays.get(); }
+    TDragScrollMargins* Margins() const { return FMargins.get(); }
+    void Assign(const TObject* Source);
+
+private:
+    std::unique_ptr<TDragScrollDelays> FDelays = std::make_unique<TDragScrollDelays>();
+    std::unique_ptr<TDragScrollMargins> FMargins = std::make_unique<TDragScrollMargins>();
 };
 
 class TShowModified : public TObject {

@@ -128,6 +128,12 @@ class TFooterPanel;
 class THTMLHintWindow;
 class THTMLPictureCache;
 class TPictureContainer;
+class THeaderDragButton;
+class QMimeData;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDragLeaveEvent;
+class QDropEvent;
 struct THintInfo;
 
 // Raised for bad cell values and indexes; the message is fixed English text.
@@ -1657,6 +1663,19 @@ public:
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
     void ShowModifiedChange();
     void BandsChange();
+    // Drag and drop (grid/view/grid_drag_drop*.cpp). A drag of the selection offers, in
+    // this order, the selected text, an HTML table of the cells, the rich text of the cell
+    // under the mouse while rich text is enabled, and with Navigation.AllowFmtClipboard
+    // the cells block; a column drag offers the real column. The drop side follows
+    // DragDropSettings on the viewport's drag events; its handlers take client points.
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+    // What a drag of the selection started on cell (ACol, ARow) carries.
+    std::unique_ptr<QMimeData> SelectionDragData(int ACol, int ARow);
+    // What a drag of the header of RealColumn carries.
+    std::unique_ptr<QMimeData> ColumnDragData(int RealColumn);
+    THeaderDragButton* HeaderDragButton() const { return MoveButton; }
+    // The selection a drag of this grid is taking out; a drop on the same grid moves it.
+    TGridRect DropSelection() const { return FDropSelection; }
     // ---- end of public: picture container, hints, floating footer, drag and drop ----
 
     // ---- public: sorting and filtering, filter drop-down lists (grid/data/grid_sort*.cpp, grid/data/grid_filter*.cpp, grid/data/filter_drop*.cpp) ----
@@ -2296,7 +2315,7 @@ protected:
     QListWidget* FDropCheckList = nullptr;
     TPopupMenu* FFixedDropDownMenu = nullptr;
     QWidget* MoveForm = nullptr;     // the drag image of a moved column or row
-    QLabel* MoveButton = nullptr;    // the header caption that follows the mouse
+    THeaderDragButton* MoveButton = nullptr;  // the header caption that follows the mouse
     int FMoveColInd = -1;
     int FMoveRowInd = -1;
     bool FScrollHintShow = false;
@@ -2509,6 +2528,36 @@ protected:
     THTMLHintWindow* FHTMLHintWindow = nullptr;  // a child window of the grid
     TFooterPanel* FFooterPanel = nullptr;        // a child of the grid
     bool FUseHTMLHints = false;
+    // Drag and drop: the viewport's drag events and the steps of a drop.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void DragDropSettingsChange();
+    // The cell a drop at the client point P aims at, with the append zone below the last
+    // row; Append tells whether it was taken.
+    TGridCoord DropTargetCell(QPoint P, bool ColumnDrag, bool& Append);
+    bool IsRightOfLastColumn(QPoint P);
+    void DragMouseMove(QPoint P, bool& Allow, int DropFormats);
+    void DragMouseLeave();
+    void DropText(QPoint P, const QString& S);
+    void DropStream(QPoint P, const QByteArray& Stream);
+    void DropCol(QPoint P, int Column, int DropFormats);
+    void DropRTF(QPoint P, const QString& S);
+    void DropURL(QPoint P, const QString& S);
+    // The text goes into the cell under P once Ask (when assigned) allows it.
+    void DropIntoCell(QPoint P, const QString& S, const TOleDropURLEvent& Ask);
+    void DropFiles(QPoint P, const QStringList& Files);
+    void PlaceArrowWindow(int Index, QPoint ScreenPoint, bool Visible);
+    void HideDropIndicators();
+    // The drags this grid starts: a header column and the selection.
+    void RunColumnDrag(int ACol, int RealColumn, int ARow);
+    void RunSelectionDrag(int ACol, int ARow);
+    void RemoveDraggedCells();
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions = std::make_unique<TDragScrollOptions>();
+    bool FDropAccepted = false;  // what the drag that entered offers is taken
+    int FDropFormats = 0;        // TDropFormat bits of what it offers
+    bool ArmsSelectionDrag(int ACol, int ARow, int RCol, int X, TRect CR) const;
     // ---- end of protected: picture container, hints, floating footer, drag and drop ----
 
     // ---- protected: sorting and filtering, filter drop-down lists (grid/data/grid_sort*.cpp, grid/data/grid_filter*.cpp, grid/data/filter_drop*.cpp) ----
@@ -2712,7 +2761,7 @@ private:
                   TColor& AColorTo, TFont& AFont, TAlignment& HA, bool& WW, TCellGradientDirection& GD);
     void ChainOwnerFormResize();
     void FreeCellObjectsOnDestroy();
-    void PaintFooterPanel() {}
+    void PaintFooterPanel();
     void FillCells(bool DoFixed, const std::function<void(int ACol, int ARow)>& Fill);
     TCellProperties* PropsOf(int ACol, int ARow) const;
     // An attribute of the cell's properties, or the fallback for a cell without any.

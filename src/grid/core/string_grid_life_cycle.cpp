@@ -121,8 +121,7 @@ void TExStringGrid::CreateRunTimeChildren() {
     combo->setEnabled(false);
     FEditCombo = combo;
     ConnectInputNotices();
-    for (const char* name : {"EditTrans", "ComboTrans", "EditCheck", "EditBtn", "UnitEditBtn", "GridButton",
-                             "MoveButton"})
+    for (const char* name : {"EditTrans", "ComboTrans", "EditCheck", "EditBtn", "UnitEditBtn", "GridButton"})
         FEditors.push_back(HiddenChild<QWidget>(this, name));
     FScrollBar = new TCellScrollBar(Surface());
     QObject::connect(FScrollBar, &QScrollBar::valueChanged, this, [this](int position) { CellScrollBarMoved(position); });
@@ -305,6 +304,7 @@ void TExStringGrid::Assign(const TObject* Source) {
     FFloatingFooter->Assign(src->FFloatingFooter.get());
     FSortSettings->Assign(src->FSortSettings.get());
     FDragDropSettings->Assign(src->FDragDropSettings.get());
+    FDragScrollOptions->Assign(src->FDragScrollOptions.get());
     FControlLook->Assign(src->FControlLook.get());
     FNavigation->Assign(src->FNavigation.get());
     FMouseActions->Assign(src->FMouseActions.get());

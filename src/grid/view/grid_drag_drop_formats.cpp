@@ -9,6 +9,7 @@ namespace {
 
 constexpr qsizetype kCellsHeaderSize = 8;
 constexpr qsizetype kColumnSize = 4;
+bool richTextEnabled = false;
 
 }  // namespace
 
@@ -79,3 +80,15 @@ Qt::DropAction KeyStateToDropEffect(Qt::KeyboardModifiers Modifiers, Qt::DropAct
 }
 
 bool IsCsvFileName(const QString& FileName) { return FileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive); }
+
+void SetDropRTFEnabled(bool Value) { richTextEnabled = Value; }
+bool DropRTFEnabled() { return richTextEnabled; }
+
+int DropEffectOf(Qt::DropAction Action) {
+    switch (Action) {
+    case Qt::CopyAction: return 1;
+    case Qt::MoveAction: return 2;
+    case Qt::LinkAction: return 4;
+    default: return 0;
+    }
+}

@@ -43,5 +43,14 @@ QString CellsToHtmlTable(const QList<QStringList>& Rows);
 // Ctrl asks for a copy; else a move when it is allowed; else a copy.
 Qt::DropAction KeyStateToDropEffect(Qt::KeyboardModifiers Modifiers, Qt::DropActions AllowedEffects);
 
+// The number a drop effect has for the events that report it: none 0, copy 1, move 2,
+// link 4.
+int DropEffectOf(Qt::DropAction Action);
+
+// Rich text is offered and accepted by every grid of the program while it is enabled;
+// any grid's OleDropRTF sets it.
+void SetDropRTFEnabled(bool Value);
+bool DropRTFEnabled();
+
 // A dropped file is loaded as CSV only when its name ends in ".csv", in any case.
 bool IsCsvFileName(const QString& FileName);

@@ -6,7 +6,7 @@
 //   TrackHeaderDragSelection  rows or columns selected by dragging over the headers
 //   TrackFixedBorders         the borders of the fixed lines that MouseActions lets size
 //   IsOnSelectionResizer      the handle at the selection's corner
-//   StartDragWhenMoved        the drag of the selection, asked and refused for now
+//   StartDragWhenMoved        the drag of the selection (grid_drag_drop_source.cpp)
 //   TrackMoveFeedback         (grid_mouse_move_feedback.cpp) a column or row being moved
 //   ReportSizing, ShowSizingHint  OnColumnSizing/OnRowSizing and the "cw=" hint
 
@@ -171,20 +171,6 @@ void TExStringGrid::StartDragWhenMoved(bool ValidCell, int X, int Y, bool OnResi
     const bool moved = std::abs(Clickposx - X) > kDragThreshold || std::abs(Clickposy - Y) > kDragThreshold;
     if (!leftDown || !moved || !FDragDropSettings->OleDropSource || GridState() == gsColSizing || OnResizer) return;
     if (!StartSelectionDrag(X, Y) && GridState() == gsNormal) SetGridState(gsSelecting);
-}
-
-// The least form of the drag start: the application is asked, and the drag is then
-// refused, since no drag source exists on this platform yet.
-bool TExStringGrid::StartSelectionDrag(int X, int Y) {
-    FSelectionClick = false;
-    int col = -1;
-    int row = -1;
-    MouseToCell(X, Y, col, row);
-    const int realCol = RealColIndex(col);
-    if (FDragDropSettings->OleColumnsOnly && row >= TStringGrid::FixedRows()) return false;
-    bool allow = true;
-    if (OnOleDrag) OnOleDrag(this, row, realCol, Cells(realCol, row), allow);
-    return false;
 }
 
 void TExStringGrid::ReportSizing(int X, int Y) {

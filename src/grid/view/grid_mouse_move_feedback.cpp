@@ -4,22 +4,24 @@
 
 #include "grid/core/string_grid.h"
 
-#include <QLabel>
+#include "grid/view/header_drag_button.h"
 
 namespace {
-
-// The arrows float over the whole window, not only over the grid.
-void PlaceArrow(QWidget* Arrow, QPoint ScreenPoint, bool Visible) {
-    QWidget* top = Arrow->parentWidget() ? Arrow->parentWidget()->window() : nullptr;
-    if (top && Arrow->parentWidget() != top) Arrow->setParent(top);
-    if (top) Arrow->move(top->mapFromGlobal(ScreenPoint));
-    Arrow->setVisible(Visible);
-    Arrow->raise();
-}
 
 enum { kArrowUp, kArrowDown, kArrowLeft, kArrowRight };
 
 }  // namespace
+
+// The arrows float over the whole window, not only over the grid.
+void TExStringGrid::PlaceArrowWindow(int Index, QPoint ScreenPoint, bool Visible) {
+    QWidget* arrow = FArrowWindows[Index];
+    if (!arrow) return;
+    QWidget* top = arrow->parentWidget() ? arrow->parentWidget()->window() : nullptr;
+    if (top && arrow->parentWidget() != top) arrow->setParent(top);
+    if (top) arrow->move(top->mapFromGlobal(ScreenPoint));
+    arrow->setVisible(Visible);
+    arrow->raise();
+}
 
 void TExStringGrid::TrackMoveFeedback(int ACol, int ARow, int X, int Y) {
     const TGridState state = GridState();
@@ -36,14 +38,6 @@ void TExStringGrid::TrackMoveFeedback(int ACol, int ARow, int X, int Y) {
     const bool away = X != Clickposx || Y != Clickposy;
     if (!moving || RowCount() <= 1 || !away || !FEnhRowColMove || FSizingFixed || FSizingFixedR) return;
     DoStartBlockFocus();
-    if (!MoveButton) {
-        MoveButton = new QLabel(this, Qt::ToolTip);
-        MoveButton->setObjectName(QStringLiteral("HeaderDragButton"));
-        MoveButton->setFrameShape(QFrame::Panel);
-        MoveButton->setFrameShadow(QFrame::Raised);
-        MoveButton->setAutoFillBackground(true);
-        MoveButton->setAlignment(Qt::AlignCenter);
-    }
     const bool columns = GridState() == gsColMoving;
     const int fixedCols = TStringGrid::FixedCols();
     const int fixedRows = TStringGrid::FixedRows();
@@ -52,14 +46,14 @@ void TExStringGrid::TrackMoveFeedback(int ACol, int ARow, int X, int Y) {
             MoveForm = SelectionToForm({Movecell, 0, Movecell, TopRow() + VisibleRowCount() - fixedRows});
             MoveForm->show();
         }
-        MoveButton->setText(Cells(RealColIndex(Movecell), 0));
+        MoveButton->SetCaption(Cells(RealColIndex(Movecell), 0));
         MoveButton->resize(ColWidths(Movecell), RowHeights(ARow));
     } else if (!columns && Movecell >= fixedRows && ACol >= 0) {
         if (!MoveForm && FDragDropSettings->ShowCells) {
             MoveForm = SelectionToForm({0, Movecell, VisibleColCount() + LeftCol() - fixedCols, Movecell});
             MoveForm->show();
         }
-        MoveButton->setText(Cells(RealColIndex(0), Movecell));
+        MoveButton->SetCaption(Cells(RealColIndex(0), Movecell));
         MoveButton->resize(ColWidths(ACol), RowHeights(Movecell));
     }
     // The image follows the mouse.
@@ -94,8 +88,8 @@ void TExStringGrid::PlaceColumnArrows(int ACol, int ARow, bool& Allow) {
         const QPoint bottomLeft = Surface()->mapToGlobal(QPoint(cell.Left, cell.Bottom));
         const int x = FMoveColInd < Movecell ? topLeft.x() - 5 : topLeft.x() + ColWidths(FMoveColInd) - 5;
         const bool visible = FMoveColInd - LeftCol() < VisibleColCount();
-        PlaceArrow(FArrowWindows[kArrowUp], {x, bottomLeft.y()}, visible);
-        PlaceArrow(FArrowWindows[kArrowDown], {x, topLeft.y() - 8}, visible);
+        PlaceArrowWindow(kArrowUp, {x, bottomLeft.y()}, visible);
+        PlaceArrowWindow(kArrowDown, {x, topLeft.y() - 8}, visible);
     }
     if (ACol < 0) return;
     FMoveColInd = ACol;
@@ -113,8 +107,8 @@ void TExStringGrid::PlaceRowArrows(int ACol, int ARow, bool& Allow) {
         const QPoint topRight = Surface()->mapToGlobal(QPoint(cell.Right, cell.Top));
         const int y = FMoveRowInd < Movecell ? topLeft.y() - 5 : topLeft.y() - 5 + RowHeights(FMoveRowInd);
         const bool visible = FMoveRowInd - TopRow() < VisibleRowCount();
-        PlaceArrow(FArrowWindows[kArrowLeft], {topLeft.x() - 10, y}, visible);
-        PlaceArrow(FArrowWindows[kArrowRight], {topRight.x(), y}, visible);
+        PlaceArrowWindow(kArrowLeft, {topLeft.x() - 10, y}, visible);
+        PlaceArrowWindow(kArrowRight, {topRight.x(), y}, visible);
     }
     if (ARow < 0) return;
     FMoveColInd = 0;

@@ -310,6 +310,13 @@ bool TExStringGrid::PressOnCellObject(int ACol, int ARow, int RCol, int X, int Y
         if (OnClickCell) OnClickCell(this, ARow, ACol);
         return true;
     }
+    if (ArmsSelectionDrag(ACol, ARow, RCol, X, CR)) {
+        SetFocus();
+        if (OnMouseDown) OnMouseDown(this, mbLeft, KeysHeld(), X, Y);
+        FSelectionClick = true;
+        if (OnClickCell) OnClickCell(this, ARow, ACol);
+        return true;
+    }
     if (HasCellObject(RCol, ARow, {ctRating}) && editable) {
         HideInplaceEdit();
         // Half a star per 9 pixels.
@@ -511,4 +518,16 @@ void TExStringGrid::PressInheritedAndEdit(int ACol, int ARow, int OCol, int ORow
         }
     }
     if (SelectAtEnd) SetGridState(gsSelecting);
+}
+
+// A press on the selection (or on a header that does not move columns) may become a drag
+// of it; the mouse-move handling starts the drag once the mouse has moved away.
+bool TExStringGrid::ArmsSelectionDrag(int ACol, int ARow, int RCol, int X, TRect CR) const {
+    const bool header = ARow < FixedRows();
+    if (!FDragDropSettings->OleDropSource || Options().Contains(goEditing)) return false;
+    if (!IsSelected(ACol, ARow) && !(header && !EnhRowColMove())) return false;
+    if (HasCellObject(RCol, ARow, {ctButton, ctBitButton}) || HasCheckBox(RCol, ARow)) return false;
+    if ((FMouseActions->ColSelect() || FMouseActions->AllSelect()) && header) return false;
+    const bool inside = X >= CR.Left + 4 && X <= CR.Right - 4;
+    return ACol >= FixedCols() && (inside || !Options().Contains(goColSizing));
 }

@@ -5,6 +5,7 @@
 
 #include "grid/view/balloon_window.h"
 #include "grid/view/footer_panel.h"
+#include "grid/view/header_drag_button.h"
 #include "grid/view/picture_container.h"
 
 std::unique_ptr<THTMLPictureCache, void (*)(THTMLPictureCache*)> TExStringGrid::MakeImageCache() {
@@ -13,6 +14,8 @@ std::unique_ptr<THTMLPictureCache, void (*)(THTMLPictureCache*)> TExStringGrid::
 
 void TExStringGrid::CreateRichContentParts() {
     FFooterPanel = new TFooterPanel(this);
+    MoveButton = new THeaderDragButton(this);
+    FDragDropSettings->OnChange = [this](TObject*) { DragDropSettingsChange(); };
     FShowModified->OnChange = [this](TObject*) { ShowModifiedChange(); };
     FBands->OnChange = [this](TObject*) { BandsChange(); };
     FBalloonSettings->OnEnableChange = [this](TObject*) { BalloonEnableChange(); };
@@ -32,3 +35,7 @@ void TExStringGrid::ShowModifiedChange() {
 }
 
 void TExStringGrid::BandsChange() { InvalidateGrid(); }
+
+void TExStringGrid::PaintFooterPanel() {
+    if (FFooterPanel && FFloatingFooter->Visible) FFooterPanel->update();
+}

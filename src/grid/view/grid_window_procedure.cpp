@@ -4,6 +4,7 @@
 
 #include "grid/core/string_grid.h"
 #include "grid/view/grid_edit_done_event.h"
+#include "grid/view/header_drag_button.h"
 
 #include <QComboBox>
 #include <QKeyEvent>

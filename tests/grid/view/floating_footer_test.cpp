@@ -233,4 +233,25 @@ TEST_F(FloatingFooter, ColumnCalcLivesInTheLastRowAndRecalculates) {
     EXPECT_EQ(Grid->Cells(2, 7).toDouble(), 21.0);
 }
 
+TEST_F(FloatingFooter, TheFooterRowRepaintsWhenTheLastRowChanges) {
+    Footer->SetHeight(25);
+    Footer->SetVisible(true);
+    struct PaintCounter : QObject {
+        int Paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            Paints += event->type() == QEvent::Paint;
+            return false;
+        }
+    } counter;
+    Panel->installEventFilter(&counter);
+    Settle();
+    counter.Paints = 0;
+    Grid->SetCells(1, 2, "not the footer");
+    Settle();
+    EXPECT_EQ(counter.Paints, 0);
+    Grid->SetCells(1, Grid->RowCount() - 1, "total");
+    Settle();
+    EXPECT_GT(counter.Paints, 0);
+}
+
 }  // namespace

@@ -66,7 +66,7 @@ TEST_F(ColumnMoveTest, EscOrAFocusLossDropsTheMove) {
         }
         EXPECT_EQ(Grid->GridState(), gsNormal);
         EXPECT_FALSE(Arrow("ArwU")->isVisible());
-        QWidget* button = Window->findChild<QWidget*>("HeaderDragButton");
+        QWidget* button = Window->findChild<QWidget*>("MoveButton");
         ASSERT_NE(button, nullptr);
         EXPECT_FALSE(button->isVisible());
         QTest::mouseRelease(View(), Qt::LeftButton, {}, Centre(4, 3));
