@@ -46,7 +46,9 @@ namespace {
 
 // The special kinds whose editor exists on this grid; the others open nothing, and an
 // edit mode without a visible editor would swallow the keys.
-bool HasSpecialEditor(TEditorType Kind) { return Kind == edComboEdit || Kind == edComboList || Kind == edRichEdit; }
+bool HasSpecialEditor(TEditorType Kind) {
+    return Kind == edComboEdit || Kind == edComboList || Kind == edRichEdit || TExStringGrid::IsDropDownEditorKind(Kind);
+}
 
 }  // namespace
 

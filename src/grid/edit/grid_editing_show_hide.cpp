@@ -17,6 +17,7 @@ void TExStringGrid::ShowCellEditor(int ACol, int ARow) {
     if (EditControl != edCustom) FLastValidation = true;
     if (EditControl == edComboEdit || EditControl == edComboList) ShowComboCellEditor(ACol, ARow);
     if (EditControl == edRichEdit) ShowRichCellEditor(ACol, ARow);
+    if (IsDropDownEditorKind(EditControl)) ShowDropDownCellEditor(ACol, ARow);
     FStartEditChar = QChar();
 }
 
@@ -30,6 +31,7 @@ void TExStringGrid::HideCellEditor(int ACol, int ARow) {
         FEditMode = false;
     }
     if (EditControl == edRichEdit) HideRichCellEditor(ACol, ARow);
+    if (IsDropDownEditorKind(EditControl)) HideDropDownCellEditor(ACol, ARow);
     if (EditControl != edNormal && FEditActive) DoEditingDone(RealColIndex(ACol), ARow);
     FBlockKill = false;
     FEditActive = false;

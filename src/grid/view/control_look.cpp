@@ -30,6 +30,8 @@ void TControlLook::Assign(const TObject* Source) {
     const auto* source = dynamic_cast<const TControlLook*>(Source);
     if (!source || source == this) return;
     CheckSize = source->CheckSize;
+    DropDownHeader.Assign(&source->DropDownHeader);
+    DropDownFooter.Assign(&source->DropDownFooter);
     RadioSize = source->RadioSize;
     ControlStyle = source->ControlStyle;
     CheckedGlyph = source->CheckedGlyph;
