@@ -64,7 +64,7 @@ bool TGridDropDownEditor<Base>::GridKeyDown(WORD& Key, TShiftState Shift) {
             if (Key == VK_RETURN) this->CalcResult();
         }
         QString shown;
-        if (!FProtocol.StoreAndValidate(this->Text(), shown)) {
+        if (!FProtocol.StoreAndValidate(CellText(), shown)) {
             ShowGridText(shown);
             this->selectAll();
             this->repaint();
@@ -75,7 +75,7 @@ bool TGridDropDownEditor<Base>::GridKeyDown(WORD& Key, TShiftState Shift) {
     }
     if (Key == VK_TAB && FProtocol.TabCondition()) {
         QString shown;
-        if (!FProtocol.StoreAndValidate(this->Text(), shown)) {
+        if (!FProtocol.StoreAndValidate(CellText(), shown)) {
             ShowGridText(shown);
             this->end(false);
             this->repaint();
@@ -105,6 +105,12 @@ void TGridDropDownEditor<Base>::ShowGridText(const QString& Value) {
 }
 
 template <class Base>
+QString TGridDropDownEditor<Base>::CellText() const {
+    if constexpr (std::is_base_of_v<TExMemoDropDown, Base>) return this->MemoText().join(FGrid->FMemoLineBreak);
+    else return this->Text();
+}
+
+template <class Base>
 void TGridDropDownEditor<Base>::KeyPress(QChar& Key) {
     if (FGrid->OnKeyPress) FGrid->OnKeyPress(this, Key);
     if (Key == QChar(VK_ESCAPE) || Key == QChar(VK_RETURN) || Key == QChar(VK_TAB)) Key = QChar();
@@ -116,7 +122,7 @@ void TGridDropDownEditor<Base>::Change() {
     Base::Change();
     // Texts the grid sets while it opens the editor are no change of the user's.
     if (FGrid->OnEditChange && this->isVisible() && FGrid->EditMode())
-        FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), this->Text());
+        FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), CellText());
 }
 
 template <class Base>

@@ -59,6 +59,8 @@ private:
     bool GridKeyDown(WORD& Key, TShiftState Shift);
     // Shows a text put back or corrected by the grid (the track bar formats it).
     void ShowGridText(const QString& Value);
+    // The text the cell gets: the edit's, or all lines of the memo.
+    QString CellText() const;
     // The editors whose caret goes under the mouse when a click opened them.
     static constexpr bool CaretUnderMouse = std::is_base_of_v<TExTrackBarDropDown, Base> ||
                                             std::is_base_of_v<TExMemoDropDown, Base> ||

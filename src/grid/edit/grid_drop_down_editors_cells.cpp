@@ -225,8 +225,10 @@ void TExStringGrid::ShowDropDownCellEditor(int ACol, int ARow) {
         const int index = detail->Items().IndexOf(detail->Text());
         if (index >= 0) detail->SetItemIndex(index);
     }
+    // With its key code: the pickers look up typed keys in their key-down, without typing.
     if (!FStartEditChar.isNull())
-        QCoreApplication::postEvent(editor, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, QString(FStartEditChar)));
+        QCoreApplication::postEvent(editor, new QKeyEvent(QEvent::KeyPress, FStartEditChar.toUpper().unicode(),
+                                                          Qt::NoModifier, QString(FStartEditChar)));
     if (FMouseActions->DirectComboDrop()) editor->ShowDropDown();
     if (kind == edMemoDropDown) editor->SetSelStart(0);
     FEditCtrl = editor;
