@@ -4,7 +4,13 @@
 
 #include "grid/core/string_grid.h"
 
+#include "dropdowns/drop_down_form.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCursor>
+#include <QMouseEvent>
+#include <QPointer>
 
 namespace {
 
@@ -25,6 +31,43 @@ TGridDropDownEditor<Base>::TGridDropDownEditor(TComponent* AOwner, QWidget* APar
     : Base(AOwner, AParent ? AParent : GridOwner(AOwner)),
       FGrid(GridOwner(AOwner)),
       FProtocol(FGrid, EditorKeyRules("TGridDropDown")) {}
+
+template <class Base>
+void TGridDropDownEditor<Base>::DoHideDropDown(bool Cancel) {
+    Base::DoHideDropDown(Cancel);
+    ReplayClosingPress();
+}
+
+template <class Base>
+void TGridDropDownEditor<Base>::ReplayClosingPress() {
+    const Qt::MouseButtons buttons = QGuiApplication::mouseButtons();
+    if (buttons == Qt::NoButton) return;
+    const QPoint global = QCursor::pos();
+    QPointer<QWidget> target = QApplication::widgetAt(global);
+    if (!target || target == this || this->isAncestorOf(target) || target->window() != this->window()) return;
+    const Qt::MouseButton button = buttons & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::keyboardModifiers();
+    // Once the pop-up has gone: the focus follows the click, then the press arrives
+    // where a scroll area takes its mouse input.
+    QMetaObject::invokeMethod(
+        this,
+        [target, global, button, buttons, modifiers] {
+            if (!target) return;
+            // As a real press does: the first widget from there up that takes focus by clicks.
+            for (QWidget* w = target; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+                if (!(w->focusPolicy() & Qt::ClickFocus)) continue;
+                w->setFocus(Qt::MouseFocusReason);
+                break;
+            }
+            QWidget* receiver = target;
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(target.data()); area && area->viewport())
+                receiver = area->viewport();
+            QMouseEvent press(QEvent::MouseButtonPress, receiver->mapFromGlobal(global), global, button, buttons,
+                              modifiers);
+            QCoreApplication::sendEvent(receiver, &press);
+        },
+        Qt::QueuedConnection);
+}
 
 template <class Base>
 bool TGridDropDownEditor<Base>::InHandledSet(WORD Key) const {

@@ -12,6 +12,10 @@
 // Enter, Tab and the arrows close an open pop-up accepting its choice before the text is
 // stored, so what the pop-up shows is what the cell gets.
 //
+// A press outside the open pop-up closes it and then acts where it was made: a click on
+// another cell moves there and so commits the edit, as a click does while the pop-up is
+// closed.
+//
 // The editors claim Enter and Esc before a window's dialog keys, and Tab when the grid
 // takes Tab into its editors, so a default or cancel button of the window never takes a
 // key away from an open edit.
@@ -50,6 +54,7 @@ protected:
     void CMWantSpecialKey(TMessage& Message) override;
     void WMSetFocus() override;
     void DoExit() override;
+    void DoHideDropDown(bool Cancel) override;
 
     TExStringGrid* FGrid;
 
@@ -61,6 +66,8 @@ private:
     void ShowGridText(const QString& Value);
     // The text the cell gets: the edit's, or all lines of the memo.
     QString CellText() const;
+    // Hands the press that closed the pop-up to the control under the mouse.
+    void ReplayClosingPress();
     // The editors whose caret goes under the mouse when a click opened them.
     static constexpr bool CaretUnderMouse = std::is_base_of_v<TExTrackBarDropDown, Base> ||
                                             std::is_base_of_v<TExMemoDropDown, Base> ||

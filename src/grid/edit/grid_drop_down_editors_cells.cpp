@@ -3,6 +3,7 @@
 // into the cell (the colour and image pickers through their selection events).
 #include "grid/edit/grid_drop_down_editors.h"
 
+#include "dropdowns/drop_down_form.h"
 #include "grid/core/string_grid.h"
 #include "platform/image_list.h"
 
@@ -44,6 +45,8 @@ T* TExStringGrid::DropDownEditor(T*& Field, const char* Name) {
     if (Field) return Field;
     Field = CreateDropDown<T>(this, this);
     Field->setObjectName(QString::fromLatin1(Name));
+    // The editor replays the press that closes its pop-up itself (grid_drop_down_editors.h).
+    if (Field->DropDownForm()) Field->DropDownForm()->setAttribute(Qt::WA_NoMouseReplay);
     Field->hide();
     Field->setEnabled(false);
     Field->SetComponentStyle(FStyle);
