@@ -222,7 +222,10 @@ void TExStringGrid::ShowDropDownCellEditor(int ACol, int ARow) {
     if (kind != edColorPickerDropDown && kind != edImagePickerDropDown) editor->SetColor(color);
     editor->setVisible(true);
     editor->raise();
+    const bool clicked = LButFlg;
     editor->setFocus(Qt::OtherFocusReason);
+    // The focus arrival of a click-opened editor put the caret under the mouse.
+    const bool caretPlaced = clicked && !LButFlg;
     if (kind == edDetailDropDown) {
         TGridDetailPickerDropDown* detail = DetailPickerDropDown();
         const int index = detail->Items().IndexOf(detail->Text());
@@ -233,7 +236,7 @@ void TExStringGrid::ShowDropDownCellEditor(int ACol, int ARow) {
         QCoreApplication::postEvent(editor, new QKeyEvent(QEvent::KeyPress, FStartEditChar.toUpper().unicode(),
                                                           Qt::NoModifier, QString(FStartEditChar)));
     if (FMouseActions->DirectComboDrop()) editor->ShowDropDown();
-    if (kind == edMemoDropDown) editor->SetSelStart(0);
+    if (kind == edMemoDropDown && !caretPlaced) editor->SetSelStart(0);
     FEditCtrl = editor;
 }
 

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QTest>
 #include <memory>
 #include <vector>
@@ -46,6 +47,7 @@ public:
         FillLists();
     }
 
+    using TExStringGrid::LButFlg;
     void Open(int ACol, int ARow) {
         SetCol(ACol);
         SetRow(ARow);
@@ -275,6 +277,25 @@ TEST_F(DropDownEditorsTest, MemoKeepsAllLinesAndTheirBreaks) {
         Key(Qt::Key_Return);
         EXPECT_EQ(grid->Cells(DropDownGrid::Memo, 1), text);
     }
+}
+
+TEST_F(DropDownEditorsTest, AClickThatOpensTheMemoPutsTheCaretUnderTheMouse) {
+    grid->MouseActions()->SetDirectEdit(true);
+    grid->MouseActions()->SetCaretPositioning(true);
+    grid->SetCells(DropDownGrid::Memo, 2, "abcdefghijkl");
+    const TRect cell = grid->CellRect(DropDownGrid::Memo, 2);
+    const QPoint at(cell.Left + 40, (cell.Top + cell.Bottom) / 2);
+    QWidget* surface = grid->viewport();
+    QCursor::setPos(surface->mapToGlobal(at));
+    QTest::mouseClick(surface, Qt::LeftButton, {}, at);
+    QApplication::processEvents();
+    ASSERT_TRUE(grid->EditMode());
+    TExCustomDropDown* memo = grid->MemoDropDown();
+    ASSERT_EQ(grid->Editor(), memo);
+    EXPECT_EQ(memo->SelLength(), 0) << "nothing selected";
+    EXPECT_EQ(memo->SelStart(), memo->CharFromPos(memo->mapFromGlobal(surface->mapToGlobal(at)).x()));
+    EXPECT_GT(memo->SelStart(), 0);
+    EXPECT_FALSE(grid->LButFlg);
 }
 
 TEST_F(DropDownEditorsTest, ColorPickerHomeEndsOnlyWhileClosedAndOnColorSelectedDecides) {
