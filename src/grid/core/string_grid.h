@@ -2623,6 +2623,9 @@ protected:
     // ---- protected: drop-down editor wrappers, kinds 30 to 38 (grid/edit/grid_drop_down_editors*.cpp) ----
     template <class Base>
     friend class TGridDropDownEditor;
+    // The colour and font of the current row's cell in ACol (displayed), which an editor
+    // opened there takes.
+    void CellEditorLook(int ACol, TColor& Color, TFont& Font);
     void ShowDropDownCellEditor(int ACol, int ARow);
     void HideDropDownCellEditor(int ACol, int ARow);
     // Makes an editor of the kind's class on first use and keeps it among the editors.

@@ -37,16 +37,9 @@ void TExStringGrid::ShowComboCellEditor(int ACol, int ARow) {
     const int H = R.Bottom - R.Top - 1;
     const int RCol = RealColIndex(ACol);
     // The editor takes the look of the cell.
-    TGridDrawState state;
-    TBrush brush;
+    TColor color = clNone;
     TFont font;
-    TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
-    TAlignment horizontal = taLeftJustify;
-    TVAlignment vertical = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradient = GradientVertical;
-    GetVisualProperties(ACol, Row(), state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo, font,
-                        horizontal, vertical, wordWrap, gradient);
+    CellEditorLook(ACol, color, font);
     FEditMode = true;
 
     combo->setMaxVisibleItems(std::max(1, FControlLook->DropDownCount));
@@ -63,7 +56,7 @@ void TExStringGrid::ShowComboCellEditor(int ACol, int ARow) {
         combo->SetItemIndexByCode(combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive));
         combo->SetTextByCode(text);
         if (FComboIdx != -1 && combo->currentIndex() == -1) combo->SetItemIndexByCode(FComboIdx);
-        combo->SetColor(brush.Color);
+        combo->SetColor(color);
         combo->lineEdit()->setMaxLength(MaxComboLength() > 0 ? MaxComboLength() : 32767);
     } else {
         combo->SetStyle(csDropDownList);
@@ -79,7 +72,7 @@ void TExStringGrid::ShowComboCellEditor(int ACol, int ARow) {
             index = FComboIdx;
         }
         if (!defaulted) combo->SetItemIndexByCode(index);
-        combo->SetColor(brush.Color);
+        combo->SetColor(color);
     }
     combo->setVisible(true);
 

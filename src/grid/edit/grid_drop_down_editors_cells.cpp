@@ -122,24 +122,28 @@ TExCustomDropDown* EditorOfKind(TExStringGrid& Grid, TEditorType Kind) {
 
 }  // namespace
 
+void TExStringGrid::CellEditorLook(int ACol, TColor& Color, TFont& Font) {
+    TGridDrawState state;
+    TBrush brush;
+    TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
+    TAlignment horizontal = taLeftJustify;
+    TVAlignment vertical = vtaTop;
+    bool wordWrap = false;
+    TCellGradientDirection gradient = GradientVertical;
+    GetVisualProperties(ACol, Row(), state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo, Font,
+                        horizontal, vertical, wordWrap, gradient);
+    Color = brush.Color;
+}
+
 void TExStringGrid::ShowDropDownCellEditor(int ACol, int ARow) {
     TRect R = CellRect(ACol, ARow);
     if (UseRightToLeftAlignment()) ++R.Left;
     const int W = R.Right - R.Left - 1;
     const int H = R.Bottom - R.Top - 1;
     const int RCol = RealColIndex(ACol);
-    // The editor takes the look of the cell.
-    TGridDrawState state;
-    TBrush brush;
+    TColor color = clNone;
     TFont font;
-    TColor colorTo = clNone, mirrorColor = clNone, mirrorColorTo = clNone;
-    TAlignment horizontal = taLeftJustify;
-    TVAlignment vertical = vtaTop;
-    bool wordWrap = false;
-    TCellGradientDirection gradient = GradientVertical;
-    GetVisualProperties(ACol, Row(), state, false, false, true, brush, colorTo, mirrorColor, mirrorColorTo, font,
-                        horizontal, vertical, wordWrap, gradient);
-    const TColor color = brush.Color;
+    CellEditorLook(ACol, color, font);
     const QString text = GetEditText(ACol, ARow);
     const TEditorType kind = EditControl;
     TExCustomDropDown* editor = EditorOfKind(*this, kind);
