@@ -16,6 +16,7 @@
 #include <QCursor>
 #include <QTest>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -276,6 +277,34 @@ TEST_F(DropDownEditorsTest, MemoKeepsAllLinesAndTheirBreaks) {
         EXPECT_EQ(grid->Editor()->SelLength(), 0);
         Key(Qt::Key_Return);
         EXPECT_EQ(grid->Cells(DropDownGrid::Memo, 1), text);
+    }
+}
+
+TEST_F(DropDownEditorsTest, PopUpsTakeTheGridsHeaderAndFooterAndTheirButtonsReachTheGrid) {
+    grid->ControlLook()->DropDownHeader.SetVisible(true);
+    grid->ControlLook()->DropDownHeader.SetCaption("Pick a value");
+    grid->ControlLook()->DropDownFooter.Buttons().Add()->SetCaption("Clear");
+    std::vector<std::tuple<char, int, int, int>> clicks;
+    grid->OnDropDownHeaderButtonClick = [&](TObject* Sender, int ACol, int ARow, int Index) {
+        EXPECT_EQ(Sender, grid);
+        clicks.emplace_back('h', ACol, ARow, Index);
+    };
+    grid->OnDropDownFooterButtonClick = [&](TObject*, int ACol, int ARow, int Index) {
+        clicks.emplace_back('f', ACol, ARow, Index);
+    };
+    for (const KindCase& c : TextKinds()) {
+        SCOPED_TRACE(c.EditorClass);
+        clicks.clear();
+        grid->Open(c.Col, 3);
+        TExCustomDropDown* editor = grid->Editor();
+        EXPECT_EQ(editor->DropDownHeader()->Caption(), "Pick a value");
+        EXPECT_TRUE(editor->DropDownHeader()->Visible());
+        ASSERT_EQ(editor->DropDownFooter()->Buttons().Count(), 1);
+        editor->DropDownFooterButtonClick(0);
+        editor->DropDownHeaderButtonClick(2);
+        const std::vector<std::tuple<char, int, int, int>> expected = {{'f', c.Col, 3, 0}, {'h', c.Col, 3, 2}};
+        EXPECT_EQ(clicks, expected);
+        Key(Qt::Key_Escape);
     }
 }
 
