@@ -5,6 +5,7 @@
 // object of the same class and fires nothing. The features that use the rest of their
 // settings add those fields with their own work.
 
+#include "dropdowns/strip_appearance.h"
 #include "grid/core/grid_enumerations.h"
 #include "platform/bitmap.h"
 #include "platform/color.h"
@@ -192,6 +193,10 @@ public:
     void SetFixedGradientHoverMirrorTo(TColor Value);
     void SetFixedGradientDownMirrorFrom(TColor Value);
     void SetFixedGradientDownMirrorTo(TColor Value);
+
+    // The pop-up header and footer the grid's drop-down editors take at each edit.
+    THeaderAppearance DropDownHeader{nullptr};
+    TFooterAppearance DropDownFooter{nullptr};
 
 private:
     void Changed();

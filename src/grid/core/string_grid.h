@@ -135,6 +135,17 @@ class QDragMoveEvent;
 class QDragLeaveEvent;
 class QDropEvent;
 struct THintInfo;
+template <class Base>
+class TGridDropDownEditor;
+class TGridTrackbarDropDown;
+class TGridMemoDropDown;
+class TGridCalculatorDropDown;
+class TGridTimepickerDropDown;
+class TGridDetailPickerDropDown;
+class TGridGridDropDown;
+class TGridExGridDropDown;
+class TGridColorDropDown;
+class TGridImageDropDown;
 
 // Raised for bad cell values and indexes; the message is fixed English text.
 class EExGridError : public Exception {
@@ -1903,6 +1914,18 @@ public:
     // ---- end of public: date and time picker editors ----
 
     // ---- public: drop-down editor wrappers, kinds 30 to 38 (grid/edit/grid_drop_down_editors*.cpp) ----
+    // The drop-down editors of the kinds edTrackbarDropDown to edExGridDropDown, each made
+    // on first use, hidden, in the grid's style and colour tones.
+    static bool IsDropDownEditorKind(TEditorType Kind);
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridExGridDropDown* ExGridDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
     // ---- end of public: drop-down editor wrappers, kinds 30 to 38 ----
 
     // ---- public: text format, CSV, fixed width and ASCII files (grid/data/grid_text_files*.cpp, grid/data/grid_csv*.cpp) ----
@@ -2713,6 +2736,24 @@ protected:
     // ---- end of protected: date and time picker editors ----
 
     // ---- protected: drop-down editor wrappers, kinds 30 to 38 (grid/edit/grid_drop_down_editors*.cpp) ----
+    template <class Base>
+    friend class TGridDropDownEditor;
+    void ShowDropDownCellEditor(int ACol, int ARow);
+    void HideDropDownCellEditor(int ACol, int ARow);
+    // Makes an editor of the kind's class on first use and keeps it among the editors.
+    template <class T>
+    T* DropDownEditor(T*& Field, const char* Name);
+    TGridTrackbarDropDown* FTrackbarDropDown = nullptr;
+    TGridMemoDropDown* FMemoDropDown = nullptr;
+    TGridCalculatorDropDown* FCalculatorDropDown = nullptr;
+    TGridTimepickerDropDown* FTimePickerDropDown = nullptr;
+    TGridDetailPickerDropDown* FDetailPickerDropDown = nullptr;
+    TGridGridDropDown* FGridDropDown = nullptr;
+    TGridExGridDropDown* FExGridDropDown = nullptr;
+    TGridColorDropDown* FColorPickerDropDown = nullptr;
+    TGridImageDropDown* FImagePickerDropDown = nullptr;
+    // The line break of the memo cell being edited, which its lines are stored with.
+    QString FMemoLineBreak;
     // ---- end of protected: drop-down editor wrappers, kinds 30 to 38 ----
 
     // ---- protected: text format, CSV, fixed width and ASCII files (grid/data/grid_text_files*.cpp, grid/data/grid_csv*.cpp) ----

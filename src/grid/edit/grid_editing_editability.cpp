@@ -49,7 +49,8 @@ namespace {
 bool HasSpecialEditor(TEditorType Kind) {
     return Kind == edComboEdit || Kind == edComboList || Kind == edRichEdit || TExStringGrid::IsSpinKind(Kind) ||
            TExStringGrid::IsEditBtnKind(Kind) || TExStringGrid::IsUnitKind(Kind) || Kind == edCheckBox ||
-           Kind == edButton || Kind == edCustom || TExStringGrid::IsDateEditorKind(Kind);
+           Kind == edButton || Kind == edCustom || TExStringGrid::IsDateEditorKind(Kind) ||
+           TExStringGrid::IsDropDownEditorKind(Kind);
 }
 
 }  // namespace

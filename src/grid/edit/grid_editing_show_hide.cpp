@@ -24,6 +24,7 @@ void TExStringGrid::ShowCellEditor(int ACol, int ARow) {
     if (EditControl == edCheckBox) ShowCheckBoxCellEditor(ACol, ARow);
     if (EditControl == edButton) ShowButtonCellEditor(ACol, ARow);
     if (EditControl == edCustom) ShowCustomCellEditor(ACol, ARow);
+    if (IsDropDownEditorKind(EditControl)) ShowDropDownCellEditor(ACol, ARow);
     FStartEditChar = QChar();
 }
 
@@ -43,6 +44,7 @@ void TExStringGrid::HideCellEditor(int ACol, int ARow) {
     if (IsUnitKind(EditControl)) HideUnitCellEditor(ACol, ARow);
     if (EditControl == edCheckBox || EditControl == edButton) HideCheckBoxOrButtonCellEditor();
     if (EditControl == edCustom) HideCustomCellEditor(ACol, ARow);
+    if (IsDropDownEditorKind(EditControl)) HideDropDownCellEditor(ACol, ARow);
     if (EditControl != edNormal && FEditActive) DoEditingDone(RealColIndex(ACol), ARow);
     FBlockKill = false;
     FEditActive = false;

@@ -4,7 +4,11 @@
 #include "grid/core/grid_feature_settings.h"
 #include "grid/core/string_grid.h"
 
-TControlLook::TControlLook(TExStringGrid* AOwner) : FOwner(AOwner) { Init(); }
+TControlLook::TControlLook(TExStringGrid* AOwner) : FOwner(AOwner) {
+    // The drop-down editors' pop-ups show no empty caption strip unless a header is set up.
+    DropDownHeader.SetVisible(false);
+    Init();
+}
 
 void TControlLook::Init() {
     Color = clBlack;
@@ -30,6 +34,8 @@ void TControlLook::Assign(const TObject* Source) {
     const auto* source = dynamic_cast<const TControlLook*>(Source);
     if (!source || source == this) return;
     CheckSize = source->CheckSize;
+    DropDownHeader.Assign(&source->DropDownHeader);
+    DropDownFooter.Assign(&source->DropDownFooter);
     RadioSize = source->RadioSize;
     ControlStyle = source->ControlStyle;
     CheckedGlyph = source->CheckedGlyph;
