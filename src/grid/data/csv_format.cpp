@@ -9,10 +9,8 @@ const QChar LF(10);
 const QChar VT(11);
 const QChar Quote(u'"');
 
-bool HasLineBreak(const QString& text) { return text.contains(CR) || text.contains(LF); }
-
-// A quote the field cannot keep: a text with other reason for quotes writes its line
-// breaks as they are; a plain multi-line text keeps the older mark for CR LF.
+// A multi-line text without other reason for quotes keeps the older mark for CR LF; any
+// other quoted text writes its line breaks as they are.
 QString CrLfToVerticalTabs(const QString& text) {
     QString result = text;
     return result.replace(QStringLiteral("\r\n"), QString(VT));
@@ -25,14 +23,25 @@ QString EncodeCsvField(const QString& Text, const TCsvWriteOptions& Options) {
         if (Options.JavaCSV) return QStringLiteral("^");
         return Options.QuoteEmptyCells || Options.AlwaysQuotes ? QStringLiteral("\"\"") : QString();
     }
+    // One pass decides; most fields need nothing and are returned as they are.
+    bool quote = false, breaks = false, special = false;
+    for (QChar ch : Text) {
+        if (ch == Quote)
+            quote = true;
+        else if (ch == CR || ch == LF)
+            breaks = true;
+        else if (ch == Options.Delimiter)
+            special = true;
+    }
     QString body = Text;
-    if (Options.JavaCSV) body.replace(QStringLiteral("\r\n"), QStringLiteral("~"));
-    const bool needsQuotes = Options.AlwaysQuotes || body.contains(Options.Delimiter) || body.contains(Quote) ||
-                             HasLineBreak(body) || body.front() == QLatin1Char(' ') ||
-                             body.back() == QLatin1Char(' ');
-    if (!needsQuotes) return body;
-    if (!Options.JavaCSV && !Options.AlwaysQuotes && !body.contains(Quote)) body = CrLfToVerticalTabs(body);
-    body.replace(Quote, QStringLiteral("\"\""));
+    if (Options.JavaCSV && breaks) {
+        body.replace(QStringLiteral("\r\n"), QStringLiteral("~"));
+        breaks = body.contains(CR) || body.contains(LF);
+    }
+    const bool blankEnd = Text.front() == QLatin1Char(' ') || Text.back() == QLatin1Char(' ');
+    if (!Options.AlwaysQuotes && !quote && !breaks && !special && !blankEnd) return body;
+    if (!Options.JavaCSV && !Options.AlwaysQuotes && !quote && breaks) body = CrLfToVerticalTabs(body);
+    if (quote) body.replace(Quote, QStringLiteral("\"\""));
     return Quote + body + Quote;
 }
 

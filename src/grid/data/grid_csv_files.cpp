@@ -8,8 +8,6 @@
 #include "grid/data/grid_text_file_encoding.h"
 #include "platform/file_errors.h"
 
-#include <QBuffer>
-
 QString TExStringGrid::SavedFileText(int Column, int Row) {
     QString text;
     SaveCell(RealCol(SaveHiddenCells() ? Column : RealColIndex(Column)), DisplRow(Row), text);
@@ -29,6 +27,7 @@ void TExStringGrid::SaveCSVRange(const QString& FileName, bool Append, bool Unic
             text += QStringLiteral("\r\n");
     }
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
+    text.reserve(text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 8);
     int progress = -1;
     ExportNotification(esExportStart, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
