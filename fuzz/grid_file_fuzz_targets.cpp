@@ -54,6 +54,16 @@ void LoadIntoGrid(const std::function<void(TExStringGrid&)>& load) {
     Fuzz_Require(GridSizeWithinLimit(grid.ColCount(), grid.RowCount()), "a load passed the cell limit");
 }
 
+void LoadStreamIntoGrid(const std::uint8_t* data, std::size_t size,
+                        const std::function<void(TExStringGrid&, QIODevice&)>& load) {
+    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    LoadIntoGrid([&](TExStringGrid& grid) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        load(grid, buffer);
+    });
+}
+
 QString FuzzFile(const std::uint8_t* data, std::size_t size) {
     const QString path = QDir(Fuzz_Program_Folder()).filePath(QStringLiteral("grid_file"));
     Fuzz_Write_File(path, data, size);
@@ -80,12 +90,7 @@ int Fuzz_Grid_Csv(const std::uint8_t* data, std::size_t size) {
         }
         Fuzz_Require(ParseCsv(again, options, 1'000'000).Records == records.Records, "a record did not read back");
     }
-    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    LoadIntoGrid([&](TExStringGrid& grid) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        grid.LoadFromCSVStream(buffer);
-    });
+    LoadStreamIntoGrid(data, size, [](TExStringGrid& grid, QIODevice& stream) { grid.LoadFromCSVStream(stream); });
     return 0;
 }
 
@@ -108,21 +113,11 @@ int Fuzz_Grid_Text_File(const std::uint8_t* data, std::size_t size) {
 }
 
 int Fuzz_Grid_Text_Stream(const std::uint8_t* data, std::size_t size) {
-    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    LoadIntoGrid([&](TExStringGrid& grid) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        grid.LoadFromStream(buffer);
-    });
+    LoadStreamIntoGrid(data, size, &TExStringGrid::LoadFromStream);
     return 0;
 }
 
 int Fuzz_Grid_Cell_Stream(const std::uint8_t* data, std::size_t size) {
-    QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    LoadIntoGrid([&](TExStringGrid& grid) {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        grid.LoadFromBinStream(buffer);
-    });
+    LoadStreamIntoGrid(data, size, &TExStringGrid::LoadFromBinStream);
     return 0;
 }

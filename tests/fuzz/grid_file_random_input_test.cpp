@@ -4,6 +4,7 @@
 // by a refusal, never past the cell limit.
 
 #include "fuzz_targets.h"
+#include "mutated_input.h"
 
 #include <gtest/gtest.h>
 
@@ -13,21 +14,6 @@
 #include <random>
 
 namespace {
-
-QByteArray Mutated(QByteArray bytes, std::mt19937& random) {
-    static const char kSigns[] = ",;\"\r\n\t~^ 0123456789cw\x0b";
-    const int changes = 1 + int(random() % 8);
-    for (int i = 0; i < changes && !bytes.isEmpty(); ++i) {
-        const qsizetype at = qsizetype(random() % quint32(bytes.size()));
-        switch (random() % 4) {
-            case 0: bytes[at] = char(random()); break;
-            case 1: bytes.truncate(at); break;
-            case 2: bytes.insert(at, bytes.mid(at, 1 + random() % 40)); break;
-            default: bytes[at] = kSigns[random() % (sizeof(kSigns) - 1)]; break;
-        }
-    }
-    return bytes;
-}
 
 int RunEntry(TFuzzEntry entry, const QByteArray& input) {
     return entry(reinterpret_cast<const std::uint8_t*>(input.constData()), std::size_t(input.size()));
@@ -52,7 +38,7 @@ TEST(GridFileRandomInput, ReadersHoldOnMutatedSeedsNoiseAndHostileCases) {
         }
         std::mt19937 random(7);
         for (int round = 0; round < 40; ++round) {
-            QByteArray input = inputs.isEmpty() ? QByteArray() : Mutated(inputs[round % inputs.size()], random);
+            QByteArray input = inputs.isEmpty() ? QByteArray() : Mutated(inputs[round % inputs.size()], random, ",;\"\r\n\t~^ 0123456789cw\x0b");
             if (round % 5 == 4) {
                 input.clear();
                 for (int i = int(random() % 300); i > 0; --i) input += char(random());

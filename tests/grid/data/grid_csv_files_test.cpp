@@ -4,6 +4,7 @@
 #include "grid/core/string_grid.h"
 #include "grid/data/csv_format.h"
 #include "platform/file_errors.h"
+#include "file_bytes.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -13,18 +14,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
 
 TEST(CsvField, EachSettingWritesItsForm) {
     TCsvWriteOptions plain;

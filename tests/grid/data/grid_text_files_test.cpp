@@ -3,6 +3,7 @@
 
 #include "grid/core/string_grid.h"
 #include "platform/file_errors.h"
+#include "file_bytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -11,18 +12,6 @@
 #include <random>
 
 namespace {
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
 
 const QStringList kTexts = {"plain", "a,b", "say \"hi\"", "x\r\ny", "bare\nLF", "tab\there", "  leading",
                             "",      "Grüße €", "日本語", "&lt;", QString(5000, QLatin1Char('x'))};
