@@ -39,6 +39,23 @@ TEST(TextFormatFile, GivesBackEveryTextInBothEncodings) {
     }
 }
 
+TEST(TextFormatFile, HiddenColumnsComeBackWithSaveHiddenCells) {
+    QTemporaryDir dir;
+    TExStringGrid source(nullptr);
+    source.SetColCount(4);
+    source.SetRowCount(2);
+    for (int c = 0; c < 4; ++c) source.SetCells(c, 1, QString::number(c));
+    source.HideColumn(1);
+    source.SetSaveHiddenCells(true);
+    const QString path = dir.filePath("h.txt");
+    source.SaveToFile(path);
+    TExStringGrid target(nullptr);
+    target.SetSaveHiddenCells(true);
+    target.LoadFromFile(path);
+    EXPECT_EQ(target.AllColCount(), 4);
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(target.AllCells(c, 1), QString::number(c)) << c;
+}
+
 TEST(TextFormatFile, LayoutAndRefusedFiles) {
     QTemporaryDir dir;
     TExStringGrid g(nullptr);
