@@ -21,6 +21,11 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"clipboard_text", Fuzz_Clipboard_Text},
         {"cell_block", Fuzz_Cell_Block},
         {"xml_quick_check", Fuzz_XML_Quick_Check},
+        {"grid_csv", Fuzz_Grid_Csv},
+        {"grid_fixed_width", Fuzz_Grid_Fixed_Width},
+        {"grid_text_file", Fuzz_Grid_Text_File},
+        {"grid_text_stream", Fuzz_Grid_Text_Stream},
+        {"grid_cell_stream", Fuzz_Grid_Cell_Stream},
     };
     return targets;
 }

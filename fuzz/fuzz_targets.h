@@ -36,3 +36,8 @@ int Fuzz_Rtf_Reader(const std::uint8_t* data, std::size_t size);
 int Fuzz_Clipboard_Text(const std::uint8_t* data, std::size_t size);
 int Fuzz_Cell_Block(const std::uint8_t* data, std::size_t size);
 int Fuzz_XML_Quick_Check(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Csv(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Fixed_Width(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Text_File(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Text_Stream(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Cell_Stream(const std::uint8_t* data, std::size_t size);

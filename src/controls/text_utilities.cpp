@@ -202,7 +202,8 @@ QString VTabsToLineBreaks(const QString& text) {
 }
 
 QString LineBreaksToControlChars(const QString& text) {
-    if (!text.contains(CR)) return text;
+    // A bare LF breaks a line as well as a CR does, so it is kept from the line too.
+    if (!text.contains(CR) && !text.contains(LF)) return text;
     QString result = text;
     return result.replace(CR, QChar(9)).replace(LF, QChar(8)).replace(QChar(0), QChar(1));
 }

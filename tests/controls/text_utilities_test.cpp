@@ -102,7 +102,9 @@ TEST(TextUtilitiesLines, LineBreakEncodings) {
     EXPECT_EQ(control, QStringLiteral("a\t\bb") + QChar(1));
     EXPECT_EQ(ControlCharsToLineBreaks(control, true), crlf + QChar(0));
     EXPECT_EQ(ControlCharsToLineBreaks(control, false), QStringLiteral("a"));
-    EXPECT_EQ(LineBreaksToControlChars(QStringLiteral("a\tb")), QStringLiteral("a\tb"));  // no CR: unchanged
+    EXPECT_EQ(LineBreaksToControlChars(QStringLiteral("a\tb")), QStringLiteral("a\tb"));  // no line break: unchanged
+    EXPECT_EQ(LineBreaksToControlChars(QStringLiteral("a\nb")), QStringLiteral("a\bb"));
+    EXPECT_EQ(ControlCharsToLineBreaks(QStringLiteral("a\bb"), true), QStringLiteral("a\nb"));
 }
 
 TEST(TextUtilitiesLines, TakeFirstLineAndCutFirstField) {

@@ -1929,6 +1929,60 @@ public:
     // ---- end of public: drop-down editor wrappers, kinds 30 to 38 ----
 
     // ---- public: text format, CSV, fixed width and ASCII files (grid/data/grid_text_files*.cpp, grid/data/grid_csv*.cpp) ----
+    // Every reader here reads the whole file (UTF-8 or UTF-16 by its BOM, else UTF-8 when
+    // valid, else Windows-1252) before it changes the grid, and raises before any change
+    // when the file does not read or the grid would pass grid_cell_limit.h. Files are
+    // written whole and atomically. A file that cannot be read raises EFOpenError, one
+    // that cannot be written EFCreateError (platform/file_errors.h), each naming it.
+    //
+    // The text format file: "columns,rows", a line "cw <column>,<width>" per saved column,
+    // then "<column>,<row>,<text>" per non-empty saved cell at its absolute position.
+    // A text with a line break is kept on its line as TAB for CR, character 8 for LF and
+    // character 1 for character 0; a TAB of a text with a line break therefore reads back
+    // as a CR (the format has no escape for it). UTF-16 LE with BOM when Unicode.
+    void SaveToFile(const QString& FileName, bool Unicode = false);
+    // Raises EExGridError "File contains no data or corrupt file <name>" for a file whose
+    // header gives no columns or no rows (an empty file too).
+    void LoadFromFile(const QString& FileName);
+    // The cell block of the save range, as a file or on a stream.
+    void SaveToBinFile(const QString& FileName);
+    void LoadFromBinFile(const QString& FileName);
+    void SaveToBinStream(QIODevice& Stream);
+    // Reads a block at (0, 0) and recounts the node rows.
+    void LoadFromBinStream(QIODevice& Stream);
+    // The cell's number in the locale's form ("1.234,5", "(12)"); 0 for an empty cell;
+    // raises EExGridError naming the position where the number stops.
+    double CellToReal(int ACol, int ARow);
+
+    // CSV: one line per saved row, fields joined by Delimiter ("," when null); quoting as
+    // grid/data/csv_format.h says, with QuoteEmptyCells, AlwaysQuotes and JavaCSV. UTF-8
+    // with BOM when Unicode; else UTF-8, or code page 850 with OemConvert.
+    void SaveToCSV(const QString& FileName, bool Unicode = false);
+    // The existing file (which must exist) and the save range after it.
+    void AppendToCSV(const QString& FileName, bool Unicode = false);
+    // From the save range's first row on, at most MaxRows records (all when 0 or less);
+    // a null Delimiter is detected from the first two lines. An empty file changes
+    // nothing; OemConvert reads a file without BOM as code page 850.
+    void LoadFromCSV(const QString& FileName, int MaxRows = 0);
+    // As rows after the last one.
+    void InsertFromCSV(const QString& FileName, int MaxRows = 0);
+    // Raises Exception "File is empty" when the stream holds no line.
+    void LoadFromCSVStream(QIODevice& AStream, int MaxRows = 0);
+
+    // Fixed width. Saving takes positions as field widths, one per saved column; the
+    // missing ones are appended (the column's longest line + 1) and stay in the caller's
+    // list. Loading takes positions as the 1-based character positions where fields
+    // start, sorted, the last one ending the last field: widths 4, 4 save what starts 1,
+    // 5, 9 load. Fewer than two load positions raise EExGridError and change nothing.
+    // MaxRows: -1 every line, n > 0 at most n lines, anything else one line.
+    void SaveToFixed(const QString& FileName, TIntList* positions);
+    void LoadFromFixed(const QString& FileName, TIntList* positions, bool DoTrim = true, int MaxRows = -1);
+    // A table for reading: each column padded to its longest line plus one blank, cells
+    // aligned as shown, with Multilinecells every line of a cell. UTF-16 LE with BOM when
+    // Unicode. Any number of columns of any width.
+    void SaveToASCII(const QString& FileName, bool Unicode = false);
+    // The existing file's lines (none when it is missing), then the table.
+    void AppendToASCII(const QString& FileName, bool Unicode = false);
     // ---- end of public: text format, CSV, fixed width and ASCII files ----
 
     // ---- public: printing and preview (grid/data/grid_print*.cpp) ----
@@ -2757,6 +2811,24 @@ protected:
     // ---- end of protected: drop-down editor wrappers, kinds 30 to 38 ----
 
     // ---- protected: text format, CSV, fixed width and ASCII files (grid/data/grid_text_files*.cpp, grid/data/grid_csv*.cpp) ----
+    // Sizes the grid to Columns × Rows (columns as the file counts them: storage columns
+    // with HiddenIncluded, else displayed ones; a count below 0 keeps the grid's), raising
+    // EExGridError before any change when that passes grid_cell_limit.h; then applies the
+    // staged widths and stores the staged cells that lie inside through LoadCell,
+    // reporting OnFileProgress as they go, and announces the change of every cell.
+    void StoreStagedCells(const class TGridFileStaging& Staging, int Columns, int Rows, bool HiddenIncluded);
+    // The storage column of a file's column.
+    int FileColumnToReal(int Column, bool HiddenIncluded) const;
+    void SaveCSVRange(const QString& FileName, bool Append, bool Unicode);
+    void LoadCSVLines(const QString& Text, bool Insert, int MaxRows);
+    void SaveASCIIFile(const QString& FileName, bool Append, bool Unicode);
+    // The text a file saves for column (storage index with SaveHiddenCells, else
+    // displayed) and row.
+    QString SavedFileText(int Column, int Row);
+    // The longest line among the saved texts of the column over every row.
+    int LongestSavedLine(int Column);
+    // Reports OnFileProgress of Done out of Total when the percentage changed.
+    void ReportFileProgress(qint64 Done, qint64 Total, int& Last);
     // ---- end of protected: text format, CSV, fixed width and ASCII files ----
 
     // ---- protected: printing and preview (grid/data/grid_print*.cpp) ----

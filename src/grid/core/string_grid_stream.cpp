@@ -7,6 +7,8 @@
 #include "grid/core/string_grid.h"
 
 #include "controls/text_utilities.h"
+#include "grid/data/grid_cell_limit.h"
+#include "grid/data/grid_file_staging.h"
 
 #include <QtEndian>
 
@@ -77,14 +79,21 @@ void TExStringGrid::SaveToStream(QIODevice& Stream) {
 }
 
 void TExStringGrid::LoadFromStream(QIODevice& Stream) {
+    // Everything is read and checked before the grid changes: a stream that does not
+    // convert, or counts past the cell limit, leave the grid as it was.
     const TSaveRange range = SaveRangeOf(*this);
+    qint64 columns = ColCount();
+    qint64 rows = RowCount();
     if (!Stream.atEnd()) {
         const QString header = ReadLine(Stream);
         if (!header.isEmpty()) {
-            SetColCountRaw(StrictNumber(header.section(QLatin1Char(','), 0, 0)) + range.StartCol);
-            SetRowCountRaw(StrictNumber(header.section(QLatin1Char(','), 1, 1)) + range.StartRow);
+            columns = qint64(StrictNumber(header.section(QLatin1Char(','), 0, 0))) + range.StartCol;
+            rows = qint64(StrictNumber(header.section(QLatin1Char(','), 1, 1))) + range.StartRow;
+            if (!GridSizeWithinLimit(columns + NumHiddenColumns(), rows) || columns < 1 || rows < 0)
+                throw EExGridError(QStringLiteral("The stream holds more cells than a grid can take"));
         }
     }
+    TGridFileStaging staging;
     while (!Stream.atEnd()) {
         const qint64 position = Stream.pos();
         QString line = ReadLine(Stream);
@@ -92,7 +101,7 @@ void TExStringGrid::LoadFromStream(QIODevice& Stream) {
             const int comma = line.indexOf(QLatin1Char(','));
             const int column = StrictNumber(line.mid(3, comma - 3));
             const int width = StrictNumber(line.mid(comma + 1));
-            if (column >= 0) SetColWidths(column, width);
+            if (column < columns) staging.PutWidth(column, width);
             continue;
         }
         const QString first = CutFirstField(line, QLatin1Char(','));
@@ -101,12 +110,9 @@ void TExStringGrid::LoadFromStream(QIODevice& Stream) {
             Stream.seek(position);
             break;
         }
-        const int column = StrictNumber(first) + range.StartCol;
-        const int row = StrictNumber(second) + range.StartRow;
-        // A negative coordinate never reaches the store.
-        if (column < 0 || row < 0) continue;
-        LoadCell(RealColIndex(DisplCol(column)), DisplRow(row), ControlCharsToLineBreaks(line, FMultilinecells));
+        const qint64 column = qint64(StrictNumber(first)) + range.StartCol;
+        const qint64 row = qint64(StrictNumber(second)) + range.StartRow;
+        if (column < columns && row < rows) staging.Put(column, row, ControlCharsToLineBreaks(line, FMultilinecells));
     }
-    DoCellsChanged(Rect(0, 0, ColCount(), RowCount()));
-    UpdateFooterAll();
+    StoreStagedCells(staging, int(columns), int(rows), false);
 }

@@ -57,6 +57,39 @@ TEST(StringGridStream, ANonNumericFieldRaisesAConversionError) {
     EXPECT_THROW(grid.LoadFromStream(buffer), EConvertError);
 }
 
+TEST(StringGridStream, RefusedStreamsLeaveTheGridAndCellsOutsideAreDropped) {
+    struct Case {
+        const char* name;
+        QString text;
+    };
+    const Case refused[] = {
+        {"a billion rows", "2,1000000000\r\n1,1,x\r\n"},
+        {"too many columns", "100000,2\r\n"},
+        {"a bad cell after good ones", "2,2\r\n1,1,x\r\n1,y,z\r\n"},
+    };
+    for (const Case& c : refused) {
+        QByteArray data = Utf16Bytes(c.text);
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::ReadOnly);
+        TExStringGrid grid(nullptr);
+        grid.TStringGrid::SetColCount(3);
+        grid.TStringGrid::SetRowCount(3);
+        grid.SetCells(1, 1, "keep");
+        EXPECT_ANY_THROW(grid.LoadFromStream(buffer)) << c.name;
+        EXPECT_EQ(grid.ColCount(), 3) << c.name;
+        EXPECT_EQ(grid.RowCount(), 3) << c.name;
+        EXPECT_EQ(grid.Cells(1, 1), "keep") << c.name;
+    }
+    QByteArray data = Utf16Bytes(QStringLiteral("2,2\r\ncw 7,90\r\n5,5,out\r\n1,1,in\r\n"));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    TExStringGrid grid(nullptr);
+    grid.LoadFromStream(buffer);
+    EXPECT_EQ(grid.ColCount(), 2);
+    EXPECT_EQ(grid.RowCount(), 2);
+    EXPECT_EQ(grid.Cells(1, 1), "in");
+}
+
 TEST(StringGridStream, AssignCellsCopiesTheCellsThroughTheStream) {
     TExStringGrid source(nullptr);
     source.TStringGrid::SetColCount(6);

@@ -1,0 +1,92 @@
+// CSV files of the grid: the save range written field by field, and files read whole
+// into a staging table before the grid changes.
+
+#include "grid/core/string_grid.h"
+#include "grid/data/csv_format.h"
+#include "grid/data/grid_cell_limit.h"
+#include "grid/data/grid_file_staging.h"
+#include "grid/data/grid_text_file_encoding.h"
+#include "platform/file_errors.h"
+
+QString TExStringGrid::SavedFileText(int Column, int Row) {
+    QString text;
+    SaveCell(RealCol(SaveHiddenCells() ? Column : RealColIndex(Column)), DisplRow(Row), text);
+    return text;
+}
+
+void TExStringGrid::SaveCSVRange(const QString& FileName, bool Append, bool Unicode) {
+    TCsvWriteOptions options;
+    options.Delimiter = Delimiter().isNull() ? QLatin1Char(',') : Delimiter();
+    options.QuoteEmptyCells = QuoteEmptyCells();
+    options.AlwaysQuotes = AlwaysQuotes();
+    options.JavaCSV = JavaCSV();
+    QString text;
+    if (Append) {
+        text = DecodeGridTextFile(ReadWholeFile(FileName, kMaxGridTextFileBytes), OemConvert());
+        if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
+            text += QStringLiteral("\r\n");
+    }
+    const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
+    text.reserve(text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 8);
+    int progress = -1;
+    ExportNotification(esExportStart, SaveStartRow());
+    for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
+        ExportNotification(esExportNextRow, r);
+        for (int c = SaveStartCol(); c <= SaveEndCol() + hidden; ++c) {
+            if (c > SaveStartCol()) text += options.Delimiter;
+            text += EncodeCsvField(SavedFileText(c, r), options);
+        }
+        text += QStringLiteral("\r\n");
+        ReportFileProgress(r, RowCount() - 1, progress);
+    }
+    ExportNotification(esExportDone, -1);
+    const TGridTextEncoding encoding = Unicode       ? TGridTextEncoding::Utf8WithBom
+                                       : OemConvert() ? TGridTextEncoding::Oem
+                                                      : TGridTextEncoding::Ansi;
+    WriteWholeFile(FileName, EncodeGridTextFile(text, encoding));
+}
+
+void TExStringGrid::SaveToCSV(const QString& FileName, bool Unicode) { SaveCSVRange(FileName, false, Unicode); }
+
+void TExStringGrid::AppendToCSV(const QString& FileName, bool Unicode) { SaveCSVRange(FileName, true, Unicode); }
+
+void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) {
+    TCsvReadOptions options;
+    options.Delimiter = Delimiter().isNull() ? DetectCsvDelimiter(Text) : Delimiter();
+    options.JavaCSV = JavaCSV();
+    const int skipped = LoadFirstRow() ? 0 : 1;
+    options.MaxRecords = MaxRows > 0 ? qint64(MaxRows) + skipped : 0;
+    const TCsvRecords parsed = ParseCsv(Text, options, kMaxGridCells);
+    if (parsed.Truncated) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
+    if (parsed.Records.empty()) throw Exception(QStringLiteral("File is empty"));
+    const int startRow = Insert ? RowCount() : SaveStartRow();
+    const int startCol = SaveStartCol();
+    TGridFileStaging staging;
+    const qint64 records = qint64(parsed.Records.size()) - skipped;
+    for (qint64 i = 0; i < records; ++i) {
+        const QStringList& fields = parsed.Records[std::size_t(i + skipped)];
+        for (qsizetype j = 0; j < fields.size(); ++j)
+            if (!staging.Put(startCol + j, startRow + i, fields[j]))
+                throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
+    }
+    const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
+    const qint64 rows = startRow + records + FixedFooters();
+    if (rows > kMaxGridCells) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
+    StoreStagedCells(staging, std::max(ColCount() + hidden, staging.ColExtent()), int(rows), SaveHiddenCells());
+}
+
+void TExStringGrid::LoadFromCSV(const QString& FileName, int MaxRows) {
+    const QByteArray bytes = ReadWholeFile(FileName, kMaxGridTextFileBytes);
+    if (bytes.isEmpty()) return;
+    LoadCSVLines(DecodeGridTextFile(bytes, OemConvert()), false, MaxRows);
+}
+
+void TExStringGrid::InsertFromCSV(const QString& FileName, int MaxRows) {
+    const QByteArray bytes = ReadWholeFile(FileName, kMaxGridTextFileBytes);
+    if (bytes.isEmpty()) return;
+    LoadCSVLines(DecodeGridTextFile(bytes, OemConvert()), true, MaxRows);
+}
+
+void TExStringGrid::LoadFromCSVStream(QIODevice& AStream, int MaxRows) {
+    LoadCSVLines(DecodeGridTextFile(AStream.read(kMaxGridTextFileBytes), OemConvert()), false, MaxRows);
+}
