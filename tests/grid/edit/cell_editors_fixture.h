@@ -57,6 +57,8 @@ private:
 class LineEditLink : public TEditLink {
 public:
     using TEditLink::TEditLink;
+    // The edit points back at its link: it must not outlive it.
+    ~LineEditLink() override { delete FEdit.data(); }
     int Created = 0;
     int Destroyed = 0;
 
