@@ -260,24 +260,9 @@ void TFBACnetAccess::FormShow(TObject*) {
     Apply_BACnet_Type();
     Prepare_Devices_Position_Columns();
 
-    QString problem;
-    if (FileExists(File_BACnet_Master_Access)) {
-        TXMLDocument document;
-        const TRuleFile file = Open_Rule_File(document, File_BACnet_Master_Access);
-        if (!file.Loaded()) {
-            problem = file.Message;
-        } else {
-            for (auto [grid, table] : {std::pair{ACG1, &Read_Table()}, std::pair{ACG2, &Write_Table()}}) {
-                // A file without one of the lists leaves that table empty.
-                const TXMLNode list = Find_Rule_List(file.Root, QString::fromLatin1(table->List_Name));
-                if (list.IsNull()) continue;
-                const QString message = Fill_Rule_Rows(*grid, *table, list, File_BACnet_Master_Access);
-                if (problem.isEmpty()) problem = message;
-            }
-        }
-    }
+    Load_Problem = Load_Rule_File(File_BACnet_Master_Access, {{ACG1, &Read_Table()}, {ACG2, &Write_Table()}});
     // The copy flags live as long as the window; the clipboard knows its table.
-    if (!problem.isEmpty()) Show_Error(problem);
+    if (!Load_Problem.Ok()) Show_Error(Load_Problem.Message);
 }
 
 bool TFBACnetAccess::Controllo_dati() {
@@ -290,12 +275,15 @@ bool TFBACnetAccess::Controllo_dati() {
 
 void TFBACnetAccess::Btn_OKClick(TObject*) {
     if (!Controllo_dati()) return;
+    if (!Confirm_Save(Load_Problem, {{ACG1, &Read_Table()}, {ACG2, &Write_Table()}})) return;
     TXMLDocument document;
     TXMLNode root = document.AddChild(QStringLiteral("BACnet_Master_Access"));
     document.AddComment(QStringLiteral("SW_VERSION = 1.000"));
     for (auto [grid, table] : {std::pair{ACG1, &Read_Table()}, std::pair{ACG2, &Write_Table()}})
         Append_Rule_Rows(root.AddChild(QString::fromLatin1(table->List_Name)), *grid, *table, QStringLiteral("row"));
-    if (Save_Rule_Document(document, File_BACnet_Master_Access)) SetModalResult(mrOk);
+    if (!Save_Rule_Document(document, File_BACnet_Master_Access)) return;
+    Load_Problem = {};
+    SetModalResult(mrOk);
 }
 
 void TFBACnetAccess::Btn_Import_CSVClick(TObject*) {

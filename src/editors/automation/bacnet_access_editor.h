@@ -30,6 +30,8 @@ public:
     int App_BACnet_Type = 0;
     bool Do_Copy_In_Read = false;
     bool Do_Copy_In_Write = false;
+    // What the last show could not read; OK asks before saving over it.
+    TRuleFileProblem Load_Problem;
 
     void Set_Lang();
     bool Controllo_dati();

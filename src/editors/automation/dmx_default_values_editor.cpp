@@ -7,7 +7,6 @@
 #include "editors/rule_editor/rule_table.h"
 #include "editors/rule_integer.h"
 #include "grid/core/column_grid.h"
-#include "platform/file_system.h"
 
 #include <array>
 
@@ -24,7 +23,7 @@ const std::array<TRuleColumn, 3> kColumns = {{
     {1306, 250, TRuleCell::Edit, Window_Color, "Mnemonic", QString()},
 }};
 
-const TRuleTable kTable{nullptr, kColumns};
+const TRuleTable kTable{nullptr, kColumns, -1, -1, true};
 
 }  // namespace
 
@@ -59,14 +58,9 @@ void TFDMXDefVal::FormShow(TObject*) {
     grid.SetRowCount(Channel_Count() + 1);
     Reset_Rule_Rows(grid, kTable);
     for (int r = 1; r < grid.RowCount(); ++r) grid.SetCells(1, r, Default_Value);
-    QString problem;
-    if (FileExists(File_DMX_Default_Values)) {
-        TXMLDocument document;
-        const TRuleFile file = Open_Rule_File(document, File_DMX_Default_Values);
-        problem = file.Loaded() ? Fill_Rule_Rows(grid, kTable, file.Root, File_DMX_Default_Values) : file.Message;
-    }
+    Load_Problem = Load_Rule_File(File_DMX_Default_Values, {{&grid, &kTable}});
     grid.EndUpdate();
-    if (!problem.isEmpty()) Show_Error(problem);
+    if (!Load_Problem.Ok()) Show_Error(Load_Problem.Message);
 }
 
 bool TFDMXDefVal::Controllo_dati() {
@@ -83,7 +77,10 @@ bool TFDMXDefVal::Controllo_dati() {
 
 void TFDMXDefVal::Btn_OKClick(TObject*) {
     if (!Controllo_dati()) return;
+    if (!Confirm_Save(Load_Problem, {{ACG_DMX_Def_Val, &kTable}})) return;
     TXMLDocument document;
     Append_Rule_Rows(document.AddChild(Root_Name), *ACG_DMX_Def_Val, kTable, QStringLiteral("Row"));
-    if (Save_Rule_Document(document, File_DMX_Default_Values)) SetModalResult(mrOk);
+    if (!Save_Rule_Document(document, File_DMX_Default_Values)) return;
+    Load_Problem = {};
+    SetModalResult(mrOk);
 }

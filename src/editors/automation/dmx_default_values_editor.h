@@ -20,6 +20,8 @@ public:
     // DMX line's channels, when missing, not a number, below 1 or above 512.
     static int Channel_Count();
     static constexpr int Max_DMX_Channels = 512;
+    // What the last show could not read; OK asks before saving over it.
+    TRuleFileProblem Load_Problem;
 
 protected:
     void FormShow(TObject* Sender) override;

@@ -7,7 +7,6 @@
 #include "editors/rule_editor/rule_table.h"
 #include "editors/table_row_helpers.h"
 #include "grid/core/column_grid.h"
-#include "platform/file_system.h"
 
 #include <array>
 
@@ -125,16 +124,11 @@ void TFSNMPManagerAccess::FormShow(TObject*) {
     TStringList* positions = grid.Columns()->Items(kPositionColumn)->ComboItems();
     positions->Clear();
     for (int p = 0; p < kPositions; ++p) positions->Add(QString::number(p));
-    QString problem;
-    if (FileExists(File_SNMP_Manager)) {
-        TXMLDocument document;
-        const TRuleFile file = Open_Rule_File(document, File_SNMP_Manager);
-        problem = file.Loaded() ? Fill_Rule_Rows(grid, kTable, file.Root, File_SNMP_Manager) : file.Message;
-    }
+    Load_Problem = Load_Rule_File(File_SNMP_Manager, {{&grid, &kTable}});
     grid.EndUpdate();
     Do_Copy_SNMP = false;
     if (grid.CanFocus()) grid.SetFocus();
-    if (!problem.isEmpty()) Show_Error(problem);
+    if (!Load_Problem.Ok()) Show_Error(Load_Problem.Message);
 }
 
 bool TFSNMPManagerAccess::Controllo_dati() {
@@ -146,9 +140,12 @@ bool TFSNMPManagerAccess::Controllo_dati() {
 
 void TFSNMPManagerAccess::Btn_OKClick(TObject*) {
     if (!Controllo_dati()) return;
+    if (!Confirm_Save(Load_Problem, {{ACG_SNMP, &kTable}})) return;
     TXMLDocument document;
     TXMLNode root = document.AddChild(QStringLiteral("SNMP_Agent_Access"));
     document.AddComment(QStringLiteral("SW_VERSION = 1.000"));
     Append_Rule_Rows(root, *ACG_SNMP, kTable, QStringLiteral("row"));
-    if (Save_Rule_Document(document, File_SNMP_Manager)) SetModalResult(mrOk);
+    if (!Save_Rule_Document(document, File_SNMP_Manager)) return;
+    Load_Problem = {};
+    SetModalResult(mrOk);
 }

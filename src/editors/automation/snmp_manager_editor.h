@@ -19,6 +19,8 @@ public:
     // Header hints, entry c - 1 for column c.
     TStringList Hint_SNMP;
     bool Do_Copy_SNMP = false;
+    // What the last show could not read; OK asks before saving over it.
+    TRuleFileProblem Load_Problem;
 
     void Set_Lang();
     bool Controllo_dati();

@@ -164,27 +164,17 @@ void TFSNMP_Trap_Access::FormShow(TObject*) {
     NByte_OUT = SNMP_Trap_Data_Bytes;
     Fill_Number_Items(*ACG_SNMP_Read, TrapR_Position + 1, NByte_IN);
     Fill_Number_Items(*ACG_SNMP_Write, TrapW_Position + 1, NByte_OUT);
-    QString problem;
     if (FileExists(File_SNMP_Trap)) {
-        TXMLDocument document;
-        const TRuleFile file = Open_Rule_File(document, File_SNMP_Trap);
-        if (!file.Loaded()) {
-            problem = file.Message;
-        } else {
-            for (auto [grid, table] : {std::pair{ACG_SNMP_Read, &kReadTable}, std::pair{ACG_SNMP_Write, &kWriteTable}}) {
-                const QString message = Fill_Rule_Rows(*grid, *table, Find_Rule_List(file.Root, QString::fromLatin1(table->List_Name)),
-                                                       File_SNMP_Trap);
-                if (problem.isEmpty()) problem = message;
-            }
-        }
+        Load_Problem = Load_Rule_File(File_SNMP_Trap, {{ACG_SNMP_Read, &kReadTable}, {ACG_SNMP_Write, &kWriteTable}});
     } else {
+        Load_Problem = {};
         Put_Rule_Cells(*ACG_SNMP_Read, SNMP_Trap_Default_Read_Rows());
         Put_Rule_Cells(*ACG_SNMP_Write, SNMP_Trap_Default_Write_Rows());
     }
     Index_Row_Build(ACG_SNMP_Read);
     Index_Row_Build(ACG_SNMP_Write);
     Do_Copy_In_Read = Do_Copy_In_Write = false;
-    if (!problem.isEmpty()) Show_Error(problem);
+    if (!Load_Problem.Ok()) Show_Error(Load_Problem.Message);
 }
 
 void TFSNMP_Trap_Access::Index_Row_Build(TExColumnGrid* app_SGA) {
@@ -205,12 +195,15 @@ bool TFSNMP_Trap_Access::Controllo_dati() {
 
 void TFSNMP_Trap_Access::Btn_OKClick(TObject*) {
     if (!Controllo_dati()) return;
+    if (!Confirm_Save(Load_Problem, {{ACG_SNMP_Read, &kReadTable}, {ACG_SNMP_Write, &kWriteTable}})) return;
     TXMLDocument document;
     TXMLNode root = document.AddChild(QStringLiteral("SNMP_Trap"));
     document.AddComment(QStringLiteral("SW_VERSION = 1.000"));
     for (auto [grid, table] : {std::pair{ACG_SNMP_Read, &kReadTable}, std::pair{ACG_SNMP_Write, &kWriteTable}})
         Append_Rule_Rows(root.AddChild(QString::fromLatin1(table->List_Name)), *grid, *table, QStringLiteral("row"));
-    if (Save_Rule_Document(document, File_SNMP_Trap)) SetModalResult(mrOk);
+    if (!Save_Rule_Document(document, File_SNMP_Trap)) return;
+    Load_Problem = {};
+    SetModalResult(mrOk);
 }
 
 TExColumnGrid& TFSNMP_Trap_Access::Active_Table() {

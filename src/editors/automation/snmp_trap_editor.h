@@ -31,6 +31,8 @@ public:
     int NByte_OUT = 0;
     bool Do_Copy_In_Read = false;
     bool Do_Copy_In_Write = false;
+    // What the last show could not read; OK asks before saving over it.
+    TRuleFileProblem Load_Problem;
     // The descriptions the last check collected.
     QStringList SL_Check_Desc;
 

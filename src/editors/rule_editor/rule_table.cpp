@@ -114,7 +114,7 @@ QString Fill_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLN
 void Load_Rule_Rows(TExColumnGrid& grid, const TRuleTable& table, const TXMLNode& list, const QString& fileName,
                     TRuleFileProblem& problem) {
     const TRuleRows read = Read_Rule_Rows(grid, table, list, fileName);
-    if (read.Message.isEmpty()) return;
+    if (read.Message.isEmpty() || (table.Drop_Rows_Beyond && read.Rows_Left_Out > 0)) return;
     problem.Add(read.Message);
     if (list.IsNull()) {
         problem.Whole_File = true;

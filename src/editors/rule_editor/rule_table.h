@@ -40,6 +40,9 @@ struct TRuleTable {
     std::span<const TRuleColumn> Columns;  // from column 0
     int Key_Column = -1;     // the walk ends before the first row whose key cell is blank; -1: every row
     int Enable_Column = -1;  // a check-box column starting "Y" on reset; -1: none
+    // Rows of the file beyond the table are dropped without a word (the table's size
+    // follows the installation, and saving keeps only what it can use).
+    bool Drop_Rows_Beyond = false;
 };
 
 // Columns, widths, colours, editors and hidden columns of the grid; the row count is

@@ -36,7 +36,7 @@ protected:
         Load_Default_Texts();
         SetMessageDialogResponder([this](const MessageDialogRequest& request) {
             Messages.push_back(request.text);
-            return mrOk;
+            return request.buttons.Contains(mbYes) ? mrYes : mrOk;
         });
         Editor = std::make_unique<TFDMXDefVal>(nullptr);
     }
@@ -182,8 +182,8 @@ TEST_F(DMXDefaultValuesTest, ShowLoadsWhatOkSavedAndForgetsCancelledEdits) {
 }
 
 // A file that is not XML is named in one error box; the table shows the defaults and
-// OK replaces the file the user was told about.
-TEST_F(DMXDefaultValuesTest, UnreadableFileIsReportedAndReplacedOnOk) {
+// OK replaces the file the user was told about once the question is answered Yes.
+TEST_F(DMXDefaultValuesTest, UnreadableFileIsReportedAndReplacedOnYes) {
     Channels("2");
     Write_File(File_DMX_Default_Values, "<DMX_Default_Values><Row Default_Value=\"5\"");
     Show();
@@ -191,6 +191,8 @@ TEST_F(DMXDefaultValuesTest, UnreadableFileIsReportedAndReplacedOnOk) {
     EXPECT_TRUE(Messages[0].contains(File_DMX_Default_Values)) << Messages[0].toStdString();
     EXPECT_EQ(Grid().Cells(1, 1), "0");
     Editor->Btn_OKClick(nullptr);
+    ASSERT_EQ(Messages.size(), 2u);
+    EXPECT_TRUE(Messages[1].endsWith("Save anyway?")) << Messages[1].toStdString();
     EXPECT_EQ(Editor->ModalResult(), mrOk);
     EXPECT_EQ(Read_Whole_File(File_DMX_Default_Values).count("<Row "), 2);
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-QString Source_Folder() { return QFileInfo(QStringLiteral(__FILE__)).absolutePath(); }
+QString Source_Folder() { return QStringLiteral(AUTOMATION_GOLDEN_FOLDER "/.."); }
 
 class SnmpMibModuleTest : public ProgramFolderTest {
 protected:
