@@ -5,6 +5,7 @@
 
 #include "platform/canvas.h"
 #include "platform/persistent.h"
+#include "platform/printer.h"
 #include "platform/string_list.h"
 
 #include <QString>
@@ -25,7 +26,6 @@ enum TPrintBorders {
 };
 enum TPrintPosition { ppNone, ppTopLeft, ppTopRight, ppTopCenter, ppBottomLeft, ppBottomRight, ppBottomCenter };
 enum TFitToPage { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
-enum TPrinterOrientation { poPortrait, poLandscape };
 
 class TPrintSettings : public TPersistent {
 public:
