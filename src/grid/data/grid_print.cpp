@@ -66,7 +66,10 @@ int PrintGridRect(TExStringGrid& grid, TPrinter& printer, TGridRect cells, const
 int PreviewGridRect(TExStringGrid& grid, TCanvas& canvas, TRect displayRect, TGridRect cells, int page) {
     const TMapMode keep = canvas.MapMode();
     canvas.SetMapMode(mmLoMetric);
-    const TRect area = canvas.DeviceToLogical(displayRect);
+    // The page's corner is the display rectangle's corner.
+    canvas.Painter()->save();
+    canvas.Painter()->translate(displayRect.Left, displayRect.Top);
+    const TRect area = canvas.DeviceToLogical(Rect(0, 0, displayRect.Width(), displayRect.Height()));
     const int width = area.Right - area.Left;
     const int bottom = area.Bottom - area.Top;
     TGridPrintJob counting(grid, canvas, pmCountPreview, cells, width, bottom);
@@ -76,6 +79,7 @@ int PreviewGridRect(TExStringGrid& grid, TCanvas& canvas, TRect displayRect, TGr
     job.PageCount = count;
     job.PrintTime = Now();
     job.Run();
+    canvas.Painter()->restore();
     canvas.SetMapMode(keep);
     return count;
 }

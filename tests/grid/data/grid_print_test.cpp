@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -116,6 +117,47 @@ TEST_F(PrintFixture, JobsEndForTallRowsAndWideGrids) {
     EXPECT_EQ(PdfPageCount(pdf), wide);
     // Pages of several blocks are numbered within their block.
     EXPECT_TRUE(Pages()[1].contains(QLatin1String("1-2")));
+}
+
+}  // namespace
+
+namespace {
+
+// The x of the first dark pixel on a line of an image, -1 when there is none.
+int FirstDark(const QImage& image, int y) {
+    for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, y)) < 128) return x;
+    return -1;
+}
+
+TEST_F(PrintFixture, PreviewAgreesWithThePrintedPage) {
+    Fill(3, 150);
+    grid.PrintSettings()->PageNr = ppBottomRight;
+    printer.Handle()->setFullPage(true);
+    const int count = PrintGridRect(grid, printer, All());
+    const QImage printed = PdfPageImage(pdf, 2);
+    ASSERT_FALSE(printed.isNull());
+
+    // An A4 page at 96 pixels per inch, drawn 30 pixels in from the image's corner.
+    const int offset = 30;
+    QImage preview(printed.width() + offset, printed.height() + offset, QImage::Format_RGB32);
+    preview.fill(Qt::white);
+    {
+        QPainter painter(&preview);
+        TCanvas canvas(&painter);
+        const TRect display = Rect(offset, offset, offset + printed.width(), offset + printed.height());
+        EXPECT_EQ(PreviewGridRect(grid, canvas, display, All(), 2), count);
+        EXPECT_EQ(canvas.MapMode(), mmText);
+    }
+    // The left edge of the grid and the frame lines sit at the same places, within a pixel
+    // or two of rounding between the two resolutions.
+    for (int y : {PixelsOf(300), PixelsOf(1200), PixelsOf(2000)}) {
+        const int edge = FirstDark(printed, y);
+        ASSERT_GT(edge, 0) << y;
+        EXPECT_NEAR(FirstDark(preview, y + offset) - offset, edge, 2) << y;
+    }
+    // Nothing is drawn above or left of the display rectangle.
+    for (int x = 0; x < preview.width(); x += 7) EXPECT_EQ(qGray(preview.pixel(x, offset / 2)), 255);
 }
 
 }  // namespace
