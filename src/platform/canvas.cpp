@@ -33,17 +33,35 @@ QPen TCanvas::MakePen() const {
 QFontMetrics TCanvas::Metrics() const { return CachedFontMetrics(Font, FPainter->device()); }
 
 void TCanvas::FillRect(const TRect& r) {
+    if (FMapMode != mmText) {
+        const TRect device = LogicalToDevice(r);
+        DeviceUnits units(*this);
+        FillRect(device);
+        return;
+    }
     if (r.IsEmpty() || Brush.Style == bsClear) return;
     FPainter->fillRect(r.ToQRect(), ToQColor(Brush.Color));
 }
 
 void TCanvas::Rectangle(const TRect& r) {
+    if (FMapMode != mmText) {
+        const TRect device = LogicalToDevice(r);
+        DeviceUnits units(*this);
+        Rectangle(device);
+        return;
+    }
     if (r.IsEmpty()) return;
     FillRect(r);
     FrameRect(r);
 }
 
 void TCanvas::FrameRect(const TRect& r) {
+    if (FMapMode != mmText) {
+        const TRect device = LogicalToDevice(r);
+        DeviceUnits units(*this);
+        FrameRect(device);
+        return;
+    }
     if (r.IsEmpty() || Pen.Style == psClear) return;
     const QColor c = ToQColor(Pen.Color);
     FPainter->fillRect(QRect(r.Left, r.Top, r.Width(), 1), c);
@@ -53,6 +71,21 @@ void TCanvas::FrameRect(const TRect& r) {
 }
 
 void TCanvas::LineTo(int x, int y) {
+    if (FMapMode != mmText) {
+        // The pen width is logical too; a line never vanishes below one pixel.
+        const TPoint from = LogicalToDevice(FPenPos);
+        const TPoint to = LogicalToDevice(TPoint{x, y});
+        const int keepWidth = Pen.Width;
+        Pen.Width = qMax(1, DeviceLengthX(Pen.Width));
+        {
+            DeviceUnits units(*this);
+            FPenPos = from;
+            LineTo(to.X, to.Y);
+        }
+        Pen.Width = keepWidth;
+        FPenPos = {x, y};
+        return;
+    }
     const TPoint from = FPenPos;
     FPenPos = {x, y};
     if (Pen.Style == psClear || (from.X == x && from.Y == y)) return;
@@ -89,6 +122,12 @@ void TCanvas::LineTo(int x, int y) {
 }
 
 void TCanvas::TextOut(int x, int y, const QString& text) {
+    if (FMapMode != mmText) {
+        const TPoint device = LogicalToDevice(TPoint{x, y});
+        DeviceUnits units(*this);
+        TextOut(device.X, device.Y, text);
+        return;
+    }
     const QFontMetrics fm = Metrics();
     if (Brush.Style != bsClear && !TransparentText)
         FPainter->fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), ToQColor(Brush.Color));
@@ -100,6 +139,13 @@ void TCanvas::TextOut(int x, int y, const QString& text) {
 }
 
 void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
+    if (FMapMode != mmText) {
+        const TRect device = LogicalToDevice(r);
+        const TPoint origin = LogicalToDevice(TPoint{x, y});
+        DeviceUnits units(*this);
+        TextRect(device, origin.X, origin.Y, text);
+        return;
+    }
     FPainter->save();
     FPainter->setClipRect(r.ToQRect(), Qt::IntersectClip);
     if (Brush.Style != bsClear) FPainter->fillRect(r.ToQRect(), ToQColor(Brush.Color));
@@ -110,8 +156,8 @@ void TCanvas::TextRect(const TRect& r, int x, int y, const QString& text) {
     FPainter->restore();
 }
 
-int TCanvas::TextWidth(const QString& text) const { return Metrics().horizontalAdvance(text); }
-int TCanvas::TextHeight(const QString&) const { return Metrics().height(); }
+int TCanvas::TextWidth(const QString& text) const { return LogicalLengthX(Metrics().horizontalAdvance(text)); }
+int TCanvas::TextHeight(const QString&) const { return LogicalLengthY(Metrics().height()); }
 TSize TCanvas::TextExtent(const QString& text) const { return {TextWidth(text), TextHeight(text)}; }
 
 TColor TCanvas::Pixels(int x, int y) const {
@@ -186,6 +232,22 @@ int QtTextFlags(unsigned format) {
 }  // namespace
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
+    if (FMapMode != mmText) {
+        // A laid-out extent keeps the logical top-left corner and grows downwards.
+        TRect device = LogicalToDevice(r);
+        const TPoint topLeft = LogicalToDevice(TPoint{r.Left, r.Top});
+        if (format & DT_CALCRECT) device = {topLeft.X, topLeft.Y, topLeft.X + device.Width(), topLeft.Y + device.Height()};
+        int height;
+        {
+            DeviceUnits units(*this);
+            height = DrawText(text, device, format);
+        }
+        if (format & DT_CALCRECT) {
+            r.Right = r.Left + LogicalLengthX(device.Width());
+            r.Bottom = r.Top - LogicalLengthY(device.Height());
+        }
+        return LogicalLengthY(height);
+    }
     const int flags = QtTextFlags(format);
     if (format & DT_CALCRECT) {
         if (text.isEmpty()) {

@@ -72,6 +72,10 @@ enum TCheckMark { cmUnchecked, cmChecked, cmMixed };
 enum TFrameControl { fcCheckBox, fcRadioButton, fcPushButton, fcComboArrow, fcSpinUp, fcSpinDown, fcScrollLeft,
                      fcScrollRight };
 
+// Mapping modes: device pixels, or tenths of a millimetre with y growing upwards (so
+// points below the origin have negative y).
+enum TMapMode { mmText, mmLoMetric };
+
 class TCanvas {
 public:
     // Draws through a painter the caller keeps alive for the canvas's lifetime.
@@ -151,11 +155,47 @@ public:
     void IntersectClipEllipse(const TRect& r);
     void IntersectClipRoundRect(const TRect& r, int cornerWidth, int cornerHeight);
 
+    // ---- mapping modes (canvas_mapping.cpp) ----
+    // In mmLoMetric every position, length, pen width, clip and text measure is in
+    // logical units; the canvas converts them itself, so text stays upright.
+    void SetMapMode(TMapMode mode) { FMapMode = mode; }
+    TMapMode MapMode() const { return FMapMode; }
+    // Pixels per inch of the device drawn on.
+    int ResolutionX() const;
+    int ResolutionY() const;
+    TPoint LogicalToDevice(TPoint p) const;
+    TPoint DeviceToLogical(TPoint p) const;
+    // A logical rectangle becomes a device rectangle with top above bottom, whichever way
+    // round its logical edges were; the device form converts back to y growing upwards.
+    TRect LogicalToDevice(const TRect& r) const;
+    TRect DeviceToLogical(const TRect& r) const;
+    // The area drawing reaches (the clip, else the whole device), in logical units.
+    TRect ClipRect() const;
+
 private:
+    // Runs a drawing step in device units and puts the mapping mode back.
+    class DeviceUnits {
+    public:
+        explicit DeviceUnits(TCanvas& canvas) : FCanvas(canvas), FKeep(canvas.FMapMode) {
+            canvas.FMapMode = mmText;
+        }
+        ~DeviceUnits() { FCanvas.FMapMode = FKeep; }
+        DeviceUnits(const DeviceUnits&) = delete;
+        DeviceUnits& operator=(const DeviceUnits&) = delete;
+
+    private:
+        TCanvas& FCanvas;
+        TMapMode FKeep;
+    };
+    int DeviceLengthX(int length) const;
+    int LogicalLengthX(int pixels) const;
+    int LogicalLengthY(int pixels) const;
+
     QPen MakePen() const;
     QFontMetrics Metrics() const;
 
     QPainter* FPainter;
     TPoint FPenPos;
     int FClipDepth = 0;
+    TMapMode FMapMode = mmText;
 };

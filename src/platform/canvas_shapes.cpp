@@ -63,6 +63,12 @@ void TCanvas::DrawEdge(const TRect& r, TEdgeKind kind, bool fill) {
 }
 
 void TCanvas::StretchDraw(const TRect& r, const QImage& image) {
+    if (FMapMode != mmText) {
+        const TRect device = LogicalToDevice(r);
+        DeviceUnits units(*this);
+        StretchDraw(device, image);
+        return;
+    }
     if (r.IsEmpty() || image.isNull()) return;
     FPainter->drawImage(r.ToQRect(), image);
 }

@@ -6,6 +6,12 @@
 #include <QtGlobal>
 
 void TCanvas::IntersectClip(const TRect& r) {
+    if (FMapMode != mmText) {
+        const TRect device = LogicalToDevice(r);
+        DeviceUnits units(*this);
+        IntersectClip(device);
+        return;
+    }
     // The painter's own state stack keeps the clip that was there, so restoring never
     // just removes clipping an outer caller relied on.
     FPainter->save();
@@ -21,6 +27,12 @@ void TCanvas::RestoreClip() {
 }
 
 void TCanvas::TextOutRotated(int x, int y, int escapement, const QString& text) {
+    if (FMapMode != mmText) {
+        const TPoint device = LogicalToDevice(TPoint{x, y});
+        DeviceUnits units(*this);
+        TextOutRotated(device.X, device.Y, escapement, text);
+        return;
+    }
     const QFont font = CachedQFont(Font);
     const QFontMetrics fm = Metrics();
     FPainter->save();

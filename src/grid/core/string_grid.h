@@ -2173,7 +2173,7 @@ protected:
     bool FDoubleBuffered = false;
     std::unique_ptr<TFilter> FFilter = std::make_unique<TFilter>();
     std::unique_ptr<TFilterDropDown> FFilterDropDown = std::make_unique<TFilterDropDown>();
-    std::unique_ptr<TPrintSettings> FPrintSettings = std::make_unique<TPrintSettings>();
+    std::unique_ptr<TPrintSettings> FPrintSettings = std::make_unique<TPrintSettings>(this);
     int FHoverFixedX = -1;
     int FHoverFixedY = -1;
     THoverFixedCells FHoverFixedCellsKind = hfNone;
