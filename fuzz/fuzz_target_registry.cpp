@@ -20,6 +20,7 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"rtf_reader", Fuzz_Rtf_Reader},
         {"clipboard_text", Fuzz_Clipboard_Text},
         {"cell_block", Fuzz_Cell_Block},
+        {"grid_xml", Fuzz_Grid_XML},
     };
     return targets;
 }

@@ -35,3 +35,4 @@ int Fuzz_Drop_Payloads(const std::uint8_t* data, std::size_t size);
 int Fuzz_Rtf_Reader(const std::uint8_t* data, std::size_t size);
 int Fuzz_Clipboard_Text(const std::uint8_t* data, std::size_t size);
 int Fuzz_Cell_Block(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_XML(const std::uint8_t* data, std::size_t size);
