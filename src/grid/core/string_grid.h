@@ -1903,6 +1903,13 @@ public:
     void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
                    const TStringList* FieldDescr, bool ExportEmptyCells);
     void LoadFromXML(const QString& FileName, bool LevelToRow, bool LoadFieldDescr);
+    // HTML files (grid/data/html_file.cpp): SaveToHTMLString between the lines of
+    // HTMLSettings' HeaderFile and FooterFile, as UTF-16 with a BOM when Unicode, else as
+    // ASCII with numeric references for every other character; an XHTML declaration names
+    // the encoding written. AppendToHTML keeps the file's lines before them (the whole file
+    // is rewritten). Show or AutoPreview opens the file through OpenURL.
+    void SaveToHTML(const QString& FileName, bool Show, bool Unicode);
+    void AppendToHTML(const QString& FileName, bool Show, bool Unicode);
     // ---- end of public: HTML and XML files ----
 
     // ---- public: office documents and settings persistence (grid/data/office_*.cpp, grid/data/grid_settings*.cpp) ----

@@ -4,42 +4,14 @@
 
 #include "grid/core/string_grid.h"
 #include "grid/data/data_grid_fixture.h"
+#include "grid/data/data_test_files.h"
 #include "grid/data/grid_xml_reader.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-QString GoldenPath(const QString& Name) {
-    return QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/golden/xml/") + Name;
-}
-
-QByteArray ReadAll(const QString& Path) {
-    QFile file(Path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& Path, const QByteArray& Bytes) {
-    QFile file(Path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(Bytes);
-}
-
-bool HaveXmllint() { return !QStandardPaths::findExecutable(QStringLiteral("xmllint")).isEmpty(); }
-
-// xmllint's exit code and output for the arguments.
-std::pair<int, QByteArray> RunXmllint(const QStringList& Arguments) {
-    QProcess xmllint;
-    xmllint.start(QStringLiteral("xmllint"), Arguments);
-    if (!xmllint.waitForFinished(30000)) return {-1, {}};
-    return {xmllint.exitCode(), xmllint.readAllStandardOutput() + xmllint.readAllStandardError()};
-}
 
 QStringList Snapshot(const TExStringGrid& g) {
     QStringList cells{QString::number(g.ColCount()), QString::number(g.RowCount())};
@@ -77,17 +49,17 @@ TEST(GridXml, WritesTheGoldenFormAndReadsItBack) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("grid.xml"));
     g.SaveToXML(path, QStringLiteral("LIST"), QStringLiteral("ROW"), nullptr, true);
-    EXPECT_EQ(ReadAll(path), ReadAll(GoldenPath(QStringLiteral("defaults.xml"))));
+    EXPECT_EQ(ReadWholeFile(path), ReadWholeFile(DataGoldenPath(QStringLiteral("xml"), QStringLiteral("defaults.xml"))));
 
     TStringList names;
     names.Add(QStringLiteral("Name"));
     names.Add(QStringLiteral("Value"));
     g.SetXMLEncoding(QStringLiteral("UTF-8"));
     g.SaveToXML(path, QStringLiteral("LIST"), QStringLiteral("ROW"), &names, false);
-    EXPECT_EQ(ReadAll(path), ReadAll(GoldenPath(QStringLiteral("field_names_no_empty_cells.xml"))));
+    EXPECT_EQ(ReadWholeFile(path), ReadWholeFile(DataGoldenPath(QStringLiteral("xml"), QStringLiteral("field_names_no_empty_cells.xml"))));
 
     TExStringGrid back(nullptr);
-    back.LoadFromXML(GoldenPath(QStringLiteral("defaults.xml")), false, false);
+    back.LoadFromXML(DataGoldenPath(QStringLiteral("xml"), QStringLiteral("defaults.xml")), false, false);
     EXPECT_EQ(Snapshot(back), Snapshot(g));
 }
 
@@ -107,16 +79,16 @@ TEST(GridXml, EveryHardTextComesBackInEveryEncoding) {
         TExStringGrid back(nullptr);
         back.LoadFromXML(path, false, false);
         EXPECT_EQ(Snapshot(back), Snapshot(g));
-        if (HaveXmllint()) {
-            const auto [code, output] = RunXmllint({QStringLiteral("--noout"), QStringLiteral("--nonet"), path});
+        if (HaveProgram("xmllint")) {
+            const auto [code, output] = RunProgram(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("--nonet"), path});
             EXPECT_EQ(code, 0) << output.toStdString();
             const auto [xpathCode, xpathOut] =
-                RunXmllint({QStringLiteral("--nonet"), QStringLiteral("--xpath"), QStringLiteral("string(/LIST/ROW[6]/FIELD2)"), path});
+                RunProgram(QStringLiteral("xmllint"), {QStringLiteral("--nonet"), QStringLiteral("--xpath"), QStringLiteral("string(/LIST/ROW[6]/FIELD2)"), path});
             EXPECT_EQ(xpathCode, 0);
             EXPECT_EQ(QString::fromUtf8(xpathOut).trimmed(), texts[9]);
         }
     }
-    if (!HaveXmllint()) GTEST_SKIP() << "xmllint (libxml2-utils) is not installed: the second opinion was skipped";
+    if (!HaveProgram("xmllint")) GTEST_SKIP() << "xmllint (libxml2-utils) is not installed: the second opinion was skipped";
 }
 
 TEST(GridXml, SharedFixtureKeepsMergedAreaAndHiddenColumnOnRequest) {
@@ -125,7 +97,7 @@ TEST(GridXml, SharedFixtureKeepsMergedAreaAndHiddenColumnOnRequest) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fixture.xml"));
     g.SaveToXML(path, QStringLiteral("LIST"), QStringLiteral("ROW"), nullptr, true);
-    const QString text = QString::fromLatin1(ReadAll(path));
+    const QString text = QString::fromLatin1(ReadWholeFile(path));
     // The merged area's covered cell is left out of its row; the hidden column comes last.
     const QString row2 = text.section(QStringLiteral("<ROW>"), 3, 3);
     EXPECT_FALSE(row2.contains(QStringLiteral("<FIELD3>")));
@@ -158,7 +130,7 @@ TEST(GridXml, ReadingWalkCases) {
         TExStringGrid g(nullptr);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("in.xml"));
-        WriteAll(path, c.Xml);
+        WriteWholeFile(path, c.Xml);
         g.LoadFromXML(path, c.LevelToRow, c.LoadFieldDescr);
         EXPECT_EQ(Snapshot(g), c.Expected);
     }
@@ -190,7 +162,7 @@ TEST(GridXml, FailedReadsChangeNothing) {
         const QStringList before = Snapshot(g);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("in.xml"));
-        WriteAll(path, c.Xml);
+        WriteWholeFile(path, c.Xml);
         try {
             g.LoadFromXML(path, false, false);
             ADD_FAILURE() << "no error";
