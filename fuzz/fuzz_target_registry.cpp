@@ -26,6 +26,7 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"grid_text_file", Fuzz_Grid_Text_File},
         {"grid_text_stream", Fuzz_Grid_Text_Stream},
         {"grid_cell_stream", Fuzz_Grid_Cell_Stream},
+        {"grid_xml", Fuzz_Grid_XML},
     };
     return targets;
 }

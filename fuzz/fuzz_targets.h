@@ -41,3 +41,4 @@ int Fuzz_Grid_Fixed_Width(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Text_File(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Text_Stream(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Cell_Stream(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_XML(const std::uint8_t* data, std::size_t size);

@@ -1989,6 +1989,26 @@ public:
     // ---- end of public: printing and preview ----
 
     // ---- public: HTML and XML files (grid/data/html_file*.cpp, grid/data/grid_xml*.cpp) ----
+    // XML (grid/data/grid_xml*.cpp). SaveToXML writes the save range as ListDescr holding
+    // one RecordDescr element per row and one element per cell, named by FieldDescr's entry
+    // for the cell's position in the range, else "FIELD" + that position; empty cells only
+    // with ExportEmptyCells (as two double quotes with QuoteEmptyCells). The file is written
+    // in XMLEncoding (UTF-8, UTF-16, ISO-8859-1, Windows-1252 or US-ASCII; other names raise
+    // EExGridError before writing) with character references for what it cannot hold.
+    // LoadFromXML reads each child of the document element as a row, or with LevelToRow
+    // each level of nesting; LoadFieldDescr names row 0's columns after the elements. A
+    // file that does not parse raises "XMLDOM Parsing error " + code (grid_xml_reader.h) +
+    // " on line " + line, and a failed read leaves the grid as it was.
+    void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                   const TStringList* FieldDescr, bool ExportEmptyCells);
+    void LoadFromXML(const QString& FileName, bool LevelToRow, bool LoadFieldDescr);
+    // HTML files (grid/data/html_file.cpp): SaveToHTMLString between the lines of
+    // HTMLSettings' HeaderFile and FooterFile, as UTF-16 with a BOM when Unicode, else as
+    // ASCII with numeric references for every other character; an XHTML declaration names
+    // the encoding written. AppendToHTML keeps the file's lines before them (the whole file
+    // is rewritten). Show or AutoPreview opens the file through OpenURL.
+    void SaveToHTML(const QString& FileName, bool Show, bool Unicode);
+    void AppendToHTML(const QString& FileName, bool Show, bool Unicode);
     // ---- end of public: HTML and XML files ----
 
     // ---- public: office documents and settings persistence (grid/data/office_*.cpp, grid/data/grid_settings*.cpp) ----

@@ -79,7 +79,8 @@ QString TExStringGrid::SaveToHTMLString(const QString&) {
         for (int c = firstCol; c < ColCount(); ++c) {
             const int real = RealColIndex(c);
             int baseCol = real, baseRow = r;
-            if (ResolveBaseCell(real, r, baseCol, baseRow) && (baseCol != real || baseRow != r)) continue;
+            // Cells covered by a merged area are written by its base cell alone.
+            if (!ResolveBaseCell(real, r, baseCol, baseRow)) continue;
             QString text;
             SaveCell(RealCol(real), DisplRow(r), text);
             QString content;
