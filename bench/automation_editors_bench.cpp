@@ -10,6 +10,7 @@
 #include "platform/dialogs.h"
 #include "pugixml_peers.h"
 #include "ratio_reporter.h"
+#include "rule_editor_benches.h"
 
 #include <benchmark/benchmark.h>
 
@@ -63,12 +64,7 @@ Full_Configuration& Configuration() {
 
 void BM_Show_BACnet_Editor_Full(benchmark::State& state) {
     Configuration();
-    TFBACnetAccess editor(nullptr);
-    for (auto _ : state) {
-        editor.show();
-        QCoreApplication::processEvents();
-        editor.hide();
-    }
+    Show_Editor_Repeatedly<TFBACnetAccess>(state);
 }
 BENCHMARK(BM_Show_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
 
@@ -80,14 +76,7 @@ BENCHMARK(BM_Pugixml_Parse_BACnet_File)->Unit(benchmark::kMillisecond);
 
 void BM_OK_BACnet_Editor_Full(benchmark::State& state) {
     Configuration();
-    TFBACnetAccess editor(nullptr);
-    editor.show();
-    QCoreApplication::processEvents();
-    for (auto _ : state) {
-        editor.SetModalResult(mrNone);
-        editor.Btn_OKClick(nullptr);
-        if (editor.ModalResult() != mrOk) state.SkipWithError("OK did not save the full tables");
-    }
+    OK_Editor_Repeatedly<TFBACnetAccess>(state, &TFBACnetAccess::Btn_OKClick);
 }
 BENCHMARK(BM_OK_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
 

@@ -9,6 +9,7 @@
 #include "platform/dialogs.h"
 #include "pugixml_peers.h"
 #include "ratio_reporter.h"
+#include "rule_editor_benches.h"
 
 #include <benchmark/benchmark.h>
 
@@ -54,12 +55,7 @@ Full_Configuration& Configuration() {
 
 void BM_Show_SDO_Server_Editor_Full(benchmark::State& state) {
     Configuration();
-    TFSet_SDO_Server_Access editor(nullptr);
-    for (auto _ : state) {
-        editor.show();
-        QCoreApplication::processEvents();
-        editor.hide();
-    }
+    Show_Editor_Repeatedly<TFSet_SDO_Server_Access>(state);
 }
 BENCHMARK(BM_Show_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
 
@@ -71,14 +67,7 @@ BENCHMARK(BM_Pugixml_Parse_SDO_Server_File)->Unit(benchmark::kMillisecond);
 
 void BM_OK_SDO_Server_Editor_Full(benchmark::State& state) {
     Configuration();
-    TFSet_SDO_Server_Access editor(nullptr);
-    editor.show();
-    QCoreApplication::processEvents();
-    for (auto _ : state) {
-        editor.SetModalResult(mrNone);
-        editor.Btn_OK_Click(nullptr);
-        if (editor.ModalResult() != mrOk) state.SkipWithError("OK did not save the full tables");
-    }
+    OK_Editor_Repeatedly<TFSet_SDO_Server_Access>(state, &TFSet_SDO_Server_Access::Btn_OK_Click);
 }
 BENCHMARK(BM_OK_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
 
