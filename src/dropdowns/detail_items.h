@@ -4,9 +4,9 @@
 
 #include "dropdowns/picture_item.h"
 
-class TDetailItem : public TPictureItem {
+class TDetailItem : public TPictureListItem {
 public:
-    using TPictureItem::TPictureItem;
+    using TPictureListItem::TPictureListItem;
 
     const QString& Notes() const { return FNotes; }
     void SetNotes(const QString& Value) { FNotes = Value; }

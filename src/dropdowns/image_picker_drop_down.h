@@ -12,9 +12,9 @@
 #include "dropdowns/list_picker_drop_down.h"
 #include "dropdowns/picture_item.h"
 
-class TImageItem : public TPictureItem {
+class TImageItem : public TPictureListItem {
 public:
-    using TPictureItem::TPictureItem;
+    using TPictureListItem::TPictureListItem;
 
     const QString& Hint() const { return FHint; }
     void SetHint(const QString& Value) { FHint = Value; }

@@ -5,7 +5,7 @@
 #include "platform/collection.h"
 #include "platform/picture.h"
 
-class TPictureItem : public TCollectionItem {
+class TPictureListItem : public TCollectionItem {
 public:
     using TCollectionItem::TCollectionItem;
 
@@ -19,7 +19,7 @@ public:
 
 protected:
     // Caption, image index and picture of another item.
-    void AssignPicture(const TPictureItem& Source);
+    void AssignPicture(const TPictureListItem& Source);
 
 private:
     QString FCaption;
