@@ -61,7 +61,7 @@ TEST_F(SearchFooterGrid, TypingFindsAndTurnsTheEditRedWhileNothingMatches) {
         lastAction = Action;
     };
     const QColor window = EditBase();
-    QTest::keyClicks(Edit(), "spec");
+    QTest::keyClicks(Edit(), "speci");
     EXPECT_EQ(Current(), (TPoint{2, 5}));
     EXPECT_EQ(reported, (TPoint{2, 5}));
     EXPECT_EQ(lastAction, saFindFirst);
