@@ -292,4 +292,10 @@ void TExStringGrid::DropFiles(QPoint P, const QStringList& Files) {
     if (OnOleDropFile) OnOleDropFile(this, cell.Y, cell.X, file, allow);
     if (!allow || !IsCsvFileName(file)) return;
     if (OnOleDrop) OnOleDrop(this, -1, -1, file, allow);
+    if (!allow) return;
+    // A file that cannot be read leaves the grid as it was; a drop has nobody to tell.
+    try {
+        LoadFromCSV(file, -1);
+    } catch (const Exception&) {
+    }
 }

@@ -13,6 +13,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
@@ -359,6 +361,26 @@ TEST_F(GridDragDrop, FilesAndLinksAreTakenOnlyAsTheAcceptFlagsSay) {
     Target->DragDropSettings()->OleAcceptFiles = true;
     DropOn(*Target, flood, Centre(*Target, 2, 2));
     EXPECT_EQ(offeredFiles, 0);
+
+    // A dropped CSV file that exists loads into the grid; a vanished one changes nothing.
+    QTemporaryDir folder;
+    const QString csvPath = folder.filePath("rules.csv");
+    {
+        QFile csvFile(csvPath);
+        ASSERT_TRUE(csvFile.open(QIODevice::WriteOnly));
+        csvFile.write("a,b\r\nc,d\r\n");
+    }
+    Target->DragDropSettings()->OleAcceptFiles = true;
+    Target->OnOleDropFile = nullptr;
+    QMimeData csvDrop;
+    csvDrop.setUrls({QUrl::fromLocalFile(csvPath)});
+    DropOn(*Target, csvDrop, Centre(*Target, 2, 2));
+    EXPECT_EQ(Target->Cells(0, 0), "a");
+    EXPECT_EQ(Target->Cells(1, 1), "d");
+    QFile::remove(csvPath);
+    Target->SetCells(1, 1, "kept");
+    DropOn(*Target, csvDrop, Centre(*Target, 1, 1));
+    EXPECT_EQ(Target->Cells(1, 1), "kept");
 }
 
 TEST_F(GridDragDrop, HostileColumnsAndRefusedTextChangeNothing) {
