@@ -129,10 +129,7 @@ TEST_F(FieldbusRuleFilesTest, HostileFilesAreReportedAndKeptUntilYes) {
         const std::unique_ptr<TRuleEditorWindow> window = kind.make();
         Messages.clear();
         Show(*window);
-        TRuleFileProblem problem;
-        problem.Add(test.message.arg(*kind.path));
-        problem.Rows_Lost = std::max(test.rowsLost, 0);
-        problem.Whole_File = test.rowsLost < 0;
+        const TRuleFileProblem problem = Expected_Load_Problem(test.message.arg(*kind.path), test.rowsLost);
         ASSERT_EQ(Messages.size(), 1u);
         EXPECT_EQ(Messages[0], problem.Message);
         const auto* canopen = dynamic_cast<TCANopenRuleEditor*>(window.get());
@@ -141,16 +138,7 @@ TEST_F(FieldbusRuleFilesTest, HostileFilesAreReportedAndKeptUntilYes) {
                                                                                        : QString());
         ASSERT_TRUE(grid);
         EXPECT_EQ(grid->Cells(kind.key, test.row), QString::fromLatin1(test.key));
-        Answer = mrNo;
-        window->Btn_OK->Click();
-        ASSERT_EQ(Messages.size(), 2u);
-        EXPECT_EQ(Messages[1], Lost_Rows_Question(problem));
-        EXPECT_EQ(Read_Whole_File(*kind.path), test.content);
-        EXPECT_NE(window->ModalResult(), mrOk);
-        Answer = mrYes;
-        window->Btn_OK->Click();
-        EXPECT_EQ(window->ModalResult(), mrOk);
-        EXPECT_TRUE(Passes_Xmllint(*kind.path));
+        Expect_OK_Asks_Before_Replacing(*window, problem, *kind.path, test.content);
     }
 }
 

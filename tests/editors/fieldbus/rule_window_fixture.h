@@ -5,12 +5,14 @@
 
 #include "core/text_table.h"
 #include "editors/configuration_fixture.h"
+#include "editors/dali_knx/rule_table_file.h"
 #include "editors/golden_files.h"
 #include "editors/rule_editor/rule_editor_window.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QFile>
 #include <QTest>
 #include <memory>
@@ -62,6 +64,29 @@ protected:
         QApplication::processEvents();
     }
     QString Last_Message() const { return Messages.empty() ? QString() : Messages.back(); }
+    // What a window reports over a file it cannot show whole; rowsLost < 0 is the whole file.
+    static TRuleFileProblem Expected_Load_Problem(const QString& message, int rowsLost) {
+        TRuleFileProblem problem;
+        problem.Add(message);
+        problem.Rows_Lost = std::max(rowsLost, 0);
+        problem.Whole_File = rowsLost < 0;
+        return problem;
+    }
+    // OK over such a file asks first: No keeps the file byte for byte and the window open,
+    // Yes saves a well-formed file. The load's own message is the first one recorded.
+    void Expect_OK_Asks_Before_Replacing(TRuleEditorWindow& window, const TRuleFileProblem& problem,
+                                         const QString& path, const QByteArray& original) {
+        Answer = mrNo;
+        window.Btn_OK->Click();
+        ASSERT_EQ(Messages.size(), 2u);
+        EXPECT_EQ(Messages[1], Lost_Rows_Question(problem));
+        EXPECT_EQ(Read_Whole_File(path), original);
+        EXPECT_NE(window.ModalResult(), mrOk);
+        Answer = mrYes;
+        window.Btn_OK->Click();
+        EXPECT_EQ(window.ModalResult(), mrOk);
+        EXPECT_TRUE(Passes_Xmllint(path));
+    }
 
     std::vector<QString> Messages;
     TModalResult Answer = mrYes;
