@@ -146,6 +146,8 @@ class TGridGridDropDown;
 class TGridExGridDropDown;
 class TGridColorDropDown;
 class TGridImageDropDown;
+class QPrintPreviewDialog;
+class TGridPrintJob;
 
 // Raised for bad cell values and indexes; the message is fixed English text.
 class EExGridError : public Exception {
@@ -992,11 +994,11 @@ public:
     void WrapMatchesInRange(const QString& S, const QString& Tag, bool DoCase, int FromCol, int FromRow, int ToCol,
                             int ToRow);
     void RemoveMatchTagsInRange(const QString& Tag, int FromCol, int FromRow, int ToCol, int ToRow);
-    // Print layout of the last print: widths and offsets of columns 0..511 (513 entries,
-    // the last one past every column). Other columns raise EExGridError.
-    static constexpr int PrintColumnEntries = 513;
-    std::array<int, PrintColumnEntries> MaxWidths{};
-    std::array<int, PrintColumnEntries> Indents{};
+    // Print layout of the last print: widths and offsets by display column, for every
+    // column it had. Columns of the grid it did not lay out read 0; others raise
+    // EExGridError.
+    std::vector<int> MaxWidths;
+    std::vector<int> Indents;
     int GetPrintColWidth(int ACol) const;
     int GetPrintColOffset(int ACol) const;
     int PrintColWidth(int ACol) const { return GetPrintColWidth(ACol); }
@@ -1986,6 +1988,46 @@ public:
     // ---- end of public: text format, CSV, fixed width and ASCII files ----
 
     // ---- public: printing and preview (grid/data/grid_print*.cpp) ----
+    // Printing goes to Printer(), a PDF file when one is named on it, else the default
+    // printer; with no printer at all it raises EPrinter. Rectangles are display indexes.
+    // The selected-only forms print the flagged rows (or columns) or the selection.
+    void Print();
+    void PrintSelection();
+    void PrintRect(TGridRect Gridrect);
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    // Draws the pages PreviewPage() selects into Displayrect (device units) of any canvas.
+    void PrintPreview(TCanvas& Canvas, TRect Displayrect);
+    void PrintPreviewRect(TCanvas& Canvas, TRect Displayrect, TGridRect Gridrect);
+    void PrintPreviewSelection(TCanvas& Canvas, TRect Displayrect);
+    void PrintPreviewSelectedRows(TCanvas& Canvas, TRect Displayrect);
+    void PrintPreviewSelectedCols(TCanvas& Canvas, TRect Displayrect);
+    // The first page on any canvas, the page being the canvas's clip rectangle.
+    void PrintDraw(TCanvas& Canvas, TRect DrawRect);
+    void PrintDrawRect(TCanvas& Canvas, TRect DrawRect, TGridRect Gridrect);
+    // The user's print preview window: its pages come from the print above, and its
+    // print button prints them. CreatePrintPreviewWindow leaves showing to the caller.
+    void ShowPrintPreviewWindow(QWidget* Parent = nullptr);
+    std::unique_ptr<QPrintPreviewDialog> CreatePrintPreviewWindow(QWidget* Parent = nullptr);
+    TPrinter& Printer();
+    // Font heights in 0.1 mm for a point size, with the fit factor of the print running,
+    // and back.
+    int MapFontHeight(int pointsize) const;
+    int MapFontSize(int Height) const;
+    // The first page of the page range; setting it sets the whole range to that page.
+    int PreviewPage() const { return FPrintFromPage; }
+    void SetPreviewPage(int Value) { FPrintFromPage = FPrintToPage = Value; }
+    int PrintNrOfPages() const { return FPrintNrOfPages; }
+    TRect PrintPageRect() const { return FPrintPageRect; }
+    int PrintPageWidth() const { return FPrintPageWidth; }
+    int PrintColStart() const { return FPrintColStart; }
+    int PrintColEnd() const { return FPrintColEnd; }
+    bool IsPrintPreview() const { return FIsPrintPreview; }
+    // No counting pass: the count is taken as the largest integer (1 for a preview).
+    bool FastPrint = false;
+    // Qt's printers turn text as the screen does, so the landscape correction it asks
+    // for never applies; the flag is kept for callers that set it.
+    bool PrinterDriverFix = false;
     // ---- end of public: printing and preview ----
 
     // ---- public: HTML and XML files (grid/data/html_file*.cpp, grid/data/grid_xml*.cpp) ----
@@ -2852,6 +2894,24 @@ protected:
     // ---- end of protected: text format, CSV, fixed width and ASCII files ----
 
     // ---- protected: printing and preview (grid/data/grid_print*.cpp) ----
+    friend class TGridPrintJob;
+    // The pages of a print on the given printer; OnPrintStart decides which are printed
+    // before any document begins.
+    void PrintCells(TPrinter& APrinter, TGridRect Gridrect, bool SelectedOnly);
+    void PreviewCells(TCanvas& Canvas, TRect Displayrect, TGridRect Gridrect, bool SelectedOnly);
+    TGridRect WholeGrid() const;
+    TGridRect PrintableRect(TGridRect Gridrect) const;
+    void KeepPrintLayout(const TGridPrintJob& Job, TRect PageRect);
+    std::unique_ptr<TPrinter> FPrinter;
+    int FPrintFromPage = 1;
+    int FPrintToPage = 1;
+    int FPrintNrOfPages = 0;
+    TRect FPrintPageRect;
+    int FPrintPageWidth = 0;
+    int FPrintColStart = 0;
+    int FPrintColEnd = 0;
+    bool FIsPrintPreview = false;
+    double FPrintFitFactor = 1.0;
     // ---- end of protected: printing and preview ----
 
     // ---- protected: HTML and XML files (grid/data/html_file*.cpp, grid/data/grid_xml*.cpp) ----

@@ -228,21 +228,17 @@ void TExStringGrid::RemoveMatchTagsInRange(const QString& Tag, int FromCol, int 
 // ---- print measurements -----------------------------------------------------------------
 
 namespace {
-void RequirePrintColumn(int ACol) {
-    if (ACol < 0 || ACol >= TExStringGrid::PrintColumnEntries - 1)
+// Every column of the grid has an entry, and every column the last print laid out.
+int PrintEntry(const std::vector<int>& table, int ACol, int columns) {
+    if (ACol < 0 || ACol >= std::max(columns, int(table.size())))
         throw EExGridError(QStringLiteral("Columns is not in valid range"));
+    return ACol < int(table.size()) ? table[std::size_t(ACol)] : 0;
 }
 }  // namespace
 
-int TExStringGrid::GetPrintColWidth(int ACol) const {
-    RequirePrintColumn(ACol);
-    return MaxWidths[std::size_t(ACol)];
-}
+int TExStringGrid::GetPrintColWidth(int ACol) const { return PrintEntry(MaxWidths, ACol, ColCount()); }
 
-int TExStringGrid::GetPrintColOffset(int ACol) const {
-    RequirePrintColumn(ACol);
-    return Indents[std::size_t(ACol)];
-}
+int TExStringGrid::GetPrintColOffset(int ACol) const { return PrintEntry(Indents, ACol, ColCount()); }
 
 // ---- assorted ---------------------------------------------------------------------------
 

@@ -147,14 +147,17 @@ TEST_F(StringGridTypedAccess, HeadersFillTheFixedLinesWithEscapedLineBreaks) {
     EXPECT_EQ(noFixed.Cells(1, 0), QStringLiteral("data"));
 }
 
-TEST_F(StringGridTypedAccess, PrintMeasurementsCoverColumnsZeroTo511) {
+TEST_F(StringGridTypedAccess, PrintMeasurementsCoverEveryColumn) {
     TExStringGrid grid(nullptr);
-    grid.MaxWidths[511] = 64;
-    grid.Indents[511] = 900;
-    EXPECT_EQ(grid.PrintColWidth(511), 64);
-    EXPECT_EQ(grid.PrintColOffset(511), 900);
+    grid.SetColCount(600);
+    grid.MaxWidths.assign(600, 0);
+    grid.MaxWidths[599] = 64;
+    grid.Indents.assign(600, 0);
+    grid.Indents[599] = 900;
+    EXPECT_EQ(grid.PrintColWidth(599), 64);
+    EXPECT_EQ(grid.PrintColOffset(599), 900);
     EXPECT_EQ(grid.PrintColWidth(0), 0);
-    for (int column : {-1, 512, 100000}) {
+    for (int column : {-1, 600, 100000}) {
         try {
             grid.PrintColWidth(column);
             ADD_FAILURE() << column;
@@ -163,6 +166,9 @@ TEST_F(StringGridTypedAccess, PrintMeasurementsCoverColumnsZeroTo511) {
         }
         EXPECT_THROW(grid.PrintColOffset(column), EExGridError);
     }
+    // Columns of the grid that no print laid out yet read 0.
+    grid.SetColCount(700);
+    EXPECT_EQ(grid.PrintColWidth(650), 0);
 }
 
 TEST_F(StringGridTypedAccess, TheMetroScrollTypeHidesTheWindowsBarsAndKeepsTheSetting) {

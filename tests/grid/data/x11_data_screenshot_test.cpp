@@ -1,17 +1,21 @@
 // Screenshots of a rule table in a real window under X (xcb platform): the search footer
-// with its matches highlighted, the footer's edit turned red when nothing matches, and an
-// open filter check list. Runs only on the xcb platform (scripts/test-x11 starts Xvfb);
-// GRID_SCREENSHOTS names the folder the PNGs are written to. Pixel probes check that the
-// highlight and the red edit are on the screen, not only in the widgets' state.
+// with its matches highlighted, the footer's edit turned red when nothing matches, an
+// open filter check list and the print preview window. Runs only on the xcb platform
+// (scripts/test-x11 starts Xvfb); GRID_SCREENSHOTS names the folder the PNGs are written
+// to. Pixel probes check that the highlight and the red edit are on the screen, not only
+// in the widgets' state.
 
 #include "grid/data/search_panel.h"
 
 #include "grid/core/string_grid.h"
+#include "grid/data/print_settings.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -110,6 +114,31 @@ TEST_F(X11DataScreenshot, FilterCheckListOpen) {
     list->item(1)->setCheckState(Qt::Checked);
     Shot("filter-check-list-open.png");
     EXPECT_TRUE(list->isVisible());
+}
+
+TEST_F(X11DataScreenshot, PrintPreviewWindowShowsThePrintedPages) {
+    QTemporaryDir dir;
+    Grid->Printer().SetOutputFileName(dir.filePath(QStringLiteral("preview.pdf")));
+    TPrintSettings& s = *Grid->PrintSettings();
+    s.PageNr = ppBottomCenter;
+    s.Title = ppTopCenter;
+    s.TitleText = QStringLiteral("KNX rules");
+    s.HeaderSize = 100;
+    s.LeftSize = 100;
+    std::unique_ptr<QPrintPreviewDialog> preview = Grid->CreatePrintPreviewWindow(&Window);
+    preview->resize(900, 700);
+    preview->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(preview.get()));
+    QTest::qWait(500);
+    const QImage shot = preview->screen()->grabWindow(0).toImage().copy(preview->frameGeometry());
+    const QString folder = qEnvironmentVariable("GRID_SCREENSHOTS");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        EXPECT_TRUE(shot.save(QDir(folder).filePath(QStringLiteral("print-preview-window.png"))));
+    }
+    // The page was drawn by the grid's print: it counted its pages.
+    EXPECT_EQ(Grid->PrintNrOfPages(), 1);
+    preview->close();
 }
 
 }  // namespace
