@@ -203,7 +203,7 @@ int TGridPrintJob::PrintedRowHeight(int ARow) {
     return 2 * FMargin + std::max(0, RowContentHeight(ARow)) + FSettings.RowSpacing;
 }
 
-void TGridPrintJob::PaintCells(int y, int fromCol, int toCol, int ARow, bool firstOfRange) {
+void TGridPrintJob::PaintCells(int y, int fromCol, int toCol, int ARow) {
     const int rowHeight = PrintedRowHeight(ARow);
     TCellBorders standard;
     switch (FSettings.Borders) {
@@ -249,16 +249,16 @@ void TGridPrintJob::PaintCells(int y, int fromCol, int toCol, int ARow, bool fir
             FCanvas.MoveTo(x1, y1);
             FCanvas.LineTo(x2, y2);
         };
-        const int leftX = firstOfRange && c == fromCol ? cell.Left : cell.Left - penWidth;
+        // Neighbours share their edge lines, so inner lines are as thick as outer ones.
         bool bottomSide = borders.Contains(cbBottom);
         if (cell.Bottom < FPageBottom + FSettings.FooterSize) {
             cell.Bottom = y - rowHeight;
             bottomSide = false;
         }
-        if (borders.Contains(cbLeft)) line(leftX, cell.Top, leftX, cell.Bottom);
+        if (borders.Contains(cbLeft)) line(cell.Left, cell.Top, cell.Left, cell.Bottom);
         if (borders.Contains(cbRight)) line(cell.Right, cell.Top, cell.Right, cell.Bottom);
-        if (borders.Contains(cbTop)) line(leftX, cell.Top, cell.Right, cell.Top);
-        if (bottomSide) line(leftX, cell.Bottom, cell.Right, cell.Bottom);
+        if (borders.Contains(cbTop)) line(cell.Left, cell.Top, cell.Right, cell.Top);
+        if (bottomSide) line(cell.Left, cell.Bottom, cell.Right, cell.Bottom);
         FCanvas.Pen = pagePen;
     }
 }
@@ -371,7 +371,7 @@ void TGridPrintJob::PaintPlainText(const QString& text, TRect r, TAlignment HA, 
     if (angle % 360 != 0) {
         int widest = 0;
         for (const QString& line : lines) widest = std::max(widest, FCanvas.TextWidth(line));
-        const TRect area = Rect(r.Left, r.Top + FPadding, r.Right, r.Bottom - FPadding);
+        const TRect area = Rect(r.Left + FPadding, r.Top - FMargin, r.Right - FPadding, r.Bottom + FMargin);
         const TurnedBox box = TurnBox(widest, step * int(lines.size()), angle);
         int left = area.Left;
         if (HA == taRightJustify) left = area.Right - box.Width;

@@ -290,8 +290,8 @@ int TGridPrintJob::Run() {
 void TGridPrintJob::PaintRow(int y, int ARow, int floor) {
     // A row taller than the room is cut at the footer.
     FCanvas.IntersectClip(Rect(0, y, FPageWidth, std::min(y, floor)));
-    if (FRepeatFixedCols) PaintCells(y, 0, FGrid.FixedCols() - 1, ARow, true);
-    PaintCells(y, FBlockStart, FBlockEnd, ARow, !FRepeatFixedCols);
+    if (FRepeatFixedCols) PaintCells(y, 0, FGrid.FixedCols() - 1, ARow);
+    PaintCells(y, FBlockStart, FBlockEnd, ARow);
     FCanvas.RestoreClip();
 }
 

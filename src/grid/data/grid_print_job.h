@@ -93,7 +93,7 @@ private:
     TFont Scaled(TFont font) const;
 
     // ---- cells (grid_print_cells.cpp)
-    void PaintCells(int y, int fromCol, int toCol, int ARow, bool firstOfRange);
+    void PaintCells(int y, int fromCol, int toCol, int ARow);
     void PaintCell(TRect cell, int c, int ARow, TCellBorders borders, int penWidth, bool merged);
     void PaintPlainText(const QString& text, TRect r, TAlignment HA, TVAlignment VA, bool wordWrap, int angle,
                         bool merged);

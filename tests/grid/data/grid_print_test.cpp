@@ -326,7 +326,7 @@ TEST_F(PrintFixture, GraphicsPrintThroughTheScreenPaintersWhenAsked) {
     grid.SetCells(1, 0, QString());
     grid.SetCells(1, 1, QStringLiteral("Turned text"));
     grid.SetRotated(1, 1, 90);
-    for (bool graphics : {true, false}) {
+    for (bool graphics : {false, true}) {
         grid.PrintSettings()->PrintGraphics = graphics;
         grid.PrintSettings()->Borders = pbNoborder;
         grid.Print();
