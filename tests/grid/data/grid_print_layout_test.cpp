@@ -157,4 +157,36 @@ TEST_F(PrintLayout, PreviewCountsPagesAndKeepsTheLayout) {
     EXPECT_EQ(page, untouched);
 }
 
+// Records the export notices a print sends.
+class NoticedGrid : public TExStringGrid {
+public:
+    using TExStringGrid::TExStringGrid;
+    void ExportNotification(TGridExportState state, int row) override { Notices.push_back({state, row}); }
+    std::vector<std::pair<TGridExportState, int>> Notices;
+};
+
+TEST_F(PrintLayout, EveryPrintedRowIsNoticedBetweenStartAndEnd) {
+    QImage page(794, 1123, QImage::Format_RGB32);
+    QPainter onPage(&page);
+    TCanvas previewCanvas(&onPage);
+    struct Case {
+        TGridRect cells;
+        TGridExportState perRow;  // a part of the grid is a selection
+    } cases[] = {{{0, 0, 2, 4}, esExportNewRow}, {{0, 2, 2, 3}, esExportSelRow}, {{0, 0, 2, 2}, esExportSelRow}};
+    for (const Case& c : cases) {
+        NoticedGrid noticed(nullptr);
+        noticed.SetColCount(3);
+        noticed.SetRowCount(5);
+        noticed.PrintPreviewRect(previewCanvas, Rect(0, 0, 794, 1123), c.cells);
+        ASSERT_GE(noticed.Notices.size(), 2u);
+        EXPECT_EQ(noticed.Notices.front(), std::make_pair(esExportStart, -1));
+        EXPECT_EQ(noticed.Notices.back(), std::make_pair(esExportDone, -1));
+        // Counted, then drawn: each row of the rectangle twice, in order.
+        std::vector<std::pair<TGridExportState, int>> rows;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int r = c.cells.Top; r <= c.cells.Bottom; ++r) rows.push_back({c.perRow, r});
+        EXPECT_EQ(std::vector(noticed.Notices.begin() + 1, noticed.Notices.end() - 1), rows) << c.cells.Top;
+    }
+}
+
 }  // namespace

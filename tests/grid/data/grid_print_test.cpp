@@ -353,6 +353,32 @@ TEST_F(PrintFixture, GraphicsPrintThroughTheScreenPaintersWhenAsked) {
     EXPECT_GT(bottom - top, 2 * (right - left));
 }
 
+TEST_F(PrintFixture, TitlesPrintEveryLineOrTheirMarkup) {
+    Fill(2, 3);
+    struct Case {
+        TPrintPosition place;
+        QStringList lines;
+        QStringList shown;
+        const char* hidden;
+    } cases[] = {
+        {ppTopLeft, {QStringLiteral("Plant one"), QStringLiteral("Second level")}, {"Plant one", "Second level"}, "<"},
+        {ppBottomRight, {QStringLiteral("Plant one"), QStringLiteral("Second level")}, {"Plant one", "Second level"}, "<"},
+        {ppTopCenter, {QStringLiteral("<b>Quarter</b> <i>report</i>")}, {"Quarter", "report"}, "<b>"},
+        {ppBottomCenter, {QStringLiteral("<b>Quarter</b> <i>report</i>")}, {"Quarter", "report"}, "<i>"},
+    };
+    for (const Case& c : cases) {
+        TPrintSettings& s = *grid.PrintSettings();
+        s.Title = c.place;
+        TStringList lines;
+        for (const QString& line : c.lines) lines.Add(line);
+        s.SetTitleLines(lines);
+        grid.Print();
+        const QString text = PdfText(pdf);
+        for (const QString& shown : c.shown) EXPECT_TRUE(text.contains(shown)) << c.place << shown.toStdString();
+        EXPECT_FALSE(text.contains(QLatin1String(c.hidden))) << c.place;
+    }
+}
+
 // The x of the first dark pixel on a line of an image, -1 when there is none.
 int FirstDark(const QImage& image, int y) {
     for (int x = 0; x < image.width(); ++x)
