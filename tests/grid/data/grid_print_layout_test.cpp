@@ -157,6 +157,21 @@ TEST_F(PrintLayout, PreviewCountsPagesAndKeepsTheLayout) {
     EXPECT_EQ(page, untouched);
 }
 
+TEST_F(PrintLayout, MergedCellsLeaveColumnWidthsAlone) {
+    grid.PrintSettings()->UseDisplayFont = false;
+    canvas.Font = grid.PrintSettings()->Font;
+    const QString wide = QStringLiteral("a text far wider than either of the two columns");
+    grid.SetCells(1, 2, QStringLiteral("one"));
+    grid.SetCells(2, 2, QStringLiteral("two"));
+    grid.SetCells(1, 1, wide);
+    grid.MergeCells(1, 1, 2, 1);
+    TGridPrintJob job = Job();
+    job.Run();
+    EXPECT_LT(job.ColWidths()[1], canvas.TextWidth(wide) / 2);
+    EXPECT_LT(job.ColWidths()[2], canvas.TextWidth(wide) / 2);
+    EXPECT_GE(job.ColWidths()[1], canvas.TextWidth(QStringLiteral("one")));
+}
+
 // Records the export notices a print sends.
 class NoticedGrid : public TExStringGrid {
 public:
