@@ -121,23 +121,23 @@ TPoint TGridPrintJob::MeasureCell(int ACol, int ARow) {
     FMeasure.Font = FCanvas.Font;
 
     if (kind == ckMiniHtml) {
-        const TMapMode keep = FCanvas.MapMode();
+        const TMapMode keep = FMeasure.MapMode();
         const int display = FGrid.DisplColIndex(ACol);
         const int width = FSettings.NoAutoSize
-                              ? FCanvas.LogicalToDevice(TPoint{int(std::lround((FGrid.ColWidths(display) + 12) * FK)), 0}).X
+                              ? FMeasure.LogicalToDevice(TPoint{int(std::lround((FGrid.ColWidths(display) + 12) * FK)), 0}).X
                               : 65535;
-        FCanvas.SetMapMode(mmText);
+        FMeasure.SetMapMode(mmText);
         TMarkupTextParams params;
-        params.Canvas = &FCanvas;
+        params.Canvas = &FMeasure;
         params.Text = text;
         params.Bounds = Rect(0, 0, width, 65535);
         params.MeasureOnly = true;
         params.Printing = true;
-        params.ResolutionFactor = FCanvas.ResolutionX() / 96.0;
+        params.ResolutionFactor = FMeasure.ResolutionX() / 96.0;
         params.WordWrap = FSettings.NoAutoSize;
         DrawMarkupText(params);
-        FCanvas.SetMapMode(keep);
-        const TRect size = FCanvas.DeviceToLogical(Rect(0, 0, params.MaxLineWidth, params.TotalHeight));
+        FMeasure.SetMapMode(keep);
+        const TRect size = FMeasure.DeviceToLogical(Rect(0, 0, params.MaxLineWidth, params.TotalHeight));
         return {size.Right - size.Left, size.Top - size.Bottom};
     }
 

@@ -163,20 +163,20 @@ bool TGridPrintJob::TitleIsMarkup() const {
 
 int TGridPrintJob::MarkupTitleHeight() {
     if (FSettings.Title == ppNone || !TitleIsMarkup()) return 0;
-    const TMapMode keep = FCanvas.MapMode();
-    FCanvas.SetMapMode(mmText);
-    FCanvas.Font = Scaled(AtTop(FSettings.Title) ? FSettings.HeaderFont : FSettings.FooterFont);
-    const TRect page = FCanvas.LogicalToDevice(Rect(FSettings.LeftSize, 0, FPageWidth, FPageBottom));
+    const TMapMode keep = FMeasure.MapMode();
+    FMeasure.SetMapMode(mmText);
+    FMeasure.Font = Scaled(AtTop(FSettings.Title) ? FSettings.HeaderFont : FSettings.FooterFont);
+    const TRect page = FMeasure.LogicalToDevice(Rect(FSettings.LeftSize, 0, FPageWidth, FPageBottom));
     TMarkupTextParams params;
-    params.Canvas = &FCanvas;
+    params.Canvas = &FMeasure;
     params.Text = FSettings.TitleLines.Text();
     params.Bounds = Rect(0, 0, page.Width(), 65535);
     params.MeasureOnly = true;
     params.Printing = true;
-    params.ResolutionFactor = FCanvas.ResolutionY() / 96.0;
+    params.ResolutionFactor = FMeasure.ResolutionY() / 96.0;
     DrawMarkupText(params);
-    FCanvas.SetMapMode(keep);
-    return int(std::lround(params.TotalHeight * TenthsOfMmPerInch / FCanvas.ResolutionY()));
+    FMeasure.SetMapMode(keep);
+    return int(std::lround(params.TotalHeight * TenthsOfMmPerInch / FMeasure.ResolutionY()));
 }
 
 void TGridPrintJob::MeasureHeaderAndFooter(bool firstOfBlock) {
