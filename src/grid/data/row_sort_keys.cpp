@@ -1,11 +1,16 @@
 #include "grid/data/row_sort_keys.h"
 
+#include "grid/data/stable_merge_sort.h"
+
 #include "controls/date_utilities.h"
 #include "controls/filter_condition.h"
 #include "controls/text_utilities.h"
 #include "grid/core/string_grid.h"
 #include "grid/view/markup_text.h"
 #include "platform/format_settings.h"
+
+#include <QStringView>
+#include <numeric>
 
 namespace {
 
@@ -112,6 +117,19 @@ struct TRowSortKeys::TColumnKeys {
     std::vector<TCellKey> Rows;
 };
 
+namespace {
+
+template <class CellKey>
+const QString& UpperOf(CellKey& Key) {
+    if (!Key.HasUpper) {
+        Key.HasUpper = true;
+        Key.Upper = UpperAsciiLetters(Key.Text);
+    }
+    return Key.Upper;
+}
+
+}  // namespace
+
 TRowSortKeys::TRowSortKeys(TExStringGrid& Grid) : FGrid(Grid) {}
 TRowSortKeys::~TRowSortKeys() = default;
 
@@ -153,11 +171,7 @@ TRowSortKeys::TCellKey& TRowSortKeys::Key(TColumnKeys& Column, int ARow) {
 }
 
 TSortStyle TRowSortKeys::DetectStyle(TColumnKeys& Column, TCellKey& First, TCellKey& Second, int ARow1) {
-    if (!First.HasCellType) {
-        First.HasCellType = true;
-        First.IsCheckBox = IsCheckBoxType(FGrid.GetCellType(Column.Index, ARow1));
-    }
-    if (First.IsCheckBox) return ssCheckBox;
+    if (IsCheckBoxCell(Column, First, ARow1)) return ssCheckBox;
     if (First.NumberKind < 0) First.NumberKind = static_cast<signed char>(ClassifyNumberText(First.Text));
     if (IsNumberKind(First.NumberKind)) return ssNumeric;
     const TSortStyle alphabetic = FGrid.SortSettings()->IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
@@ -170,39 +184,42 @@ TSortStyle TRowSortKeys::DetectStyle(TColumnKeys& Column, TCellKey& First, TCell
     return alphabetic;
 }
 
+bool TRowSortKeys::IsCheckBoxCell(const TColumnKeys& Column, TCellKey& Key, int ARow) {
+    if (!Key.HasCellType) {
+        Key.HasCellType = true;
+        Key.IsCheckBox = IsCheckBoxType(FGrid.GetCellType(Column.Index, ARow));
+    }
+    return Key.IsCheckBox;
+}
+
+void TRowSortKeys::ReadNumber(const TColumnKeys& Column, TCellKey& Key, bool Financial) {
+    if (Key.HasNumber) return;
+    Key.HasNumber = true;
+    const TFormatSettings& format = FormatSettings();
+    QString text = Key.Text;
+    if (!Column.Suffix.isEmpty()) {
+        const int at = int(text.indexOf(Column.Suffix));
+        if (at >= 0) text.remove(at, Column.Suffix.size());
+    }
+    if (!Column.Prefix.isEmpty()) {
+        const int at = int(text.indexOf(Column.Prefix));
+        if (at >= 0) text.remove(at, Column.Prefix.size());
+    }
+    if (Financial) text.remove(format.ThousandSeparator);
+    if (format.DecimalSeparator != QLatin1Char('.')) {
+        const int at = int(text.indexOf(format.DecimalSeparator));
+        if (at >= 0) text[at] = QLatin1Char('.');
+    }
+    Key.EditedEmpty = text.isEmpty();
+    bool ok = false;
+    Key.Number = text.toDouble(&ok);
+    Key.NumberConverts = ok || Key.Text.isEmpty();
+    if (!ok) Key.Number = Key.Text.isEmpty() ? 0 : LeadingNumber(text);
+}
+
 int TRowSortKeys::CompareByStyle(TColumnKeys& Column, TSortStyle Style, TCellKey& A, TCellKey& B, int ARow1,
                                  int ARow2, bool& NumericEdit) {
     const TFormatSettings& format = FormatSettings();
-    auto number = [&](TCellKey& key, bool financial) {
-        if (key.HasNumber) return;
-        key.HasNumber = true;
-        QString text = key.Text;
-        if (!Column.Suffix.isEmpty()) {
-            const int at = int(text.indexOf(Column.Suffix));
-            if (at >= 0) text.remove(at, Column.Suffix.size());
-        }
-        if (!Column.Prefix.isEmpty()) {
-            const int at = int(text.indexOf(Column.Prefix));
-            if (at >= 0) text.remove(at, Column.Prefix.size());
-        }
-        if (financial) text.remove(format.ThousandSeparator);
-        if (format.DecimalSeparator != QLatin1Char('.')) {
-            const int at = int(text.indexOf(format.DecimalSeparator));
-            if (at >= 0) text[at] = QLatin1Char('.');
-        }
-        key.EditedEmpty = text.isEmpty();
-        bool ok = false;
-        key.Number = text.toDouble(&ok);
-        key.NumberConverts = ok || key.Text.isEmpty();
-        if (!ok) key.Number = key.Text.isEmpty() ? 0 : LeadingNumber(text);
-    };
-    auto upper = [](TCellKey& key) -> const QString& {
-        if (!key.HasUpper) {
-            key.HasUpper = true;
-            key.Upper = UpperAsciiLetters(key.Text);
-        }
-        return key.Upper;
-    };
     auto date = [&](TCellKey& key) {
         if (key.HasDate) return key.Date;
         key.HasDate = true;
@@ -219,8 +236,8 @@ int TRowSortKeys::CompareByStyle(TColumnKeys& Column, TSortStyle Style, TCellKey
     case ssNumeric:
     case ssFinancial: {
         NumericEdit = true;
-        number(A, Style == ssFinancial);
-        number(B, Style == ssFinancial);
+        ReadNumber(Column, A, Style == ssFinancial);
+        ReadNumber(Column, B, Style == ssFinancial);
         if (!A.NumberConverts && !B.NumberConverts) return 0;
         return Sign(A.Number, B.Number);
     }
@@ -229,7 +246,7 @@ int TRowSortKeys::CompareByStyle(TColumnKeys& Column, TSortStyle Style, TCellKey
     case ssShortDateEU:
     case ssShortDateUS:
     case ssTime: return Sign(date(A), date(B));
-    case ssAlphaNoCase: return Sign(upper(A).compare(upper(B)));
+    case ssAlphaNoCase: return Sign(UpperOf(A).compare(UpperOf(B)));
     case ssAnsiAlphaCase: return Sign(QString::localeAwareCompare(A.Text, B.Text));
     case ssAnsiAlphaNoCase: return Sign(QString::localeAwareCompare(A.Text.toUpper(), B.Text.toUpper()));
     case ssHTML: return Sign(MarkupToPlainText(A.Text).compare(MarkupToPlainText(B.Text)));
@@ -312,4 +329,99 @@ int TRowSortKeys::CompareRowsIndexed(int Index, int ARow1, int ARow2) {
         if (result != 0 || !full) return descending ? -result : result;
     }
     return 0;
+}
+
+TSortStyle TRowSortKeys::StyleOfEveryPair(TColumnKeys& Column, int First, int Last) {
+    const TSortStyle style = Column.Style;
+    if (style == ssAlphabetic || style == ssAlphaNoCase || style == ssNumeric || style == ssFinancial) return style;
+    if (style != ssAutomatic && style != ssAlphaNumeric && style != ssAlphaNumericNoCase) return ssAutomatic;
+    bool numbers = true;
+    bool texts = true;
+    for (int r = First; r <= Last && (numbers || texts); ++r) {
+        TCellKey& key = Key(Column, r);
+        if (style == ssAutomatic && IsCheckBoxCell(Column, key, r)) return ssAutomatic;
+        if (key.NumberKind < 0) key.NumberKind = static_cast<signed char>(ClassifyNumberText(key.Text));
+        if (IsNumberKind(key.NumberKind)) {
+            texts = false;
+            continue;
+        }
+        numbers = false;
+        // A text that may start a date or a time is compared by what the other text holds.
+        if (style == ssAutomatic && ((key.DatePositionFits && key.FirstTextLooksLikeDate) ||
+                                     (!key.DatePositionFits && key.LooksLikeTime)))
+            texts = false;
+    }
+    if (numbers) return ssNumeric;
+    if (!texts) return ssAutomatic;
+    if (style == ssAlphaNumeric) return ssAlphabetic;
+    if (style == ssAlphaNumericNoCase) return ssAlphaNoCase;
+    return FGrid.SortSettings()->IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
+}
+
+template <class Entry, class KeyCompare>
+std::vector<int> TRowSortKeys::SortPrepared(std::vector<Entry>& Entries, int ACol, int DirectionSign,
+                                            KeyCompare&& Compare) {
+    const bool full = FGrid.SortSettings()->Full && ACol < FGrid.AllColCount() - 1;
+    StableMergeSort(Entries, [&](const Entry& a, const Entry& b) {
+        int result = Compare(a, b);
+        if (result == 0 && full) result = CompareRowsFull(ACol + 1, a.Row, b.Row);
+        return result * DirectionSign < 0;
+    });
+    std::vector<int> order;
+    order.reserve(Entries.size());
+    for (const Entry& entry : Entries) order.push_back(entry.Row);
+    return order;
+}
+
+std::vector<int> TRowSortKeys::SortedRows(int ACol, int First, int Last, int DirectionSign) {
+    TColumnKeys& column = Column(ACol);
+    const TSortStyle style = FGrid.IsIgnoredColumn(ACol) ? ssAutomatic : StyleOfEveryPair(column, First, Last);
+    const TSortSettings& settings = *FGrid.SortSettings();
+    const bool ignoreBlanks = settings.IgnoreBlanks;
+    int blankFirst = settings.BlankPos == blFirst ? -1 : 1;
+    if (settings.Direction == sdDescending) blankFirst = -blankFirst;
+    // What CompareRows makes of a result when exactly one text is empty.
+    auto withBlanks = [=](bool emptyA, bool emptyB, int result) {
+        return ignoreBlanks && emptyA != emptyB ? (emptyA ? blankFirst : -blankFirst) : result;
+    };
+    const std::size_t count = std::size_t(std::max(0, Last - First + 1));
+    if (style == ssNumeric || style == ssFinancial) {
+        struct TNumberEntry {
+            double Number;
+            int Row;
+            bool Converts;
+            bool Empty;
+        };
+        std::vector<TNumberEntry> entries;
+        entries.reserve(count);
+        for (int r = First; r <= Last; ++r) {
+            TCellKey& key = Key(column, r);
+            ReadNumber(column, key, style == ssFinancial);
+            entries.push_back({key.Number, r, key.NumberConverts, key.EditedEmpty});
+        }
+        return SortPrepared(entries, ACol, DirectionSign, [&](const TNumberEntry& a, const TNumberEntry& b) {
+            return withBlanks(a.Empty, b.Empty, !a.Converts && !b.Converts ? 0 : Sign(a.Number, b.Number));
+        });
+    }
+    if (style == ssAlphabetic || style == ssAlphaNoCase) {
+        struct TTextEntry {
+            QStringView Text;
+            int Row;
+            bool Empty;
+        };
+        std::vector<TTextEntry> entries;
+        entries.reserve(count);
+        for (int r = First; r <= Last; ++r) {
+            TCellKey& key = Key(column, r);
+            entries.push_back({style == ssAlphaNoCase ? QStringView(UpperOf(key)) : QStringView(key.Text), r,
+                               key.Text.isEmpty()});
+        }
+        return SortPrepared(entries, ACol, DirectionSign, [&](const TTextEntry& a, const TTextEntry& b) {
+            return withBlanks(a.Empty, b.Empty, Sign(a.Text.compare(b.Text)));
+        });
+    }
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), First);
+    StableMergeSort(order, [&](int a, int b) { return CompareRowsFull(ACol, a, b) * DirectionSign < 0; });
+    return order;
 }
