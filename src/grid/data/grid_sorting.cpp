@@ -1,8 +1,8 @@
 // Sorting the data rows: the entry points (QSort, QSortIndexed, the grouped forms,
 // QUnSort, the range sorts and SortLine), the frame they share, and applying an order.
 //
-// A sort computes the new order first (a stable merge sort over row numbers, comparing
-// through TRowSortKeys) and then swaps rows into place cycle by cycle through
+// A sort computes the new order first (a stable merge sort over row numbers or over keys
+// prepared once per row, comparing through TRowSortKeys) and then swaps rows into place cycle by cycle through
 // SortSwapRows, at most one swap per row, so whole rows move, hidden columns included,
 // and the cross-reference, heights, flags and the tracked row follow. Nothing is copied
 // into spare rows and the column count never changes.

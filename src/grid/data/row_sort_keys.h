@@ -4,7 +4,9 @@
 // date and upper-case form are kept once computed; the format hook is asked once per
 // column. The style rules still apply pair by pair, as the texts of each pair say: an
 // automatic column detects its style from the first row of the pair, so a mixed column
-// may compare inconsistently, which the merge sort bears.
+// may compare inconsistently, which the merge sort bears. Where every pair of a sort's
+// rows would get the same style, the sort compares keys prepared once per row instead,
+// with the same answer for every pair.
 //
 // Columns are real, rows displayed; the rows must not move while the keys are in use.
 

@@ -183,6 +183,9 @@ struct StyleCase {
 TEST_F(SortModel, StylesOrderTheirTexts) {
     const StyleCase cases[] = {
         {"numbers detected", {"10", "9", "100"}, {"9", "10", "100"}},
+        // Rounded to the nearest double: the middle one equals 1 and keeps its place after it.
+        {"numbers converted exactly", {"1.0000000000000002", "1", "1.0000000000000001", "-0.5", "-.25"},
+         {"-0.5", "-.25", "1", "1.0000000000000001", "1.0000000000000002"}},
         {"numbers as text without AutoFormat", {"10", "9", "100"}, {"10", "100", "9"}, false},
         {"case-blind without AutoFormat", {"b", "A", "a", "B"}, {"A", "a", "b", "B"}, false, ssAutomatic, true},
         {"character codes", {"b", "B", "a", "A"}, {"A", "B", "a", "b"}, true, ssAlphabetic},
