@@ -445,16 +445,22 @@ std::vector<int> TRowSortKeys::SortedRows(int ACol, int First, int Last, int Dir
         };
         std::vector<TTextEntry> entries;
         entries.reserve(count);
-        QString keys;
+        qsizetype length = 0;
         for (int r = First; r <= Last; ++r) {
             TCellKey& key = Key(column, r);
             const QString& text = style == ssAlphaNoCase ? UpperOf(key) : key.Text;
             quint64 head = 0;
             for (int i = 0; i < 4; ++i) head = head << 16 | (i < text.size() ? text[i].unicode() : 0u);
-            entries.push_back({head, keys.size(), text.size(), r, key.Text.isEmpty()});
-            keys += text;
+            entries.push_back({head, length, text.size(), r, key.Text.isEmpty()});
+            length += text.size();
         }
-        const QChar* base = keys.constData();
+        std::vector<QChar> keys(std::size_t(std::max<qsizetype>(length, 1)));
+        for (const TTextEntry& entry : entries) {
+            TCellKey& key = Key(column, entry.Row);
+            const QString& text = style == ssAlphaNoCase ? UpperOf(key) : key.Text;
+            std::copy(text.cbegin(), text.cend(), keys.begin() + entry.Start);
+        }
+        const QChar* base = keys.data();
         return SortPrepared(entries, ACol, DirectionSign, [&](const TTextEntry& a, const TTextEntry& b) {
             int result = a.Head < b.Head ? -1 : a.Head > b.Head ? 1 : 0;
             if (result == 0)
