@@ -387,6 +387,8 @@ int ClassifyNumberText(const QString& text) {
         }
         if (c == fs.DecimalSeparator) ++decimalCount;
         if (c == minus) ++minusCount;
+        // Nothing turns a kind back on: a text that is none by now stays none.
+        if (!allDigits && !floatOK && !sciOK) return ntNotNumber;
     }
     int result = allDigits ? ntInteger : (floatOK && !seenE ? ntFloat : ntNotNumber);
     if (sciOK && seenE) {

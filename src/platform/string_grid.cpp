@@ -363,6 +363,9 @@ void TStringGrid::InvalidateCell(int ACol, int ARow) {
 }
 
 void TStringGrid::InvalidateRow(int ARow) {
+    // Qt drops the update of a hidden surface or one whose updates are held back (the
+    // grid's update lock, a sort), so its place is not looked for either.
+    if (!Surface()->isVisible() || !Surface()->updatesEnabled()) return;
     const int y = FRowAxis.LinePosition(ARow, ClientH());
     if (y >= 0) Surface()->update(0, y, ClientW(), RowHeights(ARow));
 }

@@ -301,6 +301,7 @@ public:
     void GetCheckTrue(RealCol ACol, DisplRow ARow, QString& Value) override;
     void GetCheckFalse(RealCol ACol, DisplRow ARow, QString& Value) override;
     bool GetColumnFilter(RealCol Column) override;
+    bool HasColumnFilter(RealCol Column) override;
     // The entry's caption (the part before "=") becomes the header with AutoFilterDisplay,
     // and OnFilterSelect gets it with the condition (the part after "=", or the whole entry),
     // which the grid's filter entry of the column then takes with FilterCaseSensitive.

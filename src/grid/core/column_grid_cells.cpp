@@ -270,6 +270,13 @@ bool TExColumnGrid::GetColumnFilter(RealCol Column) {
     return true;
 }
 
+bool TExColumnGrid::HasColumnFilter(RealCol Column) {
+    // The base still asks OnGetColumnFilter; the column item's entries decide.
+    TExStringGrid::HasColumnFilter(Column);
+    const TGridColumnItem* item = ItemAt(Column.v);
+    return item && item->Filter().Count() > 0;
+}
+
 void TExColumnGrid::FilterSelect(int ItemIndex) {
     if (TGridColumnItem* item = ItemAt(FilterCol()); item && ItemIndex >= 0 && ItemIndex < item->Filter()->Count()) {
         const QString entry = item->Filter()->Strings(ItemIndex);

@@ -2739,6 +2739,13 @@ protected:
         TStringList Entries;
     };
     std::map<int, TAutoFilterCache> FAutoFilterCaches;
+    // Column: real. The column's automatic list, built again only when its data changed;
+    // nullptr when the column has none.
+    const TStringList* AutoFilterEntries(RealCol Column);
+    // Column: real. Whether GetColumnFilter finds entries (the glyph shows), for painting
+    // and the header release: FilterList is left as it is, and without OnGetColumnFilter
+    // no list is copied.
+    virtual bool HasColumnFilter(RealCol Column);
     // ---- end of protected: sorting and filtering, filter drop-down lists ----
 
     // ---- protected: clipboard, cell block stream, HTML string (grid/data/grid_clipboard*.cpp, grid/data/cell_block_stream*.cpp, grid/data/html_export*.cpp) ----

@@ -40,33 +40,54 @@ bool TExStringGrid::IsCellTextFilterEntry(int Index) const {
     return Index >= 0 && Index < FFilterList->Count() && FFilterList->Objects(Index) == CellTextEntryMark();
 }
 
+const TStringList* TExStringGrid::AutoFilterEntries(RealCol Column) {
+    if (!FFilterDropDownAuto || (Column.v < TStringGrid::FixedCols() && FFilterDropDownColumns != fdAll)) return nullptr;
+    TAutoFilterCache& cache = FAutoFilterCaches[Column.v];
+    const unsigned long long version = CellStore().TextVersion();
+    const int heldOut = FHiddenRows->Count();
+    if (cache.RowCount < 0 || cache.TextVersion != version || cache.RowCount != RowCount() ||
+        cache.HeldOutRows != heldOut || cache.FixedRows != FixedRows() || cache.FixedFooters != FFixedFooters ||
+        cache.Incremental != FFilterIncremental || cache.ClearEntry != FFilterDropDownClear) {
+        QStringList texts;
+        for (int r = FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r) texts << Cells(Column.v, r).trimmed();
+        if (!FFilterIncremental)
+            for (int i = 0; i < heldOut; ++i) texts << FHiddenRows->Item(i).Cells(Column).trimmed();
+        std::sort(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
+            const int c = QString::compare(a, b, Qt::CaseInsensitive);
+            return c != 0 ? c < 0 : a < b;
+        });
+        texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
+        cache = {version, RowCount(), heldOut, FixedRows(), FFixedFooters, FFilterIncremental, FFilterDropDownClear, {}};
+        if (!FFilterDropDownClear.isEmpty()) cache.Entries.Add(FFilterDropDownClear);
+        for (const QString& text : texts) cache.Entries.AddObject(text, CellTextEntryMark());
+    }
+    return &cache.Entries;
+}
+
 bool TExStringGrid::GetColumnFilter(RealCol Column) {
     FFilterList->SetSorted(false);
     FFilterList->Clear();
-    if (FFilterDropDownAuto && (Column.v >= TStringGrid::FixedCols() || FFilterDropDownColumns == fdAll)) {
-        TAutoFilterCache& cache = FAutoFilterCaches[Column.v];
-        const unsigned long long version = CellStore().TextVersion();
-        const int heldOut = FHiddenRows->Count();
-        if (cache.RowCount < 0 || cache.TextVersion != version || cache.RowCount != RowCount() ||
-            cache.HeldOutRows != heldOut || cache.FixedRows != FixedRows() || cache.FixedFooters != FFixedFooters ||
-            cache.Incremental != FFilterIncremental || cache.ClearEntry != FFilterDropDownClear) {
-            QStringList texts;
-            for (int r = FixedRows(); r <= RowCount() - FFixedFooters - 1; ++r) texts << Cells(Column.v, r).trimmed();
-            if (!FFilterIncremental)
-                for (int i = 0; i < heldOut; ++i) texts << FHiddenRows->Item(i).Cells(Column).trimmed();
-            std::sort(texts.begin(), texts.end(), [](const QString& a, const QString& b) {
-                const int c = QString::compare(a, b, Qt::CaseInsensitive);
-                return c != 0 ? c < 0 : a < b;
-            });
-            texts.erase(std::unique(texts.begin(), texts.end()), texts.end());
-            cache = {version, RowCount(), heldOut, FixedRows(), FFixedFooters, FFilterIncremental, FFilterDropDownClear, {}};
-            if (!FFilterDropDownClear.isEmpty()) cache.Entries.Add(FFilterDropDownClear);
-            for (const QString& text : texts) cache.Entries.AddObject(text, CellTextEntryMark());
-        }
-        FFilterList->Assign(cache.Entries);
-    }
+    if (const TStringList* entries = AutoFilterEntries(Column)) FFilterList->Assign(*entries);
     if (OnGetColumnFilter) OnGetColumnFilter(this, Column.v, FFilterList.get());
     return FFilterList->Count() > 0;
+}
+
+bool TExStringGrid::HasColumnFilter(RealCol Column) {
+    if (!OnGetColumnFilter) {
+        const TStringList* entries = AutoFilterEntries(Column);
+        return entries && entries->Count() > 0;
+    }
+    // The handler fills a list of its own; the one an open drop-down shows stays as it is.
+    auto asked = std::make_unique<TStringList>();
+    asked->SetDuplicates(FFilterList->Duplicates());
+    asked->SetSorted(FFilterList->Sorted());
+    std::swap(FFilterList, asked);
+    struct TPutBack {
+        std::unique_ptr<TStringList>& Shown;
+        std::unique_ptr<TStringList>& Asked;
+        ~TPutBack() { std::swap(Shown, Asked); }
+    } putBack{FFilterList, asked};
+    return GetColumnFilter(Column);
 }
 
 void TExStringGrid::FilterSelect(int ItemIndex) {

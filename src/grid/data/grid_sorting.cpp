@@ -1,8 +1,8 @@
 // Sorting the data rows: the entry points (QSort, QSortIndexed, the grouped forms,
 // QUnSort, the range sorts and SortLine), the frame they share, and applying an order.
 //
-// A sort computes the new order first (a stable merge sort over row numbers, comparing
-// through TRowSortKeys) and then swaps rows into place cycle by cycle through
+// A sort computes the new order first (a stable merge sort over row numbers or over keys
+// prepared once per row, comparing through TRowSortKeys) and then swaps rows into place cycle by cycle through
 // SortSwapRows, at most one swap per row, so whole rows move, hidden columns included,
 // and the cross-reference, heights, flags and the tracked row follow. Nothing is copied
 // into spare rows and the column count never changes.
@@ -63,16 +63,15 @@ std::vector<int> TExStringGrid::SortRowRange(int First, int Last, bool Indexed) 
     First = std::max(First, 0);
     Last = std::min(Last, RowCount() - 1);
     if (Last <= First) return {};
-    std::vector<int> order(std::size_t(Last - First + 1));
-    std::iota(order.begin(), order.end(), First);
     TRowSortKeys keys(*this);
+    std::vector<int> order;
     if (Indexed) {
+        order.resize(std::size_t(Last - First + 1));
+        std::iota(order.begin(), order.end(), First);
         StableMergeSort(order, [&](int a, int b) { return keys.CompareRowsIndexed(0, a, b) < 0; });
     } else {
         FSortDirectionSign = FSortSettings->Direction == sdDescending ? -1 : 1;
-        const int column = FSortSettings->Column;
-        const int sign = FSortDirectionSign;
-        StableMergeSort(order, [&](int a, int b) { return keys.CompareRowsFull(column, a, b) * sign < 0; });
+        order = keys.SortedRows(FSortSettings->Column, First, Last, FSortDirectionSign);
     }
     ApplyRowOrder(First, order);
     return order;

@@ -43,16 +43,8 @@ void TExStringGrid::DrawGridCell(TCanvas& Canvas, int ACol, int ARow, TRect ARec
     const bool ctl3D = !FFlat;
     W.RCol = RealColIndex(ACol);
     W.FlagRow = FlagRowOf(ARow);
-    if (ARow == FFilterDropDownRow && (FFilterDropDownAuto || OnGetColumnFilter)) {
-        // Asking for the entries refills the filter list: a list an open filter drop-down
-        // shows is put back, so painting never changes it.
-        TStringList entries;
-        entries.Assign(*FFilterList);
-        const bool sorted = FFilterList->Sorted();
-        W.FilterGlyph = GetColumnFilter(RealCol(W.RCol));
-        FFilterList->Assign(entries);
-        FFilterList->SetSorted(sorted);
-    }
+    if (ARow == FFilterDropDownRow && (FFilterDropDownAuto || OnGetColumnFilter))
+        W.FilterGlyph = HasColumnFilter(RealCol(W.RCol));
     // 2.
     DrawCellScrollBar(W);
     // 3.

@@ -257,6 +257,9 @@ void TExStringGrid::PressResizeSelection(int X, int Y, bool FromHandle) {
     TStringGrid::SetCol(keptCol);
     TStringGrid::SetRow(keptRow);
     SetSelection(kept);
+    // The handle's drag is a range selection also where the inherited press did not run
+    // (with editing on) and so did not start one.
+    if (FromHandle) SetGridState(gsSelecting);
     MouseMove(TShiftState(), X, Y);
 }
 

@@ -28,16 +28,8 @@ void TExStringGrid::ReleaseSortClick(int ACol, int ARow, int X, int Y, bool Move
     const int RCol = RealColIndex(ACol);
     if (R.Right - X <= DropDownButtonWidth) {
         if (FControlLook->FixedDropDownButton && ARow < FixedRows()) return;
-        if (ARow == FFilterDropDownRow && (FFilterDropDownAuto || OnGetColumnFilter)) {
-            // Asking for the entries refills the filter list; an open list keeps its own.
-            TStringList entries;
-            entries.Assign(*FFilterList);
-            const bool sorted = FFilterList->Sorted();
-            const bool glyph = GetColumnFilter(RealCol(RCol));
-            FFilterList->Assign(entries);
-            FFilterList->SetSorted(sorted);
-            if (glyph) return;
-        }
+        if (ARow == FFilterDropDownRow && (FFilterDropDownAuto || OnGetColumnFilter) && HasColumnFilter(RealCol(RCol)))
+            return;
     }
     const bool header = ARow == FSortSettings->Row && PRow == FSortSettings->Row && FixedRows() > 0 &&
                         !(HasCheckBox(RCol, ARow) && IsInCheckBox(RCol, ARow, X, Y)) && FSortSettings->Show &&

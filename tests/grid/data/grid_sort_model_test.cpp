@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <random>
 
 namespace {
@@ -182,6 +183,9 @@ struct StyleCase {
 TEST_F(SortModel, StylesOrderTheirTexts) {
     const StyleCase cases[] = {
         {"numbers detected", {"10", "9", "100"}, {"9", "10", "100"}},
+        // Rounded to the nearest double: the middle one equals 1 and keeps its place after it.
+        {"numbers converted exactly", {"1.0000000000000002", "1", "1.0000000000000001", "-0.5", "-.25"},
+         {"-0.5", "-.25", "1", "1.0000000000000001", "1.0000000000000002"}},
         {"numbers as text without AutoFormat", {"10", "9", "100"}, {"10", "100", "9"}, false},
         {"case-blind without AutoFormat", {"b", "A", "a", "B"}, {"A", "a", "b", "B"}, false, ssAutomatic, true},
         {"character codes", {"b", "B", "a", "A"}, {"A", "B", "a", "b"}, true, ssAlphabetic},
@@ -238,6 +242,71 @@ TEST_F(SortModel, AnEmptyIndexListRaisesAndANegativeColumnSortsNothing) {
     EXPECT_EQ(Grid->SortIndexes()->Count(), 1);
     Grid->SortIndexes()->Clear();
     EXPECT_THROW(Grid->QSortIndexed(), EExGridError);
+}
+
+// Columns of one kind (words, numbers in several forms, a style the format hook fixes,
+// blanks placed by IgnoreBlanks) sort as the pair-by-pair comparison orders them, ties
+// in their old order and broken by the next column with Full.
+TEST_F(SortModel, ColumnsOfOneKindSortAsTheirRowsCompare) {
+    const struct {
+        const char* Name;
+        QStringList Pool;
+        TSortStyle Style;  // from the format hook when not automatic
+        bool IgnoreCase;
+        QString Prefix;
+    } cases[] = {
+        {"words", {"alpha", "Beta", "beta", "gamma", "Zeta", "", "eta"}, ssAutomatic, false, {}},
+        {"words, case-blind", {"alpha", "Beta", "beta", "BETA", "zeta", "Zeta", "{x}"}, ssAutomatic, true, {}},
+        {"numbers", {"10", "9", "-2", "3.5", "1e3", "7", "0.25", "-0.5", "1.5E-2"}, ssAutomatic, false, {}},
+        {"numeric style with blanks and words", {"5", "", "-1", "x", "12", "", "2.5"}, ssNumeric, false, {}},
+        {"financial with a prefix", {"$1,200.50", "$99", "$1,000", "$-3", "$12,000"}, ssFinancial, false, "$"},
+        {"alphanumeric, numbers only", {"10", "9", "100", "-1"}, ssAlphaNumeric, false, {}},
+        {"alphanumeric case-blind, words only", {"b", "A", "a", "B", "c"}, ssAlphaNumericNoCase, false, {}},
+    };
+    constexpr int rows = 70;
+    Grid->SetColCount(3);
+    for (const auto& c : cases) {
+        for (const bool full : {false, true})
+            for (const bool ignoreBlanks : {false, true})
+                for (const TSortDirection direction : {sdAscending, sdDescending}) {
+                    SCOPED_TRACE(testing::Message() << c.Name << ", Full " << full << ", IgnoreBlanks " << ignoreBlanks
+                                                    << ", descending " << (direction == sdDescending));
+                    std::mt19937 random(31);
+                    Grid->SetRowCount(rows + 1);
+                    for (int r = 1; r <= rows; ++r) {
+                        Grid->SetCells(0, r, QString::number(r));
+                        Grid->SetCells(1, r, c.Pool[int(random() % c.Pool.size())]);
+                        Grid->SetCells(2, r, QString::number(random() % 5));
+                    }
+                    Grid->InitSortXRef();
+                    TSortSettings& s = *Grid->SortSettings();
+                    s.Full = full;
+                    s.IgnoreBlanks = ignoreBlanks;
+                    s.BlankPos = blLast;
+                    s.IgnoreCase = c.IgnoreCase;
+                    s.Column = 1;
+                    s.Direction = direction;
+                    const TSortStyle style = c.Style;
+                    const QString prefix = c.Prefix;
+                    Grid->OnGetFormat = [style, prefix](TObject*, int col, TSortStyle& st, QString& p, QString&) {
+                        if (col == 1 && style != ssAutomatic) st = style;
+                        if (col == 1) p = prefix;
+                    };
+                    const int sign = direction == sdDescending ? -1 : 1;
+                    std::vector<int> order(rows);
+                    std::iota(order.begin(), order.end(), 1);
+                    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                        int result = Grid->CompareRows(1, a, b, direction);
+                        if (result == 0 && full) result = Grid->CompareRows(2, a, b, direction);
+                        return result * sign < 0;
+                    });
+                    QStringList expected, sorted;
+                    for (const int r : order) expected << Grid->Cells(0, r);
+                    Grid->QSort();
+                    for (int r = 1; r <= rows; ++r) sorted << Grid->Cells(0, r);
+                    EXPECT_EQ(sorted, expected);
+                }
+    }
 }
 
 // Huge sorts of equal, sorted, reversed and mixed rows, and a comparison that answers at

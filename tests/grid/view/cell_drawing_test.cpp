@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -261,6 +263,62 @@ TEST(CellDrawingEvents, PaintingTheFilterRowAsksForEntriesButKeepsTheFilterList)
     EXPECT_EQ(asked, std::vector<int>{3});
     ASSERT_EQ(grid.FilterList()->Count(), 1);
     EXPECT_EQ(grid.FilterList()->Strings(0), QStringLiteral("shown by an open drop-down"));
+}
+
+// Asks what the header painting asks.
+template <class Fixture>
+class FilterGlyphProbe : public Fixture {
+public:
+    using Fixture::Fixture;
+    using Fixture::HasColumnFilter;
+};
+
+// The glyph shows exactly where the column has entries, whichever gives them (the
+// automatic list, the handler, the column item), and painting the header leaves the list
+// an open drop-down shows as it is.
+TEST(CellDrawingEvents, FilterGlyphShowsWhereTheColumnHasEntries) {
+    enum TSource { AutoList, HandlerEntry, HandlerNothing, ItemFilter, ItemWithoutFilter };
+    const struct {
+        const char* Name;
+        TSource Source;
+        bool Glyph;
+    } cases[] = {
+        {"automatic list", AutoList, true},
+        {"handler adds an entry", HandlerEntry, true},
+        {"handler adds nothing", HandlerNothing, false},
+        {"column item with a filter", ItemFilter, true},
+        {"column item without a filter, automatic list on", ItemWithoutFilter, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        std::unique_ptr<TExStringGrid> owned;
+        std::function<bool(RealCol)> hasColumnFilter;
+        if (c.Source == ItemFilter || c.Source == ItemWithoutFilter) {
+            auto grid = std::make_unique<FilterGlyphProbe<ColumnGridFixture>>();
+            if (c.Source == ItemFilter) grid->Columns()->Items(3)->Filter()->Add("Small=<10");
+            else grid->SetFilterDropDownAuto(true);
+            hasColumnFilter = [g = grid.get()](RealCol Column) { return g->HasColumnFilter(Column); };
+            owned = std::move(grid);
+        } else {
+            auto grid = std::make_unique<FilterGlyphProbe<StringGridFixture>>();
+            hasColumnFilter = [g = grid.get()](RealCol Column) { return g->HasColumnFilter(Column); };
+            owned = std::move(grid);
+        }
+        TExStringGrid& grid = *owned;
+        if (c.Source == AutoList) grid.SetFilterDropDownAuto(true);
+        if (c.Source == HandlerEntry || c.Source == HandlerNothing)
+            grid.OnGetColumnFilter = [&c](TObject*, int, TStrings* Items) {
+                if (c.Source == HandlerEntry) Items->Add(QStringLiteral("entry"));
+            };
+        grid.FilterList()->Add(QStringLiteral("shown by an open drop-down"));
+        EXPECT_EQ(hasColumnFilter(RealCol(3)), c.Glyph);
+        QImage image(60, 24, QImage::Format_RGB32);
+        QPainter painter(&image);
+        TCanvas canvas(&painter);
+        grid.PaintCell(canvas, grid.DisplColIndex(3), 0, {0, 0, 60, 24}, {});
+        ASSERT_EQ(grid.FilterList()->Count(), 1);
+        EXPECT_EQ(grid.FilterList()->Strings(0), QStringLiteral("shown by an open drop-down"));
+    }
 }
 
 }  // namespace

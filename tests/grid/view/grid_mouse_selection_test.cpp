@@ -146,6 +146,40 @@ TEST(GridMouseSelection, DraggingTheSelectionHandleReportsBothSelections) {
     EXPECT_EQ(resized[0].second, (TGridRect{1, 1, 1, 3}));
 }
 
+// The handle's drag extends the selection and continues the series whatever the
+// editing switches say; with editing on, no editor is left open over the filled cells.
+TEST(GridMouseSelection, DraggingTheHandleFillsWithAndWithoutEditing) {
+    const struct {
+        bool Editing;
+        bool RangeSelectAndEdit;
+    } cases[] = {{false, false}, {true, false}, {false, true}, {true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "editing " << c.Editing << ", range select and edit " << c.RangeSelectAndEdit);
+        MouseGridFixture f(6);
+        TExStringGrid& g = *f.Grid;
+        if (c.Editing) g.SetOptions(g.Options() + TGridOptions{goEditing});
+        g.MouseActions()->SetRangeSelectAndEdit(c.RangeSelectAndEdit);
+        g.Navigation()->SetAllowClipboardAlways(true);
+        g.Navigation()->SetAllowSmartClipboard(true);
+        g.SetSelectionResizer(true);
+        g.SetSelectionRectangle(true);
+        // "Mnemonic": real column 4, displayed 3 (the address column is hidden).
+        const int real = 4, shown = 3;
+        g.SetCells(real, 1, "1");
+        g.SetCells(real, 2, "3");
+        g.SetSelection({shown, 1, shown, 2});
+        const TRect seedEnd = g.CellRect(shown, 2);
+        QTest::mousePress(f.Surface(), Qt::LeftButton, {}, QPoint(seedEnd.Right - 2, seedEnd.Bottom - 2));
+        for (int row = 3; row <= 5; ++row) QTest::mouseMove(f.Surface(), f.Centre(shown, row));
+        QTest::mouseRelease(f.Surface(), Qt::LeftButton, {}, f.Centre(shown, 5));
+        EXPECT_EQ(g.Selection(), (TGridRect{shown, 1, shown, 5}));
+        QStringList column;
+        for (int r = 1; r <= 6; ++r) column << g.Cells(real, r);
+        EXPECT_EQ(column, QStringList({"1", "3", "5", "7", "9", "rule6"}));
+        EXPECT_FALSE(g.EditorMode());
+    }
+}
+
 TEST(GridMouseSelection, RightClickInsideDisjunctRowsWithAMenuKeepsThem) {
     const struct {
         bool Menu;
