@@ -27,7 +27,7 @@ void TExStringGrid::SaveCSVRange(const QString& FileName, bool Append, bool Unic
             text += QStringLiteral("\r\n");
     }
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
-    text.reserve(text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 8);
+    text.reserve(text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 16);
     int progress = -1;
     ExportNotification(esExportStart, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
@@ -56,19 +56,16 @@ void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) 
     options.JavaCSV = JavaCSV();
     const int skipped = LoadFirstRow() ? 0 : 1;
     options.MaxRecords = MaxRows > 0 ? qint64(MaxRows) + skipped : 0;
-    const TCsvRecords parsed = ParseCsv(Text, options, kMaxGridCells);
+    TCsvRecords parsed = ParseCsv(Text, options, kMaxGridCells);
     if (parsed.Truncated) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     if (parsed.Records.empty()) throw Exception(QStringLiteral("File is empty"));
     const int startRow = Insert ? RowCount() : SaveStartRow();
     const int startCol = SaveStartCol();
     TGridFileStaging staging;
     const qint64 records = qint64(parsed.Records.size()) - skipped;
-    for (qint64 i = 0; i < records; ++i) {
-        const QStringList& fields = parsed.Records[std::size_t(i + skipped)];
-        for (qsizetype j = 0; j < fields.size(); ++j)
-            if (!staging.Put(startCol + j, startRow + i, fields[j]))
-                throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
-    }
+    for (qint64 i = 0; i < records; ++i)
+        if (!staging.PutRun(startCol, startRow + i, std::move(parsed.Records[std::size_t(i + skipped)])))
+            throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
     const qint64 rows = startRow + records + FixedFooters();
     if (rows > kMaxGridCells) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
