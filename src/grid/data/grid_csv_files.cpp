@@ -59,7 +59,12 @@ void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) 
     TCsvRecords parsed = ParseCsv(Text, options, kMaxGridCells);
     if (parsed.Truncated) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     if (parsed.Records.empty()) throw Exception(QStringLiteral("File is empty"));
-    const int startRow = Insert ? RowCount() : SaveStartRow();
+    // Inserted records go before the footer: the fixed footer rows, or the last row
+    // while the floating footer shows it; those rows move down whole.
+    const int footerRows = FixedFooters() > 0                                   ? FixedFooters()
+                           : FloatingFooter()->Visible && RowCount() > 1 ? 1
+                                                                                 : 0;
+    const int startRow = Insert ? std::max(0, RowCount() - footerRows) : SaveStartRow();
     const int startCol = SaveStartCol();
     TGridFileStaging staging;
     const qint64 records = qint64(parsed.Records.size()) - skipped;
@@ -67,9 +72,14 @@ void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) 
         if (!staging.PutRun(startCol, startRow + i, std::move(parsed.Records[std::size_t(i + skipped)])))
             throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
-    const qint64 rows = startRow + records + FixedFooters();
+    const qint64 rows = Insert ? RowCount() + records : startRow + records + FixedFooters();
     if (rows > kMaxGridCells) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
-    StoreStagedCells(staging, std::max(ColCount() + hidden, staging.ColExtent()), int(rows), SaveHiddenCells());
+    const int columns = std::max(ColCount() + hidden, staging.ColExtent());
+    if (Insert) {
+        CheckGrowthWithinLimit(qint64(std::max(columns - hidden, 1)) + NumHiddenColumns(), rows);
+        if (records > 0) InsertRows(startRow, int(records));
+    }
+    StoreStagedCells(staging, columns, int(rows), SaveHiddenCells());
 }
 
 void TExStringGrid::LoadFromCSV(const QString& FileName, int MaxRows) {

@@ -208,6 +208,40 @@ TEST(CsvFile, LoadingOptionsAndStreams) {
     EXPECT_THROW(g.LoadFromCSV(dir.filePath("none.csv")), EFOpenError);
 }
 
+TEST(CsvFile, InsertedRowsGoBeforeTheFooter) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("i.csv");
+    WriteBytes(path, "x,1\r\ny,2\r\n");
+    const struct {
+        const char* name;
+        std::function<void(TExStringGrid&)> footer;
+        QStringList firstColumn;
+    } cases[] = {
+        {"no footer", [](TExStringGrid&) {}, {"head", "a", "total", "x", "y"}},
+        {"fixed footer row", [](TExStringGrid& g) { g.SetFixedFooters(1); }, {"head", "a", "x", "y", "total"}},
+        {"floating footer", [](TExStringGrid& g) { g.FloatingFooter()->SetVisible(true); },
+         {"head", "a", "x", "y", "total"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TExStringGrid g(nullptr);
+        g.SetColCount(2);
+        g.SetRowCount(3);
+        g.SetCells(0, 0, QStringLiteral("head"));
+        g.SetCells(0, 1, QStringLiteral("a"));
+        g.SetCells(0, 2, QStringLiteral("total"));
+        g.SetCells(1, 2, QStringLiteral("3"));
+        c.footer(g);
+        g.InsertFromCSV(path);
+        QStringList firstColumn;
+        for (int r = 0; r < g.RowCount(); ++r) firstColumn << g.Cells(0, r);
+        EXPECT_EQ(firstColumn, c.firstColumn);
+        const int footer = int(firstColumn.indexOf(QStringLiteral("total")));
+        EXPECT_EQ(g.Cells(1, footer), QStringLiteral("3"));
+        EXPECT_EQ(g.Cells(1, int(firstColumn.indexOf(QStringLiteral("y")))), QStringLiteral("2"));
+    }
+}
+
 TEST(CsvFile, RefusedFilesLeaveTheGridAsItWas) {
     QTemporaryDir dir;
     const QString path = dir.filePath("big.csv");
