@@ -154,14 +154,17 @@ private:
     // character of a file, so it reads the text's own array.
     // It also notes whether the dialect's mark for a line break was met.
     qsizetype FieldEnd(qsizetype i) {
-        while (i < FSize) {
-            const char16_t ch = FData[i];
-            if (ch <= u'\r' || ch == FStop || ch == FMark) {
-                if (ch == u'\r' || ch == u'\n' || ch == FStop) break;
-                if (ch == FMark) FMarked = true;
-            }
-            ++i;
+        const char16_t* data = FData;
+        const qsizetype size = FSize;
+        const char16_t stop = FStop, mark = FMark;
+        bool marked = false;
+        for (; i < size; ++i) {
+            const char16_t ch = data[i];
+            if (ch > u'\r' && ch != stop && ch != mark) continue;
+            if (ch == u'\r' || ch == u'\n' || ch == stop) break;
+            marked = marked || ch == mark;
         }
+        FMarked = FMarked || marked;
         return i;
     }
 
