@@ -120,7 +120,7 @@ TEST(HtmlImages, EachKindWritesItsPictureInOrder) {
     EXPECT_EQ(xmlCode, 0) << xmlOutput.toStdString();
 }
 
-TEST(HtmlImages, NoFilesWithoutFolderOrSettingAndAFolderThatCannotBeMade) {
+TEST(HtmlImages, NoFilesWithoutFolderOrSettingOrReadableFooterAndAFolderThatCannotBeMade) {
     QTemporaryDir dir;
     PictureGrid p;
     // The clipboard's document (no folder) and ExportImages off keep the texts only.
@@ -132,6 +132,13 @@ TEST(HtmlImages, NoFilesWithoutFolderOrSettingAndAFolderThatCannotBeMade) {
     p.Grid.SaveToHTML(path, false, false);
     EXPECT_FALSE(ReadWholeFile(path).contains("<img"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("images"))));
+
+    // A footer file that cannot be read: raised before any picture is written.
+    p.Grid.HTMLSettings()->ExportImages = true;
+    p.Grid.HTMLSettings()->FooterFile = dir.filePath(QStringLiteral("missing footer.txt"));
+    EXPECT_THROW(p.Grid.SaveToHTML(path, false, false), Exception);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("images"))));
+    p.Grid.HTMLSettings()->FooterFile.clear();
 
     // A file where the folder belongs: the export raises and writes no HTML file.
     p.Grid.HTMLSettings()->ExportImages = true;
