@@ -59,8 +59,8 @@ void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) 
     TCsvRecords parsed = ParseCsv(Text, options, kMaxGridCells);
     if (parsed.Truncated) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     if (parsed.Records.empty()) throw Exception(QStringLiteral("File is empty"));
-    // Inserted records go before the footer: the fixed footer rows, or the last row
-    // while the floating footer shows it; those rows move down whole.
+    // The footer stays below the records, inserted or loaded: the fixed footer rows, or
+    // the last row while the floating footer shows it; those rows move whole.
     const int footerRows = FixedFooters() > 0                                   ? FixedFooters()
                            : FloatingFooter()->Visible && RowCount() > 1 ? 1
                                                                                  : 0;
@@ -72,12 +72,16 @@ void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) 
         if (!staging.PutRun(startCol, startRow + i, std::move(parsed.Records[std::size_t(i + skipped)])))
             throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
-    const qint64 rows = Insert ? RowCount() + records : startRow + records + FixedFooters();
+    const int oldFooter = RowCount() - footerRows;
+    const bool footerMoves = footerRows > 0 && oldFooter >= startRow;
+    const qint64 rows = Insert ? RowCount() + records : startRow + records + (footerMoves ? footerRows : FixedFooters());
     if (rows > kMaxGridCells) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     const int columns = std::max(ColCount() + hidden, staging.ColExtent());
-    if (Insert) {
-        CheckGrowthWithinLimit(qint64(std::max(columns - hidden, 1)) + NumHiddenColumns(), rows);
-        if (records > 0) InsertRows(startRow, int(records));
+    CheckGrowthWithinLimit(qint64(std::max(columns - hidden, 1)) + NumHiddenColumns(), rows);
+    if (Insert || footerMoves) {
+        const qint64 newFooter = startRow + records;
+        if (newFooter > oldFooter) InsertRows(oldFooter, int(newFooter - oldFooter));
+        if (newFooter < oldFooter) RemoveRows(int(newFooter), int(oldFooter - newFooter));
     }
     StoreStagedCells(staging, columns, int(rows), SaveHiddenCells());
 }
