@@ -142,7 +142,6 @@ public:
     }
 
 private:
-    bool AtLineEnd() const { return FAt >= FSize || FData[FAt] == u'\r' || FData[FAt] == u'\n'; }
     bool AtDelimiter() const { return !FOptions.Delimiter.isNull() && FAt < FSize && FData[FAt] == FStop; }
 
     void SkipLineEnd() {

@@ -4,7 +4,6 @@
 #include "grid/core/string_grid.h"
 #include "grid/data/grid_file_staging.h"
 
-
 int TExStringGrid::FileColumnToReal(int Column, bool HiddenIncluded) const {
     return HiddenIncluded ? Column : RealColIndex(Column);
 }
