@@ -400,16 +400,22 @@ int ClassifyNumberText(const QString& text) {
     return result;
 }
 
+// Runs for every cell a file writes, so it reads the text in place, one scan for "<".
 int CellTextKind(const QString& text, bool htmlAllowed) {
-    const QString s = text + QLatin1Char(' ');
-    if (s.size() < 2) return ckPlain;
-    if (s[0] == QLatin1Char('=')) return ckFormula;
-    if (StartsWithEscapeMark(s))
-        return s.size() >= 5 && s[3] == QLatin1Char('=') && s[4] == QChar(0) ? ckFormula : ckEscapedWide;
-    if (s.startsWith(QLatin1String("{\\"))) return ckRichText;
+    if (text.isEmpty()) return ckPlain;
+    const QChar first = text[0];
+    if (first == QLatin1Char('=')) return ckFormula;
+    const bool backslashSecond = text.size() >= 2 && text[1] == QLatin1Char('\\');
+    if (first == QLatin1Char('|') && backslashSecond)
+        return text.size() >= 5 && text[3] == QLatin1Char('=') && text[4] == QChar(0) ? ckFormula : ckEscapedWide;
+    if (first == QLatin1Char('{') && backslashSecond) return ckRichText;
     if (!htmlAllowed) return ckPlain;
-    for (const char* tag : {"</", "<B", "<I", "<C"})
-        if (s.contains(QLatin1String(tag))) return ckMiniHtml;
+    for (qsizetype at = text.indexOf(QLatin1Char('<')); at >= 0 && at + 1 < text.size();
+         at = text.indexOf(QLatin1Char('<'), at + 1)) {
+        const QChar next = text[at + 1];
+        if (next == QLatin1Char('/') || next == QLatin1Char('B') || next == QLatin1Char('I') || next == QLatin1Char('C'))
+            return ckMiniHtml;
+    }
     return ckPlain;
 }
 

@@ -355,9 +355,10 @@ bool TStringGrid::IsScrolledCell(int ACol, int ARow) const {
 }
 
 void TStringGrid::InvalidateCell(int ACol, int ARow) {
-    // A surface that takes no updates (a grid filled under its update lock) repaints
-    // whole when it takes them again: finding the cell would be wasted.
-    if (!Surface()->updatesEnabled()) return;
+    // A surface that is not shown or takes no updates (a grid filled under its update
+    // lock) repaints whole when it is shown or takes them again: finding the cell would
+    // be wasted, and a file load stores millions of cells.
+    if (!Surface()->isVisible() || !Surface()->updatesEnabled()) return;
     const TRect r = CellScreenRect(ACol, ARow);
     if (!r.IsEmpty()) Surface()->update(r.ToQRect());
 }

@@ -225,8 +225,13 @@ void TExStringGrid::SaveCell(RealCol ACol, DisplRow ARow, QString& Value) {
 }
 
 void TExStringGrid::LoadCell(RealCol ACol, DisplRow ARow, const QString& Value) {
+    // Readers store every cell of a file here: a copy only for a handler to change.
+    if (!OnLoadCell) {
+        SetGridCell(ACol.v, ARow.v, Value);
+        return;
+    }
     QString text = Value;
-    if (OnLoadCell) OnLoadCell(this, ACol.v, ARow.v, text);
+    OnLoadCell(this, ACol.v, ARow.v, text);
     SetGridCell(ACol.v, ARow.v, text);
 }
 

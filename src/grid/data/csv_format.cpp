@@ -1,5 +1,6 @@
 #include "grid/data/csv_format.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -25,12 +26,17 @@ QString EncodeCsvField(const QString& Text, const TCsvWriteOptions& Options) {
     }
     // One pass decides; most fields need nothing and are returned as they are.
     bool quote = false, breaks = false, special = false;
-    for (QChar ch : Text) {
-        if (ch == Quote)
+    const char16_t delimiter = Options.Delimiter.unicode();
+    const char16_t* chars = reinterpret_cast<const char16_t*>(Text.constData());
+    for (qsizetype i = 0; i < Text.size(); ++i) {
+        const char16_t ch = chars[i];
+        // Most characters are none of the four: one range test lets them pass.
+        if (ch > u'"' && ch != delimiter) continue;
+        if (ch == u'"')
             quote = true;
-        else if (ch == CR || ch == LF)
+        else if (ch == u'\r' || ch == u'\n')
             breaks = true;
-        else if (ch == Options.Delimiter)
+        else if (ch == delimiter)
             special = true;
     }
     QString body = Text;
@@ -109,7 +115,10 @@ namespace {
 
 class TCsvParser {
 public:
-    TCsvParser(const QString& text, const TCsvReadOptions& options) : FText(text), FOptions(options) {}
+    TCsvParser(const QString& text, const TCsvReadOptions& options)
+        : FText(text), FOptions(options), FData(reinterpret_cast<const char16_t*>(text.constData())), FSize(text.size()),
+          FStop(options.Delimiter.isNull() ? u'\r' : options.Delimiter.unicode()),
+          FMark(options.JavaCSV ? u'~' : VT.unicode()) {}
 
     TCsvRecords Parse(qint64 limitFields) {
         TCsvRecords result;
@@ -117,6 +126,7 @@ public:
         while (FAt < FText.size()) {
             if (FOptions.MaxRecords > 0 && qint64(result.Records.size()) >= FOptions.MaxRecords) break;
             QStringList record;
+            record.reserve(FWidest);
             bool more = true;
             while (more) {
                 if (++fields > limitFields) {
@@ -125,41 +135,60 @@ public:
                 }
                 record << Undo(Field(more));
             }
+            FWidest = std::max(FWidest, record.size());
             result.Records.push_back(std::move(record));
         }
         return result;
     }
 
 private:
-    bool AtLineEnd() const { return FAt >= FText.size() || FText[FAt] == CR || FText[FAt] == LF; }
-    bool AtDelimiter() const {
-        return !FOptions.Delimiter.isNull() && FAt < FText.size() && FText[FAt] == FOptions.Delimiter;
-    }
+    bool AtDelimiter() const { return !FOptions.Delimiter.isNull() && FAt < FSize && FData[FAt] == FStop; }
 
     void SkipLineEnd() {
-        if (FAt < FText.size() && FText[FAt] == CR) ++FAt;
-        if (FAt < FText.size() && FText[FAt] == LF) ++FAt;
+        if (FAt < FSize && FData[FAt] == u'\r') ++FAt;
+        if (FAt < FSize && FData[FAt] == u'\n') ++FAt;
+    }
+
+    // The end of the line or the next delimiter from i on. This loop sees every
+    // character of a file, so it reads the text's own array.
+    // It also notes whether the dialect's mark for a line break was met.
+    qsizetype FieldEnd(qsizetype i) {
+        const char16_t* data = FData;
+        const qsizetype size = FSize;
+        const char16_t stop = FStop, mark = FMark;
+        bool marked = false;
+        for (; i < size; ++i) {
+            const char16_t ch = data[i];
+            if (ch > u'\r' && ch != stop && ch != mark) continue;
+            if (ch == u'\r' || ch == u'\n' || ch == stop) break;
+            marked = marked || ch == mark;
+        }
+        FMarked = FMarked || marked;
+        return i;
     }
 
     // One field from FAt; More tells whether a delimiter followed (another field of the
     // same record) rather than the end of a line.
     QString Field(bool& More) {
         const qsizetype start = FAt;
-        while (FAt < FText.size() && FText[FAt] == QLatin1Char(' ') && !AtDelimiter()) ++FAt;
+        qsizetype first = start;
+        while (first < FSize && FData[first] == u' ' && FData[first] != FStop) ++first;
         QString field;
-        if (FAt < FText.size() && FText[FAt] == Quote) {
+        FMarked = false;
+        if (first < FSize && FData[first] == u'"') {
+            FAt = first;
             if (!Quoted(field)) return Unclosed(More);
+            FMarked = field.contains(QChar(FMark));
+            // Whatever stands between a closing quote and the delimiter is dropped.
+            FAt = FieldEnd(FAt);
         } else {
-            FAt = start;
-            while (!AtLineEnd() && !AtDelimiter()) ++FAt;
-            // Blanks before a field are layout, as before a quote.
-            field = FText.mid(start, FAt - start);
-            qsizetype blanks = 0;
-            while (blanks + 1 < field.size() && field[blanks] == QLatin1Char(' ')) ++blanks;
-            field.remove(0, blanks);
+            FAt = FieldEnd(start);
+            // Blanks before a field are layout, as before a quote; a field of blanks
+            // keeps one.
+            qsizetype from = start;
+            while (from + 1 < FAt && FData[from] == u' ') ++from;
+            field = QString(FText.constData() + from, FAt - from);
         }
-        // Whatever stands between a closing quote and the delimiter is dropped.
-        while (!AtLineEnd() && !AtDelimiter()) ++FAt;
         More = AtDelimiter();
         if (More)
             ++FAt;
@@ -196,24 +225,33 @@ private:
         while (i < FText.size() && FText[i] != CR && FText[i] != LF) ++i;
         QString field = FText.mid(start, i - start);
         field.replace(QStringLiteral("\"\""), QString(Quote));
+        FMarked = field.contains(QChar(FMark));
         FAt = i;
         SkipLineEnd();
         More = false;
         return field;
     }
 
+    // Most fields hold no mark and are given back untouched, without a copy.
     QString Undo(QString field) const {
-        if (FOptions.JavaCSV) {
-            if (field == QLatin1String("^")) return QString();
-            return field.replace(QLatin1Char('~'), QStringLiteral("\r\n"));
-        }
-        return field.replace(VT, QStringLiteral("\r\n"));
+        if (FOptions.JavaCSV && field == QLatin1String("^")) return QString();
+        if (FMarked) field.replace(QChar(FMark), QStringLiteral("\r\n"));
+        return field;
     }
 
     const QString& FText;
     const TCsvReadOptions& FOptions;
+    const char16_t* FData;
+    qsizetype FSize;
+    // The delimiter, or (when there is none) a character that ends the line anyway.
+    char16_t FStop;
+    // What the dialect writes for CR LF, and whether the field at hand holds it.
+    char16_t FMark;
+    bool FMarked = false;
     qsizetype FAt = 0;
     qsizetype FQuoteAt = 0;
+    // The most fields a record had so far, room kept for the next record.
+    qsizetype FWidest = 0;
 };
 
 }  // namespace

@@ -27,7 +27,7 @@ void TExStringGrid::SaveCSVRange(const QString& FileName, bool Append, bool Unic
             text += QStringLiteral("\r\n");
     }
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
-    text.reserve(text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 8);
+    text.reserve(text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 16);
     int progress = -1;
     ExportNotification(esExportStart, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
@@ -56,23 +56,34 @@ void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) 
     options.JavaCSV = JavaCSV();
     const int skipped = LoadFirstRow() ? 0 : 1;
     options.MaxRecords = MaxRows > 0 ? qint64(MaxRows) + skipped : 0;
-    const TCsvRecords parsed = ParseCsv(Text, options, kMaxGridCells);
+    TCsvRecords parsed = ParseCsv(Text, options, kMaxGridCells);
     if (parsed.Truncated) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     if (parsed.Records.empty()) throw Exception(QStringLiteral("File is empty"));
-    const int startRow = Insert ? RowCount() : SaveStartRow();
+    // The footer stays below the records, inserted or loaded: the fixed footer rows, or
+    // the last row while the floating footer shows it; those rows move whole.
+    const int footerRows = FixedFooters() > 0                                   ? FixedFooters()
+                           : FloatingFooter()->Visible && RowCount() > 1 ? 1
+                                                                                 : 0;
+    const int startRow = Insert ? std::max(0, RowCount() - footerRows) : SaveStartRow();
     const int startCol = SaveStartCol();
     TGridFileStaging staging;
     const qint64 records = qint64(parsed.Records.size()) - skipped;
-    for (qint64 i = 0; i < records; ++i) {
-        const QStringList& fields = parsed.Records[std::size_t(i + skipped)];
-        for (qsizetype j = 0; j < fields.size(); ++j)
-            if (!staging.Put(startCol + j, startRow + i, fields[j]))
-                throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
-    }
+    for (qint64 i = 0; i < records; ++i)
+        if (!staging.PutRun(startCol, startRow + i, std::move(parsed.Records[std::size_t(i + skipped)])))
+            throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
-    const qint64 rows = startRow + records + FixedFooters();
+    const int oldFooter = RowCount() - footerRows;
+    const bool footerMoves = footerRows > 0 && oldFooter >= startRow;
+    const qint64 rows = Insert ? RowCount() + records : startRow + records + (footerMoves ? footerRows : FixedFooters());
     if (rows > kMaxGridCells) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
-    StoreStagedCells(staging, std::max(ColCount() + hidden, staging.ColExtent()), int(rows), SaveHiddenCells());
+    const int columns = std::max(ColCount() + hidden, staging.ColExtent());
+    CheckGrowthWithinLimit(qint64(std::max(columns - hidden, 1)) + NumHiddenColumns(), rows);
+    if (Insert || footerMoves) {
+        const qint64 newFooter = startRow + records;
+        if (newFooter > oldFooter) InsertRows(oldFooter, int(newFooter - oldFooter));
+        if (newFooter < oldFooter) RemoveRows(int(newFooter), int(oldFooter - newFooter));
+    }
+    StoreStagedCells(staging, columns, int(rows), SaveHiddenCells());
 }
 
 void TExStringGrid::LoadFromCSV(const QString& FileName, int MaxRows) {

@@ -6,6 +6,7 @@
 // display (the fuzz targets do).
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -13,6 +14,14 @@ struct TStagedCell {
     int Col = 0;
     int Row = 0;
     QString Text;
+};
+
+// Texts of consecutive cells of one row, from Col on: a reader of records stages each
+// record whole rather than cell by cell.
+struct TStagedRun {
+    int Col = 0;
+    int Row = 0;
+    QStringList Texts;
 };
 
 struct TStagedWidth {
@@ -26,16 +35,26 @@ public:
     // past the column limit, or the cells so far passing the cell limit); the reader
     // then stops: reading on would only use memory for a file that cannot load.
     bool Put(qint64 ACol, qint64 ARow, const QString& Text);
+    // As Put for each text, Texts[i] going to column ACol + i; false (keeping nothing of
+    // the run) under the same conditions.
+    bool PutRun(qint64 ACol, qint64 ARow, QStringList Texts);
     bool PutWidth(qint64 ACol, qint64 Width);
 
     // One past the largest column and row staged (0 when nothing is staged).
     int ColExtent() const { return FColExtent; }
     int RowExtent() const { return FRowExtent; }
     const std::vector<TStagedCell>& Cells() const { return FCells; }
+    const std::vector<TStagedRun>& Runs() const { return FRuns; }
+    // Every staged text, single cells and those of runs.
+    qint64 TextCount() const { return FTextCount; }
     const std::vector<TStagedWidth>& Widths() const { return FWidths; }
 
 private:
+    bool Reserve(qint64 Columns, qint64 Rows, qint64 Texts);
+
     std::vector<TStagedCell> FCells;
+    std::vector<TStagedRun> FRuns;
+    qint64 FTextCount = 0;
     std::vector<TStagedWidth> FWidths;
     int FColExtent = 0;
     int FRowExtent = 0;

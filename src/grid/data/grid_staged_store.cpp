@@ -4,8 +4,6 @@
 #include "grid/core/string_grid.h"
 #include "grid/data/grid_file_staging.h"
 
-#include <cmath>
-
 int TExStringGrid::FileColumnToReal(int Column, bool HiddenIncluded) const {
     return HiddenIncluded ? Column : RealColIndex(Column);
 }
@@ -20,15 +18,18 @@ void TExStringGrid::StoreStagedCells(const TGridFileStaging& Staging, int Column
     if (rows != RowCount()) SetRowCount(rows);
     for (const TStagedWidth& width : Staging.Widths())
         if (width.Col < ColCount()) SetColWidths(width.Col, width.Width);
-    const auto& cells = Staging.Cells();
     const int columnsInFile = ColCount() + hidden;
+    const qint64 total = Staging.TextCount();
+    qint64 done = 0;
     int progress = -1;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        const TStagedCell& cell = cells[i];
-        if (cell.Col < columnsInFile && cell.Row < RowCount())
-            LoadCell(RealCol(FileColumnToReal(cell.Col, HiddenIncluded)), DisplRow(cell.Row), cell.Text);
-        ReportFileProgress(qint64(i) + 1, qint64(cells.size()), progress);
-    }
+    auto store = [&](int Col, int Row, const QString& Text) {
+        if (Col < columnsInFile && Row < RowCount())
+            LoadCell(RealCol(FileColumnToReal(Col, HiddenIncluded)), DisplRow(Row), Text);
+        ReportFileProgress(++done, total, progress);
+    };
+    for (const TStagedCell& cell : Staging.Cells()) store(cell.Col, cell.Row, cell.Text);
+    for (const TStagedRun& run : Staging.Runs())
+        for (qsizetype i = 0; i < run.Texts.size(); ++i) store(run.Col + int(i), run.Row, run.Texts[i]);
     EndUpdate();
     DoCellsChanged(Rect(0, 0, ColCount(), RowCount()));
     UpdateFooterAll();
@@ -36,6 +37,8 @@ void TExStringGrid::StoreStagedCells(const TGridFileStaging& Staging, int Column
 
 void TExStringGrid::ReportFileProgress(qint64 Done, qint64 Total, int& Last) {
     if (!OnFileProgress) return;
-    const int now = int(std::lround(double(Done) * 100.0 / double(std::max<qint64>(1, Total))));
+    // Whole numbers, rounded half up: this runs once per cell of a file.
+    const qint64 total = std::max<qint64>(1, Total);
+    const int now = int((Done * 200 + total) / (2 * total));
     if (now != Last) OnFileProgress(this, short(Last = now));
 }

@@ -52,9 +52,10 @@ void TExStringGrid::SaveToXML(const QString& FileName, const QString& ListDescr,
         text += QLatin1Char('<') + RecordDescr + QLatin1Char('>') + eol;
         for (qsizetype k = 0; k < columns.size(); ++k) {
             const int real = columns[k];
-            if (!IsBaseCell(real, row)) continue;
+            // A cell covered by a merged area is written empty: the reader places cells
+            // by their order, so leaving it out would move the rest of the row left.
             QString cell;
-            SaveCell(RealCol(real), DisplRow(row), cell);
+            if (IsBaseCell(real, row)) SaveCell(RealCol(real), DisplRow(row), cell);
             if (cell.isEmpty() && !ExportEmptyCells) continue;
             if (cell.isEmpty() && QuoteEmptyCells()) cell = QStringLiteral("\"\"");
             text += QLatin1Char('<') + names[k] + QLatin1Char('>') + EscapeXmlText(cell) + QLatin1String("</") +

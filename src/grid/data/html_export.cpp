@@ -1,10 +1,13 @@
 // The grid as one HTML document (SaveToHTMLString): a style sheet of the cells' looks
 // and a table of the save range. Every text is escaped; mini-HTML cells keep only the
-// renderer's tags (html_markup_sanitizer.h). Cell pictures are not written here: with
-// an empty folder (the clipboard's call) no file may land in the current folder.
+// renderer's tags (html_markup_sanitizer.h). Cell pictures become JPEG files in the
+// folder's "images" (html_image_files.h); with an empty folder (the clipboard's call)
+// none are written, so no file lands in the working folder.
 
 #include "controls/text_utilities.h"
 #include "grid/core/string_grid.h"
+#include "grid/data/html_cell_images.h"
+#include "grid/data/html_image_files.h"
 #include "grid/data/html_markup_sanitizer.h"
 #include "grid/data/html_settings.h"
 
@@ -52,7 +55,7 @@ int StyleIndex(QStringList& Styles, const QString& Style) {
 
 }  // namespace
 
-QString TExStringGrid::SaveToHTMLString(const QString&) {
+QString TExStringGrid::SaveToHTMLString(const QString& Dir) {
     const THTMLSettings& h = *FHTMLSettings;
     const bool xhtml = h.XHTML;
     const QString lineBreak = xhtml ? QStringLiteral("<br />") : QStringLiteral("<br>");
@@ -61,6 +64,7 @@ QString TExStringGrid::SaveToHTMLString(const QString&) {
     const int firstRow = (SaveFixedCells() || SaveFixedRows()) ? 0 : FixedRows();
     const bool headerRow = FixedRows() > 0 && (SaveFixedCells() || SaveFixedRows());
     const int firstBodyRow = headerRow ? 1 : firstRow;
+    THtmlImageFiles images(Dir);
 
     QStringList styles;
     QStringList table;
@@ -104,6 +108,7 @@ QString TExStringGrid::SaveToHTMLString(const QString&) {
             }
             if (GetCellType(real, r) == ctNode) content.prepend(QLatin1Char('+'));
             if (header ? text.isEmpty() : text.trimmed().isEmpty()) content = space;
+            content = HTMLCellWithImages(*this, real, r, text, content, images);
 
             TGridDrawState state;
             TBrush brush;

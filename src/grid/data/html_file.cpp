@@ -35,6 +35,9 @@ void WriteHTMLFile(TExStringGrid& Grid, const QString& FileName, bool Show, bool
         }
     }
     if (!h.HeaderFile.isEmpty()) lines << FileLines(h.HeaderFile);
+    // Read before the document, whose pictures are files: a footer that cannot be read
+    // leaves no pictures behind.
+    const QStringList footer = h.FooterFile.isEmpty() ? QStringList() : FileLines(h.FooterFile);
     QString dir = QFileInfo(FileName).path();
     dir.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (!dir.endsWith(QLatin1Char('/'))) dir += QLatin1Char('/');
@@ -45,7 +48,7 @@ void WriteHTMLFile(TExStringGrid& Grid, const QString& FileName, bool Show, bool
                      QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>").arg(written));
     }
     lines << html;
-    if (!h.FooterFile.isEmpty()) lines << FileLines(h.FooterFile);
+    lines << footer;
 
     const QString text = lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n");
     if (!WriteFileAtomically(FileName, EncodeXmlDocument(text, Unicode ? TXmlFileEncoding::Utf16 : TXmlFileEncoding::Ascii)))

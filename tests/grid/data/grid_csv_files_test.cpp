@@ -208,6 +208,52 @@ TEST(CsvFile, LoadingOptionsAndStreams) {
     EXPECT_THROW(g.LoadFromCSV(dir.filePath("none.csv")), EFOpenError);
 }
 
+TEST(CsvFile, TheFooterStaysBelowInsertedAndLoadedRows) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("i.csv");
+    WriteBytes(path, "x,1\r\ny,2\r\n");
+    const std::function<void(TExStringGrid&)> noFooter = [](TExStringGrid&) {};
+    const std::function<void(TExStringGrid&)> fixedFooter = [](TExStringGrid& g) { g.SetFixedFooters(1); };
+    const std::function<void(TExStringGrid&)> floatingFooter = [](TExStringGrid& g) { g.FloatingFooter()->SetVisible(true); };
+    const struct {
+        const char* name;
+        bool insert;
+        int dataRows;  // between the fixed row and the last row
+        std::function<void(TExStringGrid&)> footer;
+        QStringList firstColumn;
+    } cases[] = {
+        {"insert, no footer", true, 1, noFooter, {"head", "d1", "total", "x", "y"}},
+        {"insert, fixed footer row", true, 1, fixedFooter, {"head", "d1", "x", "y", "total"}},
+        {"insert, floating footer", true, 1, floatingFooter, {"head", "d1", "x", "y", "total"}},
+        // Loading starts at the save range's first row, row 0 by default.
+        {"load, no footer", false, 3, noFooter, {"x", "y"}},
+        {"load over more rows, fixed footer row", false, 3, fixedFooter, {"x", "y", "total"}},
+        {"load over fewer rows, fixed footer row", false, 0, fixedFooter, {"x", "y", "total"}},
+        {"load, floating footer", false, 3, floatingFooter, {"x", "y", "total"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TExStringGrid g(nullptr);
+        g.SetColCount(2);
+        g.SetRowCount(c.dataRows + 2);
+        g.SetCells(0, 0, QStringLiteral("head"));
+        for (int r = 1; r <= c.dataRows; ++r) g.SetCells(0, r, QStringLiteral("d%1").arg(r));
+        g.SetCells(0, c.dataRows + 1, QStringLiteral("total"));
+        g.SetCells(1, c.dataRows + 1, QStringLiteral("3"));
+        c.footer(g);
+        if (c.insert)
+            g.InsertFromCSV(path);
+        else
+            g.LoadFromCSV(path);
+        QStringList firstColumn;
+        for (int r = 0; r < g.RowCount(); ++r) firstColumn << g.Cells(0, r);
+        EXPECT_EQ(firstColumn, c.firstColumn);
+        const int footer = int(firstColumn.indexOf(QStringLiteral("total")));
+        if (footer >= 0) EXPECT_EQ(g.Cells(1, footer), QStringLiteral("3"));
+        EXPECT_EQ(g.Cells(1, int(firstColumn.indexOf(QStringLiteral("y")))), QStringLiteral("2"));
+    }
+}
+
 TEST(CsvFile, RefusedFilesLeaveTheGridAsItWas) {
     QTemporaryDir dir;
     const QString path = dir.filePath("big.csv");
