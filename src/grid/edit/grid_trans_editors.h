@@ -8,10 +8,12 @@
 
 #include "platform/standard_controls.h"
 
-class TGridTransEdit : public TEdit {
+// What both editors share, on their platform control Base.
+template <class Base>
+class TGridTransEditorOf : public Base {
 public:
     // AOwner is the grid whose fixed cells are edited (any other owner edits no cell).
-    TGridTransEdit(TComponent* AOwner, QWidget* AParent);
+    TGridTransEditorOf(TComponent* AOwner, QWidget* AParent) : Base(AOwner, AParent), FGrid(AOwner) {}
 
     int Col() const { return FCol; }
     void SetCol(int Value) { FCol = Value; }
@@ -21,8 +23,10 @@ public:
     bool StopEdit();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
+    // The text the edit ends with.
+    virtual QString EditedText() const = 0;
+    // The end of the edit when the focus leaves for another control of the window.
+    void ExitUnlessReturning(const QFocusEvent* event);
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -31,28 +35,30 @@ private:
     int FRow = 0;
 };
 
-class TGridTransCombo : public TComboBox {
+class TGridTransEdit : public TGridTransEditorOf<TEdit> {
+public:
+    TGridTransEdit(TComponent* AOwner, QWidget* AParent);
+
+protected:
+    QString EditedText() const override { return Text(); }
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+class TGridTransCombo : public TGridTransEditorOf<TComboBox> {
 public:
     TGridTransCombo(TComponent* AOwner, QWidget* AParent);
-
-    int Col() const { return FCol; }
-    void SetCol(int Value) { FCol = Value; }
-    int Row() const { return FRow; }
-    void SetRow(int Value) { FRow = Value; }
-    bool StopEdit();
 
     void showPopup() override;
     void hidePopup() override;
 
 protected:
+    // A list left without a choice keeps the cell's text, shown as its placeholder.
+    QString EditedText() const override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
-    TComponent* FGrid;
-    int FCol = 0;
-    int FRow = 0;
     // The focus goes to the list while it is open; that is no exit.
     bool FListOpen = false;
 };
