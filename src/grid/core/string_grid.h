@@ -1273,8 +1273,8 @@ public:
     void RadioGroupClick(int ACol, int ARow, int XOffset, int YOffset);
     // Opens the edit box or combo box over a fixed cell (displayed column).
     void ShowFixedCellEditor(int ACol, int ARow);
-    QLineEdit* FixedCellEdit() const { return EditTrans; }
-    QComboBox* FixedCellCombo() const { return ComboTrans; }
+    class TGridTransEdit* FixedCellEdit() const { return EditTrans; }
+    class TGridTransCombo* FixedCellCombo() const { return ComboTrans; }
     // Milliseconds the last sort by a header click took.
     int SortTime = 0;
     // ---- end of public: mouse press, release, double click, right button, sorting least forms ----
@@ -1898,6 +1898,12 @@ public:
     // The size of an RTF cell's text laid out formatted in Font (through the hidden
     // RichEdit): wrapped at Width when it is above 0, else on its own lines.
     TSize RichCellTextSize(int RCol, int ARow, const TFont& Font, int Width);
+    // The cell follows the typing in the spin edit and the edit with button, as in the
+    // plain edit, once a plain editor has opened (and not while a press starts an edit).
+    void FollowEditorText(const QString& Text);
+    // Enter or Tab typed in a form-control editor: the editor has ended; the grid takes
+    // the focus, and Tab goes on to the next cell (AdvanceAuto) or the cell's next control.
+    void ControlEditorKey(bool Tab);
     // ---- end of public: editors by kind: check box, spin, button, unit, custom link, form-control and fixed-cell editors, cell checkers ----
 
     // ---- public: date and time picker editors (grid/edit/grid_date_editors*.cpp) ----
@@ -2394,8 +2400,8 @@ protected:
     void ReleaseCellButton(int X, int Y);
     void ReleaseSortClick(int ACol, int ARow, int X, int Y, bool Moved);
     void SortByHeaderClick(int RCol);
-    QLineEdit* EditTrans = nullptr;
-    QComboBox* ComboTrans = nullptr;
+    TGridTransEdit* EditTrans = nullptr;
+    TGridTransCombo* ComboTrans = nullptr;
     int FFixedColEdit = -1;
     int FFixedRowEdit = -1;
     int FOldTopRow = 0;
@@ -2822,6 +2828,8 @@ protected:
     friend class TGridUnitEditBtn;
     friend class TGridButton;
     friend class TEditLink;
+    // The fixed-cell edit box and combo box, made hidden with the grid.
+    void CreateFixedCellEditors();
     // The rows of ShowCellEditor and HideCellEditor for these kinds (displayed column).
     void ShowSpinCellEditor(int ACol, int ARow);
     void HideSpinCellEditor(int ACol, int ARow);

@@ -121,7 +121,8 @@ void TExStringGrid::CreateRunTimeChildren() {
     combo->setEnabled(false);
     FEditCombo = combo;
     ConnectInputNotices();
-    for (const char* name : {"EditTrans", "ComboTrans", "EditCheck", "EditBtn", "UnitEditBtn", "GridButton"})
+    CreateFixedCellEditors();
+    for (const char* name : {"EditCheck", "EditBtn", "UnitEditBtn", "GridButton"})
         FEditors.push_back(HiddenChild<QWidget>(this, name));
     FScrollBar = new TCellScrollBar(Surface());
     QObject::connect(FScrollBar, &QScrollBar::valueChanged, this, [this](int position) { CellScrollBarMoved(position); });

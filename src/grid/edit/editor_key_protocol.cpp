@@ -92,3 +92,27 @@ void TEditorKeyProtocol::CloseAndFocusGrid() {
     FGrid->HideInplaceEdit();
     FGrid->setFocus(Qt::OtherFocusReason);
 }
+
+void TEditorKeyProtocol::WalkOutOfCell(bool Forward, const QString& Text) {
+    const int col = FGrid->Col();
+    const int row = FGrid->Row();
+    int checkCol = -1;
+    if (!Forward && col > FGrid->FixedCols()) checkCol = col - 1;
+    const int lastDataCol = FGrid->ColCount() - FGrid->FixedRightCols() - 1;
+    if (Forward && col < lastDataCol) checkCol = col + FGrid->CellSpan(FGrid->RealColIndex(col), row).X + 1;
+    if (checkCol >= 0 && FGrid->HasClickableObject(FGrid->RealColIndex(checkCol), row)) {
+        // No editor opens on a check-box cell.
+        if (FGrid->ValidateCell(Text)) {
+            FGrid->HideInplaceEdit();
+            FGrid->SetCol(checkCol);
+        }
+        return;
+    }
+    FGrid->setFocus(Qt::OtherFocusReason);
+    TNavigation* navigation = FGrid->Navigation();
+    const TAdvanceDirection direction = navigation->AdvanceDirection();
+    navigation->SetAdvanceDirection(adLeftRight);
+    FGrid->AdvanceAfterEdit(col, row, true, true, Forward, false, true);
+    navigation->SetAdvanceDirection(direction);
+    if (navigation->CursorWalkAlwaysEdit()) FGrid->ShowInplaceEdit();
+}

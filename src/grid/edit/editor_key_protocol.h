@@ -58,6 +58,11 @@ public:
     void EndEdit(WORD& Key, TShiftState Shift);
     // Closes the editor and gives the grid the focus.
     void CloseAndFocusGrid();
+    // The cursor walks out of the editor's cell to the next or previous one (Right at the
+    // end, Left at the start of its text, with Navigation.CursorWalkEditor): a check-box
+    // cell is entered without an editor once Text validates; any other cell is advanced
+    // to, and edited again with CursorWalkAlwaysEdit.
+    void WalkOutOfCell(bool Forward, const QString& Text);
 
 private:
     TExStringGrid* FGrid;

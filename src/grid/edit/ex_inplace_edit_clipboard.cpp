@@ -2,13 +2,11 @@
 // paste rules of each plain editor kind.
 
 #include "grid/core/string_grid.h"
+#include "grid/edit/editor_paste.h"
 #include "grid/edit/ex_inplace_edit.h"
 
 #include "controls/text_utilities.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
 
 void TExInplaceEdit::WMCopy() {
     bool allow = true;
@@ -54,15 +52,9 @@ QString TExInplaceEdit::PastedTextByKind(const QString& Text) const {
 
 void TExInplaceEdit::WMPaste() {
     if (ReadOnly()) return;
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    bool allow = data && data->hasText();
-    QString pasted = allow ? data->text() : QString();
-    if (FGrid->OnClipboardPaste) FGrid->OnClipboardPaste(this, pasted, allow);
-    if (allow && FGrid->OnClipboardBeforePasteCell)
-        FGrid->OnClipboardBeforePasteCell(this, FGrid->Col(), FGrid->Row(), pasted, allow);
-    if (!allow || (FLengthLimit >= 1 && FLengthLimit < pasted.size())) return;
-    // A text copied as one line of a table comes with its line end.
-    if (pasted.indexOf(QLatin1String("\r\n")) == pasted.size() - 2) pasted.chop(2);
+    const std::optional<QString> given = GridPasteText(FGrid, this);
+    if (!given || (FLengthLimit >= 1 && FLengthLimit < given->size())) return;
+    const QString& pasted = *given;
     const QString text = Text();
     const int start = SelStart();
     const bool replacesSelection = SelLength() > 0;

@@ -132,6 +132,8 @@ void TExStringGrid::ShowSpinCellEditor(int ACol, int ARow) {
         break;
     }
     ShowOver(*spin, R, color, font);
+    // From here the cell follows what the user does in the editor (FollowEditorText).
+    FNoEditChange = false;
     PostStartChar(spin, FStartEditChar);
     if (FSpinUpClick) spin->IncrementValue(false);
     if (FSpinDnClick) spin->DecrementValue(false);
@@ -173,6 +175,7 @@ void TExStringGrid::ShowEditBtnCellEditor(int ACol, int ARow) {
     edit->SetText(GetEditText(ACol, ARow));
     edit->SetMaxLength(GetEditLimit());
     ShowOver(*edit, R, color, font);
+    FNoEditChange = false;
     PostStartChar(edit, FStartEditChar);
     FEditCtrl = edit;
 }

@@ -265,35 +265,11 @@ void TGridCombo::KeyUp(WORD& Key, TShiftState Shift) {
     if (edit->hasSelectedText()) return;
     if (Key == VK_LEFT && edit->cursorPosition() == 0) {
         Key = 0;
-        WalkOutOfCell(false);
+        FProtocol.WalkOutOfCell(false, Text());
     } else if (Key == VK_RIGHT && edit->cursorPosition() == edit->text().length()) {
         Key = 0;
-        WalkOutOfCell(true);
+        FProtocol.WalkOutOfCell(true, Text());
     }
-}
-
-void TGridCombo::WalkOutOfCell(bool Forward) {
-    const int col = FGrid->Col();
-    const int row = FGrid->Row();
-    int checkCol = -1;
-    if (!Forward && col > FGrid->FixedCols()) checkCol = col - 1;
-    const int lastDataCol = FGrid->ColCount() - FGrid->FixedRightCols() - 1;
-    if (Forward && col < lastDataCol) checkCol = col + FGrid->CellSpan(FGrid->RealColIndex(col), row).X + 1;
-    if (checkCol >= 0 && FGrid->HasClickableObject(FGrid->RealColIndex(checkCol), row)) {
-        // No editor opens on a check-box cell.
-        if (FGrid->ValidateCell(Text())) {
-            FGrid->HideInplaceEdit();
-            FGrid->SetCol(checkCol);
-        }
-        return;
-    }
-    FGrid->setFocus(Qt::OtherFocusReason);
-    TNavigation* navigation = FGrid->Navigation();
-    const TAdvanceDirection direction = navigation->AdvanceDirection();
-    navigation->SetAdvanceDirection(adLeftRight);
-    FGrid->AdvanceAfterEdit(col, row, true, true, Forward, false, true);
-    navigation->SetAdvanceDirection(direction);
-    if (navigation->CursorWalkAlwaysEdit()) FGrid->ShowInplaceEdit();
 }
 
 // ---- list, wheel, change -----------------------------------------------------------------

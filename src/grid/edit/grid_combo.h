@@ -75,7 +75,6 @@ private:
     bool WantsSpecialKey(WORD Key) const;
     // Makes the item highlighted in the open list the chosen one, reported as a pick.
     void TakeListHighlight();
-    void WalkOutOfCell(bool Forward);
     void WheelStep(bool Down);
     // The key-down, key-press and base handling of one Qt key event.
     void HandleKeyEvent(QKeyEvent* e);

@@ -3,28 +3,12 @@
 #include "grid/edit/grid_combo.h"
 
 #include "grid/core/string_grid.h"
+#include "grid/edit/lookup_completion.h"
 
 #include <QAbstractItemView>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <utility>
-
-namespace {
-
-constexpr int kMaxCompletedTail = 255;
-
-// The first entry that begins with Prefix under the case rule, or -1; an empty prefix
-// matches nothing.
-template <class TextAt>
-int FirstStartingWith(const QString& Prefix, int Count, bool CaseSensitive, TextAt Text) {
-    if (Prefix.isEmpty()) return -1;
-    const Qt::CaseSensitivity rule = CaseSensitive ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    for (int i = 0; i < Count; ++i)
-        if (Text(i).startsWith(Prefix, rule)) return i;
-    return -1;
-}
-
-}  // namespace
 
 void TGridCombo::DoChange() {
     if (!WorkMode || !FGrid->Lookup() || !EditableStyle() || !isVisible()) return;

@@ -4,6 +4,8 @@
 
 #include "grid/core/string_grid.h"
 #include "grid/edit/editor_key_protocol.h"
+#include "grid/edit/editor_paste.h"
+#include "grid/edit/lookup_completion.h"
 #include "grid/edit/edit_button_char_filter.h"
 #include "platform/message_beep.h"
 
@@ -53,7 +55,47 @@ void TGridEditBtn::KeyDown(WORD& Key, TShiftState Shift) {
 
 void TGridEditBtn::KeyUp(WORD& Key, TShiftState Shift) {
     if (FGrid->OnKeyUp) FGrid->OnKeyUp(FGrid, Key, Shift);
+    const bool plainKey = !Shift.Contains(ssShift) && !Shift.Contains(ssAlt) && !Shift.Contains(ssCtrl);
+    if (plainKey && FGrid->Navigation()->CursorWalkEditor() && SelLength() == 0) {
+        const bool leftAtStart = Key == VK_LEFT && FSelKeyDown == 0;
+        const bool rightAtEnd = Key == VK_RIGHT && SelStart() == Text().length();
+        if (leftAtStart || rightAtEnd) {
+            Key = 0;
+            FProtocol.WalkOutOfCell(rightAtEnd, Text());
+            return;
+        }
+    }
     if (Key != VK_RETURN) TAsgEditBtn::KeyUp(Key, Shift);
+    CompleteFromLookup();
+}
+
+void TGridEditBtn::CompleteFromLookup() {
+    if (!WorkMode || SelLength() != 0 || !isVisible() || !FGrid->Lookup()) return;
+    const TStringList* items = FGrid->LookupItems();
+    const int typed = SelStart();
+    const QString prefix = Text().left(typed);
+    const int found = FirstStartingWith(prefix, items->Count(), FGrid->LookupCaseSensitive(),
+                                        [items](int i) { return items->Strings(i); });
+    if (found < 0) return;
+    const QString completed = prefix + items->Strings(found).mid(typed, kMaxCompletedTail);
+    if (completed == Text()) return;
+    SetText(completed);
+    SetSel(typed, completed.length());
+}
+
+void TGridEditBtn::WMPaste(TMessage& /*Message*/) {
+    if (!EditorEnabled() || ReadOnly()) return;
+    const std::optional<QString> pasted = GridPasteText(FGrid, this);
+    if (!pasted) return;
+    const QString text = Text();
+    const int start = SelStart();
+    const bool replacesSelection = SelLength() > 0;
+    const QString joined = text.left(start) + *pasted + text.mid(start + SelLength());
+    if (MaxLength() > 0 && joined.size() > MaxLength()) return;
+    SetText(joined);
+    FGrid->SetCurrentEditText(joined);
+    if (replacesSelection) SetSel(start, start + pasted->size());
+    else SetSelStart(start + pasted->size());
 }
 
 void TGridEditBtn::WMChar(TWMKey& Message) {
@@ -83,7 +125,9 @@ void TGridEditBtn::ButtonClicked() {
 
 void TGridEditBtn::Change() {
     TAsgEditBtn::Change();
-    if (FGrid->OnEditChange && isVisible()) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+    if (!isVisible()) return;
+    FGrid->FollowEditorText(Text());
+    if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
 void TGridEditBtn::mouseDoubleClickEvent(QMouseEvent* e) {

@@ -5,6 +5,8 @@
 // always shows the grid's text and keeps the cell's editor kind); characters are
 // filtered by the cell's kind; the button (or F4) passes the text through the grid's
 // OnEllipsClick. Keys it does not handle reach the grid's OnKeyDown and OnKeyUp first.
+// Left at the start and Right at the end of the text walk out of the cell with the
+// grid's CursorWalkEditor; typed text is completed from the grid's LookupItems.
 
 #include "grid/edit/edit_button.h"
 #include "grid/edit/editor_key_protocol.h"
@@ -28,6 +30,9 @@ protected:
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyUp(WORD& Key, TShiftState Shift) override;
     void WMChar(TWMKey& Message) override;
+    // Instead of the edit's own paste: through the grid's clipboard events, the text
+    // then also the grid's edit text.
+    void WMPaste(TMessage& Message) override;
     void CMWantSpecialKey(TMessage& Message) override;
     void Change() override;
     void DoExit() override;
@@ -35,6 +40,9 @@ protected:
 
 private:
     void ButtonClicked();
+    // Completes the text before the caret from the grid's LookupItems, the added tail
+    // selected; after every key release.
+    void CompleteFromLookup();
 
     TExStringGrid* FGrid;
     TEditorKeyProtocol FProtocol;

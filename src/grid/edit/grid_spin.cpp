@@ -131,7 +131,9 @@ void TGridSpin::ReportButtonClick(bool Up) {
 
 void TGridSpin::Change() {
     TAsgSpinEdit::Change();
-    if (FGrid->OnEditChange && isVisible()) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
+    if (!isVisible()) return;
+    FGrid->FollowEditorText(Text());
+    if (FGrid->OnEditChange) FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), Text());
 }
 
 void TGridSpin::DoExit() {

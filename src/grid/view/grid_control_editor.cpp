@@ -7,21 +7,76 @@
 #include "grid/view/markup_control_tags.h"
 
 #include <QFocusEvent>
-#include <algorithm>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// Enter or Tab typed in a form-control editor owned by a grid: the editor ends and the
+// grid goes on. False for other keys or without a grid.
+bool EndControlEditByKey(QWidget* Editor, const std::function<void()>& Exit, QChar Key) {
+    const bool tab = Key == QChar(9);
+    if (!tab && Key != QChar(13)) return false;
+    auto* grid = dynamic_cast<TExStringGrid*>(dynamic_cast<TComponent*>(Editor)->Owner());
+    if (!grid) return false;
+    Exit();
+    grid->ControlEditorKey(tab);
+    return true;
+}
+
+}  // namespace
+
+void TControlEdit::CMWantSpecialKey(TMessage& Message) {
+    const WORD key = WORD(Message.WParam);
+    // Enter is left to the window's default button first; Tab stays here.
+    if (key == VK_RETURN) Message.Result = 0;
+    else if (key == VK_TAB) Message.Result = 1;
+    else TCustomMaskEdit::CMWantSpecialKey(Message);
+}
+
+void TControlEdit::KeyPress(QChar& Key) {
+    if (EndControlEditByKey(this, [this] { DoExit(); }, Key)) {
+        Key = QChar();
+        return;
+    }
+    TCustomMaskEdit::KeyPress(Key);
+}
 
 void TControlCombo::showPopup() {
     FListOpen = true;
-    TComboBox::showPopup();
+    TAsgComboBox::showPopup();
 }
 
 void TControlCombo::hidePopup() {
-    TComboBox::hidePopup();
+    TAsgComboBox::hidePopup();
     FListOpen = false;
 }
 
+bool TControlCombo::event(QEvent* event) {
+    // The combo claims Tab, past the focus chain.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return TAsgComboBox::event(event);
+}
+
+void TControlCombo::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QChar key = event->key() == Qt::Key_Tab ? QChar(9) : enter ? QChar(13) : QChar();
+    // Enter in the open list chooses its item first.
+    if (enter && FListOpen) hidePopup();
+    if (!key.isNull() && EndControlEditByKey(this, [this] { if (OnExit) OnExit(this); }, key)) {
+        event->accept();
+        return;
+    }
+    TAsgComboBox::keyPressEvent(event);
+}
+
 void TControlCombo::focusOutEvent(QFocusEvent* event) {
-    TComboBox::focusOutEvent(event);
+    TAsgComboBox::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason && !FListOpen && OnExit) OnExit(this);
 }
 
@@ -105,8 +160,13 @@ void TExStringGrid::ControlComboSelect(TObject* /*Sender*/) {
     OnControlComboSelect(this, FCtrlXY.Y, FCtrlXY.X, index, FCtrlID, FComboControl->itemText(index));
 }
 
-void TExStringGrid::ControlEditDone(TObject* /*Sender*/) {
+void TExStringGrid::ControlEditDone(TObject* Sender) {
     if (!FCtrlEditing) return;
+    // An editor left by Enter or Tab loses the focus only once the next editor takes it:
+    // that late exit ends nothing.
+    const bool senderOpen = (Sender == FEditControl && IsEditBoxType(FCtrlType)) ||
+                            (Sender == FComboControl && FCtrlType == QLatin1String("COMBO"));
+    if (!senderOpen) return;
     FCtrlEditing = false;
     QString value;
     if (IsEditBoxType(FCtrlType) && FEditControl) {
@@ -124,4 +184,13 @@ void TExStringGrid::ControlEditDone(TObject* /*Sender*/) {
     if (SetControlTagValue(cellText, FCtrlID, value)) SetCells(FCtrlXY.X, FCtrlXY.Y, cellText);
     if (OnControlEditDone) OnControlEditDone(this, FCtrlXY.Y, FCtrlXY.X, FCtrlID, FCtrlType, value);
     FCtrlType.clear();
+}
+
+void TExStringGrid::ControlEditorKey(bool Tab) {
+    if (Tab && !FNavigation->AdvanceAuto()) {
+        ShowNextControlEditor(DisplColIndex(FCtrlXY.X), FCtrlXY.Y, FCtrlID);
+        return;
+    }
+    setFocus(Qt::OtherFocusReason);
+    if (Tab) AdvanceAfterEdit(DisplColIndex(FCtrlXY.X), FCtrlXY.Y, true, false, true, false, false);
 }

@@ -157,6 +157,65 @@ TEST_F(GridControlEditor, OtherTypesOpenNothing) {
     EXPECT_TRUE(Done.empty());
 }
 
+// Enter ends a control's edit and leaves the grid focused; Tab goes on to the next
+// control of the same cell and from the last one to the grid, or with AdvanceAuto to
+// the next cell. The keys are typed into the editors.
+TEST_F(GridControlEditor, EnterAndTabEndTheControlsEditAndGoOn) {
+    Grid->OnControlComboList = [](TObject*, int, int, const QString&, const QString&, const QString&,
+                                  TStringList* Values, bool&, int&) {
+        Values->Add("Read");
+        Values->Add("Write");
+    };
+    QString value;
+    Grid->ShowControlEditor(kTwoControls, "EDIT", 1, 2, 1, {10, 20, 90, 40}, "old", "name");
+    TControlEdit* edit = Grid->ControlEdit();
+    QTest::keyClicks(edit, "ab");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_TRUE(Grid->hasFocus());
+    ASSERT_TRUE(GetControlTagValue(Grid->Cells(2, 1), "name", value));
+    EXPECT_EQ(value, "ab");
+
+    // Tab: from the edit box to the cell's combo, from the combo (the last) to the grid.
+    Grid->ShowControlEditor(Grid->Cells(2, 1), "EDIT", 1, 2, 1, {10, 20, 90, 40}, "ab", "name");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_FALSE(edit->isVisible());
+    TControlCombo* combo = Grid->ControlCombo();
+    ASSERT_NE(combo, nullptr);
+    EXPECT_TRUE(combo->isVisible());
+    // Dropped down, the list has the keyboard.
+    EXPECT_TRUE(QApplication::focusWidget() == combo || QApplication::focusWidget() == combo->view());
+    combo->hidePopup();
+    combo->setCurrentIndex(1);
+    QTest::keyClick(combo, Qt::Key_Tab);
+    EXPECT_FALSE(combo->isVisible());
+    EXPECT_TRUE(Grid->hasFocus());
+    ASSERT_TRUE(GetControlTagValue(Grid->Cells(2, 1), "mode", value));
+    EXPECT_EQ(value, "Write");
+
+    // Enter in the combo ends its edit as well.
+    Grid->ShowControlEditor(Grid->Cells(2, 1), "COMBO", 1, 2, 1, {10, 20, 90, 40}, "Write", "mode");
+    combo->hidePopup();
+    combo->setCurrentIndex(0);
+    QTest::keyClick(combo, Qt::Key_Return);
+    EXPECT_FALSE(combo->isVisible());
+    EXPECT_TRUE(Grid->hasFocus());
+    ASSERT_TRUE(GetControlTagValue(Grid->Cells(2, 1), "mode", value));
+    EXPECT_EQ(value, "Read");
+    EXPECT_EQ(Done.size(), 4u);
+
+    // With AdvanceAuto Tab moves the grid on to the next cell instead.
+    Grid->Navigation()->SetAdvanceAuto(true);
+    Grid->FocusCell(1, 1);
+    Grid->ShowControlEditor(Grid->Cells(2, 1), "EDIT", 1, 2, 1, {10, 20, 90, 40}, "ab", "name");
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_FALSE(edit->isVisible());
+    EXPECT_FALSE(combo->isVisible());
+    EXPECT_TRUE(Grid->hasFocus());
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Row(), 1);
+}
+
 TEST(MarkupEntityRoundTrip, ControlValuesReadBackAsTyped) {
     for (const char* typed : {"&", "&amp;", "&quot;", "&eacute;", "<x>", "a&amp;lt;b", "\"q\" & 'é'"}) {
         const QString text = QString::fromUtf8(typed);

@@ -2,6 +2,7 @@
 // direct editing, header sorting, double clicks on header borders, right clicks,
 // links, radio groups and the fixed-cell editors.
 
+#include "grid/edit/grid_trans_editors.h"
 #include "grid/view/grid_mouse_fixture.h"
 #include "platform/url_opener.h"
 
