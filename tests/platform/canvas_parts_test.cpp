@@ -7,6 +7,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -138,6 +144,69 @@ TEST(CanvasPartsTest, ThemedAndClassicCheckBoxesShowTheirMark) {
         EXPECT_GT(unchecked.CountNot(clWhite, QRect(5, 5, 15, 15)), 0) << themed;  // the box itself
         EXPECT_EQ(checked.CountNot(clWhite, QRect(21, 0, 39, 60)), 0) << themed;  // nothing outside
     }
+}
+
+// The largest difference of one colour channel between two images of one size.
+int Largest_Channel_Difference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
+
+// Check boxes and radio buttons look as the style draws them, whether drawn first, again
+// elsewhere (copied), or under a scaling painter (drawn anew).
+TEST(CanvasPartsTest, ThemedIndicatorsLookAsTheStyleDrawsThem) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    ASSERT_TRUE(fusion);
+    const QColor background(200, 230, 160);
+    struct Case {
+        TThemedPart part;
+        int state;
+        TCheckMark mark;
+        QStyle::State flags;
+    };
+    const QStyle::State on = QStyle::State_Active | QStyle::State_Enabled;
+    const Case cases[] = {
+        {tpCheckBox, 0, cmChecked, on | QStyle::State_On},
+        {tpCheckBox, 0, cmUnchecked, on | QStyle::State_Off},
+        {tpCheckBox, 1, cmMixed, on | QStyle::State_MouseOver | QStyle::State_NoChange},
+        {tpCheckBox, 3, cmChecked, QStyle::State_Active | QStyle::State_On},
+        {tpRadioButton, 2, cmChecked, on | QStyle::State_Sunken | QStyle::State_On},
+        {tpRadioButton, 0, cmUnchecked, on | QStyle::State_Off},
+    };
+    for (const qreal scale : {1.0, 1.5})
+        for (const Case& c : cases) {
+            QImage drawn(60, 60, QImage::Format_ARGB32_Premultiplied), expected = drawn;
+            drawn.fill(background);
+            expected.fill(background);
+            {
+                QPainter painter(&drawn);
+                painter.scale(scale, scale);
+                TCanvas canvas(&painter);
+                for (int x : {3, 30}) canvas.DrawThemedPart(Rect(x, 7, x + 15, 22), c.part, c.state, c.mark);
+            }
+            {
+                QPainter painter(&expected);
+                painter.scale(scale, scale);
+                QStyleOptionButton option;
+                option.state = c.flags;
+                for (int x : {3, 30}) {
+                    option.rect = QRect(x, 7, 15, 15);
+                    fusion->drawPrimitive(c.part == tpCheckBox ? QStyle::PE_IndicatorCheckBox
+                                                               : QStyle::PE_IndicatorRadioButton,
+                                          &option, &painter);
+                }
+            }
+            QImage plain(15, 15, drawn.format());
+            plain.fill(background);
+            EXPECT_NE(drawn.copy(30, 7, 15, 15), plain) << c.part << " " << c.state;  // the copy is there
+            EXPECT_LE(Largest_Channel_Difference(drawn, expected), 2) << c.part << " " << c.state << " at " << scale;
+        }
 }
 
 }  // namespace
