@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPaintDevice>
+#include <QPainter>
+#include <QTextLayout>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -25,6 +28,9 @@ struct TFontCacheEntry {
     int DeviceDpi = 0;
     std::optional<QFontMetrics> Metrics;
     QHash<TTextBoundsKey, QSize> Bounds;
+    // Lines laid out in the painter's font, which is the font resolved for the device.
+    QFont LinesFont;
+    QHash<QString, std::shared_ptr<QTextLayout>> Lines;
 };
 
 // Enough for the fixed, normal, link and header fonts of one paint.
@@ -32,6 +38,8 @@ constexpr std::size_t kMaxFonts = 8;
 // Cell texts are mostly short and repeated; a grid of unique texts must not grow it
 // without end.
 constexpr qsizetype kMaxBoundsPerFont = 4096;
+// A laid-out line keeps its glyphs, so fewer of them are kept.
+constexpr qsizetype kMaxLinesPerFont = 1024;
 
 // Fonts are painted on the GUI thread; another thread that paints images keeps its own.
 thread_local std::vector<TFontCacheEntry> tFonts;
@@ -60,7 +68,7 @@ TFontCacheEntry& EntryFor(const TFont& font) {
         clearOnExit = true;
     }
     if (tFonts.size() >= kMaxFonts) tFonts.pop_back();
-    tFonts.insert(tFonts.begin(), TFontCacheEntry{font, font.ToQFont(), nullptr, 0, std::nullopt, {}});
+    tFonts.insert(tFonts.begin(), TFontCacheEntry{font, font.ToQFont(), nullptr, 0, std::nullopt, {}, {}, {}});
     return tFonts[0];
 }
 
@@ -72,6 +80,7 @@ TFontCacheEntry& EntryWithMetrics(const TFont& font, const QPaintDevice* device)
         entry.Device = device;
         entry.DeviceDpi = dpi;
         entry.Bounds.clear();
+        entry.Lines.clear();
     }
     return entry;
 }
@@ -93,4 +102,32 @@ QSize CachedTextBounds(const TFont& font, const QPaintDevice* device, const QStr
     if (entry.Bounds.size() >= kMaxBoundsPerFont) entry.Bounds.clear();
     entry.Bounds.insert(key, size);
     return size;
+}
+
+const QTextLayout* CachedTextLine(const TFont& font, const QPainter& painter, const QString& text) {
+    if (text.isEmpty()) return nullptr;
+    for (QChar c : text)
+        if (c == u'\n' || c == u'\r' || c == u'\t' || c == u'&' || c == QChar(0x9C) || c == QChar::LineSeparator ||
+            c == QChar::ParagraphSeparator)
+            return nullptr;
+    TFontCacheEntry& entry = EntryWithMetrics(font, painter.device());
+    if (!(painter.font() == entry.LinesFont)) {
+        entry.Lines.clear();
+        entry.LinesFont = painter.font();
+    }
+    if (auto found = entry.Lines.constFind(text); found != entry.Lines.constEnd()) return found->get();
+    auto layout = std::make_shared<QTextLayout>(text, painter.font());
+    QTextOption option;
+    option.setTextDirection(Qt::LeftToRight);
+    option.setAlignment(Qt::AlignLeft);
+    option.setFlags(QTextOption::IncludeTrailingSpaces);
+    layout->setTextOption(option);
+    layout->setCacheEnabled(true);
+    layout->beginLayout();
+    QTextLine line = layout->createLine();
+    line.setLineWidth(0x01000000);
+    line.setPosition(QPointF(0, 0));
+    layout->endLayout();
+    if (entry.Lines.size() >= kMaxLinesPerFont) entry.Lines.clear();
+    return entry.Lines.insert(text, std::move(layout))->get();
 }
