@@ -20,10 +20,9 @@ struct TTextBoundsKey {
 
 size_t qHash(const TTextBoundsKey& key, size_t seed = 0) { return qHashMulti(seed, key.Text, key.Flags, key.Width); }
 
-struct TFontCacheEntry {
-    TFont Font;
-    QFont QtFont;
-    // Metrics depend on the device's resolution; the device they were made for is kept.
+// What a font measures and lays out on one device: metrics depend on the device's
+// resolution, so the device they were made for is kept.
+struct TDeviceTexts {
     const QPaintDevice* Device = nullptr;
     int DeviceDpi = 0;
     std::optional<QFontMetrics> Metrics;
@@ -33,13 +32,24 @@ struct TFontCacheEntry {
     QHash<QString, std::shared_ptr<QTextLayout>> Lines;
 };
 
+struct TFontCacheEntry {
+    TFont Font;
+    QFont QtFont;
+    // A window paints its grids one after the other, each its own device; the most
+    // recent device comes first.
+    std::vector<TDeviceTexts> Devices;
+};
+
 // Enough for the fixed, normal, link and header fonts of one paint.
 constexpr std::size_t kMaxFonts = 8;
+// Enough for the grids of one window.
+constexpr std::size_t kMaxDevicesPerFont = 4;
 // Cell texts are mostly short and repeated; a grid of unique texts must not grow it
 // without end.
 constexpr qsizetype kMaxBoundsPerFont = 4096;
-// A laid-out line keeps its glyphs, so fewer of them are kept.
-constexpr qsizetype kMaxLinesPerFont = 1024;
+// A laid-out line keeps its glyphs (about a kilobyte for a cell's text), so fewer of
+// them are kept: a screenful of a wide grid's texts.
+constexpr qsizetype kMaxLinesPerFont = 512;
 
 // Fonts are painted on the GUI thread; another thread that paints images keeps its own.
 thread_local std::vector<TFontCacheEntry> tFonts;
@@ -68,21 +78,22 @@ TFontCacheEntry& EntryFor(const TFont& font) {
         clearOnExit = true;
     }
     if (tFonts.size() >= kMaxFonts) tFonts.pop_back();
-    tFonts.insert(tFonts.begin(), TFontCacheEntry{font, font.ToQFont(), nullptr, 0, std::nullopt, {}, {}, {}});
+    tFonts.insert(tFonts.begin(), TFontCacheEntry{font, font.ToQFont(), {}});
     return tFonts[0];
 }
 
-TFontCacheEntry& EntryWithMetrics(const TFont& font, const QPaintDevice* device) {
+TDeviceTexts& EntryWithMetrics(const TFont& font, const QPaintDevice* device) {
     TFontCacheEntry& entry = EntryFor(font);
     const int dpi = ResolutionOf(device);
-    if (!entry.Metrics || entry.Device != device || entry.DeviceDpi != dpi) {
-        entry.Metrics.emplace(entry.QtFont, device);
-        entry.Device = device;
-        entry.DeviceDpi = dpi;
-        entry.Bounds.clear();
-        entry.Lines.clear();
+    std::vector<TDeviceTexts>& devices = entry.Devices;
+    for (std::size_t i = 0; i < devices.size(); ++i) {
+        if (devices[i].Device != device || devices[i].DeviceDpi != dpi) continue;
+        if (i > 0) std::swap(devices[0], devices[i]);
+        return devices[0];
     }
-    return entry;
+    if (devices.size() >= kMaxDevicesPerFont) devices.pop_back();
+    devices.insert(devices.begin(), TDeviceTexts{device, dpi, QFontMetrics(entry.QtFont, device), {}, {}, {}});
+    return devices[0];
 }
 
 }  // namespace
@@ -94,7 +105,7 @@ const QFontMetrics& CachedFontMetrics(const TFont& font, const QPaintDevice* dev
 }
 
 QSize CachedTextBounds(const TFont& font, const QPaintDevice* device, const QString& text, int flags, int width) {
-    TFontCacheEntry& entry = EntryWithMetrics(font, device);
+    TDeviceTexts& entry = EntryWithMetrics(font, device);
     const TTextBoundsKey key{text, flags, width};
     if (auto found = entry.Bounds.constFind(key); found != entry.Bounds.constEnd()) return *found;
     constexpr int kUnbounded = 1 << 20;
@@ -110,7 +121,7 @@ const QTextLayout* CachedTextLine(const TFont& font, const QPainter& painter, co
         if (c == u'\n' || c == u'\r' || c == u'\t' || c == u'&' || c == QChar(0x9C) || c == QChar::LineSeparator ||
             c == QChar::ParagraphSeparator)
             return nullptr;
-    TFontCacheEntry& entry = EntryWithMetrics(font, painter.device());
+    TDeviceTexts& entry = EntryWithMetrics(font, painter.device());
     if (!(painter.font() == entry.LinesFont)) {
         entry.Lines.clear();
         entry.LinesFont = painter.font();
