@@ -60,16 +60,16 @@ bool Element_Is(const TXMLNode& root, const char* name, const char16_t* value) {
 // before the first separator, then the rest split again at its first separator (the
 // middle part empty when the rest has none). Every part trimmed.
 struct AddressParts {
-    QString first, middle, last;
+    QStringView first, middle, last;  // views into the text split
     int separators = 0;
 };
 
-AddressParts Split_Address(const QString& text, QChar separator) {
+AddressParts Split_Address(QStringView text, QChar separator) {
     AddressParts parts;
     parts.separators = int(text.count(separator));
     const qsizetype first = text.indexOf(separator);
     parts.first = text.left(first).trimmed();
-    const QString rest = text.mid(first + 1);
+    const QStringView rest = text.mid(first + 1);
     const qsizetype second = rest.indexOf(separator);
     if (second < 0) {
         parts.last = rest.trimmed();
@@ -82,7 +82,7 @@ AddressParts Split_Address(const QString& text, QChar separator) {
 
 // A part of a general-parameter address as a number. Unsigned, so that any part a file
 // holds wraps to the 16 bits kept instead of overflowing.
-std::uint32_t Address_Part(const QString& part, int fallback) { return std::uint32_t(StrToIntDef(part, fallback)); }
+std::uint32_t Address_Part(QStringView part, int fallback) { return std::uint32_t(StrToIntDef(part, fallback)); }
 
 // ---- rule files ----
 
@@ -496,7 +496,7 @@ void Compile_KNX_Rules(TBankImage& image) {
 // ---- address encoders ----
 
 std::uint16_t Encode_Individual_Address(const QString& text) {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = QStringView(text).trimmed();
     if (!trimmed.contains(u'.')) return std::uint16_t(StrToIntDef(trimmed, 0x1114));
     const AddressParts parts = Split_Address(trimmed, u'.');
     return std::uint16_t(Address_Part(parts.first, 1) * 4096 + Address_Part(parts.middle, 1) * 256 +
@@ -504,7 +504,7 @@ std::uint16_t Encode_Individual_Address(const QString& text) {
 }
 
 std::uint16_t Encode_Group_Address(const QString& text) {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = QStringView(text).trimmed();
     if (!trimmed.contains(u'/')) return std::uint16_t(StrToIntDef(trimmed, 0x3300));
     const AddressParts parts = Split_Address(trimmed, u'/');
     if (parts.separators == 1) return std::uint16_t(Address_Part(parts.first, 1) * 2048 + Address_Part(parts.last, 1));
@@ -513,7 +513,7 @@ std::uint16_t Encode_Group_Address(const QString& text) {
 }
 
 std::uint16_t Encode_KNX_Rule_Address(const QString& text, bool group) {
-    const QString trimmed = text.trimmed();
+    const QStringView trimmed = QStringView(text).trimmed();
     const QChar separator = group ? u'/' : u'.';
     if (!trimmed.contains(separator)) return std::uint16_t(StrToIntDef(trimmed, 0));
     const AddressParts parts = Split_Address(trimmed, separator);

@@ -6,8 +6,10 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -61,6 +63,63 @@ bool SplitAtThreeDots(const QString& text, QString parts[4]) {
 }
 
 QString Keyword(const QString& text) { return text.trimmed().toUpper(); }
+
+// Tells whether Keyword(text) is one of some (upper-case ASCII) keywords without building
+// it: a text of ASCII only, which cells almost always are, is compared in place.
+class KeywordMatcher {
+public:
+    explicit KeywordMatcher(const QString& text) : FTrimmed(QStringView(text).trimmed()) {
+        for (QChar c : FTrimmed)
+            if (c.unicode() >= 0x80) {
+                FKeyword = Keyword(text);
+                FAscii = false;
+                break;
+            }
+    }
+    bool Is(QStringView keyword) const {
+        if (!FAscii) return FKeyword == keyword;
+        if (FTrimmed.size() != keyword.size()) return false;
+        for (qsizetype i = 0; i < FTrimmed.size(); ++i) {
+            char16_t c = FTrimmed[i].unicode();
+            if (c >= u'a' && c <= u'z') c = char16_t(c - (u'a' - u'A'));
+            if (c != keyword[i].unicode()) return false;
+        }
+        return true;
+    }
+
+private:
+    QStringView FTrimmed;
+    bool FAscii = true;
+    QString FKeyword;  // built only for a text beyond ASCII
+};
+
+// The value of a plain decimal ("-12", "3.25"), read exactly as the locale reader reads
+// it but without its set-up; nothing for any other form, which the locale reader takes.
+std::optional<double> Plain_Decimal(QStringView text) {
+    constexpr qsizetype kLongest = 32;
+    if (text.isEmpty() || text.size() > kLongest) return std::nullopt;
+    char ascii[kLongest];
+    qsizetype i = 0, digits = 0;
+    bool point = false, digitAfterPoint = false;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9') {
+            ++digits;
+            digitAfterPoint = point;
+        } else if (u == u'.' && !point && digits > 0) {
+            point = true;
+        } else if (!((u == u'-' || u == u'+') && i == 0)) {
+            return std::nullopt;
+        }
+        ascii[i++] = char(u);
+    }
+    if (digits == 0 || (point && !digitAfterPoint)) return std::nullopt;
+    const char* first = ascii[0] == '+' ? ascii + 1 : ascii;  // the reader takes a plus, from_chars does not
+    double value = 0;
+    const auto [end, error] = std::from_chars(first, ascii + i, value);
+    if (error != std::errc() || end != ascii + i) return std::nullopt;
+    return value;
+}
 
 }  // namespace
 
@@ -163,7 +222,9 @@ bool Str_To_Float_Sep(const QString& text, QChar separator, float& value) {
             c.setNumberOptions(QLocale::RejectGroupSeparator);
             return c;
         }();
-        number = reader.toDouble(QStringView(normal).trimmed(), &ok);
+        const QStringView trimmed = QStringView(normal).trimmed();
+        if (const std::optional<double> plain = Plain_Decimal(trimmed)) number = *plain;
+        else number = reader.toDouble(trimmed, &ok);
     }
     // A value a 32-bit float cannot hold is no number for the device either. The bound is
     // where rounding to single starts giving infinity, so the largest single's own text
@@ -177,18 +238,18 @@ bool Str_To_Float_Sep(const QString& text, QChar separator, float& value) {
 }
 
 int KNX_APCI_Code(const QString& text) {
-    const QString key = Keyword(text);
-    if (key == u"WRITE") return 128;
-    if (key == u"READ") return 0;
-    return StrToIntDef(key, 0);
+    const KeywordMatcher key(text);
+    if (key.Is(u"WRITE")) return 128;
+    if (key.Is(u"READ")) return 0;
+    return StrToIntDef(Keyword(text), 0);
 }
 
 int KNX_Priority_Code(const QString& text) {
     static const struct { const char16_t* keyword; int code; } codes[] = {
         {u"SYSTEM", 0}, {u"NORMAL", 1}, {u"URGENT", 2}, {u"LOW", 3}};
-    const QString key = Keyword(text);
+    const KeywordMatcher key(text);
     for (const auto& entry : codes)
-        if (key == entry.keyword) return entry.code;
+        if (key.Is(entry.keyword)) return entry.code;
     return 1;
 }
 
@@ -205,9 +266,9 @@ int Data_Conversion_Code(const QString& text) {
         {u"FLOAT16 TO INT * 10", 0x8000},
         {u"FLOAT16 TO INT * 100", 0x9000},
     };
-    const QString key = Keyword(text);
+    const KeywordMatcher key(text);
     for (const auto& entry : codes)
-        if (key == entry.keyword) return entry.code;
+        if (key.Is(entry.keyword)) return entry.code;
     return 0;
 }
 

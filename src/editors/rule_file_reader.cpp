@@ -1,7 +1,11 @@
 #include "editors/rule_file_reader.h"
 #include "platform/file_system.h"
 
+#include <QByteArray>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <span>
 
 TRuleFile Open_Rule_File(TXMLDocument& document, const QString& fileName) {
     TRuleFile file;
@@ -43,6 +47,15 @@ TRuleRows Read_Rule_List(const TXMLNode& list, const std::vector<TRuleAttribute>
         result.Message = QStringLiteral("The file \"%1\" has no list \"%2\".").arg(fileName, listName);
         return result;
     }
+    // The names are looked up in one walk over each row's attributes, at most 64 at a time.
+    constexpr std::size_t kNamesPerWalk = 64;
+    std::vector<QByteArray> utf8Names;
+    utf8Names.reserve(attributes.size());
+    for (const TRuleAttribute& attribute : attributes) utf8Names.push_back(attribute.Name.toUtf8());
+    std::vector<const char*> names;
+    names.reserve(attributes.size());
+    for (const QByteArray& name : utf8Names) names.push_back(name.constData());
+    std::vector<std::optional<QString>> values(attributes.size());  // kept from row to row to share equal texts
     int row = 0;
     for (TXMLNode node = list.ChildCount() > 0 ? list.Child(0) : TXMLNode(); !node.IsNull(); node = node.NextSibling()) {
         if (!node.IsElement()) continue;
@@ -51,11 +64,17 @@ TRuleRows Read_Rule_List(const TXMLNode& list, const std::vector<TRuleAttribute>
             ++result.Rows_Left_Out;
             continue;
         }
+        for (std::size_t first = 0; first < names.size(); first += kNamesPerWalk) {
+            const std::size_t count = std::min(kNamesPerWalk, names.size() - first);
+            node.ReadAttributes(std::span<const char* const>(names).subspan(first, count),
+                                std::span<std::optional<QString>>(values).subspan(first, count));
+        }
         QStringList cells;
         cells.reserve(qsizetype(attributes.size()));
-        for (const TRuleAttribute& attribute : attributes) {
-            if (node.HasAttribute(attribute.Name)) {
-                cells.append(node.Attribute(attribute.Name));
+        for (std::size_t i = 0; i < attributes.size(); ++i) {
+            const TRuleAttribute& attribute = attributes[i];
+            if (values[i]) {
+                cells.append(*values[i]);
             } else if (attribute.Default) {
                 const bool given = attribute.Default_When_On < 0 || cells[attribute.Default_When_On] == QLatin1String("Y");
                 cells.append(given ? *attribute.Default : QString());

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPaintDevice>
+#include <QTextLayout>
 
 QFont TFont::ToQFont() const {
     QFont f(Name);
@@ -229,6 +230,37 @@ int QtTextFlags(unsigned format) {
     return flags;
 }
 
+// Whether wrapping the text in a box that wide leaves it on one line laid out as without
+// wrapping: it fits with room for the widest overhang of a last glyph, and it ends in no
+// space (which a wrapped line leaves out of its width).
+bool Stays_On_One_Line(const QTextLayout& layout, const QFontMetrics& metrics, int width) {
+    const QString& text = layout.text();
+    if (text.back().isSpace()) return false;
+    return layout.lineAt(0).naturalTextWidth() - qMin(0, metrics.minRightBearing()) < width;
+}
+
+// Draws a line laid out before where QPainter::drawText puts it, clipped as it clips, and
+// gives the box it gives.
+QRect DrawTextLine(QPainter& painter, const QTextLayout& layout, const QRect& box, int flags) {
+    const QTextLine line = layout.lineAt(0);
+    const QRectF r(box);
+    const qreal height = line.ascent() + line.descent(), width = line.naturalTextWidth();
+    const qreal yoff = (flags & Qt::AlignBottom) ? r.height() - height
+                       : (flags & Qt::AlignVCenter) ? (r.height() - height) / 2
+                                                    : 0;
+    const QRectF bounds(r.x() + ((flags & Qt::AlignRight)     ? r.width() - width
+                                 : (flags & Qt::AlignHCenter) ? (r.width() - width) / 2
+                                                              : 0),
+                        r.y() + yoff, width, height);
+    const qreal advance = line.horizontalAdvance();
+    const qreal xoff = (flags & Qt::AlignRight)     ? r.width() - advance
+                       : (flags & Qt::AlignHCenter) ? (r.width() - advance) / 2
+                                                    : 0;
+    if (!r.contains(bounds)) painter.setClipRect(r, Qt::IntersectClip);
+    line.draw(&painter, QPointF(r.x() + xoff, r.y() + yoff));
+    return bounds.toAlignedRect();
+}
+
 }  // namespace
 
 int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
@@ -279,10 +311,15 @@ int TCanvas::DrawText(const QString& text, TRect& r, unsigned format) {
     FPainter->setPen(ToQColor(Font.Color));
     QRect drawn;
     const QString shown = (format & DT_END_ELLIPSIS) ? Metrics().elidedText(text, Qt::ElideRight, r.Width(), flags) : text;
-    FPainter->drawText(r.ToQRect(), flags, shown, &drawn);
+    const QTextLayout* line =
+        FPainter->layoutDirection() == Qt::LeftToRight ? CachedTextLine(Font, *FPainter, shown) : nullptr;
+    if (line && (flags & Qt::TextWordWrap) && !Stays_On_One_Line(*line, Metrics(), r.Width())) line = nullptr;
+    if (line) drawn = DrawTextLine(*FPainter, *line, r.ToQRect(), flags);
+    else FPainter->drawText(r.ToQRect(), flags, shown, &drawn);
     FPainter->restore();
     return drawn.height();
 }
+
 
 void TCanvas::Draw(int x, int y, const TBitmap& bitmap) {
     if (bitmap.Empty()) return;

@@ -3,6 +3,8 @@
 #include "platform/canvas.h"
 
 #include <QApplication>
+#include <QHash>
+#include <QImage>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -23,6 +25,50 @@ QStyle::State StateFlags(int state) {
     return flags;
 }
 
+// A check column draws the same few check boxes in every row, and the style draws each
+// with antialiased paths; so each look is drawn once into a picture and copied after.
+struct TIndicatorKey {
+    int Part;
+    int State;  // the style's state flags, the mark among them
+    QSize Size;
+    qreal PixelRatio;
+    qint64 Palette;
+    friend bool operator==(const TIndicatorKey&, const TIndicatorKey&) = default;
+};
+
+size_t qHash(const TIndicatorKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.Part, key.State, key.Size.width(), key.Size.height(), key.PixelRatio,
+                      key.Palette);
+}
+
+// A few sizes in a few states; a bound keeps odd sizes from growing it without end.
+constexpr qsizetype kMaxIndicators = 64;
+
+const QImage& IndicatorImage(const TIndicatorKey& key, QStyle* style, const QStyleOptionButton& option) {
+    // Pictures drawn on another thread (into images) are that thread's own.
+    thread_local QHash<TIndicatorKey, QImage> images;
+    if (auto found = images.constFind(key); found != images.constEnd()) return *found;
+    QImage image(key.Size * key.PixelRatio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(key.PixelRatio);
+    image.fill(Qt::transparent);
+    QStyleOptionButton atOrigin = option;
+    atOrigin.rect = QRect(QPoint(0, 0), key.Size);
+    QPainter painter(&image);
+    style->drawPrimitive(QStyle::PrimitiveElement(key.Part), &atOrigin, &painter);
+    painter.end();
+    if (images.size() >= kMaxIndicators) images.clear();
+    return *images.insert(key, image);
+}
+
+// A picture copies pixel for pixel only where the painter moves by whole pixels on a
+// device of whole pixel ratio and blends over what is there.
+bool Copies_Pixel_For_Pixel(const QPainter& painter) {
+    const QTransform& t = painter.worldTransform();
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    return t.type() <= QTransform::TxTranslate && t.dx() == qRound(t.dx()) && t.dy() == qRound(t.dy()) &&
+           ratio == qRound(ratio) && painter.compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
 }  // namespace
 
 void TCanvas::DrawThemedPart(const TRect& r, TThemedPart part, int state, TCheckMark mark, int percent) {
@@ -38,8 +84,15 @@ void TCanvas::DrawThemedPart(const TRect& r, TThemedPart part, int state, TCheck
         option.state = flags | (mark == cmChecked ? QStyle::State_On
                                 : mark == cmMixed ? QStyle::State_NoChange
                                                   : QStyle::State_Off);
-        style->drawPrimitive(part == tpCheckBox ? QStyle::PE_IndicatorCheckBox : QStyle::PE_IndicatorRadioButton,
-                             &option, FPainter);
+        const QStyle::PrimitiveElement element =
+            part == tpCheckBox ? QStyle::PE_IndicatorCheckBox : QStyle::PE_IndicatorRadioButton;
+        if (!Copies_Pixel_For_Pixel(*FPainter)) {
+            style->drawPrimitive(element, &option, FPainter);
+            break;
+        }
+        const TIndicatorKey key{int(element), int(option.state), option.rect.size(),
+                                FPainter->device()->devicePixelRatioF(), option.palette.cacheKey()};
+        FPainter->drawImage(option.rect.topLeft(), IndicatorImage(key, style, option));
         break;
     }
     case tpPushButton: {

@@ -11,6 +11,8 @@
 #include <QSize>
 
 class QPaintDevice;
+class QPainter;
+class QTextLayout;
 
 const QFont& CachedQFont(const TFont& font);
 // Metrics as measured on the device. The reference holds until the next call.
@@ -18,3 +20,8 @@ const QFontMetrics& CachedFontMetrics(const TFont& font, const QPaintDevice* dev
 // The size of text laid out with the Qt text flags in a box width pixels wide, as
 // QFontMetrics::boundingRect gives it.
 QSize CachedTextBounds(const TFont& font, const QPaintDevice* device, const QString& text, int flags, int width);
+// The text laid out on one line as the painter lays it out to draw it with its current
+// font (the font's), or null when the text is not that plain: empty, or holding line
+// breaks, tabs or mnemonic marks. Shaping the text is most of drawing it. The pointer
+// holds until the next call.
+const QTextLayout* CachedTextLine(const TFont& font, const QPainter& painter, const QString& text);

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-bool TryStrToInt64(const QString& text, std::int64_t& value) {
+bool TryStrToInt64(QStringView text, std::int64_t& value) {
     qsizetype i = 0;
     bool negative = false;
     if (!text.isEmpty() && (text[0] == u'+' || text[0] == u'-')) {
@@ -28,7 +28,7 @@ bool TryStrToInt64(const QString& text, std::int64_t& value) {
     return true;
 }
 
-int StrToIntDef(const QString& text, int Default) {
+int StrToIntDef(QStringView text, int Default) {
     std::int64_t value = 0;
     if (!TryStrToInt64(text, value)) return Default;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return Default;

@@ -3,8 +3,9 @@
 // nothing else (no blanks, no hexadecimal), within the range of the result type.
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 
-bool TryStrToInt64(const QString& text, std::int64_t& value);
+bool TryStrToInt64(QStringView text, std::int64_t& value);
 // The text's value, or the default when it is not a decimal integer that fits an int.
-int StrToIntDef(const QString& text, int Default);
+int StrToIntDef(QStringView text, int Default);

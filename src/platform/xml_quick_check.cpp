@@ -10,11 +10,11 @@
 namespace {
 
 // More attributes than this on one element are left to the full parser, so that the
-// duplicate check, which compares every pair, stays linear in the text.
+// duplicate check, which at worst compares every pair, stays linear in the text.
 constexpr std::size_t kMaxAttributes = 64;
 
 // What each byte may be where the scanner runs through it without a closer look.
-enum : std::uint8_t { Plain_Text = 1, Plain_Value = 2, Name_Start = 4, Name_Rest = 8 };
+enum : std::uint8_t { Plain_Text = 1, Plain_Value = 2, Name_Start = 4, Name_Rest = 8, White_Space = 16 };
 
 constexpr std::array<std::uint8_t, 256> Byte_Classes() {
     std::array<std::uint8_t, 256> classes{};
@@ -28,6 +28,7 @@ constexpr std::array<std::uint8_t, 256> Byte_Classes() {
     for (int c : {'_', ':'}) classes[std::size_t(c)] |= Name_Start | Name_Rest;
     for (int c = '0'; c <= '9'; ++c) classes[std::size_t(c)] |= Name_Rest;
     for (int c : {'-', '.'}) classes[std::size_t(c)] |= Name_Rest;
+    for (int c : {' ', '\t', '\n', '\r'}) classes[std::size_t(c)] |= White_Space;
     return classes;
 }
 constexpr std::array<std::uint8_t, 256> kByteClasses = Byte_Classes();
@@ -47,7 +48,7 @@ public:
     }
 
 private:
-    static bool Is_Space(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+    static bool Is_Space(unsigned char c) { return kByteClasses[c] & White_Space; }
     static bool Is_Name_Start(unsigned char c) { return kByteClasses[c] & Name_Start; }
     static bool Is_Name_Char(unsigned char c) { return kByteClasses[c] & Name_Rest; }
     // DEL is left to the full parser along with the C0 controls.
@@ -223,6 +224,7 @@ private:
         std::string_view name;
         if (!Name(name)) return false;
         FAttributes.clear();
+        FSeen = {};
         for (;;) {
             const bool spaced = Space();
             if (Skip("/>")) {
@@ -237,10 +239,14 @@ private:
             std::string_view attribute;
             if (!spaced || !Name(attribute) || !Equals() || !Attribute_Value()) return false;
             if (FAttributes.size() == kMaxAttributes) return false;
-            const Seen_Name seen{Name_Key(attribute), attribute};
-            for (const Seen_Name& other : FAttributes)
-                if (other.key == seen.key && other.name == seen.name) return false;
-            FAttributes.push_back(seen);
+            const unsigned hash = Name_Hash(attribute);
+            std::uint64_t& word = FSeen[hash >> 6];
+            const std::uint64_t bit = std::uint64_t(1) << (hash & 63);
+            if (word & bit)
+                for (std::string_view other : FAttributes)
+                    if (other == attribute) return false;
+            word |= bit;
+            FAttributes.push_back(attribute);
         }
     }
 
@@ -286,21 +292,20 @@ private:
         return false;
     }
 
-    // An attribute name with a key that tells most different names apart in one comparison.
-    struct Seen_Name {
-        std::uint64_t key;
-        std::string_view name;
-    };
-    static std::uint64_t Name_Key(std::string_view name) {
-        std::uint64_t key = 0;
-        std::memcpy(&key, name.data(), std::min<std::size_t>(name.size(), 6));  // the first six bytes
-        return key ^ (std::uint64_t(std::uint8_t(name.back())) << 48) ^ (std::uint64_t(name.size() & 0xFF) << 56);
+    // One of 256 buckets for a (non-empty) name, from its length and three of its bytes:
+    // the names of one tag mostly fall into different buckets.
+    static unsigned Name_Hash(std::string_view name) {
+        const auto at = [&name](std::size_t i) { return unsigned(static_cast<unsigned char>(name[i])); };
+        return (at(0) * 7 + at(name.size() / 2) * 3 + at(name.size() - 1) * 31 + unsigned(name.size()) * 131) & 255;
     }
 
     const unsigned char* FPos;
     const unsigned char* const FEnd;
     std::vector<std::string_view> FOpen;        // the names of the open elements, innermost last
-    std::vector<Seen_Name> FAttributes;  // the attribute names of the tag being read
+    // The attribute names of the tag being read, and the buckets they fill: a new name is
+    // compared with them only when its bucket is taken.
+    std::vector<std::string_view> FAttributes;
+    std::array<std::uint64_t, 4> FSeen{};
 };
 
 }  // namespace

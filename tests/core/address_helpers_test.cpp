@@ -177,6 +177,10 @@ TEST_F(DecimalSeparatorTest, StrToFloatSepKeepsToWhatASingleHolds) {
         {"1e-400", false, 1.0f},
         {"0", true, 0.0f},
         {"-0.0", true, 0.0f},
+        {" +12.5 ", true, 12.5f},
+        {"007", true, 7.0f},
+        {"16777217", true, 16777216.0f},
+        {"1.5e1", true, 15.0f},
     };
     for (const auto& c : cases) {
         float value = 7;
@@ -192,7 +196,9 @@ TEST(AddressHelpers, KeywordCodes) {
     EXPECT_EQ(KNX_APCI_Code(QStringLiteral("sometimes")), 0);
 
     const struct { const char* text; int code; } priorities[] = {
-        {"SYSTEM", 0}, {"normal", 1}, {" Urgent ", 2}, {"low", 3}, {"", 1}, {"HIGH", 1}};
+        {"SYSTEM", 0}, {"normal", 1}, {" Urgent ", 2}, {"low", 3}, {"", 1}, {"HIGH", 1},
+        {"\xC5\xBFystem", 0},  // a long s upper-cases to S
+        {"l\xC3\xB3w", 1}};
     for (const auto& p : priorities) EXPECT_EQ(KNX_Priority_Code(QString::fromUtf8(p.text)), p.code) << p.text;
 
     const struct { const char* text; int code; } conversions[] = {
@@ -207,6 +213,7 @@ TEST(AddressHelpers, KeywordCodes) {
         {" float16 to int * 10 ", 0x8000},
         {"FLOAT16 TO INT * 100", 0x9000},
         {"FLOAT16 TO INT*10", 0},
+        {"\xC5\xBFwap16", 0x1000},
         {"", 0}};
     for (const auto& c : conversions) EXPECT_EQ(Data_Conversion_Code(QString::fromUtf8(c.text)), c.code) << c.text;
 

@@ -7,6 +7,12 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -137,6 +143,125 @@ TEST(CanvasPartsTest, ThemedAndClassicCheckBoxesShowTheirMark) {
         EXPECT_NE(checked.image.copy(5, 5, 15, 15), unchecked.image.copy(5, 5, 15, 15)) << themed;
         EXPECT_GT(unchecked.CountNot(clWhite, QRect(5, 5, 15, 15)), 0) << themed;  // the box itself
         EXPECT_EQ(checked.CountNot(clWhite, QRect(21, 0, 39, 60)), 0) << themed;  // nothing outside
+    }
+}
+
+// The largest difference of one colour channel between two images of one size.
+int Largest_Channel_Difference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
+}
+
+// Check boxes and radio buttons look as the style draws them, whether drawn first, again
+// elsewhere (copied), or under a scaling painter (drawn anew).
+TEST(CanvasPartsTest, ThemedIndicatorsLookAsTheStyleDrawsThem) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    ASSERT_TRUE(fusion);
+    const QColor background(200, 230, 160);
+    struct Case {
+        TThemedPart part;
+        int state;
+        TCheckMark mark;
+        QStyle::State flags;
+    };
+    const QStyle::State on = QStyle::State_Active | QStyle::State_Enabled;
+    const Case cases[] = {
+        {tpCheckBox, 0, cmChecked, on | QStyle::State_On},
+        {tpCheckBox, 0, cmUnchecked, on | QStyle::State_Off},
+        {tpCheckBox, 1, cmMixed, on | QStyle::State_MouseOver | QStyle::State_NoChange},
+        {tpCheckBox, 3, cmChecked, QStyle::State_Active | QStyle::State_On},
+        {tpRadioButton, 2, cmChecked, on | QStyle::State_Sunken | QStyle::State_On},
+        {tpRadioButton, 0, cmUnchecked, on | QStyle::State_Off},
+    };
+    for (const qreal scale : {1.0, 1.5})
+        for (const Case& c : cases) {
+            QImage drawn(60, 60, QImage::Format_ARGB32_Premultiplied), expected = drawn;
+            drawn.fill(background);
+            expected.fill(background);
+            {
+                QPainter painter(&drawn);
+                painter.scale(scale, scale);
+                TCanvas canvas(&painter);
+                for (int x : {3, 30}) canvas.DrawThemedPart(Rect(x, 7, x + 15, 22), c.part, c.state, c.mark);
+            }
+            {
+                QPainter painter(&expected);
+                painter.scale(scale, scale);
+                QStyleOptionButton option;
+                option.state = c.flags;
+                for (int x : {3, 30}) {
+                    option.rect = QRect(x, 7, 15, 15);
+                    fusion->drawPrimitive(c.part == tpCheckBox ? QStyle::PE_IndicatorCheckBox
+                                                               : QStyle::PE_IndicatorRadioButton,
+                                          &option, &painter);
+                }
+            }
+            QImage plain(15, 15, drawn.format());
+            plain.fill(background);
+            // The second one, copied from the first where the painter does not scale.
+            const QRect second = QTransform::fromScale(scale, scale).mapRect(QRect(30, 7, 15, 15));
+            EXPECT_NE(drawn.copy(second.x(), second.y(), 15, 15), plain) << c.part << " " << c.state;
+            EXPECT_LE(Largest_Channel_Difference(drawn, expected), 2) << c.part << " " << c.state << " at " << scale;
+        }
+}
+
+// One-line texts are drawn from a laid-out line kept from before; they must land on the
+// very pixels QPainter::drawText gives them, in every alignment, clipped or not, and the
+// height reported must be the same.
+TEST(CanvasPartsTest, OneLineTextsLandWhereThePainterPutsThem) {
+    struct Case {
+        const char* text;
+        unsigned format;
+        int qtFlags;
+        TRect box;
+    };
+    const int single = Qt::TextSingleLine | Qt::TextHideMnemonic;
+    const int wraps = Qt::TextWordWrap | Qt::TextHideMnemonic | Qt::AlignTop;
+    const Case cases[] = {
+        {"Write", DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, single | Qt::AlignVCenter | Qt::AlignLeft, Rect(3, 4, 70, 26)},
+        {"1024", DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX, single | Qt::AlignVCenter | Qt::AlignRight,
+         Rect(3, 4, 70, 25)},
+        {"Y", DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX, single | Qt::AlignVCenter | Qt::AlignHCenter,
+         Rect(10, 30, 33, 51)},
+        {"trailing   ", DT_SINGLELINE | DT_RIGHT | DT_BOTTOM | DT_NOPREFIX, single | Qt::AlignBottom | Qt::AlignRight,
+         Rect(0, 0, 90, 40)},
+        {"  leading", DT_SINGLELINE | DT_CENTER | DT_NOPREFIX, single | Qt::AlignTop | Qt::AlignHCenter, Rect(0, 0, 90, 40)},
+        {"Float16 to Int * 100 clipped", DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, single | Qt::AlignVCenter | Qt::AlignLeft,
+         Rect(5, 5, 50, 12)},
+        {"Ünïcödé ÆØÅ", DT_NOPREFIX, Qt::TextHideMnemonic | Qt::AlignTop | Qt::AlignLeft, Rect(2, 2, 90, 40)},
+        {"No clip at all", DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX, single | Qt::AlignTop | Qt::AlignLeft, Rect(60, 2, 70, 8)},
+        {"A && B", DT_SINGLELINE, Qt::TextSingleLine | Qt::TextShowMnemonic | Qt::AlignTop | Qt::AlignLeft, Rect(2, 2, 90, 40)},
+        // Wrapping texts: one that fits, one that ends in spaces, one that wraps.
+        {"Fits well", DT_WORDBREAK | DT_RIGHT | DT_NOPREFIX, wraps | Qt::AlignRight, Rect(2, 2, 90, 40)},
+        {"Spaces  ", DT_WORDBREAK | DT_CENTER | DT_NOPREFIX, wraps | Qt::AlignHCenter, Rect(2, 2, 90, 40)},
+        {"Wraps onto a second line", DT_WORDBREAK | DT_NOPREFIX, wraps | Qt::AlignLeft, Rect(2, 2, 60, 50)},
+    };
+    for (const Case& c : cases) {
+        const QString text = QString::fromUtf8(c.text);
+        PartsCanvas ours(100, 60), theirs(100, 60);
+        TRect box = c.box;
+        int height = 0;
+        for (int pass = 0; pass < 2; ++pass) {  // laid out, then kept
+            ours.image.fill(Qt::white);
+            box = c.box;
+            height = ours.canvas->DrawText(text, box, c.format);
+        }
+        theirs.painter.setFont(theirs.canvas->Font.ToQFont());
+        theirs.painter.setPen(Qt::black);
+        QRect drawn;
+        theirs.painter.save();
+        if (!(c.format & DT_NOCLIP)) theirs.painter.setClipRect(c.box.ToQRect());
+        theirs.painter.drawText(c.box.ToQRect(), c.qtFlags, text, &drawn);
+        theirs.painter.restore();
+        EXPECT_EQ(ours.image, theirs.image) << c.text;
+        EXPECT_EQ(height, drawn.height()) << c.text;
+        EXPECT_GT(ours.CountNot(clWhite, QRect(0, 0, 100, 60)), 0) << c.text;
     }
 }
 

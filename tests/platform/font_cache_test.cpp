@@ -69,3 +69,41 @@ TEST(FontCacheTest, MetricsFollowTheResolutionOfTheDevice) {
                   Expected(font, &image, QStringLiteral("Dimmer"), Qt::AlignTop | Qt::TextSingleLine, 1 << 20));
     }
 }
+
+// Two devices of different resolution painted in turn, as a window paints its grids:
+// each keeps measuring and drawing its texts as a fresh painter on it does.
+TEST(FontCacheTest, DevicesPaintedInTurnKeepTheirOwnMeasuresAndLines) {
+    const TFont font = MakeFont("DejaVu Sans", 9);
+    QImage images[2] = {QImage(120, 40, QImage::Format_ARGB32_Premultiplied),
+                        QImage(120, 40, QImage::Format_ARGB32_Premultiplied)};
+    for (int i = 0; i < 2; ++i) {
+        images[i].setDotsPerMeterX(3780 * (i + 1));
+        images[i].setDotsPerMeterY(3780 * (i + 1));
+    }
+    const QString text = QStringLiteral("Dimmer 12");
+    const int flags = Qt::AlignTop | Qt::TextSingleLine | Qt::TextHideMnemonic;
+    for (int pass = 0; pass < 3; ++pass)
+        for (QImage& image : images) {
+            SCOPED_TRACE(image.dotsPerMeterX());
+            EXPECT_EQ(CachedTextBounds(font, &image, text, flags, 1 << 20), Expected(font, &image, text, flags, 1 << 20));
+            QImage expected = image;
+            image.fill(Qt::white);
+            expected.fill(Qt::white);
+            {
+                QPainter painter(&image);
+                TCanvas canvas(&painter);
+                canvas.Font = font;
+                canvas.Font.Color = clBlack;
+                TRect r{2, 2, 118, 38};
+                canvas.DrawText(text, r, DT_SINGLELINE | DT_NOPREFIX);
+            }
+            {
+                QPainter painter(&expected);
+                painter.setFont(font.ToQFont());
+                painter.setPen(Qt::black);
+                painter.setClipRect(QRect(2, 2, 116, 36));
+                painter.drawText(QRect(2, 2, 116, 36), flags, text);
+            }
+            EXPECT_EQ(image, expected);
+        }
+}

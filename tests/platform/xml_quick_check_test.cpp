@@ -29,6 +29,7 @@ TEST(XmlQuickCheck, VouchesForTheShapesTheProgramWritesAndReads) {
         "<r>a > b ] ]] c</r>  \r\n",
         "<a:b x.y-z=\"\"><c></c ></a:b>",
         "<r>\xE2\x82\xAC\xEF\xBF\xBD\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF</r>",  // edges of the allowed ranges
+        "<r xAAy=\"1\" xBAy=\"2\" xCAy=\"3\" xAAz=\"4\"/>",  // names alike in length, ends and middle
     };
     for (const QByteArray& text : documents) {
         EXPECT_EQ(Quick_Verdict(text), TXmlQuickVerdict::Well_Formed) << text.toStdString();
@@ -87,6 +88,8 @@ TEST(XmlQuickCheck, LeavesAnythingElseToTheParser) {
         "<r><!-- open</r>",
         "<r><![CDATA[open</r>",
         attributes_65,
+        "<r xAAy=\"1\" xBAy=\"2\" xAAy=\"3\"/>",
+        "<row Enable=\"Y\" Source=\"1\" Target=\"2\" Size=\"3\" Mode=\"4\" Comment=\"\" Source=\"5\"/>",
     };
     for (const QByteArray& text : texts) {
         EXPECT_EQ(Quick_Verdict(text), TXmlQuickVerdict::Undecided) << text.toStdString();

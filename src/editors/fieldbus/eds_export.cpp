@@ -8,8 +8,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
+#include <charconv>
 #include <climits>
 #include <optional>
+#include <string>
+#include <utility>
 
 // Sections of the text, in file order: file and device information, the object lists,
 // the fixed communication objects, the PDO communication and mapping objects, the PDO
@@ -62,25 +66,34 @@ QString Read_PDO_List(const TXMLNode& root, const QString& fileName, const QStri
 
 // The text is ASCII, so it is built as bytes: no conversion per line.
 QByteArray Hex_Bytes(quint32 value, int digits) {
-    return QByteArray::number(value, 16).toUpper().rightJustified(digits, '0');
+    char buffer[16];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, value, 16).ptr;
+    const int length = int(end - buffer);
+    QByteArray hex(std::max(digits, length), '0');
+    char* out = hex.data() + hex.size() - length;
+    for (const char* c = buffer; c != end; ++c) *out++ = char(std::toupper(static_cast<unsigned char>(*c)));
+    return hex;
 }
 
+// Appends to a standard string: its append is inline, and the text has tens of thousands
+// of short pieces.
 struct SectionWriter {
-    QByteArray text;
+    std::string text;
 
+    void Put(QByteArrayView piece) { text.append(piece.data(), std::size_t(piece.size())); }
     void Line(QByteArrayView line) {
-        text += line;
+        Put(line);
         text += "\r\n";
     }
     void Key(QByteArrayView key, QByteArrayView value) {
-        text += key;
+        Put(key);
         text += '=';
-        text += value;
+        Put(value);
         text += "\r\n";
     }
     void Section(QByteArrayView name) {
         text += '[';
-        text += name;
+        Put(name);
         text += "]\r\n";
     }
     void End() { text += "\r\n"; }
@@ -135,7 +148,11 @@ void Write_Fixed_Objects(SectionWriter& w) {
     w.Variable("1280sub3", "Node ID of the SDO Server", "0x07", "0x0005", "rw", none);
 }
 
-QByteArray Sub_Section(const QByteArray& index, int sub) { return index + "sub" + QByteArray::number(sub, 16).toUpper(); }
+QByteArray Sub_Section(const QByteArray& index, int sub) {
+    QByteArray name;
+    name.reserve(index.size() + 5);
+    return name.append(index).append("sub").append(Hex_Bytes(quint32(sub), 1));
+}
 
 void Write_Communication_Objects(SectionWriter& w, const std::vector<TPDO_Entry>& pdos, int baseIndex,
                                  QByteArrayView name) {
@@ -245,8 +262,8 @@ QString Load_SDO_Objects(const QString& fileName, TSDO_Object_List& objects) {
     if (file.State == TRuleFileState::Missing) return {};
     if (!file.Loaded()) return file.Message;
     const QStringList names = {QStringLiteral("Index"), QStringLiteral("SubIndex"), QStringLiteral("NByte")};
-    // Where each index and sub-index pair was first seen, to name both rows of a repeat.
-    QHash<int, QString> seen;
+    // Where each index and sub-index pair was first seen (row, list), to name both rows of a repeat.
+    QHash<int, std::pair<int, QString>> seen;
     for (const QString& listName : {QStringLiteral("SDO_Read"), QStringLiteral("SDO_Write")}) {
         const TRuleRows rows = Read_Rule_List(Find_Rule_List(file.Root, listName),
                                               {{names[0], {}}, {names[1], {}}, {names[2], {}}}, INT_MAX, fileName,
@@ -276,9 +293,9 @@ QString Load_SDO_Objects(const QString& fileName, TSDO_Object_List& objects) {
                 rule = QStringLiteral("repeats the Index 0x%1 with the SubIndex %2 of %3")
                            .arg(QLatin1String(Hex_Bytes(quint32(values[0]), 4)))
                            .arg(values[1])
-                           .arg(seen.value(key));
+                           .arg(QStringLiteral("row %1 of the list \"%2\"").arg(seen.value(key).first).arg(seen.value(key).second));
             else
-                seen.insert(key, QStringLiteral("row %1 of the list \"%2\"").arg(row).arg(listName));
+                seen.insert(key, {row, listName});
             if (!rule.isEmpty()) {
                 objects = {};
                 return Row_Problem(fileName, listName, row, rule);
@@ -324,7 +341,7 @@ QByteArray Build_EDS_Text(const TPDO_Table& pdos, const TSDO_Object_List& object
     std::size_t entries = 0;
     for (const SDO_Index& object : objects.Objects()) entries += object.Sub_Indexs.size() + 1;
     // Room for the fixed text and the largest sections of each kind, so the text grows once.
-    w.text.reserve(qsizetype(8192 + 3000 * (receive + transmit) + 256 * entries));
+    w.text.reserve(8192 + 3000 * std::size_t(receive + transmit) + 256 * entries);
 
     w.Section("FileInfo");
     w.Key("FileName", "DALI_CANopen.eds");
@@ -404,7 +421,7 @@ QByteArray Build_EDS_Text(const TPDO_Table& pdos, const TSDO_Object_List& object
     Write_Data_Objects(w, pdos.Receive, 0x7000, "RPDO", Receive_Names, "ro", "rww");
     Write_Data_Objects(w, pdos.Transmit, 0x7050, "TPDO", Transmit_Names, "rw", "rwr");
     Write_Manufacturer_Objects(w, objects);
-    return w.text;
+    return QByteArray(w.text.data(), qsizetype(w.text.size()));
 }
 
 QString Write_EDS_File(const QString& FileName) {
