@@ -8,3 +8,5 @@
 bool TryStrToInt64(const QString& text, std::int64_t& value);
 // The text's value, or the default when it is not a decimal integer that fits an int.
 int StrToIntDef(const QString& text, int Default);
+// The text's value as StrToIntDef reads it; anything else raises EConvertError.
+int StrToInt(const QString& text);

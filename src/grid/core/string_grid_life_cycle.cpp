@@ -130,6 +130,7 @@ void TExStringGrid::CreateRunTimeChildren() {
 
 TExStringGrid::~TExStringGrid() {
     if (FOwnerForm) FOwnerForm->OnResize = FOnResize;
+    if (FColumnSize->Save()) SaveColSizes();
     FClearTextOnly = false;
     FSaveHiddenCells = false;
     // The held-out rows and everything beyond the counts are released by their owners
@@ -173,6 +174,7 @@ void TExStringGrid::Loaded() {
         SetOptions(options);
         FNavigation->SetAlwaysEdit(true);
     }
+    if (FColumnSize->Save()) LoadColSizes();
     InitOrigColSizes();
     LoadedRichContent();
 }
@@ -195,6 +197,7 @@ void TExStringGrid::changeEvent(QEvent* event) {
 void TExStringGrid::CreateWnd() {
     if (ComponentState().Contains(csDestroying)) return;
     if (!parentWidget() && !isWindow()) return;
+    if (FColumnSize->Save()) LoadColSizes();
     StartGridTimer();
     FIsWinXP = FIsWinXP && CurrentVisualStyle().Active;
     CreateRichContentWindows();
