@@ -27,13 +27,7 @@ TEST(GridSettingsRandomInput, ReadersHoldOnMutatedSeedsNoiseAndHostileCases) {
         {"grid_print_settings", Fuzz_Grid_Print_Settings, "=[]YN-0123456789\\n\r\n"},
     };
     for (const auto& [name, entry, signs] : targets) {
-        const QDir folder(seeds + QLatin1String(name));
-        QList<QByteArray> inputs;
-        for (const QString& file : folder.entryList(QDir::Files)) {
-            QFile f(folder.filePath(file));
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            inputs << f.readAll();
-        }
+        const QList<QByteArray> inputs = SeedInputs(seeds + QLatin1String(name));
         ASSERT_FALSE(inputs.isEmpty()) << name;
         std::mt19937 random(11);
         for (int round = 0; round < 40; ++round) {

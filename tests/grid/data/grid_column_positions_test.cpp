@@ -48,21 +48,25 @@ protected:
     QString IniPath;
 };
 
-TEST_F(GridColumnPositions, AMovedOrderComesBackInAnotherGrid) {
+TEST_F(GridColumnPositions, AMovedOrderAndItsWidthsComeBackInAnotherGrid) {
     for (TColumnSizeLocation location : {clIniFile, clRegistry}) {
         PositionsGrid saved(location, KeyFor(location));
         saved.MoveColumn(1, 3);
         saved.MoveColumn(4, 0);
         saved.SaveColPositions();
+        for (int c = 0; c < 5; ++c) saved.SetColWidths(c, 30 + c);
+        saved.SaveColSizes();
         PositionsGrid restored(location, KeyFor(location));
         restored.MoveColumn(2, 0);  // the restored order does not depend on the current one
         restored.LoadColPositions();
+        restored.LoadColSizes();
         EXPECT_EQ(restored.Headers(), saved.Headers()) << location;
         EXPECT_EQ(restored.ColumnPosition(1), 4);
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(restored.ColWidths(c), 30 + c) << location << c;
     }
     QFile ini(IniPath);
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    EXPECT_EQ(ini.readAll(), "[Rules]\nPos0=4\nPos1=0\nPos2=2\nPos3=3\nPos4=1\n");
+    EXPECT_EQ(ini.readAll(), "[Rules]\nPos0=4\nPos1=0\nPos2=2\nPos3=3\nPos4=1\nCol0=30\nCol1=31\nCol2=32\nCol3=33\nCol4=34\n");
 }
 
 TEST_F(GridColumnPositions, BadSavedOrdersChangeNothing) {
@@ -125,18 +129,6 @@ TEST_F(GridColumnPositions, ALoadCreatesAMissingIniFileAndNeverFailsOnAnUnwritab
     EXPECT_NO_THROW(elsewhere.LoadColPositions());
     EXPECT_NO_THROW(elsewhere.LoadColSizes());
     EXPECT_EQ(elsewhere.Headers(), before);
-}
-
-TEST_F(GridColumnPositions, WidthsComeBackFromEitherStore) {
-    for (TColumnSizeLocation location : {clIniFile, clRegistry}) {
-        PositionsGrid saved(location, KeyFor(location));
-        saved.SetColWidths(1, 90);
-        saved.SetColWidths(4, 33);
-        saved.SaveColSizes();
-        PositionsGrid restored(location, KeyFor(location));
-        restored.LoadColSizes();
-        for (int c = 0; c < 5; ++c) EXPECT_EQ(restored.ColWidths(c), saved.ColWidths(c)) << location << c;
-    }
 }
 
 TEST_F(GridColumnPositions, WithSaveOnAGridKeepsItsWidthsFromOneLifeToTheNext) {

@@ -30,6 +30,17 @@ void ExpectGolden(const QString& written, const char* name) {
     EXPECT_EQ(ReadBytes(written), ReadBytes(golden)) << name;
 }
 
+// The message of the error E the call raises; empty when it raises none.
+template <class E>
+QString ErrorText(const std::function<void()>& Call) {
+    try {
+        Call();
+    } catch (const E& e) {
+        return e.Message();
+    }
+    return QString();
+}
+
 // Columns whose header row names each column's first place.
 void NameColumns(TExStringGrid& g, int Count) {
     g.SetColCount(Count);
@@ -246,19 +257,9 @@ TEST_F(GridVisualProps, BadNumbersAndFilesRaiseNamedErrors) {
     }
     TExStringGrid g(nullptr);
     const QString missing = Dir.filePath("none.txt");
-    try {
-        g.LoadVisualProps(missing);
-        ADD_FAILURE();
-    } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.Message(), "Cannot open file " + missing);
-    }
+    EXPECT_EQ(ErrorText<EFOpenError>([&] { g.LoadVisualProps(missing); }), "Cannot open file " + missing);
     const QString folderName = Dir.filePath("no/folder/looks.txt");
-    try {
-        g.SaveVisualProps(folderName);
-        ADD_FAILURE();
-    } catch (const EFCreateError& e) {
-        EXPECT_EQ(e.Message(), "Cannot Create " + folderName);
-    }
+    EXPECT_EQ(ErrorText<EFCreateError>([&] { g.SaveVisualProps(folderName); }), "Cannot Create " + folderName);
 }
 
 // ---- print settings ------------------------------------------------------------------
