@@ -1035,7 +1035,7 @@ public:
     // ---- public: column grid support (column_grid*.cpp) ----
     // The column order at ColumnSize's place (grid/data/grid_column_positions.cpp): the
     // ini file Key, section Section, with Location clIniFile, else the registry key
-    // Key\Section; values "Pos<i>" hold the ColumnOrder entry of displayed position i.
+    // Key\Section; values "Pos<i>" hold the ColumnOrder entry of storage position i.
     // Nothing happens in design mode or without key and section. A saved order is applied
     // only when it is an order of all columns, hidden ones included (which stay hidden);
     // anything else changes nothing. A store that cannot be written keeps what it had. The
@@ -2021,8 +2021,9 @@ public:
     QString ColumnStatesToString() const;
     // A text without "#" changes nothing. The whole text is checked before anything
     // changes: a non-numeric entry raises EConvertError; a count the grid cannot take, an
-    // order that is no order of the columns, a visibility other than 0 or 1 or a negative
-    // width raises EExGridError. Missing widths leave those columns as they are.
+    // order that is no order of the columns, a visibility other than 0 or 1, hiding every
+    // column or one it cannot hide, or a width outside 0 .. 32767 raises EExGridError.
+    // Missing widths leave those columns as they are.
     void StringToColumnStates(const QString& Value);
     // Column widths at ColumnSize's place, values "Col<i>" (grid_settings_column_sizes.cpp).
     // A store that cannot be written back never makes a load fail.
