@@ -27,6 +27,9 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"grid_text_stream", Fuzz_Grid_Text_Stream},
         {"grid_cell_stream", Fuzz_Grid_Cell_Stream},
         {"grid_xml", Fuzz_Grid_XML},
+        {"grid_column_states", Fuzz_Grid_Column_States},
+        {"grid_visual_props", Fuzz_Grid_Visual_Props},
+        {"grid_print_settings", Fuzz_Grid_Print_Settings},
     };
     return targets;
 }

@@ -42,3 +42,6 @@ int Fuzz_Grid_Text_File(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Text_Stream(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Cell_Stream(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_XML(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Column_States(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Visual_Props(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Print_Settings(const std::uint8_t* data, std::size_t size);

@@ -3,6 +3,7 @@
 #include "core/program_state.h"
 #include "platform/file_system.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -39,4 +40,13 @@ void Fuzz_Require(bool condition, const char* what) {
     if (condition) return;
     std::fprintf(stderr, "fuzz check failed: %s\n", what);
     std::abort();
+}
+
+void Fuzz_Ensure_Application() {
+    if (qApp) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
 }

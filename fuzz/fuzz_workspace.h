@@ -15,3 +15,5 @@ void Fuzz_Write_File(const QString& path, const std::uint8_t* data, std::size_t 
 QByteArray Fuzz_Read_File(const QString& path);
 // Stops the run with the message when the condition does not hold.
 void Fuzz_Require(bool condition, const char* what);
+// Widgets need an application; the fuzz programs have none of their own.
+void Fuzz_Ensure_Application();

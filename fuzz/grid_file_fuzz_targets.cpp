@@ -10,23 +10,12 @@
 #include "grid/data/grid_cell_limit.h"
 #include "platform/file_errors.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QDir>
 
 #include <functional>
 
 namespace {
-
-// Widgets need an application; the fuzz programs have none of their own.
-void EnsureApplication() {
-    if (qApp) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 QStringList Snapshot(TExStringGrid& grid) {
     QStringList cells{QString::number(grid.ColCount()), QString::number(grid.RowCount())};
@@ -36,7 +25,7 @@ QStringList Snapshot(TExStringGrid& grid) {
 }
 
 void LoadIntoGrid(const std::function<void(TExStringGrid&)>& load) {
-    EnsureApplication();
+    Fuzz_Ensure_Application();
     TExStringGrid grid(nullptr);
     grid.SetColCount(3);
     grid.SetRowCount(3);

@@ -1,5 +1,7 @@
 #include "platform/number_conversion.h"
 
+#include "platform/types.h"
+
 #include <limits>
 
 bool TryStrToInt64(QStringView text, std::int64_t& value) {
@@ -32,5 +34,12 @@ int StrToIntDef(QStringView text, int Default) {
     std::int64_t value = 0;
     if (!TryStrToInt64(text, value)) return Default;
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max()) return Default;
+    return int(value);
+}
+
+int StrToInt(const QString& text) {
+    std::int64_t value = 0;
+    if (!TryStrToInt64(text, value) || value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
     return int(value);
 }

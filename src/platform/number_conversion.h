@@ -9,3 +9,5 @@
 bool TryStrToInt64(QStringView text, std::int64_t& value);
 // The text's value, or the default when it is not a decimal integer that fits an int.
 int StrToIntDef(QStringView text, int Default);
+// The text's value as StrToIntDef reads it; anything else raises EConvertError.
+int StrToInt(const QString& text);

@@ -49,6 +49,47 @@ Store ReadStore(HKEY root) {
     return store;
 }
 
+bool IsQuoted(const QString& stored) {
+    return stored.size() >= 2 && stored.startsWith(QLatin1Char('"')) && stored.endsWith(QLatin1Char('"'));
+}
+
+QString QuoteString(const QString& value) {
+    QString quoted = QStringLiteral("\"");
+    for (const QChar c : value) {
+        if (c == u'\\') quoted += QStringLiteral("\\\\");
+        else if (c == u'\r') quoted += QStringLiteral("\\r");
+        else if (c == u'\n') quoted += QStringLiteral("\\n");
+        else quoted += c;
+    }
+    return quoted + QLatin1Char('"');
+}
+
+QString UnquoteString(const QString& stored) {
+    if (!IsQuoted(stored)) return stored;
+    QString value;
+    for (qsizetype i = 1; i < stored.size() - 1; ++i) {
+        const QChar c = stored[i];
+        if (c != u'\\' || i + 1 == stored.size() - 1) {
+            value += c;
+            continue;
+        }
+        const QChar next = stored[++i];
+        value += next == u'r' ? QChar(u'\r') : next == u'n' ? QChar(u'\n') : next;
+    }
+    return value;
+}
+
+// Decimal, or hexadecimal after "0x"; a leading zero does not make a number octal. A value
+// stored as an unsigned 32-bit number reads as the int of the same bits.
+std::optional<int> StoredInteger(const QString& text) {
+    const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+    bool ok = false;
+    const qlonglong value = hex ? text.mid(2).toLongLong(&ok, 16) : text.toLongLong(&ok, 10);
+    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
+    return int(std::uint32_t(value));
+}
+
 bool IsBelow(const QString& key, const QString& ancestor) {
     return ancestor.isEmpty() || key.startsWith(ancestor + QLatin1Char('\\'));
 }
@@ -94,19 +135,30 @@ bool TRegistry::ValueExists(const QString& name) const {
     return ReadStore(FRootKey).value(FCurrentPath).contains(name.toLower());
 }
 
-int TRegistry::ReadInteger(const QString& name) const {
-    const auto values = FOpen ? ReadStore(FRootKey).value(FCurrentPath) : QMap<QString, QString>();
+std::optional<QString> TRegistry::StoredValue(const QString& name) const {
+    if (!FOpen) return std::nullopt;
+    const auto values = ReadStore(FRootKey).value(FCurrentPath);
     const auto it = values.constFind(name.toLower());
-    if (it == values.cend()) throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
-    // Decimal, or hexadecimal after "0x"; a leading zero does not make a number octal.
-    // A value stored as an unsigned 32-bit number reads as the int of the same bits.
-    const QString text = *it;
-    const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
-    bool ok = false;
-    const qlonglong value = hex ? text.mid(2).toLongLong(&ok, 16) : text.toLongLong(&ok, 10);
-    if (!ok || value < std::numeric_limits<int>::min() || value > std::numeric_limits<std::uint32_t>::max())
-        throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
-    return int(std::uint32_t(value));
+    if (it == values.cend()) return std::nullopt;
+    return *it;
+}
+
+TRegDataType TRegistry::GetDataType(const QString& name) const {
+    const auto stored = StoredValue(name);
+    if (!stored) return rdUnknown;
+    return !IsQuoted(*stored) && StoredInteger(*stored) ? rdInteger : rdString;
+}
+
+int TRegistry::ReadInteger(const QString& name) const {
+    const auto stored = StoredValue(name);
+    const auto value = stored && !IsQuoted(*stored) ? StoredInteger(*stored) : std::nullopt;
+    if (!value) throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
+    return *value;
+}
+
+QString TRegistry::ReadString(const QString& name) const {
+    if (GetDataType(name) != rdString) throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
+    return UnquoteString(*StoredValue(name));
 }
 
 bool TRegistry::OpenKey(const QString& key, bool CanCreate) {
@@ -117,12 +169,17 @@ bool TRegistry::OpenKey(const QString& key, bool CanCreate) {
     return true;
 }
 
-void TRegistry::WriteInteger(const QString& name, int value) {
+void TRegistry::WriteInteger(const QString& name, int value) { WriteStored(name, QString::number(value)); }
+
+void TRegistry::WriteString(const QString& name, const QString& value) { WriteStored(name, QuoteString(value)); }
+
+void TRegistry::WriteStored(const QString& name, const QString& stored) {
     const QString file = UserRegistryFile();
+    if (!FOpen) throw ERegistryException(QStringLiteral("Failed to set data for '%1'").arg(name));
     ForceDirectories(QFileInfo(file).absolutePath());
     TIniFile store(file);
-    store.WriteInteger(FCurrentPath, name, value);
-    if (!FOpen || !store.UpdateFile()) throw ERegistryException(QStringLiteral("Failed to set data for '%1'").arg(name));
+    store.WriteString(FCurrentPath, name, stored);
+    if (!store.UpdateFile()) throw ERegistryException(QStringLiteral("Failed to set data for '%1'").arg(name));
 }
 
 TRegistryWatch::TRegistryWatch(HKEY root, const QString& key, bool watchSub, unsigned filter)

@@ -3,7 +3,9 @@
 // windows were designed on: backslash-separated key paths (compared without regard
 // to case) holding named values. It is one INI file under the user's config folder:
 // a section "[Software\Maker\Key]" per key, "Name=Value" lines for its values. A key
-// exists when its section or a section of one of its sub-keys exists.
+// exists when its section or a section of one of its sub-keys exists. A string value is
+// written in double quotes (backslash, CR and LF escaped as \\, \r and \n), an integer
+// bare, so a value keeps its kind; value names are compared without regard to case.
 
 #include "platform/types.h"
 
@@ -12,8 +14,12 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 using HKEY = std::uintptr_t;
+
+// The kind of a stored value.
+enum TRegDataType { rdUnknown, rdString, rdInteger };
 constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
 
 class ERegistryException : public Exception {
@@ -39,14 +45,23 @@ public:
     bool ValueExists(const QString& name) const;
     // Raises ERegistryException when the value is missing or no integer.
     int ReadInteger(const QString& name) const;
+    // rdUnknown when the value is missing; a bare text that is no number counts as a string.
+    TRegDataType GetDataType(const QString& name) const;
+    // Raises ERegistryException when the value is missing or no string.
+    QString ReadString(const QString& name) const;
     // Opens a key for reading and writing; with CanCreate a missing key is made by the
     // first value written to it, else a missing key answers false.
     bool OpenKey(const QString& key, bool CanCreate);
     // Writes the value into the open key at once (the store is saved atomically); raises
     // ERegistryException when no key is open or the store cannot be written.
     void WriteInteger(const QString& name, int value);
+    void WriteString(const QString& name, const QString& value);
 
 private:
+    // The open key's stored text of a value, or none.
+    std::optional<QString> StoredValue(const QString& name) const;
+    void WriteStored(const QString& name, const QString& stored);
+
     HKEY FRootKey = HKEY_CURRENT_USER;
     QString FCurrentPath;
     bool FOpen = false;

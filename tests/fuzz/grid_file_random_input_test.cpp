@@ -29,13 +29,7 @@ TEST(GridFileRandomInput, ReadersHoldOnMutatedSeedsNoiseAndHostileCases) {
         {"grid_cell_stream", Fuzz_Grid_Cell_Stream},
     };
     for (const auto& [name, entry] : targets) {
-        const QDir folder(seeds + QLatin1String(name));
-        QList<QByteArray> inputs;
-        for (const QString& file : folder.entryList(QDir::Files)) {
-            QFile f(folder.filePath(file));
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            inputs << f.readAll();
-        }
+        const QList<QByteArray> inputs = SeedInputs(seeds + QLatin1String(name));
         std::mt19937 random(7);
         for (int round = 0; round < 40; ++round) {
             QByteArray input = inputs.isEmpty() ? QByteArray() : Mutated(inputs[round % inputs.size()], random, ",;\"\r\n\t~^ 0123456789cw\x0b");

@@ -67,6 +67,24 @@ TEST_F(RegistryTest, WrittenValuesGoIntoTheirKeyAndKeepTheRest) {
     EXPECT_TRUE(file.readAll().startsWith("; kept\n"));
 }
 
+TEST_F(RegistryTest, StringsAndIntegersKeepTheirKind) {
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey(QStringLiteral("Software\\Maker\\Kinds"), true));
+    const QString texts[] = {"12", "", "  blanks  ", "a\"quote\"", "back\\slash\\n", "two\r\nlines\n", "[Section]", "=x", "Grüße"};
+    for (int i = 0; i < int(std::size(texts)); ++i) reg.WriteString(QStringLiteral("Text%1").arg(i), texts[i]);
+    reg.WriteInteger(QStringLiteral("Number"), 12);
+    ASSERT_TRUE(reg.OpenKeyReadOnly(QStringLiteral("software\\maker\\kinds")));
+    for (int i = 0; i < int(std::size(texts)); ++i) {
+        EXPECT_EQ(reg.GetDataType(QStringLiteral("TEXT%1").arg(i)), rdString) << i;
+        EXPECT_EQ(reg.ReadString(QStringLiteral("text%1").arg(i)), texts[i]) << i;
+    }
+    EXPECT_THROW(reg.ReadInteger(QStringLiteral("Text0")), ERegistryException);  // "12" is a string
+    EXPECT_EQ(reg.GetDataType(QStringLiteral("number")), rdInteger);
+    EXPECT_THROW(reg.ReadString(QStringLiteral("Number")), ERegistryException);
+    EXPECT_EQ(reg.GetDataType(QStringLiteral("Missing")), rdUnknown);
+    EXPECT_EQ(reg.ReadInteger(QStringLiteral("NUMBER")), 12);
+}
+
 TEST_F(RegistryTest, MissingStoreHasNoKeys) {
     TRegistry reg;
     EXPECT_FALSE(reg.KeyExists(QStringLiteral("Software")));

@@ -1037,11 +1037,11 @@ public:
     // ---- public: column grid support (column_grid*.cpp) ----
     // The column order at ColumnSize's place (grid/data/grid_column_positions.cpp): the
     // ini file Key, section Section, with Location clIniFile, else the registry key
-    // Key\Section; values "Pos<i>" hold the ColumnOrder entry of displayed position i.
+    // Key\Section; values "Pos<i>" hold the ColumnOrder entry of storage position i.
     // Nothing happens in design mode or without key and section. A saved order is applied
-    // only when it is an order of 0 .. ColCount-1 and no column is hidden; anything else
-    // changes nothing. A store that cannot be written keeps what it had. The column grid
-    // answers the ini location with its own form.
+    // only when it is an order of all columns, hidden ones included (which stay hidden);
+    // anything else changes nothing. A store that cannot be written keeps what it had. The
+    // column grid answers the ini location with its own form.
     virtual void SaveColPositions();
     virtual void LoadColPositions();
     // The column whose filter drop-down is open (real column, -1 for none), and the choice
@@ -2060,6 +2060,33 @@ public:
     // ---- end of public: HTML and XML files ----
 
     // ---- public: office documents and settings persistence (grid/data/office_*.cpp, grid/data/grid_settings*.cpp) ----
+    // settings persistence
+    // The column layout as one text (grid/data/grid_settings_column_states.cpp), four
+    // parts joined by "#": the column count, hidden columns included; the widths of the
+    // shown columns followed by the kept widths of the hidden ones in storage order; the
+    // column order list (0, 1, .. when there is none); "1" or "0" for the visibility of
+    // each storage column.
+    QString ColumnStatesToString() const;
+    // A text without "#" changes nothing. The whole text is checked before anything
+    // changes: a non-numeric entry raises EConvertError; a count the grid cannot take, an
+    // order that is no order of the columns, a visibility other than 0 or 1, hiding every
+    // column or one it cannot hide, or a width outside 0 .. 32767 raises EExGridError.
+    // Missing widths leave those columns as they are.
+    void StringToColumnStates(const QString& Value);
+    // Column widths at ColumnSize's place, values "Col<i>" (grid_settings_column_sizes.cpp).
+    // A store that cannot be written back never makes a load fail.
+    void SaveColSizes();
+    void LoadColSizes();
+    // Colours, fonts and looks as name=value lines (grid_settings_visual_props.cpp).
+    // Saving raises EFCreateError, loading EFOpenError when the file cannot be used, and
+    // EConvertError for a number that is none (what was read before it stays set).
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
+    // PrintSettings in the ini file Key, section Section (grid_settings_print.cpp).
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
+    // The form was scaled by M/D: the fixed and the active cell font follow.
+    void ChangeScale(int M, int D);
     // ---- end of public: office documents and settings persistence ----
 
 protected:

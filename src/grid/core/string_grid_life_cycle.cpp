@@ -131,6 +131,7 @@ void TExStringGrid::CreateRunTimeChildren() {
 
 TExStringGrid::~TExStringGrid() {
     if (FOwnerForm) FOwnerForm->OnResize = FOnResize;
+    if (FColumnSize->Save()) SaveColSizes();
     FClearTextOnly = false;
     FSaveHiddenCells = false;
     // The held-out rows and everything beyond the counts are released by their owners
@@ -174,6 +175,7 @@ void TExStringGrid::Loaded() {
         SetOptions(options);
         FNavigation->SetAlwaysEdit(true);
     }
+    if (FColumnSize->Save()) LoadColSizes();
     InitOrigColSizes();
     LoadedRichContent();
 }
@@ -196,6 +198,7 @@ void TExStringGrid::changeEvent(QEvent* event) {
 void TExStringGrid::CreateWnd() {
     if (ComponentState().Contains(csDestroying)) return;
     if (!parentWidget() && !isWindow()) return;
+    if (FColumnSize->Save()) LoadColSizes();
     StartGridTimer();
     FIsWinXP = FIsWinXP && CurrentVisualStyle().Active;
     CreateRichContentWindows();

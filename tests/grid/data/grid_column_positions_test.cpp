@@ -48,21 +48,25 @@ protected:
     QString IniPath;
 };
 
-TEST_F(GridColumnPositions, AMovedOrderComesBackInAnotherGrid) {
+TEST_F(GridColumnPositions, AMovedOrderAndItsWidthsComeBackInAnotherGrid) {
     for (TColumnSizeLocation location : {clIniFile, clRegistry}) {
         PositionsGrid saved(location, KeyFor(location));
         saved.MoveColumn(1, 3);
         saved.MoveColumn(4, 0);
         saved.SaveColPositions();
+        for (int c = 0; c < 5; ++c) saved.SetColWidths(c, 30 + c);
+        saved.SaveColSizes();
         PositionsGrid restored(location, KeyFor(location));
         restored.MoveColumn(2, 0);  // the restored order does not depend on the current one
         restored.LoadColPositions();
+        restored.LoadColSizes();
         EXPECT_EQ(restored.Headers(), saved.Headers()) << location;
         EXPECT_EQ(restored.ColumnPosition(1), 4);
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(restored.ColWidths(c), 30 + c) << location << c;
     }
     QFile ini(IniPath);
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-    EXPECT_EQ(ini.readAll(), "[Rules]\nPos0=4\nPos1=0\nPos2=2\nPos3=3\nPos4=1\n");
+    EXPECT_EQ(ini.readAll(), "[Rules]\nPos0=4\nPos1=0\nPos2=2\nPos3=3\nPos4=1\nCol0=30\nCol1=31\nCol2=32\nCol3=33\nCol4=34\n");
 }
 
 TEST_F(GridColumnPositions, BadSavedOrdersChangeNothing) {
@@ -90,19 +94,72 @@ TEST_F(GridColumnPositions, BadSavedOrdersChangeNothing) {
     EXPECT_EQ(grid.Headers(), before);
 }
 
-TEST_F(GridColumnPositions, NothingHappensWithoutAPlaceOrWhileAColumnIsHidden) {
+TEST_F(GridColumnPositions, NothingHappensWithoutAPlace) {
     PositionsGrid unnamed(clIniFile, IniPath);
     unnamed.ColumnSize()->SetSection(QString());
     unnamed.SaveColPositions();
     EXPECT_FALSE(QFile::exists(IniPath));
+}
 
-    WriteIni("[Rules]\nPos0=1\nPos1=0\nPos2=2\nPos3=3\nPos4=4\n");
-    PositionsGrid hidden(clIniFile, IniPath);
-    hidden.HideColumn(2);
-    const QStringList before = hidden.Headers();
-    hidden.LoadColPositions();
-    EXPECT_EQ(hidden.Headers(), before);
-    EXPECT_EQ(hidden.NumHiddenColumns(), 1);
+TEST_F(GridColumnPositions, HiddenColumnsMoveWithTheOrderAndStayHidden) {
+    for (TColumnSizeLocation location : {clIniFile, clRegistry}) {
+        PositionsGrid saved(location, KeyFor(location));
+        saved.MoveColumn(0, 4);
+        saved.HideColumn(1);  // C2, now at storage position 1
+        saved.SaveColPositions();
+
+        PositionsGrid restored(location, KeyFor(location));
+        restored.HideColumn(2);  // the same column, hidden before the order is loaded
+        restored.LoadColPositions();
+        EXPECT_EQ(restored.Headers(), saved.Headers()) << location;
+        EXPECT_EQ(restored.NumHiddenColumns(), 1);
+        EXPECT_TRUE(restored.IsHiddenColumn(1));
+        EXPECT_EQ(restored.ColumnStatesToString(), saved.ColumnStatesToString());
+    }
+}
+
+TEST_F(GridColumnPositions, ALoadCreatesAMissingIniFileAndNeverFailsOnAnUnwritableOne) {
+    PositionsGrid grid(clIniFile, IniPath);
+    grid.LoadColPositions();
+    grid.LoadColSizes();
+    EXPECT_TRUE(QFile::exists(IniPath));
+
+    PositionsGrid elsewhere(clIniFile, Folder.filePath("missing/folder/grid.ini"));
+    const QStringList before = elsewhere.Headers();
+    EXPECT_NO_THROW(elsewhere.LoadColPositions());
+    EXPECT_NO_THROW(elsewhere.LoadColSizes());
+    EXPECT_EQ(elsewhere.Headers(), before);
+}
+
+TEST_F(GridColumnPositions, WithSaveOnAGridKeepsItsWidthsFromOneLifeToTheNext) {
+    {
+        PositionsGrid first(clIniFile, IniPath);
+        first.ColumnSize()->SetSave(true);
+        first.SetColWidths(2, 111);
+    }
+    PositionsGrid next(clIniFile, IniPath);
+    next.ColumnSize()->SetSave(true);
+    EXPECT_NE(next.ColWidths(2), 111);
+    next.show();  // its window is made
+    EXPECT_EQ(next.ColWidths(2), 111);
+}
+
+TEST_F(GridColumnPositions, ARegistryWidthStoredAsAStringStaysAString) {
+    Store("[Software\\Vastrelon\\Grid\\Rules]\nCol1=\"77\"\nCOL2=-5\nCol3=wide\n");
+    PositionsGrid grid(clRegistry, KeyFor(clRegistry));
+    const int before2 = grid.ColWidths(2);
+    const int before3 = grid.ColWidths(3);
+    grid.LoadColSizes();
+    EXPECT_EQ(grid.ColWidths(1), 77);
+    EXPECT_EQ(grid.ColWidths(2), before2);  // no width
+    EXPECT_EQ(grid.ColWidths(3), before3);  // no number
+    grid.SetColWidths(1, 81);
+    grid.SaveColSizes();
+    TRegistry registry;
+    ASSERT_TRUE(registry.OpenKeyReadOnly(KeyFor(clRegistry) + "\\Rules"));
+    EXPECT_EQ(registry.GetDataType("Col1"), rdString);
+    EXPECT_EQ(registry.ReadString("col1"), "81");
+    EXPECT_EQ(registry.GetDataType("Col0"), rdInteger);
 }
 
 }  // namespace
