@@ -156,6 +156,18 @@ protected:
         return dropDown;
     }
 
+    // A question box over the form, answered by a real click on No once it shows; its result.
+    int AskAndClickNo(const QString& question) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Scene"), question, QMessageBox::Yes | QMessageBox::No,
+                        Form.get());
+        WhenReady clickNo(
+            [&] { return box.isVisible() && box.windowHandle() && box.windowHandle()->isExposed(); },
+            [&] { ClickOn(box.button(QMessageBox::No)); });
+        // A click that never arrives must fail the test, not hang it.
+        QTimer::singleShot(5000, &box, [&] { box.done(-1); });
+        return box.exec();
+    }
+
     static void OpenByClick(TExCustomDropDown* dropDown) {
         ClickOn(dropDown->Button()->InnerButton());
         ASSERT_TRUE(QTest::qWaitFor([&] { return dropDown->DroppedDown(); }));
@@ -290,14 +302,7 @@ TEST_F(X11DropDownTest, AMessageBoxOfAFooterButtonUnderBlockActivateTakesClicksA
     int answer = -1;
     dropDown->OnDropDownFooterButtonClick = [&](TObject*, int) {
         dropDown->DropDownForm()->SetBlockActivate(true);
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Scene"), QStringLiteral("Store the scene?"),
-                        QMessageBox::Yes | QMessageBox::No, Form.get());
-        WhenReady clickNo(
-            [&] { return box.isVisible() && box.windowHandle() && box.windowHandle()->isExposed(); },
-            [&] { ClickOn(box.button(QMessageBox::No)); });
-        // A click that never arrives must fail the test, not hang it.
-        QTimer::singleShot(5000, &box, [&] { box.done(-1); });
-        answer = box.exec();
+        answer = AskAndClickNo(QStringLiteral("Store the scene?"));
         dropDown->DropDownForm()->SetBlockActivate(false);
     };
     OpenByClick(dropDown);
@@ -328,14 +333,7 @@ TEST_F(X11DropDownTest, AMessageBoxOfAGridButtonClickTakesClicksAndLeavesThePopU
     int answer = -1;
     dropDown->OnGridButtonClick = [&](TObject*, int ACol, int ARow) {
         clicked.push_back({ACol, ARow});
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Scene"), QStringLiteral("Recall the scene?"),
-                        QMessageBox::Yes | QMessageBox::No, Form.get());
-        WhenReady clickNo(
-            [&] { return box.isVisible() && box.windowHandle() && box.windowHandle()->isExposed(); },
-            [&] { ClickOn(box.button(QMessageBox::No)); });
-        // A click that never arrives must fail the test, not hang it.
-        QTimer::singleShot(5000, &box, [&] { box.done(-1); });
-        answer = box.exec();
+        answer = AskAndClickNo(QStringLiteral("Recall the scene?"));
     };
     OpenByClick(dropDown);
     grid_drop_down::TExColGrid* list = dropDown->ExColGrid();

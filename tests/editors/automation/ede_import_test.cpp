@@ -144,6 +144,14 @@ protected:
         SetMessageDialogResponder({});
         ConfigurationFixture::TearDown();
     }
+    // The BACnet editor's import reaches this picker, in a configuration of BACnet type 0.
+    void Use_Picker_Under_BACnet_Type_0() {
+        QFile parGen(File_ParGen);
+        ASSERT_TRUE(parGen.open(QIODevice::WriteOnly));
+        parGen.write("<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>");
+        parGen.close();
+        FImportEDEFile = Dialog.get();
+    }
     void Show() {
         Dialog->EDE_File = File;
         Dialog->hide();
@@ -209,11 +217,7 @@ TEST_F(EDEImportDialogTest, OkTestsTheDeviceByBACnetType) {
 
 // From the editor's button: the file chosen, the picker confirmed, the rules appended.
 TEST_F(EDEImportDialogTest, ImportButtonAppendsThePickedObjects) {
-    QFile parGen(File_ParGen);
-    ASSERT_TRUE(parGen.open(QIODevice::WriteOnly));
-    parGen.write("<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>");
-    parGen.close();
-    FImportEDEFile = Dialog.get();
+    Use_Picker_Under_BACnet_Type_0();
     TFBACnetAccess editor(nullptr);
     editor.show();
     QCoreApplication::processEvents();
@@ -245,11 +249,7 @@ TEST_F(EDEImportDialogTest, ImportButtonAppendsThePickedObjects) {
 // the picker's ticks clicked (the write tick of an object that cannot be set is refused),
 // the device typed and OK clicked.
 TEST_F(EDEImportDialogTest, ImportByClicksAndKeys) {
-    QFile parGen(File_ParGen);
-    ASSERT_TRUE(parGen.open(QIODevice::WriteOnly));
-    parGen.write("<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>");
-    parGen.close();
-    FImportEDEFile = Dialog.get();
+    Use_Picker_Under_BACnet_Type_0();
     TFBACnetAccess editor(nullptr);
     editor.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
