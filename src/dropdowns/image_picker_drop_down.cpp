@@ -62,7 +62,10 @@ void TExImagePickerDropDown::SelectPrevious() {
     else if (FItemIndex - 1 >= 0) SetItemIndex(FItemIndex - 1);
 }
 
+// Any value below 0 means no selection, kept as -1, so ItemIndex never reads back an
+// index that is no item and no selection.
 void TExImagePickerDropDown::SetItemIndex(int Value) {
+    Value = std::max(Value, -1);
     if (Value == FItemIndex || Value >= FItems.Count()) return;
     FItemIndex = Value;
     update();

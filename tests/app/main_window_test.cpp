@@ -3,7 +3,11 @@
 #include "core/program_state.h"
 #include "core/text_table.h"
 #include "config/general_parameters_form.h"
+#include "editors/automation/bacnet_access_editor.h"
+#include "editors/automation/dmx_default_values_editor.h"
+#include "editors/automation/snmp_manager_editor.h"
 #include "editors/automation/snmp_trap_editor.h"
+#include "grid/core/column_grid.h"
 #include "editors/dali_knx/knx_access_editor.h"
 #include "platform/application.h"
 #include "platform/file_system.h"
@@ -154,6 +158,29 @@ TEST_F(MainWindowTest, SavedLanguageAndLanguageChangeRelabelTheWindows) {
     EXPECT_EQ(Named<TLbButton>("Btn_KNX_Access")->Caption(), "KNX Access");
     EXPECT_EQ(FParGen->Caption(), "Set Communication");
     EXPECT_EQ(FSNMP_Trap_Access->Caption(), "Set SNMP Trap Access");
+}
+
+// A language change relabels the DMX and SNMP windows, headers and hint lists included;
+// the BACnet window keeps the texts it was built with.
+TEST_F(MainWindowTest, ALanguageChangeRelabelsTheDMXAndSNMPWindowsOnly) {
+    TFVastreloneFirmWare* window = Start();
+    const QString bacnetCaption = FBACnetAccess->Caption();
+    WriteFile("LANGUAGE/Deutsch.lng", "STR1300 = DMX Vorgabewerte\nSTR1304 = Kanal\nSTR1900 = SNMP Trap\n"
+                                      "STR1918 = Community\nSTR1940 = Name der Community\nSTR2700 = SNMP Manager\n"
+                                      "STR2713 = Objekt-ID\nSTR2727 = Die OID der Variablen\nSTR1400 = BACnet Zugriff\n"
+                                      "STR1411 = Objekttyp\n");
+    Language_Name = "Deutsch";
+    Init_Language();
+    window->Change_Language();
+    EXPECT_EQ(FDMXDefVal->Caption(), "DMX Vorgabewerte");
+    EXPECT_EQ(FDMXDefVal->ACG_DMX_Def_Val->Cells(0, 0), "Kanal");
+    EXPECT_EQ(FSNMP_Trap_Access->ACG_SNMP_Read->Cells(2, 0), "Community");
+    EXPECT_EQ(FSNMP_Trap_Access->Hint_SNMP_Read.Strings(1), "Name der Community");
+    EXPECT_EQ(FSNMPManagerAccess->Caption(), "SNMP Manager");
+    EXPECT_EQ(FSNMPManagerAccess->ACG_SNMP->Cells(5, 0), "Objekt-ID");
+    EXPECT_EQ(FSNMPManagerAccess->Hint_SNMP.Strings(4), "Die OID der Variablen");
+    EXPECT_EQ(FBACnetAccess->Caption(), bacnetCaption);
+    EXPECT_NE(FBACnetAccess->ACG1->Cells(3, 0), "Objekttyp");
 }
 
 TEST_F(MainWindowTest, UpdateTimerRule) {

@@ -76,6 +76,15 @@ TEST_F(ImagePickerTest, SelectionByIndexAndImageIndex) {
     EXPECT_EQ(Picker->ItemIndex(), -1);
     EXPECT_EQ(Selects, 2);
     EXPECT_EQ(Changes, 2);
+    // Any negative index is no selection: it reads back -1 and fires only when one is lost.
+    Picker->SetItemIndex(-5);
+    EXPECT_EQ(Selects, 2);
+    Picker->SetItemIndex(2);
+    Picker->SetItemIndex(-7);
+    EXPECT_EQ(Picker->ItemIndex(), -1);
+    EXPECT_EQ(Picker->ImageIndex(), -1);
+    EXPECT_EQ(Selects, 4);
+    EXPECT_EQ(Changes, 4);
     Picker->SetImages(nullptr);
 }
 

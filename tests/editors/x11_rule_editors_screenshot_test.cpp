@@ -1,5 +1,6 @@
-// Screenshots of the rule editors with realistic rows, in real windows under X (xcb
-// platform; scripts/test-x11 starts Xvfb). EDITOR_SCREENSHOTS names the folder.
+// Screenshots of the rule editors with realistic rows, and of a check error shown over its
+// window, in real windows under X (xcb platform; scripts/test-x11 starts Xvfb).
+// EDITOR_SCREENSHOTS names the folder.
 
 #include "editors/automation/bacnet_access_editor.h"
 #include "editors/automation/dmx_default_values_editor.h"
@@ -7,16 +8,21 @@
 #include "editors/automation/snmp_manager_editor.h"
 #include "editors/automation/snmp_trap_editor.h"
 
+#include "controls/lb_button.h"
 #include "core/text_table.h"
 #include "editors/configuration_fixture.h"
+#include "platform/dialogs.h"
 #include "grid/core/column_grid.h"
 #include "platform/standard_controls.h"
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,7 +45,9 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         QTest::qWait(300);
-        const QImage shot = window.screen()->grabWindow(window.winId()).toImage();
+        Save(window.screen()->grabWindow(window.winId()).toImage(), name);
+    }
+    static void Save(const QImage& shot, const char* name) {
         ASSERT_FALSE(shot.isNull());
         const QString folder = qEnvironmentVariable("EDITOR_SCREENSHOTS");
         if (folder.isEmpty()) return;
@@ -121,6 +129,47 @@ TEST_F(X11RuleEditorScreenshot, EveryRuleEditorWithRealisticRows) {
         picker.E_ID_IP->SetText("192.168.1.60");
         Shoot(picker, "ede-import");
     }
+}
+
+// OK over a default value beyond 255: the message box over the window, and the cell it
+// names made current before it shows.
+TEST_F(X11RuleEditorScreenshot, ACheckErrorOverItsWindow) {
+    QByteArray rows;
+    const char* names[] = {"Hall", "Stairs", "Kitchen", "Office 1", "Office 2", "Meeting", "Corridor", "Lobby"};
+    for (int r = 0; r < 24; ++r)
+        rows += "<Row Default_Value=\"" + QByteArray(r == 6 ? "300" : QByteArray::number(r * 10 % 256)) +
+                "\" Mnemonic=\"" + names[r % 8] + " dimmer\"/>";
+    Write(File_DMX_Default_Values, "<DMX_Default_Values>" + rows + "</DMX_Default_Values>");
+    TFDMXDefVal dmx(nullptr);
+    dmx.move(80, 60);
+    dmx.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dmx));
+    QImage shot;
+    QString shown;
+    QTimer poll;
+    poll.setInterval(50);
+    QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->windowHandle() || !box->windowHandle()->isExposed()) return;
+        poll.stop();
+        QTest::qWait(300);
+        const QRect area = dmx.frameGeometry().united(box->frameGeometry()).adjusted(-8, -8, 8, 8);
+        shot = dmx.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        shown = box->text();
+        box->accept();
+    });
+    poll.start();
+    SetMessageDialogResponder({});  // the real message box
+    // A box that never shows must fail the test, not hang it.
+    QTimer::singleShot(5000, &poll, [] {
+        if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+    dmx.Btn_OK->Click();
+    ASSERT_FALSE(shot.isNull());
+    EXPECT_EQ(shown, "Error row 7!! Default Value must be between 0 and 255");
+    EXPECT_EQ(dmx.ACG_DMX_Def_Val->Row(), 7);
+    EXPECT_EQ(dmx.ACG_DMX_Def_Val->Col(), 1);
+    Save(shot, "dmx-check-error");
 }
 
 }  // namespace

@@ -159,8 +159,9 @@ TFBACnetAccess::TFBACnetAccess(TComponent* AOwner) : TRuleEditorWindow(AOwner, Q
     // still edits its cells.
     ACG1->SetOptions(ACG1->Options() + TGridOptions{goEditing});
     ACG1->SetShowHint(true);
+    // The grid hands its hint handlers the real column already.
     ACG1->OnGridHint = [this](TObject*, int ARow, int ACol, QString& hintstr) {
-        hintstr = Str_Hint_Read(Rule_Cells(*ACG1, Read_Table()), ARow, ACG1->RealColIndex(ACol));
+        hintstr = Str_Hint_Read(Rule_Cells(*ACG1, Read_Table()), ARow, ACol);
     };
 
     OD_EDE_File = new TOpenDialog(this);

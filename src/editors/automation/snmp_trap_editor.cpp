@@ -125,9 +125,9 @@ TExColumnGrid* TFSNMP_Trap_Access::Build_Table(TTabSheet* page, const char* name
     for (int c = 1; c < int(table.Columns.size()); ++c)
         for (const QString& item : Items_Of(table.Columns[std::size_t(c)].Attribute))
             grid->Columns()->Items(c)->ComboItems()->Add(item);
-    grid->OnGridHint = [grid, &hints](TObject*, int ARow, int ACol, QString& hintstr) {
-        const int column = grid->RealColIndex(ACol);
-        if (ARow == 0 && column >= 1 && column - 1 < hints.Count()) hintstr = hints.Strings(column - 1);
+    // The grid hands its hint handlers the real column already.
+    grid->OnGridHint = [&hints](TObject*, int ARow, int ACol, QString& hintstr) {
+        if (ARow == 0 && ACol >= 1 && ACol - 1 < hints.Count()) hintstr = hints.Strings(ACol - 1);
     };
     grid->OnKeyPress = [grid](TObject*, QChar& Key) { Enter_Next_Cell(*grid, Key); };
     grid->OnDblClickCell = [grid](TObject*, int ARow, int ACol) { Auto_Size_Column(*grid, ARow, ACol); };

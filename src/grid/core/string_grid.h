@@ -89,6 +89,7 @@
 #include <QByteArray>
 #include <QStringList>
 #include <QImage>
+#include <QPointer>
 #include <QIODevice>
 #include <QVariant>
 #include <array>
@@ -102,6 +103,7 @@ class TSearchPanel;
 class TExStringGridCheck;
 class TExInplaceEdit;
 class TForm;
+class TListBox;
 class TPicture;
 class TScrollControl;
 class QWidget;
@@ -3104,6 +3106,30 @@ private:
     QWidget* FArrowWindows[4] = {};
     QComboBox* FEditCombo = nullptr;
     std::vector<QWidget*> FEditors;
+
+    // ---- column chooser drops and drag scrolling (grid/view/grid_column_chooser_drop.cpp, grid/view/grid_drag_scroll.cpp) ----
+public:
+    // Arms a column drop from a list box of hidden columns: ACol is the column's ColumnOrder
+    // entry, AIndex its item in AList, removed when the column is dropped on the grid.
+    void OleColumnDragStart(int ACol, int AIndex, TListBox* AList);
+
+protected:
+    // The armed column shown again, its list item removed and the grid disarmed: its real
+    // position, or -1 when the grid has no such column.
+    int ShowChooserColumn();
+    // A drag moving over the client point P starts, keeps or stops the scrolling by the
+    // DragScrollOptions; leaving and dropping stop it.
+    void DragScrollMove(QPoint P);
+    void StopDragScroll();
+    void DragScrollTick();
+
+private:
+    int FOleDragCol = -1;
+    int FOleDragIndex = -1;
+    QPointer<TListBox> FOleDragList;
+    std::unique_ptr<TIntervalTimer> FDragScrollTimer;
+    TDragScrollDirection FDragScrollDirections;
+    // ---- end of column chooser drops and drag scrolling ----
 };
 
 // Whether the cell's state is its text (data, virtual and row check boxes, data images):

@@ -55,6 +55,7 @@ void TExStringGrid::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TExStringGrid::dragMoveEvent(QDragMoveEvent* event) {
+    DragScrollMove(event->position().toPoint());
     bool allow = FDropAccepted;
     DragMouseMove(event->position().toPoint(), allow, FDropFormats);
     if (!allow) {
@@ -66,11 +67,13 @@ void TExStringGrid::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void TExStringGrid::dragLeaveEvent(QDragLeaveEvent* event) {
+    StopDragScroll();
     DragMouseLeave();
     event->accept();
 }
 
 void TExStringGrid::dropEvent(QDropEvent* event) {
+    StopDragScroll();
     if (!FDropAccepted) {
         event->ignore();
         return;
@@ -256,9 +259,13 @@ void TExStringGrid::DropCol(QPoint P, int Column, int DropFormats) {
     MouseToCell(P.x(), P.y(), dropColumn, row);
     if (IsRightOfLastColumn(P)) dropColumn = ColCount();
     if (DropFormats & dfCol) HideDropIndicators();
-    if (FDragDropSettings->OleColumnReorder && dropColumn >= 0) {
+    // A column armed by a column chooser comes back at the drop; any other moves when
+    // reordering is on.
+    const bool fromChooser = FOleDragCol != -1;
+    const int moved = fromChooser ? ShowChooserColumn() : Column;
+    if ((fromChooser || FDragDropSettings->OleColumnReorder) && dropColumn >= 0 && moved >= 0) {
         const int target = std::min(dropColumn, ColCount() - 1);
-        const int from = DisplColIndex(Column);
+        const int from = DisplColIndex(moved);
         if (from != target && from >= 0) {
             const bool enhanced = EnhRowColMove();
             SetEnhRowColMove(true);

@@ -10,6 +10,7 @@
 #include "dropdowns/detail_drop_down.h"
 #include "dropdowns/drop_down_button.h"
 #include "dropdowns/drop_down_placement.h"
+#include "dropdowns/grid_drop_down.h"
 #include "dropdowns/image_picker_drop_down.h"
 #include "dropdowns/item_selector.h"
 #include "dropdowns/memo_drop_down.h"
@@ -155,6 +156,18 @@ protected:
         return dropDown;
     }
 
+    // A question box over the form, answered by a real click on No once it shows; its result.
+    int AskAndClickNo(const QString& question) {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Scene"), question, QMessageBox::Yes | QMessageBox::No,
+                        Form.get());
+        WhenReady clickNo(
+            [&] { return box.isVisible() && box.windowHandle() && box.windowHandle()->isExposed(); },
+            [&] { ClickOn(box.button(QMessageBox::No)); });
+        // A click that never arrives must fail the test, not hang it.
+        QTimer::singleShot(5000, &box, [&] { box.done(-1); });
+        return box.exec();
+    }
+
     static void OpenByClick(TExCustomDropDown* dropDown) {
         ClickOn(dropDown->Button()->InnerButton());
         ASSERT_TRUE(QTest::qWaitFor([&] { return dropDown->DroppedDown(); }));
@@ -289,14 +302,7 @@ TEST_F(X11DropDownTest, AMessageBoxOfAFooterButtonUnderBlockActivateTakesClicksA
     int answer = -1;
     dropDown->OnDropDownFooterButtonClick = [&](TObject*, int) {
         dropDown->DropDownForm()->SetBlockActivate(true);
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Scene"), QStringLiteral("Store the scene?"),
-                        QMessageBox::Yes | QMessageBox::No, Form.get());
-        WhenReady clickNo(
-            [&] { return box.isVisible() && box.windowHandle() && box.windowHandle()->isExposed(); },
-            [&] { ClickOn(box.button(QMessageBox::No)); });
-        // A click that never arrives must fail the test, not hang it.
-        QTimer::singleShot(5000, &box, [&] { box.done(-1); });
-        answer = box.exec();
+        answer = AskAndClickNo(QStringLiteral("Store the scene?"));
         dropDown->DropDownForm()->SetBlockActivate(false);
     };
     OpenByClick(dropDown);
@@ -309,6 +315,42 @@ TEST_F(X11DropDownTest, AMessageBoxOfAFooterButtonUnderBlockActivateTakesClicksA
     EXPECT_TRUE(dropDown->DroppedDown());
     EXPECT_TRUE(dropDown->DropDownForm()->isVisible());
     // Afterwards the pop-up reacts to a click outside again.
+    ClickOn(Other);
+    WAIT_UNTIL(!dropDown->DroppedDown());
+}
+
+// A button in a cell of the grid drop-down's list, clicked: its handler's message box takes
+// a real click, and the pop-up stays open under it; a click outside closes it afterwards.
+TEST_F(X11DropDownTest, AMessageBoxOfAGridButtonClickTakesClicksAndLeavesThePopUpOpen) {
+    auto* dropDown = Make<TCustomExGridDropDown>();
+    dropDown->DropDownHeader()->SetVisible(false);
+    dropDown->DropDownFooter()->SetVisible(false);
+    for (const char* header : {"Scene", "Action"}) dropDown->Columns().Add()->SetHeader(QString::fromLatin1(header));
+    for (const char* scene : {"Morning", "Evening", "Night"})
+        dropDown->Items().Add()->SetText({QString::fromLatin1(scene), QString()});
+    dropDown->EndUpdate();
+    std::vector<std::pair<int, int>> clicked;
+    int answer = -1;
+    dropDown->OnGridButtonClick = [&](TObject*, int ACol, int ARow) {
+        clicked.push_back({ACol, ARow});
+        answer = AskAndClickNo(QStringLiteral("Recall the scene?"));
+    };
+    OpenByClick(dropDown);
+    grid_drop_down::TExColGrid* list = dropDown->ExColGrid();
+    const int row = list->FixedRows() + 1;
+    // The list is not edited: its buttons take clicks only without the disabled look.
+    list->ControlLook()->NoDisabledButtonLook = true;
+    // In the first column, which is whole in view: a click in a cut column scrolls it first.
+    list->AddButton(0, row, 60, 18, QStringLiteral("Recall"), haCenter, vaCenter);
+    QApplication::processEvents();
+    const TRect cell = list->CellRect(0, row);
+    ClickOnScreen(list->mapToGlobal(QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2)));
+    WAIT_UNTIL(answer != -1);
+    EXPECT_EQ(answer, int(QMessageBox::No));
+    EXPECT_EQ(clicked, (std::vector<std::pair<int, int>>{{0, row}}));
+    QTest::qWait(50);
+    EXPECT_TRUE(dropDown->DroppedDown());
+    EXPECT_TRUE(dropDown->DropDownForm()->isVisible());
     ClickOn(Other);
     WAIT_UNTIL(!dropDown->DroppedDown());
 }

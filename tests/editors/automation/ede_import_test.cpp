@@ -1,13 +1,16 @@
 // Importing the objects of an EDE file into the BACnet client tables: the rules made of
-// the picked objects, the picker dialog and the whole road from the BACnet editor.
+// the picked objects, the picker dialog and the whole road from the BACnet editor, by
+// calls and by the user's clicks and keys.
 
 #include "editors/automation/bacnet_access_check.h"
 #include "editors/automation/bacnet_access_editor.h"
 #include "editors/automation/bacnet_ede_import.h"
 #include "editors/automation/ede_import_dialog.h"
 
+#include "controls/lb_button.h"
 #include "core/text_table.h"
 #include "editors/configuration_fixture.h"
+#include "editors/dali_knx/grid_user_input.h"
 #include "grid/core/column_grid.h"
 #include "platform/dialogs.h"
 #include "platform/file_system.h"
@@ -17,6 +20,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -140,6 +144,14 @@ protected:
         SetMessageDialogResponder({});
         ConfigurationFixture::TearDown();
     }
+    // The BACnet editor's import reaches this picker, in a configuration of BACnet type 0.
+    void Use_Picker_Under_BACnet_Type_0() {
+        QFile parGen(File_ParGen);
+        ASSERT_TRUE(parGen.open(QIODevice::WriteOnly));
+        parGen.write("<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>");
+        parGen.close();
+        FImportEDEFile = Dialog.get();
+    }
     void Show() {
         Dialog->EDE_File = File;
         Dialog->hide();
@@ -205,11 +217,7 @@ TEST_F(EDEImportDialogTest, OkTestsTheDeviceByBACnetType) {
 
 // From the editor's button: the file chosen, the picker confirmed, the rules appended.
 TEST_F(EDEImportDialogTest, ImportButtonAppendsThePickedObjects) {
-    QFile parGen(File_ParGen);
-    ASSERT_TRUE(parGen.open(QIODevice::WriteOnly));
-    parGen.write("<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>");
-    parGen.close();
-    FImportEDEFile = Dialog.get();
+    Use_Picker_Under_BACnet_Type_0();
     TFBACnetAccess editor(nullptr);
     editor.show();
     QCoreApplication::processEvents();
@@ -235,6 +243,45 @@ TEST_F(EDEImportDialogTest, ImportButtonAppendsThePickedObjects) {
     EXPECT_EQ(editor.ACG2->Cells(3, 1), "Analog Value");
     EXPECT_EQ(editor.ACG2->Cells(4, 2), "Double");
     EXPECT_TRUE(Messages.empty());
+}
+
+// The same road by hand: the Import button clicked, the file chosen in the open dialog,
+// the picker's ticks clicked (the write tick of an object that cannot be set is refused),
+// the device typed and OK clicked.
+TEST_F(EDEImportDialogTest, ImportByClicksAndKeys) {
+    Use_Picker_Under_BACnet_Type_0();
+    TFBACnetAccess editor(nullptr);
+    editor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&editor));
+    const auto press = [](TLbButton& button) {
+        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(button.width() / 2, button.height() / 2));
+    };
+
+    SetFileDialogResponder([this](const FileDialogRequest&) -> std::optional<QString> { return File; });
+    bool picked = false;
+    QTimer::singleShot(0, Dialog.get(), [&] {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Dialog.get()));
+        TExColumnGrid& grid = *Dialog->ACG;
+        Click_Cell(grid, 3, 1);  // Temp, an Analog Input, cannot be written
+        Click_Cell(grid, 1, 3);  // Energy is not imported
+        Click_Cell(grid, 2, 2);  // Setpoint is written only
+        QTest::keyClicks(Dialog->E_ID_IP, "192.168.0.9");
+        picked = true;
+        press(*Dialog->Btn_OK);
+    });
+    press(*editor.Btn_Import_CSV);
+    SetFileDialogResponder({});
+    FImportEDEFile = nullptr;
+
+    ASSERT_TRUE(picked);
+    ASSERT_EQ(Messages.size(), 1u);
+    EXPECT_EQ(Messages[0], LangText(1613) + "1" + LangText(1614));
+    EXPECT_EQ(editor.ACG1->Cells(2, 1), "192.168.0.9");
+    EXPECT_EQ(editor.ACG1->Cells(3, 1), "Analog Input");
+    EXPECT_EQ(editor.ACG1->Cells(2, 2), "");
+    EXPECT_EQ(editor.ACG2->Cells(2, 1), "192.168.0.9");
+    EXPECT_EQ(editor.ACG2->Cells(3, 1), "Analog Value");
+    EXPECT_EQ(editor.ACG2->Cells(2, 2), "");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // A user's hands on a rule grid: typing into a cell, choosing a list item by keys,
-// clicking a cell or a menu item.
+// clicking a cell or a menu item, and the hint shown with the pointer over a cell.
 
 #include "grid/core/string_grid.h"
 #include "platform/popup_menu.h"
@@ -34,6 +34,16 @@ inline void Choose_Combo_Item(TExStringGrid& grid, int steps) {
     QWidget* list = QApplication::activePopupWidget() ? QApplication::focusWidget() : grid.window()->focusWidget();
     for (int i = 0; i < std::abs(steps); ++i) QTest::keyClick(list, steps > 0 ? Qt::Key_Down : Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Return);
+}
+
+// The text the grid's hint shows over a cell.
+inline QString Hint_Over(TExStringGrid& grid, int col, int row) {
+    THintInfo info;
+    const QPoint p = Cell_Centre(grid, col, row);
+    info.CursorPos = {p.x(), p.y()};
+    QString hint;
+    grid.PrepareCellHint(hint, info);
+    return hint;
 }
 
 inline void Click_Cell(TExStringGrid& grid, int col, int row, Qt::MouseButton button = Qt::LeftButton) {

@@ -20,16 +20,6 @@
 
 namespace {
 
-// The text the grid's hint shows over a cell.
-QString Hint_Over(TExStringGrid& grid, int col, int row) {
-    THintInfo info;
-    const QPoint p = Cell_Centre(grid, col, row);
-    info.CursorPos = {p.x(), p.y()};
-    QString hint;
-    grid.PrepareCellHint(hint, info);
-    return hint;
-}
-
 class RuleEditorsRealInputTest : public ConfigurationFixture {
 protected:
     void SetUp() override {

@@ -1,7 +1,8 @@
 // Faults the editing core does not have: markup kept in plain cells, an advance that never
 // ends over read-only cells, an advance toggling the check box it lands on, handlers that
 // remove rows while an editor is open, a grid destroyed while editing, and an edit reached
-// by arrow keys writing into the cell remembered before.
+// by arrow keys writing into the cell remembered before, and typing after a click on the
+// fixed row-number column.
 
 #include "grid/view/keyboard_fixture.h"
 
@@ -132,6 +133,37 @@ TEST(GridEditingMendsTest, AGridDestroyedWhileEditingStoresNothing) {
     QCoreApplication::processEvents();
     EXPECT_EQ(stored, before);
     EXPECT_EQ(validated, 0);
+}
+
+// In a grid without in-place editing, a click on a row number, with or without a handler
+// selecting that row, opens no editor: the typed key changes no cell of the row.
+template <class Grid>
+void ExpectTypingAfterARowNumberClickChangesNothing(bool SelectRowOnClick, int Columns) {
+    KeyboardForm<Grid> form;
+    Grid& grid = *form.GridControl;
+    grid.SetOptions(grid.Options() - TGridOptions{goEditing});
+    if (SelectRowOnClick)
+        grid.OnClickCell = [&grid](TObject*, int ARow, int ACol) {
+            if (ACol == 0) grid.SelectRows(ARow, 1);
+        };
+    QStringList before;
+    for (int c = 0; c < Columns; ++c) before << grid.Cells(c, 2);
+    const TRect r = grid.CellRect(0, 2);
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint((r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_7);
+    EXPECT_FALSE(grid.EditMode());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QStringList after;
+    for (int c = 0; c < Columns; ++c) after << grid.Cells(c, 2);
+    EXPECT_EQ(after, before);
+}
+
+TEST(GridEditingMendsTest, TypingAfterARowNumberClickWritesNoCell) {
+    for (bool selectRow : {false, true}) {
+        SCOPED_TRACE(testing::Message() << "row-select handler " << selectRow);
+        ExpectTypingAfterARowNumberClickChangesNothing<RuleTableFixture>(selectRow, 9);
+        ExpectTypingAfterARowNumberClickChangesNothing<PlainKeyGrid>(selectRow, 5);
+    }
 }
 
 }  // namespace

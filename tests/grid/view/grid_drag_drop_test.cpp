@@ -1,12 +1,15 @@
 // Drag and drop between two real grids offscreen: the drop side gets Qt's drag events
 // carrying what the other grid offers; the drag side is started with real mouse input,
 // and the drag itself is played by a runner that hands the drop to a grid the way
-// QDrag::exec would.
+// QDrag::exec would. Also a column chooser's list box arming a drop, and the scrolling
+// of a hovering drag on an injected timer.
 
 #include "drag_drop_grid_fixture.h"
 #include "grid/view/grid_drag_drop_data.h"
 #include "grid/view/header_drag_button.h"
 #include "platform/drag_runner.h"
+#include "platform/standard_controls.h"
+#include "fake_timer.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -516,6 +519,138 @@ TEST_F(GridDragDrop, HeaderDragButtonShowsItsCaptionOnTheFixedColour) {
             for (int y = 1; y < face.height() - 1; ++y) dark += qGray(face.pixel(x, y)) < 100;
         EXPECT_GT(dark, 10);  // the caption
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A column chooser's list box arms the grid before its own drag of a column: the drop
+// shows that column at the drop position and takes its entry out of the list box. A
+// column the grid does not have, a list box gone meanwhile or an entry out of range
+// change no more than they can.
+TEST_F(GridDragDrop, AColumnFromAChooserListComesBackAtTheDrop) {
+    struct Case {
+        const char* name;
+        int entry;  // the ColumnOrder entry armed; -2: that of hidden column 2
+        int index;
+        bool listGone;
+        QStringList headers;
+        QStringList listLeft;
+    };
+    const QStringList shownAt1 = {"H0", "H2", "H1", "H3", "H4"};
+    // The first ColCount real columns: the hidden one stays out of the count.
+    const QStringList stillHidden = {"H0", "H1", "H2", "H3"};
+    const Case cases[] = {
+        {"armed column", -2, 0, false, shownAt1, {"H9"}},
+        {"no such column", 99, 0, false, stillHidden, {"H2", "H9"}},
+        {"entry out of range", -2, 5, false, shownAt1, {"H2", "H9"}},
+        {"list box gone", -2, 0, true, shownAt1, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        delete Target;
+        Target = MakeGrid(450);
+        Target->show();
+        Target->SetColumnOrder();
+        Target->HideColumn(2);
+        auto list = std::make_unique<TListBox>(nullptr);
+        list->Items().Assign({"H2", "H9"});
+        Target->OleColumnDragStart(c.entry == -2 ? Target->ColumnOrder()->Items(2) : c.entry, c.index, list.get());
+        if (c.listGone) list.reset();
+        std::vector<int> dropColumns;
+        Target->OnOleDropCol = [&](TObject*, int, int ACol, int) { dropColumns.push_back(ACol); };
+        const auto column = Source->ColumnDragData(2);
+        DropOn(*Target, *column, Centre(*Target, 1, 0));
+        EXPECT_EQ(RowTexts(*Target, 0), c.headers);
+        EXPECT_EQ(Target->IsHiddenColumn(2), c.headers == stillHidden);
+        if (list) EXPECT_EQ(list->Items().ToQStringList(), c.listLeft);
+        EXPECT_EQ(dropColumns, std::vector<int>{1});
+        // The drop disarmed the grid: without reordering, the next column drop moves nothing.
+        DropOn(*Target, *column, Centre(*Target, 3, 0));
+        EXPECT_EQ(RowTexts(*Target, 0), c.headers);
+    }
+}
+
+// A drag hovering within the margins scrolls on the drag-scroll timer: InitialDelay first,
+// then RepeatDelay, one row or column per direction and tick, as far as the grid goes;
+// OnDragScroll may refuse a tick; the centre, leaving or Active off stop the timer.
+TEST_F(GridDragDrop, AHoveringDragScrollsOnItsOwnTimer) {
+    FakeTimersScope timers;
+    Target->SetRowCount(40);
+    Target->SetColCount(12);
+    Target->DragScrollOptions()->Delays()->InitialDelay = 700;
+    Target->DragScrollOptions()->Delays()->RepeatDelay = 120;
+    QTest::qWait(50);  // the scroll bars take their room
+    // A column value: the grid's own edge scrolling of dropped cells stays out of the way.
+    const auto column = Source->ColumnDragData(2);
+    const QSize area = Target->viewport()->size();
+    const QPoint bottomRight{area.width() - 20, area.height() - 20};
+    const QPoint topLeft{20, 20};
+    const QPoint middle{area.width() / 2, area.height() / 2};
+    const auto hover = [&](QPoint At) {
+        QDragEnterEvent enter(At, kCopyOrMove, column.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(Target->viewport(), &enter);
+        QDragMoveEvent move(At, kCopyOrMove, column.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(Target->viewport(), &move);
+    };
+    const auto leave = [&] {
+        QDragLeaveEvent event;
+        QCoreApplication::sendEvent(Target->viewport(), &event);
+    };
+
+    std::size_t made = timers.Timers.size();
+    hover(bottomRight);
+    EXPECT_EQ(timers.Timers.size(), made) << "Active is off";
+
+    Target->DragScrollOptions()->Active = true;
+    hover(bottomRight);
+    ASSERT_EQ(timers.Timers.size(), made + 1);
+    FakeTimer* timer = timers.Timers.back();
+    EXPECT_TRUE(timer->running);
+    EXPECT_EQ(timer->interval, 700);
+    std::vector<std::array<int, 3>> asked;  // TopRow, LeftCol, directions
+    bool refuse = false;
+    Target->OnDragScroll = [&](TObject*, int TopRow, int LeftCol, TDragScrollDirection& Dir, bool& CanScroll) {
+        asked.push_back({TopRow, LeftCol, int(Dir.Contains(dsdDown)) + 2 * int(Dir.Contains(dsdRight)) +
+                                              4 * int(Dir.Contains(dsdUp)) + 8 * int(Dir.Contains(dsdLeft))});
+        CanScroll = !refuse;
+    };
+    timer->Fire();
+    timer->Fire();
+    EXPECT_EQ(timer->interval, 120);
+    EXPECT_EQ(Target->TopRow(), 3);
+    EXPECT_EQ(Target->LeftCol(), 3);
+    refuse = true;
+    timer->Fire();
+    EXPECT_EQ(Target->TopRow(), 3);
+    EXPECT_EQ(asked, (std::vector<std::array<int, 3>>{{1, 1, 3}, {2, 2, 3}, {3, 3, 3}}));
+    refuse = false;
+
+    // Up and left stop at the fixed row and column.
+    hover(topLeft);
+    EXPECT_EQ(timer->interval, 700) << "a move with a direction waits the initial delay again";
+    for (int i = 0; i < 4; ++i) timer->Fire();
+    EXPECT_EQ(Target->TopRow(), 1);
+    EXPECT_EQ(Target->LeftCol(), 1);
+
+    // Down to the last row and no further.
+    hover({middle.x(), bottomRight.y()});
+    for (int i = 0; i < 60; ++i) timer->Fire();
+    EXPECT_EQ(Target->TopRow() + Target->VisibleRowCount(), Target->RowCount());
+    EXPECT_EQ(Target->LeftCol(), 1);
+
+    hover(middle);  // the timer is freed: the next edge makes a new one
+    hover(bottomRight);
+    EXPECT_EQ(timers.Timers.size(), made + 2);
+    leave();
+    hover(bottomRight);
+    EXPECT_EQ(timers.Timers.size(), made + 3);
+    QDropEvent drop(QPointF(bottomRight), kCopyOrMove, column.get(), Qt::LeftButton, {});
+    QCoreApplication::sendEvent(Target->viewport(), &drop);
+    hover(bottomRight);
+    EXPECT_EQ(timers.Timers.size(), made + 4);
+    leave();
 }
 
 }  // namespace
