@@ -1,0 +1,107 @@
+#include "platform/zip_archive.h"
+
+#include <zip.h>
+
+namespace {
+
+[[noreturn]] void Fail(const QString& What) { throw EZipError(What); }
+
+}  // namespace
+
+TZipArchive::TZipArchive() { Open(QByteArray(), ZIP_TRUNCATE); }
+
+TZipArchive::TZipArchive(const QByteArray& Bytes) : FOriginal(Bytes) { Open(FOriginal, ZIP_RDONLY); }
+
+void TZipArchive::Open(const QByteArray& Bytes, int Flags) {
+    zip_error_t error;
+    zip_error_init(&error);
+    FSource = zip_source_buffer_create(Bytes.isEmpty() ? nullptr : Bytes.constData(), zip_uint64_t(Bytes.size()), 0,
+                                       &error);
+    if (!FSource) {
+        zip_error_fini(&error);
+        Fail(QStringLiteral("Not a zip archive"));
+    }
+    // Kept past zip_close, which writes the changed archive into it.
+    zip_source_keep(FSource);
+    FArchive = zip_open_from_source(FSource, Flags & ZIP_TRUNCATE ? ZIP_TRUNCATE : 0, &error);
+    zip_error_fini(&error);
+    if (!FArchive) {
+        zip_source_free(FSource);
+        FSource = nullptr;
+        Fail(QStringLiteral("Not a zip archive"));
+    }
+}
+
+TZipArchive::~TZipArchive() {
+    if (FArchive) zip_discard(FArchive);
+    if (FSource) zip_source_free(FSource);
+}
+
+bool TZipArchive::Contains(const QString& Name) const {
+    return FArchive && zip_name_locate(FArchive, Name.toUtf8().constData(), ZIP_FL_ENC_GUESS) >= 0;
+}
+
+QStringList TZipArchive::Names() const {
+    QStringList names;
+    if (!FArchive) return names;
+    const zip_int64_t count = zip_get_num_entries(FArchive, 0);
+    for (zip_int64_t i = 0; i < count; ++i)
+        if (const char* name = zip_get_name(FArchive, zip_uint64_t(i), ZIP_FL_ENC_GUESS))
+            names << QString::fromUtf8(name);
+    return names;
+}
+
+QByteArray TZipArchive::Read(const QString& Name, qint64 MaxBytes) const {
+    if (!FArchive) Fail(QStringLiteral("Archive already written"));
+    const zip_int64_t index = zip_name_locate(FArchive, Name.toUtf8().constData(), ZIP_FL_ENC_GUESS);
+    if (index < 0) Fail(QStringLiteral("Missing member ") + Name);
+    zip_file_t* file = zip_fopen_index(FArchive, zip_uint64_t(index), 0);
+    if (!file) Fail(QStringLiteral("Unreadable member ") + Name);
+    // The stated size is not trusted: the data is unpacked in pieces up to the bound.
+    QByteArray data;
+    char piece[65536];
+    for (;;) {
+        const zip_int64_t got = zip_fread(file, piece, sizeof piece);
+        if (got < 0) {
+            zip_fclose(file);
+            Fail(QStringLiteral("Damaged member ") + Name);
+        }
+        if (got == 0) break;
+        if (data.size() + got > MaxBytes) {
+            zip_fclose(file);
+            Fail(QStringLiteral("Member too large ") + Name);
+        }
+        data.append(piece, qsizetype(got));
+    }
+    if (zip_fclose(file) != 0) Fail(QStringLiteral("Damaged member ") + Name);
+    return data;
+}
+
+void TZipArchive::Put(const QString& Name, const QByteArray& Data) {
+    if (!FArchive) Fail(QStringLiteral("Archive already written"));
+    const QByteArray& kept = FPutData.emplace_back(Data);
+    zip_source_t* source = zip_source_buffer(FArchive, kept.isEmpty() ? "" : kept.constData(),
+                                             zip_uint64_t(kept.size()), 0);
+    if (!source) Fail(QStringLiteral("Cannot add member ") + Name);
+    const zip_int64_t index =
+        zip_file_add(FArchive, Name.toUtf8().constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+        zip_source_free(source);
+        Fail(QStringLiteral("Cannot add member ") + Name);
+    }
+    zip_set_file_compression(FArchive, zip_uint64_t(index), ZIP_CM_DEFLATE, 6);
+}
+
+QByteArray TZipArchive::Finish() {
+    if (!FArchive) Fail(QStringLiteral("Archive already written"));
+    if (zip_close(FArchive) != 0) Fail(QStringLiteral("Cannot write the archive"));
+    FArchive = nullptr;
+    QByteArray bytes;
+    if (zip_source_open(FSource) != 0) Fail(QStringLiteral("Cannot read the written archive"));
+    char piece[65536];
+    zip_int64_t got;
+    while ((got = zip_source_read(FSource, piece, sizeof piece)) > 0) bytes.append(piece, qsizetype(got));
+    zip_source_close(FSource);
+    if (got < 0) Fail(QStringLiteral("Cannot read the written archive"));
+    return bytes;
+}

@@ -1,0 +1,48 @@
+#pragma once
+// Zip archives in memory, as the office file formats pack their parts: members read with
+// a bound on their unpacked size (a small archive may unpack to gigabytes), members put
+// in or replaced, and the whole archive given back as bytes. Members that are not
+// touched keep their packed bytes as they were.
+
+#include "platform/types.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <list>
+
+struct zip;
+struct zip_source;
+
+// An archive that cannot be read, or a member that is missing or too large unpacked.
+class EZipError : public Exception { using Exception::Exception; };
+
+class TZipArchive {
+public:
+    // A new, empty archive.
+    TZipArchive();
+    // The archive these bytes hold; raises EZipError when they hold none.
+    explicit TZipArchive(const QByteArray& Bytes);
+    ~TZipArchive();
+    TZipArchive(const TZipArchive&) = delete;
+    TZipArchive& operator=(const TZipArchive&) = delete;
+
+    bool Contains(const QString& Name) const;
+    QStringList Names() const;
+    // The member unpacked; raises EZipError when it is missing, damaged or would unpack
+    // to more than MaxBytes.
+    QByteArray Read(const QString& Name, qint64 MaxBytes) const;
+    // Adds the member, or replaces it when one of that name exists; packed on Finish.
+    void Put(const QString& Name, const QByteArray& Data);
+    // The archive's bytes with every change; the archive cannot be used afterwards.
+    QByteArray Finish();
+
+private:
+    void Open(const QByteArray& Bytes, int Flags);
+
+    QByteArray FOriginal;
+    std::list<QByteArray> FPutData;  // stays alive until the archive is written
+    zip_source* FSource = nullptr;
+    zip* FArchive = nullptr;
+};
