@@ -2,7 +2,15 @@
 
 #include <zip.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
 namespace {
+
+// Any member may unpack to this much; beyond it, to this many times its packed size.
+constexpr qint64 kFreeUnpackedBytes = qint64(32) << 20;
+constexpr qint64 kMaxPackingRatio = 500;
 
 [[noreturn]] void Fail(const QString& What) { throw EZipError(What); }
 
@@ -10,20 +18,24 @@ namespace {
 
 TZipArchive::TZipArchive() { Open(QByteArray(), ZIP_TRUNCATE); }
 
-TZipArchive::TZipArchive(const QByteArray& Bytes) : FOriginal(Bytes) { Open(FOriginal, ZIP_RDONLY); }
+TZipArchive::TZipArchive(const QByteArray& Bytes) { Open(Bytes, 0); }
 
 void TZipArchive::Open(const QByteArray& Bytes, int Flags) {
     zip_error_t error;
     zip_error_init(&error);
-    FSource = zip_source_buffer_create(Bytes.isEmpty() ? nullptr : Bytes.constData(), zip_uint64_t(Bytes.size()), 0,
-                                       &error);
+    // The source owns a copy: writing the changed archive replaces its buffer, and
+    // libzip frees what it replaces.
+    void* copy = Bytes.isEmpty() ? nullptr : std::malloc(std::size_t(Bytes.size()));
+    if (copy) std::memcpy(copy, Bytes.constData(), std::size_t(Bytes.size()));
+    FSource = zip_source_buffer_create(copy, copy ? zip_uint64_t(Bytes.size()) : 0, 1, &error);
     if (!FSource) {
+        std::free(copy);
         zip_error_fini(&error);
         Fail(QStringLiteral("Not a zip archive"));
     }
     // Kept past zip_close, which writes the changed archive into it.
     zip_source_keep(FSource);
-    FArchive = zip_open_from_source(FSource, Flags & ZIP_TRUNCATE ? ZIP_TRUNCATE : 0, &error);
+    FArchive = zip_open_from_source(FSource, Flags, &error);
     zip_error_fini(&error);
     if (!FArchive) {
         zip_source_free(FSource);
@@ -55,6 +67,12 @@ QByteArray TZipArchive::Read(const QString& Name, qint64 MaxBytes) const {
     if (!FArchive) Fail(QStringLiteral("Archive already written"));
     const zip_int64_t index = zip_name_locate(FArchive, Name.toUtf8().constData(), ZIP_FL_ENC_GUESS);
     if (index < 0) Fail(QStringLiteral("Missing member ") + Name);
+    zip_stat_t stat;
+    zip_stat_init(&stat);
+    if (zip_stat_index(FArchive, zip_uint64_t(index), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_COMP_SIZE))
+        Fail(QStringLiteral("Unreadable member ") + Name);
+    // Real parts pack to a few percent at best; far more is a bomb, refused early.
+    const qint64 bound = std::min<qint64>(MaxBytes, std::max<qint64>(kFreeUnpackedBytes, qint64(stat.comp_size) * kMaxPackingRatio));
     zip_file_t* file = zip_fopen_index(FArchive, zip_uint64_t(index), 0);
     if (!file) Fail(QStringLiteral("Unreadable member ") + Name);
     // The stated size is not trusted: the data is unpacked in pieces up to the bound.
@@ -67,7 +85,7 @@ QByteArray TZipArchive::Read(const QString& Name, qint64 MaxBytes) const {
             Fail(QStringLiteral("Damaged member ") + Name);
         }
         if (got == 0) break;
-        if (data.size() + got > MaxBytes) {
+        if (data.size() + got > bound) {
             zip_fclose(file);
             Fail(QStringLiteral("Member too large ") + Name);
         }

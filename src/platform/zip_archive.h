@@ -31,7 +31,8 @@ public:
     bool Contains(const QString& Name) const;
     QStringList Names() const;
     // The member unpacked; raises EZipError when it is missing, damaged or would unpack
-    // to more than MaxBytes.
+    // to more than MaxBytes, or past 32 MB to more than 500 times its packed size (no
+    // real part packs that well; a zip bomb does).
     QByteArray Read(const QString& Name, qint64 MaxBytes) const;
     // Adds the member, or replaces it when one of that name exists; packed on Finish.
     void Put(const QString& Name, const QByteArray& Data);
@@ -41,7 +42,6 @@ public:
 private:
     void Open(const QByteArray& Bytes, int Flags);
 
-    QByteArray FOriginal;
     std::list<QByteArray> FPutData;  // stays alive until the archive is written
     zip_source* FSource = nullptr;
     zip* FArchive = nullptr;

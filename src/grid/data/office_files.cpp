@@ -14,6 +14,8 @@
 
 #include <QFileInfo>
 
+#include <set>
+
 namespace {
 
 // Larger than any workbook or document a grid can hold; the parts inside are bounded
@@ -55,14 +57,18 @@ void TExStringGrid::LoadWorkbookSheet(const QString& Filename, const QString& Sh
     const qint64 rows = range.Rows() + rowOffset;
     if (!GridSizeWithinLimit(columns + NumHiddenColumns(), rows)) RefuseSize();
     TGridFileStaging staging;
-    if (!workbook.StageCells(staging, colOffset, rowOffset)) RefuseSize();
-    // Cells of the range that the sheet leaves empty are emptied too; the file read
-    // whole and within the limit, nothing can fail from here on.
+    std::vector<TStagedCell> kept;
+    if (!workbook.StageCells(staging, colOffset, rowOffset, kept)) RefuseSize();
+    std::set<std::pair<int, int>> keep;
+    for (const TStagedCell& cell : kept) keep.insert({cell.Col, cell.Row});
+    // Cells of the range that the sheet leaves empty are emptied too, those with an error
+    // value kept; the file read whole and within the limit, nothing can fail from here on.
     BeginUpdate();
     SetColCount(int(columns));
     SetRowCount(int(rows));
     for (int r = rowOffset; r < RowCount(); ++r)
-        for (int c = colOffset; c < ColCount(); ++c) LoadCell(RealCol(RealColIndex(c)), DisplRow(r), QString());
+        for (int c = colOffset; c < ColCount(); ++c)
+            if (!keep.contains({c, r})) LoadCell(RealCol(RealColIndex(c)), DisplRow(r), QString());
     StoreStagedCells(staging, -1, -1, false);
     if (fixedCols < ColCount() && FixedCols() != fixedCols) SetFixedCols(fixedCols);
     if (fixedRows < RowCount() && FixedRows() != fixedRows) SetFixedRows(fixedRows);

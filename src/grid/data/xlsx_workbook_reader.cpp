@@ -214,15 +214,21 @@ QString TWorkbookReader::NumberText(const QString& Value, int Style) const {
     return QString::number(number, 'g', 15).replace(QLatin1Char('.'), FormatSettings().DecimalSeparator);
 }
 
-bool TWorkbookReader::StageCells(TGridFileStaging& Staging, int ColOffset, int RowOffset) const {
+bool TWorkbookReader::StageCells(TGridFileStaging& Staging, int ColOffset, int RowOffset,
+                                 std::vector<TStagedCell>& Kept) const {
     bool staged = true;
     ForEachCell(ChildNamed(RootElement(FSheet), "sheetData"), [&](int Col, int Row, const pugi::xml_node& c) {
         if (!staged) return;
         const QString type = AttributeNamed(c, "t");
         const pugi::xml_node value = ChildNamed(c, "v");
         const QString valueText = OfficeString(value.text().get());
+        const qint64 col = qint64(ColOffset) + Col - 1 - FRange.FirstCol;
+        const qint64 row = qint64(RowOffset) + Row - 1 - FRange.FirstRow;
         QString text;
-        if (type == QLatin1String("e")) return;
+        if (type == QLatin1String("e")) {
+            Kept.push_back({int(col), int(row), QString()});
+            return;
+        }
         if (type == QLatin1String("inlineStr")) {
             text = StringItemText(ChildNamed(c, "is"));
         } else if (!value) {
@@ -247,8 +253,7 @@ bool TWorkbookReader::StageCells(TGridFileStaging& Staging, int ColOffset, int R
             const QString style = AttributeNamed(c, "s");
             text = NumberText(valueText, style.isEmpty() ? -1 : style.toInt());
         }
-        staged = Staging.Put(qint64(ColOffset) + Col - 1 - FRange.FirstCol, qint64(RowOffset) + Row - 1 - FRange.FirstRow,
-                             text);
+        staged = Staging.Put(col, row, text);
     });
     return staged;
 }

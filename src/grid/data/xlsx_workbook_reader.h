@@ -44,8 +44,9 @@ public:
     // moved by ColOffset and RowOffset: strings, numbers in the program's separators,
     // dates by their number format in the short date format (and time), booleans as
     // "True" and "False", formulas by their last value. An error value is left out, so
-    // the grid cell keeps its text. False as soon as Staging refuses a cell.
-    bool StageCells(TGridFileStaging& Staging, int ColOffset, int RowOffset) const;
+    // the grid cell keeps its text: its place goes into Kept. False as soon as Staging
+    // refuses a cell.
+    bool StageCells(TGridFileStaging& Staging, int ColOffset, int RowOffset, std::vector<TStagedCell>& Kept) const;
 
 private:
     enum class TValueKind { Number, Date, Time, DateTime };
