@@ -27,6 +27,8 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"grid_text_stream", Fuzz_Grid_Text_Stream},
         {"grid_cell_stream", Fuzz_Grid_Cell_Stream},
         {"grid_xml", Fuzz_Grid_XML},
+        {"grid_xlsx", Fuzz_Grid_Xlsx},
+        {"grid_docx", Fuzz_Grid_Docx},
     };
     return targets;
 }

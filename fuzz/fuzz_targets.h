@@ -42,3 +42,5 @@ int Fuzz_Grid_Text_File(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Text_Stream(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Cell_Stream(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_XML(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Xlsx(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Docx(const std::uint8_t* data, std::size_t size);
