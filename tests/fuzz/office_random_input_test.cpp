@@ -4,14 +4,12 @@
 // or document unchanged by a refusal.
 
 #include "fuzz_targets.h"
+#include "fuzz_seeds.h"
 #include "mutated_input.h"
 #include "platform/zip_archive.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <random>
 
 namespace {
@@ -34,16 +32,9 @@ QByteArray Workbook(const QByteArray& SheetData) {
 }
 
 TEST(OfficeRandomInput, WorkbooksAndDocumentsHoldOnMutatedSeedsNoiseAndHostileCases) {
-    const QString seeds = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../fuzz/seeds/");
     const std::pair<const char*, TFuzzEntry> targets[] = {{"grid_xlsx", Fuzz_Grid_Xlsx}, {"grid_docx", Fuzz_Grid_Docx}};
     for (const auto& [name, entry] : targets) {
-        const QDir folder(seeds + QLatin1String(name));
-        QList<QByteArray> inputs;
-        for (const QString& file : folder.entryList(QDir::Files)) {
-            QFile f(folder.filePath(file));
-            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-            inputs << f.readAll();
-        }
+        const QList<QByteArray> inputs = FuzzSeeds(name);
         ASSERT_FALSE(inputs.isEmpty());
         std::mt19937 random(11);
         for (int round = 0; round < 60; ++round) {

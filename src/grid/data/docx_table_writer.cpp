@@ -8,7 +8,6 @@
 namespace {
 
 const char kWordNamespace[] = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
-const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
 // The width of the text between the margins of an A4 page, in twentieths of a point.
 const int kTextWidth = 9072;
 
@@ -110,26 +109,16 @@ pugi::xml_node BookmarkHolder(const pugi::xml_node& Body, const QString& Bookmar
 QByteArray NewDocumentWithTable(const QString& ControlText, const TDocTable& Table) {
     const QString w = QStringLiteral("w:");
     const QString document =
-        QString::fromLatin1(kDeclaration) + QStringLiteral("<w:document xmlns:w=\"") + QLatin1String(kWordNamespace) +
+        QString::fromLatin1(kOfficeXmlDeclaration) + QStringLiteral("<w:document xmlns:w=\"") + QLatin1String(kWordNamespace) +
         QStringLiteral("\"><w:body>") + TableXml(Table, w) + ParagraphXml(ControlText, TDocTableCell::Left, w) +
         QStringLiteral("<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1417\" w:right=\"1417\" "
                        "w:bottom=\"1134\" w:left=\"1417\" w:header=\"708\" w:footer=\"708\" w:gutter=\"0\"/>"
                        "</w:sectPr></w:body></w:document>");
     TZipArchive archive;
     archive.Put(QStringLiteral("[Content_Types].xml"),
-                QByteArray(kDeclaration) +
-                    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-                    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-                    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-                    "<Override PartName=\"/word/document.xml\" "
-                    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
-                    "</Types>");
-    archive.Put(QStringLiteral("_rels/.rels"),
-                QByteArray(kDeclaration) +
-                    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                    "<Relationship Id=\"rId1\" "
-                    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-                    "Target=\"word/document.xml\"/></Relationships>");
+                NewContentTypes({{"word/document.xml",
+                                  "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"}}));
+    archive.Put(QStringLiteral("_rels/.rels"), NewPackageRelationships(QStringLiteral("word/document.xml")));
     archive.Put(QStringLiteral("word/document.xml"), document.toUtf8());
     return archive.Finish();
 }

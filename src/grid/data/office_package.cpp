@@ -28,7 +28,7 @@ QByteArray OfficePartBytes(const pugi::xml_document& Document) {
     QByteArray bytes(text.data(), qsizetype(text.size()));
     // A part without a declaration of its own gets the one every producer writes.
     if (!Document.first_child() || Document.first_child().type() != pugi::node_declaration)
-        bytes.prepend("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n");
+        bytes.prepend(kOfficeXmlDeclaration);
     return bytes;
 }
 
@@ -111,6 +111,24 @@ QString MainPartName(const TZipArchive& Archive) {
     for (const TOfficeRelationship& r : ReadRelationships(Archive, QString()))
         if (r.Kind == QLatin1String("officeDocument") && !r.Target.isEmpty()) return r.Target;
     return {};
+}
+
+QByteArray NewContentTypes(const std::vector<std::pair<QString, QString>>& Overrides) {
+    QByteArray xml = QByteArray(kOfficeXmlDeclaration) +
+                     "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+                     "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+                     "<Default Extension=\"xml\" ContentType=\"application/xml\"/>";
+    for (const auto& [part, type] : Overrides)
+        xml += "<Override PartName=\"/" + part.toUtf8() + "\" ContentType=\"" + type.toUtf8() + "\"/>";
+    return xml + "</Types>";
+}
+
+QByteArray NewPackageRelationships(const QString& MainPart) {
+    return QByteArray(kOfficeXmlDeclaration) +
+           "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+           "<Relationship Id=\"rId1\" "
+           "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" Target=\"" +
+           MainPart.toUtf8() + "\"/></Relationships>";
 }
 
 namespace {

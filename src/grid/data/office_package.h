@@ -13,6 +13,9 @@
 #include <string>
 #include <vector>
 
+// The declaration every part of a package starts with.
+inline constexpr char kOfficeXmlDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
+
 // The largest part read unpacked: far above any sheet of the 20,000,000 cells a grid may
 // hold, far below what a small hostile archive could unpack to.
 inline constexpr qint64 kMaxOfficePartBytes = qint64(256) << 20;
@@ -49,6 +52,12 @@ std::vector<TOfficeRelationship> ReadRelationships(const TZipArchive& Archive, c
 QString RelationshipsPartName(const QString& Part);
 // The package's main part (its "officeDocument"); empty when there is none.
 QString MainPartName(const TZipArchive& Archive);
+
+// The content types of a new package: relationships and other XML by their extension,
+// and each (part, content type) of Overrides.
+QByteArray NewContentTypes(const std::vector<std::pair<QString, QString>>& Overrides);
+// The relationships of a new package, leading to its main part.
+QByteArray NewPackageRelationships(const QString& MainPart);
 
 // Text for an element: characters XML cannot carry and texts that look like an escape
 // are written in the formats' "_xHHHH_" form, then the markup characters as entities.

@@ -13,7 +13,6 @@ const char kMainNamespace[] = "http://schemas.openxmlformats.org/spreadsheetml/2
 const char kRelationshipNamespace[] = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 const char kWorksheetType[] = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
 const char kWorksheetContent[] = "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml";
-const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n";
 
 [[noreturn]] void Incorrect() { throw Exception(QString::fromLatin1(kIncorrectXlsFile)); }
 
@@ -21,7 +20,7 @@ QByteArray SheetXml(const TSheetTexts& Rows) {
     const int columns = Rows.empty() ? 0 : int(Rows.front().size());
     QStringList letters;
     for (int c = 1; c <= columns; ++c) letters << ColumnLetters(c);
-    QString xml = QString::fromLatin1(kDeclaration) + QStringLiteral("<worksheet xmlns=\"") +
+    QString xml = QString::fromLatin1(kOfficeXmlDeclaration) + QStringLiteral("<worksheet xmlns=\"") +
                   QLatin1String(kMainNamespace) + QStringLiteral("\"><dimension ref=\"A1");
     if (columns > 0 && !Rows.empty()) xml += QLatin1Char(':') + letters.back() + QString::number(Rows.size());
     xml += QStringLiteral("\"/><sheetData>");
@@ -54,30 +53,16 @@ bool IsWorksheetName(const QString& Name) {
 QByteArray NewWorkbook(const QString& SheetName, const TSheetTexts& Rows) {
     TZipArchive archive;
     archive.Put(QStringLiteral("[Content_Types].xml"),
-                QByteArray(kDeclaration) +
-                    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
-                    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
-                    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
-                    "<Override PartName=\"/xl/workbook.xml\" "
-                    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
-                    "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"" +
-                    kWorksheetContent +
-                    "\"/>"
-                    "<Override PartName=\"/xl/styles.xml\" "
-                    "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml\"/>"
-                    "</Types>");
-    archive.Put(QStringLiteral("_rels/.rels"),
-                QByteArray(kDeclaration) +
-                    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-                    "<Relationship Id=\"rId1\" "
-                    "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
-                    "Target=\"xl/workbook.xml\"/></Relationships>");
+                NewContentTypes({{"xl/workbook.xml", "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml"},
+                                 {"xl/worksheets/sheet1.xml", kWorksheetContent},
+                                 {"xl/styles.xml", "application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml"}}));
+    archive.Put(QStringLiteral("_rels/.rels"), NewPackageRelationships(QStringLiteral("xl/workbook.xml")));
     archive.Put(QStringLiteral("xl/workbook.xml"),
-                QByteArray(kDeclaration) + "<workbook xmlns=\"" + kMainNamespace + "\" xmlns:r=\"" +
+                QByteArray(kOfficeXmlDeclaration) + "<workbook xmlns=\"" + kMainNamespace + "\" xmlns:r=\"" +
                     kRelationshipNamespace + "\"><sheets><sheet name=\"" + EscapeXmlText(SheetName).toUtf8() +
                     "\" sheetId=\"1\" r:id=\"rId1\"/></sheets></workbook>");
     archive.Put(QStringLiteral("xl/_rels/workbook.xml.rels"),
-                QByteArray(kDeclaration) +
+                QByteArray(kOfficeXmlDeclaration) +
                     "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
                     "<Relationship Id=\"rId1\" Type=\"" +
                     kWorksheetType +
@@ -86,7 +71,7 @@ QByteArray NewWorkbook(const QString& SheetName, const TSheetTexts& Rows) {
                     "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" "
                     "Target=\"styles.xml\"/></Relationships>");
     archive.Put(QStringLiteral("xl/styles.xml"),
-                QByteArray(kDeclaration) + "<styleSheet xmlns=\"" + kMainNamespace +
+                QByteArray(kOfficeXmlDeclaration) + "<styleSheet xmlns=\"" + kMainNamespace +
                     "\"><fonts count=\"1\"><font><sz val=\"11\"/><name val=\"Calibri\"/></font></fonts>"
                     "<fills count=\"2\"><fill><patternFill patternType=\"none\"/></fill>"
                     "<fill><patternFill patternType=\"gray125\"/></fill></fills>"
