@@ -282,6 +282,10 @@ TEST_F(OfficeFiles, ASheetIsAddedOrReplacedAndTheWorkbookKeepsItsOtherParts) {
     g.SetColCount(kSheetColumns + 1);
     EXPECT_THROW(g.SaveToXLSSheet(book, QStringLiteral("Data")), EExGridError);
     EXPECT_EQ(ReadWholeFile(book), kept);
+    // A save that cannot write raises instead of ending as if it had.
+    g.SetColCount(2);
+    EXPECT_THROW(g.SaveToXLS(Path("no folder/book.xlsx")), EFCreateError);
+    EXPECT_THROW(g.SaveToDOC(Path("no folder/doc.docx")), EFCreateError);
 }
 
 // The texts of a document's body: paragraphs as "p:" and their text, tables as rows of
