@@ -50,7 +50,7 @@ TZipArchive::~TZipArchive() {
 }
 
 bool TZipArchive::Contains(const QString& Name) const {
-    return FArchive && zip_name_locate(FArchive, Name.toUtf8().constData(), ZIP_FL_ENC_GUESS) >= 0;
+    return FArchive && Locate(Name) >= 0;
 }
 
 QStringList TZipArchive::Names() const {
@@ -63,9 +63,13 @@ QStringList TZipArchive::Names() const {
     return names;
 }
 
+long long TZipArchive::Locate(const QString& Name) const {
+    return zip_name_locate(FArchive, Name.toUtf8().constData(), ZIP_FL_ENC_GUESS | ZIP_FL_NOCASE);
+}
+
 QByteArray TZipArchive::Read(const QString& Name, qint64 MaxBytes) const {
     if (!FArchive) Fail(QStringLiteral("Archive already written"));
-    const zip_int64_t index = zip_name_locate(FArchive, Name.toUtf8().constData(), ZIP_FL_ENC_GUESS);
+    const zip_int64_t index = Locate(Name);
     if (index < 0) Fail(QStringLiteral("Missing member ") + Name);
     zip_stat_t stat;
     zip_stat_init(&stat);
@@ -101,8 +105,12 @@ void TZipArchive::Put(const QString& Name, const QByteArray& Data) {
     zip_source_t* source = zip_source_buffer(FArchive, kept.isEmpty() ? "" : kept.constData(),
                                              zip_uint64_t(kept.size()), 0);
     if (!source) Fail(QStringLiteral("Cannot add member ") + Name);
-    const zip_int64_t index =
-        zip_file_add(FArchive, Name.toUtf8().constData(), source, ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+    zip_int64_t index = Locate(Name);
+    if (index >= 0) {
+        if (zip_file_replace(FArchive, zip_uint64_t(index), source, 0) != 0) index = -1;
+    } else {
+        index = zip_file_add(FArchive, Name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+    }
     if (index < 0) {
         zip_source_free(source);
         Fail(QStringLiteral("Cannot add member ") + Name);

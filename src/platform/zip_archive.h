@@ -1,5 +1,6 @@
 #pragma once
-// Zip archives in memory, as the office file formats pack their parts: members read with
+// Zip archives in memory, as the office file formats pack their parts (named without
+// regard to case, as those formats name them): members read with
 // a bound on their unpacked size (a small archive may unpack to gigabytes), members put
 // in or replaced, and the whole archive given back as bytes. Members that are not
 // touched keep their packed bytes as they were.
@@ -41,6 +42,8 @@ public:
 
 private:
     void Open(const QByteArray& Bytes, int Flags);
+    // The member's index, -1 when there is none.
+    long long Locate(const QString& Name) const;
 
     std::list<QByteArray> FPutData;  // stays alive until the archive is written
     zip_source* FSource = nullptr;

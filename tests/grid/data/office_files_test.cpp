@@ -67,7 +67,8 @@ QByteArray ForeignWorkbook(const QByteArray& SecondSheetData) {
                               "<x:numFmt numFmtId=\"171\" formatCode=\"&quot;d&quot;0.00\"/></x:numFmts>"
                               "<x:cellXfs><x:xf numFmtId=\"0\"/><x:xf numFmtId=\"14\"/><x:xf numFmtId=\"170\"/>"
                               "<x:xf numFmtId=\"171\"/><x:xf numFmtId=\"20\"/></x:cellXfs></x:styleSheet>"},
-        {"xl/worksheets/one.xml", "<x:worksheet " + ns + "><x:sheetData><x:row r=\"1\"><x:c r=\"A1\" t=\"s\"><x:v>0</x:v></x:c></x:row></x:sheetData></x:worksheet>"},
+        // Part names are compared without regard to case.
+        {"xl/Worksheets/One.xml", "<x:worksheet " + ns + "><x:sheetData><x:row r=\"1\"><x:c r=\"A1\" t=\"s\"><x:v>0</x:v></x:c></x:row></x:sheetData></x:worksheet>"},
         {"xl/worksheets/two.xml", "<x:worksheet " + ns + "><x:sheetData>" + SecondSheetData + "</x:sheetData></x:worksheet>"},
     });
 }
