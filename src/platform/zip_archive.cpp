@@ -118,6 +118,12 @@ void TZipArchive::Put(const QString& Name, const QByteArray& Data) {
     zip_set_file_compression(FArchive, zip_uint64_t(index), ZIP_CM_DEFLATE, 6);
 }
 
+void TZipArchive::Remove(const QString& Name) {
+    if (!FArchive) Fail(QStringLiteral("Archive already written"));
+    const zip_int64_t index = Locate(Name);
+    if (index >= 0 && zip_delete(FArchive, zip_uint64_t(index)) != 0) Fail(QStringLiteral("Cannot remove member ") + Name);
+}
+
 QByteArray TZipArchive::Finish() {
     if (!FArchive) Fail(QStringLiteral("Archive already written"));
     if (zip_close(FArchive) != 0) Fail(QStringLiteral("Cannot write the archive"));

@@ -37,6 +37,8 @@ public:
     QByteArray Read(const QString& Name, qint64 MaxBytes) const;
     // Adds the member, or replaces it when one of that name exists; packed on Finish.
     void Put(const QString& Name, const QByteArray& Data);
+    // Removes the member when there is one.
+    void Remove(const QString& Name);
     // The archive's bytes with every change; the archive cannot be used afterwards.
     QByteArray Finish();
 

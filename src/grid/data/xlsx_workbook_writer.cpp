@@ -86,6 +86,35 @@ QByteArray NewWorkbook(const QString& SheetName, const TSheetTexts& Rows) {
 
 namespace {
 
+// The workbook's list of formula cells names cells the replaced sheet may no longer have
+// formulas in, which spreadsheet programs report as a damaged file; without the list they
+// build it again.
+void DropCalculationChain(TZipArchive& Archive, const QString& WorkbookPart,
+                          const std::vector<TOfficeRelationship>& Relationships) {
+    for (const TOfficeRelationship& chain : Relationships) {
+        if (chain.Kind != QLatin1String("calcChain")) continue;
+        pugi::xml_document rels;
+        const QString relsPart = RelationshipsPartName(WorkbookPart);
+        if (!ParseOfficePart(Archive, relsPart, rels)) Incorrect();
+        for (pugi::xml_node r = RootElement(rels).first_child(); r; r = r.next_sibling())
+            if (AttributeNamed(r, "Id") == chain.Id) {
+                RootElement(rels).remove_child(r);
+                break;
+            }
+        Archive.Put(relsPart, OfficePartBytes(rels));
+        pugi::xml_document types;
+        if (ParseOfficePart(Archive, QStringLiteral("[Content_Types].xml"), types)) {
+            for (pugi::xml_node o = RootElement(types).first_child(); o; o = o.next_sibling())
+                if (AttributeNamed(o, "PartName").compare(QLatin1Char('/') + chain.Target, Qt::CaseInsensitive) == 0) {
+                    RootElement(types).remove_child(o);
+                    break;
+                }
+            Archive.Put(QStringLiteral("[Content_Types].xml"), OfficePartBytes(types));
+        }
+        Archive.Remove(chain.Target);
+    }
+}
+
 // A worksheet part name in the workbook's folder that the archive does not hold yet.
 QString NewSheetPart(const TZipArchive& Archive, const QString& WorkbookPart) {
     const QString folder = WorkbookPart.left(WorkbookPart.lastIndexOf(QLatin1Char('/')) + 1);
@@ -119,6 +148,7 @@ QByteArray WorkbookWithSheet(const QByteArray& Existing, const QString& SheetNam
         }
         if (!part.isEmpty()) {
             archive.Put(part, SheetXml(Rows));
+            DropCalculationChain(archive, workbookPart, relationships);
             return archive.Finish();
         }
         part = NewSheetPart(archive, workbookPart);

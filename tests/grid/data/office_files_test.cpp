@@ -58,7 +58,9 @@ QByteArray ForeignWorkbook(const QByteArray& SecondSheetData) {
          "<Relationship Id=\"c\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet\" Target=\"worksheets/two.xml\"/>"
          "<Relationship Id=\"s\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/sharedStrings\" Target=\"strings.xml\"/>"
          "<Relationship Id=\"t\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles\" Target=\"styles.xml\"/>"
+         "<Relationship Id=\"k\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/calcChain\" Target=\"calcChain.xml\"/>"
          "</Relationships>"},
+        {"xl/calcChain.xml", "<x:calcChain " + ns + "><x:c r=\"B4\" i=\"3\"/></x:calcChain>"},
         {"xl/strings.xml", "<x:sst " + ns +
                                "><x:si><x:t>plain</x:t></x:si><x:si><x:r><x:t xml:space=\"preserve\">rich </x:t></x:r>"
                                "<x:r><x:t>runs_x000D_</x:t></x:r><x:rPh><x:t>hint</x:t></x:rPh></x:si></x:sst>"},
@@ -260,8 +262,12 @@ TEST_F(OfficeFiles, ASheetIsAddedOrReplacedAndTheWorkbookKeepsItsOtherParts) {
     const QByteArray first = PartOf(book, QStringLiteral("xl/worksheets/one.xml"));
     const QByteArray strings = PartOf(book, QStringLiteral("xl/strings.xml"));
     g.SaveToXLSSheet(book, QStringLiteral("Added"));
+    EXPECT_TRUE(TZipArchive(ReadWholeFile(book)).Contains(QStringLiteral("xl/calcChain.xml")));
     g.SetCells(2, 1, QStringLiteral("C2"));
     g.SaveToXLSSheet(book, QStringLiteral("Second"));
+    // The replaced sheet's formulas are gone, and so is the list of formula cells.
+    EXPECT_FALSE(TZipArchive(ReadWholeFile(book)).Contains(QStringLiteral("xl/calcChain.xml")));
+    EXPECT_FALSE(PartOf(book, QStringLiteral("xl/_rels/workbook.xml.rels")).contains("calcChain"));
     EXPECT_EQ(g.GetXLSSheets(book)->Text(), QStringLiteral("First\nSecond\nAdded\n"));
     EXPECT_EQ(PartOf(book, QStringLiteral("xl/worksheets/one.xml")), first);
     EXPECT_EQ(PartOf(book, QStringLiteral("xl/strings.xml")), strings);
