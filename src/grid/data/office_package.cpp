@@ -71,7 +71,6 @@ std::string NamespacePrefix(pugi::xml_node Root, const char* Namespace) {
         const std::string_view name = a.name();
         if (name.starts_with("xmlns:") && std::string_view(a.value()) == Namespace)
             return std::string(name.substr(6)) + ':';
-        if (name == "xmlns" && std::string_view(a.value()) == Namespace) return std::string();
     }
     std::string prefix = "r";
     while (Root.attribute(("xmlns:" + prefix).c_str())) prefix += 'r';

@@ -34,8 +34,9 @@ pugi::xml_node ChildNamed(const pugi::xml_node& Node, std::string_view Name);
 QString AttributeNamed(const pugi::xml_node& Node, std::string_view Name);
 // The prefix with its colon that an element's name carries ("x:sheets" gives "x:").
 std::string PrefixOf(const pugi::xml_node& Node);
-// The prefix with its colon that Root binds to Namespace ("" for the default one); a
-// prefix of its own is bound on Root when there is none.
+// The prefix with its colon that Root binds to Namespace; a prefix of its own is bound on
+// Root when there is none (a default namespace does not reach attributes, so it does not
+// count).
 std::string NamespacePrefix(pugi::xml_node Root, const char* Namespace);
 // The document's first element.
 pugi::xml_node RootElement(const pugi::xml_document& Document);
