@@ -33,8 +33,6 @@ void TZipArchive::Open(const QByteArray& Bytes, int Flags) {
         zip_error_fini(&error);
         Fail(QStringLiteral("Not a zip archive"));
     }
-    // Kept past zip_close, which writes the changed archive into it.
-    zip_source_keep(FSource);
     FArchive = zip_open_from_source(FSource, Flags, &error);
     zip_error_fini(&error);
     if (!FArchive) {
@@ -42,6 +40,9 @@ void TZipArchive::Open(const QByteArray& Bytes, int Flags) {
         FSource = nullptr;
         Fail(QStringLiteral("Not a zip archive"));
     }
+    // The archive owns the source now; a reference of our own keeps it past zip_close,
+    // which writes the changed archive into it.
+    zip_source_keep(FSource);
 }
 
 TZipArchive::~TZipArchive() {
