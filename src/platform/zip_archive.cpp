@@ -80,11 +80,11 @@ QByteArray TZipArchive::Read(const QString& Name, qint64 MaxBytes) const {
     const qint64 bound = std::min<qint64>(MaxBytes, std::max<qint64>(kFreeUnpackedBytes, qint64(stat.comp_size) * kMaxPackingRatio));
     zip_file_t* file = zip_fopen_index(FArchive, zip_uint64_t(index), 0);
     if (!file) Fail(QStringLiteral("Unreadable member ") + Name);
-    // The stated size is not trusted: the data is unpacked in pieces up to the bound.
+    // The stated size is not trusted: the data is unpacked in chunks up to the bound.
     QByteArray data;
-    char piece[65536];
+    char chunk[65536];
     for (;;) {
-        const zip_int64_t got = zip_fread(file, piece, sizeof piece);
+        const zip_int64_t got = zip_fread(file, chunk, sizeof chunk);
         if (got < 0) {
             zip_fclose(file);
             Fail(QStringLiteral("Damaged member ") + Name);
@@ -94,7 +94,7 @@ QByteArray TZipArchive::Read(const QString& Name, qint64 MaxBytes) const {
             zip_fclose(file);
             Fail(QStringLiteral("Member too large ") + Name);
         }
-        data.append(piece, qsizetype(got));
+        data.append(chunk, qsizetype(got));
     }
     if (zip_fclose(file) != 0) Fail(QStringLiteral("Damaged member ") + Name);
     return data;
@@ -131,9 +131,9 @@ QByteArray TZipArchive::Finish() {
     FArchive = nullptr;
     QByteArray bytes;
     if (zip_source_open(FSource) != 0) Fail(QStringLiteral("Cannot read the written archive"));
-    char piece[65536];
+    char chunk[65536];
     zip_int64_t got;
-    while ((got = zip_source_read(FSource, piece, sizeof piece)) > 0) bytes.append(piece, qsizetype(got));
+    while ((got = zip_source_read(FSource, chunk, sizeof chunk)) > 0) bytes.append(chunk, qsizetype(got));
     zip_source_close(FSource);
     if (got < 0) Fail(QStringLiteral("Cannot read the written archive"));
     return bytes;

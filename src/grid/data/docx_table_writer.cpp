@@ -15,12 +15,12 @@ const int kTextWidth = 9072;
 QString RunsXml(const QString& Text, const QString& w) {
     if (Text.isEmpty()) return {};
     QString runs = QLatin1Char('<') + w + QStringLiteral("r>");
-    QString piece;
+    QString chunk;
     const auto flush = [&] {
-        if (piece.isEmpty()) return;
-        runs += QLatin1Char('<') + w + QStringLiteral("t xml:space=\"preserve\">") + EscapeXmlText(piece) +
+        if (chunk.isEmpty()) return;
+        runs += QLatin1Char('<') + w + QStringLiteral("t xml:space=\"preserve\">") + EscapeXmlText(chunk) +
                 QStringLiteral("</") + w + QStringLiteral("t>");
-        piece.clear();
+        chunk.clear();
     };
     for (qsizetype i = 0; i < Text.size(); ++i) {
         const QChar ch = Text[i];
@@ -32,7 +32,7 @@ QString RunsXml(const QString& Text, const QString& w) {
             flush();
             runs += QLatin1Char('<') + w + QStringLiteral("tab/>");
         } else {
-            piece += ch;
+            chunk += ch;
         }
     }
     flush();
