@@ -30,6 +30,8 @@ const std::vector<TFuzzTarget>& Fuzz_Targets() {
         {"grid_column_states", Fuzz_Grid_Column_States},
         {"grid_visual_props", Fuzz_Grid_Visual_Props},
         {"grid_print_settings", Fuzz_Grid_Print_Settings},
+        {"grid_xlsx", Fuzz_Grid_Xlsx},
+        {"grid_docx", Fuzz_Grid_Docx},
     };
     return targets;
 }

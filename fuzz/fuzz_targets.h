@@ -45,3 +45,5 @@ int Fuzz_Grid_XML(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Column_States(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Visual_Props(const std::uint8_t* data, std::size_t size);
 int Fuzz_Grid_Print_Settings(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Xlsx(const std::uint8_t* data, std::size_t size);
+int Fuzz_Grid_Docx(const std::uint8_t* data, std::size_t size);

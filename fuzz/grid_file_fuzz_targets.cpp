@@ -1,5 +1,5 @@
 // The grid's file readers: CSV, fixed width, the text format as a file and on a stream,
-// and the cell block through the grid. Each input loads or raises a named error; a
+// the cell block through the grid, workbooks and the documents a table is added to. Each input loads or raises a named error; a
 // refusal leaves the grid as it was, and no load passes the cell limit.
 
 #include "fuzz_targets.h"
@@ -9,6 +9,7 @@
 #include "grid/data/csv_format.h"
 #include "grid/data/grid_cell_limit.h"
 #include "platform/file_errors.h"
+#include "platform/string_list.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -38,7 +39,9 @@ void LoadIntoGrid(const std::function<void(TExStringGrid&)>& load) {
     } catch (const EConvertError&) {
         Fuzz_Require(Snapshot(grid) == before, "a refused stream changed the grid");
     } catch (const Exception& e) {
-        Fuzz_Require(e.Message() == QLatin1String("File is empty"), "an unnamed error");
+        const bool workbook = e.Message() == QLatin1String("Incorrect XLS file");
+        Fuzz_Require(workbook || e.Message() == QLatin1String("File is empty"), "an unnamed error");
+        Fuzz_Require(!workbook || Snapshot(grid) == before, "a refused workbook changed the grid");
     }
     Fuzz_Require(GridSizeWithinLimit(grid.ColCount(), grid.RowCount()), "a load passed the cell limit");
 }
@@ -108,5 +111,35 @@ int Fuzz_Grid_Text_Stream(const std::uint8_t* data, std::size_t size) {
 
 int Fuzz_Grid_Cell_Stream(const std::uint8_t* data, std::size_t size) {
     LoadStreamIntoGrid(data, size, &TExStringGrid::LoadFromBinStream);
+    return 0;
+}
+
+int Fuzz_Grid_Xlsx(const std::uint8_t* data, std::size_t size) {
+    const QString path = FuzzFile(data, size);
+    std::unique_ptr<TStringList> names;
+    LoadIntoGrid([&](TExStringGrid& grid) { names = grid.GetXLSSheets(path); });
+    LoadIntoGrid([&](TExStringGrid& grid) { grid.LoadFromXLS(path); });
+    for (int i = 0; names && i < std::min(names->Count(), 8); ++i)
+        LoadIntoGrid([&](TExStringGrid& grid) { grid.LoadFromXLSSheet(path, names->Strings(i)); });
+    return 0;
+}
+
+int Fuzz_Grid_Docx(const std::uint8_t* data, std::size_t size) {
+    EnsureApplication();
+    const QString path = FuzzFile(data, size);
+    TExStringGrid grid(nullptr);
+    grid.SetColCount(2);
+    grid.SetRowCount(2);
+    grid.SetCells(1, 1, QStringLiteral("cell"));
+    try {
+        grid.AppendToDoc(path, QStringLiteral("Here"));
+    } catch (const EExGridError& e) {
+        Fuzz_Require(e.Message() == QLatin1String("Incorrect DOC file"), "an unnamed document error");
+        Fuzz_Require(Fuzz_Read_File(path) == QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)),
+                     "a refused document was changed");
+        return 0;
+    }
+    // What was written is a document again.
+    grid.AppendToDoc(path, QString());
     return 0;
 }

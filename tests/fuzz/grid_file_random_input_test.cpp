@@ -4,13 +4,11 @@
 // by a refusal, never past the cell limit.
 
 #include "fuzz_targets.h"
+#include "fuzz_seeds.h"
 #include "mutated_input.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <random>
 
 namespace {
@@ -20,7 +18,6 @@ int RunEntry(TFuzzEntry entry, const QByteArray& input) {
 }
 
 TEST(GridFileRandomInput, ReadersHoldOnMutatedSeedsNoiseAndHostileCases) {
-    const QString seeds = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../fuzz/seeds/");
     const std::pair<const char*, TFuzzEntry> targets[] = {
         {"grid_csv", Fuzz_Grid_Csv},
         {"grid_fixed_width", Fuzz_Grid_Fixed_Width},
@@ -29,7 +26,7 @@ TEST(GridFileRandomInput, ReadersHoldOnMutatedSeedsNoiseAndHostileCases) {
         {"grid_cell_stream", Fuzz_Grid_Cell_Stream},
     };
     for (const auto& [name, entry] : targets) {
-        const QList<QByteArray> inputs = SeedInputs(seeds + QLatin1String(name));
+        const QList<QByteArray> inputs = FuzzSeeds(name);
         std::mt19937 random(7);
         for (int round = 0; round < 40; ++round) {
             QByteArray input = inputs.isEmpty() ? QByteArray() : Mutated(inputs[round % inputs.size()], random, ",;\"\r\n\t~^ 0123456789cw\x0b");

@@ -4,13 +4,11 @@
 // with a named error, a refused text leaving the grid as it was, what was read reading back.
 
 #include "fuzz_targets.h"
+#include "fuzz_seeds.h"
 #include "mutated_input.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <random>
 
 namespace {
@@ -20,14 +18,13 @@ int RunEntry(TFuzzEntry entry, const QByteArray& input) {
 }
 
 TEST(GridSettingsRandomInput, ReadersHoldOnMutatedSeedsNoiseAndHostileCases) {
-    const QString seeds = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + QStringLiteral("/../../fuzz/seeds/");
     const std::tuple<const char*, TFuzzEntry, const char*> targets[] = {
         {"grid_column_states", Fuzz_Grid_Column_States, "#,-0123456789 "},
         {"grid_visual_props", Fuzz_Grid_Visual_Props, "=.$,-0123456789cfglbsTRUE\r\n"},
         {"grid_print_settings", Fuzz_Grid_Print_Settings, "=[]YN-0123456789\\n\r\n"},
     };
     for (const auto& [name, entry, signs] : targets) {
-        const QList<QByteArray> inputs = SeedInputs(seeds + QLatin1String(name));
+        const QList<QByteArray> inputs = FuzzSeeds(name);
         ASSERT_FALSE(inputs.isEmpty()) << name;
         std::mt19937 random(11);
         for (int round = 0; round < 40; ++round) {

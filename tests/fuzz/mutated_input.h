@@ -3,9 +3,6 @@
 // repeated, or a byte replaced by one of the format's own signs.
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QList>
 
 #include <cstring>
 #include <random>
@@ -25,13 +22,3 @@ inline QByteArray Mutated(QByteArray bytes, std::mt19937& random, const char* si
     return bytes;
 }
 
-// The seed files of a fuzz target's folder.
-inline QList<QByteArray> SeedInputs(const QString& folderPath) {
-    const QDir folder(folderPath);
-    QList<QByteArray> inputs;
-    for (const QString& file : folder.entryList(QDir::Files)) {
-        QFile f(folder.filePath(file));
-        if (f.open(QIODevice::ReadOnly)) inputs << f.readAll();
-    }
-    return inputs;
-}

@@ -2062,6 +2062,35 @@ public:
     // ---- end of public: HTML and XML files ----
 
     // ---- public: office documents and settings persistence (grid/data/office_*.cpp, grid/data/grid_settings*.cpp) ----
+    // office documents
+    // Workbooks are .xlsx and documents .docx whatever the name says; a legacy binary
+    // workbook raises Exception "Incorrect XLS file" and a legacy document EExGridError
+    // "Incorrect DOC file". The hourglass shows while they run; a failed read leaves the
+    // grid as it was, a failed save the file.
+    // The worksheets' names, in order.
+    std::unique_ptr<TStringList> GetXLSSheets(const QString& FileName);
+    // The used range of the active sheet, or of the named one (EExGridError "Excel
+    // worksheet " + name + " not found"), from the first column and row on that are not
+    // fixed (from 0 when SaveFixedCells, SaveFixedCols or SaveFixedRows say so); the grid
+    // takes the range's size. A range the grid may not hold raises EExGridError.
+    void LoadFromXLS(const QString& Filename);
+    void LoadFromXLSSheet(const QString& Filename, const QString& SheetName);
+    // The grid from the save range's first cell on, as texts without CR, into A1 on of a
+    // new workbook (no application holds an open one here, whatever CreateNewSheet says),
+    // or of the named sheet of the file, which is replaced or added while the workbook's
+    // other parts stay as they were. A grid larger than a sheet raises EExGridError; an
+    // existing file that holds no workbook raises "Incorrect XLS file" and is kept.
+    void SaveToXLS(const QString& Filename, bool CreateNewSheet = true);
+    void SaveToXLSSheet(const QString& Filename, const QString& SheetName);
+    // Every cell as a table with the cells' alignment, and a paragraph holding the grid's
+    // caption: a new document, or the file's document with the table after the paragraph
+    // holding Bookmark, else at the end of its text.
+    void SaveToDOC(const QString& Filename, bool CreateNewDocument = true);
+    void AppendToDoc(const QString& Filename, const QString& Bookmark);
+    // Database files need a driver this platform does not have: both raise EExGridError
+    // "MDB database access is not supported on this platform" and change nothing.
+    void LoadFromMDBTable(const QString& Filename, const QString& Table);
+    void LoadFromMDBSQL(const QString& Filename, const QString& SQL);
     // settings persistence
     // The column layout as one text (grid/data/grid_settings_column_states.cpp), four
     // parts joined by "#": the column count, hidden columns included; the widths of the
@@ -2962,6 +2991,10 @@ protected:
     // ---- end of protected: HTML and XML files ----
 
     // ---- protected: office documents and settings persistence (grid/data/office_*.cpp, grid/data/grid_settings*.cpp) ----
+    // office documents
+    void LoadWorkbookSheet(const QString& Filename, const QString& SheetName);
+    void SaveWorkbookSheet(const QString& Filename, const QString& SheetName);
+    void SaveDocumentTable(const QString& Filename, bool Append, const QString& Bookmark);
     // ---- end of protected: office documents and settings persistence ----
 
     // Sizes and counts remembered by the dimension setters.

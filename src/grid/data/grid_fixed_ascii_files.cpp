@@ -5,25 +5,11 @@
 #include "grid/data/grid_text_file_encoding.h"
 #include "platform/file_errors.h"
 #include "platform/file_system.h"
-
-#include <QGuiApplication>
+#include "platform/wait_cursor.h"
 
 #include <algorithm>
 
 namespace {
-
-// The hourglass for the length of a save.
-class TWaitCursor {
-public:
-    TWaitCursor() {
-        if (qGuiApp) QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    }
-    ~TWaitCursor() {
-        if (qGuiApp) QGuiApplication::restoreOverrideCursor();
-    }
-    TWaitCursor(const TWaitCursor&) = delete;
-    TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
 
 // A text's lines, split at CR (an LF right after it dropped) and at a bare LF.
 QStringList TextLines(const QString& text) {

@@ -81,6 +81,11 @@ Qt::DropAction KeyStateToDropEffect(Qt::KeyboardModifiers Modifiers, Qt::DropAct
 
 bool IsCsvFileName(const QString& FileName) { return FileName.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive); }
 
+bool IsWorkbookFileName(const QString& FileName) {
+    return FileName.endsWith(QStringLiteral(".xls"), Qt::CaseInsensitive) ||
+           FileName.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive);
+}
+
 void SetDropRTFEnabled(bool Value) { richTextEnabled = Value; }
 bool DropRTFEnabled() { return richTextEnabled; }
 

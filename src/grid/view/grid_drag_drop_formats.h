@@ -54,3 +54,6 @@ bool DropRTFEnabled();
 
 // A dropped file is loaded as CSV only when its name ends in ".csv", in any case.
 bool IsCsvFileName(const QString& FileName);
+// A dropped file is loaded as a workbook only when its name ends in ".xls" or ".xlsx",
+// in any case (the content decides how it reads).
+bool IsWorkbookFileName(const QString& FileName);

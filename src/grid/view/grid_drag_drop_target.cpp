@@ -297,12 +297,14 @@ void TExStringGrid::DropFiles(QPoint P, const QStringList& Files) {
     const QString& file = Files.first();
     bool allow = true;
     if (OnOleDropFile) OnOleDropFile(this, cell.Y, cell.X, file, allow);
-    if (!allow || !IsCsvFileName(file)) return;
+    const bool workbook = IsWorkbookFileName(file);
+    if (!allow || !(workbook || IsCsvFileName(file))) return;
     if (OnOleDrop) OnOleDrop(this, -1, -1, file, allow);
     if (!allow) return;
     // A file that cannot be read leaves the grid as it was; a drop has nobody to tell.
     try {
-        LoadFromCSV(file, -1);
+        if (workbook) LoadFromXLS(file);
+        else LoadFromCSV(file, -1);
     } catch (const Exception&) {
     }
 }

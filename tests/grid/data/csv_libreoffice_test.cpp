@@ -4,6 +4,7 @@
 // was saved. Skipped when soffice is missing.
 
 #include "grid/core/string_grid.h"
+#include "grid/data/libreoffice_conversion.h"
 
 #include <QDir>
 #include <QProcess>
@@ -17,21 +18,10 @@ namespace {
 
 // Converts the files with the CSV filter options Options, in one LibreOffice run, into Out.
 bool ConvertCsv(const QStringList& Files, const QString& Options, const QString& Profile, const QString& Out) {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    QProcess process;
-    process.start(soffice, QStringList{QStringLiteral("-env:UserInstallation=file://") + Profile,
-                                       QStringLiteral("--headless"), QStringLiteral("--infilter=CSV:") + Options,
-                                       QStringLiteral("--convert-to"),
-                                       QStringLiteral("csv:Text - txt - csv (StarCalc):") + Options +
-                                           QStringLiteral(",,0,true"),
-                                       QStringLiteral("--outdir"), Out} +
-                               Files);
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        process.waitForFinished();
-        return false;
-    }
-    return process.exitCode() == 0;
+    return ConvertWithLibreOffice(Files,
+                                  {QStringLiteral("--infilter=CSV:") + Options, QStringLiteral("--convert-to"),
+                                   QStringLiteral("csv:Text - txt - csv (StarCalc):") + Options + QStringLiteral(",,0,true")},
+                                  Profile, Out);
 }
 
 void FillFixture(TExStringGrid& g) {
@@ -43,7 +33,7 @@ void FillFixture(TExStringGrid& g) {
 }
 
 TEST(CsvLibreOffice, LibreOfficeReadsEverySettingsFileAndItsCsvLoadsBack) {
-    if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+    if (!HaveLibreOffice())
         GTEST_SKIP() << "LibreOffice (soffice) is not installed";
     QTemporaryDir dir;
     QDir(dir.path()).mkpath(QStringLiteral("in"));

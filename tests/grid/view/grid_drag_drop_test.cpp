@@ -318,29 +318,30 @@ TEST_F(GridDragDrop, FilesAndLinksAreTakenOnlyAsTheAcceptFlagsSay) {
         QList<QUrl> urls;
         bool acceptFiles;
         QStringList filesOffered;
-        QStringList csvDropped;
+        QStringList loadsOffered;
     } cases[] = {
         {"one CSV file", {data}, true, {"/tmp/DATA.CSV"}, {"/tmp/DATA.CSV"}},
         {"two files do nothing", {data, other}, true, {}, {}},
         {"not a CSV name", {program}, true, {"/tmp/a.csv.exe"}, {}},
+        {"a workbook", {QUrl::fromLocalFile("/tmp/Book.XLSX")}, true, {"/tmp/Book.XLSX"}, {"/tmp/Book.XLSX"}},
         {"files not accepted", {data}, false, {}, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Target->DragDropSettings()->OleAcceptFiles = c.acceptFiles;
         QStringList offered;
-        QStringList csv;
+        QStringList loads;
         Target->OnOleDropFile = [&](TObject*, int, int, const QString& Name, bool&) { offered << Name; };
         Target->OnOleDrop = [&](TObject*, int ARow, int ACol, const QString& Name, bool&) {
             EXPECT_EQ(ARow, -1);
             EXPECT_EQ(ACol, -1);
-            csv << Name;
+            loads << Name;
         };
         QMimeData files;
         files.setUrls(c.urls);
         DropOn(*Target, files, Centre(*Target, 2, 2));
         EXPECT_EQ(offered, c.filesOffered);
-        EXPECT_EQ(csv, c.csvDropped);
+        EXPECT_EQ(loads, c.loadsOffered);
     }
     Target->OnOleDrop = nullptr;
 
@@ -384,6 +385,21 @@ TEST_F(GridDragDrop, FilesAndLinksAreTakenOnlyAsTheAcceptFlagsSay) {
     Target->SetCells(1, 1, "kept");
     DropOn(*Target, csvDrop, Centre(*Target, 1, 1));
     EXPECT_EQ(Target->Cells(1, 1), "kept");
+
+    // A dropped workbook loads its active sheet.
+    const QString bookPath = folder.filePath("Rules.Xls");
+    TExStringGrid book(nullptr);
+    book.SetColCount(2);
+    book.SetRowCount(2);
+    book.SetCells(0, 0, "w");
+    book.SetCells(1, 1, "x");
+    book.SaveToXLS(bookPath);
+    QMimeData bookDrop;
+    bookDrop.setUrls({QUrl::fromLocalFile(bookPath)});
+    DropOn(*Target, bookDrop, Centre(*Target, 1, 1));
+    EXPECT_EQ(Target->ColCount(), 2);
+    EXPECT_EQ(Target->Cells(0, 0), "w");
+    EXPECT_EQ(Target->Cells(1, 1), "x");
 }
 
 TEST_F(GridDragDrop, HostileColumnsAndRefusedTextChangeNothing) {
