@@ -125,7 +125,7 @@ int Fuzz_Grid_Xlsx(const std::uint8_t* data, std::size_t size) {
 }
 
 int Fuzz_Grid_Docx(const std::uint8_t* data, std::size_t size) {
-    EnsureApplication();
+    Fuzz_Ensure_Application();
     const QString path = FuzzFile(data, size);
     TExStringGrid grid(nullptr);
     grid.SetColCount(2);
