@@ -75,12 +75,12 @@ int Fuzz_Grid_Csv(const std::uint8_t* data, std::size_t size) {
         TCsvWriteOptions write;
         write.Delimiter = options.Delimiter;
         QString again;
-        for (const QStringList& record : records.Records) {
+        for (const QStringList& record : records.Lists()) {
             for (qsizetype i = 0; i < record.size(); ++i)
                 again += (i ? QString(options.Delimiter) : QString()) + EncodeCsvField(record[i], write);
             again += QStringLiteral("\r\n");
         }
-        Fuzz_Require(ParseCsv(again, options, 1'000'000).Records == records.Records, "a record did not read back");
+        Fuzz_Require(ParseCsv(again, options, 1'000'000).Lists() == records.Lists(), "a record did not read back");
     }
     LoadStreamIntoGrid(data, size, [](TExStringGrid& grid, QIODevice& stream) { grid.LoadFromCSVStream(stream); });
     return 0;

@@ -115,33 +115,47 @@ namespace {
 
 class TCsvParser {
 public:
+    using TField = TCsvRecords::TField;
+
     TCsvParser(const QString& text, const TCsvReadOptions& options)
         : FText(text), FOptions(options), FData(reinterpret_cast<const char16_t*>(text.constData())), FSize(text.size()),
           FStop(options.Delimiter.isNull() ? u'\r' : options.Delimiter.unicode()),
           FMark(options.JavaCSV ? u'~' : VT.unicode()) {}
 
     TCsvRecords Parse(qint64 limitFields) {
-        TCsvRecords result;
+        FRecords.Text = FText;
         qint64 fields = 0;
-        while (FAt < FText.size()) {
-            if (FOptions.MaxRecords > 0 && qint64(result.Records.size()) >= FOptions.MaxRecords) break;
-            QStringList record;
-            record.reserve(FWidest);
+        while (FAt < FSize) {
+            if (FOptions.MaxRecords > 0 && FRecords.Count() >= FOptions.MaxRecords) break;
+            const std::size_t first = FRecords.Fields.size();
             bool more = true;
             while (more) {
                 if (++fields > limitFields) {
-                    result.Truncated = true;
-                    return result;
+                    FRecords.Fields.resize(first);
+                    FRecords.Truncated = true;
+                    return std::move(FRecords);
                 }
-                record << Undo(Field(more));
+                FRecords.Fields.push_back(Undo(Field(more)));
             }
-            FWidest = std::max(FWidest, record.size());
-            result.Records.push_back(std::move(record));
+            FRecords.Widest = std::max(FRecords.Widest, qsizetype(FRecords.Fields.size() - first));
+            FRecords.RecordEnds.push_back(qsizetype(FRecords.Fields.size()));
+            if (FRecords.Count() == 1) ReserveLike(limitFields);
         }
-        return result;
+        return std::move(FRecords);
     }
 
 private:
+    // Room for as many records as the first one's length fits into the text, each as
+    // wide: the lists then rarely grow. Never more fields than the limit or than
+    // characters, whatever the first record looks like.
+    void ReserveLike(qint64 limitFields) {
+        qint64 records = FSize / std::max<qsizetype>(FAt, 1) + 1;
+        if (FOptions.MaxRecords > 0) records = std::min(records, FOptions.MaxRecords);
+        const qint64 fields = std::min({records * FRecords.Widest, limitFields, qint64(FSize) + 1});
+        FRecords.Fields.reserve(std::size_t(std::max<qint64>(fields, 0)));
+        FRecords.RecordEnds.reserve(std::size_t(std::min(records, qint64(FSize) + 1)));
+    }
+
     bool AtDelimiter() const { return !FOptions.Delimiter.isNull() && FAt < FSize && FData[FAt] == FStop; }
 
     void SkipLineEnd() {
@@ -167,18 +181,28 @@ private:
         return i;
     }
 
+    TField Own(QString text) {
+        FRecords.OwnTexts.push_back(std::move(text));
+        return {qsizetype(FRecords.OwnTexts.size() - 1), -1};
+    }
+
+    QStringView View(const TField& field) const {
+        return field.Size < 0 ? QStringView(FRecords.OwnTexts[std::size_t(field.From)])
+                              : QStringView(FText).mid(field.From, field.Size);
+    }
+
     // One field from FAt; More tells whether a delimiter followed (another field of the
     // same record) rather than the end of a line.
-    QString Field(bool& More) {
+    TField Field(bool& More) {
         const qsizetype start = FAt;
         qsizetype first = start;
         while (first < FSize && FData[first] == u' ' && FData[first] != FStop) ++first;
-        QString field;
+        TField field;
         FMarked = false;
         if (first < FSize && FData[first] == u'"') {
             FAt = first;
             if (!Quoted(field)) return Unclosed(More);
-            FMarked = field.contains(QChar(FMark));
+            FMarked = View(field).contains(QChar(FMark));
             // Whatever stands between a closing quote and the delimiter is dropped.
             FAt = FieldEnd(FAt);
         } else {
@@ -187,7 +211,7 @@ private:
             // keeps one.
             qsizetype from = start;
             while (from + 1 < FAt && FData[from] == u' ') ++from;
-            field = QString(FText.constData() + from, FAt - from);
+            field = {from, FAt - from};
         }
         More = AtDelimiter();
         if (More)
@@ -198,45 +222,54 @@ private:
     }
 
     // Reads a quoted field from its opening quote; false (FAt untouched) when no quote
-    // closes it.
-    bool Quoted(QString& field) {
+    // closes it. Without doubled quotes inside, the field is the stretch between the quotes.
+    bool Quoted(TField& field) {
         FQuoteAt = FAt;
-        qsizetype i = FAt + 1;
-        while (i < FText.size()) {
+        const qsizetype open = FAt + 1;
+        qsizetype i = open;
+        QString undoubled;
+        bool doubled = false;
+        while (i < FSize) {
             const qsizetype quote = FText.indexOf(Quote, i);
             if (quote < 0) break;
-            field += QStringView(FText).mid(i, quote - i);
-            i = quote;
-            if (i + 1 < FText.size() && FText[i + 1] == Quote) {
-                field += Quote;
-                i += 2;
+            if (quote + 1 < FSize && FData[quote + 1] == u'"') {
+                undoubled += QStringView(FText).mid(i, quote + 1 - i);
+                doubled = true;
+                i = quote + 2;
                 continue;
             }
-            FAt = i + 1;
+            FAt = quote + 1;
+            if (!doubled) {
+                field = {open, quote - open};
+            } else {
+                undoubled += QStringView(FText).mid(i, quote - i);
+                field = Own(std::move(undoubled));
+            }
             return true;
         }
         return false;
     }
 
     // A quote never closed: the field is the rest of its line, doubled quotes collapsed.
-    QString Unclosed(bool& More) {
+    TField Unclosed(bool& More) {
         qsizetype i = FQuoteAt + 1;
         const qsizetype start = i;
-        while (i < FText.size() && FText[i] != CR && FText[i] != LF) ++i;
+        while (i < FSize && FData[i] != u'\r' && FData[i] != u'\n') ++i;
         QString field = FText.mid(start, i - start);
         field.replace(QStringLiteral("\"\""), QString(Quote));
         FMarked = field.contains(QChar(FMark));
         FAt = i;
         SkipLineEnd();
         More = false;
-        return field;
+        return Own(std::move(field));
     }
 
-    // Most fields hold no mark and are given back untouched, without a copy.
-    QString Undo(QString field) const {
-        if (FOptions.JavaCSV && field == QLatin1String("^")) return QString();
-        if (FMarked) field.replace(QChar(FMark), QStringLiteral("\r\n"));
-        return field;
+    // Most fields hold no mark and stay as they are.
+    TField Undo(TField field) {
+        if (FOptions.JavaCSV && View(field) == QLatin1String("^")) return Own(QString());
+        if (!FMarked) return field;
+        QString text = View(field).toString();
+        return Own(text.replace(QChar(FMark), QStringLiteral("\r\n")));
     }
 
     const QString& FText;
@@ -250,11 +283,22 @@ private:
     bool FMarked = false;
     qsizetype FAt = 0;
     qsizetype FQuoteAt = 0;
-    // The most fields a record had so far, room kept for the next record.
-    qsizetype FWidest = 0;
+    TCsvRecords FRecords;
 };
 
 }  // namespace
+
+QStringList TCsvRecords::Record(qsizetype Record) const {
+    QStringList fields;
+    for (qsizetype i = RecordStart(Record); i < RecordEnds[std::size_t(Record)]; ++i) fields << FieldText(i);
+    return fields;
+}
+
+std::vector<QStringList> TCsvRecords::Lists() const {
+    std::vector<QStringList> lists;
+    for (qsizetype r = 0; r < Count(); ++r) lists.push_back(Record(r));
+    return lists;
+}
 
 TCsvRecords ParseCsv(const QString& Text, const TCsvReadOptions& Options, qint64 LimitFields) {
     return TCsvParser(Text, Options).Parse(LimitFields);

@@ -39,8 +39,33 @@ struct TCsvReadOptions {
 // Lines end at CR, LF or CR LF outside quotes; a quote never closed keeps the rest of its
 // line. Reading stops (Truncated set) when a field lies past LimitFields fields in
 // total, so a hostile file cannot take memory without bound.
+// A field stays a stretch of the parsed text until it is asked for, so reading a file
+// makes no text object per field; only a field that reading changed (quotes doubled
+// inside, the dialect's marks) holds a text of its own.
 struct TCsvRecords {
-    std::vector<QStringList> Records;
+    // Where a field lies: Size characters of Text from From, or (Size below 0) the text
+    // OwnTexts[From].
+    struct TField {
+        qsizetype From = 0;
+        qsizetype Size = 0;
+    };
+    QString Text;
+    std::vector<TField> Fields;
+    // One past the last field of each record, in Fields.
+    std::vector<qsizetype> RecordEnds;
+    std::vector<QString> OwnTexts;
+    // The most fields a record has.
+    qsizetype Widest = 0;
     bool Truncated = false;
+
+    qsizetype Count() const { return qsizetype(RecordEnds.size()); }
+    qsizetype RecordStart(qsizetype Record) const { return Record > 0 ? RecordEnds[std::size_t(Record - 1)] : 0; }
+    QString FieldText(qsizetype Field) const {
+        const TField& field = Fields[std::size_t(Field)];
+        if (field.Size < 0) return OwnTexts[std::size_t(field.From)];
+        return QString(Text.constData() + field.From, field.Size);
+    }
+    QStringList Record(qsizetype Record) const;
+    std::vector<QStringList> Lists() const;
 };
 TCsvRecords ParseCsv(const QString& Text, const TCsvReadOptions& Options, qint64 LimitFields);

@@ -58,7 +58,7 @@ void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) 
     options.MaxRecords = MaxRows > 0 ? qint64(MaxRows) + skipped : 0;
     TCsvRecords parsed = ParseCsv(Text, options, kMaxGridCells);
     if (parsed.Truncated) throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
-    if (parsed.Records.empty()) throw Exception(QStringLiteral("File is empty"));
+    if (parsed.Count() == 0) throw Exception(QStringLiteral("File is empty"));
     // The footer stays below the records, inserted or loaded: the fixed footer rows, or
     // the last row while the floating footer shows it; those rows move whole.
     const int footerRows = FixedFooters() > 0                                   ? FixedFooters()
@@ -67,10 +67,9 @@ void TExStringGrid::LoadCSVLines(const QString& Text, bool Insert, int MaxRows) 
     const int startRow = Insert ? std::max(0, RowCount() - footerRows) : SaveStartRow();
     const int startCol = SaveStartCol();
     TGridFileStaging staging;
-    const qint64 records = qint64(parsed.Records.size()) - skipped;
-    for (qint64 i = 0; i < records; ++i)
-        if (!staging.PutRun(startCol, startRow + i, std::move(parsed.Records[std::size_t(i + skipped)])))
-            throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
+    const qint64 records = qint64(parsed.Count()) - skipped;
+    if (!staging.PutRecords(startCol, startRow, std::move(parsed), skipped))
+        throw EExGridError(QStringLiteral("The file holds more cells than a grid can take"));
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
     const int oldFooter = RowCount() - footerRows;
     const bool footerMoves = footerRows > 0 && oldFooter >= startRow;

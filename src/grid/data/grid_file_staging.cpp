@@ -22,10 +22,15 @@ bool TGridFileStaging::Put(qint64 ACol, qint64 ARow, const QString& Text) {
     return true;
 }
 
-bool TGridFileStaging::PutRun(qint64 ACol, qint64 ARow, QStringList Texts) {
-    if (ACol < 0 || ARow < 0 || !Reserve(ACol + std::max<qint64>(1, Texts.size()), ARow + 1, Texts.size()))
-        return false;
-    FRuns.push_back({int(ACol), int(ARow), std::move(Texts)});
+bool TGridFileStaging::PutRecords(qint64 ACol, qint64 ARow, TCsvRecords Records, qsizetype First) {
+    const qsizetype rows = Records.Count() - First;
+    if (rows <= 0) return true;
+    qsizetype widest = 1;
+    for (qsizetype r = First; r < Records.Count(); ++r)
+        widest = std::max(widest, Records.RecordEnds[std::size_t(r)] - Records.RecordStart(r));
+    const qint64 texts = qint64(Records.Fields.size()) - Records.RecordStart(First);
+    if (ACol < 0 || ARow < 0 || !Reserve(ACol + widest, ARow + rows, texts)) return false;
+    FRecords.push_back({int(ACol), int(ARow), First, std::move(Records)});
     return true;
 }
 

@@ -5,8 +5,9 @@
 // hostile file changes nothing. Free of widget headers, so readers can run without a
 // display (the fuzz targets do).
 
+#include "grid/data/csv_format.h"
+
 #include <QString>
-#include <QStringList>
 
 #include <vector>
 
@@ -16,12 +17,14 @@ struct TStagedCell {
     QString Text;
 };
 
-// Texts of consecutive cells of one row, from Col on: a reader of records stages each
-// record whole rather than cell by cell.
-struct TStagedRun {
+// Parsed records from record First on, record i going to row Row + i - First from column
+// Col on: a reader of records stages them whole, and a field becomes a text of its own
+// only when it is stored.
+struct TStagedRecords {
     int Col = 0;
     int Row = 0;
-    QStringList Texts;
+    qsizetype First = 0;
+    TCsvRecords Records;
 };
 
 struct TStagedWidth {
@@ -35,17 +38,17 @@ public:
     // past the column limit, or the cells so far passing the cell limit); the reader
     // then stops: reading on would only use memory for a file that cannot load.
     bool Put(qint64 ACol, qint64 ARow, const QString& Text);
-    // As Put for each text, Texts[i] going to column ACol + i; false (keeping nothing of
-    // the run) under the same conditions.
-    bool PutRun(qint64 ACol, qint64 ARow, QStringList Texts);
+    // As Put for each field of the records from First on; false (keeping nothing of
+    // them) under the same conditions.
+    bool PutRecords(qint64 ACol, qint64 ARow, TCsvRecords Records, qsizetype First);
     bool PutWidth(qint64 ACol, qint64 Width);
 
     // One past the largest column and row staged (0 when nothing is staged).
     int ColExtent() const { return FColExtent; }
     int RowExtent() const { return FRowExtent; }
     const std::vector<TStagedCell>& Cells() const { return FCells; }
-    const std::vector<TStagedRun>& Runs() const { return FRuns; }
-    // Every staged text, single cells and those of runs.
+    const std::vector<TStagedRecords>& Records() const { return FRecords; }
+    // Every staged text, single cells and fields of records.
     qint64 TextCount() const { return FTextCount; }
     const std::vector<TStagedWidth>& Widths() const { return FWidths; }
 
@@ -53,7 +56,7 @@ private:
     bool Reserve(qint64 Columns, qint64 Rows, qint64 Texts);
 
     std::vector<TStagedCell> FCells;
-    std::vector<TStagedRun> FRuns;
+    std::vector<TStagedRecords> FRecords;
     qint64 FTextCount = 0;
     std::vector<TStagedWidth> FWidths;
     int FColExtent = 0;

@@ -28,8 +28,14 @@ void TExStringGrid::StoreStagedCells(const TGridFileStaging& Staging, int Column
         ReportFileProgress(++done, total, progress);
     };
     for (const TStagedCell& cell : Staging.Cells()) store(cell.Col, cell.Row, cell.Text);
-    for (const TStagedRun& run : Staging.Runs())
-        for (qsizetype i = 0; i < run.Texts.size(); ++i) store(run.Col + int(i), run.Row, run.Texts[i]);
+    for (const TStagedRecords& staged : Staging.Records()) {
+        const TCsvRecords& records = staged.Records;
+        for (qsizetype r = staged.First; r < records.Count(); ++r) {
+            const qsizetype first = records.RecordStart(r);
+            for (qsizetype f = first; f < records.RecordEnds[std::size_t(r)]; ++f)
+                store(staged.Col + int(f - first), staged.Row + int(r - staged.First), records.FieldText(f));
+        }
+    }
     EndUpdate();
     DoCellsChanged(Rect(0, 0, ColCount(), RowCount()));
     UpdateFooterAll();

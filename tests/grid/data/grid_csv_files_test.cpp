@@ -86,15 +86,15 @@ TEST(CsvParse, QuotesLinesAndUnclosedQuotes) {
     };
     TCsvReadOptions options;
     options.Delimiter = QLatin1Char(',');
-    for (const Case& c : cases) EXPECT_EQ(ParseCsv(c.text, options, 1000).Records, c.records) << c.text.toStdString();
+    for (const Case& c : cases) EXPECT_EQ(ParseCsv(c.text, options, 1000).Lists(), c.records) << c.text.toStdString();
 
     options.MaxRecords = 2;
-    EXPECT_EQ(ParseCsv("1\r\n2\r\n3\r\n4\r\n5\r\n", options, 1000).Records.size(), 2u);
+    EXPECT_EQ(ParseCsv("1\r\n2\r\n3\r\n4\r\n5\r\n", options, 1000).Count(), 2);
     options.MaxRecords = 0;
     EXPECT_TRUE(ParseCsv("a,b,c,d", options, 3).Truncated);
     // No delimiter: every line is one field, a NUL character too.
     TCsvReadOptions none;
-    EXPECT_EQ(ParseCsv(QStringLiteral("a,b\r\nc") + QChar(0) + "d", none, 1000).Records,
+    EXPECT_EQ(ParseCsv(QStringLiteral("a,b\r\nc") + QChar(0) + "d", none, 1000).Lists(),
               (std::vector<QStringList>{{"a,b"}, {QStringLiteral("c") + QChar(0) + "d"}}));
 }
 
