@@ -83,6 +83,7 @@ TEST(CsvParse, QuotesLinesAndUnclosedQuotes) {
         {"a,\"never closed,x\r\nb,c\r\n", {{"a", "never closed,x"}, {"b", "c"}}},
         {"a,\r\n\r\nb", {{"a", ""}, {""}, {"b"}}},
         {"\"x\vy\"", {{"x\r\ny"}}},
+        {"\"\",\"x\"junk,\"a\"\"\"\r\n", {{"", "x", "a\""}}},
     };
     TCsvReadOptions options;
     options.Delimiter = QLatin1Char(',');
@@ -198,6 +199,15 @@ TEST(CsvFile, LoadingOptionsAndStreams) {
     g.InsertFromCSV(path, 1);
     EXPECT_EQ(g.RowCount(), 5);
     EXPECT_EQ(g.Cells(1, 4), QStringLiteral("2"));
+
+    // A skipped first row wider than the rest does not widen the grid.
+    WriteBytes(path, "h1;h2;h3;h4\r\n1;2\r\n");
+    TExStringGrid narrow(nullptr);
+    narrow.SetColCount(1);
+    narrow.SetLoadFirstRow(false);
+    narrow.LoadFromCSV(path);
+    EXPECT_EQ(narrow.ColCount(), 2);
+    EXPECT_EQ(narrow.Cells(1, 0), QStringLiteral("2"));
 
     WriteBytes(path, "");
     g.LoadFromCSV(path);  // an empty file changes nothing
