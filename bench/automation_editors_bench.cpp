@@ -59,12 +59,6 @@ public:
     }
 };
 
-// Makes the full configuration current.
-void Use_Full_Configuration() {
-    static const Full_Configuration configuration;
-    configuration.Make_Current();
-}
-
 // A configuration folder with the same parameters and no rule file: empty tables.
 class Empty_Configuration : public Bench_Configuration_Folder {
 public:
@@ -74,32 +68,26 @@ public:
     }
 };
 
-void Use_Empty_Configuration() {
-    Use_Full_Configuration();  // the texts and answers
-    static const Empty_Configuration configuration;
-    configuration.Make_Current();
-}
-
 void BM_Show_BACnet_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Show_Editor_Repeatedly<TFBACnetAccess>(state);
 }
 BENCHMARK(BM_Show_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Parse_BACnet_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Parse(state, {File_BACnet_Master_Access});
 }
 BENCHMARK(BM_Pugixml_Parse_BACnet_File)->Unit(benchmark::kMillisecond);
 
 void BM_OK_BACnet_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     OK_Editor_Repeatedly<TFBACnetAccess>(state, &TFBACnetAccess::Btn_OKClick);
 }
 BENCHMARK(BM_OK_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Build_And_Save_BACnet_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Build_And_Save(state, {File_BACnet_Master_Access});
 }
 BENCHMARK(BM_Pugixml_Build_And_Save_BACnet_File)->Unit(benchmark::kMillisecond);
@@ -107,14 +95,14 @@ BENCHMARK(BM_Pugixml_Build_And_Save_BACnet_File)->Unit(benchmark::kMillisecond);
 // Where the time of a show goes.
 
 void BM_Show_BACnet_Editor_Empty(benchmark::State& state) {
-    Use_Empty_Configuration();
+    Use_Empty_Configuration<Full_Configuration, Empty_Configuration>();
     Show_Editor_Repeatedly<TFBACnetAccess>(state);
 }
 BENCHMARK(BM_Show_BACnet_Editor_Empty)->Unit(benchmark::kMillisecond);
 
 // The product's XML document parsing the file; the rows are read into the grids as they go.
 void BM_Read_BACnet_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     for (auto _ : state) {
         TXMLDocument document;
         benchmark::DoNotOptimize(Open_Rule_File(document, File_BACnet_Master_Access));
@@ -123,13 +111,13 @@ void BM_Read_BACnet_File(benchmark::State& state) {
 BENCHMARK(BM_Read_BACnet_File)->Unit(benchmark::kMillisecond);
 
 void BM_Load_BACnet_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Load_Editor_Tables_Repeatedly<TFBACnetAccess>(state);
 }
 BENCHMARK(BM_Load_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Paint_BACnet_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Paint_Editor_Repeatedly<TFBACnetAccess>(state);
 }
 BENCHMARK(BM_Paint_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);

@@ -46,39 +46,26 @@ public:
     }
 };
 
-// Makes the full configuration current.
-void Use_Full_Configuration() {
-    static const Full_Configuration configuration;
-    configuration.Make_Current();
-}
-
-// Makes current a configuration without the rule file: the editor shows empty tables.
-void Use_Empty_Configuration() {
-    Use_Full_Configuration();  // the texts and answers
-    static const Bench_Configuration_Folder empty;
-    empty.Make_Current();
-}
-
 void BM_Show_SDO_Server_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Show_Editor_Repeatedly<TFSet_SDO_Server_Access>(state);
 }
 BENCHMARK(BM_Show_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Parse_SDO_Server_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Parse(state, {File_SDO_Server_CANopen});
 }
 BENCHMARK(BM_Pugixml_Parse_SDO_Server_File)->Unit(benchmark::kMillisecond);
 
 void BM_OK_SDO_Server_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     OK_Editor_Repeatedly<TFSet_SDO_Server_Access>(state, &TFSet_SDO_Server_Access::Btn_OK_Click);
 }
 BENCHMARK(BM_OK_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Build_And_Save_SDO_Server_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Build_And_Save(state, {File_SDO_Server_CANopen});
 }
 BENCHMARK(BM_Pugixml_Build_And_Save_SDO_Server_File)->Unit(benchmark::kMillisecond);
@@ -86,14 +73,14 @@ BENCHMARK(BM_Pugixml_Build_And_Save_SDO_Server_File)->Unit(benchmark::kMilliseco
 // Where the time of a show goes.
 
 void BM_Show_SDO_Server_Editor_Empty(benchmark::State& state) {
-    Use_Empty_Configuration();
+    Use_Empty_Configuration<Full_Configuration>();
     Show_Editor_Repeatedly<TFSet_SDO_Server_Access>(state);
 }
 BENCHMARK(BM_Show_SDO_Server_Editor_Empty)->Unit(benchmark::kMillisecond);
 
 // The product's XML document parsing the file; the rows are read into the grids as they go.
 void BM_Read_SDO_Server_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     for (auto _ : state) {
         TXMLDocument document;
         benchmark::DoNotOptimize(Open_Rule_File(document, File_SDO_Server_CANopen));
@@ -102,13 +89,13 @@ void BM_Read_SDO_Server_File(benchmark::State& state) {
 BENCHMARK(BM_Read_SDO_Server_File)->Unit(benchmark::kMillisecond);
 
 void BM_Load_SDO_Server_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Load_Editor_Tables_Repeatedly<TFSet_SDO_Server_Access>(state);
 }
 BENCHMARK(BM_Load_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Paint_SDO_Server_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Paint_Editor_Repeatedly<TFSet_SDO_Server_Access>(state);
 }
 BENCHMARK(BM_Paint_SDO_Server_Editor_Full)->Unit(benchmark::kMillisecond);

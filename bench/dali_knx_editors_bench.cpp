@@ -53,63 +53,50 @@ public:
     }
 };
 
-// Makes the full configuration current.
-void Use_Full_Configuration() {
-    static const Full_Configuration configuration;
-    configuration.Make_Current();
-}
-
-// Makes current a configuration without rule files: the editors show empty tables.
-void Use_Empty_Configuration() {
-    Use_Full_Configuration();  // the texts and answers
-    static const Bench_Configuration_Folder empty;
-    empty.Make_Current();
-}
-
 void BM_Show_KNX_Editor_1024(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Show_Editor_Repeatedly<TFKNXAccess>(state);
 }
 BENCHMARK(BM_Show_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Parse_KNX_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Parse(state, {File_KNX_SetAccess});
 }
 BENCHMARK(BM_Pugixml_Parse_KNX_File)->Unit(benchmark::kMillisecond);
 
 void BM_OK_KNX_Editor_1024(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     OK_Editor_Repeatedly<TFKNXAccess>(state, &TFKNXAccess::Btn_OKClick);
 }
 BENCHMARK(BM_OK_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Build_And_Save_KNX_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Build_And_Save(state, {File_KNX_SetAccess});
 }
 BENCHMARK(BM_Pugixml_Build_And_Save_KNX_File)->Unit(benchmark::kMillisecond);
 
 void BM_Show_DALI_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Show_Editor_Repeatedly<TFDALI_Access>(state);
 }
 BENCHMARK(BM_Show_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Parse_DALI_Files(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Parse(state, {File_DALI_Access, File_DALI2_Access});
 }
 BENCHMARK(BM_Pugixml_Parse_DALI_Files)->Unit(benchmark::kMillisecond);
 
 void BM_OK_DALI_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     OK_Editor_Repeatedly<TFDALI_Access>(state, &TFDALI_Access::Btn_OKClick);
 }
 BENCHMARK(BM_OK_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Build_And_Save_DALI_Files(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Build_And_Save(state, {File_DALI_Access, File_DALI2_Access});
 }
 BENCHMARK(BM_Pugixml_Build_And_Save_DALI_Files)->Unit(benchmark::kMillisecond);
@@ -117,37 +104,37 @@ BENCHMARK(BM_Pugixml_Build_And_Save_DALI_Files)->Unit(benchmark::kMillisecond);
 // Where the time of a show goes.
 
 void BM_Show_KNX_Editor_Empty(benchmark::State& state) {
-    Use_Empty_Configuration();
+    Use_Empty_Configuration<Full_Configuration>();
     Show_Editor_Repeatedly<TFKNXAccess>(state);
 }
 BENCHMARK(BM_Show_KNX_Editor_Empty)->Unit(benchmark::kMillisecond);
 
 void BM_Read_KNX_File(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     for (auto _ : state) benchmark::DoNotOptimize(Read_KNX_Access_File(File_KNX_SetAccess));
 }
 BENCHMARK(BM_Read_KNX_File)->Unit(benchmark::kMillisecond);
 
 void BM_Load_KNX_Editor_1024(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Load_Editor_Tables_Repeatedly<TFKNXAccess>(state);
 }
 BENCHMARK(BM_Load_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
 
 void BM_Paint_KNX_Editor_1024(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Paint_Editor_Repeatedly<TFKNXAccess>(state);
 }
 BENCHMARK(BM_Paint_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
 
 void BM_Show_DALI_Editor_Empty(benchmark::State& state) {
-    Use_Empty_Configuration();
+    Use_Empty_Configuration<Full_Configuration>();
     Show_Editor_Repeatedly<TFDALI_Access>(state);
 }
 BENCHMARK(BM_Show_DALI_Editor_Empty)->Unit(benchmark::kMillisecond);
 
 void BM_Read_DALI_Files(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     for (auto _ : state) {
         benchmark::DoNotOptimize(Read_DALI_Access_File(File_DALI_Access, Read_DALI_Option_Defaults(File_ParGen)));
         benchmark::DoNotOptimize(Read_DALI2_Access_File(File_DALI2_Access));
@@ -156,13 +143,13 @@ void BM_Read_DALI_Files(benchmark::State& state) {
 BENCHMARK(BM_Read_DALI_Files)->Unit(benchmark::kMillisecond);
 
 void BM_Load_DALI_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Load_Editor_Tables_Repeatedly<TFDALI_Access>(state);
 }
 BENCHMARK(BM_Load_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Paint_DALI_Editor_Full(benchmark::State& state) {
-    Use_Full_Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Paint_Editor_Repeatedly<TFDALI_Access>(state);
 }
 BENCHMARK(BM_Paint_DALI_Editor_Full)->Unit(benchmark::kMillisecond);

@@ -26,6 +26,22 @@ private:
     QTemporaryDir Folder;
 };
 
+// Makes current the program's folder of full tables, built on first use (it also loads
+// the texts and sets the answers to message boxes).
+template <class Full>
+void Use_Full_Configuration() {
+    static const Full configuration;
+    configuration.Make_Current();
+}
+
+// Makes current a folder without rule files, where the editors show empty tables.
+template <class Full, class Empty = Bench_Configuration_Folder>
+void Use_Empty_Configuration() {
+    Use_Full_Configuration<Full>();  // the texts and the answers
+    static const Empty configuration;
+    configuration.Make_Current();
+}
+
 template <class Editor>
 void Show_Editor_Repeatedly(benchmark::State& state) {
     Editor editor(nullptr);
