@@ -1,12 +1,14 @@
 // The BACnet client editor with both 512-row tables full: showing the window (reading the
 // file into the grids) and OK (checking the tables and writing the file), each next to
 // pugixml alone doing the file work of the same step; and reading a 16 MiB EDE file next
-// to QString::split cutting the same decoded text into lines and fields.
+// to QString::split cutting the same decoded text into lines and fields; and where the
+// time of a show goes, down to the show over empty tables.
 
 #include "core/program_state.h"
 #include "core/text_table.h"
 #include "editors/automation/bacnet_access_editor.h"
 #include "editors/automation/ede_file_parser.h"
+#include "editors/rule_file_reader.h"
 #include "platform/dialogs.h"
 #include "pugixml_peers.h"
 #include "ratio_reporter.h"
@@ -14,23 +16,28 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace {
 
 constexpr int kRows = 512;
 
-// A configuration folder holding a full BACnet_Master_Access.xml (type 0), made current.
-class Full_Configuration {
+void Write_File(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+}
+
+// The general parameters of both folders: BACnet type 0.
+void Write_Parameters() { Write_File(File_ParGen, "<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>"); }
+
+// A configuration folder holding a full BACnet_Master_Access.xml.
+class Full_Configuration : public Bench_Configuration_Folder {
 public:
     Full_Configuration() {
-        Project_Folder = Folder.path();
-        Build_Configuration_Paths();
+        Make_Current();
         Load_Default_Texts();
         SetMessageDialogResponder([](const MessageDialogRequest&) { return mrYes; });
-        Write(File_ParGen, "<Par_Gen><BACnet_Type>0</BACnet_Type></Par_Gen>");
+        Write_Parameters();
         QByteArray text = "<BACnet_Master_Access>\n  <BACnet_Read>\n";
         for (int r = 0; r < kRows; ++r)
             text += "    <row Enable=\"Y\" IP_Address_Slave_ID=\"192.168.0." + QByteArray::number(20 + r % 200) +
@@ -48,43 +55,72 @@ public:
                     "PollTime=\"\" MaxError=\"3\" Position=\"Device " + QByteArray::number(r % 64) +
                     "\" StartBit=\"\" Swap=\"N\" ConvertFrom=\"None\" Mnemonic=\"Valve " + QByteArray::number(r + 1) + "\" />\n";
         text += "  </BACnet_Write>\n</BACnet_Master_Access>\n<!--SW_VERSION = 1.000-->\n";
-        Write(File_BACnet_Master_Access, text);
+        Write_File(File_BACnet_Master_Access, text);
     }
-    static void Write(const QString& path, const QByteArray& bytes) {
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
-    }
-    QTemporaryDir Folder;
 };
 
-Full_Configuration& Configuration() {
-    static Full_Configuration configuration;
-    return configuration;
-}
+// A configuration folder with the same parameters and no rule file: empty tables.
+class Empty_Configuration : public Bench_Configuration_Folder {
+public:
+    Empty_Configuration() {
+        Make_Current();
+        Write_Parameters();
+    }
+};
 
 void BM_Show_BACnet_Editor_Full(benchmark::State& state) {
-    Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Show_Editor_Repeatedly<TFBACnetAccess>(state);
 }
 BENCHMARK(BM_Show_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Parse_BACnet_File(benchmark::State& state) {
-    Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Parse(state, {File_BACnet_Master_Access});
 }
 BENCHMARK(BM_Pugixml_Parse_BACnet_File)->Unit(benchmark::kMillisecond);
 
 void BM_OK_BACnet_Editor_Full(benchmark::State& state) {
-    Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     OK_Editor_Repeatedly<TFBACnetAccess>(state, &TFBACnetAccess::Btn_OKClick);
 }
 BENCHMARK(BM_OK_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Build_And_Save_BACnet_File(benchmark::State& state) {
-    Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Build_And_Save(state, {File_BACnet_Master_Access});
 }
 BENCHMARK(BM_Pugixml_Build_And_Save_BACnet_File)->Unit(benchmark::kMillisecond);
+
+// Where the time of a show goes.
+
+void BM_Show_BACnet_Editor_Empty(benchmark::State& state) {
+    Use_Empty_Configuration<Full_Configuration, Empty_Configuration>();
+    Show_Editor_Repeatedly<TFBACnetAccess>(state);
+}
+BENCHMARK(BM_Show_BACnet_Editor_Empty)->Unit(benchmark::kMillisecond);
+
+// The product's XML document parsing the file; the rows are read into the grids as they go.
+void BM_Read_BACnet_File(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    for (auto _ : state) {
+        TXMLDocument document;
+        benchmark::DoNotOptimize(Open_Rule_File(document, File_BACnet_Master_Access));
+    }
+}
+BENCHMARK(BM_Read_BACnet_File)->Unit(benchmark::kMillisecond);
+
+void BM_Load_BACnet_Editor_Full(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    Load_Editor_Tables_Repeatedly<TFBACnetAccess>(state);
+}
+BENCHMARK(BM_Load_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
+
+void BM_Paint_BACnet_Editor_Full(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    Paint_Editor_Repeatedly<TFBACnetAccess>(state);
+}
+BENCHMARK(BM_Paint_BACnet_Editor_Full)->Unit(benchmark::kMillisecond);
 
 // An EDE file just under the size limit: the usual head, then objects of usable and
 // unusable types.
@@ -133,6 +169,9 @@ int main(int argc, char** argv) {
                             "Showing the BACnet editor with 2 x 512 rules takes %.2f times pugixml parsing its file.\n");
         reporter.PrintRatio("BM_OK_BACnet_Editor_Full", "BM_Pugixml_Build_And_Save_BACnet_File",
                             "OK on the 2 x 512 rules takes %.2f times pugixml building and saving the file.\n");
+        Print_Show_Floor(reporter, "BACnet",
+                         {"BM_Show_BACnet_Editor_Full", "BM_Show_BACnet_Editor_Empty", "BM_Pugixml_Parse_BACnet_File",
+                          "BM_Read_BACnet_File", "BM_Load_BACnet_Editor_Full", "BM_Paint_BACnet_Editor_Full"});
         reporter.PrintRatio("BM_Parse_EDE_File_16MiB", "BM_QString_Split_EDE_File_16MiB",
                             "Reading a 16 MiB EDE file takes %.2f times QString::split cutting it into lines and fields.\n");
     });

@@ -1,24 +1,25 @@
 // The two rule editors on full tables: showing the window (reading its files into the
 // grids) and OK (checking the tables and writing the files), each next to pugixml alone
-// doing the file work of the same step (parsing the files; building and saving them).
+// doing the file work of the same step (parsing the files; building and saving them);
+// and where the time of a show goes, down to the show over empty tables.
 
 #include "config/rule_cell_rules.h"
 #include "core/program_state.h"
 #include "core/text_table.h"
 #include "editors/dali_knx/dali2_access_check.h"
+#include "editors/dali_knx/dali2_access_file.h"
 #include "editors/dali_knx/dali_access_editor.h"
+#include "editors/dali_knx/dali_access_file.h"
 #include "editors/dali_knx/knx_access_editor.h"
 #include "editors/dali_knx/knx_access_file.h"
 #include "platform/dialogs.h"
 #include "full_rule_tables.h"
 #include "pugixml_peers.h"
 #include "ratio_reporter.h"
+#include "rule_editor_benches.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
 
 namespace {
 
@@ -38,12 +39,11 @@ TDALI2Tables Full_DALI2_Tables() {
     return tables;
 }
 
-// A configuration folder holding the full files, made current for the editors.
-class Full_Configuration {
+// A configuration folder holding the full files.
+class Full_Configuration : public Bench_Configuration_Folder {
 public:
     Full_Configuration() {
-        Project_Folder = Folder.path();
-        Build_Configuration_Paths();
+        Make_Current();
         Load_Default_Texts();
         SetMessageDialogResponder([](const MessageDialogRequest&) { return mrYes; });
         Save_KNX_Access_File(File_KNX_SetAccess, Full_KNX_Table());
@@ -51,73 +51,108 @@ public:
         for (QStringList& device : devices.Devices) device[Dev_Enable] = Flag_On_Text;
         Save_DALI_Access_Files(File_DALI_Access, File_DALI2_Access, devices, Full_DALI2_Tables());
     }
-    QTemporaryDir Folder;
 };
 
-Full_Configuration& Configuration() {
-    static Full_Configuration configuration;
-    return configuration;
+void BM_Show_KNX_Editor_1024(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    Show_Editor_Repeatedly<TFKNXAccess>(state);
 }
-
-template <class Editor>
-void Show_Editor(benchmark::State& state) {
-    Configuration();
-    Editor editor(nullptr);
-    for (auto _ : state) {
-        editor.show();
-        QCoreApplication::processEvents();
-        editor.hide();
-    }
-}
-
-template <class Editor>
-void OK_Editor(benchmark::State& state) {
-    Configuration();
-    Editor editor(nullptr);
-    editor.show();
-    QCoreApplication::processEvents();
-    for (auto _ : state) {
-        editor.SetModalResult(mrNone);
-        editor.Btn_OKClick(nullptr);
-        if (editor.ModalResult() != mrOk) state.SkipWithError("OK did not save the full tables");
-    }
-}
-
-void BM_Show_KNX_Editor_1024(benchmark::State& state) { Show_Editor<TFKNXAccess>(state); }
 BENCHMARK(BM_Show_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Parse_KNX_File(benchmark::State& state) {
-    Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Parse(state, {File_KNX_SetAccess});
 }
 BENCHMARK(BM_Pugixml_Parse_KNX_File)->Unit(benchmark::kMillisecond);
 
-void BM_OK_KNX_Editor_1024(benchmark::State& state) { OK_Editor<TFKNXAccess>(state); }
+void BM_OK_KNX_Editor_1024(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    OK_Editor_Repeatedly<TFKNXAccess>(state, &TFKNXAccess::Btn_OKClick);
+}
 BENCHMARK(BM_OK_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Build_And_Save_KNX_File(benchmark::State& state) {
-    Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Build_And_Save(state, {File_KNX_SetAccess});
 }
 BENCHMARK(BM_Pugixml_Build_And_Save_KNX_File)->Unit(benchmark::kMillisecond);
 
-void BM_Show_DALI_Editor_Full(benchmark::State& state) { Show_Editor<TFDALI_Access>(state); }
+void BM_Show_DALI_Editor_Full(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    Show_Editor_Repeatedly<TFDALI_Access>(state);
+}
 BENCHMARK(BM_Show_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Parse_DALI_Files(benchmark::State& state) {
-    Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Parse(state, {File_DALI_Access, File_DALI2_Access});
 }
 BENCHMARK(BM_Pugixml_Parse_DALI_Files)->Unit(benchmark::kMillisecond);
 
-void BM_OK_DALI_Editor_Full(benchmark::State& state) { OK_Editor<TFDALI_Access>(state); }
+void BM_OK_DALI_Editor_Full(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    OK_Editor_Repeatedly<TFDALI_Access>(state, &TFDALI_Access::Btn_OKClick);
+}
 BENCHMARK(BM_OK_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
 
 void BM_Pugixml_Build_And_Save_DALI_Files(benchmark::State& state) {
-    Configuration();
+    Use_Full_Configuration<Full_Configuration>();
     Pugixml_Build_And_Save(state, {File_DALI_Access, File_DALI2_Access});
 }
 BENCHMARK(BM_Pugixml_Build_And_Save_DALI_Files)->Unit(benchmark::kMillisecond);
+
+// Where the time of a show goes.
+
+void BM_Show_KNX_Editor_Empty(benchmark::State& state) {
+    Use_Empty_Configuration<Full_Configuration>();
+    Show_Editor_Repeatedly<TFKNXAccess>(state);
+}
+BENCHMARK(BM_Show_KNX_Editor_Empty)->Unit(benchmark::kMillisecond);
+
+void BM_Read_KNX_File(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    for (auto _ : state) benchmark::DoNotOptimize(Read_KNX_Access_File(File_KNX_SetAccess));
+}
+BENCHMARK(BM_Read_KNX_File)->Unit(benchmark::kMillisecond);
+
+void BM_Load_KNX_Editor_1024(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    Load_Editor_Tables_Repeatedly<TFKNXAccess>(state);
+}
+BENCHMARK(BM_Load_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
+
+void BM_Paint_KNX_Editor_1024(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    Paint_Editor_Repeatedly<TFKNXAccess>(state);
+}
+BENCHMARK(BM_Paint_KNX_Editor_1024)->Unit(benchmark::kMillisecond);
+
+void BM_Show_DALI_Editor_Empty(benchmark::State& state) {
+    Use_Empty_Configuration<Full_Configuration>();
+    Show_Editor_Repeatedly<TFDALI_Access>(state);
+}
+BENCHMARK(BM_Show_DALI_Editor_Empty)->Unit(benchmark::kMillisecond);
+
+void BM_Read_DALI_Files(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Read_DALI_Access_File(File_DALI_Access, Read_DALI_Option_Defaults(File_ParGen)));
+        benchmark::DoNotOptimize(Read_DALI2_Access_File(File_DALI2_Access));
+    }
+}
+BENCHMARK(BM_Read_DALI_Files)->Unit(benchmark::kMillisecond);
+
+void BM_Load_DALI_Editor_Full(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    Load_Editor_Tables_Repeatedly<TFDALI_Access>(state);
+}
+BENCHMARK(BM_Load_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
+
+void BM_Paint_DALI_Editor_Full(benchmark::State& state) {
+    Use_Full_Configuration<Full_Configuration>();
+    Paint_Editor_Repeatedly<TFDALI_Access>(state);
+}
+BENCHMARK(BM_Paint_DALI_Editor_Full)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
@@ -131,5 +166,11 @@ int main(int argc, char** argv) {
                             "Showing the DALI editor with full tables takes %.2f times pugixml parsing its files.\n");
         reporter.PrintRatio("BM_OK_DALI_Editor_Full", "BM_Pugixml_Build_And_Save_DALI_Files",
                             "OK on the full DALI tables takes %.2f times pugixml building and saving the files.\n");
+        Print_Show_Floor(reporter, "KNX",
+                         {"BM_Show_KNX_Editor_1024", "BM_Show_KNX_Editor_Empty", "BM_Pugixml_Parse_KNX_File",
+                          "BM_Read_KNX_File", "BM_Load_KNX_Editor_1024", "BM_Paint_KNX_Editor_1024"});
+        Print_Show_Floor(reporter, "DALI",
+                         {"BM_Show_DALI_Editor_Full", "BM_Show_DALI_Editor_Empty", "BM_Pugixml_Parse_DALI_Files",
+                          "BM_Read_DALI_Files", "BM_Load_DALI_Editor_Full", "BM_Paint_DALI_Editor_Full"});
     });
 }
