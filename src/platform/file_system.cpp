@@ -1,15 +1,13 @@
 #include "platform/file_system.h"
+
 #include "platform/file_descriptor.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QIODevice>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -197,4 +195,15 @@ bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& data) {
     ::close(fd);
     if (ok) data = content;
     return ok;
+}
+
+QByteArray ReadStreamBounded(QIODevice& stream, qint64 maxBytes) {
+    constexpr qint64 kPiece = qint64(1) << 20;
+    QByteArray data;
+    while (data.size() < maxBytes) {
+        const QByteArray piece = stream.read(std::min(kPiece, maxBytes - data.size()));
+        if (piece.isEmpty()) break;
+        data += piece;
+    }
+    return data;
 }

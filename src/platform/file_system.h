@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QIODevice;
+
 // True for a regular file (or a link to one); false for folders, pipes and devices.
 bool FileExists(const QString& path);
 bool DirectoryExists(const QString& path);
@@ -51,3 +53,6 @@ void SetProgramFolderForTesting(const QString& folder);
 // Reads a regular file of at most maxBytes bytes; false for anything else (a folder,
 // pipe or device, a larger file, an unreadable one). Never blocks on a special file.
 bool ReadRegularFile(const QString& path, qint64 maxBytes, QByteArray& data);
+// What is left of a stream, at most maxBytes bytes. Read in pieces: asking a device for
+// maxBytes at once reserves that much memory however little it holds.
+QByteArray ReadStreamBounded(QIODevice& stream, qint64 maxBytes);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -106,3 +107,27 @@ TEST(WriteFileAtomically, AFullDiskOrReadOnlyFolderKeepsTheOldFile) {
 }
 
 }  // namespace
+
+// A stream is read in pieces up to the bound, from where it stands; a device that
+// holds little never makes the reader reserve the whole bound.
+TEST(ReadStreamBounded, ReadsWhatIsLeftUpToTheBound) {
+    QByteArray content(3 * 1024 * 1024 + 17, 'x');
+    content[0] = 'a';
+    struct Case { qint64 skip; qint64 bound; qint64 expected; } cases[] = {
+        {0, qint64(1) << 30, content.size()},
+        {0, 2 * 1024 * 1024 + 5, 2 * 1024 * 1024 + 5},
+        {1, qint64(1) << 30, content.size() - 1},
+        {0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        QBuffer buffer(&content);
+        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+        buffer.seek(c.skip);
+        const QByteArray read = ReadStreamBounded(buffer, c.bound);
+        EXPECT_EQ(read.size(), c.expected) << c.skip << " " << c.bound;
+        EXPECT_EQ(read, content.mid(c.skip, c.expected));
+    }
+    QBuffer empty;
+    ASSERT_TRUE(empty.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(ReadStreamBounded(empty, qint64(1) << 30).isEmpty());
+}

@@ -7,6 +7,7 @@
 #include "grid/data/grid_file_staging.h"
 #include "grid/data/grid_text_file_encoding.h"
 #include "platform/file_errors.h"
+#include "platform/file_system.h"
 
 QString TExStringGrid::SavedFileText(int Column, int Row) {
     QString text;
@@ -98,5 +99,5 @@ void TExStringGrid::InsertFromCSV(const QString& FileName, int MaxRows) {
 }
 
 void TExStringGrid::LoadFromCSVStream(QIODevice& AStream, int MaxRows) {
-    LoadCSVLines(DecodeGridTextFile(AStream.read(kMaxGridTextFileBytes), OemConvert()), false, MaxRows);
+    LoadCSVLines(DecodeGridTextFile(ReadStreamBounded(AStream, kMaxGridTextFileBytes), OemConvert()), false, MaxRows);
 }
