@@ -27,23 +27,21 @@ void TExStringGrid::SaveCSVRange(const QString& FileName, bool Append, bool Unic
             text += QStringLiteral("\r\n");
     }
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
-    text.reserve(text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 16);
+    TCsvTextWriter writer(std::move(text), qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 16, options);
     int progress = -1;
     ExportNotification(esExportStart, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(esExportNextRow, r);
-        for (int c = SaveStartCol(); c <= SaveEndCol() + hidden; ++c) {
-            if (c > SaveStartCol()) text += options.Delimiter;
-            text += EncodeCsvField(SavedFileText(c, r), options);
-        }
-        text += QStringLiteral("\r\n");
+        const int firstCol = SaveStartCol(), lastCol = SaveEndCol() + hidden;
+        for (int c = firstCol; c <= lastCol; ++c) writer.Field(SavedFileText(c, r));
+        writer.EndRecord();
         ReportFileProgress(r, RowCount() - 1, progress);
     }
     ExportNotification(esExportDone, -1);
     const TGridTextEncoding encoding = Unicode       ? TGridTextEncoding::Utf8WithBom
                                        : OemConvert() ? TGridTextEncoding::Oem
                                                       : TGridTextEncoding::Ansi;
-    WriteWholeFile(FileName, EncodeGridTextFile(text, encoding));
+    WriteWholeFile(FileName, EncodeGridTextFile(std::move(writer).Finish(), encoding));
 }
 
 void TExStringGrid::SaveToCSV(const QString& FileName, bool Unicode) { SaveCSVRange(FileName, false, Unicode); }

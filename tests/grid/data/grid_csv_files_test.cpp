@@ -54,6 +54,38 @@ TEST(CsvField, EachSettingWritesItsForm) {
     for (const Case& c : cases) EXPECT_EQ(EncodeCsvField(c.text, c.options), c.field) << c.name;
 }
 
+// The writer copies plain fields while it scans them and grows its text as it goes:
+// every record must come out as its fields written one by one, after the text it started from.
+TEST(CsvField, WriterJoinsRecordsAsFieldsAreWritten) {
+    TCsvWriteOptions always;
+    always.AlwaysQuotes = true;
+    TCsvWriteOptions noEmpty;
+    noEmpty.QuoteEmptyCells = false;
+    TCsvWriteOptions java;
+    java.JavaCSV = true;
+    TCsvWriteOptions semicolon;
+    semicolon.Delimiter = QLatin1Char(';');
+    TCsvWriteOptions blank;
+    blank.Delimiter = QLatin1Char(' ');
+    const QStringList texts = {"cell 12", "", "a,b", "a;b", "say \"hi\"", "x\r\ny", "x\ny", "x\ry", " lead",
+                               "trail ", "!#$", "tab\there", QString::fromUtf8("Größe €"), "^", "~"};
+    for (const TCsvWriteOptions& options : {TCsvWriteOptions(), always, noEmpty, java, semicolon, blank}) {
+        QString expected = QStringLiteral("head\r\n");
+        TCsvTextWriter writer(expected, 1, options);
+        for (int record = 0; record < 40; ++record) {
+            for (qsizetype f = 0; f < texts.size(); ++f) {
+                const QString& text = texts[(f + record) % texts.size()];
+                if (f > 0) expected += options.Delimiter;
+                expected += EncodeCsvField(text, options);
+                writer.Field(text);
+            }
+            expected += QStringLiteral("\r\n");
+            writer.EndRecord();
+        }
+        EXPECT_EQ(std::move(writer).Finish(), expected) << "delimiter " << QString(options.Delimiter).toStdString();
+    }
+}
+
 TEST(CsvDelimiter, FirstTwoLinesDecide) {
     struct Case {
         QString text;
