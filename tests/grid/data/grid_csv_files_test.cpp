@@ -15,16 +15,22 @@
 
 namespace {
 
+// The write settings the field tests go through.
+struct TWriteSettings {
+    TCsvWriteOptions plain, always, noEmpty, java, semicolon;
+};
+
+TWriteSettings WriteSettings() {
+    TWriteSettings settings;
+    settings.always.AlwaysQuotes = true;
+    settings.noEmpty.QuoteEmptyCells = false;
+    settings.java.JavaCSV = true;
+    settings.semicolon.Delimiter = QLatin1Char(';');
+    return settings;
+}
+
 TEST(CsvField, EachSettingWritesItsForm) {
-    TCsvWriteOptions plain;
-    TCsvWriteOptions always;
-    always.AlwaysQuotes = true;
-    TCsvWriteOptions noEmpty;
-    noEmpty.QuoteEmptyCells = false;
-    TCsvWriteOptions java;
-    java.JavaCSV = true;
-    TCsvWriteOptions semicolon;
-    semicolon.Delimiter = QLatin1Char(';');
+    const auto [plain, always, noEmpty, java, semicolon] = WriteSettings();
     struct Case {
         const char* name;
         TCsvWriteOptions options;
@@ -57,19 +63,12 @@ TEST(CsvField, EachSettingWritesItsForm) {
 // The writer copies plain fields while it scans them and grows its text as it goes:
 // every record must come out as its fields written one by one, after the text it started from.
 TEST(CsvField, WriterJoinsRecordsAsFieldsAreWritten) {
-    TCsvWriteOptions always;
-    always.AlwaysQuotes = true;
-    TCsvWriteOptions noEmpty;
-    noEmpty.QuoteEmptyCells = false;
-    TCsvWriteOptions java;
-    java.JavaCSV = true;
-    TCsvWriteOptions semicolon;
-    semicolon.Delimiter = QLatin1Char(';');
+    const auto [plain, always, noEmpty, java, semicolon] = WriteSettings();
     TCsvWriteOptions blank;
     blank.Delimiter = QLatin1Char(' ');
     const QStringList texts = {"cell 12", "", "a,b", "a;b", "say \"hi\"", "x\r\ny", "x\ny", "x\ry", " lead",
                                "trail ", "!#$", "tab\there", QString::fromUtf8("Größe €"), "^", "~"};
-    for (const TCsvWriteOptions& options : {TCsvWriteOptions(), always, noEmpty, java, semicolon, blank}) {
+    for (const TCsvWriteOptions& options : {plain, always, noEmpty, java, semicolon, blank}) {
         QString expected = QStringLiteral("head\r\n");
         TCsvTextWriter writer(expected, 1, options);
         for (int record = 0; record < 40; ++record) {
