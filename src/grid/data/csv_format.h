@@ -34,6 +34,14 @@ public:
     void Field(const QString& Text);
     void EndRecord();
     QString Finish() &&;
+    // Characters written since the start or the last Drain.
+    qsizetype Written() const { return FSize; }
+    // Hands what is written to Sink, then writes on from empty in the same room.
+    template <class TSink>
+    void Drain(TSink&& Sink) {
+        Sink(QStringView(FData, FSize));
+        FSize = 0;
+    }
 
 private:
     void Put(const QChar* Chars, qsizetype Count);
