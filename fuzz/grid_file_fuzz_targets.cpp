@@ -74,12 +74,12 @@ int Fuzz_Grid_Csv(const std::uint8_t* data, std::size_t size) {
     if (!options.Delimiter.isNull() && !records.Truncated && !text.contains(QChar(11))) {
         TCsvWriteOptions write;
         write.Delimiter = options.Delimiter;
-        QString again;
+        TCsvTextWriter writer(QString(), text.size(), write);
         for (const QStringList& record : records.Lists()) {
-            for (qsizetype i = 0; i < record.size(); ++i)
-                again += (i ? QString(options.Delimiter) : QString()) + EncodeCsvField(record[i], write);
-            again += QStringLiteral("\r\n");
+            for (const QString& field : record) writer.Field(field);
+            writer.EndRecord();
         }
+        const QString again = std::move(writer).Finish();
         Fuzz_Require(ParseCsv(again, options, 1'000'000).Lists() == records.Lists(), "a record did not read back");
     }
     LoadStreamIntoGrid(data, size, [](TExStringGrid& grid, QIODevice& stream) { grid.LoadFromCSVStream(stream); });

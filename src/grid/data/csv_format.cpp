@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -17,6 +18,32 @@ QString CrLfToVerticalTabs(const QString& text) {
     return result.replace(QStringLiteral("\r\n"), QString(VT));
 }
 
+// What a text holds that its field must deal with; one pass over it.
+struct TFieldScan {
+    bool Quote = false;
+    bool Breaks = false;
+    bool Delimiter = false;
+};
+
+TFieldScan ScanField(const QString& text, char16_t delimiter) {
+    TFieldScan scan;
+    const char16_t* chars = reinterpret_cast<const char16_t*>(text.constData());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = chars[i];
+        // Most characters are none of the four: one range test lets them pass.
+        if (ch > u'"' && ch != delimiter) continue;
+        if (ch == u'"')
+            scan.Quote = true;
+        else if (ch == u'\r' || ch == u'\n')
+            scan.Breaks = true;
+        else if (ch == delimiter)
+            scan.Delimiter = true;
+    }
+    return scan;
+}
+
+bool BlankAtEnd(const QString& text) { return text.front() == QLatin1Char(' ') || text.back() == QLatin1Char(' '); }
+
 }  // namespace
 
 QString EncodeCsvField(const QString& Text, const TCsvWriteOptions& Options) {
@@ -25,30 +52,74 @@ QString EncodeCsvField(const QString& Text, const TCsvWriteOptions& Options) {
         return Options.QuoteEmptyCells || Options.AlwaysQuotes ? QStringLiteral("\"\"") : QString();
     }
     // One pass decides; most fields need nothing and are returned as they are.
-    bool quote = false, breaks = false, special = false;
-    const char16_t delimiter = Options.Delimiter.unicode();
-    const char16_t* chars = reinterpret_cast<const char16_t*>(Text.constData());
-    for (qsizetype i = 0; i < Text.size(); ++i) {
-        const char16_t ch = chars[i];
-        // Most characters are none of the four: one range test lets them pass.
-        if (ch > u'"' && ch != delimiter) continue;
-        if (ch == u'"')
-            quote = true;
-        else if (ch == u'\r' || ch == u'\n')
-            breaks = true;
-        else if (ch == delimiter)
-            special = true;
-    }
+    const TFieldScan scan = ScanField(Text, Options.Delimiter.unicode());
+    const bool quote = scan.Quote, special = scan.Delimiter;
+    bool breaks = scan.Breaks;
     QString body = Text;
     if (Options.JavaCSV && breaks) {
         body.replace(QStringLiteral("\r\n"), QStringLiteral("~"));
         breaks = body.contains(CR) || body.contains(LF);
     }
-    const bool blankEnd = Text.front() == QLatin1Char(' ') || Text.back() == QLatin1Char(' ');
-    if (!Options.AlwaysQuotes && !quote && !breaks && !special && !blankEnd) return body;
+    if (!Options.AlwaysQuotes && !quote && !breaks && !special && !BlankAtEnd(Text)) return body;
     if (!Options.JavaCSV && !Options.AlwaysQuotes && !quote && breaks) body = CrLfToVerticalTabs(body);
     if (quote) body.replace(Quote, QStringLiteral("\"\""));
     return Quote + body + Quote;
+}
+
+TCsvTextWriter::TCsvTextWriter(QString Start, qsizetype ExpectedChars, const TCsvWriteOptions& Options)
+    : FText(std::move(Start)), FSize(FText.size()), FOptions(Options) {
+    Grow(ExpectedChars);
+}
+
+void TCsvTextWriter::Grow(qsizetype Count) {
+    // Cut to what is written first, so growing copies only that.
+    FText.resize(FSize);
+    FText.resize(std::max(FSize + Count, 2 * FSize));
+    FData = reinterpret_cast<char16_t*>(FText.data());
+    FCapacity = FText.size();
+}
+
+void TCsvTextWriter::Put(const QChar* Chars, qsizetype Count) {
+    Room(Count);
+    std::memcpy(FData + FSize, Chars, std::size_t(Count) * sizeof(char16_t));
+    FSize += Count;
+}
+
+void TCsvTextWriter::Field(const QString& Text) {
+    const qsizetype size = Text.size();
+    Room(size + 1);
+    if (!FFirstField) FData[FSize++] = FOptions.Delimiter.unicode();
+    FFirstField = false;
+    // Most fields need no quotes: they are copied while one pass looks for a reason to
+    // quote, and only a field that has one is written again by the full rules.
+    if (size > 0 && !FOptions.AlwaysQuotes && !BlankAtEnd(Text)) {
+        const char16_t delimiter = FOptions.Delimiter.unicode();
+        const char16_t* in = reinterpret_cast<const char16_t*>(Text.constData());
+        char16_t* out = FData + FSize;
+        qsizetype i = 0;
+        for (; i < size; ++i) {
+            const char16_t ch = in[i];
+            if ((ch <= u'"' || ch == delimiter) && (ch == u'"' || ch == u'\r' || ch == u'\n' || ch == delimiter)) break;
+            out[i] = ch;
+        }
+        if (i == size) {
+            FSize += size;
+            return;
+        }
+    }
+    const QString field = EncodeCsvField(Text, FOptions);
+    Put(field.constData(), field.size());
+}
+
+void TCsvTextWriter::EndRecord() {
+    static constexpr QChar kLineEnd[] = {QChar(13), QChar(10)};
+    Put(kLineEnd, 2);
+    FFirstField = true;
+}
+
+QString TCsvTextWriter::Finish() && {
+    FText.resize(FSize);
+    return std::move(FText);
 }
 
 namespace {

@@ -24,6 +24,41 @@ struct TCsvWriteOptions {
 // One field as it goes between the delimiters.
 QString EncodeCsvField(const QString& Text, const TCsvWriteOptions& Options);
 
+// Records written field by field into one text that grows by doubling. A file writes
+// every cell through here, so a field that needs no quotes costs one scan and one copy,
+// with no text object of its own.
+class TCsvTextWriter {
+public:
+    // Writing goes on after Start, with room for about ExpectedChars more.
+    TCsvTextWriter(QString Start, qsizetype ExpectedChars, const TCsvWriteOptions& Options);
+    void Field(const QString& Text);
+    void EndRecord();
+    QString Finish() &&;
+    // Characters written since the start or the last Drain.
+    qsizetype Written() const { return FSize; }
+    // Hands what is written to Sink, then writes on from empty in the same room.
+    template <class TSink>
+    void Drain(TSink&& Sink) {
+        Sink(QStringView(FData, FSize));
+        FSize = 0;
+    }
+
+private:
+    void Put(const QChar* Chars, qsizetype Count);
+    void Room(qsizetype Count) {
+        if (FCapacity - FSize < Count) Grow(Count);
+    }
+    void Grow(qsizetype Count);
+
+    QString FText;
+    // FText's characters, written up to FSize; the rest is room not yet written.
+    char16_t* FData = nullptr;
+    qsizetype FSize = 0;
+    qsizetype FCapacity = 0;
+    bool FFirstField = true;
+    TCsvWriteOptions FOptions;
+};
+
 // The delimiter the first two lines agree on (", ; # TAB | @ * - + &" in that order of
 // preference); a null character when the lines hold none of them.
 QChar DetectCsvDelimiter(const QString& Text);

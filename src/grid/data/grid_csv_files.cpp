@@ -28,23 +28,28 @@ void TExStringGrid::SaveCSVRange(const QString& FileName, bool Append, bool Unic
             text += QStringLiteral("\r\n");
     }
     const int hidden = SaveHiddenCells() ? NumHiddenColumns() : 0;
-    text.reserve(text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 16);
+    const TGridTextEncoding encoding = Unicode       ? TGridTextEncoding::Utf8WithBom
+                                       : OemConvert() ? TGridTextEncoding::Oem
+                                                      : TGridTextEncoding::Ansi;
+    // The text goes to the encoder in pieces of whole records, so it never stands whole
+    // beside its bytes and each piece is encoded while it is fresh in the cache.
+    constexpr qsizetype kPieceChars = 1 << 16;
+    TGridTextFileEncoder file(encoding, text.size() + qsizetype(SaveRowCount()) * (SaveColCount() + hidden) * 16);
+    const auto encode = [&file](QStringView piece) { file.Add(piece); };
+    TCsvTextWriter writer(std::move(text), 2 * kPieceChars, options);
     int progress = -1;
     ExportNotification(esExportStart, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(esExportNextRow, r);
-        for (int c = SaveStartCol(); c <= SaveEndCol() + hidden; ++c) {
-            if (c > SaveStartCol()) text += options.Delimiter;
-            text += EncodeCsvField(SavedFileText(c, r), options);
-        }
-        text += QStringLiteral("\r\n");
+        const int firstCol = SaveStartCol(), lastCol = SaveEndCol() + hidden;
+        for (int c = firstCol; c <= lastCol; ++c) writer.Field(SavedFileText(c, r));
+        writer.EndRecord();
+        if (writer.Written() >= kPieceChars) writer.Drain(encode);
         ReportFileProgress(r, RowCount() - 1, progress);
     }
     ExportNotification(esExportDone, -1);
-    const TGridTextEncoding encoding = Unicode       ? TGridTextEncoding::Utf8WithBom
-                                       : OemConvert() ? TGridTextEncoding::Oem
-                                                      : TGridTextEncoding::Ansi;
-    WriteWholeFile(FileName, EncodeGridTextFile(text, encoding));
+    writer.Drain(encode);
+    WriteWholeFile(FileName, std::move(file).Finish());
 }
 
 void TExStringGrid::SaveToCSV(const QString& FileName, bool Unicode) { SaveCSVRange(FileName, false, Unicode); }

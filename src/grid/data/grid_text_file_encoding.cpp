@@ -5,19 +5,30 @@
 #include <QtEndian>
 
 QByteArray EncodeGridTextFile(const QString& Text, TGridTextEncoding Encoding) {
-    switch (Encoding) {
-        case TGridTextEncoding::Utf8WithBom: return QByteArray("\xEF\xBB\xBF") + Text.toUtf8();
+    TGridTextFileEncoder encoder(Encoding, Text.size());
+    encoder.Add(Text);
+    return std::move(encoder).Finish();
+}
+
+TGridTextFileEncoder::TGridTextFileEncoder(TGridTextEncoding Encoding, qsizetype ExpectedBytes) : FEncoding(Encoding) {
+    FBytes.reserve(ExpectedBytes + 3);
+    if (Encoding == TGridTextEncoding::Utf8WithBom) FBytes.append("\xEF\xBB\xBF");
+    if (Encoding == TGridTextEncoding::Utf16LeWithBom) FBytes.append("\xFF\xFE");
+}
+
+void TGridTextFileEncoder::Add(QStringView Piece) {
+    switch (FEncoding) {
         case TGridTextEncoding::Utf16LeWithBom: {
-            QByteArray bytes(2 * (Text.size() + 1), Qt::Uninitialized);
-            qToLittleEndian<quint16>(0xFEFF, bytes.data());
-            for (qsizetype i = 0; i < Text.size(); ++i)
-                qToLittleEndian<quint16>(Text[i].unicode(), bytes.data() + 2 * (i + 1));
-            return bytes;
+            const qsizetype at = FBytes.size();
+            FBytes.resize(at + 2 * Piece.size());
+            for (qsizetype i = 0; i < Piece.size(); ++i)
+                qToLittleEndian<quint16>(Piece[i].unicode(), FBytes.data() + at + 2 * i);
+            return;
         }
-        case TGridTextEncoding::Oem: return EncodeOem850(Text);
-        case TGridTextEncoding::Ansi: break;
+        case TGridTextEncoding::Oem: FBytes += EncodeOem850(Piece.toString()); return;
+        case TGridTextEncoding::Ansi:
+        case TGridTextEncoding::Utf8WithBom: FBytes += Piece.toUtf8(); return;
     }
-    return Text.toUtf8();
 }
 
 QString DecodeGridTextFile(const QByteArray& Bytes, bool Oem) {
