@@ -60,16 +60,8 @@ TEST_F(FieldbusRuleFilesTest, GoldenFoldersReadAndWriteBack) {
             if (!kind.defaults && qstrcmp(expected, "missing_attributes") == 0) continue;
             const QString name = QString::fromLatin1(kind.file);
             SCOPED_TRACE((QString::fromLatin1(expected) + "/" + name).toStdString());
-            QFile::remove(*kind.path);
-            if (input) ASSERT_TRUE(QFile::copy(Golden(QString::fromLatin1(input) + "/" + name), *kind.path));
-            const std::unique_ptr<TRuleEditorWindow> window = kind.make();
-            Messages.clear();
-            Show(*window);
-            window->Btn_OK->Click();
-            EXPECT_TRUE(Messages.empty()) << Last_Message().toStdString();
-            EXPECT_EQ(window->ModalResult(), mrOk);
-            EXPECT_EQ(Read_Whole_File(*kind.path), Read_Whole_File(Golden(QString::fromLatin1(expected) + "/" + name)));
-            EXPECT_TRUE(Passes_Xmllint(*kind.path));
+            Expect_OK_Writes_Golden(kind.make, input ? Golden(QString::fromLatin1(input) + "/" + name) : QString(),
+                                    *kind.path, Golden(QString::fromLatin1(expected) + "/" + name));
         }
     }
 }

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <functional>
 #include <QFile>
 #include <QTest>
 #include <memory>
@@ -85,6 +86,22 @@ protected:
         Answer = mrYes;
         window.Btn_OK->Click();
         EXPECT_EQ(window.ModalResult(), mrOk);
+        EXPECT_TRUE(Passes_Xmllint(path));
+    }
+
+    // A window made over the input file (none: no file at path) and shown, then OK: no
+    // message, and the file written is the expected one byte for byte, well-formed.
+    void Expect_OK_Writes_Golden(const std::function<std::unique_ptr<TRuleEditorWindow>()>& make,
+                                 const QString& input, const QString& path, const QString& expected) {
+        QFile::remove(path);
+        if (!input.isEmpty()) ASSERT_TRUE(QFile::copy(input, path));
+        const std::unique_ptr<TRuleEditorWindow> window = make();
+        Messages.clear();
+        Show(*window);
+        window->Btn_OK->Click();
+        EXPECT_TRUE(Messages.empty()) << Last_Message().toStdString();
+        EXPECT_EQ(window->ModalResult(), mrOk);
+        EXPECT_EQ(Read_Whole_File(path), Read_Whole_File(expected));
         EXPECT_TRUE(Passes_Xmllint(path));
     }
 
